@@ -1,0 +1,1 @@
+// Placeholder translation unit until the first source of this library lands.

@@ -1,0 +1,3 @@
+#include "shell/plugin_globals.h"
+
+PluginGlobals* gPlugin = nullptr;

@@ -1,0 +1,34 @@
+#include "shell/suite_pointers.h"
+
+SPBasicSuite* sSPBasic = nullptr;
+const SPBlocksSuite* sSPBlocks = nullptr;
+const SPAccessSuite* sSPAccess = nullptr;
+const AIPluginSuite* sAIPlugin = nullptr;
+const AIRealMathSuite* sAIRealMath = nullptr;
+const AIArtSuite* sAIArt = nullptr;
+const AIUserInterfaceThemeSuite* sAIUITheme = nullptr;
+const AIPanelSuite* sAIPanel = nullptr;
+const AIPanelFlyoutMenuSuite* sAIPanelFlyoutMenu = nullptr;
+const AIUserSuite* sAIUser = nullptr;
+const AILayerSuite* sAILayer = nullptr;
+const AIPathStyleSuite* sAIPathStyle = nullptr;
+const AIPathSuite* sAIPath = nullptr;
+const AIMatchingArtSuite* sAIMatchingArt = nullptr;
+const AIDocumentSuite* sAIDocument = nullptr;
+const AIDocumentViewSuite* sAIDocumentView = nullptr;
+const AITransformArtSuite* sAITransformArt = nullptr;
+const AIGroupSuite* sAIGroup = nullptr;
+const AITagSuite* sAITag = nullptr;
+const AIRandomSuite* sAIRandom = nullptr;
+const AIActionManagerSuite* sAIActionManager = nullptr;
+const AITextFrameSuite* sAITextFrame = nullptr;
+const AIFontSuite* sAIFont = nullptr;
+const ATETextRangeSuite* sATETextRange = nullptr;
+const AIUndoSuite* sAIUndo = nullptr;
+const AIContextSuite* sAIContext = nullptr;
+const AIMenuSuite* sAIMenu = nullptr;
+const AIToolSuite* sAITool = nullptr;
+const AITimerSuite* sAITimer = nullptr;
+const AINotifierSuite* sAINotifier = nullptr;
+const AIFilePathSuite* sAIFilePath = nullptr;
+const AIUnicodeStringSuite* sAIUnicodeString = nullptr;
