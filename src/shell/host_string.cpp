@@ -7,15 +7,23 @@ constexpr int32_t kShiftJisCodePage = 932;
 }
 
 HostString::HostString(const char* cp932Text) {
-  if (sAIUnicodeString == nullptr) return;
-  if (sAIUnicodeString->NewFromCodePage(cp932Text != nullptr ? cp932Text : "", kShiftJisCodePage, &handle_) !=
-      kNoErr) {
+  suite_ = sAIUnicodeString;
+  if (suite_ == nullptr && sSPBasic != nullptr) {
+    const void* suite = nullptr;
+    if (sSPBasic->AcquireSuite(kAIUnicodeStringSuiteName, kAIUnicodeStringSuiteVersion, &suite) == kNoErr) {
+      suite_ = static_cast<const AIUnicodeStringSuite*>(suite);
+      ownSuite_ = true;
+    }
+  }
+  if (suite_ == nullptr) return;
+  if (suite_->NewFromCodePage(cp932Text != nullptr ? cp932Text : "", kShiftJisCodePage, &handle_) != kNoErr) {
     handle_ = nullptr;
   }
 }
 
 HostString::~HostString() {
-  if (handle_ != nullptr && sAIUnicodeString != nullptr) sAIUnicodeString->Dispose(handle_);
+  if (handle_ != nullptr) suite_->Dispose(handle_);
+  if (ownSuite_) sSPBasic->ReleaseSuite(kAIUnicodeStringSuiteName, kAIUnicodeStringSuiteVersion);
 }
 
 void ShowMessageAlert(const char* cp932Text) {

@@ -5,8 +5,9 @@
 
 class HostString {
  public:
-  // A null text gives an empty string. Without the Unicode string suite the
-  // handle stays null.
+  // A null text gives an empty string. When the Unicode string suite is not
+  // held (an alert during the acquisition walk) it is taken for the string's
+  // lifetime; without it the handle stays null.
   explicit HostString(const char* cp932Text);
   ~HostString();
   HostString(const HostString&) = delete;
@@ -16,6 +17,8 @@ class HostString {
 
  private:
   UnicodeStringHandle handle_ = nullptr;
+  const struct AIUnicodeStringSuite* suite_ = nullptr;
+  bool ownSuite_ = false;
 };
 
 // A modal alert through the user suite; nothing when the suite is not held.
