@@ -2,7 +2,6 @@
 // once its real header lands; callers then include that header instead.
 #pragma once
 
-void BuildBezierWeightTables();
 void ReadPreferencesIni(const char* name);
 int WritePreferencesIni(const char* name);
 void LoadPresetsFromDocument();

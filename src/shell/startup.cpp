@@ -4,6 +4,7 @@
 #include "shell/pending_handlers.h"
 #include "shell/plugin_globals.h"
 #include "shell/plugin_lifecycle.h"
+#include "geometry/bezier_tables.h"
 #include "shell/deferred_command.h"
 #include "shell/registrations.h"
 #include "shell/suite_pointers.h"
