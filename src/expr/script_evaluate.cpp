@@ -10,7 +10,7 @@ namespace {
 
 // Nested evaluations one top-level evaluation may start: enough for any real
 // chain of variables, and it keeps a fan of self-references from running for ages.
-constexpr int64_t kMaxEvaluations = 100000;
+constexpr int64_t kMaxEvaluations = 20000;
 constexpr size_t kMaxVariableNameBytes = 79;
 
 int64_t sEvaluations = 0;

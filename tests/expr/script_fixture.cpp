@@ -142,6 +142,13 @@ std::string ScriptTest::RunReported(const std::string& text) {
   return result;
 }
 
+void ScriptTest::ExpectValues(const std::vector<ScriptCase>& cases) {
+  for (const ScriptCase& c : cases) {
+    EXPECT_EQ(Run(c.text), c.result) << c.text;
+    EXPECT_EQ(errorCode(), 0) << c.text;
+  }
+}
+
 void ScriptTest::SetVariable(int row, const std::string& name, const std::string& value) {
   std::snprintf(gPlugin->variables.varNames[row], kVarNameSize, "%s", name.c_str());
   std::snprintf(gPlugin->variables.varValues[row], kVarValueSize, "%s", value.c_str());
@@ -153,9 +160,9 @@ FakeLayer* ScriptTest::AddLayer(const std::string& title) {
   return layers_.back().get();
 }
 
-FakeArt* ScriptTest::AddTitledPiece(FakeLayer* layer, const std::string& title,
+FakeArt* ScriptTest::AddTitledPiece(FakeArt* parent, const std::string& title,
                                     const std::vector<std::pair<std::string, std::string>>& variables) {
-  FakeArt* piece = layer->group.Add(kPathArt);
+  FakeArt* piece = parent->Add(kPathArt);
   piece->tags["vmk_grading_title"] = title;
   char key[64];
   for (size_t row = 0; row < variables.size(); ++row) {

@@ -25,6 +25,11 @@ struct FakeLayer {
   FakeArt group;
 };
 
+struct ScriptCase {
+  std::string text;
+  std::string result;
+};
+
 class ScriptTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -33,11 +38,13 @@ class ScriptTest : public ::testing::Test {
   // Result text of RunScript with report 0, and the error it left.
   std::string Run(const std::string& text);
   std::string RunReported(const std::string& text);
+  // Each text gives its result without an error.
+  void ExpectValues(const std::vector<ScriptCase>& cases);
   void SetVariable(int row, const std::string& name, const std::string& value);
   FakeLayer* AddLayer(const std::string& title);
-  // A piece titled `title` on a layer, with variables stored as tags (values
+  // A piece titled `title` in parent, with variables stored as tags (values
   // cut into 128-byte chunks).
-  FakeArt* AddTitledPiece(FakeLayer* layer, const std::string& title,
+  FakeArt* AddTitledPiece(FakeArt* parent, const std::string& title,
                           const std::vector<std::pair<std::string, std::string>>& variables);
 
   const std::vector<std::string>& alerts() const;

@@ -7,15 +7,10 @@
 
 namespace {
 
-struct Case {
-  const char* text;
-  const char* result;
-};
-
 class LanguageTest : public ScriptTest {};
 
 TEST_F(LanguageTest, OperatorsAndPrecedenceAsStoredDocumentsUseThem) {
-  const Case cases[] = {
+  ExpectValues({
       {"100.0", "100.0"},          // a lone operand passes through unchanged
       {"123.456789+0", "123.457"}, // arithmetic writes six significant digits
       {"1+2*3", "7"},
@@ -40,16 +35,12 @@ TEST_F(LanguageTest, OperatorsAndPrecedenceAsStoredDocumentsUseThem) {
       {"5/0", "inf"},
       {" 1 +\t2 ", "3"},
       {"", ""},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Run(c.text), c.result) << c.text;
-    EXPECT_EQ(errorCode(), kScriptOk) << c.text;
-  }
+  });
 }
 
 TEST_F(LanguageTest, ConditionalsTakeTheFirstTrueBlockAndEndTheExpression) {
   SetVariable(0, "flag", "");
-  const Case cases[] = {
+  ExpectValues({
       {"IF(0){1}ELSE{2}", "2"},
       {"IF(){7}", "7"},
       {"3+IF(1){4}+5", "4"},
@@ -60,11 +51,7 @@ TEST_F(LanguageTest, ConditionalsTakeTheFirstTrueBlockAndEndTheExpression) {
       {"IF(flag){1}ELSE{2}", "2"},  // an empty value reads as 0
       {"IF(1){IF(0){5}ELSE{6}}ELSE{7}", "6"},
       {"IF(1){2+3*4}", "14"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Run(c.text), c.result) << c.text;
-    EXPECT_EQ(errorCode(), kScriptOk) << c.text;
-  }
+  });
 }
 
 struct ErrorCase {
@@ -127,7 +114,7 @@ TEST_F(LanguageTest, MacrosReadTheHandleBeingGradedInTheUsersUnit) {
   gPlugin->grading_origin = RealPoint{10.5, -4.0};
   gPlugin->grading_angle = 0.5;
   gPlugin->grading_compscale = 0.98;
-  const Case cases[] = {
+  ExpectValues({
       {"%%LENGTH%%", "40"},
       {"%%DISTANCE%%*2", "25"},
       {"%%RADIUS%%", "25.4"},
@@ -139,8 +126,7 @@ TEST_F(LanguageTest, MacrosReadTheHandleBeingGradedInTheUsersUnit) {
       {"%%PRESET_NAME%%", "LL"},
       {"IF(%%PRESET_IDX%%>2){110}ELSE{95}", "110"},
       {"%% LENGTH%%", ""},
-  };
-  for (const Case& c : cases) EXPECT_EQ(Run(c.text), c.result) << c.text;
+  });
 
   gPlugin->unitPerPoint = 0.013888888888888888;  // inches
   EXPECT_EQ(Run("%%RADIUS%%"), "1");
@@ -156,18 +142,14 @@ TEST_F(LanguageTest, VariablesAreEvaluatedWhereTheyAreUsed) {
   SetVariable(6, "v4", "v5+1");
   SetVariable(7, "v5", "a");
   gPlugin->envLength = 2.834645669291339 * 30;
-  const Case cases[] = {
+  ExpectValues({
       {"a*2", "6"},
       {"10-a", "7"},  // a number before '-' stays a number
       {"len", "15"},
       {"label", "W3"},
       {"v1", "7"},
       {"missing+1", "1"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Run(c.text), c.result) << c.text;
-    EXPECT_EQ(errorCode(), kScriptOk) << c.text;
-  }
+  });
   SetVariable(8, std::string(79, 'n'), "5");
   EXPECT_EQ(Run(std::string(79, 'n')), "5");
   EXPECT_EQ(Run(std::string(80, 'n')), "");  // names of 80 bytes are not looked up

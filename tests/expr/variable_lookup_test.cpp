@@ -1,0 +1,76 @@
+// Variables of the piece being graded and, by title:name, of other pieces in
+// the document.
+#include <cstring>
+
+#include "expr/script.h"
+#include "expr/script_fixture.h"
+
+namespace {
+
+class LookupTest : public ScriptTest {};
+
+TEST_F(LookupTest, TitleAndNameReadAnotherPiecesTags) {
+  FakeLayer* preview = AddLayer("<<Vestamark Preview>>");
+  AddTitledPiece(&preview->group, "BACK", {{"width", "999"}});  // preview copies are passed over
+  FakeLayer* pattern = AddLayer("Pattern");
+  FakeArt* group = pattern->group.Add(kGroupArt);
+  FakeArt* compound = group->Add(kCompoundPathArt);
+  compound->tags["vmk_grading_title"] = "BACK";  // not a group or a path
+  std::string longValue = "\"" + std::string(300, 'w') + "\"";
+  AddTitledPiece(&pattern->group, "BACK", {{"depth", "20"}, {"width", "40+%%PRESET_IDX%%"}, {"long", longValue}});
+  AddTitledPiece(&pattern->group, "SLEEVE", {{"width", "7"}});
+  gPlugin->currentScaleIndex = 1;
+
+  ExpectValues({
+      {"BACK:width", "42"},  // evaluated for the preset now graded
+      {"BACK:depth*2", "40"},
+      {"SLEEVE:width+BACK:depth", "27"},
+      {"FRONT:width", ""},
+      {"BACK:height", ""},
+      {"length(BACK:long)", "300"},
+  });
+}
+
+TEST_F(LookupTest, TheFirstTitledArtInLayerOrderWinsChildrenFirst) {
+  FakeLayer* layer = AddLayer("Pieces");
+  FakeArt* outer = layer->group.Add(kGroupArt);
+  outer->tags["vmk_grading_title"] = "P";
+  outer->tags["vmk_grading_var_name_000"] = "x";
+  outer->tags["vmk_grading_var_value_000000"] = "1";
+  AddTitledPiece(outer, "P", {{"x", "2"}});
+  EXPECT_EQ(Run("P:x"), "2");
+
+  ArtHandle found = nullptr;
+  FindArtByGradingTitle(reinterpret_cast<ArtHandle>(&layer->group), "nobody", &found);
+  EXPECT_EQ(found, nullptr);
+}
+
+TEST_F(LookupTest, LookupFillsTheOutputOnlyWhenFound) {
+  SetVariable(0, "a", "1+1");
+  char out[kScriptValueSize] = "stale";
+  EXPECT_EQ(LookupVariableValue("a", out), 1);
+  EXPECT_STREQ(out, "1+1");
+  EXPECT_EQ(LookupVariableValue("b", out), 0);
+  EXPECT_STREQ(out, "");
+  EXPECT_EQ(LookupVariableValue(std::string(100, 'a').c_str(), out), 0);
+}
+
+TEST_F(LookupTest, LocalVariablesTakeTheirOwnRowOrTheFirstEmptyOne) {
+  SetVariable(0, "a", "1");
+  SetVariable(1, "b", "2");
+  EXPECT_EQ(SetLocalVariable("b", "20"), 1);
+  EXPECT_EQ(SetLocalVariable("c", "30"), 1);
+  EXPECT_STREQ(gPlugin->variables.varValues[1], "20");
+  EXPECT_STREQ(gPlugin->variables.varNames[2], "c");
+  EXPECT_EQ(Run("a+b+c"), "51");
+
+  std::string huge(5000, 'v');
+  EXPECT_EQ(SetLocalVariable(std::string(100, 'n').c_str(), huge.c_str()), 1);
+  EXPECT_EQ(std::strlen(gPlugin->variables.varNames[3]), 81u);
+  EXPECT_EQ(std::strlen(gPlugin->variables.varValues[3]), 4095u);
+
+  for (int row = 4; row < kMaxVariables; ++row) SetVariable(row, "r" + std::to_string(row), "0");
+  EXPECT_EQ(SetLocalVariable("new", "1"), 0);
+}
+
+}  // namespace
