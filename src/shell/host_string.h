@@ -1,0 +1,22 @@
+// Host strings built on the spot from code page 932 text and released at once.
+#pragma once
+
+#include "host_types.h"
+
+class HostString {
+ public:
+  // A null text gives an empty string. Without the Unicode string suite the
+  // handle stays null.
+  explicit HostString(const char* cp932Text);
+  ~HostString();
+  HostString(const HostString&) = delete;
+  HostString& operator=(const HostString&) = delete;
+
+  UnicodeStringHandle get() const { return handle_; }
+
+ private:
+  UnicodeStringHandle handle_ = nullptr;
+};
+
+// A modal alert through the user suite; nothing when the suite is not held.
+void ShowMessageAlert(const char* cp932Text);
