@@ -1,12 +1,13 @@
 #include <cmath>
 
 #include "expr/script_internal.h"
+#include "geometry/numeric.h"
+#include "geometry/point_math.h"
 #include "shell/plugin_globals.h"
 
 namespace {
 
 constexpr double kPointsPerMillimetre = 2.834645669291339;
-constexpr double kHalfTurn = 3.141593;
 
 // Into the grading frame: origin at the grading origin, x along the grading angle.
 RealPoint ToGradingFrame(const RealPoint& p, const PluginGlobals& g) {
@@ -18,7 +19,7 @@ RealPoint ToGradingFrame(const RealPoint& p, const PluginGlobals& g) {
 }
 
 RealPoint MoveAlong(const RealPoint& p, double angle, double d) {
-  if (d < 0) angle += kHalfTurn;
+  if (d < 0) angle += kArcPi;
   double length = std::fabs(d);
   return RealPoint{p.h + length * std::cos(angle), p.v + length * std::sin(angle)};
 }
@@ -40,7 +41,7 @@ bool MovingDistanceOfHandle(double millimetres, double* distance) {
   RealPoint moved = p2;
   switch (handle.direction) {
     case 0:
-      moved = MoveAlong(p2, std::atan2(p2.v - p1.v, p2.h - p1.h), d);
+      moved = MoveAlong(p2, AngleOf(p1, p2), d);
       break;
     case 1:
       moved.h += d;
@@ -49,13 +50,11 @@ bool MovingDistanceOfHandle(double millimetres, double* distance) {
       moved.v -= d;
       break;
     case 3:
-      moved = MoveAlong(p2, std::atan2(p2.v, p2.h), d);
+      moved = MoveAlong(p2, AngleOf(RealPoint{0.0, 0.0}, p2), d);
       break;
     default:
       break;
   }
-  double dx = moved.h - p1.h;
-  double dy = moved.v - p1.v;
-  *distance = std::sqrt(dx * dx + dy * dy) * g.unitPerPoint;
+  *distance = DistanceBetween(p1, moved) * g.unitPerPoint;
   return true;
 }

@@ -4,14 +4,11 @@
 #include <string>
 
 #include "expr/script_internal.h"
+#include "geometry/numeric.h"
 
 namespace {
 
 constexpr int32_t kAllCharacters = 4095;
-
-// Until the shared numeric helpers land.
-double MinOfLocal(double a, double b) { return b <= a ? b : a; }
-double MaxOfLocal(double a, double b) { return b >= a ? b : a; }
 
 bool FitsInt32(double x) { return x >= -2147483648.0 && x <= 2147483647.0; }
 
@@ -25,12 +22,9 @@ int32_t IntegerArgument(double x) {
   return static_cast<int32_t>(shifted);
 }
 
-double RoundHalfAway(double x) {
-  if (!FitsInt32(x)) return std::round(x);
-  return static_cast<double>(static_cast<int32_t>(x >= 0 ? x + 0.5 : x - 0.5));
-}
-
-double TruncTowardZero(double x) { return FitsInt32(x) ? static_cast<double>(static_cast<int32_t>(x)) : std::trunc(x); }
+// Beyond 32 bits (and for NaN) the value is rounded as a real, not cut to an integer.
+double RoundHalfAway(double x) { return FitsInt32(x) ? RoundToInt(x) : std::round(x); }
+double TruncTowardZero(double x) { return FitsInt32(x) ? TruncToInt(x) : std::trunc(x); }
 
 // One character of a text function: a Shift-JIS pair, a "\g" escape (through
 // its ';' after at most five digits, else six bytes), or one byte.
@@ -165,8 +159,8 @@ std::string Compute(Fn fn, const std::string* v) {
     case Fn::Trunc: return FormatScriptNumber(TruncTowardZero(x(0)));
     case Fn::Sqr: return FormatScriptNumber(x(0) * x(0));
     case Fn::Sqrt: return FormatScriptNumber(std::sqrt(x(0)));
-    case Fn::Max: return FormatScriptNumber(MaxOfLocal(x(0), x(1)));
-    case Fn::Min: return FormatScriptNumber(MinOfLocal(x(0), x(1)));
+    case Fn::Max: return FormatScriptNumber(MaxOf(x(0), x(1)));
+    case Fn::Min: return FormatScriptNumber(MinOf(x(0), x(1)));
     case Fn::StrPos: return FormatScriptInteger(FindPart(v[0].c_str(), v[1].c_str()));
     case Fn::SubStr: return Substring(v[0].c_str(), n(1), n(2));
     case Fn::StrCmp: return FormatScriptInteger(CompareBytes(v[0].c_str(), v[1].c_str()));

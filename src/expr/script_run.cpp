@@ -4,12 +4,11 @@
 
 #include "expr/script.h"
 #include "expr/script_internal.h"
+#include "shell/host_string.h"
 #include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 
 namespace {
 
-constexpr int32_t kCodePage932 = 932;
 constexpr size_t kExcerptBytes = 80;
 
 const char* ErrorFormat(int32_t code) {
@@ -51,11 +50,7 @@ std::string ScriptSourceExcerpt(const char* text, size_t length) {
 
 void ShowScriptMessage(const char* text) {
   if (gPlugin == nullptr || gPlugin->scriptError.silent != 0) return;
-  if (sAIUser == nullptr || sAIUnicodeString == nullptr) return;
-  UnicodeStringHandle string = nullptr;
-  if (sAIUnicodeString->NewFromCodePage(text, kCodePage932, &string) != kNoErr) return;
-  sAIUser->MessageAlert(string);
-  sAIUnicodeString->Dispose(string);
+  ShowMessageAlert(text);
 }
 
 void RunScript(const char* text, char* result, int16_t report) {

@@ -4,18 +4,16 @@
 #include <cstring>
 
 #include "expr/script_internal.h"
+#include "text/byte_classes.h"
 
 namespace {
 
 constexpr char kDelimiters[] = "()[]{}<>,+-*/=~'\"\\|$&%#!;:?";
 
-// Until the shared byte-class helpers land.
-int IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-
 }  // namespace
 
 int ScriptCharLength(const char* text) {
-  return IsLeadByte(static_cast<unsigned char>(text[0])) && text[1] != '\0' ? 2 : 1;
+  return IsShiftJisLeadByte(static_cast<unsigned char>(text[0])) && text[1] != '\0' ? 2 : 1;
 }
 
 int IsScriptDelimiter(unsigned char c) { return c != 0 && std::strchr(kDelimiters, c) != nullptr; }
@@ -34,7 +32,7 @@ size_t ScriptTokenLength(const char* text, bool colonInName) {
 size_t ScriptFitLength(const char* text, size_t length, size_t limit) {
   size_t i = 0;
   while (i < length) {
-    size_t step = IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < length ? 2 : 1;
+    size_t step = IsShiftJisLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < length ? 2 : 1;
     if (i + step > limit) break;
     i += step;
   }

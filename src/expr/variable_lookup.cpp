@@ -6,13 +6,12 @@
 #include "expr/script_internal.h"
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
+#include "text/layer_title.h"
 
 namespace {
 
 constexpr int32_t kMaxStoredRows = 1000;  // "%03d" rows
 constexpr int32_t kMaxValueChunks = 32;
-constexpr const char* kPreviewLayerTitles[] = {"<<Vestamark Preview>>", "<<Fendrilax Preview>>",
-                                               "<<Moravine Preview>>"};
 
 const char* ReadTag(ArtHandle art, const char* key) {
   const char* value = nullptr;
@@ -21,18 +20,9 @@ const char* ReadTag(ArtHandle art, const char* key) {
 }
 
 bool IsPreviewLayer(LayerHandle layer) {
-  UnicodeStringHandle title = nullptr;
-  if (sAIUnicodeString == nullptr || sAILayer->GetLayerTitle(layer, &title) != kNoErr || title == nullptr) {
-    return false;
-  }
-  char text[256] = {};
-  HostErr err = sAIUnicodeString->GetCodePageText(title, 932, text, sizeof text);
-  sAIUnicodeString->Dispose(title);
-  if (err != kNoErr) return false;
-  for (const char* preview : kPreviewLayerTitles) {
-    if (std::strcmp(text, preview) == 0) return true;
-  }
-  return false;
+  unsigned char title[kLayerTitleSize];
+  GetLayerTitleCounted(layer, title);
+  return IsPreviewLayerTitle(title) != 0;
 }
 
 // The value of variable name stored on a titled art: its chunks joined.

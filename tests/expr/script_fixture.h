@@ -1,57 +1,43 @@
-// A plug-in globals record with its variable table, and a small document of
-// layers, art and tags behind the host suites the expression language uses.
+// A document in the stand-in host, the module's suites held, and a plug-in
+// globals record with its variable table.
 #pragma once
 
-#include <map>
-#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include <gtest/gtest.h>
-
+#include "support/host_fixture.h"
 #include "shell/plugin_globals.h"
-
-struct FakeArt {
-  int16_t type = kGroupArt;
-  std::map<std::string, std::string> tags;
-  std::vector<std::unique_ptr<FakeArt>> children;
-  FakeArt* next = nullptr;
-
-  FakeArt* Add(int16_t childType);
-};
-
-struct FakeLayer {
-  std::string title;
-  FakeArt group;
-};
 
 struct ScriptCase {
   std::string text;
   std::string result;
 };
 
-class ScriptTest : public ::testing::Test {
+class ScriptTest : public vmtest::HostTest {
  protected:
   void SetUp() override;
   void TearDown() override;
 
-  // Result text of RunScript with report 0, and the error it left.
+  // Result text of RunScript with report 0; the error stays for errorCode().
   std::string Run(const std::string& text);
   std::string RunReported(const std::string& text);
   // Each text gives its result without an error.
   void ExpectValues(const std::vector<ScriptCase>& cases);
   void SetVariable(int row, const std::string& name, const std::string& value);
-  FakeLayer* AddLayer(const std::string& title);
-  // A piece titled `title` in parent, with variables stored as tags (values
-  // cut into 128-byte chunks).
-  FakeArt* AddTitledPiece(FakeArt* parent, const std::string& title,
-                          const std::vector<std::pair<std::string, std::string>>& variables);
 
-  const std::vector<std::string>& alerts() const;
+  // A layer below the others, and its layer group.
+  ArtHandle AddLayerGroup(const std::string& title);
+  // A path titled `title` in parent, with variables stored as the grading
+  // group's tags (values cut into 128-byte chunks).
+  ArtHandle AddTitledPiece(ArtHandle parent, const std::string& title,
+                           const std::vector<std::pair<std::string, std::string>>& variables);
+  void SetTag(ArtHandle art, const std::string& key, const std::string& value);
+
+  // Texts of the message alerts shown so far.
+  std::vector<std::string> alerts() const;
   int32_t errorCode() const { return gPlugin->scriptError.code; }
   std::string errorToken() const { return gPlugin->scriptError.token; }
-
-  std::vector<std::unique_ptr<FakeLayer>> layers_;
 
  private:
   PluginGlobals* globals_ = nullptr;

@@ -4,21 +4,21 @@
 
 #include "expr/script.h"
 #include "expr/script_fixture.h"
+#include "host/host_driver.h"
 
 namespace {
 
 class LookupTest : public ScriptTest {};
 
 TEST_F(LookupTest, TitleAndNameReadAnotherPiecesTags) {
-  FakeLayer* preview = AddLayer("<<Vestamark Preview>>");
-  AddTitledPiece(&preview->group, "BACK", {{"width", "999"}});  // preview copies are passed over
-  FakeLayer* pattern = AddLayer("Pattern");
-  FakeArt* group = pattern->group.Add(kGroupArt);
-  FakeArt* compound = group->Add(kCompoundPathArt);
-  compound->tags["vmk_grading_title"] = "BACK";  // not a group or a path
+  ArtHandle preview = AddLayerGroup("<<Vestamark Preview>>");
+  AddTitledPiece(preview, "BACK", {{"width", "999"}});  // preview copies are passed over
+  ArtHandle pattern = AddLayerGroup("Pattern");
+  ArtHandle compound = vmhost::AddGroup(vmhost::AddGroup(pattern), kCompoundPathArt);
+  SetTag(compound, "vmk_grading_title", "BACK");  // not a group or a path
   std::string longValue = "\"" + std::string(300, 'w') + "\"";
-  AddTitledPiece(&pattern->group, "BACK", {{"depth", "20"}, {"width", "40+%%PRESET_IDX%%"}, {"long", longValue}});
-  AddTitledPiece(&pattern->group, "SLEEVE", {{"width", "7"}});
+  AddTitledPiece(pattern, "BACK", {{"depth", "20"}, {"width", "40+%%PRESET_IDX%%"}, {"long", longValue}});
+  AddTitledPiece(pattern, "SLEEVE", {{"width", "7"}});
   gPlugin->currentScaleIndex = 1;
 
   ExpectValues({
@@ -32,17 +32,21 @@ TEST_F(LookupTest, TitleAndNameReadAnotherPiecesTags) {
 }
 
 TEST_F(LookupTest, TheFirstTitledArtInLayerOrderWinsChildrenFirst) {
-  FakeLayer* layer = AddLayer("Pieces");
-  FakeArt* outer = layer->group.Add(kGroupArt);
-  outer->tags["vmk_grading_title"] = "P";
-  outer->tags["vmk_grading_var_name_000"] = "x";
-  outer->tags["vmk_grading_var_value_000000"] = "1";
+  ArtHandle layer = AddLayerGroup("Pieces");
+  AddTitledPiece(AddLayerGroup("Later"), "P", {{"x", "3"}});
+  ArtHandle outer = vmhost::AddGroup(layer);
+  SetTag(outer, "vmk_grading_title", "P");
+  SetTag(outer, "vmk_grading_var_name_000", "x");
+  SetTag(outer, "vmk_grading_var_value_000000", "1");
   AddTitledPiece(outer, "P", {{"x", "2"}});
   EXPECT_EQ(Run("P:x"), "2");
 
   ArtHandle found = nullptr;
-  FindArtByGradingTitle(reinterpret_cast<ArtHandle>(&layer->group), "nobody", &found);
+  FindArtByGradingTitle(layer, "nobody", &found);
   EXPECT_EQ(found, nullptr);
+  FindArtByGradingTitle(layer, "P", &found);
+  EXPECT_NE(found, nullptr);
+  EXPECT_NE(found, outer);  // the titled path inside it comes first
 }
 
 TEST_F(LookupTest, LookupFillsTheOutputOnlyWhenFound) {
