@@ -4,20 +4,15 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "../tests/expr/script_globals.h"
 #include "expr/script.h"
-#include "shell/plugin_globals.h"
 
 namespace {
 
 void SetUpGlobals() {
   if (gPlugin != nullptr) return;
-  gPlugin = static_cast<PluginGlobals*>(std::calloc(1, sizeof(PluginGlobals)));
+  gPlugin = NewScriptGlobals();
   VariableTable& table = gPlugin->variables;
-  table.varValues = static_cast<char(*)[kVarValueSize]>(std::calloc(kMaxVariables, kVarValueSize));
-  table.varNames = static_cast<char(*)[kVarNameSize]>(std::calloc(kMaxVariables, kVarNameSize));
-  table.varTitles = static_cast<char(*)[kVarNameSize]>(std::calloc(kMaxVariables, kVarNameSize));
-  table.varPrivate = static_cast<uint32_t*>(std::calloc(kMaxVariables, sizeof(uint32_t)));
-  gPlugin->unitPerPoint = 0.35277777777777775;
   gPlugin->currentScaleIndex = 3;
   // A chain of five variables, each built on the next.
   const char* rows[][2] = {{"v1", "v2+1"}, {"v2", "v3*2"}, {"v3", "v4-0.5"}, {"v4", "v5/4"}, {"v5", "%%PRESET_IDX%%*10"}};

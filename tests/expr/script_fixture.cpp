@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "expr/script.h"
+#include "expr/script_globals.h"
 #include "host/host_driver.h"
 #include "host_suite_tables.h"
 #include "shell/suite_pointers.h"
@@ -12,27 +13,14 @@
 
 void ScriptTest::SetUp() {
   HostTest::SetUp();
-  globals_ = static_cast<PluginGlobals*>(std::calloc(1, sizeof(PluginGlobals)));
-  gPlugin = globals_;
-  VariableTable& table = gPlugin->variables;
-  table.varValues = static_cast<char(*)[kVarValueSize]>(std::calloc(kMaxVariables, kVarValueSize));
-  table.varNames = static_cast<char(*)[kVarNameSize]>(std::calloc(kMaxVariables, kVarNameSize));
-  table.varTitles = static_cast<char(*)[kVarNameSize]>(std::calloc(kMaxVariables, kVarNameSize));
-  table.varPrivate = static_cast<uint32_t*>(std::calloc(kMaxVariables, sizeof(uint32_t)));
-  gPlugin->unitPerPoint = 0.35277777777777775;  // mm
-  gPlugin->grading_compscale = 1.0;
+  gPlugin = NewScriptGlobals();
   gPlugin->envHandleSlot = 0xFFFFFFFF;
   ASSERT_EQ(AcquireSuites(&gBasicSuite), kNoErr);
 }
 
 void ScriptTest::TearDown() {
   ReleaseSuites(&gBasicSuite);
-  VariableTable& table = gPlugin->variables;
-  std::free(table.varValues);
-  std::free(table.varNames);
-  std::free(table.varTitles);
-  std::free(table.varPrivate);
-  std::free(globals_);
+  DeleteScriptGlobals(gPlugin);
   gPlugin = nullptr;
   HostTest::TearDown();
 }

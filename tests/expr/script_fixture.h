@@ -38,7 +38,4 @@ class ScriptTest : public vmtest::HostTest {
   std::vector<std::string> alerts() const;
   int32_t errorCode() const { return gPlugin->scriptError.code; }
   std::string errorToken() const { return gPlugin->scriptError.token; }
-
- private:
-  PluginGlobals* globals_ = nullptr;
 };

@@ -6,18 +6,13 @@
 #include <cstring>
 #include <vector>
 
+#include "../script_globals.h"
 #include "expr/script.h"
-#include "shell/plugin_globals.h"
 
 namespace {
 
 PluginGlobals* NewGlobals() {
-  auto* g = static_cast<PluginGlobals*>(std::calloc(1, sizeof(PluginGlobals)));
-  g->variables.varValues = static_cast<char(*)[kVarValueSize]>(std::calloc(kMaxVariables, kVarValueSize));
-  g->variables.varNames = static_cast<char(*)[kVarNameSize]>(std::calloc(kMaxVariables, kVarNameSize));
-  g->variables.varTitles = static_cast<char(*)[kVarNameSize]>(std::calloc(kMaxVariables, kVarNameSize));
-  g->variables.varPrivate = static_cast<uint32_t*>(std::calloc(kMaxVariables, sizeof(uint32_t)));
-  g->unitPerPoint = 0.35277777777777775;
+  PluginGlobals* g = NewScriptGlobals();
   g->currentScaleIndex = 2;
   std::strcpy(g->presets[0].name, "M");
   return g;
