@@ -15,7 +15,8 @@ void SetUpGlobals() {
   VariableTable& table = gPlugin->variables;
   gPlugin->currentScaleIndex = 3;
   // A chain of five variables, each built on the next.
-  const char* rows[][2] = {{"v1", "v2+1"}, {"v2", "v3*2"}, {"v3", "v4-0.5"}, {"v4", "v5/4"}, {"v5", "%%PRESET_IDX%%*10"}};
+  const char* rows[][2] = {
+      {"v1", "v2+1"}, {"v2", "v3*2"}, {"v3", "v4-0.5"}, {"v4", "v5/4"}, {"v5", "%%PRESET_IDX%%*10"}};
   for (int row = 0; row < 5; ++row) {
     std::strcpy(table.varNames[row], rows[row][0]);
     std::strcpy(table.varValues[row], rows[row][1]);
@@ -30,7 +31,8 @@ void SetUpGlobals() {
 void Evaluate(benchmark::State& state, const char* text) {
   SetUpGlobals();
   for (auto _ : state) benchmark::DoNotOptimize(EvaluateExpressionToNumber(text));
-  state.counters["evals/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  state.counters["evals/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 BENCHMARK_CAPTURE(Evaluate, plain_amount, "100.0");

@@ -24,8 +24,8 @@ struct OpSpelling {
 
 // Two-character operators are tried first.
 constexpr OpSpelling kOperators[] = {
-    {">=", Op::Ge}, {"=>", Op::Ge}, {"<=", Op::Le}, {"=<", Op::Le}, {"==", Op::Eq}, {"&&", Op::And},
-    {"||", Op::Or}, {"!=", Op::Ne}, {"+", Op::Add}, {"-", Op::Sub}, {"*", Op::Mul}, {"/", Op::Div},
+    {">=", Op::Ge}, {"=>", Op::Ge}, {"<=", Op::Le}, {"=<", Op::Le},    {"==", Op::Eq}, {"&&", Op::And},
+    {"||", Op::Or}, {"!=", Op::Ne}, {"+", Op::Add}, {"-", Op::Sub},    {"*", Op::Mul}, {"/", Op::Div},
     {">", Op::Gt},  {"<", Op::Lt},  {"=", Op::Eq},  {"&", Op::Concat},
 };
 
@@ -53,19 +53,44 @@ void Apply(Op op, const std::string& operand, std::string* acc) {
   double a = ReadScriptNumber(acc->c_str());
   double b = ReadScriptNumber(operand.c_str());
   switch (op) {
-    case Op::Add: *acc = FormatScriptNumber(a + b); return;
-    case Op::Sub: *acc = FormatScriptNumber(a - b); return;
-    case Op::Mul: *acc = FormatScriptNumber(a * b); return;
-    case Op::Div: *acc = FormatScriptNumber(a / b); return;
-    case Op::Gt: *acc = FormatScriptInteger(a > b); return;
-    case Op::Lt: *acc = FormatScriptInteger(a < b); return;
-    case Op::Ge: *acc = FormatScriptInteger(a >= b); return;
-    case Op::Le: *acc = FormatScriptInteger(a <= b); return;
-    case Op::Eq: *acc = FormatScriptInteger(a == b); return;
-    case Op::Ne: *acc = FormatScriptInteger(a != b); return;
-    case Op::And: *acc = FormatScriptInteger(a != 0 && b != 0); return;
-    case Op::Or: *acc = FormatScriptInteger(a != 0 || b != 0); return;
-    case Op::Concat: return;
+    case Op::Add:
+      *acc = FormatScriptNumber(a + b);
+      return;
+    case Op::Sub:
+      *acc = FormatScriptNumber(a - b);
+      return;
+    case Op::Mul:
+      *acc = FormatScriptNumber(a * b);
+      return;
+    case Op::Div:
+      *acc = FormatScriptNumber(a / b);
+      return;
+    case Op::Gt:
+      *acc = FormatScriptInteger(a > b);
+      return;
+    case Op::Lt:
+      *acc = FormatScriptInteger(a < b);
+      return;
+    case Op::Ge:
+      *acc = FormatScriptInteger(a >= b);
+      return;
+    case Op::Le:
+      *acc = FormatScriptInteger(a <= b);
+      return;
+    case Op::Eq:
+      *acc = FormatScriptInteger(a == b);
+      return;
+    case Op::Ne:
+      *acc = FormatScriptInteger(a != b);
+      return;
+    case Op::And:
+      *acc = FormatScriptInteger(a != 0 && b != 0);
+      return;
+    case Op::Or:
+      *acc = FormatScriptInteger(a != 0 || b != 0);
+      return;
+    case Op::Concat:
+      return;
   }
 }
 
@@ -92,7 +117,9 @@ size_t MatchingClose(const char* text, size_t open, char opener, char closer) {
   return i;
 }
 
-bool StartsWith(const char* text, const char* word) { return std::strncmp(text, word, std::strlen(word)) == 0; }
+bool StartsWith(const char* text, const char* word) {
+  return std::strncmp(text, word, std::strlen(word)) == 0;
+}
 
 bool IsKeyword(const char* text, const char* upper, const char* lower) {
   return StartsWith(text, upper) || StartsWith(text, lower);
@@ -208,7 +235,8 @@ Outcome ReadOperand(const char* text, size_t at, int32_t depth, std::string* ope
     if (name > kMaxVariableNameBytes) return Outcome::Value;
     std::string variable(p, name);
     std::string value(kScriptValueSize, '\0');  // off the stack: this recursion runs 256 deep
-    if (LookupVariableValue(variable.c_str(), value.data()) != 0) EvaluateScriptText(value.c_str(), operand, depth + 1);
+    if (LookupVariableValue(variable.c_str(), value.data()) != 0)
+      EvaluateScriptText(value.c_str(), operand, depth + 1);
     return Outcome::Value;
   }
 

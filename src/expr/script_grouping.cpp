@@ -20,9 +20,12 @@ size_t ProductEnd(const std::string& text, size_t from) {
       if (c == '"') {
         inString = !inString;
       } else if (!inString) {
-        if (c == '(') ++depth;
-        else if (c == ')') --depth;
-        else if (depth == 0 && std::strchr("+-><=&|", c) != nullptr) return i;
+        if (c == '(')
+          ++depth;
+        else if (c == ')')
+          --depth;
+        else if (depth == 0 && std::strchr("+-><=&|", c) != nullptr)
+          return i;
       }
     }
     i += step;

@@ -29,7 +29,7 @@ void CapScriptValue(std::string* value);
 
 // Decimal conversion of the leading part; 0 when the text does not start with a number.
 double ReadScriptNumber(const char* text);
-std::string FormatScriptNumber(double value);   // "%g"
+std::string FormatScriptNumber(double value);    // "%g"
 std::string FormatScriptInteger(int64_t value);  // "%d"
 
 // Raises an error unless one is already pending; token is cut to 31 bytes.

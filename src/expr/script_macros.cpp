@@ -6,7 +6,19 @@
 
 namespace {
 
-enum MacroKind { kLength, kDistance, kRadius, kCompScale, kScaleH, kScaleV, kOriginH, kOriginV, kAngle, kPresetIdx, kPresetName };
+enum MacroKind {
+  kLength,
+  kDistance,
+  kRadius,
+  kCompScale,
+  kScaleH,
+  kScaleV,
+  kOriginH,
+  kOriginV,
+  kAngle,
+  kPresetIdx,
+  kPresetName
+};
 
 struct Macro {
   const char* name;
@@ -15,10 +27,10 @@ struct Macro {
 
 // Tried in this order at every position.
 constexpr Macro kMacros[] = {
-    {"%%LENGTH%%", kLength},         {"%%DISTANCE%%", kDistance},   {"%%RADIUS%%", kRadius},
-    {"%%GR_COMPSCALE%%", kCompScale}, {"%%GR_SCALE_H%%", kScaleH},   {"%%GR_SCALE_V%%", kScaleV},
-    {"%%GR_ORIGIN_H%%", kOriginH},   {"%%GR_ORIGIN_V%%", kOriginV}, {"%%GR_ANGLE%%", kAngle},
-    {"%%PRESET_IDX%%", kPresetIdx},  {"%%PRESET_NAME%%", kPresetName},
+    {"%%LENGTH%%", kLength},          {"%%DISTANCE%%", kDistance},      {"%%RADIUS%%", kRadius},
+    {"%%GR_COMPSCALE%%", kCompScale}, {"%%GR_SCALE_H%%", kScaleH},      {"%%GR_SCALE_V%%", kScaleV},
+    {"%%GR_ORIGIN_H%%", kOriginH},    {"%%GR_ORIGIN_V%%", kOriginV},    {"%%GR_ANGLE%%", kAngle},
+    {"%%PRESET_IDX%%", kPresetIdx},   {"%%PRESET_NAME%%", kPresetName},
 };
 
 // The current preset's scale pair; a damaged index reads as no scale.

@@ -68,7 +68,8 @@ void RunScript(const char* text, char* result, int16_t report) {
   ScriptErrorState& state = gPlugin->scriptError;
   if (state.code == kScriptOk || report == 0) return;
   std::string source = ScriptSourceExcerpt(text, std::strlen(text));
-  std::string message(std::strlen(ErrorFormat(state.code)) + std::strlen(state.token) + source.size() + 1, '\0');
+  std::string message(std::strlen(ErrorFormat(state.code)) + std::strlen(state.token) + source.size() + 1,
+                      '\0');
   std::snprintf(message.data(), message.size(), ErrorFormat(state.code), state.token, source.c_str());
   ShowScriptMessage(message.c_str());
   ClearScriptError();

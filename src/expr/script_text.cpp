@@ -44,7 +44,8 @@ std::string ScriptWorkText(const char* text, size_t length) {
 }
 
 void CapScriptValue(std::string* value) {
-  if (value->size() > kScriptWorkBytes) value->resize(ScriptFitLength(value->data(), value->size(), kScriptWorkBytes));
+  if (value->size() > kScriptWorkBytes)
+    value->resize(ScriptFitLength(value->data(), value->size(), kScriptWorkBytes));
 }
 
 double ReadScriptNumber(const char* text) {

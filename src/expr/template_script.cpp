@@ -31,9 +31,12 @@ size_t SkipBlockRest(const char* text, size_t i, int depth, bool inString) {
     char c = text[i];
     i += step;
     if (step != 1) continue;
-    if (c == '"') inString = !inString;
-    else if (!inString && c == '{') ++depth;
-    else if (!inString && c == '}' && --depth == 0) break;
+    if (c == '"')
+      inString = !inString;
+    else if (!inString && c == '{')
+      ++depth;
+    else if (!inString && c == '}' && --depth == 0)
+      break;
   }
   return i;
 }
@@ -80,14 +83,16 @@ Block CollectBlock(const char* text, size_t open) {
 // token is null for the formats that name none.
 void ShowBlockMessage(const char* format, const char* token, const Block& block, size_t textLength) {
   std::string excerpt = ScriptSourceExcerpt(block.text.c_str(), block.text.size());
-  std::string message(std::strlen(format) + (token != nullptr ? std::strlen(token) : 0) + excerpt.size() + 64, '\0');
+  std::string message(std::strlen(format) + (token != nullptr ? std::strlen(token) : 0) + excerpt.size() + 64,
+                      '\0');
   int stop = static_cast<int>(block.stop);
   int end = static_cast<int>(block.stop + block.text.size());
   if (token != nullptr) {
     std::snprintf(message.data(), message.size(), format, token, stop, end, static_cast<int>(textLength),
                   excerpt.c_str());
   } else {
-    std::snprintf(message.data(), message.size(), format, stop, end, static_cast<int>(textLength), excerpt.c_str());
+    std::snprintf(message.data(), message.size(), format, stop, end, static_cast<int>(textLength),
+                  excerpt.c_str());
   }
   ShowScriptMessage(message.c_str());
 }
@@ -138,8 +143,10 @@ char* ExpandTemplateText(const char* text) {
                          length);
       } else if (block.end == BlockEnd::TooLong) {
         ShowBlockMessage("Script Error!\ntoo many characters [%d - %d / %d]\n%s\n", nullptr, block, length);
-      } else if (block.text.find("elif") != std::string::npos || block.text.find("ELIF") != std::string::npos) {
-        ShowBlockMessage("Script Error!\ncommand not found(ELIF) [%d - %d / %d]\n%s\n", nullptr, block, length);
+      } else if (block.text.find("elif") != std::string::npos ||
+                 block.text.find("ELIF") != std::string::npos) {
+        ShowBlockMessage("Script Error!\ncommand not found(ELIF) [%d - %d / %d]\n%s\n", nullptr, block,
+                         length);
       } else {
         RunBlock(block, length, &output);
       }

@@ -107,7 +107,8 @@ int32_t LookupVariableValue(const char* name, char* out) {
   out[0] = '\0';
   if (gPlugin == nullptr || name == nullptr) return 0;
   std::string value;
-  bool found = std::strchr(name, ':') != nullptr ? LookupStoredVariable(name, &value) : LookupTableVariable(name, &value);
+  bool found = std::strchr(name, ':') != nullptr ? LookupStoredVariable(name, &value)
+                                                 : LookupTableVariable(name, &value);
   if (!found) return 0;
   std::memcpy(out, value.c_str(), value.size() + 1);
   return 1;

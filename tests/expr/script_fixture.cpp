@@ -32,8 +32,7 @@ std::string ScriptTest::Run(const std::string& text) {
 }
 
 std::string ScriptTest::RunReported(const std::string& text) {
-  char result[kScriptValueSize];
-  std::memset(result, 'x', sizeof result);
+  char result[kScriptValueSize] = "stale";
   RunScript(text.c_str(), result, 1);
   return result;
 }

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "support/host_fixture.h"
 #include "shell/plugin_globals.h"
+#include "support/host_fixture.h"
 
 struct ScriptCase {
   std::string text;

@@ -11,8 +11,7 @@ namespace {
 class LookupTest : public ScriptTest {};
 
 TEST_F(LookupTest, TitleAndNameReadAnotherPiecesTags) {
-  ArtHandle preview = AddLayerGroup("<<Vestamark Preview>>");
-  AddTitledPiece(preview, "BACK", {{"width", "999"}});  // preview copies are passed over
+  AddTitledPiece(AddLayerGroup("<<Vestamark Preview>>"), "BACK", {{"width", "999"}});  // passed over
   ArtHandle pattern = AddLayerGroup("Pattern");
   ArtHandle compound = vmhost::AddGroup(vmhost::AddGroup(pattern), kCompoundPathArt);
   SetTag(compound, "vmk_grading_title", "BACK");  // not a group or a path
@@ -20,11 +19,9 @@ TEST_F(LookupTest, TitleAndNameReadAnotherPiecesTags) {
   AddTitledPiece(pattern, "BACK", {{"depth", "20"}, {"width", "40+%%PRESET_IDX%%"}, {"long", longValue}});
   AddTitledPiece(pattern, "SLEEVE", {{"width", "7"}});
   gPlugin->currentScaleIndex = 1;
-
   ExpectValues({
       {"BACK:width", "42"},  // evaluated for the preset now graded
-      {"BACK:depth*2", "40"},
-      {"SLEEVE:width+BACK:depth", "27"},
+      {"SLEEVE:width+BACK:depth*2", "47"},
       {"FRONT:width", ""},
       {"BACK:height", ""},
       {"length(BACK:long)", "300"},
@@ -40,23 +37,9 @@ TEST_F(LookupTest, TheFirstTitledArtInLayerOrderWinsChildrenFirst) {
   SetTag(outer, "vmk_grading_var_value_000000", "1");
   AddTitledPiece(outer, "P", {{"x", "2"}});
   EXPECT_EQ(Run("P:x"), "2");
-
   ArtHandle found = nullptr;
   FindArtByGradingTitle(layer, "nobody", &found);
   EXPECT_EQ(found, nullptr);
-  FindArtByGradingTitle(layer, "P", &found);
-  EXPECT_NE(found, nullptr);
-  EXPECT_NE(found, outer);  // the titled path inside it comes first
-}
-
-TEST_F(LookupTest, LookupFillsTheOutputOnlyWhenFound) {
-  SetVariable(0, "a", "1+1");
-  char out[kScriptValueSize] = "stale";
-  EXPECT_EQ(LookupVariableValue("a", out), 1);
-  EXPECT_STREQ(out, "1+1");
-  EXPECT_EQ(LookupVariableValue("b", out), 0);
-  EXPECT_STREQ(out, "");
-  EXPECT_EQ(LookupVariableValue(std::string(100, 'a').c_str(), out), 0);
 }
 
 TEST_F(LookupTest, LocalVariablesTakeTheirOwnRowOrTheFirstEmptyOne) {
@@ -64,15 +47,10 @@ TEST_F(LookupTest, LocalVariablesTakeTheirOwnRowOrTheFirstEmptyOne) {
   SetVariable(1, "b", "2");
   EXPECT_EQ(SetLocalVariable("b", "20"), 1);
   EXPECT_EQ(SetLocalVariable("c", "30"), 1);
-  EXPECT_STREQ(gPlugin->variables.varValues[1], "20");
-  EXPECT_STREQ(gPlugin->variables.varNames[2], "c");
   EXPECT_EQ(Run("a+b+c"), "51");
-
-  std::string huge(5000, 'v');
-  EXPECT_EQ(SetLocalVariable(std::string(100, 'n').c_str(), huge.c_str()), 1);
+  EXPECT_EQ(SetLocalVariable(std::string(100, 'n').c_str(), std::string(5000, 'v').c_str()), 1);
   EXPECT_EQ(std::strlen(gPlugin->variables.varNames[3]), 81u);
   EXPECT_EQ(std::strlen(gPlugin->variables.varValues[3]), 4095u);
-
   for (int row = 4; row < kMaxVariables; ++row) SetVariable(row, "r" + std::to_string(row), "0");
   EXPECT_EQ(SetLocalVariable("new", "1"), 0);
 }
