@@ -124,82 +124,83 @@ uint32_t BitMask(int32_t bit) { return 1u << (bit >= 0 && bit <= 31 ? bit : 0); 
 
 std::string BitResult(uint32_t bits) { return FormatScriptInteger(static_cast<int32_t>(bits)); }
 
+double Sine(double x) { return std::sin(x); }
+double Cosine(double x) { return std::cos(x); }
+double Tangent(double x) { return std::tan(x); }
+double Square(double x) { return x * x; }
+double SquareRoot(double x) { return std::sqrt(x); }
+double ArcSine(double x) { return std::asin(x); }
+double ArcCosine(double x) { return std::acos(x); }
+double ArcTangent(double x) { return std::atan(x); }
+double HyperbolicSine(double x) { return std::sinh(x); }
+double HyperbolicCosine(double x) { return std::cosh(x); }
+double HyperbolicTangent(double x) { return std::tanh(x); }
+double Power(double x, double y) { return std::pow(x, y); }
+
+// Functions of one or two numbers that give a number.
 enum class Fn {
-  Sin,
-  Cos,
-  Tan,
-  Round,
-  Trunc,
-  Sqr,
-  Sqrt,
-  Max,
-  Min,
+  Real,
+  Real2,
   StrPos,
   SubStr,
   StrCmp,
   Length,
-  StrLen,
   BitTest,
   BitSet,
   BitClear,
   CountLines,
   GetLines,
-  Asin,
-  Acos,
-  Atan,
-  Sinh,
-  Cosh,
-  Tanh,
-  Pow,
-  Abs,
-  MovingDistance,
+  Moving
 };
 
 struct Function {
   const char* name;
   Fn fn;
   int arity;
+  double (*real)(double) = nullptr;
+  double (*real2)(double, double) = nullptr;
 };
 
-constexpr Function kFunctions[] = {
-    {"sin", Fn::Sin, 1},           {"cos", Fn::Cos, 1},
-    {"tan", Fn::Tan, 1},           {"round", Fn::Round, 1},
-    {"trunc", Fn::Trunc, 1},       {"sqr", Fn::Sqr, 1},
-    {"sqrt", Fn::Sqrt, 1},         {"max", Fn::Max, 2},
-    {"min", Fn::Min, 2},           {"strpos", Fn::StrPos, 2},
-    {"substr", Fn::SubStr, 3},     {"strcmp", Fn::StrCmp, 2},
-    {"length", Fn::Length, 1},     {"strlen", Fn::StrLen, 1},
-    {"bittest", Fn::BitTest, 2},   {"bitset", Fn::BitSet, 2},
-    {"bitclear", Fn::BitClear, 2}, {"countlines", Fn::CountLines, 1},
-    {"getlines", Fn::GetLines, 3}, {"asin", Fn::Asin, 1},
-    {"acos", Fn::Acos, 1},         {"atan", Fn::Atan, 1},
-    {"sinh", Fn::Sinh, 1},         {"cosh", Fn::Cosh, 1},
-    {"tanh", Fn::Tanh, 1},         {"pow", Fn::Pow, 2},
-    {"abs", Fn::Abs, 1},           {"moving_distance", Fn::MovingDistance, 1},
+// Names are matched whole.
+const Function kFunctions[] = {
+    {"sin", Fn::Real, 1, Sine},
+    {"cos", Fn::Real, 1, Cosine},
+    {"tan", Fn::Real, 1, Tangent},
+    {"round", Fn::Real, 1, RoundHalfAway},
+    {"trunc", Fn::Real, 1, TruncTowardZero},
+    {"sqr", Fn::Real, 1, Square},
+    {"sqrt", Fn::Real, 1, SquareRoot},
+    {"max", Fn::Real2, 2, nullptr, MaxOf},
+    {"min", Fn::Real2, 2, nullptr, MinOf},
+    {"strpos", Fn::StrPos, 2},
+    {"substr", Fn::SubStr, 3},
+    {"strcmp", Fn::StrCmp, 2},
+    {"length", Fn::Length, 1},
+    {"strlen", Fn::Length, 1},
+    {"bittest", Fn::BitTest, 2},
+    {"bitset", Fn::BitSet, 2},
+    {"bitclear", Fn::BitClear, 2},
+    {"countlines", Fn::CountLines, 1},
+    {"getlines", Fn::GetLines, 3},
+    {"asin", Fn::Real, 1, ArcSine},
+    {"acos", Fn::Real, 1, ArcCosine},
+    {"atan", Fn::Real, 1, ArcTangent},
+    {"sinh", Fn::Real, 1, HyperbolicSine},
+    {"cosh", Fn::Real, 1, HyperbolicCosine},
+    {"tanh", Fn::Real, 1, HyperbolicTangent},
+    {"pow", Fn::Real2, 2, nullptr, Power},
+    {"abs", Fn::Real, 1, AbsOf},
+    {"moving_distance", Fn::Moving, 1},
 };
 
-std::string Compute(Fn fn, const std::string* v) {
+std::string Compute(const Function& function, const std::string* v) {
   auto x = [&](int i) { return ReadScriptNumber(v[i].c_str()); };
   auto n = [&](int i) { return IntegerArgument(x(i)); };
-  switch (fn) {
-    case Fn::Sin:
-      return FormatScriptNumber(std::sin(x(0)));
-    case Fn::Cos:
-      return FormatScriptNumber(std::cos(x(0)));
-    case Fn::Tan:
-      return FormatScriptNumber(std::tan(x(0)));
-    case Fn::Round:
-      return FormatScriptNumber(RoundHalfAway(x(0)));
-    case Fn::Trunc:
-      return FormatScriptNumber(TruncTowardZero(x(0)));
-    case Fn::Sqr:
-      return FormatScriptNumber(x(0) * x(0));
-    case Fn::Sqrt:
-      return FormatScriptNumber(std::sqrt(x(0)));
-    case Fn::Max:
-      return FormatScriptNumber(MaxOf(x(0), x(1)));
-    case Fn::Min:
-      return FormatScriptNumber(MinOf(x(0), x(1)));
+  switch (function.fn) {
+    case Fn::Real:
+      return FormatScriptNumber(function.real(x(0)));
+    case Fn::Real2:
+      return FormatScriptNumber(function.real2(x(0), x(1)));
     case Fn::StrPos:
       return FormatScriptInteger(FindPart(v[0].c_str(), v[1].c_str()));
     case Fn::SubStr:
@@ -207,7 +208,6 @@ std::string Compute(Fn fn, const std::string* v) {
     case Fn::StrCmp:
       return FormatScriptInteger(CompareBytes(v[0].c_str(), v[1].c_str()));
     case Fn::Length:
-    case Fn::StrLen:
       return FormatScriptInteger(CountCharacters(v[0].c_str()));
     case Fn::BitTest:
       return BitResult(static_cast<uint32_t>(n(0)) & BitMask(n(1)));
@@ -219,23 +219,7 @@ std::string Compute(Fn fn, const std::string* v) {
       return FormatScriptInteger(CountLines(v[0].c_str()));
     case Fn::GetLines:
       return GetLines(v[0].c_str(), n(1), n(2));
-    case Fn::Asin:
-      return FormatScriptNumber(std::asin(x(0)));
-    case Fn::Acos:
-      return FormatScriptNumber(std::acos(x(0)));
-    case Fn::Atan:
-      return FormatScriptNumber(std::atan(x(0)));
-    case Fn::Sinh:
-      return FormatScriptNumber(std::sinh(x(0)));
-    case Fn::Cosh:
-      return FormatScriptNumber(std::cosh(x(0)));
-    case Fn::Tanh:
-      return FormatScriptNumber(std::tanh(x(0)));
-    case Fn::Pow:
-      return FormatScriptNumber(std::pow(x(0), x(1)));
-    case Fn::Abs:
-      return FormatScriptNumber(std::fabs(x(0)));
-    case Fn::MovingDistance: {
+    case Fn::Moving: {
       double distance = 0.0;
       return MovingDistanceOfHandle(x(0), &distance) ? FormatScriptNumber(distance) : std::string();
     }
@@ -251,7 +235,7 @@ bool CallScriptFunction(const std::string& name, const std::string* arguments, i
     if (name != function.name) continue;
     std::string values[3];
     for (int i = 0; i < function.arity; ++i) EvaluateScriptText(arguments[i].c_str(), &values[i], depth + 1);
-    *result = Compute(function.fn, values);
+    *result = Compute(function, values);
     CapScriptValue(result);
     return true;
   }
