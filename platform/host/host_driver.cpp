@@ -402,8 +402,7 @@ void SetDarkTheme(bool dark) { gHost.darkTheme = dark; }
 
 void SetFontList(const std::vector<std::string>& names) {
   // Old fonts stay valid for text that refers to them; only the list changes.
-  static std::vector<std::unique_ptr<HostFont>> retired;
-  for (auto& f : gHost.fonts) retired.push_back(std::move(f));
+  for (auto& f : gHost.fonts) gHost.unlistedFonts.push_back(std::move(f));
   gHost.fonts.clear();
   for (const std::string& name : names) gHost.fonts.push_back(std::make_unique<HostFont>(HostFont{name}));
 }

@@ -117,6 +117,14 @@ HostErr ReleaseTextRange(TextRangeHandle range) {
 
 }  // namespace
 
+HostFont* FontByName(const std::string& name) {
+  for (auto* pool : {&gHost.fonts, &gHost.unlistedFonts})
+    for (auto& f : *pool)
+      if (f->name == name) return f.get();
+  gHost.unlistedFonts.push_back(std::make_unique<HostFont>(HostFont{name}));
+  return gHost.unlistedFonts.back().get();
+}
+
 const AITextFrameSuite kTextFrameSuite = {NewPointText, GetTextRange};
 const AIFontSuite kFontSuite = {CountFonts, IndexFontList, GetFontName};
 const ATETextRangeSuite kTextRangeSuite = {InsertAfterUtf16, GetText, SetCharFeatures, SetParaFeatures,
