@@ -33,9 +33,11 @@ HostErr GetTextRange(ArtHandle art, TextRangeHandle* range) {
   return kNoErr;
 }
 
+// Fonts taken off the list stay fonts: text may still name them.
 bool IsLiveFont(FontHandle font) {
-  for (auto& f : gHost.fonts)
-    if (f.get() == font) return true;
+  for (auto* pool : {&gHost.fonts, &gHost.unlistedFonts})
+    for (auto& f : *pool)
+      if (f.get() == font) return true;
   return false;
 }
 
