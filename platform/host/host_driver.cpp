@@ -126,6 +126,8 @@ int32_t HeldSuiteCount(const char* name) {
   return it == gHost.acquired.end() ? 0 : it->second;
 }
 
+int32_t UnbalancedReleases() { return gHost.unbalancedReleases; }
+
 int32_t OutstandingBlocks() { return static_cast<int32_t>(gHost.blocks.size()); }
 
 HostErr NotifyAppStarted() { return BroadcastNotification(kAppStartedNotifier, nullptr); }

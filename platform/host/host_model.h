@@ -259,6 +259,7 @@ struct HostState {
   std::map<std::string, int32_t> acquired;  // name -> outstanding acquisitions
   std::map<std::string, std::pair<HostErr, int32_t>> failing;  // name -> (error, remaining, -1 always)
   std::map<void*, size_t> blocks;
+  int32_t unbalancedReleases = 0;
 
   // the call in progress
   int32_t callDepth = 0;
