@@ -24,7 +24,3 @@ void SaveGradingGroup(ArtHandle* arts, int32_t count, int16_t renewSerial);
 // arts, or none carrying a group, the group is reset. Returns 1 when a stored
 // group was found.
 int LoadGradingGroup(ArtHandle* arts, int32_t count);
-
-// The value of the first variable named `name`, as a number; `fallback` when no
-// variable has that name.
-double GetVariableNumber(const char* name, double fallback);

@@ -7,6 +7,7 @@
 #include "store/art_tags.h"
 #include "store/module_layers.h"
 #include "store/text_fields.h"
+#include "store/tool_config_tag.h"
 
 namespace {
 
@@ -15,6 +16,8 @@ constexpr int kRandomAttempts = 64;
 void GatherIdsBelow(ArtHandle art, std::vector<int32_t>* ids) {
   const int32_t id = ReadObjectId(art);
   if (id != 0) ids->push_back(id);
+  int16_t type = kUnknownArt;
+  if (GetArtTypeWithToolConfig(art, &type) != kNoErr || type == kToolConfigGroupArt) return;
   ArtHandle child = nullptr;
   if (sAIArt->GetArtFirstChild(art, &child) != kNoErr) return;
   while (child != nullptr) {

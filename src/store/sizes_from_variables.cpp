@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "shell/plugin_globals.h"
-#include "store/grading_group_tags.h"
+#include "store/variable_number.h"
 #include "store/text_fields.h"
 
 namespace {

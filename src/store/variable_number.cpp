@@ -1,7 +1,7 @@
 #include <cstring>
 
 #include "shell/plugin_globals.h"
-#include "store/grading_group_tags.h"
+#include "store/variable_number.h"
 #include "store/text_fields.h"
 
 double GetVariableNumber(const char* name, double fallback) {

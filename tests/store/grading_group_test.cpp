@@ -5,6 +5,7 @@
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
 #include "store/object_ids.h"
+#include "store/variable_number.h"
 #include "store_scene.h"
 
 namespace vmtest {
