@@ -34,10 +34,13 @@ void ExtendArcRun(CurveRun* run, const ArcOfRun& arc) {
     // stop before they meet, so a whole circle cannot keep the walk going.
     while (run->s1 - 1 > run->s2 && OnSameArc(path, run->s1, arc)) --run->s1;
     while (run->s2 + 1 < run->s1 && OnSameArc(path, run->s2 + 1, arc)) ++run->s2;
+    // The one curve left between them closes the circle: the whole path is the arc.
+    if (run->s1 - 1 == run->s2 && OnSameArc(path, run->s1, arc)) run->s1 = run->s2;
   }
 }
 
-// Where the tangent at the run's start meets the tangent at its end.
+// Where the tangent at the run's start meets the tangent at its end (for a run
+// of one anchor, its two tangents).
 bool TangentsMeet(const GradedSegment& start, const GradedSegment& end, RealPoint* meeting) {
   if (HostPointsEqual(start.out, start.p) || HostPointsEqual(end.in, end.p)) return false;
   const double a1 = AngleOf(start.p, start.out);
@@ -62,8 +65,7 @@ void ApplyArcHandle(GradingPass& pass, int32_t slot) {
   PluginGlobals& g = *pass.g;
   const TwoPointHandleData& line = g.handles[slot].line;
   CurveRun run;
-  if (!RunOfHandle(pass, line, &run)) return;
-  SetEnvironment(g, 0, 0, 0, slot);
+  if (!StartRunHandle(pass, slot, &run)) return;
   const ArcOfRun arc = ArcTestOverRun(run);
   g.envRadius = arc.radius;
   if (arc.isArc) ExtendArcRun(&run, arc);
@@ -71,10 +73,10 @@ void ApplyArcHandle(GradingPass& pass, int32_t slot) {
   const ArtSegments& path = *run.path;
   const GradedSegment& start = path.segments[run.s1];
   const GradedSegment& end = path.segments[run.s2];
-  // One anchor scales the path about itself; parallel or missing tangents fall
-  // back to the arc's own centre, or midway between the ends of a run that is no arc.
-  RealPoint centre = start.p;
-  if (run.s1 != run.s2 && !TangentsMeet(start, end, &centre)) {
+  // Parallel or missing tangents fall back to the arc's own centre, or midway
+  // between the ends of a run that is no arc (the anchor itself for one anchor).
+  RealPoint centre;
+  if (!TangentsMeet(start, end, &centre)) {
     centre = arc.isArc ? arc.centre : RealPoint{(start.p.h + end.p.h) / 2, (start.p.v + end.p.v) / 2};
   }
 

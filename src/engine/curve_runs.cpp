@@ -26,6 +26,12 @@ int16_t RunOfHandle(GradingPass& pass, const TwoPointHandleData& line, CurveRun*
   return 1;
 }
 
+int16_t StartRunHandle(GradingPass& pass, int32_t slot, CurveRun* run) {
+  if (!RunOfHandle(pass, pass.g->handles[slot].line, run)) return 0;
+  SetEnvironment(*pass.g, 0, 0, 0, slot);
+  return 1;
+}
+
 int32_t CurveCount(const ArtSegments& path) {
   if (path.segmentCount <= 0) return 0;
   return path.closed ? path.segmentCount : path.segmentCount - 1;

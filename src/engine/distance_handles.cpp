@@ -36,11 +36,6 @@ void NormaliseEnds(RevisionHandle& handle) {
   line.index1 = 0;
 }
 
-// A free or point slot carries no second end to move, whatever its group.
-bool HasSecondEnd(const RevisionHandle& handle) {
-  return handle.kind != kHandleFree && handle.kind != kHandlePoint;
-}
-
 // The angle of the n-th measurement handle with an angle variable, in slot order.
 double MeasurementFrameAngle(const PluginGlobals& g, int32_t n) {
   for (int32_t slot = 0; slot < kMaxHandles; ++slot) {
@@ -85,14 +80,27 @@ double ProportionalFactor(const RevisionHandle& leader, const RevisionHandle& me
 
 bool IsZero(const RealPoint& d) { return d.h == 0 && d.v == 0; }
 
+// Normalises the leader and finds the group's last slot; false when the
+// leader has no end on a path to move.
+bool StartGroup(PluginGlobals& g, int32_t slot, int32_t* last) {
+  NormaliseEnds(g.handles[slot]);
+  *last = LastMemberSlot(g, slot);
+  return g.handles[slot].line.art2 != nullptr;
+}
+
+// The anchor at a member's end 2; a free or point slot carries no such end.
+GradedSegment* MemberEnd(GradingPass& pass, const RevisionHandle& member) {
+  if (member.kind == kHandleFree || member.kind == kHandlePoint) return nullptr;
+  return MemberAnchor(pass, member.line.art2, member.line.index2);
+}
+
 }  // namespace
 
 int32_t ApplyDistanceGroup(GradingPass& pass, int32_t slot) {
   PluginGlobals& g = *pass.g;
-  RevisionHandle& leader = g.handles[slot];
-  NormaliseEnds(leader);
-  const int32_t last = LastMemberSlot(g, slot);
-  if (leader.line.art2 == nullptr) return last;
+  int32_t last = slot;
+  if (!StartGroup(g, slot, &last)) return last;
+  const RevisionHandle& leader = g.handles[slot];
 
   const TwoPointHandleData& line = leader.line;
   const RealPoint a0 = GradedEnd(pass, line.art1, line.index1, line.p1);
@@ -112,8 +120,7 @@ int32_t ApplyDistanceGroup(GradingPass& pass, int32_t slot) {
 
   for (int32_t s = slot; s <= last; ++s) {
     const RevisionHandle& member = g.handles[s];
-    if (!HasSecondEnd(member)) continue;
-    GradedSegment* end = MemberAnchor(pass, member.line.art2, member.line.index2);
+    GradedSegment* end = MemberEnd(pass, member);
     if (end == nullptr) continue;
     const double f = s != slot && member.proportional != 0 ? ProportionalFactor(leader, member) : 1.0;
     const RealPoint d1{delta1.h * f, delta1.v * f};
@@ -129,10 +136,9 @@ int32_t ApplyDistanceGroup(GradingPass& pass, int32_t slot) {
 
 int32_t ApplyAngleGroup(GradingPass& pass, int32_t slot) {
   PluginGlobals& g = *pass.g;
-  RevisionHandle& leader = g.handles[slot];
-  NormaliseEnds(leader);
-  const int32_t last = LastMemberSlot(g, slot);
-  if (leader.line.art2 == nullptr) return last;
+  int32_t last = slot;
+  if (!StartGroup(g, slot, &last)) return last;
+  const RevisionHandle& leader = g.handles[slot];
 
   const TwoPointHandleData& line = leader.line;
   const RealPoint pivot = GradedEnd(pass, line.art1, line.index1, line.p1);
@@ -142,8 +148,7 @@ int32_t ApplyAngleGroup(GradingPass& pass, int32_t slot) {
 
   for (int32_t s = slot; s <= last; ++s) {
     const RevisionHandle& member = g.handles[s];
-    if (!HasSecondEnd(member)) continue;
-    GradedSegment* end = MemberAnchor(pass, member.line.art2, member.line.index2);
+    GradedSegment* end = MemberEnd(pass, member);
     if (end == nullptr) continue;
     RotateAboutPoint(&end->in, pivot, turn);
     RotateAboutPoint(&end->out, pivot, turn);

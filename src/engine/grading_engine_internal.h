@@ -56,6 +56,8 @@ void CopyField(char (&out)[kExprSize + 1], const char (&field)[kExprSize]);
 // Both ends on one member path with indexes inside it; an open path's ends
 // come ordered so that only a closed path has s2 < s1.
 int16_t RunOfHandle(GradingPass& pass, const TwoPointHandleData& line, CurveRun* run);
+// RunOfHandle, and the environment of the handle at slot when there is a run.
+int16_t StartRunHandle(GradingPass& pass, int32_t slot, CurveRun* run);
 int16_t CurveInRun(const CurveRun& run, int32_t k);
 int32_t CurveCount(const ArtSegments& path);
 GradedSegment& CurveStart(const ArtSegments& path, int32_t k);

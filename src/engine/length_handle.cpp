@@ -34,8 +34,7 @@ void ApplyLengthHandle(GradingPass& pass, int32_t slot) {
   PluginGlobals& g = *pass.g;
   const TwoPointHandleData& line = g.handles[slot].line;
   CurveRun run;
-  if (!RunOfHandle(pass, line, &run)) return;
-  SetEnvironment(g, 0, 0, 0, slot);
+  if (!StartRunHandle(pass, slot, &run)) return;
   g.envLength = RunLength(run);
   const ArtSegments& path = *run.path;
   for (int32_t k = 1; k <= CurveCount(path); ++k) {
