@@ -13,7 +13,7 @@
 namespace vmtest {
 
 constexpr int16_t kScale = 3;
-constexpr double kKappa = 0.5522847498;   // control handle of a quarter circle of radius 1
+constexpr double kKappa = 0.5522847498;    // control handle of a quarter circle of radius 1
 constexpr double kMm = 2.834645669291339;  // points per millimetre
 
 // One end of a handle: on anchor `index` of a path, or a free point.
@@ -85,11 +85,11 @@ class GradingScene : public StoreScene {
   std::vector<ArtHandle> pieces_;
 };
 
-#define EXPECT_POINT_NEAR(actual, h_, v_, tol)               \
-  do {                                                       \
-    const RealPoint actual_ = (actual);                      \
-    EXPECT_NEAR(actual_.h, (h_), (tol)) << #actual << " h";  \
-    EXPECT_NEAR(actual_.v, (v_), (tol)) << #actual << " v";  \
+#define EXPECT_POINT_NEAR(actual, h_, v_, tol)              \
+  do {                                                      \
+    const RealPoint actual_ = (actual);                     \
+    EXPECT_NEAR(actual_.h, (h_), (tol)) << #actual << " h"; \
+    EXPECT_NEAR(actual_.v, (v_), (tol)) << #actual << " v"; \
   } while (0)
 
 inline void ExpectSamePath(const std::vector<PathSegment>& a, const std::vector<PathSegment>& b, double tol) {

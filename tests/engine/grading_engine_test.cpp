@@ -144,7 +144,8 @@ TEST_F(GradingEngineTest, FreeSecondEndIsExchangedIntoTheHandleTable) {
 }
 
 TEST_F(GradingEngineTest, AngleHandleTurnsEndTwoAboutEndOne) {
-  ArtHandle art = Path({vmhost::Corner(0, 0), vmhost::Corner(100, 0), Smooth({90, 50}, {100, 50}, {110, 50})}, false);
+  ArtHandle art =
+      Path({vmhost::Corner(0, 0), vmhost::Corner(100, 0), Smooth({90, 50}, {100, 50}, {110, 50})}, false);
   Handle(0, kHandleAngle, On(art, 1), On(art, 2), "90");
   auto graded = Grade(art);
   EXPECT_POINT_NEAR(graded[2].p, 50, 0, 1e-4);
