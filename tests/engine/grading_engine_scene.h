@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "engine/grading_engine.h"
@@ -13,7 +14,7 @@
 namespace vmtest {
 
 constexpr int16_t kScale = 3;
-constexpr double kKappa = 0.5522847498;    // control handle of a quarter circle of radius 1
+constexpr double kKappa = 55.22847498;     // control handle of a quarter circle of radius 100
 constexpr double kMm = 2.834645669291339;  // points per millimetre
 
 // One end of a handle: on anchor `index` of a path, or a free point.
@@ -22,10 +23,8 @@ struct End {
   int32_t index;
   RealPoint point;
 };
-
 inline End On(ArtHandle art, int32_t index) { return {art, index, vmhost::Segments(art).at(index).p}; }
 inline End Free(RealPoint p) { return {nullptr, 0, p}; }
-
 inline PathSegment Smooth(RealPoint in, RealPoint p, RealPoint out) { return {p, in, out, 0}; }
 
 class GradingScene : public StoreScene {
@@ -43,10 +42,9 @@ class GradingScene : public StoreScene {
   }
 
   ArtHandle Path(const std::vector<PathSegment>& segments, bool closed) {
-    ArtHandle art = vmhost::AddPath(LayerGroup(), segments, closed);
-    pieces_.push_back(art);
+    pieces_.push_back(vmhost::AddPath(LayerGroup(), segments, closed));
     SetPiece(pieces_);
-    return art;
+    return pieces_.back();
   }
   ArtHandle Polyline(const std::vector<RealPoint>& points, bool closed) {
     std::vector<PathSegment> segments;
@@ -57,24 +55,16 @@ class GradingScene : public StoreScene {
   RevisionHandle& Handle(int slot, int16_t kind, End e1, End e2, const char* amount, int16_t direction = 0,
                          int16_t bothEnds = 0) {
     RevisionHandle& h = globals().handles[slot];
-    h.kind = kind;
-    h.direction = direction;
-    h.bothEnds = bothEnds;
-    h.line.p1 = e1.point;
-    h.line.p2 = e2.point;
-    h.line.art1 = e1.art;
-    h.line.art2 = e2.art;
-    h.line.index1 = e1.index;
-    h.line.index2 = e2.index;
+    h = RevisionHandle{0, 0, "", kind, direction, bothEnds, 0, {}};
+    h.line = TwoPointHandleData{e1.point, e2.point, e1.art, e2.art, e1.index, e2.index, {}};
     std::strcpy(h.line.amountExpr[kScale], amount);
     return h;
   }
 
   std::vector<PathSegment> Grade(ArtHandle art, int32_t lastSlot = 200) {
     GradedSegment* graded = ComputeGradedSegments(art, lastSlot);
-    std::vector<PathSegment> out;
-    if (graded == nullptr) return out;
-    out.assign(graded, graded + vmhost::Segments(art).size());
+    if (graded == nullptr) return {};
+    std::vector<PathSegment> out(graded, graded + vmhost::Segments(art).size());
     std::free(graded);
     return out;
   }
@@ -85,20 +75,18 @@ class GradingScene : public StoreScene {
   std::vector<ArtHandle> pieces_;
 };
 
-#define EXPECT_POINT_NEAR(actual, h_, v_, tol)              \
-  do {                                                      \
-    const RealPoint actual_ = (actual);                     \
-    EXPECT_NEAR(actual_.h, (h_), (tol)) << #actual << " h"; \
-    EXPECT_NEAR(actual_.v, (v_), (tol)) << #actual << " v"; \
-  } while (0)
+inline void ExpectNear(const RealPoint& actual, const RealPoint& expected, double tol) {
+  EXPECT_NEAR(actual.h, expected.h, tol);
+  EXPECT_NEAR(actual.v, expected.v, tol);
+}
 
 inline void ExpectSamePath(const std::vector<PathSegment>& a, const std::vector<PathSegment>& b, double tol) {
   ASSERT_EQ(a.size(), b.size());
   for (size_t i = 0; i < a.size(); ++i) {
     SCOPED_TRACE(i);
-    EXPECT_POINT_NEAR(a[i].p, b[i].p.h, b[i].p.v, tol);
-    EXPECT_POINT_NEAR(a[i].in, b[i].in.h, b[i].in.v, tol);
-    EXPECT_POINT_NEAR(a[i].out, b[i].out.h, b[i].out.v, tol);
+    ExpectNear(a[i].p, b[i].p, tol);
+    ExpectNear(a[i].in, b[i].in, tol);
+    ExpectNear(a[i].out, b[i].out, tol);
   }
 }
 
