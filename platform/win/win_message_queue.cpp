@@ -9,7 +9,7 @@ using namespace vmwin;
 namespace {
 
 std::deque<MSG>& Queue() {
-  static std::deque<MSG> queue;
+  static auto& queue = *new std::deque<MSG>;
   return queue;
 }
 
@@ -22,12 +22,12 @@ struct Timer {
 };
 
 std::vector<Timer>& Timers() {
-  static std::vector<Timer> timers;
+  static auto& timers = *new std::vector<Timer>;
   return timers;
 }
 
 std::map<std::string, UINT>& RegisteredMessages() {
-  static std::map<std::string, UINT> messages;
+  static auto& messages = *new std::map<std::string, UINT>;
   return messages;
 }
 
