@@ -527,6 +527,7 @@ void PaintWindow(HWND w) {
   w->needsPaint = false;
   if (!(w->style & WS_VISIBLE)) return;
   HDC dc = OwnDc(w);
+  ResetDcState(dc);
   const bool enabled = !(w->style & WS_DISABLED);
   auto drawItem = [&](UINT type, UINT item, UINT state, RECT rect, ULONG_PTR data) {
     DRAWITEMSTRUCT dis{type, static_cast<UINT>(w->id), item, ODA_DRAWENTIRE, state, w, dc, rect, data};

@@ -229,6 +229,8 @@ HDC OwnDc(HWND window) {
   return window->dc;
 }
 
+void ResetDcState(HDC dc) { ApplyDefaults(dc); }
+
 void ForgetWindowDrawing(HWND window) {
   if (window->dc != nullptr) {
     LiveDcs().erase(window->dc);

@@ -133,6 +133,7 @@ bool IsOwnerDrawList(HWND window);
 bool IsSingleSelectionList(HWND window);
 int ListItemFromPoint(HWND list, POINT client, bool* outside);
 HDC OwnDc(HWND window);
+void ResetDcState(HDC dc);  // the defaults a fresh context has
 void ForgetWindowDrawing(HWND window);
 void ResetGdi();
 void ResetInput();

@@ -213,4 +213,26 @@ TEST_F(WindowTest, RegisteredMessagesAreStablePerName) {
   EXPECT_EQ(RegisterWindowMessage(""), 0u);
 }
 
+TEST_F(WindowTest, MenusAreBuiltFromTheirResourceLevels) {
+  static const MenuItemTemplate items[] = {{"File", 0, 0},   {"Import...", 1, 1}, {nullptr, 0, 1},
+                                           {"Export...", 2, 1}, {"Help", 0, 0},   {"About", 9, 1}};
+  static const MenuTemplate bar{items, 6};
+  RegisterTestResource(RT_MENU, 16500, &bar);
+  HMENU menu = LoadMenu(TestInstance(), MAKEINTRESOURCE(16500));
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(GetMenuItemCount(menu), 2);
+  HMENU file = GetSubMenu(menu, 0);
+  EXPECT_EQ(GetMenuItemCount(file), 3);
+  EXPECT_EQ(GetMenuItemID(file, 2), 2u);
+  EXPECT_EQ(GetMenuItemID(menu, 0), static_cast<UINT>(-1));
+  EXPECT_EQ(GetMenuState(file, 1, MF_BYPOSITION), MF_SEPARATOR);
+  char text[6];
+  EXPECT_EQ(GetMenuString(menu, 9, text, sizeof text, MF_BYCOMMAND), 5);
+  EXPECT_STREQ(text, "About");
+  EXPECT_EQ(EnableMenuItem(menu, 1, MF_GRAYED), MF_ENABLED);
+  EXPECT_EQ(GetMenuState(menu, 1, MF_BYCOMMAND), MF_GRAYED);
+  EXPECT_TRUE(DestroyMenu(menu));
+  EXPECT_EQ(GetMenuItemCount(file), -1);
+}
+
 }  // namespace
