@@ -354,6 +354,11 @@ LRESULT EditProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
       NotifyEditChanged(w);
       return 0;
     }
+    case WM_CHAR: {
+      if (wParam < 0x20 && wParam != '\t') return 0;  // single-line edits take no control characters
+      const char typed[2] = {static_cast<char>(wParam), 0};
+      return EditProc(w, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(typed));
+    }
     case EM_CANUNDO:
       return w->canUndo ? TRUE : FALSE;
     case EM_UNDO:

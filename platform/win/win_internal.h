@@ -149,6 +149,6 @@ void ForgetFocusOf(HWND window);
 void DestroyAllWindows();
 // The modal loop runs these between the user's actions.
 bool RunNextScriptedAction(HWND dialog);
-void DeliverPostedMessagesFor(HWND dialog);
+void DeliverPostedMessagesFor(HWND dialog);  // until the dialog ends
 
 }  // namespace vmwin

@@ -81,16 +81,12 @@ void ResetMessages() {
 }
 
 void DeliverPostedMessagesFor(HWND dialog) {
-  for (size_t i = 0; i < Queue().size();) {
-    const MSG m = Queue()[i];
-    if (m.hwnd == dialog || IsChild(dialog, m.hwnd)) {
-      Queue().erase(Queue().begin() + static_cast<long>(i));
-      DispatchMessage(&m);
-      if (!IsLive(dialog) || dialog->ended) return;
-      i = 0;
-    } else {
-      ++i;
-    }
+  // Like the system's modal loop, every posted message of the thread is dispatched.
+  for (int count = 0; !Queue().empty() && count < 100000; ++count) {
+    const MSG m = Queue().front();
+    Queue().pop_front();
+    DispatchMessage(&m);
+    if (!IsLive(dialog) || dialog->ended) return;
   }
 }
 

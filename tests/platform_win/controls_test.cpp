@@ -1,7 +1,10 @@
 // Lists, combo boxes, buttons and edits as the panels and dialogs use them.
+#include <cstddef>
 #include <string>
+#include <type_traits>
 #include <vector>
 
+#include "shell/plugin_globals.h"
 #include "support/win_fixture.h"
 
 namespace {
@@ -78,6 +81,13 @@ TEST_F(ControlsTest, PanelListIsSingleSelection) {
   SendMessage(list, LB_RESETCONTENT, 0, 0);
   EXPECT_EQ(SendMessage(list, LB_GETCOUNT, 0, 0), 0);
 }
+
+// The module copies owner-draw records whole into its deferred commands.
+static_assert(sizeof(DRAWITEMSTRUCT) == sizeof(OwnerDrawRecord));
+static_assert(offsetof(DRAWITEMSTRUCT, hDC) == offsetof(OwnerDrawRecord, hdc));
+static_assert(offsetof(DRAWITEMSTRUCT, rcItem) == offsetof(OwnerDrawRecord, rcItem));
+static_assert(offsetof(DRAWITEMSTRUCT, itemData) == offsetof(OwnerDrawRecord, itemData));
+static_assert(std::is_same_v<WNDPROC, WindowProcPtr>);
 
 TEST_F(ControlsTest, ItemFromPointTellsRowsAndOutside) {
   HWND list = Make("LISTBOX", 0x50201151, 1);  // rows of 16 px, 100 px high
@@ -225,6 +235,14 @@ TEST_F(ControlsTest, EditLimitsNeverSplitACharacter) {
   SendMessage(edit, EM_SETSEL, 0, -1);
   SendMessage(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(end, 4u);
+  // Typed characters go in at the caret.
+  SendMessage(edit, EM_SETSEL, 0, 0);
+  SendMessage(edit, EM_LIMITTEXT, 0, 0);
+  SendMessage(edit, WM_CHAR, 'x', 0);
+  SendMessage(edit, WM_CHAR, '\r', 0);
+  GetWindowText(edit, text, sizeof text);
+  EXPECT_STREQ(text, "xab\x93\xFA");
+  SetWindowText(edit, "ab\x93\xFA");
   // A dialog reading into a small field gets whole characters only.
   char small[4];
   EXPECT_EQ(GetWindowText(edit, small, sizeof small), 2);
