@@ -1,0 +1,349 @@
+// The stand-in host's own objects: documents, layers, art, registrations.
+// Objects live in pools owned by the host state and are never freed while a
+// document is open, so a handle the module keeps never dangles: a disposed art
+// only stops being valid, and undo can bring the same object back.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "host_suites.h"
+#include "host_types.h"
+
+using PluginEntry = HostErr (*)(const char* caller, const char* selector, void* message);
+
+struct CharFeatureData {
+  FontHandle font = nullptr;
+  double size = 12.0;
+  HostColor fillColor{ColorKind::Gray, 1.0, 0, 0, 0, 0};
+  HostColor strokeColor{ColorKind::None, 0, 0, 0, 0, 0};
+  int16_t fill = 1;
+  int16_t stroke = 0;
+  double horizontalScale = 1.0;
+};
+
+struct TextData {
+  RealPoint anchor{0, 0};
+  int16_t orientation = kHorizontalText;
+  RealMatrix matrix{1, 0, 0, 1, 0, 0};  // applied after the anchor
+  std::u16string text;
+  CharFeatureData chars;
+  ParaFeatures para{kJustifyLeft, 0, 0};
+};
+
+// Everything an art is, apart from its identity. Copied whole for undo.
+struct ArtData {
+  int16_t type = kUnknownArt;
+  bool alive = true;
+  HostArt* parent = nullptr;
+  std::vector<HostArt*> children;  // index 0 is the topmost (first child)
+  uint32_t attrs = 0;
+  std::vector<std::pair<std::string, std::string>> tags;  // in insertion order
+  std::string id;                                         // document-wide name, kept in files
+  std::vector<PathSegment> segments;
+  std::vector<int16_t> segmentSelected;
+  bool closed = false;
+  PathStyle style{};
+  bool clipped = false;
+  TextData text;
+};
+
+struct HostArt {
+  HostDocument* doc = nullptr;
+  HostLayer* layer = nullptr;  // set only on a layer's own group
+  ArtData d;
+};
+
+struct LayerData {
+  bool alive = true;
+  std::u16string title;
+  bool visible = true;
+  bool editable = true;
+  RGBColor16 color{0x4F4F, 0x8080, 0xFFFF};
+};
+
+struct HostLayer {
+  HostDocument* doc = nullptr;
+  HostArt* group = nullptr;
+  LayerData d;
+};
+
+struct DocData {
+  std::vector<HostLayer*> layers;  // index 0 is the top layer
+  HostLayer* current = nullptr;
+};
+
+struct HostDocView {
+  HostDocument* doc = nullptr;
+  double zoom = 1.0;
+  RealPoint center{0, 0};
+  int32_t width = 1000;  // view pixels
+  int32_t height = 800;
+};
+
+struct DocSnapshot {
+  DocData doc;
+  std::vector<std::pair<HostLayer*, LayerData>> layers;
+  std::vector<std::pair<HostArt*, ArtData>> arts;
+};
+
+struct UndoEntry {
+  std::u16string undoText;
+  std::u16string redoText;
+  DocSnapshot other;  // the state before (undo stack) or after (redo stack)
+};
+
+struct HostDocument {
+  std::string name;
+  DocData d;
+  std::vector<std::unique_ptr<HostLayer>> layerPool;
+  std::vector<std::unique_ptr<HostArt>> artPool;
+  HostDocView view;
+  std::vector<UndoEntry> undoStack;
+  std::vector<UndoEntry> redoStack;
+  int32_t nextArtNumber = 1;
+};
+
+struct HostFont {
+  std::string name;  // UTF-8
+};
+
+struct HostUnicodeString {
+  std::u16string text;
+};
+
+struct HostFilePath {
+  std::string path;
+};
+
+struct HostTextRange {
+  HostArt* art = nullptr;
+};
+
+struct HostAccess {
+  HostPlugin* plugin = nullptr;
+};
+
+struct HostPlugin {
+  std::string name;
+  PluginEntry entry = nullptr;
+  void* globals = nullptr;
+  int32_t options = 0;
+  bool started = false;
+  HostAccess access;
+};
+
+struct HostTool {
+  HostPlugin* plugin = nullptr;
+  std::string name;
+  std::string title;
+  std::string tooltip;
+  int32_t number = 0;
+  int32_t iconId = 0;
+  int32_t darkIconId = 0;
+  int32_t sameGroupAs = kNoTool;
+  int32_t sameToolsetAs = kNoTool;
+  int32_t options = 0;
+};
+
+struct HostMenuGroup {
+  std::string name;
+  int32_t options = 0;
+  HostMenuItem* owner = nullptr;  // the item it hangs from, null for host groups
+};
+
+struct HostMenuItem {
+  HostPlugin* plugin = nullptr;
+  std::string name;
+  std::string group;
+  std::u16string text;
+  int32_t options = 0;
+  bool checked = false;
+};
+
+struct HostTimer {
+  HostPlugin* plugin = nullptr;
+  std::string name;
+  int32_t period = 1;
+  int64_t due = 0;
+};
+
+struct HostNotifier {
+  HostPlugin* plugin = nullptr;
+  std::string name;
+  std::string type;
+};
+
+struct HostActionParams {
+  int32_t unused = 0;
+};
+
+struct ActionEvent {
+  std::string name;
+  std::string localizedName;
+  int32_t version = 0;
+  int32_t flags = 0;
+  HostPlugin* plugin = nullptr;
+  bool playing = false;
+};
+
+struct FlyoutItem {
+  uint32_t id = 0;
+  std::u16string text;
+  bool separator = false;
+  bool enabled = true;
+  bool checked = false;
+};
+
+struct HostFlyoutMenu {
+  bool alive = true;
+  std::vector<FlyoutItem> items;
+};
+
+struct HostPanel {
+  bool alive = true;
+  HostPlugin* plugin = nullptr;
+  std::string id;
+  std::u16string title;
+  int16_t stateCount = 1;
+  int32_t minWidth = 0, minHeight = 0;
+  int32_t width = 0, height = 0;
+  bool resizable = false;
+  bool shown = false;
+  HostFlyoutMenu* flyout = nullptr;
+  HWND__* window = nullptr;
+  PanelFlyoutCallback flyoutCallback = nullptr;
+  PanelSizeCallback sizeCallback = nullptr;
+};
+
+// What tests read back.
+struct AlertRecord {
+  std::string kind;  // "message", "okcancel", "yesno", "putfile"
+  std::string text;  // UTF-8
+  int32_t answer = 0;
+};
+
+struct UndoRecord {
+  std::string undoText;  // UTF-8
+  std::string redoText;
+};
+
+struct HostState {
+  // documents
+  std::vector<std::unique_ptr<HostDocument>> documents;
+  HostDocument* current = nullptr;
+
+  // registrations
+  std::vector<std::unique_ptr<HostPlugin>> plugins;
+  std::vector<std::unique_ptr<HostTool>> tools;
+  HostTool* selectedTool = nullptr;
+  std::vector<std::unique_ptr<HostMenuGroup>> menuGroups;
+  std::vector<std::unique_ptr<HostMenuItem>> menuItems;
+  std::vector<std::unique_ptr<HostTimer>> timers;
+  std::vector<std::unique_ptr<HostNotifier>> notifiers;
+  std::vector<std::unique_ptr<HostActionParams>> actionParams;
+  std::vector<ActionEvent> actionEvents;
+  std::vector<std::unique_ptr<HostPanel>> panels;
+  std::vector<std::unique_ptr<HostFlyoutMenu>> flyouts;
+  std::vector<std::unique_ptr<HostFont>> fonts;
+  int64_t clock = 0;  // host ticks
+
+  // suites
+  std::map<std::string, int32_t> acquired;  // name -> outstanding acquisitions
+  std::map<std::string, std::pair<HostErr, int32_t>> failing;  // name -> (error, remaining, -1 always)
+  std::map<void*, size_t> blocks;
+
+  // the call in progress
+  int32_t callDepth = 0;
+  HostDocument* txDoc = nullptr;
+  bool txSnapshotTaken = false;
+  DocSnapshot txBefore;
+  bool txSilent = false;
+  std::u16string txUndoText, txRedoText;
+
+  // user answers and theme
+  std::deque<int32_t> alertAnswers;
+  std::deque<std::string> putFileAnswers;  // empty string = cancel
+  bool darkTheme = false;
+  uint64_t randomState = 0x9E3779B97F4A7C15ull;
+
+  // recordings
+  std::vector<AlertRecord> alerts;
+  std::vector<std::string> notifications;
+  std::vector<UndoRecord> undoRecords;
+  std::vector<std::string> calls;  // "caller/selector" of every message sent
+  int32_t redraws = 0;
+  int32_t droppedPlays = 0;
+};
+
+extern HostState gHost;
+
+// ---- shared internals (host_state.cpp) -------------------------------------
+
+void ResetHostState();
+HostDocument* NewHostDocument(const std::string& name);
+void CloseHostDocument(HostDocument* doc);
+HostLayer* NewHostLayer(HostDocument* doc, const std::u16string& title, size_t position);
+HostArt* NewHostArt(HostDocument* doc, int16_t type);
+bool IsLiveArt(const HostArt* art);
+bool IsLiveLayer(const HostLayer* layer);
+void UnlinkArt(HostArt* art);
+HostErr LinkArt(HostArt* art, int16_t paintOrder, HostArt* prep);
+void KillArt(HostArt* art);
+HostArt* DuplicateArtTree(const HostArt* art, HostDocument* doc);
+HostLayer* LayerOfArt(const HostArt* art);
+void ForEachArt(HostArt* root, const std::function<void(HostArt*)>& visit);
+PathStyle DefaultPathStyle();
+
+// Undo: every change to a document calls NoteChange first.
+void NoteChange(HostDocument* doc);
+DocSnapshot TakeSnapshot(const HostDocument* doc);
+void RestoreSnapshot(HostDocument* doc, const DocSnapshot& snap);
+void BeginHostCall();
+void EndHostCall();
+
+// ---- strings (host_strings.cpp) --------------------------------------------
+
+std::u16string DecodeCodePage(const char* text, size_t length, int32_t codePage);
+// Encodes at most maxBytes bytes, never splitting a character.
+std::string EncodeCodePage(const std::u16string& text, int32_t codePage, size_t maxBytes);
+std::string ToUtf8(const std::u16string& text);
+std::u16string FromUtf8(const std::string& text);
+HostUnicodeString* NewHostString(const std::u16string& text);
+
+// ---- geometry shared by suites and files (host_geometry.cpp) -----------------
+
+RealRect ArtBounds(const HostArt* art, bool controlPoints, bool* empty);
+void TransformArtTree(HostArt* art, const RealMatrix& m, double lineScale);
+RealPoint ApplyMatrix(const RealMatrix& m, RealPoint p);
+RealMatrix MultiplyMatrix(const RealMatrix& first, const RealMatrix& then);
+
+// ---- the seam to the Windows-shaped layer (host_windows.cpp) ----------------
+
+HINSTANCE__* ModuleInstanceOf(HostPlugin* plugin);
+HWND__* HostMainWindow();
+HWND__* NewPanelWindow(HostPanel* panel);
+void DestroyPanelWindow(HWND__* window);
+void ShowPanelWindow(HWND__* window, bool show);
+
+
+// ---- calling plug-ins (host_driver.cpp) ------------------------------------------
+
+// Sends one message: fills the common record, opens the undo transaction of
+// the outermost call and keeps the globals slot the plug-in hands back.
+HostErr CallPlugin(HostPlugin* plugin, const char* caller, const char* selector, SPMessageData* message);
+HostErr BroadcastNotification(const char* type, void* data);
+HostErr SwitchSelectedTool(HostTool* tool);
+void AddHostDefaults();
+
+// ---- document files (host_svg.cpp) ----------------------------------------------------
+
+// Reads a document; on failure returns null and a message naming the fault.
+HostDocument* ReadSvgDocument(const std::string& path, std::string* error);
+bool WriteSvgDocument(HostDocument* doc, const std::string& path, std::string* error);

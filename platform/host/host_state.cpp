@@ -1,0 +1,236 @@
+// The host's state: documents, the art tree and undo transactions.
+#include <algorithm>
+#include <cstdlib>
+
+#include "host_model.h"
+
+HostState gHost;
+
+namespace {
+// After gHost in this file, so the host state exists when the defaults go in.
+struct DefaultsAtLoad {
+  DefaultsAtLoad() { AddHostDefaults(); }
+} gDefaultsAtLoad;
+}  // namespace
+
+void ResetHostState() {
+  for (auto& [block, size] : gHost.blocks) std::free(block);
+  gHost = HostState();
+}
+
+PathStyle DefaultPathStyle() {
+  PathStyle s{};
+  s.fillPaint = 0;
+  s.fillColor = HostColor{ColorKind::Gray, 0, 0, 0, 0, 0};
+  s.strokePaint = 1;
+  s.strokeColor = HostColor{ColorKind::Gray, 1.0, 0, 0, 0, 0};
+  s.strokeWidth = 1.0;
+  s.miterLimit = 4.0;
+  return s;
+}
+
+HostArt* NewHostArt(HostDocument* doc, int16_t type) {
+  auto art = std::make_unique<HostArt>();
+  art->doc = doc;
+  art->d.type = type;
+  art->d.style = DefaultPathStyle();
+  HostArt* raw = art.get();
+  doc->artPool.push_back(std::move(art));
+  return raw;
+}
+
+HostLayer* NewHostLayer(HostDocument* doc, const std::u16string& title, size_t position) {
+  auto layer = std::make_unique<HostLayer>();
+  layer->doc = doc;
+  layer->d.title = title;
+  HostArt* group = NewHostArt(doc, kGroupArt);
+  group->layer = layer.get();
+  layer->group = group;
+  HostLayer* raw = layer.get();
+  doc->layerPool.push_back(std::move(layer));
+  position = std::min(position, doc->d.layers.size());
+  doc->d.layers.insert(doc->d.layers.begin() + static_cast<ptrdiff_t>(position), raw);
+  if (!doc->d.current) doc->d.current = raw;
+  return raw;
+}
+
+HostDocument* NewHostDocument(const std::string& name) {
+  auto doc = std::make_unique<HostDocument>();
+  doc->name = name;
+  doc->view.doc = doc.get();
+  HostDocument* raw = doc.get();
+  gHost.documents.push_back(std::move(doc));
+  gHost.current = raw;
+  return raw;
+}
+
+void CloseHostDocument(HostDocument* doc) {
+  if (gHost.txDoc == doc) {
+    gHost.txDoc = nullptr;
+    gHost.txSnapshotTaken = false;
+    gHost.txBefore = DocSnapshot();
+  }
+  auto& docs = gHost.documents;
+  auto it = std::find_if(docs.begin(), docs.end(), [doc](const auto& d) { return d.get() == doc; });
+  if (it == docs.end()) return;
+  docs.erase(it);
+  if (gHost.current == doc) gHost.current = docs.empty() ? nullptr : docs.back().get();
+}
+
+bool IsLiveArt(const HostArt* art) {
+  if (!art || !art->doc) return false;
+  for (auto& doc : gHost.documents)
+    if (doc.get() == art->doc) return art->d.alive;
+  return false;
+}
+
+bool IsLiveLayer(const HostLayer* layer) {
+  if (!layer || !layer->doc) return false;
+  for (auto& doc : gHost.documents)
+    if (doc.get() == layer->doc) return layer->d.alive;
+  return false;
+}
+
+void UnlinkArt(HostArt* art) {
+  HostArt* parent = art->d.parent;
+  if (!parent) return;
+  auto& kids = parent->d.children;
+  kids.erase(std::remove(kids.begin(), kids.end(), art), kids.end());
+  art->d.parent = nullptr;
+}
+
+static bool IsContainer(const HostArt* art) {
+  return art->d.type == kGroupArt || art->d.type == kCompoundPathArt;
+}
+
+static bool IsInside(const HostArt* art, const HostArt* ancestor) {
+  for (const HostArt* a = art; a; a = a->d.parent)
+    if (a == ancestor) return true;
+  return false;
+}
+
+HostErr LinkArt(HostArt* art, int16_t paintOrder, HostArt* prep) {
+  HostDocument* doc = art->doc;
+  HostArt* parent = nullptr;
+  size_t index = 0;
+  switch (paintOrder) {
+    case kPlaceAboveAll:
+    case kPlaceBelowAll:
+      if (!doc->d.current) return kNoDocumentErr;
+      parent = doc->d.current->group;
+      index = paintOrder == kPlaceAboveAll ? 0 : parent->d.children.size();
+      break;
+    case kPlaceInsideOnTop:
+    case kPlaceInsideOnBottom:
+      if (!prep) {
+        if (!doc->d.current) return kNoDocumentErr;
+        prep = doc->d.current->group;
+      }
+      if (!IsLiveArt(prep) || prep->doc != doc) return kBadParameterErr;
+      if (!IsContainer(prep)) return kWrongTypeErr;
+      parent = prep;
+      index = paintOrder == kPlaceInsideOnTop ? 0 : parent->d.children.size();
+      break;
+    case kPlaceAbove:
+    case kPlaceBelow: {
+      if (!IsLiveArt(prep) || prep->doc != doc || !prep->d.parent) return kBadParameterErr;
+      if (prep == art) return kBadParameterErr;
+      parent = prep->d.parent;
+      break;
+    }
+    default:
+      return kBadParameterErr;
+  }
+  if (IsInside(parent, art)) return kBadParameterErr;
+  if (parent->d.type == kCompoundPathArt && art->d.type != kPathArt) return kWrongTypeErr;
+  UnlinkArt(art);
+  auto& kids = parent->d.children;
+  if (paintOrder == kPlaceAbove || paintOrder == kPlaceBelow) {
+    index = static_cast<size_t>(std::find(kids.begin(), kids.end(), prep) - kids.begin());
+    if (paintOrder == kPlaceBelow) index++;
+  }
+  index = std::min(index, kids.size());
+  kids.insert(kids.begin() + static_cast<ptrdiff_t>(index), art);
+  art->d.parent = parent;
+  return kNoErr;
+}
+
+void ForEachArt(HostArt* root, const std::function<void(HostArt*)>& visit) {
+  visit(root);
+  // Copy: a visitor may unlink children.
+  std::vector<HostArt*> kids = root->d.children;
+  for (HostArt* kid : kids) ForEachArt(kid, visit);
+}
+
+void KillArt(HostArt* art) {
+  UnlinkArt(art);
+  ForEachArt(art, [](HostArt* a) { a->d.alive = false; });
+}
+
+HostArt* DuplicateArtTree(const HostArt* art, HostDocument* doc) {
+  HostArt* copy = NewHostArt(doc, art->d.type);
+  copy->d = art->d;
+  copy->d.parent = nullptr;
+  copy->d.id.clear();
+  copy->d.children.clear();
+  for (HostArt* kid : art->d.children) {
+    HostArt* k = DuplicateArtTree(kid, doc);
+    k->d.parent = copy;
+    copy->d.children.push_back(k);
+  }
+  return copy;
+}
+
+HostLayer* LayerOfArt(const HostArt* art) {
+  while (art && art->d.parent) art = art->d.parent;
+  return art ? art->layer : nullptr;
+}
+
+// ---- undo ---------------------------------------------------------------------
+
+DocSnapshot TakeSnapshot(const HostDocument* doc) {
+  DocSnapshot s;
+  s.doc = doc->d;
+  for (auto& layer : doc->layerPool)
+    if (layer->d.alive) s.layers.emplace_back(layer.get(), layer->d);
+  for (auto& art : doc->artPool)
+    if (art->d.alive) s.arts.emplace_back(art.get(), art->d);
+  return s;
+}
+
+void RestoreSnapshot(HostDocument* doc, const DocSnapshot& snap) {
+  doc->d = snap.doc;
+  for (auto& layer : doc->layerPool) layer->d.alive = false;
+  for (auto& art : doc->artPool) art->d.alive = false;
+  for (auto& [layer, data] : snap.layers) layer->d = data;
+  for (auto& [art, data] : snap.arts) art->d = data;
+}
+
+void NoteChange(HostDocument* doc) {
+  if (gHost.callDepth == 0 || gHost.txSnapshotTaken || !doc) return;
+  gHost.txDoc = doc;
+  gHost.txBefore = TakeSnapshot(doc);
+  gHost.txSnapshotTaken = true;
+}
+
+void BeginHostCall() {
+  if (gHost.callDepth++ > 0) return;
+  gHost.txDoc = nullptr;
+  gHost.txSnapshotTaken = false;
+  gHost.txSilent = false;
+  gHost.txUndoText.clear();
+  gHost.txRedoText.clear();
+}
+
+void EndHostCall() {
+  if (--gHost.callDepth > 0) return;
+  if (gHost.txSnapshotTaken && gHost.txDoc && !gHost.txSilent) {
+    UndoEntry entry{gHost.txUndoText, gHost.txRedoText, std::move(gHost.txBefore)};
+    gHost.txDoc->undoStack.push_back(std::move(entry));
+    gHost.txDoc->redoStack.clear();
+    gHost.undoRecords.push_back({ToUtf8(gHost.txUndoText), ToUtf8(gHost.txRedoText)});
+  }
+  gHost.txDoc = nullptr;
+  gHost.txSnapshotTaken = false;
+  gHost.txBefore = DocSnapshot();
+}
