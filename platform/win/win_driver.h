@@ -136,3 +136,20 @@ int TimerCount(HWND window);
 void ResetWindowsLayer();
 
 }  // namespace vmwin
+
+namespace vmwin {
+
+// Adds script steps written as text (a session file's lines, UTF-8; texts become code page 932):
+//   dialog <template id>      the actions below go to that dialog (0: whichever opens next)
+//   set <control> <text>      select <control> <start> <end>     replace <control> <text>
+//   click <control>           check <control> <0|1|2>             focus <control>
+//   pick <control> <row>      pick-text <control> <text>          double-click <control> <row>
+//   click-at <control> <x> <y>                                    drag <control> <from row> <to row>
+//   enter                     escape
+//   message-box <ok|cancel|yes|no|abort|retry|ignore>             open-file <path> | open-file cancel
+// Texts may be double-quoted (\" and \\ inside). Blank lines and lines starting with "#" are skipped.
+// Returns false, with the line and the reason in `error`, at the first line it cannot read; the steps
+// before that line stay added.
+bool ScriptFromText(const std::string& text, std::string* error);
+
+}  // namespace vmwin

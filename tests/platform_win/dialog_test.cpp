@@ -300,4 +300,39 @@ TEST_F(DialogTest, OpenFileDialogAnswersFromTheScript) {
   EXPECT_EQ(CommDlgExtendedError(), FNERR_BUFFERTOOSMALL);
 }
 
+TEST_F(DialogTest, ASessionScriptDrivesTheDialogLikeATest) {
+  std::string error;
+  ASSERT_TRUE(ScriptFromText(R"(# basic settings
+dialog 16900
+set 4 "角度 15"
+check 11 1
+pick-text 24 cm
+click 1
+message-box ok
+)",
+                             &error))
+      << error;
+  EXPECT_EQ(Run(), 1);
+  EXPECT_EQ(seen.amount, "\x8A\x70\x93\x78 15");  // Shift-JIS in the field
+  EXPECT_EQ(seen.lock, 1);
+  EXPECT_EQ(seen.unit, 1);
+  EXPECT_EQ(MessageBox(nullptr, "?", "", MB_OKCANCEL), IDOK);
+
+  struct {
+    const char* text;
+    const char* error;
+  } bad[] = {
+      {"click 1", "line 1: \"click\" outside a dialog"},
+      {"dialog 5\nset 4 \"open", "line 2: unclosed quote"},
+      {"dialog 5\ndrag 3 1", "line 2: drag needs a control and two numbers"},
+      {"message-box maybe", "line 1: message-box needs an answer"},
+      {"dialog 5\nwave", "line 2: unknown step \"wave\""},
+  };
+  for (const auto& b : bad) {
+    ClearScript();
+    EXPECT_FALSE(ScriptFromText(b.text, &error)) << b.text;
+    EXPECT_EQ(error, b.error);
+  }
+}
+
 }  // namespace
