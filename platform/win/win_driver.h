@@ -94,6 +94,9 @@ void AdvanceTime(DWORD milliseconds);
 // Delivers every posted message (and those posted meanwhile); returns how many.
 int DispatchPostedMessages();
 size_t PostedMessageCount();
+// What the system does while the application is idle: posted messages are dispatched and invalid
+// windows painted, until neither is left (or a bound is reached). Returns the messages dispatched.
+int PumpMessages();
 // Paints the windows that were invalidated: owner-drawn lists, combo boxes and buttons send
 // WM_DRAWITEM for their rows to their parents.
 void PaintInvalidWindows();

@@ -42,6 +42,13 @@ bool Matches(const MSG& m, HWND window, UINT low, UINT high) {
   return m.message >= low && m.message <= high;
 }
 
+bool AnyInvalid(HWND w) {
+  if (w->needsPaint) return true;
+  for (HWND c : w->children)
+    if (AnyInvalid(c)) return true;
+  return false;
+}
+
 void PostTimer(const Timer& t) {
   for (const MSG& m : Queue())
     if (m.message == WM_TIMER && m.hwnd == t.window && m.wParam == t.id) return;  // timers coalesce
@@ -110,6 +117,19 @@ int DispatchPostedMessages() {
     ++count;
   }
   return count;
+}
+
+int PumpMessages() {
+  int dispatched = 0;
+  for (int round = 0; round < 100; ++round) {
+    const int now = DispatchPostedMessages();
+    dispatched += now;
+    bool invalid = false;
+    for (HWND w : TopLevelWindows()) invalid = invalid || AnyInvalid(w);
+    if (invalid) PaintInvalidWindows();
+    if (now == 0 && !invalid) break;
+  }
+  return dispatched;
 }
 
 size_t PostedMessageCount() { return Queue().size(); }

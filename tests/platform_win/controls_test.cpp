@@ -147,6 +147,11 @@ TEST_F(ControlsTest, OwnerDrawnListReportsItsRowsWhenPainted) {
   InvalidateRect(list, nullptr, FALSE);
   UpdateWindow(list);
   EXPECT_EQ(drawn.size(), 3u);
+  SendMessage(list, LB_DELETESTRING, 0, 0);  // when idle, the change is painted
+  SendMessage(list, LB_DELETESTRING, 0, 0);
+  drawn.clear();
+  PumpMessages();
+  EXPECT_EQ(drawn.size(), 2u);
 }
 
 TEST_F(ControlsTest, ComboBoxKeepsItsEntriesAndText) {
