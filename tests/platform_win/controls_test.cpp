@@ -96,14 +96,15 @@ TEST_F(ControlsTest, ItemFromPointTellsRowsAndOutside) {
     int x, y;
     LRESULT expected;
   } cases[] = {
-      {10, 0, MAKELONG(0, 0)},    {10, 17, MAKELONG(1, 0)},  {10, 47, MAKELONG(2, 0)},
-      {10, 60, MAKELONG(2, 1)},   // below the last row
-      {-5, 20, MAKELONG(1, 1)},   // left of the list
-      {10, 150, MAKELONG(2, 1)},  // below the list
+      {10, 0, MAKELONG(0, 0)},   {10, 17, MAKELONG(1, 0)},
+      {10, 47, MAKELONG(2, 0)},  {10, 60, MAKELONG(2, 1)},  // below the last row
+      {-5, 20, MAKELONG(1, 1)},                             // left of the list
+      {10, 150, MAKELONG(2, 1)},                            // below the list
   };
   for (const auto& c : cases)
-    EXPECT_EQ(SendMessage(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(static_cast<WORD>(c.x), static_cast<WORD>(c.y))),
-              c.expected)
+    EXPECT_EQ(
+        SendMessage(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(static_cast<WORD>(c.x), static_cast<WORD>(c.y))),
+        c.expected)
         << c.x << "," << c.y;
   RECT r;
   ASSERT_EQ(SendMessage(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r)), LB_OKAY);
@@ -167,7 +168,8 @@ TEST_F(ControlsTest, ComboBoxKeepsItsEntriesAndText) {
   SendMessage(combo, CB_GETLBTEXT, 3, reinterpret_cast<LPARAM>(text));
   EXPECT_STREQ(text, "in");
   EXPECT_EQ(SendMessage(combo, CB_GETLBTEXT, 4, reinterpret_cast<LPARAM>(text)), CB_ERR);
-  EXPECT_EQ(SendMessage(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("IN")), 3);
+  EXPECT_EQ(SendMessage(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("IN")),
+            3);
   SendMessage(combo, CB_DELETESTRING, 2, 0);
   EXPECT_EQ(SendMessage(combo, CB_GETCURSEL, 0, 0), CB_ERR);
   SendMessage(combo, CB_RESETCONTENT, 0, 0);
@@ -194,7 +196,8 @@ TEST_F(ControlsTest, CheckBoxesFollowTheirStyles) {
     HWND box = Make("BUTTON", c.style, ++id);
     for (size_t i = 0; i < c.afterClicks.size(); ++i) {
       SendMessage(box, BM_CLICK, 0, 0);
-      EXPECT_EQ(SendMessage(box, BM_GETCHECK, 0, 0), c.afterClicks[i]) << "style " << c.style << " click " << i;
+      EXPECT_EQ(SendMessage(box, BM_GETCHECK, 0, 0), c.afterClicks[i])
+          << "style " << c.style << " click " << i;
     }
   }
   // A three-state box made two-state leaves indeterminate on the next click as checked.
@@ -291,7 +294,8 @@ LRESULT DragParentProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 }
 
 TEST_F(ControlsTest, DragListTellsItsParentAndTheDragEndsWithTheButton) {
-  static const DialogItemTemplate items[] = {{3, "LISTBOX", "", LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | WS_VSCROLL, 10, 10, 200, 100}};
+  static const DialogItemTemplate items[] = {
+      {3, "LISTBOX", "", LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | WS_VSCROLL, 10, 10, 200, 100}};
   static const DialogTemplate presets{"Preset config", WS_CAPTION, 240, 140, items, 1};
   RegisterTestResource(RT_DIALOG, 16161, &presets);
   InitCommonControls();
@@ -299,7 +303,8 @@ TEST_F(ControlsTest, DragListTellsItsParentAndTheDragEndsWithTheButton) {
   dragMessage = 0;
   ScriptDialog(16161, {Do([](HWND d) {
                          HWND list = GetDlgItem(d, 3);
-                         for (int i = 0; i < 4; ++i) SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("row"));
+                         for (int i = 0; i < 4; ++i)
+                           SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("row"));
                          SendMessage(list, LB_SETITEMHEIGHT, 0, 20);
                          ASSERT_TRUE(MakeDragList(list));
                          dragMessage = RegisterWindowMessage(DRAGLISTMSGSTRING);
@@ -307,9 +312,9 @@ TEST_F(ControlsTest, DragListTellsItsParentAndTheDragEndsWithTheButton) {
                          SetWindowLongPtr(d, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DragParentProc));
                        }),
                        DragItem(3, 0, 2), PressEscape()});
-  DialogBoxParam(TestInstance(), MAKEINTRESOURCE(16161), nullptr, [](HWND, UINT m, WPARAM, LPARAM) -> INT_PTR {
-    return m == WM_INITDIALOG;
-  }, 0);
+  DialogBoxParam(
+      TestInstance(), MAKEINTRESOURCE(16161), nullptr,
+      [](HWND, UINT m, WPARAM, LPARAM) -> INT_PTR { return m == WM_INITDIALOG; }, 0);
   EXPECT_EQ(dragSeen.notification, 1157u);
   EXPECT_EQ(dragSeen.sourceRow, 0);
   EXPECT_EQ(dragSeen.targetRow, 2);

@@ -47,7 +47,8 @@ std::vector<std::string> Find(const std::string& pattern) {
   HANDLE h = FindFirstFile(pattern.c_str(), &data);
   if (h == INVALID_HANDLE_VALUE) return names;
   do {
-    names.push_back(std::string(data.cFileName) + ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? "\\" : ""));
+    names.push_back(std::string(data.cFileName) +
+                    ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? "\\" : ""));
   } while (FindNextFile(h, &data));
   EXPECT_EQ(GetLastError(), ERROR_NO_MORE_FILES);
   EXPECT_TRUE(FindClose(h));
@@ -88,7 +89,8 @@ TEST(Files, DesktopFolderComesFromItsVariable) {
 TEST(Files, SearchMatchesWithoutCaseAndReportsFolders) {
   TempUserFolders user;
   const std::string docs = user.documentsWindowsPath();
-  for (const char* n : {"b.INI", "a.ini", "c.txt", "@hidden.ini", "x.ini2"}) WriteHostFile(user.documents() + "/" + n, "");
+  for (const char* n : {"b.INI", "a.ini", "c.txt", "@hidden.ini", "x.ini2"})
+    WriteHostFile(user.documents() + "/" + n, "");
   std::filesystem::create_directory(user.documents() + "/folder.ini");
   EXPECT_EQ(Find(docs + "\\*.ini"),
             (std::vector<std::string>{"@hidden.ini", "a.ini", "b.INI", "folder.ini\\"}));

@@ -30,7 +30,8 @@ TEST_F(InputTest, TheTimelineAdvancesOnEachButtonQueryAndEndsReleased) {
 TEST_F(InputTest, MovesPostMouseMessagesToTheWindowUnderTheCursor) {
   HWND main = CreateHostMainWindow("Host", 400, 300);
   HWND panel = CreateHostPanelWindow(main, "p", 200, 100);
-  HWND list = CreateWindowEx(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 50, panel, nullptr, nullptr, nullptr);
+  HWND list = CreateWindowEx(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 50, panel, nullptr,
+                             nullptr, nullptr);
   PlayInputTimeline({{true, 20, 20, 1}, {true, 25, 30, 1}});
   GetAsyncKeyState(VK_LBUTTON);
   GetAsyncKeyState(VK_LBUTTON);
@@ -63,7 +64,8 @@ TEST_F(InputTest, BeepsAreCountedAndSleepMovesTheClock) {
 
 TEST_F(InputTest, TooltipsKeepTheirToolsTexts) {
   HWND main = CreateHostMainWindow("Host", 400, 300);
-  HWND tip = CreateWindowEx(0, TOOLTIPS_CLASS, nullptr, WS_POPUP, 0, 0, 0, 0, main, nullptr, nullptr, nullptr);
+  HWND tip =
+      CreateWindowEx(0, TOOLTIPS_CLASS, nullptr, WS_POPUP, 0, 0, 0, 0, main, nullptr, nullptr, nullptr);
   ASSERT_NE(tip, nullptr);
   char text[] = "Delete";
   TOOLINFO info{sizeof(TOOLINFO), TTF_IDISHWND, main, 3, {}, nullptr, text, 0};
