@@ -60,18 +60,18 @@ TEST(Files, PrefsFolderAndFileRoundTripUnderDocuments) {
   const std::string docs = SpecialFolder(CSIDL_PERSONAL);
   EXPECT_EQ(docs, user.documentsWindowsPath());
   EXPECT_EQ(docs.find('/'), std::string::npos);
-  EXPECT_TRUE(CreateDirectory((docs + "\\Adobe").c_str(), nullptr));
-  EXPECT_FALSE(CreateDirectory((docs + "\\Adobe").c_str(), nullptr));
+  EXPECT_TRUE(CreateDirectory((docs + "\\Prefs").c_str(), nullptr));
+  EXPECT_FALSE(CreateDirectory((docs + "\\Prefs").c_str(), nullptr));
   EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
   EXPECT_FALSE(CreateDirectory((docs + "\\No\\Such").c_str(), nullptr));
 
   // "プリセット.ini" in Shift-JIS; on disk the name is UTF-8.
   const std::string name = "\x83\x76\x83\x8A\x83\x5A\x83\x62\x83\x67.ini";
-  const std::string file = docs + "\\Adobe\\" + name;
+  const std::string file = docs + "\\Prefs\\" + name;
   ASSERT_TRUE(WriteFile(file, "grading_preset_00\r\nline two\n"));
-  EXPECT_EQ(ReadHostFile(user.documents() + "/Adobe/プリセット.ini"), "grading_preset_00\r\nline two\n");
+  EXPECT_EQ(ReadHostFile(user.documents() + "/Prefs/プリセット.ini"), "grading_preset_00\r\nline two\n");
   EXPECT_EQ(ReadFile(file), "grading_preset_00\r\nline two\n");
-  EXPECT_EQ(ReadFile(docs + "\\ADOBE\\" + name), "grading_preset_00\r\nline two\n");  // any case
+  EXPECT_EQ(ReadFile(docs + "\\PREFS\\" + name), "grading_preset_00\r\nline two\n");  // any case
 
   EXPECT_TRUE(DeleteFile(file.c_str()));
   EXPECT_FALSE(DeleteFile(file.c_str()));
