@@ -44,7 +44,8 @@ void AdvanceTimeline() {
 int16_t KeyBits(int key) {
   if (key < 0 || key > 255) return 0;
   if (key == VK_SHIFT) return keys[VK_SHIFT] || keys[0xA0] || keys[0xA1] ? static_cast<int16_t>(0x8000) : 0;
-  if (key == VK_CONTROL) return keys[VK_CONTROL] || keys[0xA2] || keys[0xA3] ? static_cast<int16_t>(0x8000) : 0;
+  if (key == VK_CONTROL)
+    return keys[VK_CONTROL] || keys[0xA2] || keys[0xA3] ? static_cast<int16_t>(0x8000) : 0;
   return keys[size_t(key)] ? static_cast<int16_t>(0x8000) : 0;
 }
 
