@@ -1,4 +1,5 @@
 // Lists, combo boxes, buttons and edits as the panels and dialogs use them.
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <type_traits>
@@ -255,6 +256,39 @@ TEST_F(ControlsTest, EditLimitsNeverSplitACharacter) {
   char small[4];
   EXPECT_EQ(GetWindowText(edit, small, sizeof small), 2);
   EXPECT_STREQ(small, "ab");
+}
+
+TEST_F(ControlsTest, PickingFromAnOwnerDrawnComboShowsItsRowsThenTellsTheDialog) {
+  static const DialogItemTemplate items[] = {
+      {8, "COMBOBOX", "", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 10, 10, 150, 120}};
+  static const DialogTemplate files{"Preset config", WS_CAPTION, 200, 150, items, 1};
+  RegisterTestResource(RT_DIALOG, 16162, &files);
+  static std::vector<int> selections;
+  selections.clear();
+  ScriptDialog(16162, {PickItem(8, 2), PressEscape()});
+  DialogBoxParam(
+      TestInstance(), MAKEINTRESOURCE(16162), nullptr,
+      [](HWND d, UINT m, WPARAM wp, LPARAM lp) -> INT_PTR {
+        if (m == WM_INITDIALOG)
+          for (const char* t : {"Untitled", "-", "Save", "Save As...", "Delete"})
+            SendDlgItemMessage(d, 8, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(t));
+        if (m == WM_DRAWITEM) drawn.push_back(*reinterpret_cast<DRAWITEMSTRUCT*>(lp));
+        if (m == WM_COMMAND && HIWORD(wp) == CBN_SELCHANGE)
+          selections.push_back(static_cast<int>(SendDlgItemMessage(d, 8, CB_GETCURSEL, 0, 0)));
+        if (m == WM_COMMAND && LOWORD(wp) == IDCANCEL) EndDialog(d, 2);
+        return m == WM_INITDIALOG || m == WM_COMMAND;
+      },
+      0);
+  EXPECT_EQ(selections, std::vector<int>{2});
+  std::vector<UINT> rows;
+  for (const DRAWITEMSTRUCT& d : drawn)
+    if (d.CtlType == ODT_COMBOBOX && !(d.itemState & ODS_COMBOBOXEDIT)) rows.push_back(d.itemID);
+  EXPECT_EQ(rows, (std::vector<UINT>{0, 1, 2, 3, 4}));
+  const auto highlighted = std::find_if(drawn.begin(), drawn.end(), [](const DRAWITEMSTRUCT& d) {
+    return !(d.itemState & ODS_COMBOBOXEDIT) && (d.itemState & ODS_SELECTED);
+  });
+  ASSERT_NE(highlighted, drawn.end());
+  EXPECT_EQ(highlighted->itemID, 2u);
 }
 
 // The preset dialog's drag: a begin-drag notice, then a loop on the button state.

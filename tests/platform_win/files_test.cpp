@@ -95,6 +95,8 @@ TEST(Files, SearchMatchesWithoutCaseAndReportsFolders) {
   EXPECT_EQ(Find(docs + "\\*.ini"),
             (std::vector<std::string>{"@hidden.ini", "a.ini", "b.INI", "folder.ini\\"}));
   EXPECT_EQ(Find(docs + "\\?.txt"), (std::vector<std::string>{"c.txt"}));
+  WriteHostFile(user.documents() + "/README", "");
+  EXPECT_EQ(Find(docs + "\\*.*").size(), 9u);  // with "." and ".."
   WIN32_FIND_DATA data;
   EXPECT_EQ(FindFirstFile((docs + "\\*.csv").c_str(), &data), INVALID_HANDLE_VALUE);
   EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);

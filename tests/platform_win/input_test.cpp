@@ -27,6 +27,14 @@ TEST_F(InputTest, TheTimelineAdvancesOnEachButtonQueryAndEndsReleased) {
   EXPECT_EQ(GetAsyncKeyState(VK_CONTROL), 0);
 }
 
+TEST_F(InputTest, AButtonLeftDownWithoutATimelineIsLetGoInTheEnd) {
+  SetKeyDown(VK_LBUTTON, true);
+  int polls = 0;
+  while ((GetAsyncKeyState(VK_LBUTTON) & 0x8000) && polls < 1000000) ++polls;
+  EXPECT_LT(polls, 1000000);
+  EXPECT_GT(polls, 1000);
+}
+
 TEST_F(InputTest, MovesPostMouseMessagesToTheWindowUnderTheCursor) {
   HWND main = CreateHostMainWindow("Host", 400, 300);
   HWND panel = CreateHostPanelWindow(main, "p", 200, 100);

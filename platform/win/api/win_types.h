@@ -30,6 +30,14 @@ using LPCWSTR = const WCHAR*;
 using LPVOID = void*;
 using LPBOOL = BOOL*;
 using HFILE = int32_t;
+using LPDWORD = DWORD*;
+using TCHAR = char;
+using LPTSTR = char*;
+using LPCTSTR = const char*;
+
+// Calling conventions mean nothing here; they are kept so that declarations read as usual.
+#define CALLBACK
+#define WINAPI
 
 constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
