@@ -24,7 +24,7 @@ constexpr double kNoAngle = 32000.0;
 
 // One snap hit: the path and the segment (end anchor) index.
 struct SnapHit {
-  uint32_t art;  // host art handle as a number, 0 = none
+  ArtHandle art;  // null = none
   uint16_t segment;
 };
 
@@ -55,7 +55,7 @@ struct SimpleGradingDragState {
 };
 
 struct MouseDownRecord {
-  uint32_t reserved;  // cleared on every mouse down
+  uint32_t pressState;  // cleared on every mouse down
   int16_t doubleClick;
   RealPoint point;
 };
@@ -261,6 +261,9 @@ struct PluginGlobals {
   CursorHintState cursorHint;
   int32_t dragListMessage;
   RealPoint dragDelta;
+  // Set once start-up has filled every default; shut-down writes the
+  // preferences only then, so a failed start-up never overwrites them.
+  int16_t defaultsSet;
 };
 
 // The module's pointer to the record (null before start-up and after shut-down).

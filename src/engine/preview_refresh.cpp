@@ -1,0 +1,5 @@
+#include "engine/preview_refresh.h"
+
+void RefreshGradingPreview(int16_t) {}
+
+void ClearGradingPreview() {}

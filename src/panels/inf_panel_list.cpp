@@ -1,0 +1,3 @@
+#include "panels/inf_panel_list.h"
+
+void PaintInfoPanelItem(const OwnerDrawRecord*) {}

@@ -1,0 +1,5 @@
+#include "panels/panel_windows.h"
+
+void CreateInfPanel(NotifierMessage*) {}
+
+void CreateVarPanel(NotifierMessage*) {}

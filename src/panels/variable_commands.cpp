@@ -1,0 +1,7 @@
+#include "panels/variable_commands.h"
+
+void RunVarPanelCommand(HWND__*, uint16_t, uint16_t) {}
+
+void RunVarFlyoutCommand(uint32_t) {}
+
+void UpdateVarFlyoutState() {}

@@ -1,0 +1,10 @@
+// Variable panel commands and its flyout menu.
+#pragma once
+
+#include <cstdint>
+
+struct HWND__;
+
+void RunVarPanelCommand(HWND__* panelWindow, uint16_t controlId, uint16_t notification);
+void RunVarFlyoutCommand(uint32_t itemId);
+void UpdateVarFlyoutState();

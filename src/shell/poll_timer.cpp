@@ -1,0 +1,3 @@
+#include "shell/poll_timer.h"
+
+HostErr OnTimerTick(TimerMessage*) { return kNoErr; }

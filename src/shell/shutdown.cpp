@@ -1,0 +1,76 @@
+#include "shell/pending_handlers.h"
+#include "shell/plugin_globals.h"
+#include "shell/plugin_lifecycle.h"
+#include "shell/suite_pointers.h"
+#include "shell/suite_table.h"
+
+namespace {
+
+void ReleaseCursorHint(CursorHintState& hint) {
+  if (hint.memoryDC == nullptr) return;
+  // WIN: SelectObject(hint.memoryDC, hint.oldBitmap); DeleteObject(hint.bitmap); DeleteDC(hint.memoryDC);
+  hint.memoryDC = nullptr;
+  hint.bitmap = nullptr;
+  hint.oldBitmap = nullptr;
+}
+
+void DestroyPanel(PanelHandle& panel, PanelWindowState& state) {
+  if (panel == nullptr) return;
+  HWND__* window = nullptr;
+  sAIPanel->GetPlatformWindow(panel, &window);
+  if (window != nullptr) {
+    // WIN: SetWindowLongPtr(window, GWLP_WNDPROC, state.savedWndProc); DestroyWindow(window);
+  }
+  sAIPanel->Destroy(panel);
+  panel = nullptr;
+  // WIN: DeleteObject(state.backgroundBrush), DeleteObject(state.font)
+  state.backgroundBrush = nullptr;
+  state.font = nullptr;
+}
+
+void DestroyFlyout(FlyoutMenuHandle& flyout) {
+  if (flyout == nullptr) return;
+  sAIPanelFlyoutMenu->Destroy(flyout);
+  flyout = nullptr;
+}
+
+}  // namespace
+
+void ShutdownPlugin() {
+  PluginGlobals& g = *gPlugin;
+  ReleaseCursorHint(g.cursorHint);
+  DestroyPanel(g.infPanel, g.infPanelState);
+  DestroyFlyout(g.infFlyout);
+  DestroyPanel(g.varPanel, g.varPanelState);
+  DestroyFlyout(g.varFlyout);
+  if (g.defaultsSet) WritePreferencesIni(nullptr);
+  FreeVariableTable(g.variables);
+}
+
+HostErr OnShutdown(SPMessageData* message) {
+  if (gPlugin != nullptr) {
+    ShutdownPlugin();
+    message->basic->FreeBlock(gPlugin);
+  }
+  gPlugin = nullptr;
+  message->globals = nullptr;
+  return kNoErr;
+}
+
+void UnloadHook() {}
+
+HostErr ReloadHook() { return kNoErr; }
+
+HostErr OnUnload(SPMessageData* message) {
+  if (message->globals != nullptr) UnloadHook();
+  message->globals = gPlugin;
+  return kNoErr;
+}
+
+HostErr OnReload(SPMessageData* message) {
+  HostErr result = kNoErr;
+  if (message->globals != nullptr) result = ReloadHook();
+  gPlugin = static_cast<PluginGlobals*>(message->globals);
+  gSuiteNesting = 0;
+  return result;
+}

@@ -1,0 +1,3 @@
+#include "tools/tracking_state.h"
+
+void ClearTrackingState() {}

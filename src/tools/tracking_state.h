@@ -1,0 +1,4 @@
+// The revision tools' mouse-tracking record.
+#pragma once
+
+void ClearTrackingState();

@@ -1,0 +1,58 @@
+#include "support/module_fixture.h"
+
+#include "shell/plugin_main.h"
+
+namespace vmtest {
+
+namespace {
+// Links the module's entry point over the host fixture's weak placeholder.
+[[maybe_unused]] auto* const kEntryPoint = &DispatchPluginMessage;
+}  // namespace
+
+void ModuleTest::SetUp() {
+  vmhost::ResetHost();
+  folders = std::make_unique<TempUserFolders>();
+  module = vmhost::LoadModule();
+  if (!startModule) return;
+  ASSERT_EQ(StartModule(), kNoErr);
+  ASSERT_EQ(vmhost::NotifyAppStarted(), kNoErr);
+  doc = vmhost::NewDocument("Pattern-1");
+  ASSERT_EQ(TickOnce(), kNoErr);
+  vmhost::ClearRecordings();
+}
+
+void ModuleTest::TearDown() {
+  if (running_) {
+    EXPECT_EQ(StopModule(), kNoErr);
+  }
+  EXPECT_EQ(gPlugin, nullptr);
+  EXPECT_EQ(vmhost::OutstandingBlocks(), 0);
+  vmhost::ResetHost();
+  folders.reset();
+}
+
+HostErr ModuleTest::StartModule() {
+  HostErr err = vmhost::Startup(module);
+  running_ = gPlugin != nullptr;
+  return err;
+}
+
+HostErr ModuleTest::StopModule() {
+  running_ = false;
+  return vmhost::Shutdown(module);
+}
+
+HostErr ModuleTest::TickOnce() {
+  TimerHandle timer = vmhost::FindTimer("Vestamark_TIMER");
+  return timer != nullptr ? vmhost::FireTimer(timer) : kNotFoundErr;
+}
+
+ToolHandle ModuleTest::Tool(const char* title) { return vmhost::FindToolByTitle(title); }
+
+std::vector<std::string> ModuleTest::AlertTexts() {
+  std::vector<std::string> texts;
+  for (const AlertRecord& alert : vmhost::Alerts()) texts.push_back(alert.text);
+  return texts;
+}
+
+}  // namespace vmtest
