@@ -261,6 +261,7 @@ bool SaveDocument(DocumentHandle doc, const std::string& path, std::string* erro
 void SwitchDocument(DocumentHandle doc) {
   if (gHost.current == doc) return;
   gHost.current = doc;
+  RaiseDocumentWindow(doc);
   DocumentChanged();
 }
 
@@ -393,7 +394,7 @@ void SetSelected(ArtHandle art, bool selected) {
 bool IsSelected(ArtHandle art) { return IsLiveArt(art) && (art->d.attrs & kArtSelected); }
 
 void SetZoom(double zoom) {
-  if (gHost.current) gHost.current->view.zoom = zoom;
+  if (gHost.current) kDocumentViewSuite.SetDocumentViewZoom(&gHost.current->view, zoom);
 }
 
 // ---- the user and the theme ------------------------------------------------------------

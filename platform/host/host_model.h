@@ -108,6 +108,7 @@ struct HostDocument {
   std::vector<UndoEntry> undoStack;
   std::vector<UndoEntry> redoStack;
   int32_t nextArtNumber = 1;
+  HWND__* window = nullptr;  // the document window, titled "<name> @ <zoom>%"
 };
 
 struct HostFont {
@@ -217,7 +218,8 @@ struct HostPanel {
   bool resizable = false;
   bool shown = false;
   HostFlyoutMenu* flyout = nullptr;
-  HWND__* window = nullptr;
+  HWND__* window = nullptr;  // what the module fills and subclasses
+  HWND__* frame = nullptr;   // the host's frame around it
   PanelFlyoutCallback flyoutCallback = nullptr;
   PanelSizeCallback sizeCallback = nullptr;
 };
@@ -333,9 +335,13 @@ HostFont* FontByName(const std::string& name);
 
 HINSTANCE__* ModuleInstanceOf(HostPlugin* plugin);
 HWND__* HostMainWindow();
-HWND__* NewPanelWindow(HostPanel* panel);
-void DestroyPanelWindow(HWND__* window);
-void ShowPanelWindow(HWND__* window, bool show);
+void OpenDocumentWindow(HostDocument* doc);
+void CloseDocumentWindow(HostDocument* doc);
+void RaiseDocumentWindow(HostDocument* doc);
+void TitleDocumentWindow(HostDocument* doc);
+void OpenPanelWindow(HostPanel* panel);
+void ClosePanelWindow(HostPanel* panel);
+void ShowPanelWindow(HostPanel* panel);
 
 
 // ---- calling plug-ins (host_driver.cpp) ------------------------------------------

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "support/host_fixture.h"
+#include "win_api.h"
 
 using namespace vmtest;
 
@@ -170,6 +171,42 @@ TEST_F(TextAndPanelsTest, MenuGroupsAreFoundByNameAndSubmenusMadeOnce) {
   }
   EXPECT_EQ(names, (std::vector<std::string>{"Tool Palettes", "About", "QV_PLUGINS_ABOUT"}));
   EXPECT_EQ(kMenuSuite.AddMenuItem(plugin, "x", "No Such Group", nullptr, 0, &item), kNotFoundErr);
+}
+
+}  // namespace
+
+namespace {
+
+std::string WindowTitle(HWND window) {
+  char title[256] = "";
+  GetWindowText(window, title, sizeof title);
+  return title;
+}
+
+TEST_F(TextAndPanelsTest, DocumentsAndPanelsHaveRealWindows) {
+  HWND main = nullptr;
+  kContextSuite.GetPlatformAppWindow(&main);
+  EXPECT_TRUE(IsWindow(main));
+  EXPECT_EQ(WindowTitle(doc->window), "Test-1 @ 100%");
+  vmhost::SetZoom(2);
+  EXPECT_EQ(WindowTitle(doc->window), "Test-1 @ 200%");
+  DocumentHandle other = vmhost::NewDocument("Other");
+  vmhost::SwitchDocument(doc);
+  EXPECT_EQ(GetTopWindow(nullptr), doc->window);  // the current document's window is in front
+  HWND otherWindow = other->window;
+  vmhost::CloseDocument(other);
+  EXPECT_FALSE(IsWindow(otherWindow));
+
+  PanelHandle panel;
+  ASSERT_EQ(kPanelSuite.Create(plugin, "Test_VAR", nullptr, 1, 150, 100, 1, nullptr, &panel), kNoErr);
+  HWND window = nullptr;
+  kPanelSuite.GetPlatformWindow(panel, &window);
+  ASSERT_TRUE(IsWindow(window));
+  EXPECT_FALSE(IsWindowVisible(window));
+  kPanelSuite.Show(panel, 1);
+  EXPECT_TRUE(IsWindowVisible(window));
+  DestroyWindow(window);  // the module destroys its window first at shut-down
+  EXPECT_EQ(kPanelSuite.Destroy(panel), kNoErr);
 }
 
 }  // namespace
