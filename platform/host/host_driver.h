@@ -12,7 +12,8 @@ namespace vmhost {
 
 // ---- the host and its plug-ins ----------------------------------------------------------
 
-// Forgets every document, registration, recording and answer.
+// Forgets every document, registration, recording and answer, and closes the
+// windows of documents and panels. A program calls it before it exits.
 void ResetHost();
 // The module (its PluginMain) as the plug-in "Vestamark".
 PluginRef LoadModule();
