@@ -342,6 +342,7 @@ void TitleDocumentWindow(HostDocument* doc);
 void OpenPanelWindow(HostPanel* panel);
 void ClosePanelWindow(HostPanel* panel);
 void ShowPanelWindow(HostPanel* panel);
+void SizePanelWindow(HostPanel* panel);
 
 
 // ---- calling plug-ins (host_driver.cpp) ------------------------------------------

@@ -298,6 +298,7 @@ HostErr SetPanelSize(PanelHandle panel, int32_t width, int32_t height) {
   bool changed = width != panel->width || height != panel->height;
   panel->width = width;
   panel->height = height;
+  SizePanelWindow(panel);
   if (changed && panel->sizeCallback) panel->sizeCallback(panel);
   return kNoErr;
 }

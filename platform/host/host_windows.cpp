@@ -64,6 +64,11 @@ void ClosePanelWindow(HostPanel* panel) {
   panel->window = nullptr;
 }
 
+void SizePanelWindow(HostPanel* panel) {
+  for (HWND w : {panel->frame, panel->window})
+    if (IsWindow(w)) SetWindowPos(w, nullptr, 0, 0, panel->width, panel->height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void ShowPanelWindow(HostPanel* panel) {
   if (IsWindow(panel->frame)) ShowWindow(panel->frame, panel->shown ? SW_SHOW : SW_HIDE);
 }

@@ -205,6 +205,11 @@ TEST_F(TextAndPanelsTest, DocumentsAndPanelsHaveRealWindows) {
   EXPECT_FALSE(IsWindowVisible(window));
   kPanelSuite.Show(panel, 1);
   EXPECT_TRUE(IsWindowVisible(window));
+  kPanelSuite.SetSize(panel, 180, 50);  // no smaller than its minimum
+  RECT r;
+  GetWindowRect(window, &r);
+  EXPECT_EQ(r.right - r.left, 180);
+  EXPECT_EQ(r.bottom - r.top, 100);
   DestroyWindow(window);  // the module destroys its window first at shut-down
   EXPECT_EQ(kPanelSuite.Destroy(panel), kNoErr);
 }
