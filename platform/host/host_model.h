@@ -240,6 +240,8 @@ struct HostState {
   // documents
   std::vector<std::unique_ptr<HostDocument>> documents;
   HostDocument* current = nullptr;
+  // Closed documents stay in memory, so that a handle into one is only invalid.
+  std::vector<std::unique_ptr<HostDocument>> closedDocuments;
 
   // registrations
   std::vector<std::unique_ptr<HostPlugin>> plugins;

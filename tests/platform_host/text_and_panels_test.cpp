@@ -194,8 +194,17 @@ TEST_F(TextAndPanelsTest, DocumentsAndPanelsHaveRealWindows) {
   vmhost::SwitchDocument(doc);
   EXPECT_EQ(GetTopWindow(nullptr), doc->window);  // the current document's window is in front
   HWND otherWindow = other->window;
+  ArtHandle kept = vmhost::AddGroup();  // in the current document, `doc`
+  vmhost::SwitchDocument(other);
+  ArtHandle left = vmhost::AddGroup();
   vmhost::CloseDocument(other);
   EXPECT_FALSE(IsWindow(otherWindow));
+  int32_t valid = 1;
+  kArtSuite.ValidArt(left, &valid);  // a handle into a closed document is invalid, not dangling
+  EXPECT_EQ(valid, 0);
+  kArtSuite.ValidArt(kept, &valid);
+  EXPECT_EQ(valid, 1);
+  EXPECT_EQ(vmhost::CurrentDocument(), doc);
 
   PanelHandle panel;
   ASSERT_EQ(kPanelSuite.Create(plugin, "Test_VAR", nullptr, 1, 150, 100, 1, nullptr, &panel), kNoErr);
