@@ -376,13 +376,16 @@ std::vector<PathSegment> Segments(ArtHandle art) { return IsLiveArt(art) ? art->
 
 std::string Tag(ArtHandle art, const char* name) {
   if (!IsLiveArt(art)) return "";
-  for (auto& [key, value] : art->d.tags)
-    if (key == name) return value;
+  for (const TagRef& tag : art->d.tags)
+    if (tag->name == name) return tag->value;
   return "";
 }
 
 std::vector<std::pair<std::string, std::string>> Tags(ArtHandle art) {
-  return IsLiveArt(art) ? art->d.tags : std::vector<std::pair<std::string, std::string>>();
+  std::vector<std::pair<std::string, std::string>> tags;
+  if (IsLiveArt(art))
+    for (const TagRef& tag : art->d.tags) tags.emplace_back(tag->name, tag->value);
+  return tags;
 }
 
 std::string Text(ArtHandle art) { return IsLiveArt(art) ? ToUtf8(art->d.text.text) : ""; }

@@ -37,6 +37,15 @@ struct TextData {
   ParaFeatures para{kJustifyLeft, 0, 0};
 };
 
+// A tag never changes once made: setting a tag puts a new one in its place, so
+// the texts the tag suite hands out stay valid until that tag is set again or
+// removed, and undo snapshots share them.
+struct ArtTag {
+  std::string name;
+  std::string value;  // any bytes but NUL
+};
+using TagRef = std::shared_ptr<const ArtTag>;
+
 // Everything an art is, apart from its identity. Copied whole for undo.
 struct ArtData {
   int16_t type = kUnknownArt;
@@ -44,7 +53,7 @@ struct ArtData {
   HostArt* parent = nullptr;
   std::vector<HostArt*> children;  // index 0 is the topmost (first child)
   uint32_t attrs = 0;
-  std::vector<std::pair<std::string, std::string>> tags;  // in insertion order
+  std::vector<TagRef> tags;  // in the order they were first set
   std::string id;                                         // document-wide name, kept in files
   std::vector<PathSegment> segments;
   std::vector<int16_t> segmentSelected;

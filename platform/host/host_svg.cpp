@@ -254,9 +254,9 @@ class Writer {
     uint32_t state = art->d.attrs & ~static_cast<uint32_t>(kArtFullySelected);
     if (state) node.append_attribute("vm:state") = StateWords(state).c_str();
     if ((state & kArtHidden) && !node.attribute("display")) node.append_attribute("display") = "none";
-    for (auto& [key, value] : art->d.tags)
-      node.append_attribute((kTagPrefix + EncodeBytes(key, '-', KeepKeyByte)).c_str()) =
-          EncodeBytes(value, '%', KeepValueByte).c_str();
+    for (const TagRef& tag : art->d.tags)
+      node.append_attribute((kTagPrefix + EncodeBytes(tag->name, '-', KeepKeyByte)).c_str()) =
+          EncodeBytes(tag->value, '%', KeepValueByte).c_str();
   }
 
   void WriteStyle(pugi::xml_node node, const PathStyle& s) {
@@ -475,7 +475,9 @@ class Reader {
       if (!DecodeBytes(n.substr(std::strlen(kTagPrefix)), '-', key) || key.empty())
         Fail(node, "bad tag name '" + std::string(n) + "'");
       if (!DecodeBytes(a.value(), '%', value)) Fail(node, "bad value of tag '" + key + "'");
-      art->d.tags.emplace_back(key, value);
+      for (const TagRef& tag : art->d.tags)
+        if (tag->name == key) Fail(node, "tag '" + key + "' given twice");
+      art->d.tags.push_back(std::make_shared<const ArtTag>(ArtTag{key, value}));
     }
   }
 

@@ -86,6 +86,13 @@ TEST_F(ArtTreeTest, TagsKeepTheirOrderAndTheirBytes) {
   EXPECT_EQ(std::string(value), big);
   EXPECT_TRUE(vmhost::IsSelected(p));  // tags never touch the selection
 
+  // A value read stays valid while other tags come and go.
+  const char* kept = nullptr;
+  tag.GetTag(p, "c", &kept);
+  for (int i = 0; i < 100; i++) tag.SetTag(p, ("more" + std::to_string(i)).c_str(), "x");
+  for (int i = 0; i < 100; i++) tag.RemoveTag(p, ("more" + std::to_string(i)).c_str());
+  EXPECT_STREQ(kept, "3");
+
   EXPECT_EQ(tag.GetTag(p, "missing", &value), kNotFoundErr);
   EXPECT_EQ(value, nullptr);
 

@@ -168,6 +168,7 @@ TEST_F(SvgDocumentTest, BadFilesGiveAClearErrorAndNoDocument) {
       {"<svg><path d=''/></svg>", "a path without data"},
       {"<svg><g vm:tag.k='%G1'/></svg>", "bad value of tag 'k'"},
       {"<svg><g vm:state='shiny'/></svg>", "unknown state 'shiny'"},
+      {"<svg><g vm:tag.a-2D='1' vm:tag.a-2d='2'/></svg>", "tag 'a-' given twice"},
       {"<svg><g><g vm:type='layer'/></g></svg>", "a layer inside art"},
       {"<svg><path vm:style='1 gray' vm:segments=''/></svg>", "bad colour"},
       {"<svg><text vm:chars='0 1 0 1'/></svg>", "bad vm:chars"},
