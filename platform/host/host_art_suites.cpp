@@ -8,7 +8,6 @@
 
 namespace {
 
-
 HostDocument* TargetDocument(ArtHandle prep) { return prep ? prep->doc : gHost.current; }
 
 // ---- art ----------------------------------------------------------------------
@@ -222,7 +221,8 @@ HostErr CheckPath(ArtHandle path) {
 
 HostErr CheckRange(ArtHandle path, int16_t index, int16_t count) {
   if (index < 0 || count < 0) return kOutOfRangeErr;
-  if (static_cast<size_t>(index) + static_cast<size_t>(count) > path->d.segments.size()) return kOutOfRangeErr;
+  if (static_cast<size_t>(index) + static_cast<size_t>(count) > path->d.segments.size())
+    return kOutOfRangeErr;
   return kNoErr;
 }
 
@@ -414,14 +414,27 @@ HostErr GetNthTag(ArtHandle art, int32_t n, const char** name, const char** type
 
 }  // namespace
 
-const AIArtSuite kArtSuite = {NewArt,           DisposeArt,          DuplicateArt,          ReorderArt,
-                              GetArtType,       GetArtParent,        GetArtFirstChild,      GetArtSibling,
-                              GetArtPriorSibling, GetArtUserAttr,    SetArtUserAttr,        GetArtBounds,
-                              GetArtControlBounds, GetLayerOfArt,    ValidArt,              SelectAllArtOnLayer,
-                              DeselectAllArtOnLayer, DeselectAll};
+const AIArtSuite kArtSuite = {NewArt,
+                              DisposeArt,
+                              DuplicateArt,
+                              ReorderArt,
+                              GetArtType,
+                              GetArtParent,
+                              GetArtFirstChild,
+                              GetArtSibling,
+                              GetArtPriorSibling,
+                              GetArtUserAttr,
+                              SetArtUserAttr,
+                              GetArtBounds,
+                              GetArtControlBounds,
+                              GetLayerOfArt,
+                              ValidArt,
+                              SelectAllArtOnLayer,
+                              DeselectAllArtOnLayer,
+                              DeselectAll};
 const AIGroupSuite kGroupSuite = {GetGroupClipped, SetGroupClipped};
-const AIPathSuite kPathSuite = {GetPathSegmentCount, SetPathSegmentCount,   GetPathSegments,
-                                SetPathSegments,     GetPathClosed,         SetPathClosed,
+const AIPathSuite kPathSuite = {GetPathSegmentCount,    SetPathSegmentCount,   GetPathSegments,
+                                SetPathSegments,        GetPathClosed,         SetPathClosed,
                                 GetPathSegmentSelected, SetPathSegmentSelected};
 const AIPathStyleSuite kPathStyleSuite = {GetPathStyle, SetPathStyle};
 const AIMatchingArtSuite kMatchingArtSuite = {GetSelectedArt, FreeMatchingArt};

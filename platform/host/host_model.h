@@ -54,7 +54,7 @@ struct ArtData {
   std::vector<HostArt*> children;  // index 0 is the topmost (first child)
   uint32_t attrs = 0;
   std::vector<TagRef> tags;  // in the order they were first set
-  std::string id;                                         // document-wide name, kept in files
+  std::string id;            // document-wide name, kept in files
   std::vector<PathSegment> segments;
   std::vector<int16_t> segmentSelected;
   bool closed = false;
@@ -266,10 +266,10 @@ struct HostState {
   std::vector<std::unique_ptr<HostFlyoutMenu>> flyouts;
   std::vector<std::unique_ptr<HostFont>> fonts;          // the font list
   std::vector<std::unique_ptr<HostFont>> unlistedFonts;  // still named by text art
-  int64_t clock = 0;  // host ticks
+  int64_t clock = 0;                                     // host ticks
 
   // suites
-  std::map<std::string, int32_t> acquired;  // name -> outstanding acquisitions
+  std::map<std::string, int32_t> acquired;                     // name -> outstanding acquisitions
   std::map<std::string, std::pair<HostErr, int32_t>> failing;  // name -> (error, remaining, -1 always)
   std::map<void*, size_t> blocks;
   int32_t unbalancedReleases = 0;
@@ -354,7 +354,6 @@ void OpenPanelWindow(HostPanel* panel);
 void ClosePanelWindow(HostPanel* panel);
 void ShowPanelWindow(HostPanel* panel);
 void SizePanelWindow(HostPanel* panel);
-
 
 // ---- calling plug-ins (host_driver.cpp) ------------------------------------------
 

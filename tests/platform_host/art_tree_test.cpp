@@ -1,8 +1,8 @@
 // Layers, the art tree, tags, paths and bounds as the module sees them.
 #include <string>
 
-#include "support/host_fixture.h"
 #include "host_suite_tables.h"
+#include "support/host_fixture.h"
 
 using namespace vmtest;
 
@@ -40,7 +40,7 @@ TEST_F(ArtTreeTest, NewArtGoesWherePaintOrderSays) {
 
   ASSERT_EQ(art.ReorderArt(c, kPlaceInsideOnTop, group), kNoErr);
   EXPECT_EQ(vmhost::Children(group), (std::vector<ArtHandle>{c, b, a}));
-  EXPECT_EQ(art.ReorderArt(group, kPlaceInsideOnTop, a), kWrongTypeErr);      // a path holds nothing
+  EXPECT_EQ(art.ReorderArt(group, kPlaceInsideOnTop, a), kWrongTypeErr);         // a path holds nothing
   EXPECT_EQ(art.ReorderArt(group, kPlaceInsideOnTop, group), kBadParameterErr);  // not inside itself
   int16_t type = 0;
   art.GetArtType(group, &type);
@@ -136,7 +136,8 @@ TEST_F(ArtTreeTest, LayerGroupsCarryTagsAndLayersStackTopFirst) {
 TEST_F(ArtTreeTest, PathRangesAreCheckedAndBoundsFollowTheCurve) {
   // One cubic from (0,0) to (100,0), both handles 100 up: the top of the
   // curve is at 75, the control points at 100.
-  ArtHandle p = vmhost::AddPath(nullptr, {{{0, 0}, {0, 0}, {0, 100}, 0}, {{100, 0}, {100, 100}, {100, 0}, 0}}, false);
+  ArtHandle p =
+      vmhost::AddPath(nullptr, {{{0, 0}, {0, 0}, {0, 100}, 0}, {{100, 0}, {100, 100}, {100, 0}, 0}}, false);
   RealRect exact, control;
   art.GetArtBounds(p, &exact);
   art.GetArtControlBounds(p, &control);

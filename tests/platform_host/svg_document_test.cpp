@@ -64,7 +64,8 @@ class SvgDocumentTest : public HostTest {
     kTextFrameSuite.GetTextRange(label, &range);
     FontHandle font;
     kFontSuite.IndexFontList(1, &font);
-    CharFeatures chars{font, 5, {ColorKind::Process, 0, 0, 1, 1, 0}, {ColorKind::None, 0, 0, 0, 0, 0}, 1, 0, 1};
+    CharFeatures chars{font, 5, {ColorKind::Process, 0, 0, 1, 1, 0}, {ColorKind::None, 0, 0, 0, 0, 0}, 1,
+                       0,    1};
     kTextRangeSuite.SetCharFeatures(range, &chars);
     ParaFeatures para{kJustifyCenter, 0, 0};
     kTextRangeSuite.SetParaFeatures(range, &para);

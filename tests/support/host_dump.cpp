@@ -25,7 +25,8 @@ void DumpArt(const HostArt* art, int depth, std::string& out) {
     for (const PathSegment& s : d.segments)
       out += " [" + Pt(s.p) + " " + Pt(s.in) + " " + Pt(s.out) + " " + std::to_string(s.corner) + "]";
     const PathStyle& st = d.style;
-    out += " style " + std::to_string(st.fillPaint) + "/" + std::to_string(st.strokePaint) + "/" + Num(st.strokeWidth);
+    out += " style " + std::to_string(st.fillPaint) + "/" + std::to_string(st.strokePaint) + "/" +
+           Num(st.strokeWidth);
   }
   if (d.type == kTextFrameArt) out += " text '" + ToUtf8(d.text.text) + "' at " + Pt(d.text.anchor);
   out += "\n";
