@@ -1,0 +1,31 @@
+#include "text/string_limits.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "text/byte_classes.h"
+
+TEST(StringLimits, CapsPrefixesAndSignedBytes) {
+  EXPECT_EQ(StrCompareLimited("A", "A\x81"), -1);  // a prefix sorts first, even before a byte above 0x7F
+  EXPECT_EQ(StrCompareLimited("\x81", "A"), -1);   // signed bytes
+  const std::string dots(254, '.');
+  EXPECT_EQ(StrFindLimited((dots + "@").c_str(), "@"), 254);
+  EXPECT_EQ(StrFindLimited((dots + ".@").c_str(), "@"), -1);  // beyond the 255 start positions
+  char text[32] = "sleeve_cm";
+  EXPECT_EQ(StrRemoveSubstring(text, "_cm"), 6);
+  EXPECT_STREQ(text, "sleeve");
+
+  std::vector<char> source(kStringLoopCap + 100, 'y'), copy(kStringLoopCap, '\x7f');
+  source.back() = '\0';
+  StrCopyLimited(copy.data(), source.data());
+  EXPECT_EQ(StrLenLimited(copy.data()), kStringLoopCap - 1);  // terminated inside the cap
+}
+
+TEST(ByteClasses, ShiftJisLeadBytesAndWholeCharacterCuts) {
+  for (unsigned char b : {0x80, 0xA0, 0xFD}) EXPECT_EQ(IsShiftJisLeadByte(b), 0) << int(b);
+  for (unsigned char b : {0x81, 0x9F, 0xE0, 0xFC}) EXPECT_EQ(IsShiftJisLeadByte(b), 1) << int(b);
+  EXPECT_EQ(ShiftJisFitLength("M\x83\x54\x83\x43\xBB", 4), 3);  // "Mサイｻ"
+  EXPECT_EQ(ShiftJisFitLength("ab\x83", 10), 3);                // a lone lead byte at the end counts as one
+}
