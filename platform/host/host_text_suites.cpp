@@ -6,7 +6,8 @@
 
 namespace {
 
-HostErr NewPointText(int16_t paintOrder, ArtHandle prep, int16_t orientation, RealPoint anchor, ArtHandle* art) {
+HostErr NewPointText(int16_t paintOrder, ArtHandle prep, int16_t orientation, RealPoint anchor,
+                     ArtHandle* art) {
   if (!art) return kBadParameterErr;
   *art = nullptr;
   if (prep && !IsLiveArt(prep)) return kBadParameterErr;
@@ -33,9 +34,11 @@ HostErr GetTextRange(ArtHandle art, TextRangeHandle* range) {
   return kNoErr;
 }
 
+// Fonts taken off the list stay fonts: text may still name them.
 bool IsLiveFont(FontHandle font) {
-  for (auto& f : gHost.fonts)
-    if (f.get() == font) return true;
+  for (auto* pool : {&gHost.fonts, &gHost.unlistedFonts})
+    for (auto& f : *pool)
+      if (f.get() == font) return true;
   return false;
 }
 
@@ -116,6 +119,14 @@ HostErr ReleaseTextRange(TextRangeHandle range) {
 }
 
 }  // namespace
+
+HostFont* FontByName(const std::string& name) {
+  for (auto* pool : {&gHost.fonts, &gHost.unlistedFonts})
+    for (auto& f : *pool)
+      if (f->name == name) return f.get();
+  gHost.unlistedFonts.push_back(std::make_unique<HostFont>(HostFont{name}));
+  return gHost.unlistedFonts.back().get();
+}
 
 const AITextFrameSuite kTextFrameSuite = {NewPointText, GetTextRange};
 const AIFontSuite kFontSuite = {CountFonts, IndexFontList, GetFontName};
