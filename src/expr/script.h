@@ -25,7 +25,8 @@ enum ScriptErrorCode : int32_t {
 void RunScript(const char* text, char* result, int16_t report);
 
 // The recursive evaluator; result receives kScriptValueSize bytes at most.
-// The text is not changed.
+// The text is not changed. Nothing is evaluated while an error stands
+// (RunScript clears it first).
 void EvaluateScript(const char* text, char* result, int32_t depth);
 
 // The value of an amount as a number; a failing expression gives 0.
