@@ -85,6 +85,10 @@ TEST_F(GradingPathsTest, ArcHandleScalesTheWholeArcAboutItsTangentMeeting) {
       Path({Smooth({100, -k}, {100, 0}, {100, k}), Smooth({k, 100}, {0, 100}, {-k, 100}),
             Smooth({-100, k}, {-100, 0}, {-100, -k}), Smooth({-k, -100}, {0, -100}, {k, -100})},
            true);
+  // Two quarter arcs of different circles are no arc: parallel end tangents, so midway between the ends.
+  ArtHandle twoArcs = Path({Smooth({100, 0}, {100, 0}, {100, k}), Smooth({k, 100}, {0, 100}, {-k / 2, 100}),
+                            Smooth({-50, 50 + k / 2}, {-50, 50}, {-50, 50})},
+                           false);
   ArtHandle rect = Polyline({{10, 10}, {110, 10}, {110, 60}, {10, 60}}, true);
   const struct {
     ArtHandle art;
@@ -97,6 +101,7 @@ TEST_F(GradingPathsTest, ArcHandleScalesTheWholeArcAboutItsTangentMeeting) {
   } cases[] = {{tails, 1, 2, "150", 1.5, {100, 100}, 1, 2, 150},
                {half, 0, 1, "150", 1.5, {0, 0}, 0, 2, 150},
                {circle, 3, 1, "50", 0.5, {0, 0}, 0, 3, 50},
+               {twoArcs, 0, 2, "200", 2, {25, 25}, 0, 2, 0},
                {rect, 0, 0, "200", 2, {10, 10}, 0, 3, 0}};  // ends on one anchor: the whole path about it
   SetVariable(0, "radius", "");
   for (const auto& c : cases) {
