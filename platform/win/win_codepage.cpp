@@ -2,6 +2,8 @@
 // a time, so that a bad character costs only itself and never the rest of the text.
 #include "win_codepage.h"
 
+#include "win_text.h"
+
 #include <iconv.h>
 
 #include <cstring>
@@ -67,7 +69,7 @@ void PushUnits(const std::string& utf16le, std::vector<WCHAR>& out) {
                                      (static_cast<unsigned char>(utf16le[i + 1]) << 8)));
 }
 
-bool IsShiftJisLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool IsShiftJisLead(unsigned char b) { return IsCp932Lead(b); }
 bool IsShiftJisTrail(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 bool IsKoreanLead(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
 bool IsKoreanTrail(unsigned char b) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "win_paths.h"
+#include "win_text.h"
 
 namespace {
 
@@ -96,19 +97,6 @@ FILETIME FileTimeOf(time_t t) {
   return {static_cast<DWORD>(ticks & 0xFFFFFFFF), static_cast<DWORD>(ticks >> 32)};
 }
 
-// Copies a name into a fixed field, never splitting a double-byte character.
-void CopyName(const std::string& name, CHAR* field, size_t size) {
-  size_t n = 0;
-  while (n < name.size()) {
-    const unsigned char b = static_cast<unsigned char>(name[n]);
-    const size_t step = ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC)) && n + 1 < name.size() ? 2 : 1;
-    if (n + step > size - 1) break;
-    n += step;
-  }
-  std::memcpy(field, name.data(), n);
-  field[n] = 0;
-}
-
 void FillFindData(const std::string& hostPath, const std::string& name, WIN32_FIND_DATA& data) {
   std::memset(&data, 0, sizeof data);
   struct stat st;
@@ -124,7 +112,7 @@ void FillFindData(const std::string& hostPath, const std::string& name, WIN32_FI
   } else {
     data.dwFileAttributes = FILE_ATTRIBUTE_NORMAL;
   }
-  CopyName(name, data.cFileName, sizeof data.cFileName);
+  CopyWholeChars(name.data(), name.size(), data.cFileName, sizeof data.cFileName);
 }
 
 }  // namespace
@@ -247,7 +235,7 @@ HANDLE FindFirstFile(LPCSTR pattern, LPWIN32_FIND_DATA data) {
   size_t split = std::string::npos;
   for (size_t i = 0; i < text.size(); ++i) {
     const unsigned char b = static_cast<unsigned char>(text[i]);
-    if ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC)) {
+    if (IsCp932Lead(b)) {
       ++i;
     } else if (b == '\\' || b == '/') {
       split = i;
