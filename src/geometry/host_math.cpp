@@ -14,11 +14,16 @@ int32_t RealRectsOverlap(const RealRect& a, const RealRect& b, RealRect* out) {
   return sAIRealMath->EmptyRect(out) ? 0 : 1;
 }
 
-double FirstViewZoom() {
+DocViewHandle FirstView() {
   DocViewHandle view = nullptr;
+  if (!sAIDocumentView || sAIDocumentView->GetNthDocumentView(0, &view) != kNoErr) return nullptr;
+  return view;
+}
+
+double FirstViewZoom() {
+  const DocViewHandle view = FirstView();
   double zoom = 1.0;
-  if (!sAIDocumentView || sAIDocumentView->GetNthDocumentView(0, &view) != kNoErr || !view) return 1.0;
-  if (sAIDocumentView->GetDocumentViewZoom(view, &zoom) != kNoErr) return 1.0;
+  if (!view || sAIDocumentView->GetDocumentViewZoom(view, &zoom) != kNoErr) return 1.0;
   return zoom;
 }
 

@@ -9,7 +9,9 @@
 int32_t HostPointsEqual(const RealPoint& a, const RealPoint& b);
 int32_t RealRectsOverlap(const RealRect& a, const RealRect& b, RealRect* out);
 
-// Zoom of the document's first view; 1.0 when there is no view.
+// The document's first view, null without one.
+DocViewHandle FirstView();
+// Its zoom; 1.0 when there is no view.
 double FirstViewZoom();
 // Two screen pixels in document points.
 double ViewTolerance();

@@ -16,20 +16,17 @@ TEST_F(ArcDetection, AcceptsTrueArcsOnly) {
   EXPECT_NEAR(centre.h, 10, 1e-9);
   EXPECT_NEAR(centre.v, 20, 1e-9);
   EXPECT_NEAR(radius, 100, 1e-9);
-
   // The usual arc strays about 0.16 from a circle of 600: within 600 / 3000.
   const Curve large = Arc({0, 0}, 600, 0, 90);
   EXPECT_EQ(DetectCircularArcInBezier(large.s1, large.s2, &centre, &radius), 1);
-  // A small one bulging 0.12 out is past the floor of 0.05.
-  const Curve bulging = Cubic({30, 0}, {30, 16.8}, {16.8, 30}, {0, 30});
-  EXPECT_EQ(DetectCircularArcInBezier(bulging.s1, bulging.s2, &centre, &radius), 0);
 
   const struct {
     const char* what;
     Curve curve;
-  } refused[] = {{"handles under 0.1", Arc({0, 0}, 0.15, 0, 90)},
+  } refused[] = {{"small arc bulging 0.12", Cubic({30, 0}, {30, 16.8}, {16.8, 30}, {0, 30})},
+                 {"handles under 0.1", Arc({0, 0}, 0.15, 0, 90)},
                  {"handles differing by 0.02", Cubic({100, 0}, {100, 55.23}, {55.25, 100}, {0, 100})},
-                 {"straight", Cubic({0, 0}, {10, 0}, {20, 0}, {30, 0})},
+                 {"straight, on one horizontal line", Cubic({0, 0}, {10, 0}, {20, 0}, {30, 0})},
                  {"semicircle, both handles vertical", Cubic({-50, 0}, {-50, 66.7}, {50, 66.7}, {50, 0})},
                  {"tilted semicircle", Arc({0, 0}, 50, 45, 225)},
                  {"S curve", Cubic({0, 0}, {40, 60}, {60, -60}, {100, 0})}};
@@ -37,21 +34,8 @@ TEST_F(ArcDetection, AcceptsTrueArcsOnly) {
     RealPoint untouched{-7, -7};
     double noRadius = -7;
     EXPECT_EQ(DetectCircularArcInBezier(r.curve.s1, r.curve.s2, &untouched, &noRadius), 0) << r.what;
-    EXPECT_EQ(untouched.h, -7) << r.what;
-    EXPECT_EQ(noRadius, -7) << r.what;
+    EXPECT_TRUE(untouched.h == -7 && noRadius == -7) << r.what;
   }
-}
-
-TEST_F(ArcDetection, CircleThroughThreePoints) {
-  RealPoint centre{};
-  double radius = -1;
-  EXPECT_EQ(CircleThroughThreePoints({0, 5}, {3, 5}, {9, 5}, &centre, &radius), 0);
-  EXPECT_EQ(radius, 0);
-  EXPECT_EQ(CircleThroughThreePoints({0, 0}, {1, 1}, {2, 2}, &centre, &radius), 0);
-  ASSERT_EQ(CircleThroughThreePoints({5, 0}, {0, 5}, {-5, 0}, &centre, &radius), 1);
-  EXPECT_NEAR(centre.h, 0, 1e-12);
-  EXPECT_NEAR(centre.v, 0, 1e-12);
-  EXPECT_NEAR(radius, 5, 1e-12);
 }
 
 TEST_F(Snapping, LineSnapMovesAlongOneAxis) {
@@ -72,21 +56,15 @@ TEST_F(Snapping, LineSnapMovesAlongOneAxis) {
     EXPECT_NEAR(p.v, c.result.v, 1e-5) << c.what;
     EXPECT_TRUE(IsSingle(p.h)) << c.what;
   }
-}
-
-TEST_F(Snapping, FootBeyondAnEndTakesTheEndOnlyWhenNear) {
-  RealPoint nearEnd{10.5, 0.2};
+  // A foot beyond an end takes the end only when it is nearer than the tolerance.
+  RealPoint nearEnd{10.5, 0.2}, farEnd{10.9, 0.9};
   EXPECT_EQ(PerpendicularFootOnSegment(&nearEnd, {0, 0}, {10, 0}, 1.0), 1);
-  EXPECT_EQ(nearEnd.h, 10);
-  EXPECT_EQ(nearEnd.v, 0);
-  RealPoint farEnd{10.9, 0.9};
+  EXPECT_TRUE(nearEnd.h == 10 && nearEnd.v == 0);
   EXPECT_EQ(PerpendicularFootOnSegment(&farEnd, {0, 0}, {10, 0}, 1.0), 0);
-  EXPECT_EQ(farEnd.h, 10.9);
 }
 
 TEST_F(Snapping, ArcTakesPointsInsideItsSweepOnly) {
-  // From 150 to 210 degrees: the arc runs across the -pi/pi seam.
-  const Curve arc = Arc({0, 0}, 100, 150, 210);
+  const Curve arc = Arc({0, 0}, 100, 150, 210);  // across the -pi/pi seam
   const struct {
     double degrees;
     int16_t moved;
@@ -97,8 +75,6 @@ TEST_F(Snapping, ArcTakesPointsInsideItsSweepOnly) {
     EXPECT_EQ(SnapPointToBezierSegment(&p, arc.s1, arc.s2, 2.0, 0), c.moved) << c.degrees;
     EXPECT_NEAR(std::hypot(p.h, p.v), c.moved ? 100 : 101, 1e-4) << c.degrees;
   }
-  RealPoint offCircle{-105, 0};
-  EXPECT_EQ(SnapPointToBezierSegment(&offCircle, arc.s1, arc.s2, 2.0, 1), 0);
 }
 
 TEST_F(Snapping, CurveSnapOnlyWhenCurvesAllowed) {
@@ -108,7 +84,6 @@ TEST_F(Snapping, CurveSnapOnlyWhenCurvesAllowed) {
   EvaluateCubicBezier(c.p0, c.p1, c.p2, c.p3, 0.3, &onCurve);
   RealPoint p{onCurve.h + 0.5, onCurve.v + 0.5};
   EXPECT_EQ(SnapPointToBezierSegment(&p, s.s1, s.s2, 2.0, 0), 0);
-  EXPECT_EQ(p.h, onCurve.h + 0.5);
   ASSERT_EQ(SnapPointToBezierSegment(&p, s.s1, s.s2, 2.0, 1), 1);
   EXPECT_LT(DistanceBetween(p, onCurve), 0.75);
   EXPECT_TRUE(IsSingle(p.h) && IsSingle(p.v));

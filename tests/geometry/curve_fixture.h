@@ -24,20 +24,17 @@ class CurveTest : public ::testing::Test {
 };
 
 struct Curve {
-  PathSegment s1;
-  PathSegment s2;
+  PathSegment s1, s2;
 };
-
-inline Curve Line(RealPoint a, RealPoint b) { return {{a, a, a, 1}, {b, b, b, 1}}; }
 
 inline Curve Cubic(RealPoint p0, RealPoint p1, RealPoint p2, RealPoint p3) {
   return {{p0, p0, p1, 0}, {p3, p2, p3, 0}};
 }
+inline Curve Line(RealPoint a, RealPoint b) { return Cubic(a, a, b, b); }
 
 // The usual cubic for a circular arc, counter-clockwise for from < to (degrees).
 inline Curve Arc(RealPoint c, double r, double fromDeg, double toDeg) {
-  const double a0 = fromDeg * M_PI / 180, a1 = toDeg * M_PI / 180;
-  const double k = 4.0 / 3.0 * std::tan((a1 - a0) / 4) * r;
+  const double a0 = fromDeg * M_PI / 180, a1 = toDeg * M_PI / 180, k = 4.0 / 3 * std::tan((a1 - a0) / 4) * r;
   const RealPoint p0{c.h + r * std::cos(a0), c.v + r * std::sin(a0)};
   const RealPoint p3{c.h + r * std::cos(a1), c.v + r * std::sin(a1)};
   return Cubic(p0, {p0.h - k * std::sin(a0), p0.v + k * std::cos(a0)},
