@@ -1,3 +1,5 @@
+#include <cstdlib>
+
 #include "shell/pending_handlers.h"
 #include "shell/plugin_globals.h"
 #include "shell/plugin_lifecycle.h"
@@ -50,6 +52,12 @@ void ShutdownPlugin() {
   DestroyFlyout(g.varFlyout);
   if (g.defaultsSet) WritePreferencesIni(nullptr);
   FreeVariableTable(g.variables);
+  // The current piece and its preview copies live on the C heap and would
+  // otherwise outlive the record.
+  std::free(g.pieceArts);
+  std::free(g.previewArts);
+  g.pieceArts = g.previewArts = nullptr;
+  g.pieceArtCount = g.previewArtCount = 0;
 }
 
 HostErr OnShutdown(SPMessageData* message) {
