@@ -354,6 +354,11 @@ LRESULT EditProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
       NotifyEditChanged(w);
       return 0;
     }
+    case WM_CHAR: {
+      if (wParam < 0x20 && wParam != '\t') return 0;  // single-line edits take no control characters
+      const char typed[2] = {static_cast<char>(wParam), 0};
+      return EditProc(w, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(typed));
+    }
     case EM_CANUNDO:
       return w->canUndo ? TRUE : FALSE;
     case EM_UNDO:
@@ -527,6 +532,7 @@ void PaintWindow(HWND w) {
   w->needsPaint = false;
   if (!(w->style & WS_VISIBLE)) return;
   HDC dc = OwnDc(w);
+  ResetDcState(dc);
   const bool enabled = !(w->style & WS_DISABLED);
   auto drawItem = [&](UINT type, UINT item, UINT state, RECT rect, ULONG_PTR data) {
     DRAWITEMSTRUCT dis{type, static_cast<UINT>(w->id), item, ODA_DRAWENTIRE, state, w, dc, rect, data};

@@ -23,7 +23,7 @@ struct ScriptStep {
 };
 
 std::deque<ScriptStep>& Script() {
-  static std::deque<ScriptStep> script;
+  static auto& script = *new std::deque<ScriptStep>;
   return script;
 }
 
@@ -35,17 +35,17 @@ struct OpenDialog {
 
 // Dialogs being run, innermost last; each holds the script step it took.
 std::vector<OpenDialog>& Running() {
-  static std::vector<OpenDialog> running;
+  static auto& running = *new std::vector<OpenDialog>;
   return running;
 }
 
 std::vector<ShownDialog>& DialogLog() {
-  static std::vector<ShownDialog> log;
+  static auto& log = *new std::vector<ShownDialog>;
   return log;
 }
 
 std::vector<ShownMessageBox>& MessageBoxLog() {
-  static std::vector<ShownMessageBox> log;
+  static auto& log = *new std::vector<ShownMessageBox>;
   return log;
 }
 

@@ -94,6 +94,9 @@ void AdvanceTime(DWORD milliseconds);
 // Delivers every posted message (and those posted meanwhile); returns how many.
 int DispatchPostedMessages();
 size_t PostedMessageCount();
+// What the system does while the application is idle: posted messages are dispatched and invalid
+// windows painted, until neither is left (or a bound is reached). Returns the messages dispatched.
+int PumpMessages();
 // Paints the windows that were invalidated: owner-drawn lists, combo boxes and buttons send
 // WM_DRAWITEM for their rows to their parents.
 void PaintInvalidWindows();
@@ -134,5 +137,22 @@ int TimerCount(HWND window);
 // Destroys every window and forgets all state (script, timers, queue, counters, input, drawing);
 // registered resources stay.
 void ResetWindowsLayer();
+
+}  // namespace vmwin
+
+namespace vmwin {
+
+// Adds script steps written as text (a session file's lines, UTF-8; texts become code page 932):
+//   dialog <template id>      the actions below go to that dialog (0: whichever opens next)
+//   set <control> <text>      select <control> <start> <end>     replace <control> <text>
+//   click <control>           check <control> <0|1|2>             focus <control>
+//   pick <control> <row>      pick-text <control> <text>          double-click <control> <row>
+//   click-at <control> <x> <y>                                    drag <control> <from row> <to row>
+//   enter                     escape
+//   message-box <ok|cancel|yes|no|abort|retry|ignore>             open-file <path> | open-file cancel
+// Texts may be double-quoted (\" and \\ inside). Blank lines and lines starting with "#" are skipped.
+// Returns false, with the line and the reason in `error`, at the first line it cannot read; the steps
+// before that line stay added.
+bool ScriptFromText(const std::string& text, std::string* error);
 
 }  // namespace vmwin

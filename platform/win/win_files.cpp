@@ -19,7 +19,7 @@
 namespace {
 
 std::set<int>& OpenFiles() {
-  static std::set<int> files;
+  static auto& files = *new std::set<int>;
   return files;
 }
 
@@ -88,7 +88,7 @@ struct FindState {
 };
 
 std::set<FindState*>& LiveSearches() {
-  static std::set<FindState*> searches;
+  static auto& searches = *new std::set<FindState*>;
   return searches;
 }
 

@@ -30,12 +30,12 @@ namespace {
 constexpr uint32_t kGdiMagic = 0x47444930;
 
 std::set<HGDIOBJ>& LiveObjects() {
-  static std::set<HGDIOBJ> live;
+  static auto& live = *new std::set<HGDIOBJ>;
   return live;
 }
 
 std::set<HDC>& LiveDcs() {
-  static std::set<HDC> live;
+  static auto& live = *new std::set<HDC>;
   return live;
 }
 
@@ -51,7 +51,7 @@ HGDIOBJ Live(HGDIOBJ o) { return o != nullptr && LiveObjects().count(o) ? o : nu
 HDC LiveDc(HDC dc) { return dc != nullptr && LiveDcs().count(dc) ? dc : nullptr; }
 
 std::map<int, HGDIOBJ>& StockObjects() {
-  static std::map<int, HGDIOBJ> stock;
+  static auto& stock = *new std::map<int, HGDIOBJ>;
   return stock;
 }
 
@@ -228,6 +228,8 @@ HDC OwnDc(HWND window) {
   }
   return window->dc;
 }
+
+void ResetDcState(HDC dc) { ApplyDefaults(dc); }
 
 void ForgetWindowDrawing(HWND window) {
   if (window->dc != nullptr) {
@@ -633,7 +635,7 @@ DWORD GetSysColor(int index) {
 }
 
 HBRUSH GetSysColorBrush(int index) {
-  static std::map<int, HBRUSH> brushes;
+  static auto& brushes = *new std::map<int, HBRUSH>;
   auto& b = brushes[index];
   if (b == nullptr || !Live(reinterpret_cast<HGDIOBJ>(b))) {
     b = CreateSolidBrush(GetSysColor(index));

@@ -133,6 +133,7 @@ bool IsOwnerDrawList(HWND window);
 bool IsSingleSelectionList(HWND window);
 int ListItemFromPoint(HWND list, POINT client, bool* outside);
 HDC OwnDc(HWND window);
+void ResetDcState(HDC dc);  // the defaults a fresh context has
 void ForgetWindowDrawing(HWND window);
 void ResetGdi();
 void ResetInput();
@@ -148,6 +149,6 @@ void ForgetFocusOf(HWND window);
 void DestroyAllWindows();
 // The modal loop runs these between the user's actions.
 bool RunNextScriptedAction(HWND dialog);
-void DeliverPostedMessagesFor(HWND dialog);
+void DeliverPostedMessagesFor(HWND dialog);  // until the dialog ends
 
 }  // namespace vmwin

@@ -18,12 +18,12 @@ struct ClassInfo {
 };
 
 std::map<std::string, ClassInfo>& Classes() {
-  static std::map<std::string, ClassInfo> classes;
+  static auto& classes = *new std::map<std::string, ClassInfo>;
   return classes;
 }
 
 std::set<HWND>& LiveWindows() {
-  static std::set<HWND> live;
+  static auto& live = *new std::set<HWND>;
   return live;
 }
 
@@ -78,7 +78,7 @@ namespace vmwin {
 bool IsLive(HWND window) { return window != nullptr && LiveWindows().count(window) != 0; }
 
 std::vector<HWND>& TopLevelWindows() {
-  static std::vector<HWND> windows;
+  static auto& windows = *new std::vector<HWND>;
   return windows;
 }
 
