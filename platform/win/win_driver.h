@@ -13,20 +13,20 @@ namespace vmwin {
 // ---- the scripted user ----
 struct UserAction {
   enum class Kind {
-    SetText,          // focus the control and type `text` over its content (edit, editable combo)
-    SelectText,       // focus an edit and select [value, value2)
-    ReplaceSelection, // focus an edit and type `text` over its selection
-    Click,            // click a button, check box or radio button
-    Check,            // click a check box or radio button until it shows `value`
-    PickItem,         // choose row `value` of a combo box or list box
-    PickItemText,     // choose the row reading `text`
-    DoubleClickItem,  // double-click row `value` of a list box
-    ClickItemAt,      // click a list box at client point (value, value2)
-    DragItem,         // drag row `value` of a drag list onto row `value2`
-    Focus,            // move the focus to the control
-    PressEnter,       // the default button, without moving the focus
-    PressEscape,      // cancel
-    Do,               // run `custom` with the dialog
+    SetText,           // focus the control and type `text` over its content (edit, editable combo)
+    SelectText,        // focus an edit and select [value, value2)
+    ReplaceSelection,  // focus an edit and type `text` over its selection
+    Click,             // click a button, check box or radio button
+    Check,             // click a check box or radio button until it shows `value`
+    PickItem,          // choose row `value` of a combo box or list box
+    PickItemText,      // choose the row reading `text`
+    DoubleClickItem,   // double-click row `value` of a list box
+    ClickItemAt,       // click a list box at client point (value, value2)
+    DragItem,          // drag row `value` of a drag list onto row `value2`
+    Focus,             // move the focus to the control
+    PressEnter,        // the default button, without moving the focus
+    PressEscape,       // cancel
+    Do,                // run `custom` with the dialog
   };
   Kind kind;
   int control = 0;
@@ -55,8 +55,8 @@ UserAction Do(std::function<void(HWND dialog)> action);
 // A dialog step names its template id (0: whichever dialog opens). A dialog whose actions are spent
 // and that is still open is cancelled; a dialog that opens with no step waiting is cancelled too.
 void ScriptDialog(int templateId, std::vector<UserAction> actions);
-void ScriptMessageBox(int answer);                 // IDOK, IDCANCEL, IDYES, ...
-void ScriptOpenFile(std::string windowsPath);      // empty: the user cancels
+void ScriptMessageBox(int answer);             // IDOK, IDCANCEL, IDYES, ...
+void ScriptOpenFile(std::string windowsPath);  // empty: the user cancels
 size_t ScriptStepsLeft();
 void ClearScript();
 

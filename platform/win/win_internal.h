@@ -14,7 +14,8 @@ struct Surface {
   int height = 0;
   std::vector<COLORREF> pixels;
 
-  Surface(int w, int h) : width(w > 0 ? w : 0), height(h > 0 ? h : 0), pixels(size_t(width) * height, vmwin::kBlankPixel) {}
+  Surface(int w, int h)
+      : width(w > 0 ? w : 0), height(h > 0 ? h : 0), pixels(size_t(width) * height, vmwin::kBlankPixel) {}
   bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
   COLORREF Get(int x, int y) const { return Inside(x, y) ? pixels[size_t(y) * width + x] : 0; }
   void Set(int x, int y, COLORREF c) {

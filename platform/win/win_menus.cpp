@@ -113,7 +113,8 @@ int GetMenuString(HMENU menu, UINT id, LPSTR text, int size, UINT flags) {
     return 0;
   }
   if (text == nullptr || size <= 0) return static_cast<int>(item->text.size());
-  return static_cast<int>(CopyWholeChars(item->text.data(), item->text.size(), text, static_cast<size_t>(size)));
+  return static_cast<int>(
+      CopyWholeChars(item->text.data(), item->text.size(), text, static_cast<size_t>(size)));
 }
 
 UINT GetMenuState(HMENU menu, UINT id, UINT flags) {

@@ -63,8 +63,9 @@ namespace vmwin {
 
 void ForgetTimersOf(HWND window) {
   auto& timers = Timers();
-  timers.erase(std::remove_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.window == window; }),
-               timers.end());
+  timers.erase(
+      std::remove_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.window == window; }),
+      timers.end());
 }
 
 void ForgetMessagesOf(HWND window) {
@@ -224,13 +225,14 @@ UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT milliseconds, TIMERPROC proc) {
 
 BOOL KillTimer(HWND window, UINT_PTR id) {
   auto& timers = Timers();
-  const auto at =
-      std::find_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.window == window && t.id == id; });
+  const auto at = std::find_if(timers.begin(), timers.end(),
+                               [&](const Timer& t) { return t.window == window && t.id == id; });
   if (at == timers.end()) return FALSE;
   timers.erase(at);
   auto& queue = Queue();
-  queue.erase(std::remove_if(queue.begin(), queue.end(),
-                             [&](const MSG& m) { return m.message == WM_TIMER && m.hwnd == window && m.wParam == id; }),
+  queue.erase(std::remove_if(
+                  queue.begin(), queue.end(),
+                  [&](const MSG& m) { return m.message == WM_TIMER && m.hwnd == window && m.wParam == id; }),
               queue.end());
   return TRUE;
 }

@@ -41,7 +41,8 @@ void ResetResources() { currentCursor = nullptr; }
 
 void RegisterModuleResources(HINSTANCE instance, const ResourceEntry* entries, int count) {
   auto& table = Tables()[instance];
-  for (int i = 0; entries != nullptr && i < count; ++i) table[{entries[i].type, entries[i].id}] = entries[i].data;
+  for (int i = 0; entries != nullptr && i < count; ++i)
+    table[{entries[i].type, entries[i].id}] = entries[i].data;
 }
 
 const void* FindModuleResource(HINSTANCE instance, int type, int id) {

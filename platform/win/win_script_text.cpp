@@ -51,9 +51,9 @@ bool Number(const std::string& word, int* out) {
 }
 
 int Answer(const std::string& word) {
-  static const std::pair<const char*, int> answers[] = {{"ok", IDOK},       {"cancel", IDCANCEL}, {"yes", IDYES},
-                                                         {"no", IDNO},       {"abort", IDABORT},   {"retry", IDRETRY},
-                                                         {"ignore", IDIGNORE}};
+  static const std::pair<const char*, int> answers[] = {
+      {"ok", IDOK},       {"cancel", IDCANCEL}, {"yes", IDYES},      {"no", IDNO},
+      {"abort", IDABORT}, {"retry", IDRETRY},   {"ignore", IDIGNORE}};
   for (const auto& [name, value] : answers)
     if (UpperAscii(word) == UpperAscii(name)) return value;
   int value = 0;
@@ -112,7 +112,9 @@ bool ScriptFromText(const std::string& text, std::string* error) {
       if (!textAfterControl()) return fail(verb + " needs a control and a text");
       if (!needDialog()) return false;
       const std::string t = Cp932FromUtf8(w[2]);
-      actions.push_back(verb == "set" ? SetText(a, t) : verb == "replace" ? ReplaceSelection(a, t) : PickItemText(a, t));
+      actions.push_back(verb == "set"       ? SetText(a, t)
+                        : verb == "replace" ? ReplaceSelection(a, t)
+                                            : PickItemText(a, t));
     } else if (verb == "click" || verb == "focus") {
       if (!numbers(1)) return fail(verb + " needs a control");
       if (!needDialog()) return false;
@@ -120,11 +122,15 @@ bool ScriptFromText(const std::string& text, std::string* error) {
     } else if (verb == "check" || verb == "pick" || verb == "double-click") {
       if (!numbers(2)) return fail(verb + " needs a control and a number");
       if (!needDialog()) return false;
-      actions.push_back(verb == "check" ? Check(a, b) : verb == "pick" ? PickItem(a, b) : DoubleClickItem(a, b));
+      actions.push_back(verb == "check"  ? Check(a, b)
+                        : verb == "pick" ? PickItem(a, b)
+                                         : DoubleClickItem(a, b));
     } else if (verb == "select" || verb == "click-at" || verb == "drag") {
       if (!numbers(3)) return fail(verb + " needs a control and two numbers");
       if (!needDialog()) return false;
-      actions.push_back(verb == "select" ? SelectText(a, b, c) : verb == "click-at" ? ClickItemAt(a, b, c) : DragItem(a, b, c));
+      actions.push_back(verb == "select"     ? SelectText(a, b, c)
+                        : verb == "click-at" ? ClickItemAt(a, b, c)
+                                             : DragItem(a, b, c));
     } else if (verb == "enter" || verb == "escape") {
       if (n != 1) return fail(verb + " takes nothing");
       if (!needDialog()) return false;

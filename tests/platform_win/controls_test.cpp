@@ -1,4 +1,5 @@
 // Lists, combo boxes, buttons and edits as the panels and dialogs use them.
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <type_traits>
@@ -96,14 +97,15 @@ TEST_F(ControlsTest, ItemFromPointTellsRowsAndOutside) {
     int x, y;
     LRESULT expected;
   } cases[] = {
-      {10, 0, MAKELONG(0, 0)},    {10, 17, MAKELONG(1, 0)},  {10, 47, MAKELONG(2, 0)},
-      {10, 60, MAKELONG(2, 1)},   // below the last row
-      {-5, 20, MAKELONG(1, 1)},   // left of the list
-      {10, 150, MAKELONG(2, 1)},  // below the list
+      {10, 0, MAKELONG(0, 0)},   {10, 17, MAKELONG(1, 0)},
+      {10, 47, MAKELONG(2, 0)},  {10, 60, MAKELONG(2, 1)},  // below the last row
+      {-5, 20, MAKELONG(1, 1)},                             // left of the list
+      {10, 150, MAKELONG(2, 1)},                            // below the list
   };
   for (const auto& c : cases)
-    EXPECT_EQ(SendMessage(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(static_cast<WORD>(c.x), static_cast<WORD>(c.y))),
-              c.expected)
+    EXPECT_EQ(
+        SendMessage(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(static_cast<WORD>(c.x), static_cast<WORD>(c.y))),
+        c.expected)
         << c.x << "," << c.y;
   RECT r;
   ASSERT_EQ(SendMessage(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r)), LB_OKAY);
@@ -167,7 +169,8 @@ TEST_F(ControlsTest, ComboBoxKeepsItsEntriesAndText) {
   SendMessage(combo, CB_GETLBTEXT, 3, reinterpret_cast<LPARAM>(text));
   EXPECT_STREQ(text, "in");
   EXPECT_EQ(SendMessage(combo, CB_GETLBTEXT, 4, reinterpret_cast<LPARAM>(text)), CB_ERR);
-  EXPECT_EQ(SendMessage(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("IN")), 3);
+  EXPECT_EQ(SendMessage(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("IN")),
+            3);
   SendMessage(combo, CB_DELETESTRING, 2, 0);
   EXPECT_EQ(SendMessage(combo, CB_GETCURSEL, 0, 0), CB_ERR);
   SendMessage(combo, CB_RESETCONTENT, 0, 0);
@@ -194,7 +197,8 @@ TEST_F(ControlsTest, CheckBoxesFollowTheirStyles) {
     HWND box = Make("BUTTON", c.style, ++id);
     for (size_t i = 0; i < c.afterClicks.size(); ++i) {
       SendMessage(box, BM_CLICK, 0, 0);
-      EXPECT_EQ(SendMessage(box, BM_GETCHECK, 0, 0), c.afterClicks[i]) << "style " << c.style << " click " << i;
+      EXPECT_EQ(SendMessage(box, BM_GETCHECK, 0, 0), c.afterClicks[i])
+          << "style " << c.style << " click " << i;
     }
   }
   // A three-state box made two-state leaves indeterminate on the next click as checked.
@@ -254,6 +258,39 @@ TEST_F(ControlsTest, EditLimitsNeverSplitACharacter) {
   EXPECT_STREQ(small, "ab");
 }
 
+TEST_F(ControlsTest, PickingFromAnOwnerDrawnComboShowsItsRowsThenTellsTheDialog) {
+  static const DialogItemTemplate items[] = {
+      {8, "COMBOBOX", "", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 10, 10, 150, 120}};
+  static const DialogTemplate files{"Preset config", WS_CAPTION, 200, 150, items, 1};
+  RegisterTestResource(RT_DIALOG, 16162, &files);
+  static std::vector<int> selections;
+  selections.clear();
+  ScriptDialog(16162, {PickItem(8, 2), PressEscape()});
+  DialogBoxParam(
+      TestInstance(), MAKEINTRESOURCE(16162), nullptr,
+      [](HWND d, UINT m, WPARAM wp, LPARAM lp) -> INT_PTR {
+        if (m == WM_INITDIALOG)
+          for (const char* t : {"Untitled", "-", "Save", "Save As...", "Delete"})
+            SendDlgItemMessage(d, 8, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(t));
+        if (m == WM_DRAWITEM) drawn.push_back(*reinterpret_cast<DRAWITEMSTRUCT*>(lp));
+        if (m == WM_COMMAND && HIWORD(wp) == CBN_SELCHANGE)
+          selections.push_back(static_cast<int>(SendDlgItemMessage(d, 8, CB_GETCURSEL, 0, 0)));
+        if (m == WM_COMMAND && LOWORD(wp) == IDCANCEL) EndDialog(d, 2);
+        return m == WM_INITDIALOG || m == WM_COMMAND;
+      },
+      0);
+  EXPECT_EQ(selections, std::vector<int>{2});
+  std::vector<UINT> rows;
+  for (const DRAWITEMSTRUCT& d : drawn)
+    if (d.CtlType == ODT_COMBOBOX && !(d.itemState & ODS_COMBOBOXEDIT)) rows.push_back(d.itemID);
+  EXPECT_EQ(rows, (std::vector<UINT>{0, 1, 2, 3, 4}));
+  const auto highlighted = std::find_if(drawn.begin(), drawn.end(), [](const DRAWITEMSTRUCT& d) {
+    return !(d.itemState & ODS_COMBOBOXEDIT) && (d.itemState & ODS_SELECTED);
+  });
+  ASSERT_NE(highlighted, drawn.end());
+  EXPECT_EQ(highlighted->itemID, 2u);
+}
+
 // The preset dialog's drag: a begin-drag notice, then a loop on the button state.
 struct DragSeen {
   UINT message = 0;
@@ -291,7 +328,8 @@ LRESULT DragParentProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 }
 
 TEST_F(ControlsTest, DragListTellsItsParentAndTheDragEndsWithTheButton) {
-  static const DialogItemTemplate items[] = {{3, "LISTBOX", "", LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | WS_VSCROLL, 10, 10, 200, 100}};
+  static const DialogItemTemplate items[] = {
+      {3, "LISTBOX", "", LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | WS_VSCROLL, 10, 10, 200, 100}};
   static const DialogTemplate presets{"Preset config", WS_CAPTION, 240, 140, items, 1};
   RegisterTestResource(RT_DIALOG, 16161, &presets);
   InitCommonControls();
@@ -299,7 +337,8 @@ TEST_F(ControlsTest, DragListTellsItsParentAndTheDragEndsWithTheButton) {
   dragMessage = 0;
   ScriptDialog(16161, {Do([](HWND d) {
                          HWND list = GetDlgItem(d, 3);
-                         for (int i = 0; i < 4; ++i) SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("row"));
+                         for (int i = 0; i < 4; ++i)
+                           SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("row"));
                          SendMessage(list, LB_SETITEMHEIGHT, 0, 20);
                          ASSERT_TRUE(MakeDragList(list));
                          dragMessage = RegisterWindowMessage(DRAGLISTMSGSTRING);
@@ -307,9 +346,9 @@ TEST_F(ControlsTest, DragListTellsItsParentAndTheDragEndsWithTheButton) {
                          SetWindowLongPtr(d, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DragParentProc));
                        }),
                        DragItem(3, 0, 2), PressEscape()});
-  DialogBoxParam(TestInstance(), MAKEINTRESOURCE(16161), nullptr, [](HWND, UINT m, WPARAM, LPARAM) -> INT_PTR {
-    return m == WM_INITDIALOG;
-  }, 0);
+  DialogBoxParam(
+      TestInstance(), MAKEINTRESOURCE(16161), nullptr,
+      [](HWND, UINT m, WPARAM, LPARAM) -> INT_PTR { return m == WM_INITDIALOG; }, 0);
   EXPECT_EQ(dragSeen.notification, 1157u);
   EXPECT_EQ(dragSeen.sourceRow, 0);
   EXPECT_EQ(dragSeen.targetRow, 2);

@@ -64,7 +64,8 @@ INT_PTR SettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   seen.log.push_back(std::to_string(id) + ":" + std::to_string(code));
   if (id == 4 && code == EN_KILLFOCUS) {
     seen.savedField = GetDlgItem(dialog, 4);
-    SendMessage(seen.savedField, EM_GETSEL, reinterpret_cast<WPARAM>(&seen.selStart), reinterpret_cast<LPARAM>(&seen.selEnd));
+    SendMessage(seen.savedField, EM_GETSEL, reinterpret_cast<WPARAM>(&seen.selStart),
+                reinterpret_cast<LPARAM>(&seen.selEnd));
   }
   if (id == 13 && code == BN_CLICKED) {
     if (seen.savedField == nullptr) {
@@ -131,7 +132,8 @@ class DialogTest : public WinLayerTest {
 };
 
 TEST_F(DialogTest, FieldsAreReadBackWhenTheUserPressesOk) {
-  ScriptDialog(kSettingsDialog, {SetText(4, "15"), Check(11, BST_CHECKED), PickItemText(24, "cm"), Click(IDOK)});
+  ScriptDialog(kSettingsDialog,
+               {SetText(4, "15"), Check(11, BST_CHECKED), PickItemText(24, "cm"), Click(IDOK)});
   EXPECT_EQ(Run(), 1);
   EXPECT_EQ(seen.amount, "15");
   EXPECT_EQ(seen.lock, 1);
@@ -198,8 +200,8 @@ TEST_F(DialogTest, VariableButtonReplacesTheSavedSelectionAsAnUndoableEdit) {
 
 TEST_F(DialogTest, TheFirstFieldHasTheFocusWhenTheDialogOpens) {
   HWND focused = nullptr;
-  ScriptDialog(kSettingsDialog, {Do([&](HWND d) { focused = GetFocus() == GetDlgItem(d, 4) ? d : nullptr; }), Click(13),
-                                 Click(IDOK)});
+  ScriptDialog(kSettingsDialog, {Do([&](HWND d) { focused = GetFocus() == GetDlgItem(d, 4) ? d : nullptr; }),
+                                 Click(13), Click(IDOK)});
   Run();
   EXPECT_NE(focused, nullptr);
   // So "Variable..." finds the field it left, with the caret at its start.
@@ -211,12 +213,13 @@ TEST_F(DialogTest, NestedDialogsAndMessageBoxesTakeTheirOwnSteps) {
   INT_PTR nested = 0;
   int answer = 0;
   int unscripted = 0;
-  ScriptDialog(kSettingsDialog, {Do([&](HWND d) {
-                                   nested = DialogBoxParam(TestInstance(), MAKEINTRESOURCE(kNameDialog), d, NameProc, 0);
-                                   answer = MessageBox(d, "The file already exists.", "", MB_OKCANCEL | MB_ICONQUESTION);
-                                   unscripted = MessageBox(d, "Remove?", "", MB_OKCANCEL);
-                                 }),
-                                 Click(IDOK)});
+  ScriptDialog(kSettingsDialog,
+               {Do([&](HWND d) {
+                  nested = DialogBoxParam(TestInstance(), MAKEINTRESOURCE(kNameDialog), d, NameProc, 0);
+                  answer = MessageBox(d, "The file already exists.", "", MB_OKCANCEL | MB_ICONQUESTION);
+                  unscripted = MessageBox(d, "Remove?", "", MB_OKCANCEL);
+                }),
+                Click(IDOK)});
   ScriptDialog(kNameDialog, {SetText(3, "Custom-2"), Click(IDOK)});
   ScriptMessageBox(IDOK);
   EXPECT_EQ(Run(), 1);
@@ -233,7 +236,8 @@ TEST_F(DialogTest, NestedDialogsAndMessageBoxesTakeTheirOwnSteps) {
 }
 
 TEST_F(DialogTest, DisabledControlsCannotBeUsed) {
-  ScriptDialog(kSettingsDialog, {Do([](HWND d) { EnableWindow(GetDlgItem(d, 4), FALSE); }), SetText(4, "9"), PressEnter()});
+  ScriptDialog(kSettingsDialog,
+               {Do([](HWND d) { EnableWindow(GetDlgItem(d, 4), FALSE); }), SetText(4, "9"), PressEnter()});
   Run();
   EXPECT_EQ(seen.amount, "100.0");
 }
@@ -256,8 +260,8 @@ TEST_F(DialogTest, StringsAreCutToTheBufferWithoutSplittingACharacter) {
   for (int i = 0; i < 40; ++i) longText += "\x82\xA0";
   static std::string kept;
   kept = longText;
-  static const StringTableEntry entries[] = {{16071, "\x83\x6E\x83\x93\x83\x68\x83\x8B\x82\xCC\x8A\x70\x93\x78"},
-                                             {16072, nullptr}};
+  static const StringTableEntry entries[] = {
+      {16071, "\x83\x6E\x83\x93\x83\x68\x83\x8B\x82\xCC\x8A\x70\x93\x78"}, {16072, nullptr}};
   static StringTableEntry withLong[2];
   withLong[0] = entries[0];
   withLong[1] = {16072, kept.c_str()};

@@ -93,7 +93,8 @@ TEST_F(GdiTest, CursorHintSavesAndRestoresTheScreenUnderIt) {
   DeleteObject(face);
 
   const auto& records = DrawingOf(GetDesktopWindow());
-  const auto text = std::find_if(records.begin(), records.end(), [](const DrawRecord& r) { return r.op == DrawRecord::Op::Text; });
+  const auto text = std::find_if(records.begin(), records.end(),
+                                 [](const DrawRecord& r) { return r.op == DrawRecord::Op::Text; });
   ASSERT_NE(text, records.end());
   EXPECT_EQ(text->text, "Delete");
   EXPECT_EQ(text->textColor, 0x444444u);
@@ -102,16 +103,17 @@ TEST_F(GdiTest, CursorHintSavesAndRestoresTheScreenUnderIt) {
 
 TEST_F(GdiTest, TextMetricIsHalfTheHeightPerByteAndFullPerDoubleByte) {
   HDC dc = GetDC(view);
-  HFONT font = CreateFont(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, "\x83\x81\x83\x43\x83\x8A\x83\x49");
+  HFONT font = CreateFont(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0,
+                          "\x83\x81\x83\x43\x83\x8A\x83\x49");
   SelectObject(dc, font);
   struct {
     const char* text;
     int width;
   } cases[] = {
       {"Arial", 30},
-      {"\x8B\x97\x97\xA3", 24},           // "距離": two double-byte characters
-      {"\xB5\xCC\xBE\xAF\xC4", 30},       // "ｵﾌｾｯﾄ": half-width katakana
-      {"A\x82", 12},                       // a lead byte cut off counts as one byte
+      {"\x8B\x97\x97\xA3", 24},      // "距離": two double-byte characters
+      {"\xB5\xCC\xBE\xAF\xC4", 30},  // "ｵﾌｾｯﾄ": half-width katakana
+      {"A\x82", 12},                 // a lead byte cut off counts as one byte
   };
   for (const auto& c : cases) {
     SIZE size{};
@@ -180,7 +182,8 @@ TEST_F(GdiTest, StaleObjectsAndContextsAreRefused) {
 TEST(GdiArithmetic, MulDivRoundsAndRefusesZero) {
   struct {
     int a, b, c, expected;
-  } cases[] = {{8, 96, 72, 11}, {-8, 96, 72, -11}, {5, 1, 2, 3}, {-5, 1, 2, -3}, {1, 1, 0, -1}, {0x7FFFFFFF, 2, 1, -1}};
+  } cases[] = {{8, 96, 72, 11}, {-8, 96, 72, -11}, {5, 1, 2, 3},
+               {-5, 1, 2, -3},  {1, 1, 0, -1},     {0x7FFFFFFF, 2, 1, -1}};
   for (const auto& c : cases) EXPECT_EQ(MulDiv(c.a, c.b, c.c), c.expected) << c.a << "*" << c.b << "/" << c.c;
   EXPECT_EQ(GetDeviceCaps(nullptr, LOGPIXELSY), 96);
   RECT r{0, 0, 10, 10};

@@ -27,10 +27,19 @@ TEST_F(InputTest, TheTimelineAdvancesOnEachButtonQueryAndEndsReleased) {
   EXPECT_EQ(GetAsyncKeyState(VK_CONTROL), 0);
 }
 
+TEST_F(InputTest, AButtonLeftDownWithoutATimelineIsLetGoInTheEnd) {
+  SetKeyDown(VK_LBUTTON, true);
+  int polls = 0;
+  while ((GetAsyncKeyState(VK_LBUTTON) & 0x8000) && polls < 1000000) ++polls;
+  EXPECT_LT(polls, 1000000);
+  EXPECT_GT(polls, 1000);
+}
+
 TEST_F(InputTest, MovesPostMouseMessagesToTheWindowUnderTheCursor) {
   HWND main = CreateHostMainWindow("Host", 400, 300);
   HWND panel = CreateHostPanelWindow(main, "p", 200, 100);
-  HWND list = CreateWindowEx(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 50, panel, nullptr, nullptr, nullptr);
+  HWND list = CreateWindowEx(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 50, panel, nullptr,
+                             nullptr, nullptr);
   PlayInputTimeline({{true, 20, 20, 1}, {true, 25, 30, 1}});
   GetAsyncKeyState(VK_LBUTTON);
   GetAsyncKeyState(VK_LBUTTON);
@@ -63,7 +72,8 @@ TEST_F(InputTest, BeepsAreCountedAndSleepMovesTheClock) {
 
 TEST_F(InputTest, TooltipsKeepTheirToolsTexts) {
   HWND main = CreateHostMainWindow("Host", 400, 300);
-  HWND tip = CreateWindowEx(0, TOOLTIPS_CLASS, nullptr, WS_POPUP, 0, 0, 0, 0, main, nullptr, nullptr, nullptr);
+  HWND tip =
+      CreateWindowEx(0, TOOLTIPS_CLASS, nullptr, WS_POPUP, 0, 0, 0, 0, main, nullptr, nullptr, nullptr);
   ASSERT_NE(tip, nullptr);
   char text[] = "Delete";
   TOOLINFO info{sizeof(TOOLINFO), TTF_IDISHWND, main, 3, {}, nullptr, text, 0};

@@ -32,7 +32,8 @@ class WindowTest : public WinLayerTest {
 TEST_F(WindowTest, ASubclassedPanelSeesMessagesFirstAndMeasuresItsList) {
   HWND panel = CreateHostPanelWindow(main, "Vestamark Var.", 250, 210);
   ASSERT_NE(panel, nullptr);
-  savedProc = reinterpret_cast<WNDPROC>(SetWindowLongPtr(panel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PanelProc)));
+  savedProc =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtr(panel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PanelProc)));
   ASSERT_NE(savedProc, nullptr);
   EXPECT_EQ(GetWindowLongPtr(panel, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(PanelProc));
 
@@ -97,7 +98,8 @@ TEST_F(WindowTest, TopLevelWindowsAreWalkedInZOrderToFindTheDocument) {
 TEST_F(WindowTest, ClientAndScreenCoordinatesFollowTheParents) {
   HWND document = CreateHostDocumentWindow(main, "a @ b", 100, 50, 900, 600);
   HWND view = GetHostDocumentView(document);
-  HWND inner = CreateWindowEx(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 10, 20, 100, 40, view, nullptr, nullptr, nullptr);
+  HWND inner = CreateWindowEx(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 10, 20, 100, 40, view, nullptr, nullptr,
+                              nullptr);
   RECT r;
   GetWindowRect(inner, &r);
   EXPECT_EQ(r.left, 110);
@@ -121,7 +123,8 @@ TEST_F(WindowTest, ClientAndScreenCoordinatesFollowTheParents) {
 }
 
 TEST_F(WindowTest, SetWindowPosKeepsWhatItsFlagsProtect) {
-  HWND w = CreateWindowEx(0, "VmHostWindow", "w", WS_POPUP | WS_VISIBLE, 10, 10, 100, 100, main, nullptr, nullptr, nullptr);
+  HWND w = CreateWindowEx(0, "VmHostWindow", "w", WS_POPUP | WS_VISIBLE, 10, 10, 100, 100, main, nullptr,
+                          nullptr, nullptr);
   SetWindowPos(w, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   RECT r;
   GetWindowRect(w, &r);
@@ -133,18 +136,21 @@ TEST_F(WindowTest, SetWindowPosKeepsWhatItsFlagsProtect) {
   EXPECT_EQ(r.left, 50);
   EXPECT_EQ(r.bottom, 260);
 
-  HWND other = CreateWindowEx(0, "VmHostWindow", "o", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  HWND other = CreateWindowEx(0, "VmHostWindow", "o", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr,
+                              nullptr, nullptr);
   EXPECT_EQ(GetTopWindow(nullptr), other);
   SetWindowPos(w, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   EXPECT_EQ(GetTopWindow(nullptr), w);
-  HWND later = CreateWindowEx(0, "VmHostWindow", "l", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  HWND later = CreateWindowEx(0, "VmHostWindow", "l", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr,
+                              nullptr, nullptr);
   EXPECT_EQ(GetTopWindow(nullptr), w);  // topmost stays above newer windows
   EXPECT_EQ(GetWindow(w, GW_HWNDNEXT), later);
 }
 
 TEST_F(WindowTest, WindowTimersPostTimerMessagesAsTimePasses) {
   HWND panel = CreateHostPanelWindow(main, "Vestamark Inf.", 250, 210);
-  savedProc = reinterpret_cast<WNDPROC>(SetWindowLongPtr(panel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PanelProc)));
+  savedProc =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtr(panel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PanelProc)));
   ASSERT_NE(SetTimer(panel, 1001, 500, nullptr), 0u);
   AdvanceTime(499);
   EXPECT_EQ(DispatchPostedMessages(), 0);
@@ -199,7 +205,7 @@ TEST_F(WindowTest, FocusChangesSendKillFocusNotices) {
   HWND combo = make("COMBOBOX", CBS_DROPDOWNLIST, 8);
   HWND button = make("BUTTON", BS_PUSHBUTTON, 6);
   for (HWND w : {edit, list, combo, button, edit}) SetFocus(w);
-  const std::vector<std::pair<int, int>> expected{{4, EN_SETFOCUS},  {4, EN_KILLFOCUS},  {3, LBN_SETFOCUS},
+  const std::vector<std::pair<int, int>> expected{{4, EN_SETFOCUS},   {4, EN_KILLFOCUS}, {3, LBN_SETFOCUS},
                                                   {3, LBN_KILLFOCUS}, {8, CBN_SETFOCUS}, {8, CBN_KILLFOCUS},
                                                   {4, EN_SETFOCUS}};
   EXPECT_EQ(notices, expected);  // a plain button tells nothing
@@ -214,8 +220,8 @@ TEST_F(WindowTest, RegisteredMessagesAreStablePerName) {
 }
 
 TEST_F(WindowTest, MenusAreBuiltFromTheirResourceLevels) {
-  static const MenuItemTemplate items[] = {{"File", 0, 0},   {"Import...", 1, 1}, {nullptr, 0, 1},
-                                           {"Export...", 2, 1}, {"Help", 0, 0},   {"About", 9, 1}};
+  static const MenuItemTemplate items[] = {{"File", 0, 0},      {"Import...", 1, 1}, {nullptr, 0, 1},
+                                           {"Export...", 2, 1}, {"Help", 0, 0},      {"About", 9, 1}};
   static const MenuTemplate bar{items, 6};
   RegisterTestResource(RT_MENU, 16500, &bar);
   HMENU menu = LoadMenu(TestInstance(), MAKEINTRESOURCE(16500));

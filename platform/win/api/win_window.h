@@ -36,8 +36,8 @@ BOOL UnregisterClass(LPCSTR className, HINSTANCE instance);
 // Classes built in: "BUTTON", "EDIT", "STATIC", "LISTBOX", "COMBOBOX" and "tooltips_class32".
 HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR text, DWORD style, int x, int y, int width,
                     int height, HWND parent, HMENU menuOrId, HINSTANCE instance, LPVOID param);
-HWND CreateWindow(LPCSTR className, LPCSTR text, DWORD style, int x, int y, int width, int height, HWND parent,
-                  HMENU menuOrId, HINSTANCE instance, LPVOID param);
+HWND CreateWindow(LPCSTR className, LPCSTR text, DWORD style, int x, int y, int width, int height,
+                  HWND parent, HMENU menuOrId, HINSTANCE instance, LPVOID param);
 BOOL DestroyWindow(HWND window);
 BOOL IsWindow(HWND window);
 LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
