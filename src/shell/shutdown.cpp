@@ -9,9 +9,8 @@
 
 namespace {
 
-void ReleaseCursorHint(CursorHintState &hint) {
-  if (hint.memoryDC == nullptr)
-    return;
+void ReleaseCursorHint(CursorHintState& hint) {
+  if (hint.memoryDC == nullptr) return;
   SelectObject(hint.memoryDC, hint.oldBitmap);
   DeleteObject(hint.bitmap);
   DeleteDC(hint.memoryDC);
@@ -20,44 +19,38 @@ void ReleaseCursorHint(CursorHintState &hint) {
   hint.oldBitmap = nullptr;
 }
 
-void DestroyPanel(PanelHandle &panel, PanelWindowState &state) {
-  if (panel == nullptr)
-    return;
-  HWND__ *window = nullptr;
+void DestroyPanel(PanelHandle& panel, PanelWindowState& state) {
+  if (panel == nullptr) return;
+  HWND__* window = nullptr;
   sAIPanel->GetPlatformWindow(panel, &window);
   if (window != nullptr) {
-    SetWindowLongPtr(window, GWLP_WNDPROC,
-                     reinterpret_cast<LONG_PTR>(state.savedWndProc));
+    SetWindowLongPtr(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state.savedWndProc));
     DestroyWindow(window);
   }
   sAIPanel->Destroy(panel);
   panel = nullptr;
-  if (state.backgroundBrush != nullptr)
-    DeleteObject(state.backgroundBrush);
-  if (state.font != nullptr)
-    DeleteObject(state.font);
+  if (state.backgroundBrush != nullptr) DeleteObject(state.backgroundBrush);
+  if (state.font != nullptr) DeleteObject(state.font);
   state.backgroundBrush = nullptr;
   state.font = nullptr;
 }
 
-void DestroyFlyout(FlyoutMenuHandle &flyout) {
-  if (flyout == nullptr)
-    return;
+void DestroyFlyout(FlyoutMenuHandle& flyout) {
+  if (flyout == nullptr) return;
   sAIPanelFlyoutMenu->Destroy(flyout);
   flyout = nullptr;
 }
 
-} // namespace
+}  // namespace
 
 void ShutdownPlugin() {
-  PluginGlobals &g = *gPlugin;
+  PluginGlobals& g = *gPlugin;
   ReleaseCursorHint(g.cursorHint);
   DestroyPanel(g.infPanel, g.infPanelState);
   DestroyFlyout(g.infFlyout);
   DestroyPanel(g.varPanel, g.varPanelState);
   DestroyFlyout(g.varFlyout);
-  if (g.defaultsSet)
-    WritePreferencesIni(nullptr);
+  if (g.defaultsSet) WritePreferencesIni(nullptr);
   FreeVariableTable(g.variables);
   // The current piece and its preview copies live on the C heap and would
   // otherwise outlive the record.
@@ -67,7 +60,7 @@ void ShutdownPlugin() {
   g.pieceArtCount = g.previewArtCount = 0;
 }
 
-HostErr OnShutdown(SPMessageData *message) {
+HostErr OnShutdown(SPMessageData* message) {
   if (gPlugin != nullptr) {
     ShutdownPlugin();
     message->basic->FreeBlock(gPlugin);
@@ -81,18 +74,16 @@ void UnloadHook() {}
 
 HostErr ReloadHook() { return kNoErr; }
 
-HostErr OnUnload(SPMessageData *message) {
-  if (message->globals != nullptr)
-    UnloadHook();
+HostErr OnUnload(SPMessageData* message) {
+  if (message->globals != nullptr) UnloadHook();
   message->globals = gPlugin;
   return kNoErr;
 }
 
-HostErr OnReload(SPMessageData *message) {
+HostErr OnReload(SPMessageData* message) {
   HostErr result = kNoErr;
-  if (message->globals != nullptr)
-    result = ReloadHook();
-  gPlugin = static_cast<PluginGlobals *>(message->globals);
+  if (message->globals != nullptr) result = ReloadHook();
+  gPlugin = static_cast<PluginGlobals*>(message->globals);
   gSuiteNesting = 0;
   return result;
 }

@@ -15,7 +15,7 @@
 namespace {
 
 constexpr int32_t kPluginOptionBit = 2;
-constexpr double kDefaultGridStep = 14.17323; // 5 mm
+constexpr double kDefaultGridStep = 14.17323;  // 5 mm
 
 const SizeTableRow kDefaultSizeTable[4] = {
     {90.5, 380, 780, 660, 540, 550, 452, 216, 54},
@@ -24,12 +24,12 @@ const SizeTableRow kDefaultSizeTable[4] = {
     {104.8, 440, 900, 780, 630, 640, 524, 252, 63},
 };
 
-void CopyText(char *field, size_t size, const char *text) {
+void CopyText(char* field, size_t size, const char* text) {
   std::strncpy(field, text, size - 1);
   field[size - 1] = '\0';
 }
 
-void ClearTrackingRecord(TrackingState &t) {
+void ClearTrackingRecord(TrackingState& t) {
   std::memset(&t, 0, sizeof t);
   for (int i = 0; i < kHitRecords; ++i) {
     t.firstHits[i] = {nullptr, kNoSegment};
@@ -37,22 +37,17 @@ void ClearTrackingRecord(TrackingState &t) {
   }
 }
 
-bool AllocateVariableTable(VariableTable &v) {
-  v.varValues = static_cast<char(*)[kVarValueSize]>(
-      std::calloc(kMaxVariables, kVarValueSize));
-  v.varNames = static_cast<char(*)[kVarNameSize]>(
-      std::calloc(kMaxVariables, kVarNameSize));
-  v.varTitles = static_cast<char(*)[kVarNameSize]>(
-      std::calloc(kMaxVariables, kVarNameSize));
-  v.varPrivate =
-      static_cast<uint32_t *>(std::calloc(kMaxVariables, sizeof(uint32_t)));
-  return v.varValues != nullptr && v.varNames != nullptr &&
-         v.varTitles != nullptr && v.varPrivate != nullptr;
+bool AllocateVariableTable(VariableTable& v) {
+  v.varValues = static_cast<char(*)[kVarValueSize]>(std::calloc(kMaxVariables, kVarValueSize));
+  v.varNames = static_cast<char(*)[kVarNameSize]>(std::calloc(kMaxVariables, kVarNameSize));
+  v.varTitles = static_cast<char(*)[kVarNameSize]>(std::calloc(kMaxVariables, kVarNameSize));
+  v.varPrivate = static_cast<uint32_t*>(std::calloc(kMaxVariables, sizeof(uint32_t)));
+  return v.varValues != nullptr && v.varNames != nullptr && v.varTitles != nullptr && v.varPrivate != nullptr;
 }
 
-} // namespace
+}  // namespace
 
-void FreeVariableTable(VariableTable &v) {
+void FreeVariableTable(VariableTable& v) {
   std::free(v.varValues);
   std::free(v.varNames);
   std::free(v.varTitles);
@@ -60,9 +55,8 @@ void FreeVariableTable(VariableTable &v) {
   v = VariableTable{};
 }
 
-void InitPresetRecord(PresetRecord *record, const char *name,
-                      int32_t scaleIndex, int16_t enabled, int16_t empty,
-                      int16_t output) {
+void InitPresetRecord(PresetRecord* record, const char* name, int32_t scaleIndex, int16_t enabled,
+                      int16_t empty, int16_t output) {
   CopyText(record->name, sizeof record->name, name);
   record->scaleIndex = scaleIndex;
   record->enabled = enabled;
@@ -73,9 +67,8 @@ void InitPresetRecord(PresetRecord *record, const char *name,
 // Every default of the record, in record order. The variable tables are
 // allocated by the caller.
 void SetStartupDefaults(PluginRef pluginRef) {
-  PluginGlobals &g = *gPlugin;
-  for (ToolHandle &tool : g.toolHandles)
-    tool = nullptr;
+  PluginGlobals& g = *gPlugin;
+  for (ToolHandle& tool : g.toolHandles) tool = nullptr;
   g.toolMode = 0;
   g.snapKind = 0;
   g.pluginRef = pluginRef;
@@ -109,17 +102,15 @@ void SetStartupDefaults(PluginRef pluginRef) {
   g.deferredCommand = DeferredCommand{};
   g.grading_title[0] = '\0';
   g.presetFileName[0] = '\0';
-  for (PresetRecord &preset : g.presets) {
+  for (PresetRecord& preset : g.presets) {
     preset = PresetRecord{};
     preset.empty = 1;
   }
   g.grading_selected = 0;
   g.handlesLocked = 0;
   g.grading_origin = {0, 0};
-  for (ScalePair &scale : g.presetScale)
-    scale = {1.2, 1.2};
-  for (int i = 0; i < kMaxPresets; ++i)
-    g.groupPresetScale[i] = g.presetScale[i];
+  for (ScalePair& scale : g.presetScale) scale = {1.2, 1.2};
+  for (int i = 0; i < kMaxPresets; ++i) g.groupPresetScale[i] = g.presetScale[i];
   g.grading_angle = 0;
   g.grading_length = 0;
   g.grading_compscale = 1.0;
@@ -131,8 +122,7 @@ void SetStartupDefaults(PluginRef pluginRef) {
   g.grading_serial = 0;
   g.currentScaleIndex = 0;
   g.currentPresetSlot = 0;
-  g.simpleGrading = SimpleGradingSettings{50, 100, 63, 0,   50, 100, 63, 0,
-                                          33, 33,  15, 100, 0,  2,   0,  0};
+  g.simpleGrading = SimpleGradingSettings{50, 100, 63, 0, 50, 100, 63, 0, 33, 33, 15, 100, 0, 2, 0, 0};
   std::memset(g.sizeTable, 0, sizeof g.sizeTable);
   std::memcpy(g.sizeTable, kDefaultSizeTable, sizeof kDefaultSizeTable);
   g.sizeTableName[0] = '\0';
@@ -143,13 +133,12 @@ void SetStartupDefaults(PluginRef pluginRef) {
   g.previewArts = nullptr;
   g.previewArtCount = 0;
   g.previewLayer = nullptr;
-  CopyText(g.previewLayerName, sizeof g.previewLayerName,
-           "<<Vestamark Preview>>");
+  CopyText(g.previewLayerName, sizeof g.previewLayerName, "<<Vestamark Preview>>");
   g.editPreviewLayer = nullptr;
   CopyText(g.sampleLayerName, sizeof g.sampleLayerName, "<<Vestamark Sample>>");
   g.updateGrading = UpdateGradingSettings{1, 0, 1, 1, 1, {}};
-  CopyText(g.updateGrading.renewal_out_lname,
-           sizeof g.updateGrading.renewal_out_lname, "<< MORAVINE_GRADING >>");
+  CopyText(g.updateGrading.renewal_out_lname, sizeof g.updateGrading.renewal_out_lname,
+           "<< MORAVINE_GRADING >>");
   g.listDrag = ListDragState{};
   g.scriptError = ScriptErrorState{};
   g.varTitlesValid = 0;
@@ -163,30 +152,25 @@ void SetStartupDefaults(PluginRef pluginRef) {
   g.dragDelta = {0, 0};
 }
 
-HostErr OnStartup(SPMessageData *message) {
-  void *block = nullptr;
+HostErr OnStartup(SPMessageData* message) {
+  void* block = nullptr;
   HostErr error = message->basic->AllocateBlock(sizeof(PluginGlobals), &block);
-  gPlugin = error == kNoErr ? static_cast<PluginGlobals *>(block) : nullptr;
+  gPlugin = error == kNoErr ? static_cast<PluginGlobals*>(block) : nullptr;
   message->globals = gPlugin;
-  if (gPlugin == nullptr)
-    return error != kNoErr ? error : kOutOfMemoryErr;
+  if (gPlugin == nullptr) return error != kNoErr ? error : kOutOfMemoryErr;
   // Shut-down must be able to tell a record whose start-up stopped early.
   std::memset(gPlugin, 0, sizeof(PluginGlobals));
   return StartupPlugin(message);
 }
 
-HostErr StartupPlugin(SPMessageData *message) {
+HostErr StartupPlugin(SPMessageData* message) {
   int32_t options = 0;
   HostErr error = sAIPlugin->GetPluginOptions(message->self, &options);
-  if (error != kNoErr)
-    return error;
-  error =
-      sAIPlugin->SetPluginOptions(message->self, options | kPluginOptionBit);
-  if (error != kNoErr)
-    return error;
+  if (error != kNoErr) return error;
+  error = sAIPlugin->SetPluginOptions(message->self, options | kPluginOptionBit);
+  if (error != kNoErr) return error;
 
-  INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
-                                ICC_WIN95_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   RegisterShellResources(ModuleInstance(message->access));
 
@@ -202,10 +186,8 @@ HostErr StartupPlugin(SPMessageData *message) {
 
   sAIRandom->SetRandomSeed(GetTickCount());
 
-  CopyText(gPlugin->previewLayerName, sizeof gPlugin->previewLayerName,
-           "<<Vestamark Preview>>");
-  CopyText(gPlugin->sampleLayerName, sizeof gPlugin->sampleLayerName,
-           "<<Vestamark Sample>>");
+  CopyText(gPlugin->previewLayerName, sizeof gPlugin->previewLayerName, "<<Vestamark Preview>>");
+  CopyText(gPlugin->sampleLayerName, sizeof gPlugin->sampleLayerName, "<<Vestamark Sample>>");
 
   if (gPlugin->presets[0].empty != 0) {
     InitPresetRecord(&gPlugin->presets[0], "S", 0, 1, 0, 1);
@@ -216,33 +198,21 @@ HostErr StartupPlugin(SPMessageData *message) {
   ReseatCurrentPreset();
 
   error = AddTools(message);
-  if (error == kNoErr)
-    error = RegisterNotifiers(message);
-  if (error == kNoErr)
-    error = AddMenus(message);
-  if (error == kNoErr)
-    error = AddPollTimer(message);
-  if (error == kNoErr)
-    error = RegisterInternalAction(message);
+  if (error == kNoErr) error = RegisterNotifiers(message);
+  if (error == kNoErr) error = AddMenus(message);
+  if (error == kNoErr) error = AddPollTimer(message);
+  if (error == kNoErr) error = RegisterInternalAction(message);
   return error;
 }
 
 void ReseatCurrentPreset() {
-  PluginGlobals &g = *gPlugin;
+  PluginGlobals& g = *gPlugin;
   // A slot outside the table (a damaged preference) starts from the nearest
   // end.
-  if (g.currentPresetSlot < 0)
-    g.currentPresetSlot = 0;
-  if (g.currentPresetSlot > kMaxPresets - 1)
-    g.currentPresetSlot = kMaxPresets - 1;
-  auto unusable = [&](int slot) {
-    return g.presets[slot].empty != 0 || g.presets[slot].enabled == 0;
-  };
-  while (g.currentPresetSlot != 0 && unusable(g.currentPresetSlot))
-    --g.currentPresetSlot;
-  while (g.currentPresetSlot != kMaxPresets - 1 &&
-         unusable(g.currentPresetSlot))
-    ++g.currentPresetSlot;
-  g.currentScaleIndex =
-      static_cast<int16_t>(g.presets[g.currentPresetSlot].scaleIndex);
+  if (g.currentPresetSlot < 0) g.currentPresetSlot = 0;
+  if (g.currentPresetSlot > kMaxPresets - 1) g.currentPresetSlot = kMaxPresets - 1;
+  auto unusable = [&](int slot) { return g.presets[slot].empty != 0 || g.presets[slot].enabled == 0; };
+  while (g.currentPresetSlot != 0 && unusable(g.currentPresetSlot)) --g.currentPresetSlot;
+  while (g.currentPresetSlot != kMaxPresets - 1 && unusable(g.currentPresetSlot)) ++g.currentPresetSlot;
+  g.currentScaleIndex = static_cast<int16_t>(g.presets[g.currentPresetSlot].scaleIndex);
 }

@@ -1,10 +1,11 @@
 // Nested suite acquisition and panel commands replayed through the internal
 // action.
+#include "shell/deferred_command.h"
+
 #include <algorithm>
 
 #include "held_suites.h"
 #include "host_model.h"
-#include "shell/deferred_command.h"
 #include "shell/plugin_main.h"
 #include "support/module_fixture.h"
 

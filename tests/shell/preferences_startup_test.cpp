@@ -25,8 +25,13 @@ class PreferencesStartupTest : public ModuleTest {
 TEST_F(PreferencesStartupTest, EnglishToolTitlesAndTooltips) {
   WritePrefs("language = ENGLISH\r\n");
   ASSERT_EQ(StartModule(), kNoErr);
-  const char* bases[] = {"", "Distance revision", "Length revision", "Point revision", "Angle revision",
-                         "Measurement", "Arc revision"};
+  const char* bases[] = {"",
+                         "Distance revision",
+                         "Length revision",
+                         "Point revision",
+                         "Angle revision",
+                         "Measurement",
+                         "Arc revision"};
   for (int slot = 1; slot <= 6; ++slot) {
     EXPECT_EQ(TitleOfSlot(slot), std::string(bases[slot]) + "_Vestamark");
     EXPECT_EQ(TooltipOfSlot(slot), bases[slot]);
@@ -45,7 +50,8 @@ TEST_F(PreferencesStartupTest, KoreanKeepsJapaneseTitlesButOpensTheEnglishAbout)
 }
 
 TEST_F(PreferencesStartupTest, APresetInSlotOneKeepsTheDefaultsAway) {
-  WritePrefs("grading_preset_01 = \"Petite\",1.1,1.05,1,0,1,0\r\ngrading_preset_02 = \"Tall\",1.3,1.3,0,1,1,0\r\n");
+  WritePrefs(
+      "grading_preset_01 = \"Petite\",1.1,1.05,1,0,1,0\r\ngrading_preset_02 = \"Tall\",1.3,1.3,0,1,1,0\r\n");
   ASSERT_EQ(StartModule(), kNoErr);
   EXPECT_STREQ(globals().presets[0].name, "Petite");
   EXPECT_STREQ(globals().presets[1].name, "Tall");
