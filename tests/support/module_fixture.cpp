@@ -1,6 +1,9 @@
 #include "support/module_fixture.h"
 
+#include "host_model.h"
 #include "shell/plugin_main.h"
+#include "support/module_suites.h"
+#include "win_driver.h"
 
 namespace vmtest {
 
@@ -10,6 +13,7 @@ namespace {
 }  // namespace
 
 void ModuleTest::SetUp() {
+  vmwin::ResetWindowsLayer();
   vmhost::ResetHost();
   folders = std::make_unique<TempUserFolders>();
   module = vmhost::LoadModule();
@@ -27,7 +31,9 @@ void ModuleTest::TearDown() {
   }
   EXPECT_EQ(gPlugin, nullptr);
   EXPECT_EQ(vmhost::OutstandingBlocks(), 0);
+  EXPECT_EQ(gHost.unbalancedReleases, 0) << "a suite released that was not acquired";
   vmhost::ResetHost();
+  vmwin::ResetWindowsLayer();
   folders.reset();
 }
 
@@ -45,6 +51,15 @@ HostErr ModuleTest::StopModule() {
 HostErr ModuleTest::TickOnce() {
   TimerHandle timer = vmhost::FindTimer("Vestamark_TIMER");
   return timer != nullptr ? vmhost::FireTimer(timer) : kNotFoundErr;
+}
+
+void ModuleTest::InModuleCall(const std::function<void()>& body) {
+  BeginHostCall();
+  {
+    ModuleSuites suites;
+    body();
+  }
+  EndHostCall();
 }
 
 ToolHandle ModuleTest::Tool(const char* title) { return vmhost::FindToolByTitle(title); }
