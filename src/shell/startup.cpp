@@ -1,13 +1,16 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "shell/pending_handlers.h"
+#include "geometry/bezier_tables.h"
+#include "resources/module_resources.h"
+#include "shell/deferred_command.h"
+#include "shell/module_instance.h"
 #include "shell/plugin_globals.h"
 #include "shell/plugin_lifecycle.h"
-#include "geometry/bezier_tables.h"
-#include "shell/deferred_command.h"
 #include "shell/registrations.h"
 #include "shell/suite_pointers.h"
+#include "store/preferences_file.h"
+#include "win_api.h"
 
 namespace {
 
@@ -52,8 +55,8 @@ void FreeVariableTable(VariableTable& v) {
   v = VariableTable{};
 }
 
-void InitPresetRecord(PresetRecord* record, const char* name, int32_t scaleIndex, int16_t enabled, int16_t empty,
-                      int16_t output) {
+void InitPresetRecord(PresetRecord* record, const char* name, int32_t scaleIndex, int16_t enabled,
+                      int16_t empty, int16_t output) {
   CopyText(record->name, sizeof record->name, name);
   record->scaleIndex = scaleIndex;
   record->enabled = enabled;
@@ -134,7 +137,8 @@ void SetStartupDefaults(PluginRef pluginRef) {
   g.editPreviewLayer = nullptr;
   CopyText(g.sampleLayerName, sizeof g.sampleLayerName, "<<Vestamark Sample>>");
   g.updateGrading = UpdateGradingSettings{1, 0, 1, 1, 1, {}};
-  CopyText(g.updateGrading.renewal_out_lname, sizeof g.updateGrading.renewal_out_lname, "<< MORAVINE_GRADING >>");
+  CopyText(g.updateGrading.renewal_out_lname, sizeof g.updateGrading.renewal_out_lname,
+           "<< MORAVINE_GRADING >>");
   g.listDrag = ListDragState{};
   g.scriptError = ScriptErrorState{};
   g.varTitlesValid = 0;
@@ -166,7 +170,9 @@ HostErr StartupPlugin(SPMessageData* message) {
   error = sAIPlugin->SetPluginOptions(message->self, options | kPluginOptionBit);
   if (error != kNoErr) return error;
 
-  // WIN: InitCommonControlsEx 0xFF
+  INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  RegisterShellResources(ModuleInstance(message->access));
 
   SetStartupDefaults(message->self);
   if (!AllocateVariableTable(gPlugin->variables)) {
@@ -178,7 +184,7 @@ HostErr StartupPlugin(SPMessageData* message) {
   ReadPreferencesIni(nullptr);
   gPlugin->defaultsSet = 1;
 
-  sAIRandom->SetRandomSeed(0 /* WIN: GetTickCount */);
+  sAIRandom->SetRandomSeed(GetTickCount());
 
   CopyText(gPlugin->previewLayerName, sizeof gPlugin->previewLayerName, "<<Vestamark Preview>>");
   CopyText(gPlugin->sampleLayerName, sizeof gPlugin->sampleLayerName, "<<Vestamark Sample>>");
@@ -201,7 +207,8 @@ HostErr StartupPlugin(SPMessageData* message) {
 
 void ReseatCurrentPreset() {
   PluginGlobals& g = *gPlugin;
-  // A slot outside the table (a damaged preference) starts from the nearest end.
+  // A slot outside the table (a damaged preference) starts from the nearest
+  // end.
   if (g.currentPresetSlot < 0) g.currentPresetSlot = 0;
   if (g.currentPresetSlot > kMaxPresets - 1) g.currentPresetSlot = kMaxPresets - 1;
   auto unusable = [&](int slot) { return g.presets[slot].empty != 0 || g.presets[slot].enabled == 0; };

@@ -1,4 +1,5 @@
 // Start-up, shut-down, unload and reload of the module in the stand-in host.
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -44,8 +45,8 @@ TEST_F(StartupTest, FillsEveryDefaultAndCreatesTheFourPresets) {
   EXPECT_STREQ(g.sampleLayerName, "<<Vestamark Sample>>");
   EXPECT_STREQ(g.productName, "Vestamark");
   EXPECT_EQ(g.dragListMessage, -1);
-  EXPECT_EQ(g.updateGrading.renewal_leave + g.updateGrading.renewal_preview + g.updateGrading.renewal_out_layer +
-                g.updateGrading.renewal_out_preset,
+  EXPECT_EQ(g.updateGrading.renewal_leave + g.updateGrading.renewal_preview +
+                g.updateGrading.renewal_out_layer + g.updateGrading.renewal_out_preset,
             4);
   EXPECT_EQ(g.updateGrading.renewal_mode, 0);
   EXPECT_STREQ(g.updateGrading.renewal_out_lname, "<< MORAVINE_GRADING >>");
@@ -117,6 +118,16 @@ TEST_F(StartupTest, AccessCallsNeverAcquireSuitesOrAlert) {
   vmhost::ClearSuiteFailures();
 }
 
+TEST_F(StartupTest, ShutDownGivesBackEverythingTheRecordHeld) {
+  globals().pieceArts = static_cast<ArtHandle*>(std::calloc(3, sizeof(ArtHandle)));
+  globals().pieceArtCount = 3;
+  globals().previewArts = static_cast<ArtHandle*>(std::calloc(3, sizeof(ArtHandle)));
+  ASSERT_EQ(StopModule(), kNoErr);
+  EXPECT_EQ(gPlugin, nullptr);
+  EXPECT_EQ(module->globals, nullptr);
+  EXPECT_EQ(vmhost::OutstandingBlocks(), 0);  // the sanitizer checks the heap arrays
+}
+
 class FailedStartupTest : public ModuleTest {
  protected:
   FailedStartupTest() { startModule = false; }
@@ -157,7 +168,8 @@ TEST_F(FailedStartupTest, AFailureBeforeTheUserSuiteIsShownOnceItIsHeldAndNoHand
   vmhost::FailSuiteAcquisition("AI Plugin Suite");
   EXPECT_EQ(StartModule(), kSuiteNotFoundErr);
   EXPECT_EQ(gPlugin, nullptr);
-  EXPECT_EQ(AlertTexts(), (std::vector<std::string>{"Error: 1394689636, suite: AI Plugin Suite, version: 5!"}));
+  EXPECT_EQ(AlertTexts(),
+            (std::vector<std::string>{"Error: 1394689636, suite: AI Plugin Suite, version: 5!"}));
   EXPECT_EQ(vmhost::HeldSuiteCount("AI Art Suite"), 0);
   EXPECT_EQ(vmhost::HeldSuiteCount("SP Blocks Suite"), 0);
   // Shutting down what never started is harmless.

@@ -1,6 +1,8 @@
 #include "support/module_fixture.h"
 
+#include "host_model.h"
 #include "shell/plugin_main.h"
+#include "win_driver.h"
 
 namespace vmtest {
 
@@ -10,6 +12,7 @@ namespace {
 }  // namespace
 
 void ModuleTest::SetUp() {
+  vmwin::ResetWindowsLayer();
   vmhost::ResetHost();
   folders = std::make_unique<TempUserFolders>();
   module = vmhost::LoadModule();
@@ -27,7 +30,9 @@ void ModuleTest::TearDown() {
   }
   EXPECT_EQ(gPlugin, nullptr);
   EXPECT_EQ(vmhost::OutstandingBlocks(), 0);
+  EXPECT_EQ(gHost.unbalancedReleases, 0) << "a suite released that was not acquired";
   vmhost::ResetHost();
+  vmwin::ResetWindowsLayer();
   folders.reset();
 }
 
