@@ -4,7 +4,7 @@
 
 #include <cmath>
 #include <cstring>
-#include <functional>
+#include <vector>
 
 #include "host/host_driver.h"
 #include "store/store_scene.h"
@@ -21,7 +21,7 @@ class TrackingScene : public StoreScene {
   void SetUp() override {
     StoreScene::SetUp();
     InModuleCall([] { ClearTrackingState(); });
-    Origin({-5000, -5000}, 0, 0, false, false);
+    Origin({-5000, -5000}, 0, false);
   }
 
   // One cursor event: the routing keeps the point and the modifiers, the
@@ -51,24 +51,23 @@ class TrackingScene : public StoreScene {
     RevisionHandle& h = globals().handles[slot];
     std::memset(&h, 0, sizeof h);
     h.kind = kind;
-    h.listSelected = selected ? 1 : 0;
+    h.listSelected = selected;
     h.line.p1 = p1;
     h.line.p2 = p2;
     return h;
   }
-  void Origin(RealPoint at, double angle, double length, bool selected, bool arrow) {
+  // An unselected origin with its arrow along x, or without one (the aspect lock).
+  void Origin(RealPoint at, double length, bool arrow) {
     globals().grading_origin = at;
-    globals().grading_angle = angle;
+    globals().grading_angle = 0;
     globals().grading_length = length;
-    globals().grading_selected = selected ? 1 : 0;
-    globals().grading_hvlock = arrow ? 0 : 1;
+    globals().grading_selected = 0;
+    globals().grading_hvlock = !arrow;
   }
   // The view area of the document window, on which the feedback is drawn.
   static HWND ViewWindow() { return FindDocumentViewWindow(); }
-  static POINT InWindow(RealPoint p) {
-    int32_t x = 0, y = 0;
-    sAIDocumentView->ArtworkPointToViewPoint(vmhost::CurrentView(), &p, &x, &y);
-    return POINT{x, y};
+  static bool Same(RealPoint a, RealPoint b) {
+    return std::fabs(a.h - b.h) < 1e-4 && std::fabs(a.v - b.v) < 1e-4;
   }
 
   int16_t tool = 1;  // RevisionToolIndex

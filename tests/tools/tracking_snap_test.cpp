@@ -1,6 +1,6 @@
 // The working point of a revision tool snapped in the fixed order: handle
-// marks and the origin, then the document's art, then the grid; Shift turns it
-// to 45-degree steps.
+// marks and the origin, then the document's art, then the grid; Shift turns a
+// drag to 45-degree steps.
 #include "tools/snap_targets.h"
 #include "tracking_scene.h"
 
@@ -9,111 +9,87 @@ namespace {
 
 using SnapDriver = TrackingScene;
 
-bool Same(RealPoint a, RealPoint b) { return std::fabs(a.h - b.h) < 1e-4 && std::fabs(a.v - b.v) < 1e-4; }
+struct HandleAt {
+  int slot;
+  int16_t kind;
+  RealPoint p1, p2;
+  bool selected;
+};
 
 TEST_F(SnapDriver, TheFirstMarkHitWins) {
   ArtHandle path = vmhost::AddPolyline(LayerGroup(), {{0, 0}, {100, 0}, {100, 80}}, false);
+  const RealPoint corner{99.2, 0.5};
   const struct {
     const char* what;
-    std::function<void()> scene;
+    std::vector<HandleAt> handles;
+    int origin;  // 0 far away, 1 at the corner, 2 at (0, 30) with its arrow, 3 at the corner, locked
     RealPoint cursor;
     int16_t kind, code;
     uint32_t slot;
     RealPoint at;
   } cases[] = {
-      {"an anchor", [] {}, {99.2, 0.5}, kSnapKindAnchor, 0, 0, {100, 0}},
-      {"a handle end before the anchor under it",
-       [&] { Handle(3, kHandleDistance, {100, 0}, {100, 80}); }, {99.2, 0.5}, 9, kHitFirstEnd, 3, {100, 0}},
-      {"the lower slot",
-       [&] {
-         Handle(5, kHandleDistance, {100, 80}, {100, 0});
-         Handle(3, kHandleDistance, {100, 0}, {100, 80});
-       },
-       {99.2, 0.5}, 9, kHitFirstEnd, 3, {100, 0}},
-      {"a selected handle before an unselected lower slot",
-       [&] {
-         Handle(2, kHandleDistance, {100, 0}, {100, 80});
-         Handle(7, kHandleLength, {0, 0}, {100, 0}, true);
-       },
-       {99.2, 0.5}, 9, kHitSecondEnd, 7, {100, 0}},
-      {"the origin before a handle of the same selection",
-       [&] {
-         Handle(0, kHandleDistance, {100, 0}, {100, 80});
-         Origin({100, 0}, 0, 50, false, true);
-       },
-       {99.2, 0.5}, 9, kHitOrigin, 0, {100, 0}},
-      {"the line of a handle", [&] { Handle(0, kHandleAngle, {0, 40}, {100, 40}); }, {50, 40.6}, 8, kHitHandleLine, 0,
-       {50, 40}},
-      {"the arrow end", [&] { Origin({0, 0}, 0, 50, false, true); }, {49.5, 0.5}, 9, kHitArrowEnd, 0, {50, 0}},
-      {"the arrow line", [&] { Origin({0, 0}, 0, 50, false, true); }, {25, 0.8}, 8, kHitArrowLine, 0, {25, 0}},
-      {"no arrow under the aspect lock", [&] { Origin({200, 0}, 0, 50, false, false); }, {249.5, 0.5}, 1, 0, 0,
-       {249.5, 0.5}},
-      {"locked handles are never hit",
-       [&] {
-         Handle(0, kHandleDistance, {100, 0}, {100, 80});
-         Origin({100, 0}, 0, 50, false, true);
-         globals().handlesLocked = 1;
-       },
-       {99.2, 0.5}, kSnapKindAnchor, 0, 0, {100, 0}},
-      {"a point handle on its anchor",
-       [&] {
-         RevisionHandle& h = Handle(4, kHandlePoint, {}, {});
-         h.point.art = path;
-         h.point.anchorIndex = 2;
-       },
-       {100.5, 79.5}, 8, kHitPointHandle, 4, {100, 80}},
-      {"a point handle whose anchor is gone is passed over",
-       [&] {
-         RevisionHandle& h = Handle(4, kHandlePoint, {}, {});
-         h.point.art = path;
-         h.point.anchorIndex = 9;
-       },
-       {100.5, 79.5}, kSnapKindAnchor, 0, 0, {100, 80}},
-      {"nothing at all", [] {}, {40, 40}, 1, 0, 0, {40, 40}},
+      // clang-format off
+      {"an anchor", {}, 0, corner, kSnapKindAnchor, 0, 0, {100, 0}},
+      {"a handle end over an anchor", {{3, 2, {100, 0}, {100, 80}, false}}, 0, corner, 9, 1, 3, {100, 0}},
+      {"the lower slot", {{5, 2, {0, 9}, {100, 0}, false}, {3, 2, {100, 0}, {0, 0}, false}}, 0, corner, 9, 1, 3, {100, 0}},
+      {"p1 before p2", {{0, 2, {100, 0}, {101, 0}, false}}, 0, {100.7, 0.5}, 9, 1, 0, {100, 0}},
+      {"selected first", {{2, 2, {100, 0}, {0, 0}, false}, {7, 3, {0, 0}, {100, 0}, true}}, 0, corner, 9, 2, 7, {100, 0}},
+      {"the origin before the handles", {{0, 2, {100, 0}, {100, 80}, false}}, 1, corner, 9, 11, 0, {100, 0}},
+      {"a handle line", {{0, 7, {0, 40}, {100, 40}, false}}, 0, {50, 40.6}, 8, 3, 0, {50, 40}},
+      {"the arrow end", {}, 2, {49.5, 30.5}, 9, 12, 0, {50, 30}},
+      {"the arrow line", {}, 2, {25, 30.8}, 8, 13, 0, {25, 30}},
+      {"no arrow under the aspect lock", {}, 1, {149.5, 0.5}, 1, 0, 0, {149.5, 0.5}},
+      {"locked marks", {{0, 2, {100, 0}, {100, 80}, false}}, 3, corner, kSnapKindAnchor, 0, 0, {100, 0}},
+      {"nothing", {}, 0, {40, 40}, 1, 0, 0, {40, 40}},
+      // clang-format on
   };
   for (const auto& c : cases) {
     std::memset(globals().handles, 0, sizeof globals().handles);
-    Origin({-500, -500}, 0, 0, false, false);
-    globals().handlesLocked = 0;
-    c.scene();
+    for (const HandleAt& h : c.handles) Handle(h.slot, h.kind, h.p1, h.p2, h.selected);
+    if (c.origin != 0) Origin(c.origin == 2 ? RealPoint{0, 30} : RealPoint{100, 0}, 50, c.origin == 2);
+    globals().handlesLocked = c.origin == 3;
     EXPECT_EQ(Track(c.cursor), c.kind) << c.what;
     const TrackingState& t = globals().tracking;
-    EXPECT_EQ(t.hitCode, c.code) << c.what;
-    EXPECT_EQ(t.hitSlot, c.slot) << c.what;
-    EXPECT_TRUE(Same(t.first.point, c.at) && Same(t.second.point, c.at) && Same(t.cursor, c.at)) << c.what;
-    EXPECT_EQ(globals().snapKind, c.kind) << c.what;
+    EXPECT_TRUE(t.hitCode == c.code && t.hitSlot == c.slot && globals().snapKind == c.kind) << c.what;
+    EXPECT_TRUE(Same(t.first.point, c.at) && Same(t.second.point, c.at)) << c.what;
+    Origin({-5000, -5000}, 0, false);
   }
+  // A point handle is hit on its anchor, and passed over when that cannot be read.
+  RevisionHandle& h = Handle(4, kHandlePoint, {}, {});
+  h.point.art = path;
+  h.point.anchorIndex = 2;
+  EXPECT_EQ(Track({100.5, 79.5}), 8);
+  EXPECT_EQ(globals().tracking.hitCode, kHitPointHandle);
+  h.point.anchorIndex = 9;
+  EXPECT_EQ(Track({100.5, 79.4}), kSnapKindAnchor);
 }
 
-TEST_F(SnapDriver, SnapOptionsChooseTheTargetsOfTheArt) {
-  ArtHandle edge = vmhost::AddPolyline(LayerGroup(), {{0, 0}, {100, 0}}, false);
+TEST_F(SnapDriver, SnapOptionsAndTheGridChooseTheTarget) {
+  vmhost::AddPolyline(LayerGroup(), {{0, 0}, {100, 0}}, false);
+  // The later path lies on top and is met first.
   ArtHandle cross = vmhost::AddPolyline(LayerGroup(), {{50, -50}, {50, 50}}, false);
-  globals().flGrWidth = globals().flGrHeight = 20;
   const struct {
-    const char* what;
-    int16_t anchors, crossings, onPath, grid;
+    int16_t crossings, onPath, grid;
+    double step;
     RealPoint cursor;
     int16_t kind;
     RealPoint at;
     SnapHit hit;
-  } cases[] = {
-      {"anchor", 1, 1, 1, 0, {0.6, 0.4}, kSnapKindAnchor, {0, 0}, {edge, 0}},
-      // The later path lies on top and is met first.
-      {"crossing", 1, 1, 1, 0, {50.5, 0.6}, kSnapKindIntersection, {50, 0}, {cross, 1}},
-      {"on the path without crossings", 1, 0, 1, 0, {50.5, 0.6}, kSnapKindOnPath, {50, 0.6}, {cross, 1}},
-      {"the grid with no target", 0, 0, 0, 1, {29, 51}, 1, {20, 60}, kNoSnapHit},
-      {"the grid is last", 1, 0, 0, 1, {0.6, 0.4}, kSnapKindAnchor, {0, 0}, {edge, 0}},
-  };
+  } cases[] = {{1, 1, 0, 20, {50.5, 0.6}, kSnapKindIntersection, {50, 0}, {cross, 1}},
+               {0, 1, 0, 20, {50.5, 0.6}, kSnapKindOnPath, {50, 0.6}, {cross, 1}},
+               {0, 0, 1, 20, {-30, 51}, 1, {-40, 60}, kNoSnapHit},
+               {0, 0, 1, 1e-3, {1e9 + 4e-4, 0}, 1, {1e9, 0}, kNoSnapHit},
+               // A step of 0 from a damaged preferences file leaves the point alone.
+               {0, 0, 1, 0, {29, 51}, 1, {29, 51}, kNoSnapHit}};
   for (const auto& c : cases) {
-    globals().flUseFcur = c.anchors;
     globals().flUseFcrs = c.crossings;
     globals().flUseFops = c.onPath;
     globals().flUseGrid = c.grid;
-    EXPECT_EQ(Track(c.cursor), c.kind) << c.what;
+    globals().flGrWidth = globals().flGrHeight = c.step;
+    EXPECT_EQ(Track(c.cursor), c.kind);
     const TrackingState& t = globals().tracking;
-    EXPECT_TRUE(Same(t.second.point, c.at)) << c.what << " " << t.second.point.h << "," << t.second.point.v;
-    EXPECT_EQ(t.firstHits[0].art, c.hit.art) << c.what;
-    EXPECT_EQ(t.secondHits[0].segment, c.hit.segment) << c.what;
+    EXPECT_TRUE(Same(t.second.point, c.at)) << c.cursor.h;
+    EXPECT_TRUE(t.firstHits[0].art == c.hit.art && t.secondHits[0].segment == c.hit.segment) << c.kind;
   }
 }
 
@@ -124,71 +100,31 @@ TEST_F(SnapDriver, ADragMovesOnlyTheSecondPointAndFollowsTheNormal) {
   Press();
   EXPECT_EQ(Track({100.8, 40}), kSnapKindNormal);
   const TrackingState& t = globals().tracking;
-  EXPECT_TRUE(Same(t.first.point, {100, 0}));
-  EXPECT_EQ(t.first.snapKind, kSnapKindAnchor);
-  EXPECT_EQ(t.firstHits[0].art, edge);
-  EXPECT_NEAR(t.second.point.h, 100, 1e-4);
-  EXPECT_EQ(t.secondHits[0].art, nullptr);
-  // The drag's mark hit stays what it was at the press.
+  EXPECT_TRUE(Same(t.first.point, {100, 0}) && t.first.snapKind == kSnapKindAnchor &&
+              t.firstHits[0].art == edge);
+  EXPECT_TRUE(std::fabs(t.second.point.h - 100) < 1e-4 && t.secondHits[0].art == nullptr);
+  // The mark hit stays the one under the press.
   EXPECT_EQ(Track({300.5, 300.5}), 9);
   EXPECT_EQ(t.hitCode, kHitNone);
-  // A free start never snaps to the normal.
-  InModuleCall([] { ClearTrackingState(); });
-  EXPECT_EQ(Track({150, 60}), 1);
-  Press();
-  EXPECT_EQ(Track({150.5, 90}), 1);
 }
 
 TEST_F(SnapDriver, ShiftTurnsTheDragToFortyFiveDegreeSteps) {
-  const double d = std::hypot(40, 37);
-  EXPECT_EQ(Track({0, 0}), 1);
-  Press();
-  Track({40, 37}, kModShift);
-  EXPECT_TRUE(Same(globals().tracking.second.point, {d * M_SQRT1_2, d * M_SQRT1_2}));
-  Track({40, -3}, kModShift);
-  EXPECT_TRUE(Same(globals().tracking.second.point, {std::hypot(40, 3), 0}));
-
+  // Hovering with Shift has no drag start to turn about.
+  Track({100, 60}, kModShift);
+  EXPECT_TRUE(Same(globals().tracking.first.point, {100, 60}));
   // Dragging a handle's first end turns it about the other end.
-  InModuleCall([] { ClearTrackingState(); });
   Handle(0, kHandleDistance, {10, 10}, {110, 10});
   EXPECT_EQ(Track({10.5, 10.5}), 9);
   Press();
   Track({100, 50}, kModShift);
   EXPECT_TRUE(Same(globals().tracking.second.point, {110, 10 + std::hypot(10, 40)}));
-
   // On a handle line the point stays on the line.
   Handle(1, kHandleAngle, {0, 200}, {100, 213});
-  Track({50, 206.8}, kModShift);
-  EXPECT_EQ(globals().tracking.second.snapKind, 8);
+  EXPECT_EQ(Track({50, 206.8}, kModShift), 8);
   EXPECT_NEAR(globals().tracking.second.point.v, 206.5, 0.01);
-}
-
-TEST_F(SnapDriver, GridAndAngleRulesRoundHalfAwayFromZero) {
-  globals().flGrWidth = 10;
-  globals().flGrHeight = 4;
-  const struct {
-    RealPoint p, at;
-  } grid[] = {{{15, 6}, {20, 8}}, {{-15, -6}, {-20, -8}}, {{14.9, -5.9}, {10, -4}}, {{1e12, 1}, {1e12, 0}}};
-  for (const auto& c : grid) {
-    RealPoint p = c.p;
-    SnapPointToGrid(&p);
-    EXPECT_TRUE(Same(p, c.at)) << c.p.h << "," << c.p.v;
-  }
-  // A grid step of 0 from a damaged preferences file leaves the point alone.
-  globals().flGrWidth = 0;
-  globals().flGrHeight = -3;
-  RealPoint p{15.5, 6.5};
-  SnapPointToGrid(&p);
-  EXPECT_TRUE(Same(p, {15.5, 6.5}));
-
-  const struct {
-    RealPoint p, at;
-  } turns[] = {{{10, 0.1}, {10.0005, 0}}, {{0, -3}, {0, -3}}, {{-5, 5.01}, {-5.005, 5.005}}, {{0, 0}, {0, 0}}};
-  for (const auto& c : turns) {
-    RealPoint q = c.p;
-    ConstrainTo45Degrees({0, 0}, &q);
-    EXPECT_TRUE(Same(q, c.at)) << q.h << "," << q.v;
-  }
+  RealPoint q{-5, 5.01};
+  ConstrainTo45Degrees({0, 0}, &q);
+  EXPECT_TRUE(Same(q, {-5.005, 5.005}));
 }
 
 }  // namespace
