@@ -31,6 +31,8 @@ void FailSuiteAcquisition(const char* name, int32_t times = 1, HostErr err = kSu
 void ClearSuiteFailures();
 // Acquisitions of a suite not yet released.
 int32_t HeldSuiteCount(const char* name);
+// Releases of suites that were not held (allowed, as the host allows them).
+int32_t UnbalancedReleases();
 int32_t OutstandingBlocks();
 
 // ---- notifications, timers, menus -------------------------------------------------------

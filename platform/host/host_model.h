@@ -251,13 +251,15 @@ struct HostState {
   std::vector<ActionEvent> actionEvents;
   std::vector<std::unique_ptr<HostPanel>> panels;
   std::vector<std::unique_ptr<HostFlyoutMenu>> flyouts;
-  std::vector<std::unique_ptr<HostFont>> fonts;
+  std::vector<std::unique_ptr<HostFont>> fonts;          // the font list
+  std::vector<std::unique_ptr<HostFont>> unlistedFonts;  // still named by text art
   int64_t clock = 0;  // host ticks
 
   // suites
   std::map<std::string, int32_t> acquired;  // name -> outstanding acquisitions
   std::map<std::string, std::pair<HostErr, int32_t>> failing;  // name -> (error, remaining, -1 always)
   std::map<void*, size_t> blocks;
+  int32_t unbalancedReleases = 0;
 
   // the call in progress
   int32_t callDepth = 0;
@@ -323,6 +325,9 @@ RealRect ArtBounds(const HostArt* art, bool controlPoints, bool* empty);
 void TransformArtTree(HostArt* art, const RealMatrix& m, double lineScale);
 RealPoint ApplyMatrix(const RealMatrix& m, RealPoint p);
 RealMatrix MultiplyMatrix(const RealMatrix& first, const RealMatrix& then);
+
+// A font of the list by name, else one kept aside for text that names it.
+HostFont* FontByName(const std::string& name);
 
 // ---- the seam to the Windows-shaped layer (host_windows.cpp) ----------------
 

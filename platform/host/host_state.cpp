@@ -206,6 +206,9 @@ void RestoreSnapshot(HostDocument* doc, const DocSnapshot& snap) {
   for (auto& [art, data] : snap.arts) art->d = data;
 }
 
+// Each entry holds a whole document; like any host, keep a bounded history.
+constexpr size_t kUndoLimit = 100;
+
 void NoteChange(HostDocument* doc) {
   if (gHost.callDepth == 0 || gHost.txSnapshotTaken || !doc) return;
   gHost.txDoc = doc;
@@ -226,7 +229,9 @@ void EndHostCall() {
   if (--gHost.callDepth > 0) return;
   if (gHost.txSnapshotTaken && gHost.txDoc && !gHost.txSilent) {
     UndoEntry entry{gHost.txUndoText, gHost.txRedoText, std::move(gHost.txBefore)};
-    gHost.txDoc->undoStack.push_back(std::move(entry));
+    auto& stack = gHost.txDoc->undoStack;
+    stack.push_back(std::move(entry));
+    if (stack.size() > kUndoLimit) stack.erase(stack.begin());
     gHost.txDoc->redoStack.clear();
     gHost.undoRecords.push_back({ToUtf8(gHost.txUndoText), ToUtf8(gHost.txRedoText)});
   }
