@@ -26,12 +26,24 @@ void AppendEscapedField(std::string* line, const char* text) {
       continue;
     }
     switch (*p) {
-      case '\\': line->append("\\\\"); break;
-      case '\t': line->append("\\t"); break;
-      case '\r': line->append("\\r"); break;
-      case '\n': line->append("\\n"); break;
-      case '"': line->append("\\\""); break;
-      default: line->push_back(*p); break;
+      case '\\':
+        line->append("\\\\");
+        break;
+      case '\t':
+        line->append("\\t");
+        break;
+      case '\r':
+        line->append("\\r");
+        break;
+      case '\n':
+        line->append("\\n");
+        break;
+      case '"':
+        line->append("\\\"");
+        break;
+      default:
+        line->push_back(*p);
+        break;
     }
   }
   line->push_back('"');
@@ -76,7 +88,8 @@ std::string CleanLine(const char* begin, const char* end) {
 // decodes the escapes; each field is cut at a whole character to its size.
 constexpr int kCsvFields = 4;
 
-int SplitLine(const std::string& line, std::string (&fields)[kCsvFields], const size_t (&limits)[kCsvFields]) {
+int SplitLine(const std::string& line, std::string (&fields)[kCsvFields],
+              const size_t (&limits)[kCsvFields]) {
   int count = 1;
   bool quoted = false;
   const char* p = line.c_str();
@@ -95,12 +108,23 @@ int SplitLine(const std::string& line, std::string (&fields)[kCsvFields], const 
     if (*p == '\\' && p[1] != '\0') {
       const char* decoded = nullptr;
       switch (p[1]) {
-        case '"': decoded = "\""; break;
-        case '\\': decoded = "\\"; break;
-        case 't': decoded = "\t"; break;
-        case 'r': decoded = "\r"; break;
-        case 'n': decoded = "\n"; break;
-        default: break;
+        case '"':
+          decoded = "\"";
+          break;
+        case '\\':
+          decoded = "\\";
+          break;
+        case 't':
+          decoded = "\t";
+          break;
+        case 'r':
+          decoded = "\r";
+          break;
+        case 'n':
+          decoded = "\n";
+          break;
+        default:
+          break;
       }
       if (decoded != nullptr) {
         put(decoded, 1);
