@@ -1,10 +1,10 @@
 #include "engine/preview_refresh.h"
 
+#include "engine/preview_builder.h"
 #include "engine/selection_gathering.h"
 #include "panels/inf_panel_list.h"
 #include "panels/variable_commands.h"
 #include "shell/host_string.h"
-#include "shell/pending_handlers.h"
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"

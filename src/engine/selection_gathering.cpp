@@ -10,7 +10,9 @@
 
 namespace {
 
-bool Overlaps(const RealRect& a, const RealRect& b) { return sAIRealMath->IntersectRect(&a, &b, nullptr) != 0; }
+bool Overlaps(const RealRect& a, const RealRect& b) {
+  return sAIRealMath->IntersectRect(&a, &b, nullptr) != 0;
+}
 
 // 1, 2 or 3 after the first non-empty rectangle the bounds overlap, else 0.
 int16_t PathClass(const RealRect& bounds, const RealRect* rects) {
@@ -53,7 +55,8 @@ void GatherSelectedPathsInArt(ArtHandle art, ArtHandle** list, int32_t* count, i
   int16_t type = kUnknownArt;
   if (GetArtTypeWithToolConfig(art, &type) != kNoErr) return;
   if (type == kGroupArt) {
-    ForEachChildArt(art, [&](ArtHandle child) { GatherSelectedPathsInArt(child, list, count, mode, reference); });
+    ForEachChildArt(art,
+                    [&](ArtHandle child) { GatherSelectedPathsInArt(child, list, count, mode, reference); });
     return;
   }
   if (type != kPathArt || IsGuide(art)) return;

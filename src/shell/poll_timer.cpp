@@ -1,10 +1,10 @@
 #include "shell/poll_timer.h"
 
+#include "engine/preview_builder.h"
 #include "engine/preview_refresh.h"
 #include "panels/inf_flyout_commands.h"
 #include "panels/panel_windows.h"
 #include "panels/variable_commands.h"
-#include "shell/pending_handlers.h"
 #include "shell/plugin_globals.h"
 #include "shell/plugin_lifecycle.h"
 #include "shell/selection_signature.h"

@@ -38,7 +38,8 @@ void ComputeSelectionSignature(ArtHandle* first, int32_t* count, int32_t* segmen
   *count = 0;
   *segments = 0;
   if (sAILayer == nullptr || sAIArt == nullptr) return;
-  ForEachSearchedLayer([&](ArtHandle layerGroup) { AccumulateSelectedPaths(layerGroup, first, count, segments); });
+  ForEachSearchedLayer(
+      [&](ArtHandle layerGroup) { AccumulateSelectedPaths(layerGroup, first, count, segments); });
 }
 
 void CollectPathArts(ArtHandle art, ArtHandle** array, int32_t* count, int32_t depth) {

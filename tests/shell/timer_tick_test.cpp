@@ -1,8 +1,7 @@
 // The polling timer: what a tick notices in the selection, the zoom and the
 // current document, and what it leaves alone.
-#include "shell/poll_timer.h"
-
 #include "host/host_driver.h"
+#include "shell/poll_timer.h"
 #include "store/art_tags.h"
 #include "timer_scene.h"
 
