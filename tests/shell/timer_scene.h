@@ -40,8 +40,9 @@ class TimerScene : public ModuleTest {
   }
 
   // Stores a grading group on the arts, as a revision tool's edit does.
-  void StoreGroup(const std::vector<ArtHandle>& arts) {
+  void StoreGroup(const std::vector<ArtHandle>& arts, RealPoint origin = {0, 0}) {
     HeldSuites suites;
+    globals().grading_origin = origin;
     std::vector<ArtHandle> copy = arts;
     SaveGradingGroup(copy.data(), static_cast<int32_t>(copy.size()), 1);
   }
@@ -73,6 +74,27 @@ class TimerScene : public ModuleTest {
     LayerHandle layer = nullptr;
     sAILayer->GetNthLayer(0, &layer);
     return layer;
+  }
+
+  // The graded copies the preview shows on the preview layer.
+  static std::vector<ArtHandle> PreviewCopies() {
+    std::vector<ArtHandle> copies;
+    LayerHandle layer = vmhost::FindLayer(kPreview);
+    if (layer == nullptr) return copies;
+    for (ArtHandle group : vmhost::Children(LayerGroup(layer))) {
+      for (ArtHandle art : vmhost::Children(group)) {
+        if (!vmhost::Segments(art).empty()) copies.push_back(art);
+      }
+    }
+    return copies;
+  }
+  // The anchors of every copy, in order.
+  static std::vector<std::pair<double, double>> PreviewAnchors() {
+    std::vector<std::pair<double, double>> anchors;
+    for (ArtHandle copy : PreviewCopies()) {
+      for (const PathSegment& s : vmhost::Segments(copy)) anchors.emplace_back(s.p.h, s.p.v);
+    }
+    return anchors;
   }
 
   std::vector<ArtHandle> Piece() {
