@@ -161,8 +161,13 @@ HostErr AcquireSuite(const char* name, int32_t version, const void** suite) {
 
 HostErr ReleaseSuite(const char* name, int32_t version) {
   if (!FindSuite(name, version)) return kSuiteNotFoundErr;
+  // Releasing what is not held is harmless, as after a failed acquisition
+  // walk; it is only counted.
   auto it = gHost.acquired.find(name);
-  if (it == gHost.acquired.end() || it->second == 0) return kBadParameterErr;
+  if (it == gHost.acquired.end() || it->second == 0) {
+    gHost.unbalancedReleases++;
+    return kNoErr;
+  }
   it->second--;
   return kNoErr;
 }

@@ -54,6 +54,7 @@ HostErr GetDocumentViewZoom(DocViewHandle view, double* zoom) {
 HostErr SetDocumentViewZoom(DocViewHandle view, double zoom) {
   if (!IsLiveView(view)) return kBadParameterErr;
   view->zoom = zoom;
+  TitleDocumentWindow(view->doc);
   return kNoErr;
 }
 

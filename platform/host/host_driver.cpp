@@ -126,6 +126,8 @@ int32_t HeldSuiteCount(const char* name) {
   return it == gHost.acquired.end() ? 0 : it->second;
 }
 
+int32_t UnbalancedReleases() { return gHost.unbalancedReleases; }
+
 int32_t OutstandingBlocks() { return static_cast<int32_t>(gHost.blocks.size()); }
 
 HostErr NotifyAppStarted() { return BroadcastNotification(kAppStartedNotifier, nullptr); }
@@ -259,6 +261,7 @@ bool SaveDocument(DocumentHandle doc, const std::string& path, std::string* erro
 void SwitchDocument(DocumentHandle doc) {
   if (gHost.current == doc) return;
   gHost.current = doc;
+  RaiseDocumentWindow(doc);
   DocumentChanged();
 }
 
@@ -391,7 +394,7 @@ void SetSelected(ArtHandle art, bool selected) {
 bool IsSelected(ArtHandle art) { return IsLiveArt(art) && (art->d.attrs & kArtSelected); }
 
 void SetZoom(double zoom) {
-  if (gHost.current) gHost.current->view.zoom = zoom;
+  if (gHost.current) kDocumentViewSuite.SetDocumentViewZoom(&gHost.current->view, zoom);
 }
 
 // ---- the user and the theme ------------------------------------------------------------
@@ -402,8 +405,7 @@ void SetDarkTheme(bool dark) { gHost.darkTheme = dark; }
 
 void SetFontList(const std::vector<std::string>& names) {
   // Old fonts stay valid for text that refers to them; only the list changes.
-  static std::vector<std::unique_ptr<HostFont>> retired;
-  for (auto& f : gHost.fonts) retired.push_back(std::move(f));
+  for (auto& f : gHost.fonts) gHost.unlistedFonts.push_back(std::move(f));
   gHost.fonts.clear();
   for (const std::string& name : names) gHost.fonts.push_back(std::make_unique<HostFont>(HostFont{name}));
 }

@@ -12,7 +12,8 @@ namespace vmhost {
 
 // ---- the host and its plug-ins ----------------------------------------------------------
 
-// Forgets every document, registration, recording and answer.
+// Forgets every document, registration, recording and answer, and closes the
+// windows of documents and panels. A program calls it before it exits.
 void ResetHost();
 // The module (its PluginMain) as the plug-in "Vestamark".
 PluginRef LoadModule();
@@ -31,6 +32,8 @@ void FailSuiteAcquisition(const char* name, int32_t times = 1, HostErr err = kSu
 void ClearSuiteFailures();
 // Acquisitions of a suite not yet released.
 int32_t HeldSuiteCount(const char* name);
+// Releases of suites that were not held (allowed, as the host allows them).
+int32_t UnbalancedReleases();
 int32_t OutstandingBlocks();
 
 // ---- notifications, timers, menus -------------------------------------------------------

@@ -108,6 +108,7 @@ struct HostDocument {
   std::vector<UndoEntry> undoStack;
   std::vector<UndoEntry> redoStack;
   int32_t nextArtNumber = 1;
+  HWND__* window = nullptr;  // the document window, titled "<name> @ <zoom>%"
 };
 
 struct HostFont {
@@ -217,7 +218,8 @@ struct HostPanel {
   bool resizable = false;
   bool shown = false;
   HostFlyoutMenu* flyout = nullptr;
-  HWND__* window = nullptr;
+  HWND__* window = nullptr;  // what the module fills and subclasses
+  HWND__* frame = nullptr;   // the host's frame around it
   PanelFlyoutCallback flyoutCallback = nullptr;
   PanelSizeCallback sizeCallback = nullptr;
 };
@@ -251,13 +253,15 @@ struct HostState {
   std::vector<ActionEvent> actionEvents;
   std::vector<std::unique_ptr<HostPanel>> panels;
   std::vector<std::unique_ptr<HostFlyoutMenu>> flyouts;
-  std::vector<std::unique_ptr<HostFont>> fonts;
+  std::vector<std::unique_ptr<HostFont>> fonts;          // the font list
+  std::vector<std::unique_ptr<HostFont>> unlistedFonts;  // still named by text art
   int64_t clock = 0;  // host ticks
 
   // suites
   std::map<std::string, int32_t> acquired;  // name -> outstanding acquisitions
   std::map<std::string, std::pair<HostErr, int32_t>> failing;  // name -> (error, remaining, -1 always)
   std::map<void*, size_t> blocks;
+  int32_t unbalancedReleases = 0;
 
   // the call in progress
   int32_t callDepth = 0;
@@ -324,13 +328,21 @@ void TransformArtTree(HostArt* art, const RealMatrix& m, double lineScale);
 RealPoint ApplyMatrix(const RealMatrix& m, RealPoint p);
 RealMatrix MultiplyMatrix(const RealMatrix& first, const RealMatrix& then);
 
+// A font of the list by name, else one kept aside for text that names it.
+HostFont* FontByName(const std::string& name);
+
 // ---- the seam to the Windows-shaped layer (host_windows.cpp) ----------------
 
 HINSTANCE__* ModuleInstanceOf(HostPlugin* plugin);
 HWND__* HostMainWindow();
-HWND__* NewPanelWindow(HostPanel* panel);
-void DestroyPanelWindow(HWND__* window);
-void ShowPanelWindow(HWND__* window, bool show);
+void OpenDocumentWindow(HostDocument* doc);
+void CloseDocumentWindow(HostDocument* doc);
+void RaiseDocumentWindow(HostDocument* doc);
+void TitleDocumentWindow(HostDocument* doc);
+void OpenPanelWindow(HostPanel* panel);
+void ClosePanelWindow(HostPanel* panel);
+void ShowPanelWindow(HostPanel* panel);
+void SizePanelWindow(HostPanel* panel);
 
 
 // ---- calling plug-ins (host_driver.cpp) ------------------------------------------

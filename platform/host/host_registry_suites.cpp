@@ -252,24 +252,23 @@ HostErr CreatePanel(PluginRef plugin, const char* id, UnicodeStringHandle title,
   p->minHeight = p->height = minHeight;
   p->resizable = resizable != 0;
   p->flyout = flyout;
-  p->window = NewPanelWindow(p);
+  OpenPanelWindow(p);
   *panel = p;
   return kNoErr;
 }
 
 HostErr DestroyPanel(PanelHandle panel) {
   if (!IsLivePanel(panel)) return kBadParameterErr;
-  DestroyPanelWindow(panel->window);  // tolerates a window the module already destroyed
-  panel->window = nullptr;
   panel->alive = false;
   panel->shown = false;
+  ClosePanelWindow(panel);
   return kNoErr;
 }
 
 HostErr ShowPanel(PanelHandle panel, int32_t show) {
   if (!IsLivePanel(panel)) return kBadParameterErr;
   panel->shown = show != 0;
-  ShowPanelWindow(panel->window, panel->shown);
+  ShowPanelWindow(panel);
   return kNoErr;
 }
 
@@ -299,6 +298,7 @@ HostErr SetPanelSize(PanelHandle panel, int32_t width, int32_t height) {
   bool changed = width != panel->width || height != panel->height;
   panel->width = width;
   panel->height = height;
+  SizePanelWindow(panel);
   if (changed && panel->sizeCallback) panel->sizeCallback(panel);
   return kNoErr;
 }

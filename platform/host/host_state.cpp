@@ -15,6 +15,8 @@ struct DefaultsAtLoad {
 
 void ResetHostState() {
   for (auto& [block, size] : gHost.blocks) std::free(block);
+  for (auto& doc : gHost.documents) CloseDocumentWindow(doc.get());
+  for (auto& panel : gHost.panels) ClosePanelWindow(panel.get());
   gHost = HostState();
 }
 
@@ -61,6 +63,7 @@ HostDocument* NewHostDocument(const std::string& name) {
   HostDocument* raw = doc.get();
   gHost.documents.push_back(std::move(doc));
   gHost.current = raw;
+  OpenDocumentWindow(raw);
   return raw;
 }
 
@@ -73,6 +76,7 @@ void CloseHostDocument(HostDocument* doc) {
   auto& docs = gHost.documents;
   auto it = std::find_if(docs.begin(), docs.end(), [doc](const auto& d) { return d.get() == doc; });
   if (it == docs.end()) return;
+  CloseDocumentWindow(doc);
   docs.erase(it);
   if (gHost.current == doc) gHost.current = docs.empty() ? nullptr : docs.back().get();
 }
@@ -206,6 +210,9 @@ void RestoreSnapshot(HostDocument* doc, const DocSnapshot& snap) {
   for (auto& [art, data] : snap.arts) art->d = data;
 }
 
+// Each entry holds a whole document; like any host, keep a bounded history.
+constexpr size_t kUndoLimit = 100;
+
 void NoteChange(HostDocument* doc) {
   if (gHost.callDepth == 0 || gHost.txSnapshotTaken || !doc) return;
   gHost.txDoc = doc;
@@ -226,7 +233,9 @@ void EndHostCall() {
   if (--gHost.callDepth > 0) return;
   if (gHost.txSnapshotTaken && gHost.txDoc && !gHost.txSilent) {
     UndoEntry entry{gHost.txUndoText, gHost.txRedoText, std::move(gHost.txBefore)};
-    gHost.txDoc->undoStack.push_back(std::move(entry));
+    auto& stack = gHost.txDoc->undoStack;
+    stack.push_back(std::move(entry));
+    if (stack.size() > kUndoLimit) stack.erase(stack.begin());
     gHost.txDoc->redoStack.clear();
     gHost.undoRecords.push_back({ToUtf8(gHost.txUndoText), ToUtf8(gHost.txRedoText)});
   }

@@ -33,9 +33,11 @@ HostErr GetTextRange(ArtHandle art, TextRangeHandle* range) {
   return kNoErr;
 }
 
+// Fonts taken off the list stay fonts: text may still name them.
 bool IsLiveFont(FontHandle font) {
-  for (auto& f : gHost.fonts)
-    if (f.get() == font) return true;
+  for (auto* pool : {&gHost.fonts, &gHost.unlistedFonts})
+    for (auto& f : *pool)
+      if (f.get() == font) return true;
   return false;
 }
 
@@ -116,6 +118,14 @@ HostErr ReleaseTextRange(TextRangeHandle range) {
 }
 
 }  // namespace
+
+HostFont* FontByName(const std::string& name) {
+  for (auto* pool : {&gHost.fonts, &gHost.unlistedFonts})
+    for (auto& f : *pool)
+      if (f->name == name) return f.get();
+  gHost.unlistedFonts.push_back(std::make_unique<HostFont>(HostFont{name}));
+  return gHost.unlistedFonts.back().get();
+}
 
 const AITextFrameSuite kTextFrameSuite = {NewPointText, GetTextRange};
 const AIFontSuite kFontSuite = {CountFonts, IndexFontList, GetFontName};

@@ -1,8 +1,28 @@
 #include "shell/about_dialog.h"
 
+#include "resources/shell_resource_ids.h"
+#include "shell/dialog_placement.h"
 #include "shell/localize.h"
+#include "shell/module_instance.h"
+#include "win_api.h"
 
-intptr_t ShowAboutDialog(SPMessageData*) {
-  // WIN: DialogBoxParam(instance, ResourceIdUnlessJapanese(kAboutDialogId), nullptr, AboutDialogProc, 0)
-  return ResourceIdUnlessJapanese(kAboutDialogId) > 0 ? 0 : 0;
+namespace {
+
+INT_PTR AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  if (message == WM_INITDIALOG) {
+    PlaceDialogCentredOnTop(dialog);
+    return TRUE;
+  }
+  if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+    EndDialog(dialog, LOWORD(wParam));
+    return TRUE;
+  }
+  return FALSE;
+}
+
+}  // namespace
+
+intptr_t ShowAboutDialog(SPMessageData* message) {
+  const int32_t id = ResourceIdUnlessJapanese(kAboutDialogResource);
+  return DialogBoxParam(ModuleInstance(message->access), MAKEINTRESOURCE(id), nullptr, AboutDialogProc, 0);
 }

@@ -4,6 +4,7 @@
 
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
+#include "text/byte_classes.h"
 
 const LocalizedTextPair kLocalizedTexts[kLocalizedTextPairs + 1] = {
     {"<Mac strings begin at index 1>", "<Mac strings begin at index 1>"},
@@ -76,16 +77,9 @@ const LocalizedTextPair kLocalizedTexts[kLocalizedTextPairs + 1] = {
 
 namespace {
 
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-
 void CopyWholeCharacters(char* out, size_t outSize, const char* text) {
-  if (outSize == 0) return;
-  size_t n = 0;
-  while (text[n] != '\0') {
-    size_t width = IsLeadByte(static_cast<unsigned char>(text[n])) && text[n + 1] != '\0' ? 2 : 1;
-    if (n + width >= outSize) break;
-    n += width;
-  }
+  const int limit = outSize - 1 > 32000 ? 32000 : static_cast<int>(outSize - 1);
+  const int n = ShiftJisFitLength(text, limit);
   std::memmove(out, text, n);
   out[n] = '\0';
 }

@@ -5,6 +5,7 @@
 #include "panels/variable_commands.h"
 #include "shell/pending_handlers.h"
 #include "shell/plugin_globals.h"
+#include "store/presets_in_document.h"
 
 HostErr OnNotify(NotifierMessage* message) {
   if (message->notifier == nullptr) return kNoErr;

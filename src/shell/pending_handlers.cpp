@@ -3,4 +3,3 @@
 
 __attribute__((weak)) void ReadPreferencesIni(const char*) {}
 __attribute__((weak)) int WritePreferencesIni(const char*) { return 1; }
-__attribute__((weak)) void LoadPresetsFromDocument() {}

@@ -4,4 +4,3 @@
 
 void ReadPreferencesIni(const char* name);
 int WritePreferencesIni(const char* name);
-void LoadPresetsFromDocument();

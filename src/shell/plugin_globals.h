@@ -146,9 +146,13 @@ struct UpdateGradingSettings {
   char renewal_out_lname[kNameSize];
 };
 
+// Screen pixels.
+struct ScreenPoint {
+  int32_t x, y;
+};
+
 struct ListDragState {
-  uint32_t lastCursorX;
-  uint32_t lastCursorY;
+  ScreenPoint lastCursor;  // at the last tick with the left button up
   int16_t dragging;
   int16_t dragItem;
   LayoutRect infRect;
@@ -167,8 +171,7 @@ struct ScriptErrorState {
 
 struct PanelHintState {
   char hintText[80];
-  int32_t hintX;
-  int32_t hintY;
+  ScreenPoint hintPoint;  // where the hint was last shown
 };
 
 struct CursorHintState {

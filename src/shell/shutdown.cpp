@@ -1,14 +1,19 @@
+#include <cstdlib>
+
 #include "shell/pending_handlers.h"
 #include "shell/plugin_globals.h"
 #include "shell/plugin_lifecycle.h"
 #include "shell/suite_pointers.h"
 #include "shell/suite_table.h"
+#include "win_api.h"
 
 namespace {
 
 void ReleaseCursorHint(CursorHintState& hint) {
   if (hint.memoryDC == nullptr) return;
-  // WIN: SelectObject(hint.memoryDC, hint.oldBitmap); DeleteObject(hint.bitmap); DeleteDC(hint.memoryDC);
+  SelectObject(hint.memoryDC, hint.oldBitmap);
+  DeleteObject(hint.bitmap);
+  DeleteDC(hint.memoryDC);
   hint.memoryDC = nullptr;
   hint.bitmap = nullptr;
   hint.oldBitmap = nullptr;
@@ -19,11 +24,13 @@ void DestroyPanel(PanelHandle& panel, PanelWindowState& state) {
   HWND__* window = nullptr;
   sAIPanel->GetPlatformWindow(panel, &window);
   if (window != nullptr) {
-    // WIN: SetWindowLongPtr(window, GWLP_WNDPROC, state.savedWndProc); DestroyWindow(window);
+    SetWindowLongPtr(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state.savedWndProc));
+    DestroyWindow(window);
   }
   sAIPanel->Destroy(panel);
   panel = nullptr;
-  // WIN: DeleteObject(state.backgroundBrush), DeleteObject(state.font)
+  if (state.backgroundBrush != nullptr) DeleteObject(state.backgroundBrush);
+  if (state.font != nullptr) DeleteObject(state.font);
   state.backgroundBrush = nullptr;
   state.font = nullptr;
 }
@@ -45,6 +52,12 @@ void ShutdownPlugin() {
   DestroyFlyout(g.varFlyout);
   if (g.defaultsSet) WritePreferencesIni(nullptr);
   FreeVariableTable(g.variables);
+  // The current piece and its preview copies live on the C heap and would
+  // otherwise outlive the record.
+  std::free(g.pieceArts);
+  std::free(g.previewArts);
+  g.pieceArts = g.previewArts = nullptr;
+  g.pieceArtCount = g.previewArtCount = 0;
 }
 
 HostErr OnShutdown(SPMessageData* message) {

@@ -5,9 +5,12 @@
 #include "shell/plugin_globals.h"
 #include "shell/plugin_lifecycle.h"
 #include "geometry/bezier_tables.h"
+#include "resources/module_resources.h"
 #include "shell/deferred_command.h"
 #include "shell/registrations.h"
+#include "shell/module_instance.h"
 #include "shell/suite_pointers.h"
+#include "win_api.h"
 
 namespace {
 
@@ -166,7 +169,9 @@ HostErr StartupPlugin(SPMessageData* message) {
   error = sAIPlugin->SetPluginOptions(message->self, options | kPluginOptionBit);
   if (error != kNoErr) return error;
 
-  // WIN: InitCommonControlsEx 0xFF
+  INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  RegisterShellResources(ModuleInstance(message->access));
 
   SetStartupDefaults(message->self);
   if (!AllocateVariableTable(gPlugin->variables)) {
@@ -178,7 +183,7 @@ HostErr StartupPlugin(SPMessageData* message) {
   ReadPreferencesIni(nullptr);
   gPlugin->defaultsSet = 1;
 
-  sAIRandom->SetRandomSeed(0 /* WIN: GetTickCount */);
+  sAIRandom->SetRandomSeed(GetTickCount());
 
   CopyText(gPlugin->previewLayerName, sizeof gPlugin->previewLayerName, "<<Vestamark Preview>>");
   CopyText(gPlugin->sampleLayerName, sizeof gPlugin->sampleLayerName, "<<Vestamark Sample>>");

@@ -5,6 +5,7 @@
 #include "held_suites.h"
 #include "host_model.h"
 #include "shell/deferred_command.h"
+#include "shell/plugin_main.h"
 #include "support/module_fixture.h"
 
 using namespace vmtest;
@@ -74,6 +75,15 @@ TEST_F(DeferredCommandTest, AnEventInsideAHostCallPlaysWithoutNewAcquisitions) {
   EXPECT_EQ(PlayedActions(), 1);
   EXPECT_EQ(gSuiteNesting, 1);
   EXPECT_EQ(vmhost::HeldSuiteCount("AI Art Suite"), 1);
+}
+
+TEST_F(DeferredCommandTest, AnInternalErrorIsShownWithItsCodeAsText) {
+  {
+    HeldSuites suites;
+    ReportInternalError(kNotFoundErr);
+  }
+  ReportInternalError(kNotFoundErr);  // no user suite: nothing
+  EXPECT_EQ(AlertTexts(), (std::vector<std::string>{"Unexpected internal error=21464e44, !FND"}));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // Start-up, shut-down, unload and reload of the module in the stand-in host.
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -115,6 +116,16 @@ TEST_F(StartupTest, AccessCallsNeverAcquireSuitesOrAlert) {
   vmhost::MenuUpdate(globals().infMenuItem);
   EXPECT_EQ(AlertTexts(), (std::vector<std::string>{"Error: 1394689636, suite: AI Undo Suite, version: 7!"}));
   vmhost::ClearSuiteFailures();
+}
+
+TEST_F(StartupTest, ShutDownGivesBackEverythingTheRecordHeld) {
+  globals().pieceArts = static_cast<ArtHandle*>(std::calloc(3, sizeof(ArtHandle)));
+  globals().pieceArtCount = 3;
+  globals().previewArts = static_cast<ArtHandle*>(std::calloc(3, sizeof(ArtHandle)));
+  ASSERT_EQ(StopModule(), kNoErr);
+  EXPECT_EQ(gPlugin, nullptr);
+  EXPECT_EQ(module->globals, nullptr);
+  EXPECT_EQ(vmhost::OutstandingBlocks(), 0);  // the sanitizer checks the heap arrays
 }
 
 class FailedStartupTest : public ModuleTest {

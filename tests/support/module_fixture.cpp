@@ -1,6 +1,7 @@
 #include "support/module_fixture.h"
 
 #include "shell/plugin_main.h"
+#include "win_driver.h"
 
 namespace vmtest {
 
@@ -10,6 +11,7 @@ namespace {
 }  // namespace
 
 void ModuleTest::SetUp() {
+  vmwin::ResetWindowsLayer();
   vmhost::ResetHost();
   folders = std::make_unique<TempUserFolders>();
   module = vmhost::LoadModule();
@@ -28,6 +30,7 @@ void ModuleTest::TearDown() {
   EXPECT_EQ(gPlugin, nullptr);
   EXPECT_EQ(vmhost::OutstandingBlocks(), 0);
   vmhost::ResetHost();
+  vmwin::ResetWindowsLayer();
   folders.reset();
 }
 

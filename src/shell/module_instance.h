@@ -1,0 +1,9 @@
+// The module instance that its resources are found by.
+#pragma once
+
+#include "host_types.h"
+
+struct HINSTANCE__;
+
+// Through the SP Access suite; null when it is not held.
+HINSTANCE__* ModuleInstance(AccessRef access);

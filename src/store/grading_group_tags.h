@@ -1,0 +1,26 @@
+// The grading group of a piece in the string tags of its arts: handles, scale
+// pairs, basic settings, title, serial and variables.
+#pragma once
+
+#include <cstdint>
+
+#include "host_types.h"
+
+constexpr const char* kGradingTagPrefix = "vmk_grading_";
+constexpr const char* kGradingOriginKey = "vmk_grading_origin";
+constexpr const char* kGradingSerialKey = "vmk_grading_serial";
+constexpr const char* kGradingTitleKey = "vmk_grading_title";
+constexpr const char* kGradingMemberKey = "vmk_grading_member";
+constexpr const char* kSimpleGradingObjectTypeKey = "vmk_simple_grading_object_type";
+
+// 1 for the kinds whose handle has two ends (every kind but the point handle).
+inline int IsTwoPointKind(int16_t kind) { return kind >= 1 && kind <= 7 && kind != 4; }
+
+// Writes the current grading group onto the member arts; a new serial is drawn
+// when `renewSerial` is set or the group has none.
+void SaveGradingGroup(ArtHandle* arts, int32_t count, int16_t renewSerial);
+
+// Replaces the current grading group by the one stored on the arts; with no
+// arts, or none carrying a group, the group is reset. Returns 1 when a stored
+// group was found.
+int LoadGradingGroup(ArtHandle* arts, int32_t count);

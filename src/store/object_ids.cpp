@@ -1,0 +1,79 @@
+#include "store/object_ids.h"
+
+#include <algorithm>
+
+#include "shell/plugin_globals.h"
+#include "shell/suite_pointers.h"
+#include "store/art_tags.h"
+#include "store/module_layers.h"
+#include "store/text_fields.h"
+#include "store/tool_config_tag.h"
+
+namespace {
+
+constexpr int kRandomAttempts = 64;
+
+void GatherIdsBelow(ArtHandle art, std::vector<int32_t>* ids) {
+  const int32_t id = ReadObjectId(art);
+  if (id != 0) ids->push_back(id);
+  int16_t type = kUnknownArt;
+  if (GetArtTypeWithToolConfig(art, &type) != kNoErr || type == kToolConfigGroupArt) return;
+  ArtHandle child = nullptr;
+  if (sAIArt->GetArtFirstChild(art, &child) != kNoErr) return;
+  while (child != nullptr) {
+    GatherIdsBelow(child, ids);
+    if (sAIArt->GetArtSibling(child, &child) != kNoErr) break;
+  }
+}
+
+bool IdInUse(int32_t id, void* context) {
+  const auto* pool = static_cast<const ObjectIdPool*>(context);
+  return std::binary_search(pool->used.begin(), pool->used.end(), id);
+}
+
+}  // namespace
+
+int32_t ReadObjectId(ArtHandle art) { return ReadTagInteger(art, kObjectIdKey, 0); }
+
+ArtHandle FindArtByObjectId(int32_t id, int32_t index) {
+  if (gPlugin == nullptr || gPlugin->pieceArts == nullptr) return nullptr;
+  for (int32_t i = 0; i < gPlugin->pieceArtCount; ++i) {
+    ArtHandle art = gPlugin->pieceArts[i];
+    const char* value = ReadStringTag(art, kObjectIdKey);
+    if (value == nullptr || TextToInteger(value) != id) continue;
+    const int32_t segments = GetSegmentCount(art);
+    return (index >= 0 && index < segments) ? art : nullptr;
+  }
+  return nullptr;
+}
+
+int32_t DrawRandomNumber(double scale, int32_t minimum, bool (*reject)(int32_t, void*), void* context) {
+  int32_t value = minimum;
+  for (int attempt = 0; attempt < kRandomAttempts; ++attempt) {
+    const double fraction = sAIRandom != nullptr ? sAIRandom->FloatRnd() : 0.0;
+    value = static_cast<int32_t>(fraction * scale);
+    if (value >= minimum && (reject == nullptr || !reject(value, context))) return value;
+  }
+  // A generator that keeps repeating itself: step on from the last draw.
+  value = std::max(value, minimum);
+  while (reject != nullptr && reject(value, context)) value = value < static_cast<int32_t>(scale) ? value + 1 : minimum;
+  return value;
+}
+
+int32_t EnsureObjectId(ArtHandle art, ObjectIdPool* pool) {
+  const int32_t existing = ReadObjectId(art);
+  if (existing > 0) return existing;
+  if (!pool->gathered) {
+    pool->gathered = true;
+    const int32_t layers = CountDocumentLayers();
+    for (int32_t n = 0; n < layers; ++n) {
+      ArtHandle first = GetFirstArtOfLayer(GetLayerAt(n));
+      if (first != nullptr) GatherIdsBelow(first, &pool->used);
+    }
+    std::sort(pool->used.begin(), pool->used.end());
+  }
+  const int32_t id = DrawRandomNumber(99999999.0, 1, IdInUse, pool);
+  pool->used.insert(std::upper_bound(pool->used.begin(), pool->used.end(), id), id);
+  WriteTagInteger(art, kObjectIdKey, id);
+  return id;
+}

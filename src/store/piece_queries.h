@@ -1,0 +1,34 @@
+// Pieces in the document's art tree: the base art of a set of arts, the titled
+// arts, the members of one piece, and the walk that writes every piece's tags
+// afresh.
+#pragma once
+
+#include <cstdint>
+
+#include "host_types.h"
+
+// The deepest art that is an ancestor of every listed art (below the layer
+// group), or null. One listed group is its own answer.
+ArtHandle FindCommonParentArt(ArtHandle* arts, int32_t count);
+
+// The art that carries a group's group-level tags, or null.
+ArtHandle FindGroupBaseArt(ArtHandle* arts, int32_t count);
+
+// Appends every titled group or path at and below `start` (children first) to
+// the heap list, which grows by one entry per art; the caller frees it.
+void CollectTitledArt(ArtHandle start, ArtHandle** list, int32_t* count);
+
+// Appends the member paths of the piece with `serial` at and below `start`.
+void CollectPieceMembers(ArtHandle start, ArtHandle root, uint32_t serial, ArtHandle** list, int32_t* count,
+                         int16_t selectedOnly);
+
+// Reloads and saves every titled piece of the document so that its tags are
+// written afresh, then reloads the current piece.
+void LoadPieceFromSelection(int16_t selectedOnly);
+
+// Among the listed paths of at least two segments (carrying the origin tag
+// when asked), the one with the largest bounds; the first of equal areas wins.
+ArtHandle FindLargestPath(ArtHandle* arts, int32_t count, int needOriginTag);
+
+// Appends one art to a heap list.
+void AppendArt(ArtHandle art, ArtHandle** list, int32_t* count);

@@ -1,0 +1,130 @@
+#include "store/text_fields.h"
+
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "text/byte_classes.h"
+
+int IsShiftJisPairAt(const char* text) {
+  const auto trail = static_cast<unsigned char>(text[1]);
+  // A lead byte before a byte that cannot follow it stands alone, so a
+  // damaged text never swallows its NUL or a separator.
+  return IsShiftJisLeadByte(static_cast<unsigned char>(text[0])) && trail >= 0x40 && trail != 0x7F &&
+         trail <= 0xFC;
+}
+
+size_t CopyTextCut(char* destination, size_t size, const char* source, size_t length) {
+  if (size == 0) return 0;
+  size_t n = 0;
+  while (n < length && source[n] != '\0') {
+    const size_t step = (n + 1 < length && IsShiftJisPairAt(source + n)) ? 2 : 1;
+    if (n + step > size - 1) break;
+    n += step;
+  }
+  memmove(destination, source, n);
+  destination[n] = '\0';
+  return n;
+}
+
+int32_t TextToInteger(const char* text) {
+  if (text == nullptr) return 0;
+  errno = 0;
+  const long long value = strtoll(text, nullptr, 10);
+  if (errno == ERANGE || value < INT32_MIN || value > UINT32_MAX) return 0;
+  // Unsigned fields (group ids, serials) travel as "%d" of their bits.
+  return static_cast<int32_t>(static_cast<uint32_t>(value));
+}
+
+double TextToReal(const char* text) {
+  if (text == nullptr) return 0.0;
+  const double value = strtod(text, nullptr);
+  // A damaged tag must not bring an infinity or a NaN into the geometry.
+  return std::isfinite(value) ? value : 0.0;
+}
+
+int GetSeparatedField(const char* text, int index, char* out, size_t outSize, const char* separators) {
+  if (outSize > 0) out[0] = '\0';
+  if (text == nullptr || index < 0) return 0;
+  int field = 0;
+  bool quoted = false;
+  const char* p = text;
+  // Find the start of the field.
+  while (field < index) {
+    if (*p == '\0') return 0;
+    if (IsShiftJisPairAt(p)) {
+      p += 2;
+      continue;
+    }
+    if (*p == '"') {
+      quoted = !quoted;
+    } else if (!quoted && strchr(separators, *p) != nullptr) {
+      ++field;
+    }
+    ++p;
+  }
+  size_t n = 0;
+  bool full = false;
+  while (*p != '\0') {
+    size_t step = 1;
+    char ch = *p;
+    if (IsShiftJisPairAt(p)) {
+      step = 2;
+    } else if (ch == '"') {
+      if (quoted && p[1] == '"') {
+        p += 2;
+        if (!full && n + 1 < outSize) {
+          out[n++] = '"';
+        } else {
+          full = true;
+        }
+        continue;
+      }
+      quoted = !quoted;
+      ++p;
+      continue;
+    } else if (!quoted && strchr(separators, ch) != nullptr) {
+      break;
+    }
+    if (!full && n + step < outSize) {
+      memcpy(out + n, p, step);
+      n += step;
+    } else {
+      full = true;
+    }
+    p += step;
+  }
+  if (outSize > 0) out[n] = '\0';
+  return 1;
+}
+
+int GetCsvField(const char* text, int index, char* out) {
+  return GetSeparatedField(text, index, out, kCsvFieldSize, ",");
+}
+
+void AppendQuotedField(char* out, size_t outSize, const char* text) {
+  size_t n = strlen(out);
+  // Room is kept for the closing quote and the NUL.
+  auto fits = [&](size_t bytes) { return n + bytes + 2 <= outSize; };
+  if (!fits(1)) return;
+  out[n++] = '"';
+  for (const char* p = text; *p != '\0'; ++p) {
+    if (IsShiftJisPairAt(p)) {
+      if (!fits(2)) break;
+      out[n++] = p[0];
+      out[n++] = p[1];
+      ++p;
+    } else if (*p == '"') {
+      if (!fits(2)) break;
+      out[n++] = '"';
+      out[n++] = '"';
+    } else {
+      if (!fits(1)) break;
+      out[n++] = *p;
+    }
+  }
+  out[n++] = '"';
+  out[n] = '\0';
+}

@@ -1,0 +1,13 @@
+#include "store/tool_config_tag.h"
+
+#include "shell/suite_pointers.h"
+#include "store/art_tags.h"
+
+int HasToolConfigTag(ArtHandle art) { return HasNonEmptyTag(art, kToolConfigTagKey); }
+
+HostErr GetArtTypeWithToolConfig(ArtHandle art, int16_t* type) {
+  if (sAIArt == nullptr) return kSuiteNotFoundErr;
+  const HostErr error = sAIArt->GetArtType(art, type);
+  if (error == kNoErr && *type == kGroupArt && HasToolConfigTag(art)) *type = kToolConfigGroupArt;
+  return error;
+}

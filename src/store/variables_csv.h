@@ -1,0 +1,11 @@
+// The variable table as a comma-separated Shift-JIS text file: one line per
+// variable with its owner title, name, private flag and value.
+#pragma once
+
+// Writes the table to `path` (code page 932), replacing any file there;
+// nothing is written when the file cannot be created.
+void WriteVariablesCsv(const char* path);
+
+// Takes the values of the file's lines into the rows with the same owner and
+// name; rows are never added, removed or renamed.
+void ReadVariablesCsv(const char* path);

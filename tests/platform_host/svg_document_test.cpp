@@ -1,0 +1,189 @@
+// Documents saved as SVG and read back: nothing changes, and bad files give a
+// clear error instead of a document.
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "support/host_dump.h"
+#include "support/host_fixture.h"
+
+using namespace vmtest;
+
+namespace {
+
+class SvgDocumentTest : public HostTest {
+ protected:
+  std::string TempPath(const char* name) {
+    return ::testing::TempDir() + "/vm_svg_" + std::to_string(::getpid()) + "_" + name;
+  }
+  static std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  static void WriteFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+  }
+
+  // A pattern-like document with everything a file must keep.
+  void BuildDocument() {
+    LayerHandle top = vmhost::AddLayer("型紙 <前>");
+    LayerHandle hidden = vmhost::AddLayer("hidden & locked", false);
+    kLayerSuite.SetLayerVisible(hidden, 0);
+    kLayerSuite.SetLayerEditable(hidden, 0);
+    kLayerSuite.SetCurrentLayer(top);
+    ArtHandle layerGroup;
+    kLayerSuite.GetFirstArtOfLayer(top, &layerGroup);
+    kTagSuite.SetTag(layerGroup, "grading_preset_01", "\"S\",1,1");
+    ArtHandle piece = vmhost::AddGroup(layerGroup);
+    ArtHandle body = vmhost::AddPath(piece,
+                                     {{{0.1, 1.0 / 3}, {0.1, 1.0 / 3}, {1e-300, 50.25}, 1},
+                                      {{100, -7.5}, {80, -7.5}, {120, -7.5}, 0},
+                                      {{100, 200}, {100, 200}, {100, 200}, 1}},
+                                     true);
+    PathStyle style;
+    kPathStyleSuite.GetPathStyle(body, &style);
+    style.fillPaint = 1;
+    style.fillColor = HostColor{ColorKind::Process, 0, 0.5, 0, 0, 0};
+    style.dashCount = 2;
+    style.dash[0] = 3;
+    style.dash[1] = 1.5;
+    kPathStyleSuite.SetPathStyle(body, &style);
+    kTagSuite.SetTag(body, "vmk_grading_title", "\x91\x4f\x90\x67\x20\x31");  // Shift-JIS bytes
+    kTagSuite.SetTag(body, "vmk_grading_var_value_000000", "a,b\r\nc%d\t\"q\"");
+    kTagSuite.SetTag(body, "empty", "");
+    kTagSuite.SetTag(body, "odd key/ü", "x");
+    kArtSuite.SetArtUserAttr(body, kArtSelected | kArtLocked, kArtSelected | kArtLocked);
+    ArtHandle compound = vmhost::AddGroup(piece, kCompoundPathArt);
+    vmhost::AddPolyline(compound, {{0, 0}, {10, 0}, {10, 10}}, true);
+    vmhost::AddPolyline(compound, {{2, 2}, {4, 2}, {4, 4}}, true);
+    ArtHandle label = vmhost::AddText(piece, {12.5, -3}, "B-3 ｱｲ 前");
+    TextRangeHandle range;
+    kTextFrameSuite.GetTextRange(label, &range);
+    FontHandle font;
+    kFontSuite.IndexFontList(1, &font);
+    CharFeatures chars{font, 5, {ColorKind::Process, 0, 0, 1, 1, 0}, {ColorKind::None, 0, 0, 0, 0, 0}, 1, 0, 1};
+    kTextRangeSuite.SetCharFeatures(range, &chars);
+    ParaFeatures para{kJustifyCenter, 0, 0};
+    kTextRangeSuite.SetParaFeatures(range, &para);
+    kTextRangeSuite.ReleaseTextRange(range);
+    RealMatrix m;
+    kRealMathSuite.MatrixSetRotate(&m, 0.5);
+    kRealMathSuite.MatrixConcatTranslate(&m, 3, 4);
+    kTransformArtSuite.TransformArt(label, &m, 1, kTransformObjects);
+    ArtHandle ghost = vmhost::AddPolyline(hidden->group, {{5, 5}, {6, 6}}, false);
+    kArtSuite.SetArtUserAttr(ghost, kArtHidden, kArtHidden);
+    vmhost::SetZoom(2.5);
+  }
+};
+
+TEST_F(SvgDocumentTest, ADocumentSurvivesARoundTripUnchanged) {
+  BuildDocument();
+  std::string first = TempPath("first.svg"), second = TempPath("second.svg"), third = TempPath("third.svg");
+  std::string error;
+  ASSERT_TRUE(vmhost::SaveDocument(doc, first, &error)) << error;
+  std::string saved = DumpDocument(doc);
+
+  DocumentHandle reopened = vmhost::OpenDocument(first, &error);
+  ASSERT_NE(reopened, nullptr) << error;
+  EXPECT_EQ(DumpDocument(reopened), saved);
+  EXPECT_EQ(reopened->view.zoom, 2.5);
+  ASSERT_TRUE(vmhost::SaveDocument(reopened, second, &error)) << error;
+  EXPECT_EQ(ReadFile(second), ReadFile(first));
+
+  DocumentHandle again = vmhost::OpenDocument(second, &error);
+  ASSERT_NE(again, nullptr) << error;
+  ASSERT_TRUE(vmhost::SaveDocument(again, third, &error)) << error;
+  EXPECT_EQ(ReadFile(third), ReadFile(first));
+
+  // Ids name the art for sessions; the current layer comes back current.
+  LayerHandle top;
+  kLayerSuite.GetNthLayer(0, &top);
+  ArtHandle piece = vmhost::Children(top->group).at(0);
+  ASSERT_FALSE(vmhost::ArtId(piece).empty());
+  ArtHandle found = vmhost::FindArtById(vmhost::ArtId(piece).c_str());
+  ASSERT_NE(found, nullptr);
+  EXPECT_EQ(found->doc, again);
+  EXPECT_EQ(vmhost::Children(found).size(), 3u);
+  LayerHandle current;
+  kLayerSuite.GetCurrentLayer(&current);
+  EXPECT_EQ(vmhost::LayerTitle(current), "型紙 <前>");
+  for (auto& p : {first, second, third}) std::remove(p.c_str());
+}
+
+TEST_F(SvgDocumentTest, TheSavedFileIsSvgThatViewersDraw) {
+  BuildDocument();
+  std::string path = TempPath("view.svg"), png = TempPath("view.png");
+  std::string error;
+  ASSERT_TRUE(vmhost::SaveDocument(doc, path, &error)) << error;
+  std::string text = ReadFile(path);
+  EXPECT_NE(text.find("<svg xmlns=\"http://www.w3.org/2000/svg\""), std::string::npos);
+  EXPECT_NE(text.find(" d=\"M0.1 -0.3333333333333333 C"), std::string::npos);
+  EXPECT_NE(text.find("vm:type=\"layer\""), std::string::npos);
+  if (std::system("command -v rsvg-convert >/dev/null 2>&1") == 0) {
+    std::string command = "rsvg-convert -o '" + png + "' '" + path + "' 2>/dev/null";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    std::remove(png.c_str());
+  }
+  std::remove(path.c_str());
+}
+
+TEST_F(SvgDocumentTest, PathDataOfOtherEditorsIsRead) {
+  std::string path = TempPath("foreign.svg");
+  WriteFile(path,
+            "<svg xmlns='http://www.w3.org/2000/svg'><title>x</title>\n"
+            "<path id='p' d='M10,20 l5 0 h5 v-10 C 30 0 40 0 10 20 Z m 1 1 L 2 2'/>\n"
+            "<path id='q' d='M0 0 C 0 -10 10 -10 10 0 C 10 10 0 10 0 0 Z'/></svg>");
+  std::string error;
+  DocumentHandle read = vmhost::OpenDocument(path, &error);
+  ASSERT_NE(read, nullptr) << error;
+  ArtHandle p = vmhost::FindArtById("p");
+  int16_t type = 0;
+  kArtSuite.GetArtType(p, &type);
+  EXPECT_EQ(type, kCompoundPathArt);
+  auto subpaths = vmhost::Children(p);
+  ASSERT_EQ(subpaths.size(), 2u);
+  auto outer = vmhost::Segments(subpaths[0]);
+  ASSERT_EQ(outer.size(), 4u);  // the curve back to the start closes onto the first anchor
+  EXPECT_EQ(outer[3].p.h, 20);
+  EXPECT_EQ(outer[3].p.v, -10);
+  EXPECT_EQ(outer[3].out.h, 30);
+  EXPECT_EQ(outer[0].in.h, 40);
+  EXPECT_EQ(outer[0].p.v, -20);  // y turned up
+  EXPECT_EQ(vmhost::Segments(subpaths[1])[0].p.h, 11);
+  EXPECT_EQ(vmhost::Segments(vmhost::FindArtById("q")).size(), 2u);
+  std::remove(path.c_str());
+}
+
+TEST_F(SvgDocumentTest, BadFilesGiveAClearErrorAndNoDocument) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"<svg><g>", "line 1: not well-formed XML"},
+      {"<html/>", "the root element is not <svg>"},
+      {"<svg>\n<path id='p' vm:segments='1 2 3'/></svg>", "line 2: broken vm:segments (id 'p')"},
+      {"<svg><path d='M 0 0 L 5'/></svg>", "broken path data"},
+      {"<svg><path d='M 0 0 A 1 1 0 0 0 5 5'/></svg>", "unsupported path command 'A'"},
+      {"<svg><path d='L 1 1'/></svg>", "must start with M"},
+      {"<svg><path d=''/></svg>", "a path without data"},
+      {"<svg><g vm:tag.k='%G1'/></svg>", "bad value of tag 'k'"},
+      {"<svg><g vm:state='shiny'/></svg>", "unknown state 'shiny'"},
+      {"<svg><g><g vm:type='layer'/></g></svg>", "a layer inside art"},
+      {"<svg><path vm:style='1 gray' vm:segments=''/></svg>", "bad colour"},
+      {"<svg><text vm:chars='0 1 0 1'/></svg>", "bad vm:chars"},
+  };
+  std::string path = TempPath("bad.svg");
+  for (auto [content, expected] : cases) {
+    WriteFile(path, content);
+    std::string error;
+    EXPECT_EQ(vmhost::OpenDocument(path, &error), nullptr) << content;
+    EXPECT_NE(error.find(expected), std::string::npos) << content << " gave: " << error;
+    EXPECT_EQ(vmhost::CurrentDocument(), doc);
+  }
+  std::string error;
+  EXPECT_EQ(vmhost::OpenDocument(path + ".missing", &error), nullptr);
+  EXPECT_NE(error.find("cannot be opened"), std::string::npos);
+  std::remove(path.c_str());
+}
+
+}  // namespace
