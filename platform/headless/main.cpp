@@ -56,9 +56,10 @@ int main(int argc, char** argv) {
   std::stringstream text;
   text << in.rdbuf();
   headless::Session session;
+  int line = 0;
   std::string why;
-  if (!headless::ReadSession(text.str(), &session, &why)) {
-    std::cerr << paths.session << ": " << why << "\nvestamark-host: nothing was written\n";
+  if (!headless::ReadSession(text.str(), &session, &line, &why)) {
+    std::cerr << paths.session << ":" << line << ": " << why << "\nvestamark-host: nothing was written\n";
     return 1;
   }
   return headless::RunSession(session, paths, std::cout, std::cerr);

@@ -81,8 +81,14 @@ uint32_t Modifiers(const std::vector<std::string>& words, size_t from, bool down
   return bits;
 }
 
+// A failure whose line is not the one being read.
+struct Located {
+  int line;
+  std::string why;
+};
+
 // Checks answers for dialogs with the win layer's own reader; `first` is the block's first line.
-void CheckAnswers(const std::string& script, int first, std::string* error) {
+void CheckAnswers(const std::string& script, int first) {
   std::string why;
   const bool ok = vmwin::ScriptFromText(script, &why);
   vmwin::ClearScript();
@@ -90,14 +96,15 @@ void CheckAnswers(const std::string& script, int first, std::string* error) {
   // The reader says "line K: reason", K counted within the block.
   int k = std::atoi(why.c_str() + (why.rfind("line ", 0) == 0 ? 5 : 0));
   const size_t colon = why.find(": ");
-  *error = "line " + std::to_string(first + (k > 0 ? k - 1 : 0)) + ": " +
-           (colon == std::string::npos ? why : why.substr(colon + 2));
+  throw Located{first + (k > 0 ? k - 1 : 0), colon == std::string::npos ? why : why.substr(colon + 2)};
 }
 
-// A failure whose message already names its line.
-struct Located {
-  std::string message;
-};
+bool IsDialogAction(const std::string& verb) {
+  for (const char* a : {"set", "replace", "click", "check", "pick", "pick-text", "double-click", "click-at", "focus",
+                        "enter", "escape"})
+    if (verb == a) return true;
+  return false;
+}
 
 class Reader {
  public:
@@ -195,6 +202,8 @@ class Reader {
       s.kind = verb == "save" ? StepKind::Save : StepKind::PutFile;
     } else if (verb == "end") {
       Fail("\"end\" without a dialog");
+    } else if (IsDialogAction(verb)) {
+      Fail("\"" + verb + "\" answers a dialog: it goes between \"dialog ID\" and \"end\"");
     } else {
       Fail("unknown step \"" + verb + "\"");
     }
@@ -227,11 +236,7 @@ class Reader {
     session_->steps.push_back(blockStep_);
   }
 
-  void Answers(const Step& s) {
-    std::string why;
-    CheckAnswers(s.script, s.line, &why);
-    if (!why.empty()) throw Located{why};
-  }
+  static void Answers(const Step& s) { CheckAnswers(s.script, s.line); }
 
   Session* session_;
   bool block_ = false;
@@ -240,7 +245,7 @@ class Reader {
 
 }  // namespace
 
-bool ReadSession(const std::string& text, Session* session, std::string* error) {
+bool ReadSession(const std::string& text, Session* session, int* faultLine, std::string* fault) {
   *session = Session{};
   Reader reader(session);
   std::istringstream lines(text);
@@ -264,10 +269,12 @@ bool ReadSession(const std::string& text, Session* session, std::string* error) 
     }
     reader.Finish();
   } catch (const Failure& f) {
-    *error = "line " + std::to_string(reader.line_) + ": " + f.why;
+    *faultLine = reader.line_;
+    *fault = f.why;
     return false;
   } catch (const Located& f) {
-    *error = f.message;
+    *faultLine = f.line;
+    *fault = f.why;
     return false;
   }
   return true;

@@ -47,7 +47,7 @@ struct Session {
   std::vector<Step> steps;
 };
 
-// Reads every line; false with "line N: reason" in *error at the first it cannot take.
-bool ReadSession(const std::string& text, Session* session, std::string* error);
+// Reads every line; false at the first it cannot take, with its number and the reason.
+bool ReadSession(const std::string& text, Session* session, int* faultLine, std::string* fault);
 
 }  // namespace headless
