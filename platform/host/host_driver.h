@@ -113,7 +113,7 @@ void SetZoom(double zoom);
 
 // ---- the user and the theme ------------------------------------------------------------------
 
-void QueueAlertAnswer(int32_t answer);  // 1 OK / yes, 0 cancel / no
+void QueueAlertAnswer(int32_t answer);             // 1 OK / yes, 0 cancel / no
 void QueuePutFileAnswer(const std::string& path);  // "" cancels
 void SetDarkTheme(bool dark);
 void SetFontList(const std::vector<std::string>& names);

@@ -77,6 +77,7 @@ void CloseHostDocument(HostDocument* doc) {
   auto it = std::find_if(docs.begin(), docs.end(), [doc](const auto& d) { return d.get() == doc; });
   if (it == docs.end()) return;
   CloseDocumentWindow(doc);
+  gHost.closedDocuments.push_back(std::move(*it));
   docs.erase(it);
   if (gHost.current == doc) gHost.current = docs.empty() ? nullptr : docs.back().get();
 }

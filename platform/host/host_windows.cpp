@@ -66,7 +66,8 @@ void ClosePanelWindow(HostPanel* panel) {
 
 void SizePanelWindow(HostPanel* panel) {
   for (HWND w : {panel->frame, panel->window})
-    if (IsWindow(w)) SetWindowPos(w, nullptr, 0, 0, panel->width, panel->height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (IsWindow(w))
+      SetWindowPos(w, nullptr, 0, 0, panel->width, panel->height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ShowPanelWindow(HostPanel* panel) {
