@@ -66,7 +66,7 @@ TEST_F(HeadlessTest, HelpShowsTheCommandAndTheSteps) {
 TEST_F(HeadlessTest, ExampleSessionRunsAndKeepsEveryPieceWithItsGrading) {
   const ProgramRun run = Host({ExamplePattern(), ExampleSession(), Path("graded.svg")});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find("line 14: tool 距離補正"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("line 17: tool Distance revision"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("\"Pattern\": 3 art(s)"), std::string::npos);
   EXPECT_NE(run.out.find("wrote " + Path("graded.svg")), std::string::npos);
 
