@@ -58,19 +58,19 @@ TEST_F(HeadlessTest, HelpShowsTheCommandAndTheSteps) {
   EXPECT_NE(help.out.find("usage: vestamark-host DOCUMENT.svg SESSION OUTPUT.svg"), std::string::npos);
   EXPECT_NE(help.out.find("dialog ID ... end"), std::string::npos);
 
-  const ProgramRun wrong = Host({ExamplePattern(), "session.txt"});
+  const ProgramRun wrong = Host({ExamplePatternPath(), "session.txt"});
   EXPECT_EQ(wrong.status, 2);
   EXPECT_NE(wrong.err.find("expected a document, a session and an output file"), std::string::npos);
 }
 
 TEST_F(HeadlessTest, ExampleSessionRunsAndKeepsEveryPieceWithItsGrading) {
-  const ProgramRun run = Host({ExamplePattern(), ExampleSession(), Path("graded.svg")});
+  const ProgramRun run = Host({ExamplePatternPath(), ExampleSessionPath(), Path("graded.svg")});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("line 17: tool Distance revision"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("\"Pattern\": 3 art(s)"), std::string::npos);
   EXPECT_NE(run.out.find("wrote " + Path("graded.svg")), std::string::npos);
 
-  const auto before = Pieces(ExamplePattern());
+  const auto before = Pieces(ExamplePatternPath());
   const auto after = Pieces(Path("graded.svg"));
   ASSERT_EQ(before.size(), 3u);
   ASSERT_EQ(after.size(), 3u);
@@ -84,7 +84,7 @@ TEST_F(HeadlessTest, ExampleSessionRunsAndKeepsEveryPieceWithItsGrading) {
 
 TEST_F(HeadlessTest, WrittenPatternRendersInAViewer) {
   if (std::system("command -v rsvg-convert >/dev/null 2>&1") != 0) GTEST_SKIP() << "rsvg-convert is not installed";
-  ASSERT_EQ(Host({ExamplePattern(), ExampleSession(), Path("graded.svg")}).status, 0);
+  ASSERT_EQ(Host({ExamplePatternPath(), ExampleSessionPath(), Path("graded.svg")}).status, 0);
   const std::string command = "rsvg-convert -o '" + Path("graded.png") + "' '" + Path("graded.svg") + "' 2>'" +
                               Path("rsvg.txt") + "'";
   ASSERT_EQ(std::system(command.c_str()), 0);

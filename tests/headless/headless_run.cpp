@@ -63,7 +63,7 @@ ProgramRun HeadlessTest::Grade(const std::string& session, const std::string& do
   return Host({document, Write("session.txt", session), Path("graded.svg")});
 }
 
-std::string HeadlessTest::ExamplePattern() { return SourceFolder() + "/examples/bodice.svg"; }
-std::string HeadlessTest::ExampleSession() { return SourceFolder() + "/examples/grade-bodice.session"; }
+std::string ExamplePatternPath() { return SourceFolder() + "/examples/bodice.svg"; }
+std::string ExampleSessionPath() { return SourceFolder() + "/examples/grade-bodice.session"; }
 
 }  // namespace vmtest

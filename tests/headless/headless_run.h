@@ -16,6 +16,10 @@ struct ProgramRun {
   std::string err;
 };
 
+// The example pattern and its session in the source tree.
+std::string ExamplePatternPath();
+std::string ExampleSessionPath();
+
 class HeadlessTest : public ::testing::Test {
  protected:
   void SetUp() override { folder = std::make_unique<TempUserFolders>(); }
@@ -26,10 +30,7 @@ class HeadlessTest : public ::testing::Test {
   // vestamark-host with these arguments (quoted for the shell).
   ProgramRun Host(const std::vector<std::string>& args) const;
   // The example pattern, a session text, and the output in the test's folder.
-  ProgramRun Grade(const std::string& session, const std::string& document = ExamplePattern()) const;
-
-  static std::string ExamplePattern();
-  static std::string ExampleSession();
+  ProgramRun Grade(const std::string& session, const std::string& document = ExamplePatternPath()) const;
 
   std::unique_ptr<TempUserFolders> folder;
 };
