@@ -136,11 +136,11 @@ class Runner {
       err << "vestamark-host: the module did not start: error " << CodeText(started) << "\n";
       return false;
     }
-    vmhost::NotifyAppStarted();
+    Check(vmhost::NotifyAppStarted());
     std::string why;
     doc_ = vmhost::OpenDocument(paths_.document, &why);
     if (doc_ == nullptr) {
-      err << "vestamark-host: " << why << "\n";
+      err << "vestamark-host: " << why << "\nvestamark-host: nothing was written\n";
       return false;
     }
     out_ << "opened " << paths_.document << "\n";
@@ -246,7 +246,9 @@ class Runner {
         err = vmhost::TrackCursor(p, s.modifiers);
         break;
       case StepKind::Down:
-        err = vmhost::MouseDown(p, s.modifiers);
+        // The pointer reaches the point before the button goes down, and the host tracks it there.
+        err = vmhost::TrackCursor(p, s.modifiers & ~kModDoubleClick);
+        if (err == kNoErr) err = vmhost::MouseDown(p, s.modifiers);
         break;
       case StepKind::Drag:
         err = vmhost::MouseDrag(p, s.modifiers);
@@ -417,7 +419,7 @@ int RunSession(const Session& session, const RunPaths& paths, std::ostream& out,
     err << "vestamark-host: cannot make a scratch folder\n";
     return 1;
   }
-  const fs::path documents = session.documents.empty() ? scratch / "Documents" : fs::path(session.documents);
+  const fs::path documents = session.documents.empty() ? scratch / "Documents" : fs::absolute(session.documents);
   int status = 1;
   vmwin::ResetWindowsLayer();
   vmhost::ResetHost();
