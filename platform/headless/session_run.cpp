@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "host/host_driver.h"
+#include "win/win_driver.h"
 #include "win/win_paths.h"
 #include "win_api.h"
-#include "win/win_driver.h"
 
 namespace fs = std::filesystem;
 
@@ -163,12 +163,12 @@ class Runner {
     ReportEvents();
     if (vmwin::ScriptStepsLeft() > 0)
       out_ << "note: " << vmwin::ScriptStepsLeft() << " dialog answer(s) were not used\n";
-    if (!gHost.alertAnswers.empty()) out_ << "note: " << gHost.alertAnswers.size() << " alert answer(s) were not used\n";
+    if (!gHost.alertAnswers.empty())
+      out_ << "note: " << gHost.alertAnswers.size() << " alert answer(s) were not used\n";
     if (!gHost.putFileAnswers.empty())
       out_ << "note: " << gHost.putFileAnswers.size() << " put-file answer(s) were not used\n";
     for (const Pending& p : pending_) {
       std::error_code ec;
-      if (p.to.has_parent_path()) fs::create_directories(p.to.parent_path(), ec);
       fs::copy_file(p.from, p.to, fs::copy_options::overwrite_existing, ec);
       if (ec) {
         err << "vestamark-host: " << p.to.string() << ": cannot be written: " << ec.message() << "\n";
@@ -227,7 +227,8 @@ class Runner {
       }
       titles += (titles.empty() ? "" : ", ") + Quote(Utf8FromCp932(t->tooltip));
     }
-    Fault("no tool titled " + Quote(title) + (titles.empty() ? "; no tool is registered" : "; the tools are " + titles));
+    Fault("no tool titled " + Quote(title) +
+          (titles.empty() ? "; no tool is registered" : "; the tools are " + titles));
   }
 
   void NeedTool() {
@@ -237,7 +238,8 @@ class Runner {
   void Mouse(const Step& s) {
     NeedTool();
     const RealPoint p{s.x, s.y};
-    const std::pair<uint32_t, int> keys[] = {{kModShift, VK_SHIFT}, {kModOption, VK_MENU}, {kModCommand, VK_CONTROL}};
+    const std::pair<uint32_t, int> keys[] = {
+        {kModShift, VK_SHIFT}, {kModOption, VK_MENU}, {kModCommand, VK_CONTROL}};
     for (auto [bit, key] : keys) vmwin::SetKeyDown(key, (s.modifiers & bit) != 0);
     if (s.kind == StepKind::Down) vmwin::SetKeyDown(VK_LBUTTON, true);
     HostErr err = kNoErr;
@@ -337,7 +339,8 @@ class Runner {
     if (row >= rows)
       Fault("control " + s.words[2] + " of panel " + Quote(panel->id) + " has " + std::to_string(rows) +
             " row(s), no row " + s.words[3]);
-    vmwin::PerformUserAction(window, action == "pick" ? vmwin::PickItem(id, row) : vmwin::DoubleClickItem(id, row));
+    vmwin::PerformUserAction(window,
+                             action == "pick" ? vmwin::PickItem(id, row) : vmwin::DoubleClickItem(id, row));
   }
 
   void UndoRedo(bool undo) {
@@ -350,6 +353,9 @@ class Runner {
   }
 
   void Save(const std::string& destination) {
+    const fs::path folder = fs::path(destination).parent_path();
+    if (!folder.empty() && !fs::is_directory(folder))
+      Fault("cannot save to " + destination + ": no folder " + folder.string());
     const fs::path temp = scratch / ("save-" + std::to_string(pending_.size()) + ".svg");
     std::string why;
     if (!vmhost::SaveDocument(doc_, temp.string(), &why)) Fault("the document cannot be saved: " + why);
@@ -390,8 +396,8 @@ class Runner {
     }
     const auto& undo = vmhost::UndoRecords();
     for (; seenUndo_ < undo.size(); ++seenUndo_)
-      out_ << "   undo text: " << Quote(undo[seenUndo_].undoText) << ", redo text: " << Quote(undo[seenUndo_].redoText)
-           << "\n";
+      out_ << "   undo text: " << Quote(undo[seenUndo_].undoText)
+           << ", redo text: " << Quote(undo[seenUndo_].redoText) << "\n";
     for (; seenBeeps_ < vmwin::BeepCount(); ++seenBeeps_) out_ << "   beep\n";
   }
 
@@ -414,12 +420,18 @@ fs::path MakeScratchFolder() {
 }  // namespace
 
 int RunSession(const Session& session, const RunPaths& paths, std::ostream& out, std::ostream& err) {
+  const fs::path outputFolder = fs::path(paths.output).parent_path();
+  if (!outputFolder.empty() && !fs::is_directory(outputFolder)) {
+    err << "vestamark-host: cannot write " << paths.output << ": no folder " << outputFolder.string() << "\n";
+    return 1;
+  }
   const fs::path scratch = MakeScratchFolder();
   if (scratch.empty()) {
     err << "vestamark-host: cannot make a scratch folder\n";
     return 1;
   }
-  const fs::path documents = session.documents.empty() ? scratch / "Documents" : fs::absolute(session.documents);
+  const fs::path documents =
+      session.documents.empty() ? scratch / "Documents" : fs::absolute(session.documents);
   int status = 1;
   vmwin::ResetWindowsLayer();
   vmhost::ResetHost();
@@ -441,8 +453,8 @@ int RunSession(const Session& session, const RunPaths& paths, std::ostream& out,
         current = nullptr;
         if (runner.Finish(err)) status = 0;
       } catch (const SessionFault& f) {
-        err << paths.session << ":" << (current != nullptr ? std::to_string(current->line) + ": " : " ") << f.why
-            << "\nvestamark-host: nothing was written\n";
+        err << paths.session << ":" << (current != nullptr ? std::to_string(current->line) + ": " : " ")
+            << f.why << "\nvestamark-host: nothing was written\n";
       }
     }
   } catch (const SessionFault& f) {

@@ -100,8 +100,8 @@ void CheckAnswers(const std::string& script, int first) {
 }
 
 bool IsDialogAction(const std::string& verb) {
-  for (const char* a : {"set", "replace", "click", "check", "pick", "pick-text", "double-click", "click-at", "focus",
-                        "enter", "escape"})
+  for (const char* a : {"set", "replace", "click", "check", "pick", "pick-text", "double-click", "click-at",
+                        "focus", "enter", "escape"})
     if (verb == a) return true;
   return false;
 }
@@ -119,7 +119,8 @@ class Reader {
         CloseBlock();
         return;
       }
-      if (verb == "dialog") Fail("the dialog from line " + std::to_string(blockStep_.line) + " has no \"end\"");
+      if (verb == "dialog")
+        Fail("the dialog from line " + std::to_string(blockStep_.line) + " has no \"end\"");
       blockStep_.script += ScriptLine(w);
       return;
     }
@@ -152,7 +153,7 @@ class Reader {
       s.kind = verb == "undo" ? StepKind::Undo : verb == "redo" ? StepKind::Redo : StepKind::ToolOptions;
     } else if (verb == "track" || verb == "down" || verb == "drag" || verb == "up") {
       if (n < 3) Fail(verb + " needs x and y");
-      s.kind = verb == "track" ? StepKind::Track
+      s.kind = verb == "track"  ? StepKind::Track
                : verb == "down" ? StepKind::Down
                : verb == "drag" ? StepKind::Drag
                                 : StepKind::Up;
@@ -179,7 +180,8 @@ class Reader {
       s.kind = StepKind::Panel;
       const bool click = n == 4 && w[2] == "click";
       const bool row = n == 5 && (w[2] == "pick" || w[2] == "double-click");
-      if (!click && !row) Fail("panel needs: <panel> click <control>, or <panel> pick|double-click <control> <row>");
+      if (!click && !row)
+        Fail("panel needs: <panel> click <control>, or <panel> pick|double-click <control> <row>");
       WholeNumber(w[3], "the control", 1, 65535);
       if (row) WholeNumber(w[4], "the row", 0, 1000000);
     } else if (verb == "dialog") {
@@ -198,7 +200,8 @@ class Reader {
         Fail("alert needs ok, yes, cancel or no");
       s.number = w[1] == "ok" || w[1] == "yes" ? 1 : 0;
     } else if (verb == "put-file" || verb == "save") {
-      if (n > 2 || (verb == "put-file" && n != 2)) Fail(verb + (verb == "save" ? " takes at most a path" : " needs a path or cancel"));
+      if (n > 2 || (verb == "put-file" && n != 2))
+        Fail(verb + (verb == "save" ? " takes at most a path" : " needs a path or cancel"));
       s.kind = verb == "save" ? StepKind::Save : StepKind::PutFile;
     } else if (verb == "end") {
       Fail("\"end\" without a dialog");

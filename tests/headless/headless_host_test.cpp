@@ -10,7 +10,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr char kSvgHead[] = "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:vm=\"urn:x-vestamark:document:1\">\n";
+constexpr char kSvgHead[] =
+    "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:vm=\"urn:x-vestamark:document:1\">\n";
 
 // A document read back in a fresh host, for comparing what the program wrote.
 struct OpenedDocument {
@@ -83,10 +84,11 @@ TEST_F(HeadlessTest, ExampleSessionRunsAndKeepsEveryPieceWithItsGrading) {
 }
 
 TEST_F(HeadlessTest, WrittenPatternRendersInAViewer) {
-  if (std::system("command -v rsvg-convert >/dev/null 2>&1") != 0) GTEST_SKIP() << "rsvg-convert is not installed";
+  if (std::system("command -v rsvg-convert >/dev/null 2>&1") != 0)
+    GTEST_SKIP() << "rsvg-convert is not installed";
   ASSERT_EQ(Host({ExamplePatternPath(), ExampleSessionPath(), Path("graded.svg")}).status, 0);
-  const std::string command = "rsvg-convert -o '" + Path("graded.png") + "' '" + Path("graded.svg") + "' 2>'" +
-                              Path("rsvg.txt") + "'";
+  const std::string command = "rsvg-convert -o '" + Path("graded.png") + "' '" + Path("graded.svg") +
+                              "' 2>'" + Path("rsvg.txt") + "'";
   ASSERT_EQ(std::system(command.c_str()), 0);
   EXPECT_GT(fs::file_size(Path("graded.png")), 1000u);
 }
@@ -97,6 +99,10 @@ TEST_F(HeadlessTest, SaveStepsKeepTheDocumentAsItStoodThen) {
   EXPECT_NE(run.out.find("wrote copy.svg"), std::string::npos);
   EXPECT_FALSE(Pieces(Path("copy.svg")).at("front").selected);
   EXPECT_TRUE(Pieces(Path("graded.svg")).at("front").selected);
+
+  const ProgramRun lost = Host({ExamplePatternPath(), Path("session.txt"), Path("nowhere/graded.svg")});
+  EXPECT_EQ(lost.status, 1);
+  EXPECT_NE(lost.err.find("no folder " + Path("nowhere")), std::string::npos) << lost.err;
 }
 
 TEST_F(HeadlessTest, DialogsAlertsAndUndoArePrintedAsSeen) {
@@ -107,8 +113,10 @@ TEST_F(HeadlessTest, DialogsAlertsAndUndoArePrintedAsSeen) {
       "undo\n"
       "alert ok\n");
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find("line 1: menu Vestamark...\n   dialog 16150 closed with 2 (no answers were given: cancelled)"),
-            std::string::npos)
+  EXPECT_NE(
+      run.out.find(
+          "line 1: menu Vestamark...\n   dialog 16150 closed with 2 (no answers were given: cancelled)"),
+      std::string::npos)
       << run.out;
   EXPECT_NE(run.out.find("line 5: menu Vestamark...\n   dialog 16150 closed with 1\n"), std::string::npos);
   EXPECT_NE(run.out.find("line 6: undo\n   nothing to undo"), std::string::npos);
@@ -152,6 +160,7 @@ TEST_F(HeadlessTest, SessionFaultsNameTheirLineAndWriteNothing) {
       {"zoom 0\n", 1, "zoom needs a factor"},
       {"alert maybe\n", 1, "alert needs ok, yes, cancel or no"},
       {"tick 0\n", 1, "the count must be a whole number from 1"},
+      {"save nowhere/copy.svg\n", 1, "cannot save to nowhere/copy.svg: no folder nowhere"},
   };
   for (const SessionFault& f : faults) {
     SCOPED_TRACE(f.session);
@@ -178,11 +187,12 @@ TEST_F(HeadlessTest, BadDocumentsStopWithTheirLineAndWriteNothing) {
       {"", "", "cannot be opened"},
       {"<html/>\n", ": line 1: ", "the root element is not <svg>"},
       {"<svg>\n<g>\n</svg>\n", ": line 3: ", "not well-formed XML"},
-      {(open + "<path id=\"p\" vm:segments=\"1 2 3\"/>\n</g></svg>\n"), ": line 3: ",
-       "broken vm:segments (id 'p')"},
+      {(open + "<path id=\"p\" vm:segments=\"1 2 3\"/>\n</g></svg>\n"),
+       ": line 3: ", "broken vm:segments (id 'p')"},
       {(open + "\n<g vm:type=\"banner\"/>\n</g></svg>\n"), ": line 4: ", "unknown vm:type 'banner'"},
       {(open + "<path d=\"M0 0 Q 1 1 2 2\"/>\n</g></svg>\n"), ": line 3: ", "unsupported path command 'Q'"},
-      {(head + "<path vm:tag.key=\"%zz\" d=\"M0 0 L1 1\"/>\n</svg>\n"), ": line 2: ", "bad value of tag 'key'"},
+      {(head + "<path vm:tag.key=\"%zz\" d=\"M0 0 L1 1\"/>\n</svg>\n"),
+       ": line 2: ", "bad value of tag 'key'"},
   };
   for (const DocumentFault& f : faults) {
     SCOPED_TRACE(f.message);
