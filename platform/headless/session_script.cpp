@@ -119,8 +119,9 @@ class Reader {
         CloseBlock();
         return;
       }
-      if (verb == "dialog")
-        Fail("the dialog from line " + std::to_string(blockStep_.line) + " has no \"end\"");
+      if (!IsDialogAction(verb) && verb != "select" && verb != "drag")
+        Fail("\"" + verb + "\" does not answer a dialog: the dialog from line " + std::to_string(blockStep_.line) +
+             " needs its \"end\" first");
       blockStep_.script += ScriptLine(w);
       return;
     }
@@ -132,10 +133,12 @@ class Reader {
         return;
       }
       const char* names[] = {"japanese", "english", "korean"};
-      for (int i = 0; i < 3; ++i)
-        if (w[1] == names[i]) session_->language = i;
-      if (session_->language < 0) Fail("the language is japanese, english or korean, not \"" + w[1] + "\"");
-      return;
+      for (int i = 0; i < 3; ++i) {
+        if (w[1] != names[i]) continue;
+        session_->language = i;
+        return;
+      }
+      Fail("the language is japanese, english or korean, not \"" + w[1] + "\"");
     }
     Step s;
     s.line = line;
