@@ -241,7 +241,6 @@ class Runner {
     const std::pair<uint32_t, int> keys[] = {
         {kModShift, VK_SHIFT}, {kModOption, VK_MENU}, {kModCommand, VK_CONTROL}};
     for (auto [bit, key] : keys) vmwin::SetKeyDown(key, (s.modifiers & bit) != 0);
-    if (s.kind == StepKind::Down) vmwin::SetKeyDown(VK_LBUTTON, true);
     HostErr err = kNoErr;
     switch (s.kind) {
       case StepKind::Track:
@@ -250,6 +249,7 @@ class Runner {
       case StepKind::Down:
         // The pointer reaches the point before the button goes down, and the host tracks it there.
         err = vmhost::TrackCursor(p, s.modifiers & ~kModDoubleClick);
+        vmwin::SetKeyDown(VK_LBUTTON, true);
         if (err == kNoErr) err = vmhost::MouseDown(p, s.modifiers);
         break;
       case StepKind::Drag:
