@@ -1,5 +1,6 @@
 #include "support/module_fixture.h"
 
+#include "host_model.h"
 #include "shell/plugin_main.h"
 #include "win_driver.h"
 
@@ -29,6 +30,7 @@ void ModuleTest::TearDown() {
   }
   EXPECT_EQ(gPlugin, nullptr);
   EXPECT_EQ(vmhost::OutstandingBlocks(), 0);
+  EXPECT_EQ(gHost.unbalancedReleases, 0) << "a suite released that was not acquired";
   vmhost::ResetHost();
   vmwin::ResetWindowsLayer();
   folders.reset();
