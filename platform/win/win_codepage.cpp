@@ -2,13 +2,13 @@
 // a time, so that a bad character costs only itself and never the rest of the text.
 #include "win_codepage.h"
 
-#include "win_text.h"
-
 #include <iconv.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "win_text.h"
 
 namespace {
 
@@ -236,7 +236,8 @@ int Fail(DWORD error) {
 
 UINT GetACP() { return 932; }
 
-int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR source, int sourceBytes, LPWSTR dest, int destChars) {
+int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR source, int sourceBytes, LPWSTR dest,
+                        int destChars) {
   const Page page = PageOf(codePage);
   if (page == Page::Unknown || source == nullptr || sourceBytes == 0 || sourceBytes < -1 || destChars < 0 ||
       (destChars > 0 && dest == nullptr))
@@ -249,8 +250,8 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR source, int sourceByt
   std::vector<size_t> charStarts;  // where each whole character begins in `wide`
   for (int i = 0; i < length;) {
     charStarts.push_back(wide.size());
-    const Decoded d =
-        page == Page::Utf8 ? DecodeUtf8(s + i, length - i, wide) : DecodeDoubleByte(page, s + i, length - i, wide);
+    const Decoded d = page == Page::Utf8 ? DecodeUtf8(s + i, length - i, wide)
+                                         : DecodeDoubleByte(page, s + i, length - i, wide);
     if (!d.valid && (flags & MB_ERR_INVALID_CHARS)) return Fail(ERROR_NO_UNICODE_TRANSLATION);
     i += d.consumed;
   }
@@ -266,8 +267,8 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR source, int sourceByt
   return needed;
 }
 
-int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR source, int sourceChars, LPSTR dest, int destBytes,
-                        LPCSTR defaultChar, LPBOOL usedDefaultChar) {
+int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR source, int sourceChars, LPSTR dest,
+                        int destBytes, LPCSTR defaultChar, LPBOOL usedDefaultChar) {
   const Page page = PageOf(codePage);
   if (page == Page::Unknown || source == nullptr || sourceChars == 0 || sourceChars < -1 || destBytes < 0 ||
       (destBytes > 0 && dest == nullptr))
@@ -298,7 +299,8 @@ int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR source, int sourceCh
     charStarts.push_back(bytes.size());
     const WCHAR c = source[i];
     if (page == Page::Utf8) {
-      if (c >= 0xD800 && c <= 0xDBFF && i + 1 < length && source[i + 1] >= 0xDC00 && source[i + 1] <= 0xDFFF) {
+      if (c >= 0xD800 && c <= 0xDBFF && i + 1 < length && source[i + 1] >= 0xDC00 &&
+          source[i + 1] <= 0xDFFF) {
         AppendUtf8(0x10000 + ((static_cast<uint32_t>(c) - 0xD800) << 10) + (source[i + 1] - 0xDC00), bytes);
         i += 2;
         continue;

@@ -9,7 +9,9 @@ using namespace vmwin;
 
 namespace {
 
-std::string TextParam(LPARAM lParam) { return lParam != 0 ? std::string(reinterpret_cast<LPCSTR>(lParam)) : ""; }
+std::string TextParam(LPARAM lParam) {
+  return lParam != 0 ? std::string(reinterpret_cast<LPCSTR>(lParam)) : "";
+}
 
 bool Notifies(HWND w) { return (w->style & LBS_NOTIFY) != 0; }
 bool IsCombo(HWND w) { return w->classKey == "COMBOBOX"; }
@@ -24,7 +26,9 @@ bool HasStrings(HWND w) {
 }
 bool Sorted(HWND w) { return (w->style & (IsCombo(w) ? CBS_SORT : LBS_SORT)) != 0; }
 int Count(HWND w) { return static_cast<int>(w->items.size()); }
-bool InRange(HWND w, WPARAM index) { return static_cast<intptr_t>(index) >= 0 && static_cast<intptr_t>(index) < Count(w); }
+bool InRange(HWND w, WPARAM index) {
+  return static_cast<intptr_t>(index) >= 0 && static_cast<intptr_t>(index) < Count(w);
+}
 
 // ---- items shared by lists and combo boxes ----
 
@@ -114,7 +118,8 @@ LRESULT ListProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
     case LB_ADDSTRING:
       return InsertItem(w, -1, lParam);
     case LB_INSERTSTRING:
-      return InsertItem(w, static_cast<intptr_t>(wParam) == -1 ? Count(w) : static_cast<intptr_t>(wParam), lParam);
+      return InsertItem(w, static_cast<intptr_t>(wParam) == -1 ? Count(w) : static_cast<intptr_t>(wParam),
+                        lParam);
     case LB_DELETESTRING:
       return DeleteItem(w, wParam);
     case LB_RESETCONTENT:
@@ -157,8 +162,9 @@ LRESULT ListProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
     case LB_GETTEXT:
       return CopyItemText(w, wParam, lParam);
     case LB_GETTEXTLEN:
-      return InRange(w, wParam) ? static_cast<LRESULT>(HasStrings(w) ? w->items[wParam].text.size() : sizeof(ULONG_PTR))
-                                : LB_ERR;
+      return InRange(w, wParam)
+                 ? static_cast<LRESULT>(HasStrings(w) ? w->items[wParam].text.size() : sizeof(ULONG_PTR))
+                 : LB_ERR;
     case LB_GETTOPINDEX:
       return w->topIndex;
     case LB_SETTOPINDEX:
@@ -222,7 +228,8 @@ LRESULT ComboProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
     case CB_ADDSTRING:
       return InsertItem(w, -1, lParam);
     case CB_INSERTSTRING:
-      return InsertItem(w, static_cast<intptr_t>(wParam) == -1 ? Count(w) : static_cast<intptr_t>(wParam), lParam);
+      return InsertItem(w, static_cast<intptr_t>(wParam) == -1 ? Count(w) : static_cast<intptr_t>(wParam),
+                        lParam);
     case CB_DELETESTRING:
       return DeleteItem(w, wParam);
     case CB_RESETCONTENT:
@@ -246,8 +253,9 @@ LRESULT ComboProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
     case CB_GETLBTEXT:
       return CopyItemText(w, wParam, lParam);
     case CB_GETLBTEXTLEN:
-      return InRange(w, wParam) ? static_cast<LRESULT>(HasStrings(w) ? w->items[wParam].text.size() : sizeof(ULONG_PTR))
-                                : CB_ERR;
+      return InRange(w, wParam)
+                 ? static_cast<LRESULT>(HasStrings(w) ? w->items[wParam].text.size() : sizeof(ULONG_PTR))
+                 : CB_ERR;
     case CB_GETITEMDATA:
       return InRange(w, wParam) ? static_cast<LRESULT>(w->items[wParam].data) : CB_ERR;
     case CB_SETITEMDATA:
@@ -256,7 +264,8 @@ LRESULT ComboProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
       return CB_OKAY;
     case CB_SETITEMHEIGHT:
       if (static_cast<intptr_t>(wParam) < -1 || LOWORD(static_cast<uintptr_t>(lParam)) > 255) return CB_ERR;
-      if (static_cast<intptr_t>(wParam) != -1) w->itemHeight = std::max<int>(1, LOWORD(static_cast<uintptr_t>(lParam)));
+      if (static_cast<intptr_t>(wParam) != -1)
+        w->itemHeight = std::max<int>(1, LOWORD(static_cast<uintptr_t>(lParam)));
       w->needsPaint = true;
       return CB_OKAY;
     case CB_GETITEMHEIGHT:
@@ -341,7 +350,8 @@ LRESULT EditProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
       std::string insert = TextParam(lParam);
       const size_t start = std::min(w->selStart, w->text.size());
       const size_t end = std::min(std::max(w->selEnd, start), w->text.size());
-      const size_t room = w->limit > w->text.size() - (end - start) ? w->limit - (w->text.size() - (end - start)) : 0;
+      const size_t room =
+          w->limit > w->text.size() - (end - start) ? w->limit - (w->text.size() - (end - start)) : 0;
       insert.resize(WholeCharsWithin(insert.data(), insert.size(), room));
       if (wParam) {
         w->undoText = w->text;
@@ -353,6 +363,11 @@ LRESULT EditProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
       w->selStart = w->selEnd = start + insert.size();
       NotifyEditChanged(w);
       return 0;
+    }
+    case WM_CHAR: {
+      if (wParam < 0x20 && wParam != '\t') return 0;  // single-line edits take no control characters
+      const char typed[2] = {static_cast<char>(wParam), 0};
+      return EditProc(w, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(typed));
     }
     case EM_CANUNDO:
       return w->canUndo ? TRUE : FALSE;
@@ -417,7 +432,8 @@ LRESULT ButtonProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
       w->needsPaint = true;
       return 0;
     case BM_GETSTATE:
-      return static_cast<LRESULT>(w->check | (w->pushed ? BST_PUSHED : 0) | (GetFocus() == w ? BST_FOCUS : 0));
+      return static_cast<LRESULT>(w->check | (w->pushed ? BST_PUSHED : 0) |
+                                  (GetFocus() == w ? BST_FOCUS : 0));
     case BM_SETSTATE:
       w->pushed = wParam != 0;
       w->needsPaint = true;
@@ -453,14 +469,16 @@ LRESULT TooltipProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case TTM_ADDTOOL:
       if (info == nullptr) return FALSE;
-      tools.emplace_back(info->uId, info->lpszText != nullptr && !IS_INTRESOURCE(info->lpszText) ? info->lpszText : "");
+      tools.emplace_back(info->uId,
+                         info->lpszText != nullptr && !IS_INTRESOURCE(info->lpszText) ? info->lpszText : "");
       return TRUE;
     case TTM_DELTOOL:
       if (info != nullptr && find(info->uId) != tools.end()) tools.erase(find(info->uId));
       return 0;
     case TTM_UPDATETIPTEXT:
       if (info != nullptr && find(info->uId) != tools.end())
-        find(info->uId)->second = info->lpszText != nullptr && !IS_INTRESOURCE(info->lpszText) ? info->lpszText : "";
+        find(info->uId)->second =
+            info->lpszText != nullptr && !IS_INTRESOURCE(info->lpszText) ? info->lpszText : "";
       return 0;
     case TTM_GETTOOLCOUNT:
       return static_cast<LRESULT>(tools.size());
@@ -472,8 +490,12 @@ LRESULT TooltipProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MeasureOwnerDrawn(HWND w, UINT type, UINT item) {
-  MEASUREITEMSTRUCT measure{type, static_cast<UINT>(w->id), item, static_cast<UINT>(Width(w->rect)),
-                            static_cast<UINT>(w->itemHeight), 0};
+  MEASUREITEMSTRUCT measure{type,
+                            static_cast<UINT>(w->id),
+                            item,
+                            static_cast<UINT>(Width(w->rect)),
+                            static_cast<UINT>(w->itemHeight),
+                            0};
   SendMessage(w->parent, WM_MEASUREITEM, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&measure));
   if (item != static_cast<UINT>(-1) && measure.itemHeight > 0 && measure.itemHeight <= 255)
     w->itemHeight = static_cast<int>(measure.itemHeight);
@@ -487,9 +509,7 @@ bool IsOwnerDrawList(HWND window) {
   return IsLive(window) && (window->classKey == "LISTBOX" || IsCombo(window)) && OwnerDrawn(window);
 }
 
-bool IsSingleSelectionList(HWND window) {
-  return !(window->style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL));
-}
+bool IsSingleSelectionList(HWND window) { return !(window->style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)); }
 
 int ListItemFromPoint(HWND list, POINT p, bool* outside) {
   const int width = Width(list->rect);
@@ -527,14 +547,15 @@ void PaintWindow(HWND w) {
   w->needsPaint = false;
   if (!(w->style & WS_VISIBLE)) return;
   HDC dc = OwnDc(w);
+  ResetDcState(dc);
   const bool enabled = !(w->style & WS_DISABLED);
   auto drawItem = [&](UINT type, UINT item, UINT state, RECT rect, ULONG_PTR data) {
     DRAWITEMSTRUCT dis{type, static_cast<UINT>(w->id), item, ODA_DRAWENTIRE, state, w, dc, rect, data};
     SendMessage(w->parent, WM_DRAWITEM, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&dis));
   };
   if (w->classKey == "LISTBOX") {
-    auto brush = reinterpret_cast<HBRUSH>(
-        SendMessage(w->parent, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(w)));
+    auto brush = reinterpret_cast<HBRUSH>(SendMessage(
+        w->parent, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(w)));
     RECT client{0, 0, Width(w->rect), Height(w->rect)};
     FillRect(dc, &client, brush != nullptr ? brush : reinterpret_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     for (int i = w->topIndex; i < Count(w) && (i - w->topIndex) * w->itemHeight < Height(w->rect); ++i) {
@@ -546,12 +567,14 @@ void PaintWindow(HWND w) {
       if (OwnerDrawn(w)) {
         drawItem(ODT_LISTBOX, static_cast<UINT>(i), state, rect, w->items[size_t(i)].data);
       } else {
-        TextOut(dc, rect.left + 2, rect.top, w->items[size_t(i)].text.c_str(), static_cast<int>(w->items[size_t(i)].text.size()));
+        TextOut(dc, rect.left + 2, rect.top, w->items[size_t(i)].text.c_str(),
+                static_cast<int>(w->items[size_t(i)].text.size()));
       }
     }
   } else if (IsCombo(w)) {
     const RECT rect{0, 0, Width(w->rect), Height(w->rect)};
-    UINT state = ODS_COMBOBOXEDIT | (enabled ? 0 : ODS_DISABLED) | (GetFocus() == w ? ODS_SELECTED | ODS_FOCUS : 0);
+    UINT state =
+        ODS_COMBOBOXEDIT | (enabled ? 0 : ODS_DISABLED) | (GetFocus() == w ? ODS_SELECTED | ODS_FOCUS : 0);
     if (OwnerDrawn(w)) {
       drawItem(ODT_COMBOBOX, static_cast<UINT>(w->curSel), state, rect,
                w->curSel >= 0 ? w->items[size_t(w->curSel)].data : 0);
@@ -560,7 +583,8 @@ void PaintWindow(HWND w) {
     }
   } else if (w->classKey == "BUTTON" && ButtonType(w) == BS_OWNERDRAW) {
     const RECT rect{0, 0, Width(w->rect), Height(w->rect)};
-    UINT state = (w->pushed ? ODS_SELECTED : 0) | (enabled ? 0 : ODS_DISABLED) | (GetFocus() == w ? ODS_FOCUS : 0);
+    UINT state =
+        (w->pushed ? ODS_SELECTED : 0) | (enabled ? 0 : ODS_DISABLED) | (GetFocus() == w ? ODS_FOCUS : 0);
     drawItem(ODT_BUTTON, 0, state, rect, 0);
   } else {
     SendMessage(w, WM_PAINT, 0, 0);
@@ -572,9 +596,17 @@ void PaintComboRows(HWND w, int highlighted) {
   if (!OwnerDrawn(w)) return;
   HDC dc = OwnDc(w);
   for (int i = 0; i < Count(w); ++i) {
-    const RECT rect{0, Height(w->rect) + i * w->itemHeight, Width(w->rect), Height(w->rect) + (i + 1) * w->itemHeight};
-    DRAWITEMSTRUCT dis{ODT_COMBOBOX, static_cast<UINT>(w->id), static_cast<UINT>(i), ODA_DRAWENTIRE,
-                       i == highlighted ? ODS_SELECTED | ODS_FOCUS : 0u, w, dc, rect, w->items[size_t(i)].data};
+    const RECT rect{0, Height(w->rect) + i * w->itemHeight, Width(w->rect),
+                    Height(w->rect) + (i + 1) * w->itemHeight};
+    DRAWITEMSTRUCT dis{ODT_COMBOBOX,
+                       static_cast<UINT>(w->id),
+                       static_cast<UINT>(i),
+                       ODA_DRAWENTIRE,
+                       i == highlighted ? ODS_SELECTED | ODS_FOCUS : 0u,
+                       w,
+                       dc,
+                       rect,
+                       w->items[size_t(i)].data};
     SendMessage(w->parent, WM_DRAWITEM, static_cast<WPARAM>(w->id), reinterpret_cast<LPARAM>(&dis));
   }
 }

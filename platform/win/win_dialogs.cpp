@@ -23,7 +23,7 @@ struct ScriptStep {
 };
 
 std::deque<ScriptStep>& Script() {
-  static std::deque<ScriptStep> script;
+  static auto& script = *new std::deque<ScriptStep>;
   return script;
 }
 
@@ -35,17 +35,17 @@ struct OpenDialog {
 
 // Dialogs being run, innermost last; each holds the script step it took.
 std::vector<OpenDialog>& Running() {
-  static std::vector<OpenDialog> running;
+  static auto& running = *new std::vector<OpenDialog>;
   return running;
 }
 
 std::vector<ShownDialog>& DialogLog() {
-  static std::vector<ShownDialog> log;
+  static auto& log = *new std::vector<ShownDialog>;
   return log;
 }
 
 std::vector<ShownMessageBox>& MessageBoxLog() {
-  static std::vector<ShownMessageBox> log;
+  static auto& log = *new std::vector<ShownMessageBox>;
   return log;
 }
 
@@ -56,7 +56,8 @@ constexpr int kMaxDeliveries = 100000;
 bool TakeStep(ScriptStep::Kind kind, int templateId, ScriptStep* out) {
   auto& script = Script();
   if (script.empty() || script.front().kind != kind) return false;
-  if (kind == ScriptStep::Kind::Dialog && script.front().templateId != 0 && script.front().templateId != templateId)
+  if (kind == ScriptStep::Kind::Dialog && script.front().templateId != 0 &&
+      script.front().templateId != templateId)
     return false;
   *out = std::move(script.front());
   script.pop_front();
@@ -97,7 +98,8 @@ void ClickRow(HWND list, int row, POINT screen, bool doubleClick) {
   if (IsSingleSelectionList(list)) {
     SendMessage(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
   } else {
-    SendMessage(list, LB_SETSEL, SendMessage(list, LB_GETSEL, static_cast<WPARAM>(row), 0) ? FALSE : TRUE, row);
+    SendMessage(list, LB_SETSEL, SendMessage(list, LB_GETSEL, static_cast<WPARAM>(row), 0) ? FALSE : TRUE,
+                row);
   }
   SetCursorPosition(screen.x, screen.y);
   SetKeyDown(VK_LBUTTON, true);
@@ -172,7 +174,8 @@ void Perform(HWND dialog, const UserAction& a) {
       HWND button = DefaultButton(dialog);
       if (button != nullptr && !IsWindowEnabled(button)) return;
       const int id = button != nullptr ? static_cast<int>(button->id) : IDOK;
-      SendMessage(dialog, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED), reinterpret_cast<LPARAM>(button));
+      SendMessage(dialog, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED),
+                  reinterpret_cast<LPARAM>(button));
       return;
     }
     case K::PressEscape:
@@ -214,7 +217,8 @@ void Perform(HWND dialog, const UserAction& a) {
       break;
     case K::PickItemText: {
       const UINT find = IsComboBox(control) ? CB_FINDSTRINGEXACT : LB_FINDSTRINGEXACT;
-      const LRESULT row = SendMessage(control, find, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(a.text.c_str()));
+      const LRESULT row =
+          SendMessage(control, find, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(a.text.c_str()));
       if (row >= 0) PickRow(control, static_cast<int>(row));
       break;
     }
@@ -246,16 +250,23 @@ HWND CreateDialogWindow(HINSTANCE instance, const DialogTemplate& t, int id, HWN
   const RECT desk = DesktopWindow()->rect;
   const int x = (Width(desk) - t.width) / 2;
   const int y = (Height(desk) - t.height) / 2;
-  HWND dialog = CreateWindowEx(0, "#32770", t.title, (t.style | WS_POPUP) & ~WS_VISIBLE & ~WS_CHILD, x, y, t.width,
-                               t.height, IsLive(parent) ? parent : nullptr, nullptr, instance, nullptr);
+  HWND dialog =
+      CreateWindowEx(0, "#32770", t.title, (t.style | WS_POPUP) & ~WS_VISIBLE & ~WS_CHILD, x, y, t.width,
+                     t.height, IsLive(parent) ? parent : nullptr, nullptr, instance, nullptr);
   if (dialog == nullptr) return nullptr;
   dialog->isDialog = true;
   dialog->dlgProc = proc;
   dialog->templateId = id;
   for (int i = 0; i < t.itemCount && IsLive(dialog); ++i) {
     const DialogItemTemplate& item = t.items[i];
-    CreateWindowEx(0, item.className, item.text, item.style | WS_CHILD | WS_VISIBLE, item.x, item.y, item.width,
-                   item.height, dialog, reinterpret_cast<HMENU>(static_cast<intptr_t>(item.id)), instance, nullptr);
+    // As the resource compiler does, controls a user can tab to get the tab stop.
+    const std::string cls = item.className != nullptr ? UpperAscii(item.className) : "";
+    const bool tabbable = cls == "EDIT" || cls == "LISTBOX" || cls == "COMBOBOX" ||
+                          (cls == "BUTTON" && (item.style & BS_TYPEMASK) != BS_GROUPBOX);
+    CreateWindowEx(0, item.className, item.text,
+                   item.style | WS_CHILD | WS_VISIBLE | (tabbable ? WS_TABSTOP : 0), item.x, item.y,
+                   item.width, item.height, dialog, reinterpret_cast<HMENU>(static_cast<intptr_t>(item.id)),
+                   instance, nullptr);
   }
   return IsLive(dialog) ? dialog : nullptr;
 }
@@ -264,8 +275,12 @@ HWND CreateDialogWindow(HINSTANCE instance, const DialogTemplate& t, int id, HWN
 
 namespace vmwin {
 
-UserAction SetText(int control, std::string text) { return Make(UserAction::Kind::SetText, control, 0, 0, std::move(text)); }
-UserAction SelectText(int control, int start, int end) { return Make(UserAction::Kind::SelectText, control, start, end); }
+UserAction SetText(int control, std::string text) {
+  return Make(UserAction::Kind::SetText, control, 0, 0, std::move(text));
+}
+UserAction SelectText(int control, int start, int end) {
+  return Make(UserAction::Kind::SelectText, control, start, end);
+}
 UserAction ReplaceSelection(int control, std::string text) {
   return Make(UserAction::Kind::ReplaceSelection, control, 0, 0, std::move(text));
 }
@@ -275,8 +290,12 @@ UserAction PickItem(int control, int index) { return Make(UserAction::Kind::Pick
 UserAction PickItemText(int control, std::string text) {
   return Make(UserAction::Kind::PickItemText, control, 0, 0, std::move(text));
 }
-UserAction DoubleClickItem(int control, int index) { return Make(UserAction::Kind::DoubleClickItem, control, index); }
-UserAction ClickItemAt(int control, int x, int y) { return Make(UserAction::Kind::ClickItemAt, control, x, y); }
+UserAction DoubleClickItem(int control, int index) {
+  return Make(UserAction::Kind::DoubleClickItem, control, index);
+}
+UserAction ClickItemAt(int control, int x, int y) {
+  return Make(UserAction::Kind::ClickItemAt, control, x, y);
+}
 UserAction DragItem(int control, int fromRow, int toRow) {
   return Make(UserAction::Kind::DragItem, control, fromRow, toRow);
 }
@@ -393,7 +412,8 @@ INT_PTR DialogBoxParam(HINSTANCE instance, LPCSTR templateName, HWND parent, DLG
   if (ownerWasEnabled) EnableWindow(parent, FALSE);
 
   HWND first = FirstTabStop(dialog);
-  if (SendMessage(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param) && IsLive(dialog) && !dialog->ended) {
+  if (SendMessage(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param) && IsLive(dialog) &&
+      !dialog->ended) {
     first = FirstTabStop(dialog);
     if (first != nullptr) SetFocus(first);
   }
@@ -486,12 +506,15 @@ BOOL CheckDlgButton(HWND dialog, int id, UINT check) {
   return TRUE;
 }
 
-UINT IsDlgButtonChecked(HWND dialog, int id) { return static_cast<UINT>(SendDlgItemMessage(dialog, id, BM_GETCHECK, 0, 0)); }
+UINT IsDlgButtonChecked(HWND dialog, int id) {
+  return static_cast<UINT>(SendDlgItemMessage(dialog, id, BM_GETCHECK, 0, 0));
+}
 
 BOOL CheckRadioButton(HWND dialog, int firstId, int lastId, int checkId) {
   if (!IsLive(dialog)) return FALSE;
   for (int id = firstId; id <= lastId; ++id)
-    if (HWND b = GetDlgItem(dialog, id)) SendMessage(b, BM_SETCHECK, id == checkId ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (HWND b = GetDlgItem(dialog, id))
+      SendMessage(b, BM_SETCHECK, id == checkId ? BST_CHECKED : BST_UNCHECKED, 0);
   return TRUE;
 }
 

@@ -13,20 +13,20 @@ namespace vmwin {
 // ---- the scripted user ----
 struct UserAction {
   enum class Kind {
-    SetText,          // focus the control and type `text` over its content (edit, editable combo)
-    SelectText,       // focus an edit and select [value, value2)
-    ReplaceSelection, // focus an edit and type `text` over its selection
-    Click,            // click a button, check box or radio button
-    Check,            // click a check box or radio button until it shows `value`
-    PickItem,         // choose row `value` of a combo box or list box
-    PickItemText,     // choose the row reading `text`
-    DoubleClickItem,  // double-click row `value` of a list box
-    ClickItemAt,      // click a list box at client point (value, value2)
-    DragItem,         // drag row `value` of a drag list onto row `value2`
-    Focus,            // move the focus to the control
-    PressEnter,       // the default button, without moving the focus
-    PressEscape,      // cancel
-    Do,               // run `custom` with the dialog
+    SetText,           // focus the control and type `text` over its content (edit, editable combo)
+    SelectText,        // focus an edit and select [value, value2)
+    ReplaceSelection,  // focus an edit and type `text` over its selection
+    Click,             // click a button, check box or radio button
+    Check,             // click a check box or radio button until it shows `value`
+    PickItem,          // choose row `value` of a combo box or list box
+    PickItemText,      // choose the row reading `text`
+    DoubleClickItem,   // double-click row `value` of a list box
+    ClickItemAt,       // click a list box at client point (value, value2)
+    DragItem,          // drag row `value` of a drag list onto row `value2`
+    Focus,             // move the focus to the control
+    PressEnter,        // the default button, without moving the focus
+    PressEscape,       // cancel
+    Do,                // run `custom` with the dialog
   };
   Kind kind;
   int control = 0;
@@ -55,8 +55,8 @@ UserAction Do(std::function<void(HWND dialog)> action);
 // A dialog step names its template id (0: whichever dialog opens). A dialog whose actions are spent
 // and that is still open is cancelled; a dialog that opens with no step waiting is cancelled too.
 void ScriptDialog(int templateId, std::vector<UserAction> actions);
-void ScriptMessageBox(int answer);                 // IDOK, IDCANCEL, IDYES, ...
-void ScriptOpenFile(std::string windowsPath);      // empty: the user cancels
+void ScriptMessageBox(int answer);             // IDOK, IDCANCEL, IDYES, ...
+void ScriptOpenFile(std::string windowsPath);  // empty: the user cancels
 size_t ScriptStepsLeft();
 void ClearScript();
 
@@ -94,6 +94,9 @@ void AdvanceTime(DWORD milliseconds);
 // Delivers every posted message (and those posted meanwhile); returns how many.
 int DispatchPostedMessages();
 size_t PostedMessageCount();
+// What the system does while the application is idle: posted messages are dispatched and invalid
+// windows painted, until neither is left (or a bound is reached). Returns the messages dispatched.
+int PumpMessages();
 // Paints the windows that were invalidated: owner-drawn lists, combo boxes and buttons send
 // WM_DRAWITEM for their rows to their parents.
 void PaintInvalidWindows();
@@ -134,5 +137,22 @@ int TimerCount(HWND window);
 // Destroys every window and forgets all state (script, timers, queue, counters, input, drawing);
 // registered resources stay.
 void ResetWindowsLayer();
+
+}  // namespace vmwin
+
+namespace vmwin {
+
+// Adds script steps written as text (a session file's lines, UTF-8; texts become code page 932):
+//   dialog <template id>      the actions below go to that dialog (0: whichever opens next)
+//   set <control> <text>      select <control> <start> <end>     replace <control> <text>
+//   click <control>           check <control> <0|1|2>             focus <control>
+//   pick <control> <row>      pick-text <control> <text>          double-click <control> <row>
+//   click-at <control> <x> <y>                                    drag <control> <from row> <to row>
+//   enter                     escape
+//   message-box <ok|cancel|yes|no|abort|retry|ignore>             open-file <path> | open-file cancel
+// Texts may be double-quoted (\" and \\ inside). Blank lines and lines starting with "#" are skipped.
+// Returns false, with the line and the reason in `error`, at the first line it cannot read; the steps
+// before that line stay added.
+bool ScriptFromText(const std::string& text, std::string* error);
 
 }  // namespace vmwin

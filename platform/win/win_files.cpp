@@ -19,7 +19,7 @@
 namespace {
 
 std::set<int>& OpenFiles() {
-  static std::set<int> files;
+  static auto& files = *new std::set<int>;
   return files;
 }
 
@@ -88,7 +88,7 @@ struct FindState {
 };
 
 std::set<FindState*>& LiveSearches() {
-  static std::set<FindState*> searches;
+  static auto& searches = *new std::set<FindState*>;
   return searches;
 }
 
@@ -242,7 +242,8 @@ HANDLE FindFirstFile(LPCSTR pattern, LPWIN32_FIND_DATA data) {
     }
   }
   const std::string folder = split == std::string::npos ? "" : text.substr(0, split);
-  const std::string mask = split == std::string::npos ? text : text.substr(split + 1);
+  std::string mask = split == std::string::npos ? text : text.substr(split + 1);
+  if (mask == "*.*") mask = "*";  // the system's old rule: names without a dot match too
   const std::string hostFolder = split == std::string::npos ? "."
                                  : folder.empty()           ? "/"
                                                             : HostPathFromWindows(folder.c_str());

@@ -30,12 +30,12 @@ namespace {
 constexpr uint32_t kGdiMagic = 0x47444930;
 
 std::set<HGDIOBJ>& LiveObjects() {
-  static std::set<HGDIOBJ> live;
+  static auto& live = *new std::set<HGDIOBJ>;
   return live;
 }
 
 std::set<HDC>& LiveDcs() {
-  static std::set<HDC> live;
+  static auto& live = *new std::set<HDC>;
   return live;
 }
 
@@ -51,7 +51,7 @@ HGDIOBJ Live(HGDIOBJ o) { return o != nullptr && LiveObjects().count(o) ? o : nu
 HDC LiveDc(HDC dc) { return dc != nullptr && LiveDcs().count(dc) ? dc : nullptr; }
 
 std::map<int, HGDIOBJ>& StockObjects() {
-  static std::map<int, HGDIOBJ> stock;
+  static auto& stock = *new std::map<int, HGDIOBJ>;
   return stock;
 }
 
@@ -229,6 +229,8 @@ HDC OwnDc(HWND window) {
   return window->dc;
 }
 
+void ResetDcState(HDC dc) { ApplyDefaults(dc); }
+
 void ForgetWindowDrawing(HWND window) {
   if (window->dc != nullptr) {
     LiveDcs().erase(window->dc);
@@ -319,13 +321,15 @@ HBRUSH CreateSolidBrush(COLORREF color) {
   return reinterpret_cast<HBRUSH>(o);
 }
 
-HFONT CreateFont(int height, int, int, int, int weight, DWORD, DWORD, DWORD, DWORD charSet, DWORD, DWORD, DWORD,
-                 DWORD, LPCSTR faceName) {
+HFONT CreateFont(int height, int, int, int, int weight, DWORD, DWORD, DWORD, DWORD charSet, DWORD, DWORD,
+                 DWORD, DWORD, LPCSTR faceName) {
   HGDIOBJ o = NewObject(HGDIOBJ__::Kind::Font);
   o->height = height;
   o->weight = weight;
   o->charSet = charSet;
-  o->face = faceName != nullptr ? std::string(faceName).substr(0, 31) : "";
+  // A face name holds 31 bytes at most, whole characters only.
+  const std::string face = faceName != nullptr ? faceName : "";
+  o->face = face.substr(0, WholeCharsWithin(face.data(), face.size(), 31));
   return reinterpret_cast<HFONT>(o);
 }
 
@@ -444,7 +448,8 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
   if (!LiveDc(dc)) return FALSE;
   DrawRecord r = Record(dc, DrawRecord::Op::Rectangle);
   r.rect = {left, top, right, bottom};
-  if (!dc->state.hollowBrush) FillPixels(SurfaceOf(dc), {left + 1, top + 1, right - 1, bottom - 1}, dc->state.brushColor);
+  if (!dc->state.hollowBrush)
+    FillPixels(SurfaceOf(dc), {left + 1, top + 1, right - 1, bottom - 1}, dc->state.brushColor);
   PlotLine(dc, {left, top}, {right - 1, top});
   PlotLine(dc, {right - 1, top}, {right - 1, bottom - 1});
   PlotLine(dc, {right - 1, bottom - 1}, {left, bottom - 1});
@@ -531,7 +536,8 @@ COLORREF GetPixel(HDC dc, int x, int y) {
   return s != nullptr && s->Inside(x, y) ? s->Get(x, y) : 0xFFFFFFFF;
 }
 
-BOOL GetTextExtentExPoint(HDC dc, LPCSTR text, int length, int maxExtent, int* fit, int* extents, SIZE* size) {
+BOOL GetTextExtentExPoint(HDC dc, LPCSTR text, int length, int maxExtent, int* fit, int* extents,
+                          SIZE* size) {
   if (!LiveDc(dc) || (text == nullptr && length > 0) || length < 0) return FALSE;
   const int h = FontHeight(dc);
   int width = 0;
@@ -576,7 +582,8 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sx, i
     std::vector<COLORREF> block(size_t(width) * height);
     for (int j = 0; j < height; ++j)
       for (int i = 0; i < width; ++i)
-        block[size_t(j) * width + i] = rop == DSTINVERT ? ~d->Get(x + i, y + j) & 0xFFFFFF : s->Get(sx + i, sy + j);
+        block[size_t(j) * width + i] =
+            rop == DSTINVERT ? ~d->Get(x + i, y + j) & 0xFFFFFF : s->Get(sx + i, sy + j);
     for (int j = 0; j < height; ++j)
       for (int i = 0; i < width; ++i) d->Set(x + i, y + j, block[size_t(j) * width + i]);
   }
@@ -608,7 +615,8 @@ int MulDiv(int number, int numerator, int denominator) {
   const int64_t product = static_cast<int64_t>(number) * numerator;
   int64_t q = product / denominator;
   const int64_t rem = product % denominator;
-  if (2 * std::llabs(rem) >= std::llabs(static_cast<int64_t>(denominator))) q += ((product < 0) != (denominator < 0)) ? -1 : 1;
+  if (2 * std::llabs(rem) >= std::llabs(static_cast<int64_t>(denominator)))
+    q += ((product < 0) != (denominator < 0)) ? -1 : 1;
   if (q > INT32_MAX || q < INT32_MIN) return -1;
   return static_cast<int>(q);
 }
@@ -633,7 +641,7 @@ DWORD GetSysColor(int index) {
 }
 
 HBRUSH GetSysColorBrush(int index) {
-  static std::map<int, HBRUSH> brushes;
+  static auto& brushes = *new std::map<int, HBRUSH>;
   auto& b = brushes[index];
   if (b == nullptr || !Live(reinterpret_cast<HGDIOBJ>(b))) {
     b = CreateSolidBrush(GetSysColor(index));
@@ -652,8 +660,9 @@ BOOL IsRectEmpty(const RECT* rect) {
   return rect == nullptr || rect->right <= rect->left || rect->bottom <= rect->top ? TRUE : FALSE;
 }
 BOOL PtInRect(const RECT* rect, POINT p) {
-  return rect != nullptr && p.x >= rect->left && p.x < rect->right && p.y >= rect->top && p.y < rect->bottom ? TRUE
-                                                                                                          : FALSE;
+  return rect != nullptr && p.x >= rect->left && p.x < rect->right && p.y >= rect->top && p.y < rect->bottom
+             ? TRUE
+             : FALSE;
 }
 BOOL InflateRect(LPRECT rect, int dx, int dy) {
   if (rect == nullptr) return FALSE;

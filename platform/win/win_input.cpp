@@ -14,6 +14,10 @@ POINT cursor{0, 0};
 HWND capture = nullptr;
 std::deque<InputStep> timeline;
 bool timelineRan = false;
+int heldQueries = 0;
+// A loop that waits for the button to go up would never end if the driver left it down with no
+// timeline; after this many queries the user lets go.
+constexpr int kHeldQueriesBeforeRelease = 100000;
 
 void MoveCursorTo(POINT p) {
   if (p.x == cursor.x && p.y == cursor.y) return;
@@ -33,8 +37,14 @@ void AdvanceTimeline() {
       keys[VK_LBUTTON] = keys[VK_RBUTTON] = keys[VK_MBUTTON] = false;
       timelineRan = false;
     }
+    heldQueries = keys[VK_LBUTTON] ? heldQueries + 1 : 0;
+    if (heldQueries >= kHeldQueriesBeforeRelease) {
+      keys[VK_LBUTTON] = false;
+      heldQueries = 0;
+    }
     return;
   }
+  heldQueries = 0;
   InputStep& step = timeline.front();
   keys[VK_LBUTTON] = step.leftDown;
   MoveCursorTo({step.x, step.y});
@@ -44,7 +54,8 @@ void AdvanceTimeline() {
 int16_t KeyBits(int key) {
   if (key < 0 || key > 255) return 0;
   if (key == VK_SHIFT) return keys[VK_SHIFT] || keys[0xA0] || keys[0xA1] ? static_cast<int16_t>(0x8000) : 0;
-  if (key == VK_CONTROL) return keys[VK_CONTROL] || keys[0xA2] || keys[0xA3] ? static_cast<int16_t>(0x8000) : 0;
+  if (key == VK_CONTROL)
+    return keys[VK_CONTROL] || keys[0xA2] || keys[0xA3] ? static_cast<int16_t>(0x8000) : 0;
   return keys[size_t(key)] ? static_cast<int16_t>(0x8000) : 0;
 }
 
@@ -74,6 +85,7 @@ void ResetInput() {
   capture = nullptr;
   timeline.clear();
   timelineRan = false;
+  heldQueries = 0;
 }
 
 }  // namespace vmwin

@@ -14,7 +14,8 @@ struct Surface {
   int height = 0;
   std::vector<COLORREF> pixels;
 
-  Surface(int w, int h) : width(w > 0 ? w : 0), height(h > 0 ? h : 0), pixels(size_t(width) * height, vmwin::kBlankPixel) {}
+  Surface(int w, int h)
+      : width(w > 0 ? w : 0), height(h > 0 ? h : 0), pixels(size_t(width) * height, vmwin::kBlankPixel) {}
   bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
   COLORREF Get(int x, int y) const { return Inside(x, y) ? pixels[size_t(y) * width + x] : 0; }
   void Set(int x, int y, COLORREF c) {
@@ -133,6 +134,7 @@ bool IsOwnerDrawList(HWND window);
 bool IsSingleSelectionList(HWND window);
 int ListItemFromPoint(HWND list, POINT client, bool* outside);
 HDC OwnDc(HWND window);
+void ResetDcState(HDC dc);  // the defaults a fresh context has
 void ForgetWindowDrawing(HWND window);
 void ResetGdi();
 void ResetInput();
@@ -148,6 +150,6 @@ void ForgetFocusOf(HWND window);
 void DestroyAllWindows();
 // The modal loop runs these between the user's actions.
 bool RunNextScriptedAction(HWND dialog);
-void DeliverPostedMessagesFor(HWND dialog);
+void DeliverPostedMessagesFor(HWND dialog);  // until the dialog ends
 
 }  // namespace vmwin

@@ -9,7 +9,7 @@ using namespace vmwin;
 namespace {
 
 std::deque<MSG>& Queue() {
-  static std::deque<MSG> queue;
+  static auto& queue = *new std::deque<MSG>;
   return queue;
 }
 
@@ -22,12 +22,12 @@ struct Timer {
 };
 
 std::vector<Timer>& Timers() {
-  static std::vector<Timer> timers;
+  static auto& timers = *new std::vector<Timer>;
   return timers;
 }
 
 std::map<std::string, UINT>& RegisteredMessages() {
-  static std::map<std::string, UINT> messages;
+  static auto& messages = *new std::map<std::string, UINT>;
   return messages;
 }
 
@@ -40,6 +40,13 @@ bool Matches(const MSG& m, HWND window, UINT low, UINT high) {
   if (window != nullptr && m.hwnd != window) return false;
   if (low == 0 && high == 0) return true;
   return m.message >= low && m.message <= high;
+}
+
+bool AnyInvalid(HWND w) {
+  if (w->needsPaint) return true;
+  for (HWND c : w->children)
+    if (AnyInvalid(c)) return true;
+  return false;
 }
 
 void PostTimer(const Timer& t) {
@@ -56,8 +63,9 @@ namespace vmwin {
 
 void ForgetTimersOf(HWND window) {
   auto& timers = Timers();
-  timers.erase(std::remove_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.window == window; }),
-               timers.end());
+  timers.erase(
+      std::remove_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.window == window; }),
+      timers.end());
 }
 
 void ForgetMessagesOf(HWND window) {
@@ -81,16 +89,12 @@ void ResetMessages() {
 }
 
 void DeliverPostedMessagesFor(HWND dialog) {
-  for (size_t i = 0; i < Queue().size();) {
-    const MSG m = Queue()[i];
-    if (m.hwnd == dialog || IsChild(dialog, m.hwnd)) {
-      Queue().erase(Queue().begin() + static_cast<long>(i));
-      DispatchMessage(&m);
-      if (!IsLive(dialog) || dialog->ended) return;
-      i = 0;
-    } else {
-      ++i;
-    }
+  // Like the system's modal loop, every posted message of the thread is dispatched.
+  for (int count = 0; !Queue().empty() && count < 100000; ++count) {
+    const MSG m = Queue().front();
+    Queue().pop_front();
+    DispatchMessage(&m);
+    if (!IsLive(dialog) || dialog->ended) return;
   }
 }
 
@@ -114,6 +118,19 @@ int DispatchPostedMessages() {
     ++count;
   }
   return count;
+}
+
+int PumpMessages() {
+  int dispatched = 0;
+  for (int round = 0; round < 100; ++round) {
+    const int now = DispatchPostedMessages();
+    dispatched += now;
+    bool invalid = false;
+    for (HWND w : TopLevelWindows()) invalid = invalid || AnyInvalid(w);
+    if (invalid) PaintInvalidWindows();
+    if (now == 0 && !invalid) break;
+  }
+  return dispatched;
 }
 
 size_t PostedMessageCount() { return Queue().size(); }
@@ -208,13 +225,14 @@ UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT milliseconds, TIMERPROC proc) {
 
 BOOL KillTimer(HWND window, UINT_PTR id) {
   auto& timers = Timers();
-  const auto at =
-      std::find_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.window == window && t.id == id; });
+  const auto at = std::find_if(timers.begin(), timers.end(),
+                               [&](const Timer& t) { return t.window == window && t.id == id; });
   if (at == timers.end()) return FALSE;
   timers.erase(at);
   auto& queue = Queue();
-  queue.erase(std::remove_if(queue.begin(), queue.end(),
-                             [&](const MSG& m) { return m.message == WM_TIMER && m.hwnd == window && m.wParam == id; }),
+  queue.erase(std::remove_if(
+                  queue.begin(), queue.end(),
+                  [&](const MSG& m) { return m.message == WM_TIMER && m.hwnd == window && m.wParam == id; }),
               queue.end());
   return TRUE;
 }

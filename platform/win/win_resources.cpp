@@ -13,17 +13,17 @@ namespace {
 using Key = std::pair<int, int>;
 
 std::map<HINSTANCE, std::map<Key, const void*>>& Tables() {
-  static std::map<HINSTANCE, std::map<Key, const void*>> tables;
+  static auto& tables = *new std::map<HINSTANCE, std::map<Key, const void*>>;
   return tables;
 }
 
 // Icons and cursors are shared: one handle per resource, as the system gives them.
 std::map<std::pair<HINSTANCE, int>, HICON__>& Icons() {
-  static std::map<std::pair<HINSTANCE, int>, HICON__> icons;
+  static auto& icons = *new std::map<std::pair<HINSTANCE, int>, HICON__>;
   return icons;
 }
 std::map<std::pair<HINSTANCE, int>, HCURSOR__>& Cursors() {
-  static std::map<std::pair<HINSTANCE, int>, HCURSOR__> cursors;
+  static auto& cursors = *new std::map<std::pair<HINSTANCE, int>, HCURSOR__>;
   return cursors;
 }
 
@@ -41,7 +41,8 @@ void ResetResources() { currentCursor = nullptr; }
 
 void RegisterModuleResources(HINSTANCE instance, const ResourceEntry* entries, int count) {
   auto& table = Tables()[instance];
-  for (int i = 0; entries != nullptr && i < count; ++i) table[{entries[i].type, entries[i].id}] = entries[i].data;
+  for (int i = 0; entries != nullptr && i < count; ++i)
+    table[{entries[i].type, entries[i].id}] = entries[i].data;
 }
 
 const void* FindModuleResource(HINSTANCE instance, int type, int id) {

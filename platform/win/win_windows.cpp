@@ -18,12 +18,12 @@ struct ClassInfo {
 };
 
 std::map<std::string, ClassInfo>& Classes() {
-  static std::map<std::string, ClassInfo> classes;
+  static auto& classes = *new std::map<std::string, ClassInfo>;
   return classes;
 }
 
 std::set<HWND>& LiveWindows() {
-  static std::set<HWND> live;
+  static auto& live = *new std::set<HWND>;
   return live;
 }
 
@@ -78,7 +78,7 @@ namespace vmwin {
 bool IsLive(HWND window) { return window != nullptr && LiveWindows().count(window) != 0; }
 
 std::vector<HWND>& TopLevelWindows() {
-  static std::vector<HWND> windows;
+  static auto& windows = *new std::vector<HWND>;
   return windows;
 }
 
@@ -138,7 +138,8 @@ void DestroyAllWindows() {
 
 ATOM RegisterClass(const WNDCLASS* windowClass) {
   RegisterBuiltInClasses();
-  if (windowClass == nullptr || windowClass->lpszClassName == nullptr || windowClass->lpfnWndProc == nullptr) {
+  if (windowClass == nullptr || windowClass->lpszClassName == nullptr ||
+      windowClass->lpfnWndProc == nullptr) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
@@ -191,8 +192,8 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR text, DWORD style, i
   return w;
 }
 
-HWND CreateWindow(LPCSTR className, LPCSTR text, DWORD style, int x, int y, int width, int height, HWND parent,
-                  HMENU menuOrId, HINSTANCE instance, LPVOID param) {
+HWND CreateWindow(LPCSTR className, LPCSTR text, DWORD style, int x, int y, int width, int height,
+                  HWND parent, HMENU menuOrId, HINSTANCE instance, LPVOID param) {
   return CreateWindowEx(0, className, text, style, x, y, width, height, parent, menuOrId, instance, param);
 }
 
@@ -350,7 +351,8 @@ BOOL SetWindowText(HWND window, LPCSTR text) {
 int GetWindowText(HWND window, LPSTR text, int size) {
   if (text != nullptr && size > 0) text[0] = 0;
   if (!IsLive(window) || text == nullptr || size <= 0) return 0;
-  return static_cast<int>(SendMessage(window, WM_GETTEXT, static_cast<WPARAM>(size), reinterpret_cast<LPARAM>(text)));
+  return static_cast<int>(
+      SendMessage(window, WM_GETTEXT, static_cast<WPARAM>(size), reinterpret_cast<LPARAM>(text)));
 }
 
 int GetWindowTextLength(HWND window) { return static_cast<int>(SendMessage(window, WM_GETTEXTLENGTH, 0, 0)); }
@@ -484,12 +486,14 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int he
                 MAKELPARAM(static_cast<WORD>(Width(window->rect)), static_cast<WORD>(Height(window->rect))));
   }
   if (old.left != window->rect.left || old.top != window->rect.top)
-    SendMessage(window, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(window->rect.left), static_cast<WORD>(window->rect.top)));
+    SendMessage(window, WM_MOVE, 0,
+                MAKELPARAM(static_cast<WORD>(window->rect.left), static_cast<WORD>(window->rect.top)));
   return TRUE;
 }
 
 BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint) {
-  return SetWindowPos(window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE | (repaint ? 0 : SWP_NOREDRAW));
+  return SetWindowPos(window, nullptr, x, y, width, height,
+                      SWP_NOZORDER | SWP_NOACTIVATE | (repaint ? 0 : SWP_NOREDRAW));
 }
 
 HWND GetDesktopWindow() { return DesktopWindow(); }
@@ -591,13 +595,13 @@ BOOL EnumChildWindows(HWND parent, WNDENUMPROC callback, LPARAM param) {
 // ---- windows the host owns ----
 
 HWND CreateHostMainWindow(LPCSTR title, int width, int height) {
-  return CreateWindowEx(0, "VmHostWindow", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, width, height, nullptr,
-                        nullptr, nullptr, nullptr);
+  return CreateWindowEx(0, "VmHostWindow", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, width, height,
+                        nullptr, nullptr, nullptr, nullptr);
 }
 
 HWND CreateHostDocumentWindow(HWND mainWindow, LPCSTR title, int x, int y, int width, int height) {
-  HWND document = CreateWindowEx(0, "VmHostWindow", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, width, height,
-                                 mainWindow, nullptr, nullptr, nullptr);
+  HWND document = CreateWindowEx(0, "VmHostWindow", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, width,
+                                 height, mainWindow, nullptr, nullptr, nullptr);
   if (document != nullptr)
     CreateWindowEx(0, "VmHostWindow", "", WS_CHILD | WS_VISIBLE, 0, 0, width, height, document,
                    reinterpret_cast<HMENU>(intptr_t{1}), nullptr, nullptr);
@@ -607,8 +611,8 @@ HWND CreateHostDocumentWindow(HWND mainWindow, LPCSTR title, int x, int y, int w
 HWND GetHostDocumentView(HWND documentWindow) { return GetTopWindow(documentWindow); }
 
 HWND CreateHostPanelWindow(HWND mainWindow, LPCSTR title, int width, int height) {
-  HWND frame = CreateWindowEx(0, "VmHostWindow", title, WS_POPUP | WS_VISIBLE, 0, 0, width, height, mainWindow,
-                              nullptr, nullptr, nullptr);
+  HWND frame = CreateWindowEx(0, "VmHostWindow", title, WS_POPUP | WS_VISIBLE, 0, 0, width, height,
+                              mainWindow, nullptr, nullptr, nullptr);
   if (frame == nullptr) return nullptr;
   return CreateWindowEx(0, "VmHostWindow", "", WS_CHILD | WS_VISIBLE, 0, 0, width, height, frame,
                         reinterpret_cast<HMENU>(intptr_t{1}), nullptr, nullptr);

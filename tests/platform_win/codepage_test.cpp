@@ -17,9 +17,11 @@ std::u16string ToWide(UINT page, const std::string& bytes, DWORD flags = 0) {
 
 std::string FromWide(UINT page, const std::u16string& text, BOOL* usedDefault = nullptr) {
   std::vector<WCHAR> in(text.begin(), text.end());
-  const int n = WideCharToMultiByte(page, 0, in.data(), static_cast<int>(in.size()), nullptr, 0, nullptr, usedDefault);
+  const int n =
+      WideCharToMultiByte(page, 0, in.data(), static_cast<int>(in.size()), nullptr, 0, nullptr, usedDefault);
   std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
-  if (n > 0) WideCharToMultiByte(page, 0, in.data(), static_cast<int>(in.size()), out.data(), n, nullptr, usedDefault);
+  if (n > 0)
+    WideCharToMultiByte(page, 0, in.data(), static_cast<int>(in.size()), out.data(), n, nullptr, usedDefault);
   return out;
 }
 
@@ -90,7 +92,9 @@ TEST(CodePages, UnmappableCharactersUseTheDefault) {
   const WCHAR lone[] = {0xD800, u'a'};
   char bytes[8];
   EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, lone, 2, bytes, 8, nullptr, nullptr), 4);
-  EXPECT_EQ(std::string(bytes, 4), "\xEF\xBF\xBD" "a");
+  EXPECT_EQ(std::string(bytes, 4),
+            "\xEF\xBF\xBD"
+            "a");
   EXPECT_EQ(WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, lone, 2, bytes, 8, nullptr, nullptr), 0);
 }
 

@@ -47,7 +47,8 @@ std::vector<std::string> Find(const std::string& pattern) {
   HANDLE h = FindFirstFile(pattern.c_str(), &data);
   if (h == INVALID_HANDLE_VALUE) return names;
   do {
-    names.push_back(std::string(data.cFileName) + ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? "\\" : ""));
+    names.push_back(std::string(data.cFileName) +
+                    ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? "\\" : ""));
   } while (FindNextFile(h, &data));
   EXPECT_EQ(GetLastError(), ERROR_NO_MORE_FILES);
   EXPECT_TRUE(FindClose(h));
@@ -59,18 +60,18 @@ TEST(Files, PrefsFolderAndFileRoundTripUnderDocuments) {
   const std::string docs = SpecialFolder(CSIDL_PERSONAL);
   EXPECT_EQ(docs, user.documentsWindowsPath());
   EXPECT_EQ(docs.find('/'), std::string::npos);
-  EXPECT_TRUE(CreateDirectory((docs + "\\Adobe").c_str(), nullptr));
-  EXPECT_FALSE(CreateDirectory((docs + "\\Adobe").c_str(), nullptr));
+  EXPECT_TRUE(CreateDirectory((docs + "\\Prefs").c_str(), nullptr));
+  EXPECT_FALSE(CreateDirectory((docs + "\\Prefs").c_str(), nullptr));
   EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
   EXPECT_FALSE(CreateDirectory((docs + "\\No\\Such").c_str(), nullptr));
 
   // "プリセット.ini" in Shift-JIS; on disk the name is UTF-8.
   const std::string name = "\x83\x76\x83\x8A\x83\x5A\x83\x62\x83\x67.ini";
-  const std::string file = docs + "\\Adobe\\" + name;
+  const std::string file = docs + "\\Prefs\\" + name;
   ASSERT_TRUE(WriteFile(file, "grading_preset_00\r\nline two\n"));
-  EXPECT_EQ(ReadHostFile(user.documents() + "/Adobe/プリセット.ini"), "grading_preset_00\r\nline two\n");
+  EXPECT_EQ(ReadHostFile(user.documents() + "/Prefs/プリセット.ini"), "grading_preset_00\r\nline two\n");
   EXPECT_EQ(ReadFile(file), "grading_preset_00\r\nline two\n");
-  EXPECT_EQ(ReadFile(docs + "\\ADOBE\\" + name), "grading_preset_00\r\nline two\n");  // any case
+  EXPECT_EQ(ReadFile(docs + "\\PREFS\\" + name), "grading_preset_00\r\nline two\n");  // any case
 
   EXPECT_TRUE(DeleteFile(file.c_str()));
   EXPECT_FALSE(DeleteFile(file.c_str()));
@@ -88,11 +89,14 @@ TEST(Files, DesktopFolderComesFromItsVariable) {
 TEST(Files, SearchMatchesWithoutCaseAndReportsFolders) {
   TempUserFolders user;
   const std::string docs = user.documentsWindowsPath();
-  for (const char* n : {"b.INI", "a.ini", "c.txt", "@hidden.ini", "x.ini2"}) WriteHostFile(user.documents() + "/" + n, "");
+  for (const char* n : {"b.INI", "a.ini", "c.txt", "@hidden.ini", "x.ini2"})
+    WriteHostFile(user.documents() + "/" + n, "");
   std::filesystem::create_directory(user.documents() + "/folder.ini");
   EXPECT_EQ(Find(docs + "\\*.ini"),
             (std::vector<std::string>{"@hidden.ini", "a.ini", "b.INI", "folder.ini\\"}));
   EXPECT_EQ(Find(docs + "\\?.txt"), (std::vector<std::string>{"c.txt"}));
+  WriteHostFile(user.documents() + "/README", "");
+  EXPECT_EQ(Find(docs + "\\*.*").size(), 9u);  // with "." and ".."
   WIN32_FIND_DATA data;
   EXPECT_EQ(FindFirstFile((docs + "\\*.csv").c_str(), &data), INVALID_HANDLE_VALUE);
   EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);

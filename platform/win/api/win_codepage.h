@@ -13,7 +13,8 @@ constexpr DWORD MB_ERR_INVALID_CHARS = 0x00000008;
 constexpr DWORD WC_NO_BEST_FIT_CHARS = 0x00000400;
 constexpr DWORD WC_ERR_INVALID_CHARS = 0x00000080;
 
-int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR source, int sourceBytes, LPWSTR dest, int destChars);
-int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR source, int sourceChars, LPSTR dest, int destBytes,
-                        LPCSTR defaultChar, LPBOOL usedDefaultChar);
+int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR source, int sourceBytes, LPWSTR dest,
+                        int destChars);
+int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR source, int sourceChars, LPSTR dest,
+                        int destBytes, LPCSTR defaultChar, LPBOOL usedDefaultChar);
 UINT GetACP();

@@ -30,7 +30,7 @@ constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x80;
 
 HFILE _lcreat(LPCSTR path, int attribute);
 HFILE _lopen(LPCSTR path, int mode);
-UINT _lread(HFILE file, LPVOID buffer, UINT bytes);  // bytes read, or HFILE_ERROR
+UINT _lread(HFILE file, LPVOID buffer, UINT bytes);   // bytes read, or HFILE_ERROR
 UINT _lwrite(HFILE file, LPCSTR buffer, UINT bytes);  // 0 bytes cuts the file at the position
 LONG _llseek(HFILE file, LONG offset, int origin);    // new position, or HFILE_ERROR
 HFILE _lclose(HFILE file);                            // 0, or HFILE_ERROR
@@ -95,3 +95,7 @@ void CoTaskMemFree(void* block);
 // The documents folder (CSIDL_PERSONAL) and the desktop (CSIDL_DESKTOP, CSIDL_DESKTOPDIRECTORY).
 HRESULT SHGetSpecialFolderLocation(HWND owner, int folder, LPITEMIDLIST* list);
 BOOL SHGetPathFromIDList(LPCITEMIDLIST list, LPSTR path);  // path holds MAX_PATH bytes
+
+// Renames a file; with MOVEFILE_REPLACE_EXISTING an existing target is replaced in one step.
+constexpr DWORD MOVEFILE_REPLACE_EXISTING = 0x00000001;
+BOOL MoveFileEx(LPCSTR existing, LPCSTR target, DWORD flags);

@@ -20,7 +20,7 @@ struct DialogItemTemplate {
   int id;
   const char* className;  // "BUTTON", "EDIT", "STATIC", "LISTBOX", "COMBOBOX"
   const char* text;       // code page 932
-  DWORD style;            // WS_CHILD and WS_VISIBLE are implied
+  DWORD style;  // WS_CHILD and WS_VISIBLE are implied; WS_TABSTOP too except for statics and group boxes
   int x, y, width, height;
 };
 

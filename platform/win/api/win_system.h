@@ -36,6 +36,7 @@ inline LPCSTR const IDI_QUESTION = reinterpret_cast<LPCSTR>(uintptr_t{32514});
 inline LPCSTR const IDI_EXCLAMATION = reinterpret_cast<LPCSTR>(uintptr_t{32515});
 inline LPCSTR const IDI_ASTERISK = reinterpret_cast<LPCSTR>(uintptr_t{32516});
 HCURSOR LoadCursor(HINSTANCE instance, LPCSTR name);
+inline HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name) { return LoadCursor(instance, name); }
 HCURSOR SetCursor(HCURSOR cursor);  // the previous cursor
 HCURSOR GetCursor();
 HICON LoadIcon(HINSTANCE instance, LPCSTR name);

@@ -30,6 +30,14 @@ using LPCWSTR = const WCHAR*;
 using LPVOID = void*;
 using LPBOOL = BOOL*;
 using HFILE = int32_t;
+using LPDWORD = DWORD*;
+using TCHAR = char;
+using LPTSTR = char*;
+using LPCTSTR = const char*;
+
+// Calling conventions mean nothing here; they are kept so that declarations read as usual.
+#define CALLBACK
+#define WINAPI
 
 constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
@@ -90,7 +98,9 @@ constexpr BYTE LOBYTE(uintptr_t v) { return static_cast<BYTE>(v & 0xFF); }
 constexpr LONG MAKELONG(WORD lo, WORD hi) {
   return static_cast<LONG>(static_cast<DWORD>(lo) | (static_cast<DWORD>(hi) << 16));
 }
-constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi) { return static_cast<WPARAM>(static_cast<DWORD>(MAKELONG(lo, hi))); }
+constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi) {
+  return static_cast<WPARAM>(static_cast<DWORD>(MAKELONG(lo, hi)));
+}
 constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) { return static_cast<LPARAM>(MAKELONG(lo, hi)); }
 constexpr int GET_X_LPARAM(LPARAM v) { return static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(v))); }
 constexpr int GET_Y_LPARAM(LPARAM v) { return static_cast<int16_t>(HIWORD(static_cast<uintptr_t>(v))); }
@@ -102,7 +112,9 @@ constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF)
 constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
 
 // Resource ids travel in name pointers: an integer below 0x10000 is an id.
-inline LPCSTR MAKEINTRESOURCE(uintptr_t id) { return reinterpret_cast<LPCSTR>(static_cast<uintptr_t>(LOWORD(id))); }
+inline LPCSTR MAKEINTRESOURCE(uintptr_t id) {
+  return reinterpret_cast<LPCSTR>(static_cast<uintptr_t>(LOWORD(id)));
+}
 inline bool IS_INTRESOURCE(LPCSTR name) { return (reinterpret_cast<uintptr_t>(name) >> 16) == 0; }
 
 // Last-error values the stand-in sets.

@@ -36,8 +36,8 @@ BOOL UnregisterClass(LPCSTR className, HINSTANCE instance);
 // Classes built in: "BUTTON", "EDIT", "STATIC", "LISTBOX", "COMBOBOX" and "tooltips_class32".
 HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR text, DWORD style, int x, int y, int width,
                     int height, HWND parent, HMENU menuOrId, HINSTANCE instance, LPVOID param);
-HWND CreateWindow(LPCSTR className, LPCSTR text, DWORD style, int x, int y, int width, int height, HWND parent,
-                  HMENU menuOrId, HINSTANCE instance, LPVOID param);
+HWND CreateWindow(LPCSTR className, LPCSTR text, DWORD style, int x, int y, int width, int height,
+                  HWND parent, HMENU menuOrId, HINSTANCE instance, LPVOID param);
 BOOL DestroyWindow(HWND window);
 BOOL IsWindow(HWND window);
 LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -205,3 +205,23 @@ constexpr DWORD OFN_EXPLORER = 0x00080000;
 BOOL GetOpenFileName(LPOPENFILENAME ofn);
 DWORD CommDlgExtendedError();
 constexpr DWORD FNERR_BUFFERTOOSMALL = 0x3003;
+
+// ---- menus from the module's menu resources ----
+constexpr UINT MF_BYCOMMAND = 0x0000;
+constexpr UINT MF_BYPOSITION = 0x0400;
+constexpr UINT MF_ENABLED = 0x0000;
+constexpr UINT MF_GRAYED = 0x0001;
+constexpr UINT MF_DISABLED = 0x0002;
+constexpr UINT MF_UNCHECKED = 0x0000;
+constexpr UINT MF_CHECKED = 0x0008;
+constexpr UINT MF_POPUP = 0x0010;
+constexpr UINT MF_SEPARATOR = 0x0800;
+HMENU LoadMenu(HINSTANCE instance, LPCSTR name);
+BOOL DestroyMenu(HMENU menu);
+HMENU GetSubMenu(HMENU menu, int position);
+int GetMenuItemCount(HMENU menu);
+UINT GetMenuItemID(HMENU menu, int position);  // -1 for a popup
+int GetMenuString(HMENU menu, UINT item, LPSTR text, int size, UINT flags);
+UINT GetMenuState(HMENU menu, UINT item, UINT flags);
+UINT EnableMenuItem(HMENU menu, UINT item, UINT flags);  // the previous state, or -1
+DWORD CheckMenuItem(HMENU menu, UINT item, UINT flags);

@@ -1,0 +1,78 @@
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "expr/script_internal.h"
+#include "text/byte_classes.h"
+
+namespace {
+
+constexpr char kDelimiters[] = "()[]{}<>,+-*/=~'\"\\|$&%#!;:?";
+
+}  // namespace
+
+int ScriptCharLength(const char* text) {
+  return IsShiftJisLeadByte(static_cast<unsigned char>(text[0])) && text[1] != '\0' ? 2 : 1;
+}
+
+int IsScriptDelimiter(unsigned char c) { return c != 0 && std::strchr(kDelimiters, c) != nullptr; }
+
+size_t ScriptTokenLength(const char* text, bool colonInName) {
+  size_t i = 0;
+  while (text[i] != '\0') {
+    unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c <= ' ') break;
+    if (IsScriptDelimiter(c) && !(colonInName && c == ':')) break;
+    i += ScriptCharLength(text + i);
+  }
+  return i;
+}
+
+size_t ScriptFitLength(const char* text, size_t length, size_t limit) {
+  size_t i = 0;
+  while (i < length) {
+    size_t step = IsShiftJisLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < length ? 2 : 1;
+    if (i + step > limit) break;
+    i += step;
+  }
+  return i;
+}
+
+std::string ScriptWorkText(const char* text, size_t length) {
+  return std::string(text, ScriptFitLength(text, length, kScriptWorkBytes));
+}
+
+void CapScriptValue(std::string* value) {
+  if (value->size() > kScriptWorkBytes)
+    value->resize(ScriptFitLength(value->data(), value->size(), kScriptWorkBytes));
+}
+
+double ReadScriptNumber(const char* text) {
+  const char* p = text;
+  while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
+  const char* body = (*p == '+' || *p == '-') ? p + 1 : p;
+  bool digitFirst = (*body >= '0' && *body <= '9') || (*body == '.' && body[1] >= '0' && body[1] <= '9');
+  // Only decimal texts are numbers: no hexadecimal, infinity or NaN spellings.
+  if (!digitFirst || (body[0] == '0' && (body[1] == 'x' || body[1] == 'X'))) return 0.0;
+  return std::strtod(p, nullptr);
+}
+
+std::string FormatScriptNumber(double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%g", value);
+  return buffer;
+}
+
+std::string FormatScriptInteger(int64_t value) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%lld", static_cast<long long>(value));
+  return buffer;
+}
+
+bool IsScriptPlainNumber(const char* text, size_t length) {
+  for (size_t i = 0; i < length; ++i) {
+    if (!(text[i] >= '0' && text[i] <= '9') && text[i] != '.') return false;
+  }
+  return true;
+}
