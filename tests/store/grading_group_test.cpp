@@ -41,7 +41,8 @@ class GradingGroupTest : public StoreScene {
     SetPiece({a, b});
   }
 
-  RevisionHandle& TwoPoint(int slot, int16_t kind, ArtHandle art1, int32_t index1, ArtHandle art2, int32_t index2) {
+  RevisionHandle& TwoPoint(int slot, int16_t kind, ArtHandle art1, int32_t index1, ArtHandle art2,
+                           int32_t index2) {
     RevisionHandle& h = globals().handles[slot];
     memset(&h, 0, sizeof h);
     h.kind = kind;
@@ -132,8 +133,11 @@ TEST_F(GradingGroupTest, EveryKindOfHandleComesBackFieldByField) {
   EXPECT_EQ(GetVariableNumber("missing", -1), -1);
 
   // What a reader of the document finds in the tags.
-  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_conf_1").rfind("-11302,0,\"cut \"\"a\"\", b\",100,0,200,0,", 0), 0u);
-  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_conf_4"), "-4,0,\"\"," + vmhost::Tag(b, "vmk_grading_object_id") + ",2");
+  EXPECT_EQ(
+      vmhost::Tag(piece, "vmk_grading_fxh_conf_1").rfind("-11302,0,\"cut \"\"a\"\", b\",100,0,200,0,", 0),
+      0u);
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_conf_4"),
+            "-4,0,\"\"," + vmhost::Tag(b, "vmk_grading_object_id") + ",2");
   EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_ratio_101"), "120");
   EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_ratio_102"), "");
   EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_preset_2"), "");
@@ -240,9 +244,9 @@ TEST_F(GradingGroupTest, DamagedTagsLoadWithoutTouchingTheGoodRecords) {
     const char* key;
     std::string value;
   } damaged[] = {
-      {"vmk_grading_fxh_conf_2", ""},                                   // no fields
-      {"vmk_grading_fxh_conf_3", "x,y,\"z"},                            // non-numbers, open quote
-      {"vmk_grading_fxh_conf_4", "2,0,\"" + longName + "\",0,0,0,0," + id + ",1,0,0"},  // no second path
+      {"vmk_grading_fxh_conf_2", ""},         // no fields
+      {"vmk_grading_fxh_conf_3", "x,y,\"z"},  // non-numbers, open quote
+      {"vmk_grading_fxh_conf_4", "2,0,\"" + longName + "\",0,0,0,0," + id + ",1,0,0"},   // no second path
       {"vmk_grading_fxh_conf_5", "1,0,\"" + longName + "\",0,0,0,0," + id + ",99,0,0"},  // index out of range
       {"vmk_grading_fxh_conf_6", "-2147483648,0,\"\""},
       {"vmk_grading_fxh_conf_7", "4,0,\"p\",abc,-1"},

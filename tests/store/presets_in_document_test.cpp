@@ -1,8 +1,9 @@
 // The preset table kept in a document and the preset configuration saved
 // beside each grading group.
+#include "store/presets_in_document.h"
+
 #include "host/host_driver.h"
 #include "store/art_tags.h"
-#include "store/presets_in_document.h"
 #include "store_scene.h"
 
 namespace vmtest {
