@@ -146,6 +146,27 @@ TEST_F(GradingGroupTest, EveryKindOfHandleComesBackFieldByField) {
   EXPECT_NE(vmhost::Tag(a, "vmk_grading_object_id"), vmhost::Tag(b, "vmk_grading_object_id"));
 }
 
+TEST_F(GradingGroupTest, TheGroupSurvivesTheDocumentFile) {
+  TwoPoint(0, kHandleLength, a, 0, a, 2);
+  SetVariable(0, "\x95\x5c", "1,\"2\"");
+  strcpy(globals().grading_title, "\x95\x5c piece");
+  ArtHandle arts[] = {a, b};
+  SaveGradingGroup(arts, 2, 0);
+  const std::string file = folders->root() + "/piece.svg";
+  std::string error;
+  ASSERT_TRUE(vmhost::SaveDocument(doc, file, &error)) << error;
+  ASSERT_NE(vmhost::OpenDocument(file, &error), nullptr) << error;
+  std::vector<ArtHandle> reopened = vmhost::Children(vmhost::Children(LayerGroup())[0]);
+  ASSERT_EQ(reopened.size(), 2u);
+  SetPiece(reopened);
+  ASSERT_EQ(LoadGradingGroup(reopened.data(), 2), 1);
+  EXPECT_EQ(globals().handles[0].kind, kHandleLength);
+  EXPECT_EQ(globals().handles[0].line.art1, globals().handles[0].line.art2);
+  EXPECT_NE(globals().handles[0].line.art1, nullptr);
+  EXPECT_STREQ(globals().variables.varValues[0], "1,\"2\"");
+  EXPECT_STREQ(globals().grading_title, "\x95\x5c piece");
+}
+
 TEST_F(GradingGroupTest, OmittedScalePairsTakeTheFirstPairAsTheWriterMeant) {
   // Written by the older writer: size 2 equals size 1, sizes 3 and 50 differ.
   WriteStringTag(piece, "vmk_grading_origin", "0,0,1");

@@ -86,6 +86,13 @@ TEST_F(PresetsInDocumentTest, DocumentsWithoutPresetsOrWithBadRecordsChangeNothi
   EXPECT_EQ(globals().presets[2].empty, 1);
 }
 
+TEST_F(PresetsInDocumentTest, SwitchingToADocumentTakesItsPresets) {
+  WriteStringTag(LayerGroup(), "grading_preset_01", "\"XS\",1.1,1.1,1,0,1,0\r\n");
+  ASSERT_EQ(vmhost::NotifyDocumentChanged(), kNoErr);
+  EXPECT_STREQ(globals().presets[0].name, "XS");
+  EXPECT_EQ(globals().presets[1].empty, 1);
+}
+
 TEST_F(PresetsInDocumentTest, ConfigurationRoundTripsAndAvoidsTheSimulateLayer) {
   LayerHandle first = nullptr;
   sAILayer->GetCurrentLayer(&first);
