@@ -32,8 +32,8 @@ ArtHandle NewGroupOnTop(ArtHandle parent) {
   return group;
 }
 
-// previewArts is given room for every member and the annotation group, what
-// ever size it came with.
+// previewArts gets room for every member and the annotation group, whatever
+// size it came with.
 bool MakeRoomForPreviewArts(PluginGlobals& g) {
   const size_t entries = static_cast<size_t>(g.pieceArtCount) + 1;
   auto* arts = static_cast<ArtHandle*>(std::realloc(g.previewArts, entries * sizeof(ArtHandle)));

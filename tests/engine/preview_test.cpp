@@ -153,8 +153,7 @@ TEST_F(PreviewTest, TwoPointHandlesGetLineEndsAndNumber) {
     Line(5, kHandleDistance, {0, 50}, {100, 50}).listSelected = 1;
     BuildGradingPreview(1, 0);
     std::vector<ArtHandle> marks = PlainMarks();
-    ASSERT_EQ(marks.size(),
-              6 + c.marks);  // line, two crosses, end markers, box, number
+    ASSERT_EQ(marks.size(), 6 + c.marks);
     EXPECT_EQ(Anchor(marks[6], 1).h, 100);
     EXPECT_EQ(marks[6 + c.secondMarker]->d.segments[0].corner, c.proportional != 0);
     EXPECT_EQ(Texts(marks), std::vector<std::string>{"5"});
@@ -194,11 +193,9 @@ TEST_F(PreviewTest, LengthHandleRunsThroughTheClosingSegmentAndIsLabelledHalfway
 
 TEST_F(PreviewTest, PointHandlesAreSquaresNamedOrLetteredByMemberAndAnchor) {
   globals().lastZoom = 2;
-  for (int slot : {0, 1}) {
-    globals().handles[slot].kind = kHandlePoint;
-    globals().handles[slot].point.art = slot == 0 ? front : back;
-    globals().handles[slot].point.anchorIndex = 2;
-  }
+  globals().handles[0].kind = globals().handles[1].kind = kHandlePoint;
+  globals().handles[0].point = {front, 2, {}, {}};
+  globals().handles[1].point = {back, 2, {}, {}};
   std::strcpy(globals().handles[1].name, "Hem");
   BuildGradingPreview(1, 0);
   std::vector<ArtHandle> marks = PlainMarks();
@@ -207,6 +204,23 @@ TEST_F(PreviewTest, PointHandlesAreSquaresNamedOrLetteredByMemberAndAnchor) {
   EXPECT_EQ(Anchor(marks[6], 0).h, 30 - 1.5);
   EXPECT_EQ(marks[7]->d.text.anchor.h, 34);
   EXPECT_EQ(marks[7]->d.text.anchor.v, 6);
+}
+
+TEST_F(PreviewTest, DamagedHandlesAndAZeroZoomNeitherOverrunNorMisplaceAnything) {
+  globals().lastZoom = 0;
+  ArtHandle square = Rect(LayerGroup(), 0, 0, 100, 100);
+  SetPiece({square});
+  Line(0, kHandleLength, {0, 0}, {0, 0}, square, square, -1, -5);  // every segment, the closing one twice
+  globals().handles[1].kind = globals().handles[2].kind = kHandlePoint;
+  globals().handles[1].point = {square, 65538, {}, {}};
+  globals().handles[2].point = {square, 0, {}, {}};
+  std::memset(globals().handles[2].name, 'x', kNameSize);
+  BuildGradingPreview(1, 0);
+  std::vector<ArtHandle> marks = PlainMarks();
+  ASSERT_EQ(marks.size(), 6u + 9u + 2u);
+  EXPECT_EQ(marks[6]->d.segments.size(), 5u);
+  EXPECT_EQ(marks[0]->d.style.strokeWidth, 1);
+  EXPECT_EQ(Texts(marks).back(), std::string(kNameSize - 1, 'x'));
 }
 
 TEST_F(PreviewTest, SavedDocumentShowsThePreviewInABrowser) {
