@@ -8,7 +8,6 @@
 
 namespace {
 
-
 HostDocument* TargetDocument(ArtHandle prep) { return prep ? prep->doc : gHost.current; }
 
 // ---- art ----------------------------------------------------------------------
@@ -222,7 +221,8 @@ HostErr CheckPath(ArtHandle path) {
 
 HostErr CheckRange(ArtHandle path, int16_t index, int16_t count) {
   if (index < 0 || count < 0) return kOutOfRangeErr;
-  if (static_cast<size_t>(index) + static_cast<size_t>(count) > path->d.segments.size()) return kOutOfRangeErr;
+  if (static_cast<size_t>(index) + static_cast<size_t>(count) > path->d.segments.size())
+    return kOutOfRangeErr;
   return kNoErr;
 }
 
@@ -356,28 +356,29 @@ HostErr TransformArt(ArtHandle art, const RealMatrix* matrix, double lineScale, 
 
 constexpr const char* kStringTagType = "string";
 
-std::pair<std::string, std::string>* FindTag(ArtHandle art, const char* name) {
+TagRef* FindTag(ArtHandle art, const char* name) {
   for (auto& tag : art->d.tags)
-    if (tag.first == name) return &tag;
+    if (tag->name == name) return &tag;
   return nullptr;
 }
 
 HostErr SetTag(ArtHandle art, const char* name, const char* value) {
   if (!IsLiveArt(art) || !name || !*name || !value) return kBadParameterErr;
   NoteChange(art->doc);
-  if (auto* tag = FindTag(art, name))
-    tag->second = value;
+  auto made = std::make_shared<const ArtTag>(ArtTag{name, value});
+  if (TagRef* tag = FindTag(art, name))
+    *tag = std::move(made);
   else
-    art->d.tags.emplace_back(name, value);
+    art->d.tags.push_back(std::move(made));
   return kNoErr;
 }
 
 HostErr GetTag(ArtHandle art, const char* name, const char** value) {
   if (value) *value = nullptr;
   if (!IsLiveArt(art) || !name || !value) return kBadParameterErr;
-  auto* tag = FindTag(art, name);
+  TagRef* tag = FindTag(art, name);
   if (!tag) return kNotFoundErr;
-  *value = tag->second.c_str();
+  *value = (*tag)->value.c_str();
   return kNoErr;
 }
 
@@ -390,7 +391,7 @@ HostErr HasTag(ArtHandle art, const char* name, int32_t* has) {
 HostErr RemoveTag(ArtHandle art, const char* name) {
   if (!IsLiveArt(art) || !name) return kBadParameterErr;
   auto& tags = art->d.tags;
-  auto it = std::find_if(tags.begin(), tags.end(), [name](const auto& t) { return t.first == name; });
+  auto it = std::find_if(tags.begin(), tags.end(), [name](const TagRef& t) { return t->name == name; });
   if (it == tags.end()) return kNotFoundErr;
   NoteChange(art->doc);
   tags.erase(it);
@@ -406,21 +407,34 @@ HostErr CountTags(ArtHandle art, int32_t* count) {
 HostErr GetNthTag(ArtHandle art, int32_t n, const char** name, const char** type) {
   if (!IsLiveArt(art)) return kBadParameterErr;
   if (n < 0 || n >= static_cast<int32_t>(art->d.tags.size())) return kOutOfRangeErr;
-  if (name) *name = art->d.tags[static_cast<size_t>(n)].first.c_str();
+  if (name) *name = art->d.tags[static_cast<size_t>(n)]->name.c_str();
   if (type) *type = kStringTagType;
   return kNoErr;
 }
 
 }  // namespace
 
-const AIArtSuite kArtSuite = {NewArt,           DisposeArt,          DuplicateArt,          ReorderArt,
-                              GetArtType,       GetArtParent,        GetArtFirstChild,      GetArtSibling,
-                              GetArtPriorSibling, GetArtUserAttr,    SetArtUserAttr,        GetArtBounds,
-                              GetArtControlBounds, GetLayerOfArt,    ValidArt,              SelectAllArtOnLayer,
-                              DeselectAllArtOnLayer, DeselectAll};
+const AIArtSuite kArtSuite = {NewArt,
+                              DisposeArt,
+                              DuplicateArt,
+                              ReorderArt,
+                              GetArtType,
+                              GetArtParent,
+                              GetArtFirstChild,
+                              GetArtSibling,
+                              GetArtPriorSibling,
+                              GetArtUserAttr,
+                              SetArtUserAttr,
+                              GetArtBounds,
+                              GetArtControlBounds,
+                              GetLayerOfArt,
+                              ValidArt,
+                              SelectAllArtOnLayer,
+                              DeselectAllArtOnLayer,
+                              DeselectAll};
 const AIGroupSuite kGroupSuite = {GetGroupClipped, SetGroupClipped};
-const AIPathSuite kPathSuite = {GetPathSegmentCount, SetPathSegmentCount,   GetPathSegments,
-                                SetPathSegments,     GetPathClosed,         SetPathClosed,
+const AIPathSuite kPathSuite = {GetPathSegmentCount,    SetPathSegmentCount,   GetPathSegments,
+                                SetPathSegments,        GetPathClosed,         SetPathClosed,
                                 GetPathSegmentSelected, SetPathSegmentSelected};
 const AIPathStyleSuite kPathStyleSuite = {GetPathStyle, SetPathStyle};
 const AIMatchingArtSuite kMatchingArtSuite = {GetSelectedArt, FreeMatchingArt};

@@ -212,7 +212,6 @@ HostErr GetAccessInfo(AccessRef access, HINSTANCE__** instance) {
 
 }  // namespace
 
-
 SPBasicSuite gBasicSuite = {AcquireSuite, ReleaseSuite, IsEqual, AllocateBlock, FreeBlock, ReallocateBlock};
 const SPBlocksSuite kBlocksSuite = {AllocateBlock, FreeBlock};
 const SPAccessSuite kAccessSuite = {GetAccessInfo};

@@ -54,6 +54,7 @@ HostErr GetDocumentViewZoom(DocViewHandle view, double* zoom) {
 HostErr SetDocumentViewZoom(DocViewHandle view, double zoom) {
   if (!IsLiveView(view)) return kBadParameterErr;
   view->zoom = zoom;
+  TitleDocumentWindow(view->doc);
   return kNoErr;
 }
 
@@ -141,8 +142,12 @@ HostErr SetFlag(LayerHandle layer, bool LayerData::*flag, int32_t value) {
   return kNoErr;
 }
 
-HostErr GetLayerVisible(LayerHandle layer, int32_t* visible) { return GetFlag(layer, &LayerData::visible, visible); }
-HostErr SetLayerVisible(LayerHandle layer, int32_t visible) { return SetFlag(layer, &LayerData::visible, visible); }
+HostErr GetLayerVisible(LayerHandle layer, int32_t* visible) {
+  return GetFlag(layer, &LayerData::visible, visible);
+}
+HostErr SetLayerVisible(LayerHandle layer, int32_t visible) {
+  return SetFlag(layer, &LayerData::visible, visible);
+}
 HostErr GetLayerEditable(LayerHandle layer, int32_t* editable) {
   return GetFlag(layer, &LayerData::editable, editable);
 }
@@ -238,11 +243,10 @@ HostErr GetNextLayer(LayerHandle layer, LayerHandle* next) {
 }  // namespace
 
 const AIDocumentSuite kDocumentSuite = {GetDocument, RedrawDocument};
-const AIDocumentViewSuite kDocumentViewSuite = {CountDocumentViews,     GetNthDocumentView,   GetDocumentViewZoom,
-                                                SetDocumentViewZoom,    GetDocumentViewCenter, ArtworkPointToViewPoint,
-                                                ViewPointToArtworkPoint};
-const AILayerSuite kLayerSuite = {CountLayers,     GetNthLayer,      GetLayerByTitle,  GetLayerTitle,
-                                  SetLayerTitle,   GetLayerVisible,  SetLayerVisible,  GetLayerEditable,
-                                  SetLayerEditable, GetCurrentLayer, SetCurrentLayer,  InsertLayer,
-                                  DeleteLayer,     GetLayerColor,    SetLayerColor,    GetFirstArtOfLayer,
-                                  GetNextLayer};
+const AIDocumentViewSuite kDocumentViewSuite = {
+    CountDocumentViews,    GetNthDocumentView,      GetDocumentViewZoom,    SetDocumentViewZoom,
+    GetDocumentViewCenter, ArtworkPointToViewPoint, ViewPointToArtworkPoint};
+const AILayerSuite kLayerSuite = {
+    CountLayers,     GetNthLayer,      GetLayerByTitle,  GetLayerTitle,      SetLayerTitle,   GetLayerVisible,
+    SetLayerVisible, GetLayerEditable, SetLayerEditable, GetCurrentLayer,    SetCurrentLayer, InsertLayer,
+    DeleteLayer,     GetLayerColor,    SetLayerColor,    GetFirstArtOfLayer, GetNextLayer};

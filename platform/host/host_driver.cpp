@@ -206,7 +206,8 @@ HostErr MouseUp(RealPoint p, uint32_t modifiers, bool withEvent) {
 HostErr Drag(const std::vector<RealPoint>& points, uint32_t modifiers) {
   if (points.empty()) return kBadParameterErr;
   HostErr err = MouseDown(points.front(), modifiers);
-  for (size_t i = 1; i < points.size() && err == kNoErr; i++) err = MouseDrag(points[i], modifiers & ~kModDoubleClick);
+  for (size_t i = 1; i < points.size() && err == kNoErr; i++)
+    err = MouseDrag(points[i], modifiers & ~kModDoubleClick);
   HostErr up = MouseUp(points.back(), modifiers & ~kModDoubleClick);
   return err != kNoErr ? err : up;
 }
@@ -261,6 +262,7 @@ bool SaveDocument(DocumentHandle doc, const std::string& path, std::string* erro
 void SwitchDocument(DocumentHandle doc) {
   if (gHost.current == doc) return;
   gHost.current = doc;
+  RaiseDocumentWindow(doc);
   DocumentChanged();
 }
 
@@ -369,31 +371,39 @@ ArtHandle FindArtById(const char* id) {
 
 std::string ArtId(ArtHandle art) { return art ? art->d.id : ""; }
 
-std::vector<ArtHandle> Children(ArtHandle art) { return IsLiveArt(art) ? art->d.children : std::vector<ArtHandle>(); }
+std::vector<ArtHandle> Children(ArtHandle art) {
+  return IsLiveArt(art) ? art->d.children : std::vector<ArtHandle>();
+}
 
-std::vector<PathSegment> Segments(ArtHandle art) { return IsLiveArt(art) ? art->d.segments : std::vector<PathSegment>(); }
+std::vector<PathSegment> Segments(ArtHandle art) {
+  return IsLiveArt(art) ? art->d.segments : std::vector<PathSegment>();
+}
 
 std::string Tag(ArtHandle art, const char* name) {
   if (!IsLiveArt(art)) return "";
-  for (auto& [key, value] : art->d.tags)
-    if (key == name) return value;
+  for (const TagRef& tag : art->d.tags)
+    if (tag->name == name) return tag->value;
   return "";
 }
 
 std::vector<std::pair<std::string, std::string>> Tags(ArtHandle art) {
-  return IsLiveArt(art) ? art->d.tags : std::vector<std::pair<std::string, std::string>>();
+  std::vector<std::pair<std::string, std::string>> tags;
+  if (IsLiveArt(art))
+    for (const TagRef& tag : art->d.tags) tags.emplace_back(tag->name, tag->value);
+  return tags;
 }
 
 std::string Text(ArtHandle art) { return IsLiveArt(art) ? ToUtf8(art->d.text.text) : ""; }
 
 void SetSelected(ArtHandle art, bool selected) {
-  if (IsLiveArt(art)) kArtSuite.SetArtUserAttr(art, kArtSelected, selected ? static_cast<uint32_t>(kArtSelected) : 0u);
+  if (IsLiveArt(art))
+    kArtSuite.SetArtUserAttr(art, kArtSelected, selected ? static_cast<uint32_t>(kArtSelected) : 0u);
 }
 
 bool IsSelected(ArtHandle art) { return IsLiveArt(art) && (art->d.attrs & kArtSelected); }
 
 void SetZoom(double zoom) {
-  if (gHost.current) gHost.current->view.zoom = zoom;
+  if (gHost.current) kDocumentViewSuite.SetDocumentViewZoom(&gHost.current->view, zoom);
 }
 
 // ---- the user and the theme ------------------------------------------------------------

@@ -12,7 +12,8 @@ namespace vmhost {
 
 // ---- the host and its plug-ins ----------------------------------------------------------
 
-// Forgets every document, registration, recording and answer.
+// Forgets every document, registration, recording and answer, and closes the
+// windows of documents and panels. A program calls it before it exits.
 void ResetHost();
 // The module (its PluginMain) as the plug-in "Vestamark".
 PluginRef LoadModule();
@@ -112,7 +113,7 @@ void SetZoom(double zoom);
 
 // ---- the user and the theme ------------------------------------------------------------------
 
-void QueueAlertAnswer(int32_t answer);  // 1 OK / yes, 0 cancel / no
+void QueueAlertAnswer(int32_t answer);             // 1 OK / yes, 0 cancel / no
 void QueuePutFileAnswer(const std::string& path);  // "" cancels
 void SetDarkTheme(bool dark);
 void SetFontList(const std::vector<std::string>& names);

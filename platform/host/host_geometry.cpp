@@ -10,8 +10,8 @@ RealPoint ApplyMatrix(const RealMatrix& m, RealPoint p) {
 }
 
 RealMatrix MultiplyMatrix(const RealMatrix& f, const RealMatrix& t) {
-  return RealMatrix{f.a * t.a + f.b * t.c,           f.a * t.b + f.b * t.d,          f.c * t.a + f.d * t.c,
-                    f.c * t.b + f.d * t.d,           f.tx * t.a + f.ty * t.c + t.tx, f.tx * t.b + f.ty * t.d + t.ty};
+  return RealMatrix{f.a * t.a + f.b * t.c, f.a * t.b + f.b * t.d,          f.c * t.a + f.d * t.c,
+                    f.c * t.b + f.d * t.d, f.tx * t.a + f.ty * t.c + t.tx, f.tx * t.b + f.ty * t.d + t.ty};
 }
 
 namespace {
@@ -74,7 +74,8 @@ void AddCurve(Box& box, const PathSegment& s1, const PathSegment& s2, bool contr
   AxisExtrema(s1.p.h, s1.out.h, s2.in.h, s2.p.h, ts, &n);
   AxisExtrema(s1.p.v, s1.out.v, s2.in.v, s2.p.v, ts + n, &m);
   for (int i = 0; i < n + m; i++)
-    box.Add(RealPoint{Cubic(s1.p.h, s1.out.h, s2.in.h, s2.p.h, ts[i]), Cubic(s1.p.v, s1.out.v, s2.in.v, s2.p.v, ts[i])});
+    box.Add(RealPoint{Cubic(s1.p.h, s1.out.h, s2.in.h, s2.p.h, ts[i]),
+                      Cubic(s1.p.v, s1.out.v, s2.in.v, s2.p.v, ts[i])});
 }
 
 // A deterministic metric: half an em for ASCII and half-width kana, a full em

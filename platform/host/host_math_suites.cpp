@@ -87,8 +87,9 @@ double FloatRnd() {
 
 }  // namespace
 
-const AIRealMathSuite kRealMathSuite = {EqualPoints,         PointAngle,          UnionRect,         IntersectRect,
-                                        InsetRect,           EmptyRect,           PointInRect,       MatrixSetIdentity,
-                                        MatrixSetTranslate,  MatrixSetRotate,     MatrixSetScale,    MatrixConcatTranslate,
-                                        MatrixConcatRotate,  MatrixConcatScale,   MatrixConcat,      TransformPoint};
+const AIRealMathSuite kRealMathSuite = {
+    EqualPoints,        PointAngle,        UnionRect,      IntersectRect,
+    InsetRect,          EmptyRect,         PointInRect,    MatrixSetIdentity,
+    MatrixSetTranslate, MatrixSetRotate,   MatrixSetScale, MatrixConcatTranslate,
+    MatrixConcatRotate, MatrixConcatScale, MatrixConcat,   TransformPoint};
 const AIRandomSuite kRandomSuite = {SetRandomSeed, FloatRnd};

@@ -37,6 +37,15 @@ struct TextData {
   ParaFeatures para{kJustifyLeft, 0, 0};
 };
 
+// A tag never changes once made: setting a tag puts a new one in its place, so
+// the texts the tag suite hands out stay valid until that tag is set again or
+// removed, and undo snapshots share them.
+struct ArtTag {
+  std::string name;
+  std::string value;  // any bytes but NUL
+};
+using TagRef = std::shared_ptr<const ArtTag>;
+
 // Everything an art is, apart from its identity. Copied whole for undo.
 struct ArtData {
   int16_t type = kUnknownArt;
@@ -44,8 +53,8 @@ struct ArtData {
   HostArt* parent = nullptr;
   std::vector<HostArt*> children;  // index 0 is the topmost (first child)
   uint32_t attrs = 0;
-  std::vector<std::pair<std::string, std::string>> tags;  // in insertion order
-  std::string id;                                         // document-wide name, kept in files
+  std::vector<TagRef> tags;  // in the order they were first set
+  std::string id;            // document-wide name, kept in files
   std::vector<PathSegment> segments;
   std::vector<int16_t> segmentSelected;
   bool closed = false;
@@ -108,6 +117,7 @@ struct HostDocument {
   std::vector<UndoEntry> undoStack;
   std::vector<UndoEntry> redoStack;
   int32_t nextArtNumber = 1;
+  HWND__* window = nullptr;  // the document window, titled "<name> @ <zoom>%"
 };
 
 struct HostFont {
@@ -217,7 +227,8 @@ struct HostPanel {
   bool resizable = false;
   bool shown = false;
   HostFlyoutMenu* flyout = nullptr;
-  HWND__* window = nullptr;
+  HWND__* window = nullptr;  // what the module fills and subclasses
+  HWND__* frame = nullptr;   // the host's frame around it
   PanelFlyoutCallback flyoutCallback = nullptr;
   PanelSizeCallback sizeCallback = nullptr;
 };
@@ -238,6 +249,8 @@ struct HostState {
   // documents
   std::vector<std::unique_ptr<HostDocument>> documents;
   HostDocument* current = nullptr;
+  // Closed documents stay in memory, so that a handle into one is only invalid.
+  std::vector<std::unique_ptr<HostDocument>> closedDocuments;
 
   // registrations
   std::vector<std::unique_ptr<HostPlugin>> plugins;
@@ -253,10 +266,10 @@ struct HostState {
   std::vector<std::unique_ptr<HostFlyoutMenu>> flyouts;
   std::vector<std::unique_ptr<HostFont>> fonts;          // the font list
   std::vector<std::unique_ptr<HostFont>> unlistedFonts;  // still named by text art
-  int64_t clock = 0;  // host ticks
+  int64_t clock = 0;                                     // host ticks
 
   // suites
-  std::map<std::string, int32_t> acquired;  // name -> outstanding acquisitions
+  std::map<std::string, int32_t> acquired;                     // name -> outstanding acquisitions
   std::map<std::string, std::pair<HostErr, int32_t>> failing;  // name -> (error, remaining, -1 always)
   std::map<void*, size_t> blocks;
   int32_t unbalancedReleases = 0;
@@ -333,10 +346,14 @@ HostFont* FontByName(const std::string& name);
 
 HINSTANCE__* ModuleInstanceOf(HostPlugin* plugin);
 HWND__* HostMainWindow();
-HWND__* NewPanelWindow(HostPanel* panel);
-void DestroyPanelWindow(HWND__* window);
-void ShowPanelWindow(HWND__* window, bool show);
-
+void OpenDocumentWindow(HostDocument* doc);
+void CloseDocumentWindow(HostDocument* doc);
+void RaiseDocumentWindow(HostDocument* doc);
+void TitleDocumentWindow(HostDocument* doc);
+void OpenPanelWindow(HostPanel* panel);
+void ClosePanelWindow(HostPanel* panel);
+void ShowPanelWindow(HostPanel* panel);
+void SizePanelWindow(HostPanel* panel);
 
 // ---- calling plug-ins (host_driver.cpp) ------------------------------------------
 

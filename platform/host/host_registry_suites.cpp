@@ -89,7 +89,8 @@ HostErr AddMenuItem(PluginRef plugin, const char* name, const char* group, Unico
   return kNoErr;
 }
 
-HostErr AddMenuGroupAsSubMenu(const char* name, int32_t options, MenuItemHandle item, MenuGroupHandle* group) {
+HostErr AddMenuGroupAsSubMenu(const char* name, int32_t options, MenuItemHandle item,
+                              MenuGroupHandle* group) {
   if (!name || !InPool(gHost.menuItems, item)) return kBadParameterErr;
   if (FindGroup(name)) return kBadParameterErr;
   HostMenuGroup* g = AddTo(gHost.menuGroups);
@@ -206,7 +207,8 @@ HostErr RegisterActionEvent(const char* name, const char* localizedName, int32_t
                             PluginRef plugin, ActionParamsHandle) {
   if (!name || !InPool(gHost.plugins, plugin)) return kBadParameterErr;
   auto& events = gHost.actionEvents;
-  auto it = std::find_if(events.begin(), events.end(), [name](const ActionEvent& e) { return e.name == name; });
+  auto it =
+      std::find_if(events.begin(), events.end(), [name](const ActionEvent& e) { return e.name == name; });
   if (it == events.end()) it = events.insert(events.end(), ActionEvent{});
   *it = ActionEvent{name, localizedName ? localizedName : "", version, flags, plugin, false};
   return kNoErr;
@@ -239,8 +241,9 @@ HostErr PlayActionEvent(const char* name, int32_t, ActionParamsHandle params) {
 bool IsLivePanel(PanelHandle panel) { return InPool(gHost.panels, panel) && panel->alive; }
 bool IsLiveFlyout(FlyoutMenuHandle menu) { return InPool(gHost.flyouts, menu) && menu->alive; }
 
-HostErr CreatePanel(PluginRef plugin, const char* id, UnicodeStringHandle title, int16_t stateCount, int32_t minWidth,
-                    int32_t minHeight, int32_t resizable, FlyoutMenuHandle flyout, PanelHandle* panel) {
+HostErr CreatePanel(PluginRef plugin, const char* id, UnicodeStringHandle title, int16_t stateCount,
+                    int32_t minWidth, int32_t minHeight, int32_t resizable, FlyoutMenuHandle flyout,
+                    PanelHandle* panel) {
   if (!InPool(gHost.plugins, plugin) || !id || !panel) return kBadParameterErr;
   if (flyout && !IsLiveFlyout(flyout)) return kBadParameterErr;
   HostPanel* p = AddTo(gHost.panels);
@@ -252,24 +255,23 @@ HostErr CreatePanel(PluginRef plugin, const char* id, UnicodeStringHandle title,
   p->minHeight = p->height = minHeight;
   p->resizable = resizable != 0;
   p->flyout = flyout;
-  p->window = NewPanelWindow(p);
+  OpenPanelWindow(p);
   *panel = p;
   return kNoErr;
 }
 
 HostErr DestroyPanel(PanelHandle panel) {
   if (!IsLivePanel(panel)) return kBadParameterErr;
-  DestroyPanelWindow(panel->window);  // tolerates a window the module already destroyed
-  panel->window = nullptr;
   panel->alive = false;
   panel->shown = false;
+  ClosePanelWindow(panel);
   return kNoErr;
 }
 
 HostErr ShowPanel(PanelHandle panel, int32_t show) {
   if (!IsLivePanel(panel)) return kBadParameterErr;
   panel->shown = show != 0;
-  ShowPanelWindow(panel->window, panel->shown);
+  ShowPanelWindow(panel);
   return kNoErr;
 }
 
@@ -299,6 +301,7 @@ HostErr SetPanelSize(PanelHandle panel, int32_t width, int32_t height) {
   bool changed = width != panel->width || height != panel->height;
   panel->width = width;
   panel->height = height;
+  SizePanelWindow(panel);
   if (changed && panel->sizeCallback) panel->sizeCallback(panel);
   return kNoErr;
 }
@@ -343,8 +346,9 @@ HostErr AppendFlyoutSeparator(FlyoutMenuHandle menu, uint32_t itemId) {
 HostErr RemoveFlyoutItem(FlyoutMenuHandle menu, uint32_t itemId) {
   if (!IsLiveFlyout(menu)) return kBadParameterErr;
   auto& items = menu->items;
-  items.erase(std::remove_if(items.begin(), items.end(), [itemId](const FlyoutItem& i) { return i.id == itemId; }),
-              items.end());
+  items.erase(
+      std::remove_if(items.begin(), items.end(), [itemId](const FlyoutItem& i) { return i.id == itemId; }),
+      items.end());
   return kNoErr;
 }
 
@@ -377,15 +381,16 @@ HostErr CountFlyoutItems(FlyoutMenuHandle menu, int32_t* count) {
 const AIPluginSuite kPluginSuite = {GetPluginOptions, SetPluginOptions, GetPluginName};
 const AINotifierSuite kNotifierSuite = {AddNotifier, Notify};
 const AITimerSuite kTimerSuite = {AddTimer};
-const AIMenuSuite kMenuSuite = {AddMenuItem,      AddMenuGroupAsSubMenu, CountMenuGroups, GetNthMenuGroup,
-                                GetMenuGroupName, CheckItem,             IsItemChecked};
-const AIToolSuite kToolSuite = {AddTool,         GetToolNumberFromName, GetToolName,
-                                GetToolTitle,    GetSelectedTool,       SetSelectedTool};
-const AIActionManagerSuite kActionManagerSuite = {NewActionParamType, DeleteActionParamType, RegisterActionEvent,
-                                                  PlayActionEvent};
-const AIPanelSuite kPanelSuite = {CreatePanel,  DestroyPanel,  ShowPanel,
-                                  IsPanelShown, GetPlatformWindow, GetPanelSize,
+const AIMenuSuite kMenuSuite = {AddMenuItem,     AddMenuGroupAsSubMenu, CountMenuGroups,
+                                GetNthMenuGroup, GetMenuGroupName,      CheckItem,
+                                IsItemChecked};
+const AIToolSuite kToolSuite = {AddTool,      GetToolNumberFromName, GetToolName,
+                                GetToolTitle, GetSelectedTool,       SetSelectedTool};
+const AIActionManagerSuite kActionManagerSuite = {NewActionParamType, DeleteActionParamType,
+                                                  RegisterActionEvent, PlayActionEvent};
+const AIPanelSuite kPanelSuite = {CreatePanel,  DestroyPanel,          ShowPanel,
+                                  IsPanelShown, GetPlatformWindow,     GetPanelSize,
                                   SetPanelSize, SetFlyoutMenuCallback, SetSizeChangedCallback};
-const AIPanelFlyoutMenuSuite kFlyoutMenuSuite = {CreateFlyout,         DestroyFlyout,        AppendFlyoutItem,
-                                                 AppendFlyoutSeparator, RemoveFlyoutItem,    SetFlyoutItemEnabled,
-                                                 SetFlyoutItemChecked, CountFlyoutItems};
+const AIPanelFlyoutMenuSuite kFlyoutMenuSuite = {
+    CreateFlyout,     DestroyFlyout,        AppendFlyoutItem,     AppendFlyoutSeparator,
+    RemoveFlyoutItem, SetFlyoutItemEnabled, SetFlyoutItemChecked, CountFlyoutItems};

@@ -15,6 +15,8 @@ struct DefaultsAtLoad {
 
 void ResetHostState() {
   for (auto& [block, size] : gHost.blocks) std::free(block);
+  for (auto& doc : gHost.documents) CloseDocumentWindow(doc.get());
+  for (auto& panel : gHost.panels) ClosePanelWindow(panel.get());
   gHost = HostState();
 }
 
@@ -61,6 +63,7 @@ HostDocument* NewHostDocument(const std::string& name) {
   HostDocument* raw = doc.get();
   gHost.documents.push_back(std::move(doc));
   gHost.current = raw;
+  OpenDocumentWindow(raw);
   return raw;
 }
 
@@ -73,6 +76,8 @@ void CloseHostDocument(HostDocument* doc) {
   auto& docs = gHost.documents;
   auto it = std::find_if(docs.begin(), docs.end(), [doc](const auto& d) { return d.get() == doc; });
   if (it == docs.end()) return;
+  CloseDocumentWindow(doc);
+  gHost.closedDocuments.push_back(std::move(*it));
   docs.erase(it);
   if (gHost.current == doc) gHost.current = docs.empty() ? nullptr : docs.back().get();
 }

@@ -56,7 +56,8 @@ std::u16string DecodeCodePage(const char* text, size_t length, int32_t codePage)
     size_t oLeft = sizeof buffer;
     size_t r = iconv(cd, &in, &inLeft, &o, &oLeft);
     for (char* p = buffer; p + 1 < o; p += 2)
-      out.push_back(static_cast<char16_t>(static_cast<unsigned char>(p[0]) | static_cast<unsigned char>(p[1]) << 8));
+      out.push_back(
+          static_cast<char16_t>(static_cast<unsigned char>(p[0]) | static_cast<unsigned char>(p[1]) << 8));
     if (r == static_cast<size_t>(-1) && errno != E2BIG) {
       // A broken byte becomes U+FFFD and the rest is still read.
       out.push_back(u'\uFFFD');

@@ -2,13 +2,12 @@
 // attributes of our own namespace. Layers are top-level groups marked as
 // layers; paths keep every anchor and control point as shortest round-trip
 // numbers; tags keep their order and their bytes (percent-encoded).
-#include <pugixml.hpp>
-
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <pugixml.hpp>
 #include <set>
 #include <sstream>
 #include <string_view>
@@ -166,7 +165,8 @@ std::string PathData(const std::vector<PathSegment>& s, bool closed) {
   for (size_t i = 1; i < s.size(); i++) d += piece(s[i - 1], s[i]);
   if (closed) {
     const PathSegment& last = s.back();
-    bool straight = last.out.h == last.p.h && last.out.v == last.p.v && s[0].in.h == s[0].p.h && s[0].in.v == s[0].p.v;
+    bool straight =
+        last.out.h == last.p.h && last.out.v == last.p.v && s[0].in.h == s[0].p.h && s[0].in.v == s[0].p.v;
     if (!straight && s.size() > 1) d += piece(last, s[0]);
     d += " Z";
   }
@@ -254,9 +254,9 @@ class Writer {
     uint32_t state = art->d.attrs & ~static_cast<uint32_t>(kArtFullySelected);
     if (state) node.append_attribute("vm:state") = StateWords(state).c_str();
     if ((state & kArtHidden) && !node.attribute("display")) node.append_attribute("display") = "none";
-    for (auto& [key, value] : art->d.tags)
-      node.append_attribute((kTagPrefix + EncodeBytes(key, '-', KeepKeyByte)).c_str()) =
-          EncodeBytes(value, '%', KeepValueByte).c_str();
+    for (const TagRef& tag : art->d.tags)
+      node.append_attribute((kTagPrefix + EncodeBytes(tag->name, '-', KeepKeyByte)).c_str()) =
+          EncodeBytes(tag->value, '%', KeepValueByte).c_str();
   }
 
   void WriteStyle(pugi::xml_node node, const PathStyle& s) {
@@ -264,9 +264,9 @@ class Writer {
     node.append_attribute("stroke") = CssColor(s.strokeColor, s.strokePaint).c_str();
     node.append_attribute("stroke-width") = Num(s.strokeWidth).c_str();
     std::string words = std::to_string(s.fillPaint) + " " + ColorWords(s.fillColor) + " " +
-                        std::to_string(s.strokePaint) + " " + ColorWords(s.strokeColor) + " " + Num(s.strokeWidth) +
-                        " " + Num(s.miterLimit) + " " + std::to_string(s.cap) + " " + std::to_string(s.join) + " " +
-                        Num(s.dashOffset);
+                        std::to_string(s.strokePaint) + " " + ColorWords(s.strokeColor) + " " +
+                        Num(s.strokeWidth) + " " + Num(s.miterLimit) + " " + std::to_string(s.cap) + " " +
+                        std::to_string(s.join) + " " + Num(s.dashOffset);
     for (int i = 0; i < s.dashCount && i < 6; i++) words += " " + Num(s.dash[i]);
     node.append_attribute("vm:style") = words.c_str();
   }
@@ -308,8 +308,8 @@ class Writer {
     node.append_attribute("x") = Num(t.anchor.h).c_str();
     node.append_attribute("y") = Num(-t.anchor.v).c_str();
     const RealMatrix& m = t.matrix;
-    node.append_attribute("transform") = ("matrix(" + Num(m.a) + " " + Num(-m.b) + " " + Num(-m.c) + " " + Num(m.d) +
-                                          " " + Num(m.tx) + " " + Num(-m.ty) + ")")
+    node.append_attribute("transform") = ("matrix(" + Num(m.a) + " " + Num(-m.b) + " " + Num(-m.c) + " " +
+                                          Num(m.d) + " " + Num(m.tx) + " " + Num(-m.ty) + ")")
                                              .c_str();
     std::string font = t.chars.font ? t.chars.font->name : "";
     node.append_attribute("font-family") = font.c_str();
@@ -321,7 +321,8 @@ class Writer {
     node.append_attribute("vm:type") = "text";
     node.append_attribute("vm:anchor") = (Num(t.anchor.h) + " " + Num(t.anchor.v)).c_str();
     node.append_attribute("vm:matrix") =
-        (Num(m.a) + " " + Num(m.b) + " " + Num(m.c) + " " + Num(m.d) + " " + Num(m.tx) + " " + Num(m.ty)).c_str();
+        (Num(m.a) + " " + Num(m.b) + " " + Num(m.c) + " " + Num(m.d) + " " + Num(m.tx) + " " + Num(m.ty))
+            .c_str();
     node.append_attribute("vm:orientation") = t.orientation;
     node.append_attribute("vm:font") = font.c_str();
     node.append_attribute("vm:chars") = (Num(t.chars.size) + " " + std::to_string(t.chars.fill) + " " +
@@ -329,8 +330,8 @@ class Writer {
                                             .c_str();
     node.append_attribute("vm:fill") = ColorWords(t.chars.fillColor).c_str();
     node.append_attribute("vm:stroke") = ColorWords(t.chars.strokeColor).c_str();
-    node.append_attribute("vm:para") = (std::to_string(t.para.justification) + " " + Num(t.para.firstLineIndent) +
-                                        " " + Num(t.para.startIndent))
+    node.append_attribute("vm:para") = (std::to_string(t.para.justification) + " " +
+                                        Num(t.para.firstLineIndent) + " " + Num(t.para.startIndent))
                                            .c_str();
     node.append_attribute("vm:text") = EncodeBytes(ToUtf8(t.text), '%', KeepValueByte).c_str();
     node.text().set(ToUtf8(t.text).c_str());
@@ -388,7 +389,8 @@ class Reader {
   }
 
   size_t LineOf(size_t offset) const {
-    return 1 + static_cast<size_t>(std::count(text_.begin(), text_.begin() + std::min(offset, text_.size()), '\n'));
+    return 1 + static_cast<size_t>(
+                   std::count(text_.begin(), text_.begin() + std::min(offset, text_.size()), '\n'));
   }
 
   static bool IsArtElement(pugi::xml_node node) {
@@ -403,7 +405,8 @@ class Reader {
     if (auto c = node.attribute("vm:color")) {
       unsigned r, g, b;
       if (std::sscanf(c.value(), "%4x %4x %4x", &r, &g, &b) != 3) Fail(node, "bad vm:color");
-      layer->d.color = RGBColor16{static_cast<uint16_t>(r), static_cast<uint16_t>(g), static_cast<uint16_t>(b)};
+      layer->d.color =
+          RGBColor16{static_cast<uint16_t>(r), static_cast<uint16_t>(g), static_cast<uint16_t>(b)};
     }
     ReadCommon(node, layer->group);
     ReadChildren(node, layer->group);
@@ -419,7 +422,8 @@ class Reader {
   }
 
   void Place(pugi::xml_node node, HostArt* art, HostArt* parent) {
-    if (LinkArt(art, kPlaceInsideOnTop, parent) != kNoErr) Fail(node, "this art cannot stand inside its parent");
+    if (LinkArt(art, kPlaceInsideOnTop, parent) != kNoErr)
+      Fail(node, "this art cannot stand inside its parent");
   }
 
   void ReadArt(pugi::xml_node node, HostArt* parent) {
@@ -467,7 +471,8 @@ class Reader {
       else
         Fail(node, "unknown state '" + std::string(w) + "'");
     }
-    if (art->d.attrs & kArtSelected) std::fill(art->d.segmentSelected.begin(), art->d.segmentSelected.end(), 1);
+    if (art->d.attrs & kArtSelected)
+      std::fill(art->d.segmentSelected.begin(), art->d.segmentSelected.end(), 1);
     for (pugi::xml_attribute a : node.attributes()) {
       std::string_view n = a.name();
       if (n.substr(0, std::strlen(kTagPrefix)) != kTagPrefix) continue;
@@ -475,7 +480,9 @@ class Reader {
       if (!DecodeBytes(n.substr(std::strlen(kTagPrefix)), '-', key) || key.empty())
         Fail(node, "bad tag name '" + std::string(n) + "'");
       if (!DecodeBytes(a.value(), '%', value)) Fail(node, "bad value of tag '" + key + "'");
-      art->d.tags.emplace_back(key, value);
+      for (const TagRef& tag : art->d.tags)
+        if (tag->name == key) Fail(node, "tag '" + key + "' given twice");
+      art->d.tags.push_back(std::make_shared<const ArtTag>(ArtTag{key, value}));
     }
   }
 
@@ -544,7 +551,8 @@ class Reader {
         for (std::string_view seg : Split(text, ';')) {
           std::vector<double> v;
           if (!ParseNums(seg, v) || v.size() != 7) Fail(node, "broken vm:segments");
-          paths.back().push_back(PathSegment{{v[0], v[1]}, {v[2], v[3]}, {v[4], v[5]}, static_cast<int16_t>(v[6])});
+          paths.back().push_back(
+              PathSegment{{v[0], v[1]}, {v[2], v[3]}, {v[4], v[5]}, static_cast<int16_t>(v[6])});
         }
       closed.push_back(node.attribute("vm:closed").as_int() == 1);
     } else {
@@ -575,7 +583,8 @@ class Reader {
   }
 
   // Path data of other editors: M, L, H, V, C and Z, absolute or relative.
-  void ParsePathData(pugi::xml_node node, std::vector<std::vector<PathSegment>>& paths, std::vector<bool>& closed) {
+  void ParsePathData(pugi::xml_node node, std::vector<std::vector<PathSegment>>& paths,
+                     std::vector<bool>& closed) {
     std::string_view d = node.attribute("d").value();
     size_t i = 0;
     auto skip = [&]() {
@@ -586,14 +595,16 @@ class Reader {
       size_t start = i;
       if (i < d.size() && (d[i] == '-' || d[i] == '+')) i++;
       bool dot = false;
-      while (i < d.size() && (std::isdigit(static_cast<unsigned char>(d[i])) || (d[i] == '.' && !dot))) dot |= d[i++] == '.';
+      while (i < d.size() && (std::isdigit(static_cast<unsigned char>(d[i])) || (d[i] == '.' && !dot)))
+        dot |= d[i++] == '.';
       if (i < d.size() && (d[i] == 'e' || d[i] == 'E')) {
         i++;
         if (i < d.size() && (d[i] == '-' || d[i] == '+')) i++;
         while (i < d.size() && std::isdigit(static_cast<unsigned char>(d[i]))) i++;
       }
       double v;
-      if (!ParseNum(d.substr(start, i - start), v) || !std::isfinite(v)) Fail(node, "broken path data near offset " + std::to_string(start));
+      if (!ParseNum(d.substr(start, i - start), v) || !std::isfinite(v))
+        Fail(node, "broken path data near offset " + std::to_string(start));
       return v;
     };
     char command = 0;
@@ -679,8 +690,8 @@ class Reader {
       t.matrix = RealMatrix{v[0], v[1], v[2], v[3], v[4], v[5]};
     }
     t.orientation = static_cast<int16_t>(node.attribute("vm:orientation").as_int(kHorizontalText));
-    std::string font = node.attribute("vm:font") ? node.attribute("vm:font").value()
-                                                 : node.attribute("font-family").value();
+    std::string font =
+        node.attribute("vm:font") ? node.attribute("vm:font").value() : node.attribute("font-family").value();
     t.chars.font = font.empty() ? nullptr : FontByName(font);
     if (auto a = node.attribute("vm:chars")) {
       if (!ParseNums(a.value(), v) || v.size() != 4 || !(v[0] > 0)) Fail(node, "bad vm:chars");
@@ -728,11 +739,14 @@ HostDocument* ReadSvgDocument(const std::string& path, std::string* error) {
     std::fclose(f);
   }
   pugi::xml_document xml;
-  pugi::xml_parse_result parsed = xml.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
+  pugi::xml_parse_result parsed =
+      xml.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
   if (!parsed) {
     size_t line = 1 + static_cast<size_t>(std::count(
-                          text.begin(), text.begin() + std::min(static_cast<size_t>(parsed.offset), text.size()), '\n'));
-    if (error) *error = path + ": line " + std::to_string(line) + ": not well-formed XML: " + parsed.description();
+                          text.begin(),
+                          text.begin() + std::min(static_cast<size_t>(parsed.offset), text.size()), '\n'));
+    if (error)
+      *error = path + ": line " + std::to_string(line) + ": not well-formed XML: " + parsed.description();
     return nullptr;
   }
   HostDocument* previous = gHost.current;

@@ -6,7 +6,8 @@
 
 namespace {
 
-HostErr NewPointText(int16_t paintOrder, ArtHandle prep, int16_t orientation, RealPoint anchor, ArtHandle* art) {
+HostErr NewPointText(int16_t paintOrder, ArtHandle prep, int16_t orientation, RealPoint anchor,
+                     ArtHandle* art) {
   if (!art) return kBadParameterErr;
   *art = nullptr;
   if (prep && !IsLiveArt(prep)) return kBadParameterErr;

@@ -36,7 +36,8 @@ HostErr YesNoAlert(UnicodeStringHandle text, int32_t* result) {
 }
 
 // With no answer queued the dialog is cancelled: nothing is written by surprise.
-HostErr PutFileDialog(UnicodeStringHandle title, const char*, UnicodeStringHandle, char* path, size_t pathSize) {
+HostErr PutFileDialog(UnicodeStringHandle title, const char*, UnicodeStringHandle, char* path,
+                      size_t pathSize) {
   std::string answer;
   if (!gHost.putFileAnswers.empty()) {
     answer = gHost.putFileAnswers.front();
@@ -165,6 +166,7 @@ HostErr IsDarkTheme(int32_t* dark) {
 const AIUserSuite kUserSuite = {MessageAlert, OKCancelAlert, YesNoAlert, PutFileDialog};
 const AIUndoSuite kUndoSuite = {SetUndoTextUS, SetSilent, UndoChanges};
 const AIContextSuite kContextSuite = {GetPlatformAppWindow};
-const AIUnicodeStringSuite kUnicodeStringSuite = {NewFromCodePage, NewFromUtf16, GetCodePageText, GetUtf16, Dispose};
+const AIUnicodeStringSuite kUnicodeStringSuite = {NewFromCodePage, NewFromUtf16, GetCodePageText, GetUtf16,
+                                                  Dispose};
 const AIFilePathSuite kFilePathSuite = {NewFilePath, GetPlatformPath, DisposeFilePath};
 const AIUserInterfaceThemeSuite kThemeSuite = {GetUIThemeColor, IsDarkTheme};

@@ -21,7 +21,8 @@ HostErr RegisterInternalAction(SPMessageData* message) {
   ActionParamsHandle params = nullptr;
   sAIActionManager->NewActionParamType(&params);
   if (params != nullptr && message->self != nullptr) {
-    sAIActionManager->RegisterActionEvent(kInternalActionName, kInternalActionName, 1, 0, message->self, params);
+    sAIActionManager->RegisterActionEvent(kInternalActionName, kInternalActionName, 1, 0, message->self,
+                                          params);
   }
   if (params != nullptr) sAIActionManager->DeleteActionParamType(params);
   return kNoErr;
@@ -32,9 +33,11 @@ HostErr RunDeferredCommand() {
   if (command.code == kDeferredPaintInfItem) {
     PaintInfoPanelItem(&command.drawItem);
   } else if (command.code == kDeferredInfPanelCommand) {
-    if (gPlugin->infPanel != nullptr) RunInfPanelCommand(PanelWindow(gPlugin->infPanel), command.arg1, command.arg2);
+    if (gPlugin->infPanel != nullptr)
+      RunInfPanelCommand(PanelWindow(gPlugin->infPanel), command.arg1, command.arg2);
   } else if (command.code == kDeferredVarPanelCommand) {
-    if (gPlugin->varPanel != nullptr) RunVarPanelCommand(PanelWindow(gPlugin->varPanel), command.arg1, command.arg2);
+    if (gPlugin->varPanel != nullptr)
+      RunVarPanelCommand(PanelWindow(gPlugin->varPanel), command.arg1, command.arg2);
   } else if (command.code == kDeferredInfFlyoutItem) {
     RunInfFlyoutCommand(command.arg1);
   } else if (command.code == kDeferredVarFlyoutItem) {

@@ -3,7 +3,6 @@
 #include "panels/inf_flyout_commands.h"
 #include "panels/panel_windows.h"
 #include "panels/variable_commands.h"
-#include "shell/pending_handlers.h"
 #include "shell/plugin_globals.h"
 #include "store/presets_in_document.h"
 

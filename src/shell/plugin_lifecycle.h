@@ -15,6 +15,6 @@ HostErr ReloadHook();
 
 void SetStartupDefaults(PluginRef pluginRef);
 void FreeVariableTable(VariableTable& table);
-void InitPresetRecord(PresetRecord* record, const char* name, int32_t scaleIndex, int16_t enabled, int16_t empty,
-                      int16_t output);
+void InitPresetRecord(PresetRecord* record, const char* name, int32_t scaleIndex, int16_t enabled,
+                      int16_t empty, int16_t output);
 void ReseatCurrentPreset();

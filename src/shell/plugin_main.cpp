@@ -116,8 +116,8 @@ extern "C" HostErr PluginMain(const char* caller, const char* selector, void* me
     char codeText[5];
     FourCharCodeText(result, codeText);
     char text[512];
-    std::snprintf(text, sizeof text, "Error=%x, %s (caller : %s, selector : %s)", static_cast<unsigned>(result),
-                  codeText, caller, selector);
+    std::snprintf(text, sizeof text, "Error=%x, %s (caller : %s, selector : %s)",
+                  static_cast<unsigned>(result), codeText, caller, selector);
     ShowMessageAlert(text);
   }
 

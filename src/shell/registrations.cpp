@@ -86,13 +86,16 @@ HostErr AddMenus(SPMessageData* message) {
   PluginGlobals& g = *gPlugin;
   MenuItemHandle groupItem = nullptr;
   MenuGroupHandle group = nullptr;
-  HostErr error = AddMenuItemWithText(message, "Vestamark Group", kToolPalettesMenuGroup, g.productName, 0, &groupItem);
+  HostErr error =
+      AddMenuItemWithText(message, "Vestamark Group", kToolPalettesMenuGroup, g.productName, 0, &groupItem);
   if (error == kNoErr) error = sAIMenu->AddMenuGroupAsSubMenu("Vestamark Group", 0, groupItem, &group);
   if (error == kNoErr) {
-    error = AddMenuItemWithText(message, "Vestamark_INF Group", "Vestamark Group", "Information", 1, &g.infMenuItem);
+    error = AddMenuItemWithText(message, "Vestamark_INF Group", "Vestamark Group", "Information", 1,
+                                &g.infMenuItem);
   }
   if (error == kNoErr) {
-    error = AddMenuItemWithText(message, "Vestamark_VAR Group", "Vestamark Group", "Variable", 1, &g.varMenuItem);
+    error =
+        AddMenuItemWithText(message, "Vestamark_VAR Group", "Vestamark Group", "Variable", 1, &g.varMenuItem);
   }
   if (error != kNoErr) return error;
 

@@ -6,9 +6,9 @@
 #include "host_types.h"
 
 struct RevisionToolRow {
-  int16_t slot;             // in toolHandles
-  int16_t toolIndex;        // passed to the revision tool handlers
-  int16_t titlePair;        // the title's entry in kLocalizedTexts
+  int16_t slot;       // in toolHandles
+  int16_t toolIndex;  // passed to the revision tool handlers
+  int16_t titlePair;  // the title's entry in kLocalizedTexts
   int32_t iconId;
   int32_t darkIconId;
 };

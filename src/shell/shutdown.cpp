@@ -1,10 +1,10 @@
 #include <cstdlib>
 
-#include "shell/pending_handlers.h"
 #include "shell/plugin_globals.h"
 #include "shell/plugin_lifecycle.h"
 #include "shell/suite_pointers.h"
 #include "shell/suite_table.h"
+#include "store/preferences_file.h"
 #include "win_api.h"
 
 namespace {

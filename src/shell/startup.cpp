@@ -1,15 +1,15 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "shell/pending_handlers.h"
-#include "shell/plugin_globals.h"
-#include "shell/plugin_lifecycle.h"
 #include "geometry/bezier_tables.h"
 #include "resources/module_resources.h"
 #include "shell/deferred_command.h"
-#include "shell/registrations.h"
 #include "shell/module_instance.h"
+#include "shell/plugin_globals.h"
+#include "shell/plugin_lifecycle.h"
+#include "shell/registrations.h"
 #include "shell/suite_pointers.h"
+#include "store/preferences_file.h"
 #include "win_api.h"
 
 namespace {
@@ -55,8 +55,8 @@ void FreeVariableTable(VariableTable& v) {
   v = VariableTable{};
 }
 
-void InitPresetRecord(PresetRecord* record, const char* name, int32_t scaleIndex, int16_t enabled, int16_t empty,
-                      int16_t output) {
+void InitPresetRecord(PresetRecord* record, const char* name, int32_t scaleIndex, int16_t enabled,
+                      int16_t empty, int16_t output) {
   CopyText(record->name, sizeof record->name, name);
   record->scaleIndex = scaleIndex;
   record->enabled = enabled;
@@ -137,7 +137,8 @@ void SetStartupDefaults(PluginRef pluginRef) {
   g.editPreviewLayer = nullptr;
   CopyText(g.sampleLayerName, sizeof g.sampleLayerName, "<<Vestamark Sample>>");
   g.updateGrading = UpdateGradingSettings{1, 0, 1, 1, 1, {}};
-  CopyText(g.updateGrading.renewal_out_lname, sizeof g.updateGrading.renewal_out_lname, "<< MORAVINE_GRADING >>");
+  CopyText(g.updateGrading.renewal_out_lname, sizeof g.updateGrading.renewal_out_lname,
+           "<< MORAVINE_GRADING >>");
   g.listDrag = ListDragState{};
   g.scriptError = ScriptErrorState{};
   g.varTitlesValid = 0;
@@ -206,7 +207,8 @@ HostErr StartupPlugin(SPMessageData* message) {
 
 void ReseatCurrentPreset() {
   PluginGlobals& g = *gPlugin;
-  // A slot outside the table (a damaged preference) starts from the nearest end.
+  // A slot outside the table (a damaged preference) starts from the nearest
+  // end.
   if (g.currentPresetSlot < 0) g.currentPresetSlot = 0;
   if (g.currentPresetSlot > kMaxPresets - 1) g.currentPresetSlot = kMaxPresets - 1;
   auto unusable = [&](int slot) { return g.presets[slot].empty != 0 || g.presets[slot].enabled == 0; };

@@ -89,7 +89,8 @@ inline int32_t PackHandleCode(const RevisionHandle& handle) {
   auto digit = [](int16_t v) { return static_cast<int32_t>(v < 0 ? 0 : (v > 9 ? 9 : v)); };
   int32_t code = handle.kind;
   if (handle.kind != kHandlePoint) {
-    code += 100 * digit(handle.direction) + 1000 * digit(handle.bothEnds) + 10000 * digit(handle.proportional);
+    code +=
+        100 * digit(handle.direction) + 1000 * digit(handle.bothEnds) + 10000 * digit(handle.proportional);
   }
   return handle.listSelected ? -code : code;
 }

@@ -1,8 +1,8 @@
 // Layers, the art tree, tags, paths and bounds as the module sees them.
 #include <string>
 
-#include "support/host_fixture.h"
 #include "host_suite_tables.h"
+#include "support/host_fixture.h"
 
 using namespace vmtest;
 
@@ -40,7 +40,7 @@ TEST_F(ArtTreeTest, NewArtGoesWherePaintOrderSays) {
 
   ASSERT_EQ(art.ReorderArt(c, kPlaceInsideOnTop, group), kNoErr);
   EXPECT_EQ(vmhost::Children(group), (std::vector<ArtHandle>{c, b, a}));
-  EXPECT_EQ(art.ReorderArt(group, kPlaceInsideOnTop, a), kWrongTypeErr);      // a path holds nothing
+  EXPECT_EQ(art.ReorderArt(group, kPlaceInsideOnTop, a), kWrongTypeErr);         // a path holds nothing
   EXPECT_EQ(art.ReorderArt(group, kPlaceInsideOnTop, group), kBadParameterErr);  // not inside itself
   int16_t type = 0;
   art.GetArtType(group, &type);
@@ -86,6 +86,13 @@ TEST_F(ArtTreeTest, TagsKeepTheirOrderAndTheirBytes) {
   EXPECT_EQ(std::string(value), big);
   EXPECT_TRUE(vmhost::IsSelected(p));  // tags never touch the selection
 
+  // A value read stays valid while other tags come and go.
+  const char* kept = nullptr;
+  tag.GetTag(p, "c", &kept);
+  for (int i = 0; i < 100; i++) tag.SetTag(p, ("more" + std::to_string(i)).c_str(), "x");
+  for (int i = 0; i < 100; i++) tag.RemoveTag(p, ("more" + std::to_string(i)).c_str());
+  EXPECT_STREQ(kept, "3");
+
   EXPECT_EQ(tag.GetTag(p, "missing", &value), kNotFoundErr);
   EXPECT_EQ(value, nullptr);
 
@@ -129,7 +136,8 @@ TEST_F(ArtTreeTest, LayerGroupsCarryTagsAndLayersStackTopFirst) {
 TEST_F(ArtTreeTest, PathRangesAreCheckedAndBoundsFollowTheCurve) {
   // One cubic from (0,0) to (100,0), both handles 100 up: the top of the
   // curve is at 75, the control points at 100.
-  ArtHandle p = vmhost::AddPath(nullptr, {{{0, 0}, {0, 0}, {0, 100}, 0}, {{100, 0}, {100, 100}, {100, 0}, 0}}, false);
+  ArtHandle p =
+      vmhost::AddPath(nullptr, {{{0, 0}, {0, 0}, {0, 100}, 0}, {{100, 0}, {100, 100}, {100, 0}, 0}}, false);
   RealRect exact, control;
   art.GetArtBounds(p, &exact);
   art.GetArtControlBounds(p, &control);

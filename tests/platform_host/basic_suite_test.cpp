@@ -2,8 +2,8 @@
 #include <cstring>
 #include <iterator>
 
-#include "support/host_fixture.h"
 #include "host_suite_tables.h"
+#include "support/host_fixture.h"
 
 using namespace vmtest;
 
@@ -164,7 +164,8 @@ TEST_F(BasicSuiteTest, AFailedAcquisitionIsReportedToTheCallerThenRecovers) {
   EXPECT_NE(AcquireSuite<AILayerSuite>("AI Layer Suite", 13), nullptr);
 
   vmhost::FailSuiteAcquisition("AI User Suite", -1, kOutOfMemoryErr);
-  for (int i = 0; i < 3; i++) EXPECT_EQ(gBasicSuite.AcquireSuite("AI User Suite", 12, &suite), kOutOfMemoryErr);
+  for (int i = 0; i < 3; i++)
+    EXPECT_EQ(gBasicSuite.AcquireSuite("AI User Suite", 12, &suite), kOutOfMemoryErr);
   vmhost::ClearSuiteFailures();
   EXPECT_EQ(gBasicSuite.AcquireSuite("AI User Suite", 12, &suite), kNoErr);
 }

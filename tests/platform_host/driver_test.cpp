@@ -37,17 +37,20 @@ TEST_F(DriverTest, ToolMessagesCarryTheToolCursorAndModifiers) {
   vmhost::SelectTool(second);
   vmhost::Drag({{1, 0}, {2, 0}}, kModShift | kModDoubleClick);
   vmhost::MouseUp({3, 0}, 0, false);
-  EXPECT_EQ(seen, (std::vector<std::string>{
-                      "AI Select First_Vestamark 0.000000 no event", "AI Deselect First_Vestamark 0.000000 no event",
-                      "AI Select Second_Vestamark 0.000000 no event", "AI Mouse Down Second_Vestamark 1.000000 mods 528",
-                      "AI Mouse Drag Second_Vestamark 2.000000 mods 512", "AI Mouse Up Second_Vestamark 2.000000 mods 512",
-                      "AI Mouse Up Second_Vestamark 3.000000 no event"}));
+  EXPECT_EQ(seen, (std::vector<std::string>{"AI Select First_Vestamark 0.000000 no event",
+                                            "AI Deselect First_Vestamark 0.000000 no event",
+                                            "AI Select Second_Vestamark 0.000000 no event",
+                                            "AI Mouse Down Second_Vestamark 1.000000 mods 528",
+                                            "AI Mouse Drag Second_Vestamark 2.000000 mods 512",
+                                            "AI Mouse Up Second_Vestamark 2.000000 mods 512",
+                                            "AI Mouse Up Second_Vestamark 3.000000 no event"}));
 }
 
 TEST_F(DriverTest, AnActionPlayedInsideACallComesBackBeforeThePlayReturns) {
   ActionParamsHandle params = nullptr;
   kActionManagerSuite.NewActionParamType(&params);
-  ASSERT_EQ(kActionManagerSuite.RegisterActionEvent("Test_ACTION", "Test_ACTION", 1, 0, plugin, params), kNoErr);
+  ASSERT_EQ(kActionManagerSuite.RegisterActionEvent("Test_ACTION", "Test_ACTION", 1, 0, plugin, params),
+            kNoErr);
   kActionManagerSuite.DeleteActionParamType(params);
 
   HostErr nested = kNoErr;
@@ -120,7 +123,8 @@ TEST_F(DriverTest, TheGlobalsSlotTravelsBetweenCalls) {
 
 TEST_F(DriverTest, AlertsAreRecordedAndAnsweredFromTheQueue) {
   UnicodeStringHandle text;
-  kUnicodeStringSuite.NewFromCodePage("\x95\xdb\x91\xb6\x82\xb5\x82\xdc\x82\xb7\x82\xa9?", 932, &text);  // 保存しますか?
+  kUnicodeStringSuite.NewFromCodePage("\x95\xdb\x91\xb6\x82\xb5\x82\xdc\x82\xb7\x82\xa9?", 932,
+                                      &text);  // 保存しますか?
   int32_t first = -1, second = -1;
   vmhost::QueueAlertAnswer(0);
   kUserSuite.OKCancelAlert(text, 1, &first);

@@ -64,7 +64,8 @@ class SvgDocumentTest : public HostTest {
     kTextFrameSuite.GetTextRange(label, &range);
     FontHandle font;
     kFontSuite.IndexFontList(1, &font);
-    CharFeatures chars{font, 5, {ColorKind::Process, 0, 0, 1, 1, 0}, {ColorKind::None, 0, 0, 0, 0, 0}, 1, 0, 1};
+    CharFeatures chars{font, 5, {ColorKind::Process, 0, 0, 1, 1, 0}, {ColorKind::None, 0, 0, 0, 0, 0}, 1,
+                       0,    1};
     kTextRangeSuite.SetCharFeatures(range, &chars);
     ParaFeatures para{kJustifyCenter, 0, 0};
     kTextRangeSuite.SetParaFeatures(range, &para);
@@ -168,6 +169,7 @@ TEST_F(SvgDocumentTest, BadFilesGiveAClearErrorAndNoDocument) {
       {"<svg><path d=''/></svg>", "a path without data"},
       {"<svg><g vm:tag.k='%G1'/></svg>", "bad value of tag 'k'"},
       {"<svg><g vm:state='shiny'/></svg>", "unknown state 'shiny'"},
+      {"<svg><g vm:tag.a-2D='1' vm:tag.a-2d='2'/></svg>", "tag 'a-' given twice"},
       {"<svg><g><g vm:type='layer'/></g></svg>", "a layer inside art"},
       {"<svg><path vm:style='1 gray' vm:segments=''/></svg>", "bad colour"},
       {"<svg><text vm:chars='0 1 0 1'/></svg>", "bad vm:chars"},

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "support/host_fixture.h"
+#include "win_api.h"
 
 using namespace vmtest;
 
@@ -24,7 +25,8 @@ std::vector<std::string> FontNames() {
     const uint16_t* units;
     int32_t length;
     kUnicodeStringSuite.GetUtf16(s, &units, &length);
-    names.push_back(ToUtf8(std::u16string(reinterpret_cast<const char16_t*>(units), static_cast<size_t>(length))));
+    names.push_back(
+        ToUtf8(std::u16string(reinterpret_cast<const char16_t*>(units), static_cast<size_t>(length))));
     kUnicodeStringSuite.Dispose(s);
   }
   return names;
@@ -44,7 +46,8 @@ TEST_F(TextAndPanelsTest, TheFontListHasOsakaAndCanBeReplaced) {
 TEST_F(TextAndPanelsTest, PointTextTakesFeaturesAndHasAStableMetric) {
   ArtHandle group = vmhost::AddGroup();
   ArtHandle text = nullptr;
-  ASSERT_EQ(kTextFrameSuite.NewPointText(kPlaceInsideOnTop, group, kHorizontalText, {100, 50}, &text), kNoErr);
+  ASSERT_EQ(kTextFrameSuite.NewPointText(kPlaceInsideOnTop, group, kHorizontalText, {100, 50}, &text),
+            kNoErr);
   TextRangeHandle range;
   ASSERT_EQ(kTextFrameSuite.GetTextRange(text, &range), kNoErr);
   CharFeatures chars{nullptr, 10, {ColorKind::Process, 0, 0.5, 0, 0, 0}, {}, 1, 0, 1};
@@ -170,6 +173,56 @@ TEST_F(TextAndPanelsTest, MenuGroupsAreFoundByNameAndSubmenusMadeOnce) {
   }
   EXPECT_EQ(names, (std::vector<std::string>{"Tool Palettes", "About", "QV_PLUGINS_ABOUT"}));
   EXPECT_EQ(kMenuSuite.AddMenuItem(plugin, "x", "No Such Group", nullptr, 0, &item), kNotFoundErr);
+}
+
+}  // namespace
+
+namespace {
+
+std::string WindowTitle(HWND window) {
+  char title[256] = "";
+  GetWindowText(window, title, sizeof title);
+  return title;
+}
+
+TEST_F(TextAndPanelsTest, DocumentsAndPanelsHaveRealWindows) {
+  HWND main = nullptr;
+  kContextSuite.GetPlatformAppWindow(&main);
+  EXPECT_TRUE(IsWindow(main));
+  EXPECT_EQ(WindowTitle(doc->window), "Test-1 @ 100%");
+  vmhost::SetZoom(2);
+  EXPECT_EQ(WindowTitle(doc->window), "Test-1 @ 200%");
+  DocumentHandle other = vmhost::NewDocument("Other");
+  vmhost::SwitchDocument(doc);
+  EXPECT_EQ(GetTopWindow(nullptr), doc->window);  // the current document's window is in front
+  HWND otherWindow = other->window;
+  ArtHandle kept = vmhost::AddGroup();  // in the current document, `doc`
+  vmhost::SwitchDocument(other);
+  ArtHandle left = vmhost::AddGroup();
+  vmhost::CloseDocument(other);
+  EXPECT_FALSE(IsWindow(otherWindow));
+  int32_t valid = 1;
+  kArtSuite.ValidArt(left, &valid);  // a handle into a closed document is invalid, not dangling
+  EXPECT_EQ(valid, 0);
+  kArtSuite.ValidArt(kept, &valid);
+  EXPECT_EQ(valid, 1);
+  EXPECT_EQ(vmhost::CurrentDocument(), doc);
+
+  PanelHandle panel;
+  ASSERT_EQ(kPanelSuite.Create(plugin, "Test_VAR", nullptr, 1, 150, 100, 1, nullptr, &panel), kNoErr);
+  HWND window = nullptr;
+  kPanelSuite.GetPlatformWindow(panel, &window);
+  ASSERT_TRUE(IsWindow(window));
+  EXPECT_FALSE(IsWindowVisible(window));
+  kPanelSuite.Show(panel, 1);
+  EXPECT_TRUE(IsWindowVisible(window));
+  kPanelSuite.SetSize(panel, 180, 50);  // no smaller than its minimum
+  RECT r;
+  GetWindowRect(window, &r);
+  EXPECT_EQ(r.right - r.left, 180);
+  EXPECT_EQ(r.bottom - r.top, 100);
+  DestroyWindow(window);  // the module destroys its window first at shut-down
+  EXPECT_EQ(kPanelSuite.Destroy(panel), kNoErr);
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 // Nested suite acquisition and panel commands replayed through the internal
 // action.
+#include "shell/deferred_command.h"
+
 #include <algorithm>
 
-#include "held_suites.h"
+#include "support/module_suites.h"
 #include "host_model.h"
-#include "shell/deferred_command.h"
 #include "shell/plugin_main.h"
 #include "support/module_fixture.h"
 
@@ -20,12 +21,12 @@ long PlayedActions() {
 
 TEST_F(DeferredCommandTest, OnlyTheOutermostAcquisitionTouchesTheHost) {
   {
-    HeldSuites outer;
+    ModuleSuites outer;
     ASSERT_EQ(outer.result, kNoErr);
     EXPECT_EQ(vmhost::HeldSuiteCount("AI Art Suite"), 1);
     EXPECT_EQ(vmhost::HeldSuiteCount("AI Action Manager Suite"), 2);  // two rows
     {
-      HeldSuites inner;
+      ModuleSuites inner;
       EXPECT_EQ(gSuiteNesting, 2);
       EXPECT_EQ(vmhost::HeldSuiteCount("AI Art Suite"), 1);
     }
@@ -70,16 +71,19 @@ TEST_F(DeferredCommandTest, AnEventWithoutADocumentViewIsDropped) {
 
 TEST_F(DeferredCommandTest, AnEventInsideAHostCallPlaysWithoutNewAcquisitions) {
   globals().currentView = vmhost::CurrentView();
-  HeldSuites call;  // the host call the panel event arrives in
-  PostDeferredCommand(kDeferredVarPanelCommand, 1, 0, nullptr);
-  EXPECT_EQ(PlayedActions(), 1);
-  EXPECT_EQ(gSuiteNesting, 1);
-  EXPECT_EQ(vmhost::HeldSuiteCount("AI Art Suite"), 1);
+  InModuleCall([&] {
+    PostDeferredCommand(kDeferredVarPanelCommand, 1, 0, nullptr);
+    EXPECT_EQ(PlayedActions(), 1);
+    EXPECT_EQ(gSuiteNesting, 1);
+    EXPECT_EQ(vmhost::HeldSuiteCount("AI Art Suite"), 1);
+  });
+  EXPECT_EQ(gSuiteNesting, 0);
+  EXPECT_EQ(globals().deferredCommand.code, 0u);
 }
 
 TEST_F(DeferredCommandTest, AnInternalErrorIsShownWithItsCodeAsText) {
   {
-    HeldSuites suites;
+    ModuleSuites suites;
     ReportInternalError(kNotFoundErr);
   }
   ReportInternalError(kNotFoundErr);  // no user suite: nothing

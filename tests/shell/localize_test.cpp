@@ -1,10 +1,11 @@
 // Japanese and English texts and the choice of resource copies.
+#include "shell/localize.h"
+
 #include <cstdio>
 #include <string>
 
-#include "held_suites.h"
+#include "support/module_suites.h"
 #include "host_model.h"
-#include "shell/localize.h"
 #include "support/module_fixture.h"
 
 using namespace vmtest;
@@ -17,7 +18,7 @@ class LocalizeTest : public ModuleTest {
  protected:
   std::string Localize(int16_t language, const std::string& japanese, size_t outSize = 256) {
     globals().language = language;
-    HeldSuites suites;
+    ModuleSuites suites;
     std::string out(outSize + 8, '#');
     LocalizeUiString(module, japanese.c_str(), out.data(), outSize);
     EXPECT_EQ(out.substr(outSize), "########") << "written past the buffer";
@@ -35,7 +36,8 @@ TEST_F(LocalizeTest, TextsFollowTheLanguage) {
       {1, "@長さ", "@GL"},
       {1, "距離補正", "Distance revision"},
       {1, "ｵﾌｾｯﾄ (%.2f, %.2f)", "Offset (%.2f, %.2f)"},
-      {1, "変数を登録出来ませんでした。\r変数名が重複しています。", "Can't register variable.\rDuplicate variable names."},
+      {1, "変数を登録出来ませんでした。\r変数名が重複しています。",
+       "Can't register variable.\rDuplicate variable names."},
       {1, "プリセット \"%s\" を削除してもいいですか？", "Are you sure you want to delete this preset (%s)?"},
       {1, "見つからない", nullptr},
       {1, "<Mac strings begin at index 1>", nullptr},

@@ -16,12 +16,14 @@ using RegistrationTest = ModuleTest;
 
 // Japanese title bases in code page 932, in registration order.
 const char* const kJapaneseTitles[] = {
-    "\x8b\x97\x97\xa3\x95\xe2\x90\xb3",              // distance
-    "\x92\xb7\x82\xb3\x95\xe2\x90\xb3",              // length
-    "\x89~\x8c\xca\x95\xe2\x90\xb3",                 // arc
-    "\x8a" "p\x93x\x95\xe2\x90\xb3",                 // angle
-    "\x83|\x83" "C\x83\x93\x83g\x95\xe2\x90\xb3",    // point
-    "\x8cv\x91\xaa",                                  // measurement
+    "\x8b\x97\x97\xa3\x95\xe2\x90\xb3",  // distance
+    "\x92\xb7\x82\xb3\x95\xe2\x90\xb3",  // length
+    "\x89~\x8c\xca\x95\xe2\x90\xb3",     // arc
+    "\x8a"
+    "p\x93x\x95\xe2\x90\xb3",  // angle
+    "\x83|\x83"
+    "C\x83\x93\x83g\x95\xe2\x90\xb3",  // point
+    "\x8cv\x91\xaa",                   // measurement
 };
 
 std::vector<HostTool*> ModuleTools() {
@@ -40,7 +42,8 @@ TEST_F(RegistrationTest, JapaneseToolsAreRegisteredInOrderInOneGroup) {
     EXPECT_EQ(tools[i]->sameGroupAs, i == 0 ? kNoTool : tools[0]->number);
     EXPECT_EQ(tools[i]->sameToolsetAs, i == 0 ? kNoTool : tools[0]->number);
   }
-  const int icons[][2] = {{16252, 16352}, {16253, 16353}, {16259, 16359}, {16260, 16360}, {16254, 16354}, {16258, 16358}};
+  const int icons[][2] = {{16252, 16352}, {16253, 16353}, {16259, 16359},
+                          {16260, 16360}, {16254, 16354}, {16258, 16358}};
   for (size_t i = 0; i < tools.size(); ++i) {
     EXPECT_EQ(tools[i]->iconId, icons[i][0]);
     EXPECT_EQ(tools[i]->darkIconId, icons[i][1]);
@@ -115,7 +118,8 @@ int GroupsNamed(const char* name) {
 
 TEST_F(RegistrationTest, MenusHangUnderToolPalettesAndAbout) {
   EXPECT_EQ(ItemsOfGroup("Tool Palettes"), (std::vector<std::string>{"Vestamark Group"}));
-  EXPECT_EQ(ItemsOfGroup("Vestamark Group"), (std::vector<std::string>{"Vestamark_INF Group", "Vestamark_VAR Group"}));
+  EXPECT_EQ(ItemsOfGroup("Vestamark Group"),
+            (std::vector<std::string>{"Vestamark_INF Group", "Vestamark_VAR Group"}));
   EXPECT_EQ(ItemsOfGroup("About"), (std::vector<std::string>{"QV_PLUGINS_ABOUT"}));
   EXPECT_EQ(ItemsOfGroup("QV_PLUGINS_ABOUT"), (std::vector<std::string>{"QV_PLUGINS_ABOUT_Vestamark"}));
   EXPECT_EQ(GroupsNamed("QV_PLUGINS_ABOUT"), 1);

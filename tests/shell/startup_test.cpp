@@ -45,8 +45,8 @@ TEST_F(StartupTest, FillsEveryDefaultAndCreatesTheFourPresets) {
   EXPECT_STREQ(g.sampleLayerName, "<<Vestamark Sample>>");
   EXPECT_STREQ(g.productName, "Vestamark");
   EXPECT_EQ(g.dragListMessage, -1);
-  EXPECT_EQ(g.updateGrading.renewal_leave + g.updateGrading.renewal_preview + g.updateGrading.renewal_out_layer +
-                g.updateGrading.renewal_out_preset,
+  EXPECT_EQ(g.updateGrading.renewal_leave + g.updateGrading.renewal_preview +
+                g.updateGrading.renewal_out_layer + g.updateGrading.renewal_out_preset,
             4);
   EXPECT_EQ(g.updateGrading.renewal_mode, 0);
   EXPECT_STREQ(g.updateGrading.renewal_out_lname, "<< MORAVINE_GRADING >>");
@@ -168,7 +168,8 @@ TEST_F(FailedStartupTest, AFailureBeforeTheUserSuiteIsShownOnceItIsHeldAndNoHand
   vmhost::FailSuiteAcquisition("AI Plugin Suite");
   EXPECT_EQ(StartModule(), kSuiteNotFoundErr);
   EXPECT_EQ(gPlugin, nullptr);
-  EXPECT_EQ(AlertTexts(), (std::vector<std::string>{"Error: 1394689636, suite: AI Plugin Suite, version: 5!"}));
+  EXPECT_EQ(AlertTexts(),
+            (std::vector<std::string>{"Error: 1394689636, suite: AI Plugin Suite, version: 5!"}));
   EXPECT_EQ(vmhost::HeldSuiteCount("AI Art Suite"), 0);
   EXPECT_EQ(vmhost::HeldSuiteCount("SP Blocks Suite"), 0);
   // Shutting down what never started is harmless.

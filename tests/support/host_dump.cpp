@@ -25,11 +25,13 @@ void DumpArt(const HostArt* art, int depth, std::string& out) {
     for (const PathSegment& s : d.segments)
       out += " [" + Pt(s.p) + " " + Pt(s.in) + " " + Pt(s.out) + " " + std::to_string(s.corner) + "]";
     const PathStyle& st = d.style;
-    out += " style " + std::to_string(st.fillPaint) + "/" + std::to_string(st.strokePaint) + "/" + Num(st.strokeWidth);
+    out += " style " + std::to_string(st.fillPaint) + "/" + std::to_string(st.strokePaint) + "/" +
+           Num(st.strokeWidth);
   }
   if (d.type == kTextFrameArt) out += " text '" + ToUtf8(d.text.text) + "' at " + Pt(d.text.anchor);
   out += "\n";
-  for (auto& [k, v] : d.tags) out += std::string(static_cast<size_t>(depth) * 2 + 2, ' ') + "tag " + k + "=" + v + "\n";
+  for (const TagRef& t : d.tags)
+    out += std::string(static_cast<size_t>(depth) * 2 + 2, ' ') + "tag " + t->name + "=" + t->value + "\n";
   for (const HostArt* kid : d.children) DumpArt(kid, depth + 1, out);
 }
 

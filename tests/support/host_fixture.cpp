@@ -41,7 +41,3 @@ HostErr HostTest::InHostCall(const std::function<void()>& body) {
 }
 
 }  // namespace vmtest
-
-// Until the module's entry point lands: a weak one that answers every message
-// with no error, so programs that load the module link.
-extern "C" __attribute__((weak)) HostErr PluginMain(const char*, const char*, void*) { return kNoErr; }

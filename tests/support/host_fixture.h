@@ -17,7 +17,8 @@ namespace vmtest {
 template <typename Suite>
 const Suite* AcquireSuite(const char* name, int32_t version) {
   const void* suite = nullptr;
-  return gBasicSuite.AcquireSuite(name, version, &suite) == kNoErr ? static_cast<const Suite*>(suite) : nullptr;
+  return gBasicSuite.AcquireSuite(name, version, &suite) == kNoErr ? static_cast<const Suite*>(suite)
+                                                                   : nullptr;
 }
 
 using MessageHandler = std::function<HostErr(void* message)>;

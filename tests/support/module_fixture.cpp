@@ -1,6 +1,8 @@
 #include "support/module_fixture.h"
 
+#include "host_model.h"
 #include "shell/plugin_main.h"
+#include "support/module_suites.h"
 #include "win_driver.h"
 
 namespace vmtest {
@@ -29,6 +31,7 @@ void ModuleTest::TearDown() {
   }
   EXPECT_EQ(gPlugin, nullptr);
   EXPECT_EQ(vmhost::OutstandingBlocks(), 0);
+  EXPECT_EQ(gHost.unbalancedReleases, 0) << "a suite released that was not acquired";
   vmhost::ResetHost();
   vmwin::ResetWindowsLayer();
   folders.reset();
@@ -48,6 +51,15 @@ HostErr ModuleTest::StopModule() {
 HostErr ModuleTest::TickOnce() {
   TimerHandle timer = vmhost::FindTimer("Vestamark_TIMER");
   return timer != nullptr ? vmhost::FireTimer(timer) : kNotFoundErr;
+}
+
+void ModuleTest::InModuleCall(const std::function<void()>& body) {
+  BeginHostCall();
+  {
+    ModuleSuites suites;
+    body();
+  }
+  EndHostCall();
 }
 
 ToolHandle ModuleTest::Tool(const char* title) { return vmhost::FindToolByTitle(title); }

@@ -95,3 +95,7 @@ void CoTaskMemFree(void* block);
 // The documents folder (CSIDL_PERSONAL) and the desktop (CSIDL_DESKTOP, CSIDL_DESKTOPDIRECTORY).
 HRESULT SHGetSpecialFolderLocation(HWND owner, int folder, LPITEMIDLIST* list);
 BOOL SHGetPathFromIDList(LPCITEMIDLIST list, LPSTR path);  // path holds MAX_PATH bytes
+
+// Renames a file; with MOVEFILE_REPLACE_EXISTING an existing target is replaced in one step.
+constexpr DWORD MOVEFILE_REPLACE_EXISTING = 0x00000001;
+BOOL MoveFileEx(LPCSTR existing, LPCSTR target, DWORD flags);

@@ -1,0 +1,237 @@
+#include "store/preferences_file.h"
+
+#include <climits>
+#include <cmath>
+#include <cstddef>
+#include <cstdlib>
+#include <cstring>
+#include <iterator>
+
+#include "shell/plugin_globals.h"
+#include "store/preferences_paths.h"
+#include "store/size_table_file.h"
+#include "store/text_file_lines.h"
+
+namespace {
+
+enum PreferenceKind { kPrefInt, kPrefReal, kPrefText };
+
+struct PreferenceKey {
+  const char* key;
+  PreferenceKind kind;
+  size_t offset;
+};
+
+#define VM_FIELD(member) offsetof(PluginGlobals, member)
+
+// Written in this order before the size table rows.
+constexpr PreferenceKey kLeadingKeys[] = {
+    {"toolMode", kPrefInt, VM_FIELD(toolMode)},
+    {"flUseGrid", kPrefInt, VM_FIELD(flUseGrid)},
+    {"flUseFcur", kPrefInt, VM_FIELD(flUseFcur)},
+    {"flUseFcrs", kPrefInt, VM_FIELD(flUseFcrs)},
+    {"flUseFops", kPrefInt, VM_FIELD(flUseFops)},
+    {"flUseFrad", kPrefInt, VM_FIELD(flUseFrad)},
+    {"flUseFdis", kPrefInt, VM_FIELD(flUseFdis)},
+    {"flUseFlng", kPrefInt, VM_FIELD(flUseFlng)},
+    {"flUseFcnt", kPrefInt, VM_FIELD(flUseFcnt)},
+    {"flGrWidth", kPrefReal, VM_FIELD(flGrWidth)},
+    {"flGrHeight", kPrefReal, VM_FIELD(flGrHeight)},
+    {"flGrDistance", kPrefReal, VM_FIELD(flGrDistance)},
+    {"grading_angle", kPrefReal, VM_FIELD(grading_angle)},
+    {"grading_length", kPrefReal, VM_FIELD(grading_length)},
+    {"grading_compscale", kPrefReal, VM_FIELD(grading_compscale)},
+    {"grading_hvlock", kPrefInt, VM_FIELD(grading_hvlock)},
+    {"grading_unit", kPrefInt, VM_FIELD(grading_unit)},
+    {"grading_title", kPrefText, VM_FIELD(grading_title)},
+    {"grading_prefspath", kPrefText, VM_FIELD(presetFileName)},
+    {"grading_front_body_width", kPrefReal, VM_FIELD(simpleGrading.grading_front_body_width)},
+    {"grading_front_body_height", kPrefReal, VM_FIELD(simpleGrading.grading_front_body_height)},
+    {"grading_front_bust_position", kPrefReal, VM_FIELD(simpleGrading.grading_front_bust_position)},
+    {"grading_front_rotation", kPrefInt, VM_FIELD(simpleGrading.grading_front_rotation)},
+    {"grading_back_body_width", kPrefReal, VM_FIELD(simpleGrading.grading_back_body_width)},
+    {"grading_back_body_height", kPrefReal, VM_FIELD(simpleGrading.grading_back_body_height)},
+    {"grading_back_bust_position", kPrefReal, VM_FIELD(simpleGrading.grading_back_bust_position)},
+    {"grading_back_rotation", kPrefInt, VM_FIELD(simpleGrading.grading_back_rotation)},
+    {"grading_sleeve_front_body_width", kPrefReal, VM_FIELD(simpleGrading.grading_sleeve_front_body_width)},
+    {"grading_sleeve_back_body_width", kPrefReal, VM_FIELD(simpleGrading.grading_sleeve_back_body_width)},
+    {"grading_sleeve_cap_height", kPrefReal, VM_FIELD(simpleGrading.grading_sleeve_cap_height)},
+    {"grading_sleeve_depth", kPrefReal, VM_FIELD(simpleGrading.grading_sleeve_depth)},
+    {"grading_sleeve_rotation", kPrefInt, VM_FIELD(simpleGrading.grading_sleeve_rotation)},
+    {"grading_basic_size", kPrefInt, VM_FIELD(simpleGrading.grading_basic_size)},
+    {"grading_measure_type", kPrefInt, VM_FIELD(simpleGrading.grading_measure_type)},
+};
+
+// Written after the size table rows.
+constexpr PreferenceKey kTrailingKeys[] = {
+    {"renewal_leave", kPrefInt, VM_FIELD(updateGrading.renewal_leave)},
+    {"renewal_mode", kPrefInt, VM_FIELD(updateGrading.renewal_mode)},
+    {"renewal_preview", kPrefInt, VM_FIELD(updateGrading.renewal_preview)},
+    {"renewal_out_layer", kPrefInt, VM_FIELD(updateGrading.renewal_out_layer)},
+    {"renewal_out_preset", kPrefInt, VM_FIELD(updateGrading.renewal_out_preset)},
+    {"renewal_out_lname", kPrefText, VM_FIELD(updateGrading.renewal_out_lname)},
+};
+
+#undef VM_FIELD
+
+constexpr char kPresetKeyPrefix[] = "grading_preset_";
+constexpr const char* kLanguageNames[] = {"JAPANESE", "ENGLISH", "KOREAN"};
+
+void* FieldAddress(const PreferenceKey& key) { return reinterpret_cast<char*>(gPlugin) + key.offset; }
+
+void WriteKeys(TextFileOutput* out, const PreferenceKey* keys, size_t count) {
+  for (size_t i = 0; i < count; ++i) {
+    const PreferenceKey& key = keys[i];
+    switch (key.kind) {
+      case kPrefInt:
+        WriteTextFileLine(out, "%s = %d\r\n", key.key, *static_cast<int16_t*>(FieldAddress(key)));
+        break;
+      case kPrefReal:
+        WriteTextFileLine(out, "%s = %g\r\n", key.key,
+                          static_cast<double>(static_cast<float>(*static_cast<double*>(FieldAddress(key)))));
+        break;
+      case kPrefText:
+        WriteTextFileLine(out, "%s = \"%s\"\r\n", key.key, static_cast<char*>(FieldAddress(key)));
+        break;
+    }
+  }
+}
+
+int16_t ReadInt16(const char* text) {
+  long value = std::strtol(text, nullptr, 10);
+  if (value > INT16_MAX) value = INT16_MAX;
+  if (value < INT16_MIN) value = INT16_MIN;
+  return static_cast<int16_t>(value);
+}
+
+// A setting that is not a finite number keeps its value.
+bool ReadReal(const char* text, double* value) {
+  const double parsed = std::strtod(text, nullptr);
+  if (!std::isfinite(parsed)) return false;
+  *value = parsed;
+  return true;
+}
+
+void SetUnit(int16_t unit) {
+  static constexpr struct {
+    double perPoint;
+    const char* name;
+  } kUnits[] = {{0.35277777777777775, "mm"}, {0.035277777777777776, "cm"}, {0.013888888888888888, "in"}};
+  gPlugin->grading_unit = unit;
+  if (unit < 0 || unit > 2) return;
+  gPlugin->unitPerPoint = kUnits[unit].perPoint;
+  std::strcpy(gPlugin->unitName, kUnits[unit].name);
+}
+
+bool ApplyKey(const KeyValueLine& line, const PreferenceKey* keys, size_t count) {
+  for (size_t i = 0; i < count; ++i) {
+    const PreferenceKey& key = keys[i];
+    if (std::strcmp(line.key, key.key) != 0) continue;
+    switch (key.kind) {
+      case kPrefInt:
+        *static_cast<int16_t*>(FieldAddress(key)) = ReadInt16(line.value);
+        break;
+      case kPrefReal:
+        ReadReal(line.value, static_cast<double*>(FieldAddress(key)));
+        break;
+      case kPrefText:
+        CopyShiftJisCut(static_cast<char*>(FieldAddress(key)), kNameSize, line.value);
+        break;
+    }
+    return true;
+  }
+  return false;
+}
+
+void ApplyMainFileLine(const KeyValueLine& line) {
+  if (std::strcmp(line.key, "grading_unit") == 0) {
+    SetUnit(ReadInt16(line.value));
+  } else if (std::strcmp(line.key, "language") == 0) {
+    gPlugin->language = 0;
+    for (int16_t i = 1; i < 3; ++i) {
+      if (std::strcmp(line.value, kLanguageNames[i]) == 0) gPlugin->language = i;
+    }
+  } else if (!ApplyKey(line, kLeadingKeys, std::size(kLeadingKeys)) &&
+             !ApplyKey(line, kTrailingKeys, std::size(kTrailingKeys))) {
+    ApplySizeTableLine(&line, /*finiteOnly=*/1);
+  }
+}
+
+void ApplyPresetLine(const KeyValueLine& line) {
+  const int number = KeyRowNumber(line.key, kPresetKeyPrefix);
+  if (number < 1 || number > kMaxPresets) return;
+  const int slot = number - 1;
+  const bool olderForm = line.extra[3][0] == '\0';
+  const long scaleIndex = olderForm ? slot : std::strtol(line.extra[3], nullptr, 10);
+  if (scaleIndex < 0 || scaleIndex >= kMaxPresets) return;  // would address past the scale table
+
+  PresetRecord& preset = gPlugin->presets[slot];
+  CopyShiftJisCut(preset.name, sizeof(preset.name), line.value);
+  ScalePair& scale = gPlugin->presetScale[scaleIndex];
+  ReadReal(line.extra[0], &scale.h);
+  ReadReal(line.extra[1], &scale.v);
+  preset.output = ReadInt16(line.extra[2]);
+  preset.scaleIndex = static_cast<int32_t>(scaleIndex);
+  preset.enabled = olderForm ? 1 : ReadInt16(line.extra[4]);
+  preset.empty = olderForm ? 0 : ReadInt16(line.extra[5]);
+}
+
+void ClearPresetTable() {
+  std::memset(gPlugin->presets, 0, sizeof(gPlugin->presets));
+  for (PresetRecord& preset : gPlugin->presets) preset.empty = 1;
+}
+
+}  // namespace
+
+void WritePresetLines(TextFileOutput* out) {
+  for (int slot = 0; slot < kMaxPresets; ++slot) {
+    const PresetRecord& preset = gPlugin->presets[slot];
+    if (preset.empty) break;
+    if (preset.scaleIndex < 0 || preset.scaleIndex >= kMaxPresets) continue;
+    const ScalePair& scale = gPlugin->presetScale[preset.scaleIndex];
+    WriteTextFileLine(out, "%s%02d = \"%s\",%g,%g,%d,%d,%d,%d\r\n", kPresetKeyPrefix, slot + 1, preset.name,
+                      static_cast<double>(static_cast<float>(scale.h)),
+                      static_cast<double>(static_cast<float>(scale.v)), preset.output, preset.scaleIndex,
+                      preset.enabled, 0);
+  }
+}
+
+int WritePreferencesIni(const char* name) {
+  char path[kTextFilePathSize];
+  const int built =
+      name ? BuildPresetFilePath(name, path, sizeof(path)) : BuildPreferencesFilePath(path, sizeof(path));
+  TextFileOutput out;
+  if (!built || !BeginTextFileOutput(&out, path)) return 0;
+  if (name == nullptr) {
+    WriteKeys(&out, kLeadingKeys, std::size(kLeadingKeys));
+    WriteSizeTableLines(&out, /*fullPrecision=*/0);
+    WriteKeys(&out, kTrailingKeys, std::size(kTrailingKeys));
+  }
+  WritePresetLines(&out);
+  if (name == nullptr) {
+    const int16_t language = gPlugin->language >= 0 && gPlugin->language <= 2 ? gPlugin->language : 0;
+    WriteTextFileLine(&out, "language = %s\r\n", kLanguageNames[language]);
+  }
+  return FinishTextFileOutput(&out);
+}
+
+void ReadPreferencesIni(const char* name) {
+  char path[kTextFilePathSize];
+  const int built =
+      name ? BuildPresetFilePath(name, path, sizeof(path)) : BuildPreferencesFilePath(path, sizeof(path));
+  if (!built) return;
+  char* text = ReadTextFileWhole(path, nullptr);
+  if (text == nullptr) return;
+  ClearPresetTable();
+  const char* cursor = text;
+  KeyValueLine line;
+  while (NextKeyValueLine(&cursor, &line)) {
+    if (line.key[0] == '\0' || line.value[0] == '\0' || std::strcmp(line.value, "nan") == 0) continue;
+    if (KeyRowNumber(line.key, kPresetKeyPrefix) >= 0) {
+      ApplyPresetLine(line);
+    } else if (name == nullptr) {
+      ApplyMainFileLine(line);
+    }
+  }
+  FreeTextFileBuffer(text);
+}

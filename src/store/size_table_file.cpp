@@ -1,0 +1,76 @@
+#include "store/size_table_file.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "shell/plugin_globals.h"
+#include "store/preferences_paths.h"
+
+namespace {
+
+constexpr char kSizeTableKeyPrefix[] = "grading_size_table_";
+constexpr int kRowValues = 9;
+
+double* RowValues(SizeTableRow& row) {
+  static_assert(sizeof(SizeTableRow) == kRowValues * sizeof(double));
+  return &row.pitch;
+}
+
+// The shortest of 15 or 17 significant digits that reads back as the same double.
+void FormatExact(char* out, size_t size, double value) {
+  std::snprintf(out, size, "%.15g", value);
+  if (std::strtod(out, nullptr) != value) std::snprintf(out, size, "%.17g", value);
+}
+
+}  // namespace
+
+void WriteSizeTableLines(TextFileOutput* out, int fullPrecision) {
+  for (int r = 0; r < kSizeTableRows; ++r) {
+    double* values = RowValues(gPlugin->sizeTable[r]);
+    char text[kRowValues][32];
+    for (int i = 0; i < kRowValues; ++i) {
+      if (fullPrecision) {
+        FormatExact(text[i], sizeof(text[i]), values[i]);
+      } else {
+        std::snprintf(text[i], sizeof(text[i]), "%g", static_cast<double>(static_cast<float>(values[i])));
+      }
+    }
+    WriteTextFileLine(out, "%s%02d = %s,%s,%s,%s,%s,%s,%s,%s,%s\r\n", kSizeTableKeyPrefix, r + 1, text[0],
+                      text[1], text[2], text[3], text[4], text[5], text[6], text[7], text[8]);
+  }
+}
+
+int ApplySizeTableLine(const KeyValueLine* line, int finiteOnly) {
+  const int number = KeyRowNumber(line->key, kSizeTableKeyPrefix);
+  if (number < 0) return 0;
+  if (number < 1 || number > kSizeTableRows) return 1;
+  double* values = RowValues(gPlugin->sizeTable[number - 1]);
+  for (int i = 0; i < kRowValues; ++i) {
+    const double value = std::strtod(KeyValueField(line, i + 1), nullptr);
+    if (!finiteOnly || std::isfinite(value)) values[i] = value;
+  }
+  return 1;
+}
+
+int WriteSizeTableFile(const char* name) {
+  char path[kTextFilePathSize];
+  TextFileOutput out;
+  if (!BuildSizeTableFilePath(name, path, sizeof(path)) || !BeginTextFileOutput(&out, path)) return 0;
+  WriteSizeTableLines(&out, /*fullPrecision=*/1);
+  return FinishTextFileOutput(&out);
+}
+
+void ReadSizeTableFile(const char* name) {
+  char path[kTextFilePathSize];
+  if (!BuildSizeTableFilePath(name, path, sizeof(path))) return;
+  char* text = ReadTextFileWhole(path, nullptr);
+  if (text == nullptr) return;
+  const char* cursor = text;
+  KeyValueLine line;
+  while (NextKeyValueLine(&cursor, &line)) {
+    if (line.key[0] == '\0' || line.value[0] == '\0') continue;
+    ApplySizeTableLine(&line, /*finiteOnly=*/0);
+  }
+  FreeTextFileBuffer(text);
+}

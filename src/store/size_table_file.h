@@ -1,0 +1,18 @@
+// The size table of the simple-grading family as named files, and its rows
+// as lines of the preferences file.
+#pragma once
+
+#include "store/text_file_io.h"
+#include "store/text_file_lines.h"
+
+// 1 when the file was written, 0 when not (the old file is then left as it was).
+int WriteSizeTableFile(const char* name);
+// Changes only the rows the file holds; a file that cannot be opened changes nothing.
+void ReadSizeTableFile(const char* name);
+
+// The ten "grading_size_table_%02d" lines; full precision reads back exactly,
+// otherwise the values pass through single precision.
+void WriteSizeTableLines(TextFileOutput* out, int fullPrecision);
+// Sets a row from a "grading_size_table_NN" line; 0 for any other key. With
+// finiteOnly a value that is not a finite number keeps the row's old value.
+int ApplySizeTableLine(const KeyValueLine* line, int finiteOnly);

@@ -1,0 +1,121 @@
+#include "store/text_file_lines.h"
+
+#include <cstring>
+
+#include "text/byte_classes.h"
+
+namespace {
+
+bool IsTrail(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
+
+// Byte length of the character at p: 2 for a lead byte with a valid trail.
+size_t CharLength(const char* p) {
+  return IsShiftJisLeadByte(static_cast<unsigned char>(p[0])) && IsTrail(static_cast<unsigned char>(p[1]))
+             ? 2
+             : 1;
+}
+
+// Gathers one physical line into `kept` by the per-character rules; returns
+// its length and leaves *cursor after the LF.
+size_t TakeLine(const char** cursor, char* kept) {
+  const char* p = *cursor;
+  size_t length = 0;
+  bool quoted = false;
+  bool full = false;
+  while (*p != '\0' && *p != '\n') {
+    const size_t n = CharLength(p);
+    const char c = *p;
+    if (!full) {
+      if (n == 2) {
+        if (length + 2 > kKeyValueLineMax) {
+          full = true;
+        } else {
+          kept[length++] = p[0];
+          kept[length++] = p[1];
+        }
+      } else if (c == '\r' || c == '\t' || (c == ' ' && !quoted)) {
+        // dropped
+      } else if (length + 1 > kKeyValueLineMax) {
+        full = true;
+      } else {
+        if (c == '"') quoted = !quoted;
+        kept[length++] = c;
+      }
+    }
+    p += n;
+  }
+  if (*p == '\n') ++p;
+  kept[length] = '\0';
+  *cursor = p;
+  return length;
+}
+
+void SplitFields(const char* kept, KeyValueLine* line) {
+  std::memset(line, 0, sizeof(*line));
+  char field[kKeyValueLineMax + 1];
+  size_t length = 0;
+  int index = 0;
+  bool quoted = false;
+  const auto store = [&]() {
+    field[length] = '\0';
+    if (index == 0) {
+      std::memcpy(line->key, field, length + 1);
+    } else if (index == 1) {
+      std::memcpy(line->value, field, length + 1);
+    } else if (index - 2 < kKeyValueExtraFields) {
+      CopyShiftJisCut(line->extra[index - 2], sizeof(line->extra[0]), field);
+    }
+    ++index;
+    length = 0;
+  };
+  for (const char* p = kept; *p != '\0';) {
+    const size_t n = CharLength(p);
+    if (n == 1 && *p == '"') {
+      quoted = !quoted;
+    } else if (n == 1 && !quoted && (*p == '=' || *p == ',')) {
+      store();
+    } else {
+      std::memcpy(field + length, p, n);
+      length += n;
+    }
+    p += n;
+  }
+  store();
+}
+
+}  // namespace
+
+int NextKeyValueLine(const char** cursor, KeyValueLine* line) {
+  char kept[kKeyValueLineMax + 1];
+  while (**cursor != '\0') {
+    const size_t length = TakeLine(cursor, kept);
+    if (length == 0 || kept[0] == '\'') continue;
+    SplitFields(kept, line);
+    return 1;
+  }
+  return 0;
+}
+
+const char* KeyValueField(const KeyValueLine* line, int n) {
+  if (n == 0) return line->key;
+  if (n == 1) return line->value;
+  if (n >= 2 && n - 2 < kKeyValueExtraFields) return line->extra[n - 2];
+  return "";
+}
+
+size_t CopyShiftJisCut(char* dest, size_t size, const char* source) {
+  if (size == 0) return 0;
+  const size_t length = static_cast<size_t>(ShiftJisFitLength(source, static_cast<int>(size - 1)));
+  std::memcpy(dest, source, length);
+  dest[length] = '\0';
+  return length;
+}
+
+int KeyRowNumber(const char* key, const char* prefix) {
+  const size_t prefixLength = std::strlen(prefix);
+  if (std::strncmp(key, prefix, prefixLength) != 0) return -1;
+  const char* digits = key + prefixLength;
+  if (digits[0] < '0' || digits[0] > '9' || digits[1] < '0' || digits[1] > '9' || digits[2] != '\0')
+    return -1;
+  return (digits[0] - '0') * 10 + (digits[1] - '0');
+}

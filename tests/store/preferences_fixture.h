@@ -1,0 +1,62 @@
+// A plug-in record and an empty Documents folder of its own for each test of
+// the preference, preset and size-table files.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "shell/plugin_globals.h"
+
+class PreferencesFilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/vestamark-prefs-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    documents_ = pattern;
+    setenv("VESTAMARK_DOCUMENTS", pattern, 1);
+    gPlugin = static_cast<PluginGlobals*>(std::calloc(1, sizeof(PluginGlobals)));
+    for (PresetRecord& preset : gPlugin->presets) preset.empty = 1;
+  }
+
+  void TearDown() override {
+    std::free(gPlugin);
+    gPlugin = nullptr;
+    unsetenv("VESTAMARK_DOCUMENTS");
+    std::filesystem::remove_all(documents_);
+  }
+
+  // A file under the Prefs folder, "/"-separated ("Vestamark.ini", "Vestamark/SizeTable/A.ini").
+  std::filesystem::path PrefsFile(const std::string& relative) const {
+    return documents_ / "Adobe" / "Illustrator" / "Prefs" / relative;
+  }
+
+  std::string ReadFile(const std::string& relative) const {
+    std::ifstream in(PrefsFile(relative), std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  void WriteFile(const std::string& relative, const std::string& bytes) const {
+    std::filesystem::create_directories(PrefsFile(relative).parent_path());
+    std::ofstream(PrefsFile(relative), std::ios::binary) << bytes;
+  }
+
+  static void SetPreset(int slot, const char* name, int scaleIndex, double h, double v) {
+    PresetRecord& preset = gPlugin->presets[slot];
+    std::strcpy(preset.name, name);
+    preset.scaleIndex = scaleIndex;
+    preset.enabled = 1;
+    preset.empty = 0;
+    preset.output = 1;
+    gPlugin->presetScale[scaleIndex] = {h, v};
+  }
+
+  std::filesystem::path documents_;
+};
