@@ -11,8 +11,6 @@ namespace {
 
 constexpr char kMovingPrefix[] = "moving_distance(";
 constexpr size_t kMovingPrefixLength = sizeof kMovingPrefix - 1;
-constexpr double kDegreesPerHalfTurn = 180.0;
-constexpr double kHalfTurn = 3.141592;
 
 // The slots after `first` that carry its non-zero group id.
 int32_t LastMemberSlot(const PluginGlobals& g, int32_t first) {
@@ -41,7 +39,7 @@ double MeasurementFrameAngle(const PluginGlobals& g, int32_t n) {
   for (int32_t slot = 0; slot < kMaxHandles; ++slot) {
     const RevisionHandle& h = g.handles[slot];
     if (h.kind != kHandleMeasurement || h.line.amountExpr[1][0] == '\0') continue;
-    if (--n == 0) return AmountOf(h.line.amountExpr[1]) * kHalfTurn / kDegreesPerHalfTurn;
+    if (--n == 0) return AmountOf(h.line.amountExpr[1]) * kDegreeHalfTurn / kDegreesPerHalfTurn;
   }
   return g.grading_angle;  // that frame is gone: the grading direction stands in
 }
@@ -144,7 +142,7 @@ int32_t ApplyAngleGroup(GradingPass& pass, int32_t slot) {
   const RealPoint pivot = GradedEnd(pass, line.art1, line.index1, line.p1);
   const RealPoint b = GradedEnd(pass, line.art2, line.index2, line.p2);
   SetEnvironment(g, DistanceBetween(pivot, b), 0, 0, slot);
-  const double turn = AmountOf(line.amountExpr[pass.scaleIndex]) / kDegreesPerHalfTurn * kHalfTurn;
+  const double turn = AmountOf(line.amountExpr[pass.scaleIndex]) / kDegreesPerHalfTurn * kDegreeHalfTurn;
 
   for (int32_t s = slot; s <= last; ++s) {
     const RevisionHandle& member = g.handles[s];

@@ -6,6 +6,10 @@
 #include "engine/grading_engine.h"
 #include "shell/plugin_globals.h"
 
+// Degrees convert to radians with this half turn.
+constexpr double kDegreeHalfTurn = 3.141592;
+constexpr double kDegreesPerHalfTurn = 180.0;
+
 // One member path as the engine grades it.
 struct ArtSegments {
   int32_t closed;

@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr double kDegreesPerHalfTurn = 180.0;
-constexpr double kHalfTurn = 3.141592;
-
 // An empty name field names no variable.
 void StoreMeasured(const char (&nameField)[kExprSize], bool known, double value) {
   char name[kExprSize + 1];
@@ -30,7 +27,8 @@ void ApplyMeasurementHandle(GradingPass& pass, int32_t slot) {
   const RealPoint b = GradedEnd(pass, line.art2, line.index2, line.p2);
   StoreMeasured(line.amountExpr[0], true, DistanceBetween(a, b) * g.unitPerPoint);
   if (line.amountExpr[1][0] != '\0') {
-    StoreMeasured(line.amountExpr[1], true, sAIRealMath->PointAngle(&a, &b) / kHalfTurn * kDegreesPerHalfTurn);
+    StoreMeasured(line.amountExpr[1], true,
+                  sAIRealMath->PointAngle(&a, &b) / kDegreeHalfTurn * kDegreesPerHalfTurn);
   }
   CurveRun run;
   const bool onePath = RunOfHandle(pass, line, &run) != 0;

@@ -71,11 +71,14 @@ TEST_F(DeferredCommandTest, AnEventWithoutADocumentViewIsDropped) {
 
 TEST_F(DeferredCommandTest, AnEventInsideAHostCallPlaysWithoutNewAcquisitions) {
   globals().currentView = vmhost::CurrentView();
-  ModuleSuites call;  // the host call the panel event arrives in
-  PostDeferredCommand(kDeferredVarPanelCommand, 1, 0, nullptr);
-  EXPECT_EQ(PlayedActions(), 1);
-  EXPECT_EQ(gSuiteNesting, 1);
-  EXPECT_EQ(vmhost::HeldSuiteCount("AI Art Suite"), 1);
+  InModuleCall([&] {
+    PostDeferredCommand(kDeferredVarPanelCommand, 1, 0, nullptr);
+    EXPECT_EQ(PlayedActions(), 1);
+    EXPECT_EQ(gSuiteNesting, 1);
+    EXPECT_EQ(vmhost::HeldSuiteCount("AI Art Suite"), 1);
+  });
+  EXPECT_EQ(gSuiteNesting, 0);
+  EXPECT_EQ(globals().deferredCommand.code, 0u);
 }
 
 TEST_F(DeferredCommandTest, AnInternalErrorIsShownWithItsCodeAsText) {
