@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "held_suites.h"
+#include "support/module_suites.h"
 #include "host_model.h"
 #include "shell/plugin_main.h"
 #include "support/module_fixture.h"
@@ -21,12 +21,12 @@ long PlayedActions() {
 
 TEST_F(DeferredCommandTest, OnlyTheOutermostAcquisitionTouchesTheHost) {
   {
-    HeldSuites outer;
+    ModuleSuites outer;
     ASSERT_EQ(outer.result, kNoErr);
     EXPECT_EQ(vmhost::HeldSuiteCount("AI Art Suite"), 1);
     EXPECT_EQ(vmhost::HeldSuiteCount("AI Action Manager Suite"), 2);  // two rows
     {
-      HeldSuites inner;
+      ModuleSuites inner;
       EXPECT_EQ(gSuiteNesting, 2);
       EXPECT_EQ(vmhost::HeldSuiteCount("AI Art Suite"), 1);
     }
@@ -71,16 +71,19 @@ TEST_F(DeferredCommandTest, AnEventWithoutADocumentViewIsDropped) {
 
 TEST_F(DeferredCommandTest, AnEventInsideAHostCallPlaysWithoutNewAcquisitions) {
   globals().currentView = vmhost::CurrentView();
-  HeldSuites call;  // the host call the panel event arrives in
-  PostDeferredCommand(kDeferredVarPanelCommand, 1, 0, nullptr);
-  EXPECT_EQ(PlayedActions(), 1);
-  EXPECT_EQ(gSuiteNesting, 1);
-  EXPECT_EQ(vmhost::HeldSuiteCount("AI Art Suite"), 1);
+  InModuleCall([&] {
+    PostDeferredCommand(kDeferredVarPanelCommand, 1, 0, nullptr);
+    EXPECT_EQ(PlayedActions(), 1);
+    EXPECT_EQ(gSuiteNesting, 1);
+    EXPECT_EQ(vmhost::HeldSuiteCount("AI Art Suite"), 1);
+  });
+  EXPECT_EQ(gSuiteNesting, 0);
+  EXPECT_EQ(globals().deferredCommand.code, 0u);
 }
 
 TEST_F(DeferredCommandTest, AnInternalErrorIsShownWithItsCodeAsText) {
   {
-    HeldSuites suites;
+    ModuleSuites suites;
     ReportInternalError(kNotFoundErr);
   }
   ReportInternalError(kNotFoundErr);  // no user suite: nothing

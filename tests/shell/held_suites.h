@@ -1,19 +1,6 @@
-// Holds the module's suites for a test that calls module functions directly,
-// as a panel window procedure does outside a host call.
+// Older name of the suite holder, kept for tests that include it.
 #pragma once
 
-#include "host_suite_tables.h"
-#include "shell/suite_pointers.h"
-#include "shell/suite_table.h"
+#include "support/module_suites.h"
 
-class HeldSuites {
- public:
-  HeldSuites() {
-    sSPBasic = &gBasicSuite;
-    result = AcquireSuites(&gBasicSuite);
-  }
-  ~HeldSuites() { ReleaseSuites(&gBasicSuite); }
-  HeldSuites(const HeldSuites&) = delete;
-  HeldSuites& operator=(const HeldSuites&) = delete;
-  HostErr result;
-};
+using HeldSuites = ModuleSuites;

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "held_suites.h"
+#include "support/module_suites.h"
 #include "host_model.h"
 #include "support/module_fixture.h"
 
@@ -18,7 +18,7 @@ class LocalizeTest : public ModuleTest {
  protected:
   std::string Localize(int16_t language, const std::string& japanese, size_t outSize = 256) {
     globals().language = language;
-    HeldSuites suites;
+    ModuleSuites suites;
     std::string out(outSize + 8, '#');
     LocalizeUiString(module, japanese.c_str(), out.data(), outSize);
     EXPECT_EQ(out.substr(outSize), "########") << "written past the buffer";

@@ -2,6 +2,7 @@
 
 #include "host_model.h"
 #include "shell/plugin_main.h"
+#include "support/module_suites.h"
 #include "win_driver.h"
 
 namespace vmtest {
@@ -50,6 +51,15 @@ HostErr ModuleTest::StopModule() {
 HostErr ModuleTest::TickOnce() {
   TimerHandle timer = vmhost::FindTimer("Vestamark_TIMER");
   return timer != nullptr ? vmhost::FireTimer(timer) : kNotFoundErr;
+}
+
+void ModuleTest::InModuleCall(const std::function<void()>& body) {
+  BeginHostCall();
+  {
+    ModuleSuites suites;
+    body();
+  }
+  EndHostCall();
 }
 
 ToolHandle ModuleTest::Tool(const char* title) { return vmhost::FindToolByTitle(title); }

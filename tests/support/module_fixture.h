@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -28,6 +29,10 @@ class ModuleTest : public ::testing::Test {
   HostErr StopModule();
   // Ticks the host clock until the module's polling timer has run once.
   HostErr TickOnce();
+
+  // Runs body as one host call of the module would: suites held and the
+  // document changes recorded as one undo step.
+  void InModuleCall(const std::function<void()>& body);
 
   PluginGlobals& globals() { return *gPlugin; }
   // A tool of the module by its full title, e.g. "Distance revision_Vestamark".
