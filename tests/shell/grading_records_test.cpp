@@ -1,4 +1,4 @@
-// The current preset's re-seat rule and the packed handle code of the tags.
+// The current preset's re-seat rule.
 #include "shell/plugin_lifecycle.h"
 #include "support/module_fixture.h"
 
@@ -35,48 +35,6 @@ TEST_F(PresetSeatTest, TheCurrentPresetMovesToTheNearestUsableSlot) {
     EXPECT_EQ(g.currentPresetSlot, c.expected) << c.name;
     EXPECT_EQ(g.currentScaleIndex, g.presets[c.expected].scaleIndex) << c.name;
   }
-}
-
-TEST(HandleCode, PacksAndUnpacksEveryField) {
-  struct Case {
-    int16_t kind, direction, bothEnds, proportional, selected;
-    int32_t code;
-  } cases[] = {
-      {kHandleDistance, 3, 1, 1, 0, 11302},
-      {kHandleLength, 0, 0, 0, 1, -3},
-      {kHandleMeasurement, 6, 0, 1, 1, -10605},
-      {kHandleAngle, 4, 1, 0, 0, 1407},
-  };
-  for (const Case& c : cases) {
-    RevisionHandle h{};
-    h.kind = c.kind;
-    h.direction = c.direction;
-    h.bothEnds = c.bothEnds;
-    h.proportional = c.proportional;
-    h.listSelected = c.selected;
-    EXPECT_EQ(PackHandleCode(h), c.code);
-    RevisionHandle back{};
-    UnpackHandleCode(c.code, &back);
-    EXPECT_EQ(back.kind, c.kind);
-    EXPECT_EQ(back.direction, c.direction);
-    EXPECT_EQ(back.bothEnds, c.bothEnds);
-    EXPECT_EQ(back.proportional, c.proportional);
-    EXPECT_EQ(back.listSelected, c.selected);
-  }
-}
-
-TEST(HandleCode, APointHandlePacksItsKindAloneAndWideFieldsCannotSpill) {
-  RevisionHandle point{};
-  point.kind = kHandlePoint;
-  point.direction = 2;
-  point.listSelected = 1;
-  EXPECT_EQ(PackHandleCode(point), -4);
-
-  RevisionHandle wide{};
-  wide.kind = kHandleMeasurement;
-  wide.direction = 14;  // the frame of the tenth measurement handle
-  wide.proportional = -1;
-  EXPECT_EQ(PackHandleCode(wide), 905);
 }
 
 }  // namespace
