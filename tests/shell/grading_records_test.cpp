@@ -1,4 +1,7 @@
 // The current preset's re-seat rule.
+#include <cstring>
+#include <string>
+
 #include "shell/plugin_lifecycle.h"
 #include "support/module_fixture.h"
 
@@ -34,6 +37,24 @@ TEST_F(PresetSeatTest, TheCurrentPresetMovesToTheNearestUsableSlot) {
     ReseatCurrentPreset();
     EXPECT_EQ(g.currentPresetSlot, c.expected) << c.name;
     EXPECT_EQ(g.currentScaleIndex, g.presets[c.expected].scaleIndex) << c.name;
+  }
+}
+
+// Preset names typed by the user go through the same copy as the defaults.
+TEST(PresetRecord, ALongNameIsCutOnAWholeCharacter) {
+  std::string kanji;  // "後身" x 20 in Shift-JIS: 80 bytes
+  for (int i = 0; i < 20; ++i) kanji += "\x8C\xE3\x90\x67";
+  const struct {
+    std::string name;
+    size_t kept;
+  } cases[] = {{"LL", 2}, {std::string(81, 'X'), 80}, {kanji, 80}, {"A" + kanji, 79}};
+  for (const auto& c : cases) {
+    PresetRecord preset;
+    std::memset(&preset, 0x7E, sizeof preset);
+    InitPresetRecord(&preset, c.name.c_str(), 3, 1, 0, 1);
+    EXPECT_EQ(std::strlen(preset.name), c.kept) << c.name;
+    EXPECT_EQ(c.name.compare(0, c.kept, preset.name), 0) << c.name;
+    EXPECT_TRUE(preset.scaleIndex == 3 && preset.enabled == 1 && preset.empty == 0 && preset.output == 1);
   }
 }
 
