@@ -11,6 +11,7 @@
 #include "shell/suite_pointers.h"
 #include "store/preferences_file.h"
 #include "store/text_fields.h"
+#include "text/layer_title.h"
 #include "win_api.h"
 
 namespace {
@@ -129,9 +130,9 @@ void SetStartupDefaults(PluginRef pluginRef) {
   g.previewArts = nullptr;
   g.previewArtCount = 0;
   g.previewLayer = nullptr;
-  CopyTextCut(g.previewLayerName, sizeof g.previewLayerName, "<<Vestamark Preview>>");
+  CopyTextCut(g.previewLayerName, sizeof g.previewLayerName, kVestamarkPreviewLayer);
   g.editPreviewLayer = nullptr;
-  CopyTextCut(g.sampleLayerName, sizeof g.sampleLayerName, "<<Vestamark Sample>>");
+  CopyTextCut(g.sampleLayerName, sizeof g.sampleLayerName, kVestamarkSampleLayer);
   g.updateGrading = UpdateGradingSettings{1, 0, 1, 1, 1, {}};
   CopyTextCut(g.updateGrading.renewal_out_lname, sizeof g.updateGrading.renewal_out_lname,
            "<< MORAVINE_GRADING >>");
@@ -182,8 +183,8 @@ HostErr StartupPlugin(SPMessageData* message) {
 
   sAIRandom->SetRandomSeed(GetTickCount());
 
-  CopyTextCut(gPlugin->previewLayerName, sizeof gPlugin->previewLayerName, "<<Vestamark Preview>>");
-  CopyTextCut(gPlugin->sampleLayerName, sizeof gPlugin->sampleLayerName, "<<Vestamark Sample>>");
+  CopyTextCut(gPlugin->previewLayerName, sizeof gPlugin->previewLayerName, kVestamarkPreviewLayer);
+  CopyTextCut(gPlugin->sampleLayerName, sizeof gPlugin->sampleLayerName, kVestamarkSampleLayer);
 
   if (gPlugin->presets[0].empty != 0) {
     InitPresetRecord(&gPlugin->presets[0], "S", 0, 1, 0, 1);
