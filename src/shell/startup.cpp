@@ -135,7 +135,7 @@ void SetStartupDefaults(PluginRef pluginRef) {
   CopyTextCut(g.sampleLayerName, sizeof g.sampleLayerName, kVestamarkSampleLayer);
   g.updateGrading = UpdateGradingSettings{1, 0, 1, 1, 1, {}};
   CopyTextCut(g.updateGrading.renewal_out_lname, sizeof g.updateGrading.renewal_out_lname,
-           "<< MORAVINE_GRADING >>");
+              "<< MORAVINE_GRADING >>");
   g.listDrag = ListDragState{};
   g.scriptError = ScriptErrorState{};
   g.varTitlesValid = 0;
