@@ -7,6 +7,7 @@
 #include "host_suite_tables.h"
 #include "shell/tool_dispatch.h"
 #include "support/module_fixture.h"
+#include "win_api.h"
 
 using namespace vmtest;
 
@@ -192,6 +193,26 @@ TEST_F(RegistrationTest, PanelItemsFollowThePanelsShownState) {
   ASSERT_EQ(StopModule(), kNoErr);
   EXPECT_FALSE(inf->alive);
   EXPECT_FALSE(var->alive);
+}
+
+// A panel whose window was never subclassed keeps its own procedure to the end.
+TEST_F(RegistrationTest, ShutDownRestoresOnlyAProcedureThatWasSaved) {
+  static int destroyedSeen = 0;
+  destroyedSeen = 0;
+  PanelHandle inf = nullptr;
+  ASSERT_EQ(kPanelSuite.Create(module, "inf", nullptr, 1, 10, 10, 1, nullptr, &inf), kNoErr);
+  globals().infPanel = inf;
+  HWND window = inf->window;
+  ASSERT_NE(window, nullptr);
+  SetWindowLongPtr(window, GWLP_WNDPROC,
+                   reinterpret_cast<LONG_PTR>(+[](HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+                     if (message == WM_DESTROY) ++destroyedSeen;
+                     return DefWindowProc(w, message, wParam, lParam);
+                   }));
+  ASSERT_EQ(globals().infPanelState.savedWndProc, nullptr);
+  ASSERT_EQ(StopModule(), kNoErr);
+  EXPECT_EQ(destroyedSeen, 1);
+  EXPECT_FALSE(inf->alive);
 }
 
 }  // namespace
