@@ -37,7 +37,8 @@ void BuildFullGroup() {
     RevisionHandle& h = g.handles[slot];
     h.kind = kHandleDistance;
     snprintf(h.name, sizeof h.name, "handle %d", slot);
-    h.line = TwoPointHandleData{ring[slot], ring[(slot + 1) % 200], gArts[0], gArts[1], slot, (slot + 1) % 200, {}};
+    h.line = TwoPointHandleData{ring[slot], ring[(slot + 1) % 200], gArts[0], gArts[1],
+                                slot,       (slot + 1) % 200,       {}};
     for (int s = 0; s < kMaxPresets; ++s) snprintf(h.line.amountExpr[s], kExprSize, "%d*1.5", s);
   }
   for (int s = 0; s < kMaxPresets; ++s) g.groupPresetScale[s] = {1 + s / 100.0, 1 + s / 50.0};

@@ -69,7 +69,8 @@ void RemoveTagsWithPrefix(ArtHandle art, const char* prefix) {
 
 int GetArtSelected(ArtHandle art) {
   uint32_t attr = 0;
-  if (art == nullptr || sAIArt == nullptr || sAIArt->GetArtUserAttr(art, kArtSelected, &attr) != kNoErr) return 0;
+  if (art == nullptr || sAIArt == nullptr || sAIArt->GetArtUserAttr(art, kArtSelected, &attr) != kNoErr)
+    return 0;
   return (attr & kArtSelected) != 0 ? 1 : 0;
 }
 

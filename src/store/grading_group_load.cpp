@@ -196,7 +196,8 @@ void ReadSettings(PluginGlobals* g, ArtHandle base) {
   g->grading_length = ReadTagReal(base, "vmk_grading_length", g->grading_length);
   g->grading_compscale = ReadTagReal(base, "vmk_grading_compscale", g->grading_compscale);
   g->grading_hvlock = static_cast<int16_t>(ReadTagInteger(base, "vmk_grading_hvlock", g->grading_hvlock));
-  g->grading_selected = static_cast<int16_t>(ReadTagInteger(base, "vmk_grading_selected", g->grading_selected));
+  g->grading_selected =
+      static_cast<int16_t>(ReadTagInteger(base, "vmk_grading_selected", g->grading_selected));
   g->grading_serial = static_cast<uint32_t>(ReadTagInteger(base, kGradingSerialKey, 0));
 
   static const struct {
@@ -261,7 +262,8 @@ int LoadGradingGroup(ArtHandle* arts, int32_t count) {
   ReadScalePairs(g, base);
   ReadSettings(g, base);
   ReadVariables(g, base);
-  if (const char* type = ReadStringTag(base, kSimpleGradingObjectTypeKey); type != nullptr && TextToInteger(type) == 1) {
+  if (const char* type = ReadStringTag(base, kSimpleGradingObjectTypeKey);
+      type != nullptr && TextToInteger(type) == 1) {
     FillSizeTableFromVariables();
   }
   return 1;

@@ -39,13 +39,15 @@ LayerHandle GetLayerAt(int32_t n) {
 
 ArtHandle GetFirstArtOfLayer(LayerHandle layer) {
   ArtHandle art = nullptr;
-  if (layer == nullptr || sAILayer == nullptr || sAILayer->GetFirstArtOfLayer(layer, &art) != kNoErr) return nullptr;
+  if (layer == nullptr || sAILayer == nullptr || sAILayer->GetFirstArtOfLayer(layer, &art) != kNoErr)
+    return nullptr;
   return art;
 }
 
 int HasDocumentView() {
   DocViewHandle view = nullptr;
-  return sAIDocumentView != nullptr && sAIDocumentView->GetNthDocumentView(0, &view) == kNoErr && view != nullptr;
+  return sAIDocumentView != nullptr && sAIDocumentView->GetNthDocumentView(0, &view) == kNoErr &&
+         view != nullptr;
 }
 
 void SetLayerTitleText(LayerHandle layer, const char* title) {

@@ -56,7 +56,8 @@ int32_t DrawRandomNumber(double scale, int32_t minimum, bool (*reject)(int32_t, 
   }
   // A generator that keeps repeating itself: step on from the last draw.
   value = std::max(value, minimum);
-  while (reject != nullptr && reject(value, context)) value = value < static_cast<int32_t>(scale) ? value + 1 : minimum;
+  while (reject != nullptr && reject(value, context))
+    value = value < static_cast<int32_t>(scale) ? value + 1 : minimum;
   return value;
 }
 

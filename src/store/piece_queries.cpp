@@ -5,8 +5,8 @@
 
 #include "shell/suite_pointers.h"
 #include "store/art_tags.h"
-#include "store/text_fields.h"
 #include "store/grading_group_tags.h"
+#include "store/text_fields.h"
 #include "store/tool_config_tag.h"
 
 namespace {
@@ -108,7 +108,8 @@ void CollectPieceMembers(ArtHandle start, ArtHandle root, uint32_t serial, ArtHa
   if (start == nullptr || sAIArt == nullptr) return;
   const int16_t type = TypeOf(start);
   if (type == kGroupArt) {
-    ForEachChild(start, [&](ArtHandle child) { CollectPieceMembers(child, root, serial, list, count, selectedOnly); });
+    ForEachChild(
+        start, [&](ArtHandle child) { CollectPieceMembers(child, root, serial, list, count, selectedOnly); });
     return;
   }
   if (type != kPathArt) return;
@@ -119,5 +120,6 @@ void CollectPieceMembers(ArtHandle start, ArtHandle root, uint32_t serial, ArtHa
     return;
   }
   const char* member = ReadStringTag(start, kGradingMemberKey);
-  if (member != nullptr && static_cast<uint32_t>(TextToInteger(member)) == serial) AppendArt(start, list, count);
+  if (member != nullptr && static_cast<uint32_t>(TextToInteger(member)) == serial)
+    AppendArt(start, list, count);
 }

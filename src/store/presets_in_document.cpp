@@ -45,8 +45,8 @@ void WritePresetTags(ArtHandle art, const char* format, const char* lineEnd) {
     const size_t used = strlen(value);
     snprintf(value + used, sizeof value - used, ",%g,%g,%d,%d,%d,%d%s",
              static_cast<double>(static_cast<float>(g.presetScale[scale].h)),
-             static_cast<double>(static_cast<float>(g.presetScale[scale].v)), p.output, p.scaleIndex, p.enabled, 0,
-             lineEnd);
+             static_cast<double>(static_cast<float>(g.presetScale[scale].v)), p.output, p.scaleIndex,
+             p.enabled, 0, lineEnd);
     char key[64];
     snprintf(key, sizeof key, format, slot + 1);
     WriteStringTag(art, key, value);
@@ -159,7 +159,8 @@ void SavePresetConfig() {
     if (first == nullptr) break;
     // A configuration saved with an empty file name is removed as well, so
     // that none of its records outlives it.
-    if (ReadStringTag(first, kConfigPathKey) == nullptr && !HasNonEmptyTag(first, "vmk_grading_prconf_01")) continue;
+    if (ReadStringTag(first, kConfigPathKey) == nullptr && !HasNonEmptyTag(first, "vmk_grading_prconf_01"))
+      continue;
     RemoveTag(first, kConfigPathKey);
     RemoveNumberedTags(first, kConfigPresetKey);
   }

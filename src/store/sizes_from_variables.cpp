@@ -3,16 +3,16 @@
 #include <cstdio>
 
 #include "shell/plugin_globals.h"
-#include "store/variable_number.h"
 #include "store/text_fields.h"
+#include "store/variable_number.h"
 
 namespace {
 
 // Variable names per column of a size-table row, "%s" standing for the size
 // name. The Japanese ones are Shift-JIS.
 const char* const kEnglishPatterns[] = {
-    "pitch_%s",         "collar_width_%s", "sleeve_length_%s", "dress_length_%s", "bust_girth_%s",
-    "sleeve_depth_%s",  "shoulder_width_%s", "cuffs_width_%s", "cuffs_height_%s",
+    "pitch_%s",        "collar_width_%s",   "sleeve_length_%s", "dress_length_%s", "bust_girth_%s",
+    "sleeve_depth_%s", "shoulder_width_%s", "cuffs_width_%s",   "cuffs_height_%s",
 };
 const char* const kJapanesePatterns[] = {
     "\x83\x73\x83\x62\x83\x60_%s",          // pitch
@@ -35,9 +35,10 @@ void FillSizeTableFromVariables() {
     char sizeName[kNameSize];
     CopyTextCut(sizeName, sizeof sizeName, g->presets[r].name, sizeof g->presets[r].name);
     if (sizeName[0] == '\0') snprintf(sizeName, sizeof sizeName, "%d", r + 1);
-    double* cells[] = {&g->sizeTable[r].pitch,        &g->sizeTable[r].collarWidth,  &g->sizeTable[r].sleeveLength,
-                       &g->sizeTable[r].dressLength,  &g->sizeTable[r].bustGirth,    &g->sizeTable[r].sleeveDepth,
-                       &g->sizeTable[r].shoulderWidth, &g->sizeTable[r].cuffsWidth,  &g->sizeTable[r].cuffsHeight};
+    double* cells[] = {
+        &g->sizeTable[r].pitch,         &g->sizeTable[r].collarWidth, &g->sizeTable[r].sleeveLength,
+        &g->sizeTable[r].dressLength,   &g->sizeTable[r].bustGirth,   &g->sizeTable[r].sleeveDepth,
+        &g->sizeTable[r].shoulderWidth, &g->sizeTable[r].cuffsWidth,  &g->sizeTable[r].cuffsHeight};
     for (int c = 0; c < 9; ++c) {
       char name[kNameSize + 32];
       snprintf(name, sizeof name, patterns[c], sizeName);

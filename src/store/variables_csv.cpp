@@ -1,13 +1,12 @@
 #include "store/variables_csv.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "shell/plugin_globals.h"
 #include "store/text_fields.h"
-#include "win_files.h"
+#include "store/text_file_io.h"
 
 namespace {
 
@@ -26,12 +25,24 @@ void AppendEscapedField(std::string* line, const char* text) {
       continue;
     }
     switch (*p) {
-      case '\\': line->append("\\\\"); break;
-      case '\t': line->append("\\t"); break;
-      case '\r': line->append("\\r"); break;
-      case '\n': line->append("\\n"); break;
-      case '"': line->append("\\\""); break;
-      default: line->push_back(*p); break;
+      case '\\':
+        line->append("\\\\");
+        break;
+      case '\t':
+        line->append("\\t");
+        break;
+      case '\r':
+        line->append("\\r");
+        break;
+      case '\n':
+        line->append("\\n");
+        break;
+      case '"':
+        line->append("\\\"");
+        break;
+      default:
+        line->push_back(*p);
+        break;
     }
   }
   line->push_back('"');
@@ -76,7 +87,8 @@ std::string CleanLine(const char* begin, const char* end) {
 // decodes the escapes; each field is cut at a whole character to its size.
 constexpr int kCsvFields = 4;
 
-int SplitLine(const std::string& line, std::string (&fields)[kCsvFields], const size_t (&limits)[kCsvFields]) {
+int SplitLine(const std::string& line, std::string (&fields)[kCsvFields],
+              const size_t (&limits)[kCsvFields]) {
   int count = 1;
   bool quoted = false;
   const char* p = line.c_str();
@@ -95,12 +107,23 @@ int SplitLine(const std::string& line, std::string (&fields)[kCsvFields], const 
     if (*p == '\\' && p[1] != '\0') {
       const char* decoded = nullptr;
       switch (p[1]) {
-        case '"': decoded = "\""; break;
-        case '\\': decoded = "\\"; break;
-        case 't': decoded = "\t"; break;
-        case 'r': decoded = "\r"; break;
-        case 'n': decoded = "\n"; break;
-        default: break;
+        case '"':
+          decoded = "\"";
+          break;
+        case '\\':
+          decoded = "\\";
+          break;
+        case 't':
+          decoded = "\t";
+          break;
+        case 'r':
+          decoded = "\r";
+          break;
+        case 'n':
+          decoded = "\n";
+          break;
+        default:
+          break;
       }
       if (decoded != nullptr) {
         put(decoded, 1);
@@ -135,27 +158,14 @@ void ApplyLine(PluginGlobals* g, const std::string& line) {
   }
 }
 
-bool ReadWholeFile(const char* path, std::string* content) {
-  const HFILE file = _lopen(path, OF_READ);
-  if (file == HFILE_ERROR) return false;
-  const LONG size = _llseek(file, 0, FILE_END);
-  bool ok = size >= 0 && _llseek(file, 0, FILE_BEGIN) == 0;
-  if (ok) {
-    content->resize(static_cast<size_t>(size));
-    ok = size == 0 || _lread(file, content->data(), static_cast<UINT>(size)) == static_cast<UINT>(size);
-  }
-  _lclose(file);
-  return ok;
-}
-
 }  // namespace
 
 void WriteVariablesCsv(const char* path) {
   PluginGlobals* g = gPlugin;
   if (g == nullptr || g->variables.varNames == nullptr || path == nullptr) return;
-  DeleteFile(path);
-  const HFILE file = _lcreat(path, 0);
-  if (file == HFILE_ERROR) return;
+  // The file is written beside the old one and takes its place when whole.
+  TextFileOutput out;
+  if (!BeginTextFileOutput(&out, path)) return;
   const VariableTable& table = g->variables;
   std::string line;
   for (int row = 0; row < kMaxVariables && !IsTableEnd(table, row); ++row) {
@@ -168,18 +178,19 @@ void WriteVariablesCsv(const char* path) {
     line.append(flag);
     AppendEscapedField(&line, table.varValues[row]);
     line.append("\r\n");
-    _lwrite(file, line.data(), static_cast<UINT>(line.size()));
+    if (!out.failed && !WriteTextLine(out.file, line.c_str())) out.failed = 1;
   }
-  _lclose(file);
+  FinishTextFileOutput(&out);
 }
 
 void ReadVariablesCsv(const char* path) {
   PluginGlobals* g = gPlugin;
   if (g == nullptr || g->variables.varNames == nullptr || path == nullptr) return;
-  std::string content;
-  if (!ReadWholeFile(path, &content)) return;
-  const char* p = content.data();
-  const char* end = p + content.size();
+  uint32_t length = 0;
+  char* content = ReadTextFileWhole(path, &length);
+  if (content == nullptr) return;
+  const char* p = content;
+  const char* end = content + length;
   while (p < end) {
     const char* lineEnd = static_cast<const char*>(memchr(p, '\n', end - p));
     if (lineEnd == nullptr) lineEnd = end;
@@ -187,4 +198,5 @@ void ReadVariablesCsv(const char* path) {
     if (!line.empty() && line[0] != '\'') ApplyLine(g, line);
     p = lineEnd + 1;
   }
+  FreeTextFileBuffer(content);
 }

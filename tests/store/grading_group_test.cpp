@@ -41,7 +41,8 @@ class GradingGroupTest : public StoreScene {
     SetPiece({a, b});
   }
 
-  RevisionHandle& TwoPoint(int slot, int16_t kind, ArtHandle art1, int32_t index1, ArtHandle art2, int32_t index2) {
+  RevisionHandle& TwoPoint(int slot, int16_t kind, ArtHandle art1, int32_t index1, ArtHandle art2,
+                           int32_t index2) {
     RevisionHandle& h = globals().handles[slot];
     memset(&h, 0, sizeof h);
     h.kind = kind;
@@ -132,8 +133,11 @@ TEST_F(GradingGroupTest, EveryKindOfHandleComesBackFieldByField) {
   EXPECT_EQ(GetVariableNumber("missing", -1), -1);
 
   // What a reader of the document finds in the tags.
-  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_conf_1").rfind("-11302,0,\"cut \"\"a\"\", b\",100,0,200,0,", 0), 0u);
-  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_conf_4"), "-4,0,\"\"," + vmhost::Tag(b, "vmk_grading_object_id") + ",2");
+  EXPECT_EQ(
+      vmhost::Tag(piece, "vmk_grading_fxh_conf_1").rfind("-11302,0,\"cut \"\"a\"\", b\",100,0,200,0,", 0),
+      0u);
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_conf_4"),
+            "-4,0,\"\"," + vmhost::Tag(b, "vmk_grading_object_id") + ",2");
   EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_ratio_101"), "120");
   EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_ratio_102"), "");
   EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_preset_2"), "");
@@ -144,6 +148,27 @@ TEST_F(GradingGroupTest, EveryKindOfHandleComesBackFieldByField) {
   EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_var_private_001"), "");
   EXPECT_EQ(vmhost::Tag(a, "vmk_grading_member"), std::to_string(saved.grading_serial));
   EXPECT_NE(vmhost::Tag(a, "vmk_grading_object_id"), vmhost::Tag(b, "vmk_grading_object_id"));
+}
+
+TEST_F(GradingGroupTest, TheGroupSurvivesTheDocumentFile) {
+  TwoPoint(0, kHandleLength, a, 0, a, 2);
+  SetVariable(0, "\x95\x5c", "1,\"2\"");
+  strcpy(globals().grading_title, "\x95\x5c piece");
+  ArtHandle arts[] = {a, b};
+  SaveGradingGroup(arts, 2, 0);
+  const std::string file = folders->root() + "/piece.svg";
+  std::string error;
+  ASSERT_TRUE(vmhost::SaveDocument(doc, file, &error)) << error;
+  ASSERT_NE(vmhost::OpenDocument(file, &error), nullptr) << error;
+  std::vector<ArtHandle> reopened = vmhost::Children(vmhost::Children(LayerGroup())[0]);
+  ASSERT_EQ(reopened.size(), 2u);
+  SetPiece(reopened);
+  ASSERT_EQ(LoadGradingGroup(reopened.data(), 2), 1);
+  EXPECT_EQ(globals().handles[0].kind, kHandleLength);
+  EXPECT_EQ(globals().handles[0].line.art1, globals().handles[0].line.art2);
+  EXPECT_NE(globals().handles[0].line.art1, nullptr);
+  EXPECT_STREQ(globals().variables.varValues[0], "1,\"2\"");
+  EXPECT_STREQ(globals().grading_title, "\x95\x5c piece");
 }
 
 TEST_F(GradingGroupTest, OmittedScalePairsTakeTheFirstPairAsTheWriterMeant) {
@@ -219,9 +244,9 @@ TEST_F(GradingGroupTest, DamagedTagsLoadWithoutTouchingTheGoodRecords) {
     const char* key;
     std::string value;
   } damaged[] = {
-      {"vmk_grading_fxh_conf_2", ""},                                   // no fields
-      {"vmk_grading_fxh_conf_3", "x,y,\"z"},                            // non-numbers, open quote
-      {"vmk_grading_fxh_conf_4", "2,0,\"" + longName + "\",0,0,0,0," + id + ",1,0,0"},  // no second path
+      {"vmk_grading_fxh_conf_2", ""},         // no fields
+      {"vmk_grading_fxh_conf_3", "x,y,\"z"},  // non-numbers, open quote
+      {"vmk_grading_fxh_conf_4", "2,0,\"" + longName + "\",0,0,0,0," + id + ",1,0,0"},   // no second path
       {"vmk_grading_fxh_conf_5", "1,0,\"" + longName + "\",0,0,0,0," + id + ",99,0,0"},  // index out of range
       {"vmk_grading_fxh_conf_6", "-2147483648,0,\"\""},
       {"vmk_grading_fxh_conf_7", "4,0,\"p\",abc,-1"},

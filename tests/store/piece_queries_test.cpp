@@ -1,8 +1,9 @@
 // Finding pieces in the art tree, and the walk that writes every piece anew.
+#include "store/piece_queries.h"
+
 #include "host/host_driver.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
-#include "store/piece_queries.h"
 #include "store/tool_config_tag.h"
 #include "store_scene.h"
 
@@ -39,7 +40,8 @@ TEST_F(PieceQueriesTest, CommonParentAndBaseArt) {
     std::vector<ArtHandle> arts;
     ArtHandle parent;
   } cases[] = {
-      {{group}, group}, {{p1, p2}, inner}, {{p1, p3}, group}, {{p1}, inner}, {{small, large}, nullptr}, {{}, nullptr},
+      {{group}, group}, {{p1, p2}, inner},         {{p1, p3}, group},
+      {{p1}, inner},    {{small, large}, nullptr}, {{}, nullptr},
   };
   for (const auto& c : cases) {
     std::vector<ArtHandle> arts = c.arts;

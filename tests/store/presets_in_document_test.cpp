@@ -1,8 +1,9 @@
 // The preset table kept in a document and the preset configuration saved
 // beside each grading group.
+#include "store/presets_in_document.h"
+
 #include "host/host_driver.h"
 #include "store/art_tags.h"
-#include "store/presets_in_document.h"
 #include "store_scene.h"
 
 namespace vmtest {
@@ -84,6 +85,13 @@ TEST_F(PresetsInDocumentTest, DocumentsWithoutPresetsOrWithBadRecordsChangeNothi
   EXPECT_EQ(globals().presetScale[3].h, 1.5);
   EXPECT_EQ(strlen(globals().presets[1].name), 80u);  // the long record takes the next slot
   EXPECT_EQ(globals().presets[2].empty, 1);
+}
+
+TEST_F(PresetsInDocumentTest, SwitchingToADocumentTakesItsPresets) {
+  WriteStringTag(LayerGroup(), "grading_preset_01", "\"XS\",1.1,1.1,1,0,1,0\r\n");
+  ASSERT_EQ(vmhost::NotifyDocumentChanged(), kNoErr);
+  EXPECT_STREQ(globals().presets[0].name, "XS");
+  EXPECT_EQ(globals().presets[1].empty, 1);
 }
 
 TEST_F(PresetsInDocumentTest, ConfigurationRoundTripsAndAvoidsTheSimulateLayer) {

@@ -1,0 +1,78 @@
+// What the handle kinds of the grading engine share during one call.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/grading_engine.h"
+#include "shell/plugin_globals.h"
+
+// Degrees convert to radians with this half turn.
+constexpr double kDegreeHalfTurn = 3.141592;
+constexpr double kDegreesPerHalfTurn = 180.0;
+
+// One member path as the engine grades it.
+struct ArtSegments {
+  int32_t closed;
+  int16_t segmentCount;
+  GradedSegment* segments;  // null when segmentCount is 0
+};
+
+// One call of the engine: the member paths in pieceArts order and the base transform.
+struct GradingPass {
+  PluginGlobals* g;
+  ArtSegments* paths;
+  int32_t pathCount;
+  RealMatrix base;
+  int16_t scaleIndex;
+};
+
+// A run of curves from anchor s1 to anchor s2 of one path. Curve k (1 to
+// segmentCount) runs from anchor k-1 to anchor k; curve segmentCount is the
+// closing curve of a closed path, ending at anchor 0.
+struct CurveRun {
+  ArtSegments* path;
+  int32_t s1;
+  int32_t s2;
+};
+
+struct ArcOfRun {
+  int16_t isArc;  // every curve of the run lies on one circle
+  double radius;  // mean radius, 0 unless isArc
+  RealPoint centre;
+};
+
+ArtSegments* MemberPath(GradingPass& pass, ArtHandle art);
+// Anchor `index` of a member path, or null when the art is no member or the
+// index lies outside the path: such an end is never read or moved.
+GradedSegment* MemberAnchor(GradingPass& pass, ArtHandle art, int32_t index);
+RealPoint MapByBase(const GradingPass& pass, const RealPoint& p);
+// The anchor as graded so far, else the stored point mapped by the base transform.
+RealPoint GradedEnd(GradingPass& pass, ArtHandle art, int32_t index, const RealPoint& stored);
+void MoveAnchor(GradedSegment* anchor, const RealPoint& delta);
+// from + length along angle.
+RealPoint Polar(const RealPoint& from, double length, double angle);
+
+void SetEnvironment(PluginGlobals& g, double distance, double length, double radius, int32_t slot);
+// The value of an amount or a name field, read no further than its fixed size.
+double AmountOf(const char (&field)[kExprSize]);
+void CopyField(char (&out)[kExprSize + 1], const char (&field)[kExprSize]);
+
+// Both ends on one member path with indexes inside it; an open path's ends
+// come ordered so that only a closed path has s2 < s1.
+int16_t RunOfHandle(GradingPass& pass, const TwoPointHandleData& line, CurveRun* run);
+// RunOfHandle, and the environment of the handle at slot when there is a run.
+int16_t StartRunHandle(GradingPass& pass, int32_t slot, CurveRun* run);
+int16_t CurveInRun(const CurveRun& run, int32_t k);
+int32_t CurveCount(const ArtSegments& path);
+GradedSegment& CurveStart(const ArtSegments& path, int32_t k);
+GradedSegment& CurveEnd(const ArtSegments& path, int32_t k);
+double RunLength(const CurveRun& run);
+ArcOfRun ArcTestOverRun(const CurveRun& run);
+
+// Each returns the last slot it consumed.
+int32_t ApplyDistanceGroup(GradingPass& pass, int32_t slot);
+int32_t ApplyAngleGroup(GradingPass& pass, int32_t slot);
+void ApplyLengthHandle(GradingPass& pass, int32_t slot);
+void ApplyPointHandle(GradingPass& pass, int32_t slot);
+void ApplyMeasurementHandle(GradingPass& pass, int32_t slot);
+void ApplyArcHandle(GradingPass& pass, int32_t slot);
