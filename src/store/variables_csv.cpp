@@ -1,13 +1,12 @@
 #include "store/variables_csv.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "shell/plugin_globals.h"
 #include "store/text_fields.h"
-#include "win_files.h"
+#include "store/text_file_io.h"
 
 namespace {
 
@@ -159,27 +158,14 @@ void ApplyLine(PluginGlobals* g, const std::string& line) {
   }
 }
 
-bool ReadWholeFile(const char* path, std::string* content) {
-  const HFILE file = _lopen(path, OF_READ);
-  if (file == HFILE_ERROR) return false;
-  const LONG size = _llseek(file, 0, FILE_END);
-  bool ok = size >= 0 && _llseek(file, 0, FILE_BEGIN) == 0;
-  if (ok) {
-    content->resize(static_cast<size_t>(size));
-    ok = size == 0 || _lread(file, content->data(), static_cast<UINT>(size)) == static_cast<UINT>(size);
-  }
-  _lclose(file);
-  return ok;
-}
-
 }  // namespace
 
 void WriteVariablesCsv(const char* path) {
   PluginGlobals* g = gPlugin;
   if (g == nullptr || g->variables.varNames == nullptr || path == nullptr) return;
-  DeleteFile(path);
-  const HFILE file = _lcreat(path, 0);
-  if (file == HFILE_ERROR) return;
+  // The file is written beside the old one and takes its place when whole.
+  TextFileOutput out;
+  if (!BeginTextFileOutput(&out, path)) return;
   const VariableTable& table = g->variables;
   std::string line;
   for (int row = 0; row < kMaxVariables && !IsTableEnd(table, row); ++row) {
@@ -192,18 +178,19 @@ void WriteVariablesCsv(const char* path) {
     line.append(flag);
     AppendEscapedField(&line, table.varValues[row]);
     line.append("\r\n");
-    _lwrite(file, line.data(), static_cast<UINT>(line.size()));
+    if (!out.failed && !WriteTextLine(out.file, line.c_str())) out.failed = 1;
   }
-  _lclose(file);
+  FinishTextFileOutput(&out);
 }
 
 void ReadVariablesCsv(const char* path) {
   PluginGlobals* g = gPlugin;
   if (g == nullptr || g->variables.varNames == nullptr || path == nullptr) return;
-  std::string content;
-  if (!ReadWholeFile(path, &content)) return;
-  const char* p = content.data();
-  const char* end = p + content.size();
+  uint32_t length = 0;
+  char* content = ReadTextFileWhole(path, &length);
+  if (content == nullptr) return;
+  const char* p = content;
+  const char* end = content + length;
   while (p < end) {
     const char* lineEnd = static_cast<const char*>(memchr(p, '\n', end - p));
     if (lineEnd == nullptr) lineEnd = end;
@@ -211,4 +198,5 @@ void ReadVariablesCsv(const char* path) {
     if (!line.empty() && line[0] != '\'') ApplyLine(g, line);
     p = lineEnd + 1;
   }
+  FreeTextFileBuffer(content);
 }
