@@ -13,13 +13,16 @@ namespace {
 
 using ToolCursors = ModuleTest;
 
-TEST_F(ToolCursors, EachSnapKindShowsItsCursor) {
+TEST_F(ToolCursors, CursorsBySnapKindAndHandleLetters) {
   const int ids[] = {16101, 16104, 16105, 16106, 16107, 16108, 16109, 16110, 16103, 16102};
   InModuleCall([&] {
     for (int16_t kind = -1; kind <= 10; ++kind) {
       SetCursorFromResource(module, CursorIdForSnapKind(kind));
       EXPECT_EQ(vmwin::CurrentCursorId(), kind >= 0 && kind <= 9 ? ids[kind] : 16101) << kind;
     }
+    EXPECT_EQ(std::string({HandleIndexToLetter(-1), HandleIndexToLetter(0), HandleIndexToLetter(25),
+                           HandleIndexToLetter(26), HandleIndexToLetter(51), HandleIndexToLetter(52)}),
+              "-AZaz-");
     // A cursor the module does not hold leaves the current one.
     SetCursorFromResource(module, 16999);
     EXPECT_EQ(vmwin::CurrentCursorId(), 16101);
