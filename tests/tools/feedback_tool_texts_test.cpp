@@ -82,47 +82,31 @@ INSTANTIATE_TEST_SUITE_P(Languages, ToolUndoTexts, ::testing::Values(
 
 using CursorHint = ModuleTest;
 
-std::vector<vmwin::DrawRecord> ScreenDrawing(vmwin::DrawRecord::Op op) {
-  std::vector<vmwin::DrawRecord> out;
-  for (const auto& r : vmwin::DrawingOf(GetDesktopWindow()))
-    if (r.op == op) out.push_back(r);
-  return out;
-}
-
 TEST_F(CursorHint, LabelsSizedByLanguageAndTakenAwayAgain) {
-  using Op = vmwin::DrawRecord::Op;
+  const HWND screen = GetDesktopWindow();
   const struct {
     int16_t language;
     const char* text;
     int x, y;
     RECT rect;
-    const char* face;
-  } cases[] = {
-      // Ten bytes of Japanese are 72 pixels wide whatever the font says.
-      {0,
-       "\213\227\227\243\225\342\220\263AB",
-       200,
-       100,
-       {164, 100, 236, 118},
-       "\202l\202r \203S\203V\203b\203N"},
-      {1, "Delete", 5, -20, {0, 0, 48, 18}, "Arial"},
-  };
-  const HWND screen = GetDesktopWindow();
+  } cases[] = {// Ten bytes of Japanese are 72 pixels wide whatever the font says.
+               {0, "\213\227\227\243\225\342\220\263AB", 200, 100, {164, 100, 236, 118}},
+               {1, "Delete", 5, -20, {0, 0, 48, 18}}};
   for (const auto& c : cases) {
     globals().language = c.language;
     vmwin::ClearDrawing(screen);
     ShowCursorHint(c.text, c.x, c.y);
-    const std::vector<vmwin::DrawRecord> fills = ScreenDrawing(Op::FillRect), texts = ScreenDrawing(Op::Text);
-    ASSERT_TRUE(fills.size() == 1u && texts.size() == 1u) << c.text;
-    EXPECT_TRUE(EqualRect(&fills[0].rect, &c.rect) && fills[0].brushColor == 0xF2F2F2u) << c.text;
-    EXPECT_TRUE(texts[0].text == c.text && texts[0].textColor == 0x444444u && texts[0].fontFace == c.face);
-    EXPECT_TRUE(texts[0].from.x == (c.rect.left + c.rect.right) / 2 && texts[0].from.y == c.rect.top + 3);
-    EXPECT_EQ(ScreenDrawing(Op::FrameRect).size(), 1u);
-    EXPECT_EQ(vmwin::PixelAt(screen, c.rect.left + 1, c.rect.top + 1), 0xF2F2F2u);
+    const std::vector<vmwin::DrawRecord>& drawn = vmwin::DrawingOf(screen);
+    ASSERT_EQ(drawn.size(), 3u);  // the fill, the text, the frame
+    EXPECT_TRUE(EqualRect(&drawn[0].rect, &c.rect) && drawn[0].brushColor == 0xF2F2F2u) << c.text;
+    EXPECT_TRUE(drawn[1].text == c.text && drawn[1].textColor == 0x444444u && drawn[1].fontHeight == 12);
+    EXPECT_TRUE(drawn[1].from.x == (c.rect.left + c.rect.right) / 2 && drawn[1].from.y == c.rect.top + 3);
+    EXPECT_EQ(drawn[1].fontFace, c.language ? "Arial" : "\202l\202r \203S\203V\203b\203N");
     // An empty text only puts back the screen under the last label.
     ShowCursorHint("", 0, 0);
     EXPECT_EQ(vmwin::PixelAt(screen, c.rect.left + 1, c.rect.top + 1), vmwin::kBlankPixel);
-    EXPECT_TRUE(ScreenDrawing(Op::FillRect).size() == 1u && globals().cursorHint.memoryDC == nullptr);
+    EXPECT_TRUE(drawn.size() == 4u && drawn[2].op == vmwin::DrawRecord::Op::FrameRect &&
+                globals().cursorHint.memoryDC == nullptr);
   }
 }
 

@@ -39,14 +39,6 @@ class TrackingScene : public StoreScene {
   }
   // The mouse goes down where the last tracking left the point.
   void Press() { globals().tracking.dragging = 1; }
-  // The mouse comes up: the drag ends and its feedback is erased.
-  void Release() {
-    InModuleCall([&] {
-      ResetDragStart();
-      DrawToolFeedback(nullptr, tool);
-    });
-  }
-
   RevisionHandle& Handle(int slot, int16_t kind, RealPoint p1, RealPoint p2, bool selected = false) {
     RevisionHandle& h = globals().handles[slot];
     std::memset(&h, 0, sizeof h);

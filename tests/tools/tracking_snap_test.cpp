@@ -93,7 +93,7 @@ TEST_F(SnapDriver, SnapOptionsAndTheGridChooseTheTarget) {
   }
 }
 
-TEST_F(SnapDriver, ADragMovesOnlyTheSecondPointAndFollowsTheNormal) {
+TEST_F(SnapDriver, ADragMovesTheSecondPointAlongTheNormalOrInFortyFiveDegreeSteps) {
   ArtHandle edge = vmhost::AddPolyline(LayerGroup(), {{0, 0}, {100, 0}, {200, 0}}, false);
   Handle(0, kHandleDistance, {300, 300}, {400, 300});
   EXPECT_EQ(Track({100.5, 0.5}), kSnapKindAnchor);
@@ -106,10 +106,9 @@ TEST_F(SnapDriver, ADragMovesOnlyTheSecondPointAndFollowsTheNormal) {
   // The mark hit stays the one under the press.
   EXPECT_EQ(Track({300.5, 300.5}), 9);
   EXPECT_EQ(t.hitCode, kHitNone);
-}
 
-TEST_F(SnapDriver, ShiftTurnsTheDragToFortyFiveDegreeSteps) {
-  // Hovering with Shift has no drag start to turn about.
+  // Shift while hovering has no drag start to turn about.
+  InModuleCall([] { ClearTrackingState(); });
   Track({100, 60}, kModShift);
   EXPECT_TRUE(Same(globals().tracking.first.point, {100, 60}));
   // Dragging a handle's first end turns it about the other end.
