@@ -1,0 +1,3 @@
+#include "tools/cursor_hint.h"
+
+void ShowCursorHint(const char*, int32_t, int32_t) {}
