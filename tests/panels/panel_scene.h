@@ -24,12 +24,9 @@ class PanelScene : public ModuleTest {
   static HWND VarWindow() { return VarPanel()->window; }
   static HWND Control(HWND window, int id) { return GetDlgItem(window, id); }
 
-  // The host shows, hides or resizes a panel (outside any call of the module).
-  static void ShowPanel(PanelHandle panel, bool shown) {
-    AcquireSuite<AIPanelSuite>(kAIPanelSuiteName, kAIPanelSuiteVersion)->Show(panel, shown);
-  }
-  static void ResizePanel(PanelHandle panel, int32_t width, int32_t height) {
-    AcquireSuite<AIPanelSuite>(kAIPanelSuiteName, kAIPanelSuiteVersion)->SetSize(panel, width, height);
+  // The host's own use of its panels, outside any call of the module.
+  static const AIPanelSuite* HostPanels() {
+    return AcquireSuite<AIPanelSuite>(kAIPanelSuiteName, kAIPanelSuiteVersion);
   }
 
   // Rows as the list code makes them: "dummy" texts carrying a table index.
@@ -47,18 +44,9 @@ class PanelScene : public ModuleTest {
     return static_cast<long>(std::count(calls.begin(), calls.end(), "Action Manager/Do Action"));
   }
 
-  // The document goes away and the timer notices.
-  void CloseTheDocument() {
-    vmhost::CloseDocument(doc);
-    ASSERT_EQ(TickOnce(), kNoErr);
-    ASSERT_EQ(globals().currentView, nullptr);
-    vmhost::ClearRecordings();
-  }
-
   static std::u16string Utf16(const char* utf8) {
-    std::u16string out(64, u'\0');
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, reinterpret_cast<LPWSTR>(out.data()), 64);
-    out.resize(n > 0 ? size_t(n - 1) : 0);
+    char16_t out[64] = u"";
+    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, reinterpret_cast<LPWSTR>(out), 64);
     return out;
   }
 };
