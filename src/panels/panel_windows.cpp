@@ -115,6 +115,8 @@ void AppendFlyoutItems(FlyoutMenuHandle flyout, const PanelKind& kind) {
 
 void CreatePanelOfKind(NotifierMessage* message, const PanelKind& kind) {
   PluginGlobals& g = *gPlugin;
+  // Made once; a second start notice would orphan the first panel.
+  if (g.*kind.panel != nullptr) return;
   gModuleInstance = ModuleInstance(message->d.access);
   if (gModuleInstance != nullptr) RegisterPanelResources(gModuleInstance);
   if (sAIPanel == nullptr || sAIPanelFlyoutMenu == nullptr) return;

@@ -51,6 +51,9 @@ TEST_F(PanelCreationTest, BothPanelsAreShownWithAListAndFourButtons) {
     }
     EXPECT_EQ(vmwin::TimerCount(e.window), e.timers);
   }
+  const PanelHandle panel = InfPanel();
+  ASSERT_EQ(vmhost::NotifyAppStarted(), kNoErr);
+  EXPECT_EQ(globals().infPanel, panel) << "made once";
 }
 
 TEST_F(PanelStartTest, FlyoutTextsFollowTheLanguage) {
