@@ -7,3 +7,5 @@ HINSTANCE__* ModuleInstance(AccessRef access) {
   if (sSPAccess != nullptr && sSPAccess->GetAccessInfo(access, &instance) != kNoErr) instance = nullptr;
   return instance;
 }
+
+HINSTANCE__* gModuleInstance = nullptr;
