@@ -331,6 +331,10 @@ void ScriptOpenFile(std::string windowsPath) {
 }
 
 size_t ScriptStepsLeft() { return Script().size(); }
+
+void PerformUserAction(HWND window, const UserAction& action) {
+  if (IsLive(window)) Perform(window, action);
+}
 void ClearScript() { Script().clear(); }
 const std::vector<ShownDialog>& ShownDialogs() { return DialogLog(); }
 const std::vector<ShownMessageBox>& ShownMessageBoxes() { return MessageBoxLog(); }

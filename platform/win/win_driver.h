@@ -58,6 +58,8 @@ void ScriptDialog(int templateId, std::vector<UserAction> actions);
 void ScriptMessageBox(int answer);             // IDOK, IDCANCEL, IDYES, ...
 void ScriptOpenFile(std::string windowsPath);  // empty: the user cancels
 size_t ScriptStepsLeft();
+// The user acts at once on a control of any window (a panel, say), as a dialog script would.
+void PerformUserAction(HWND window, const UserAction& action);
 void ClearScript();
 
 struct ShownDialog {
@@ -154,5 +156,7 @@ namespace vmwin {
 // Returns false, with the line and the reason in `error`, at the first line it cannot read; the steps
 // before that line stay added.
 bool ScriptFromText(const std::string& text, std::string* error);
+// The words of one such line, quotes undone; false for an unclosed quote.
+bool SplitScriptWords(const std::string& line, std::vector<std::string>* words);
 
 }  // namespace vmwin

@@ -64,6 +64,11 @@ int Answer(const std::string& word) {
 
 namespace vmwin {
 
+bool SplitScriptWords(const std::string& line, std::vector<std::string>* words) {
+  words->clear();
+  return Words(line, *words);
+}
+
 bool ScriptFromText(const std::string& text, std::string* error) {
   std::istringstream lines(text);
   std::string line;

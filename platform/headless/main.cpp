@@ -1,0 +1,66 @@
+// vestamark-host: runs Vestamark in the stand-in host on one document and one session.
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "session_run.h"
+#include "session_script.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: vestamark-host DOCUMENT.svg SESSION OUTPUT.svg\n"
+    "\n"
+    "Starts the Vestamark module in the stand-in host, opens DOCUMENT.svg, replays the steps of\n"
+    "SESSION as a person's actions, and writes the resulting document to OUTPUT.svg. It prints\n"
+    "what a person would have seen: alerts, dialogs, undo texts, beeps and the layers written.\n"
+    "A fault in the session or the document stops the run with its line number; nothing is\n"
+    "written then, and the exit status is 1 (2 for a wrong command line).\n"
+    "\n"
+    "SESSION holds one step a line; '#' starts a comment. Start-up options come first:\n"
+    "  language japanese|english|korean     documents FOLDER\n"
+    "Steps:\n"
+    "  select ID...            deselect [ID...]          tool TITLE | tool none    tool-options\n"
+    "  track|down|drag|up X Y [shift] [alt] [ctrl] [double]   (points, or millimetres: 12.5mm)\n"
+    "  tick [COUNT]            zoom FACTOR               menu TEXT\n"
+    "  flyout PANEL ITEM       panel PANEL click CONTROL | panel PANEL pick|double-click CONTROL ROW\n"
+    "  dialog ID ... end       (set, select, replace, click, check, pick, pick-text, double-click,\n"
+    "                          click-at, drag, focus, enter, escape: answers for that dialog)\n"
+    "  message-box ok|cancel|yes|no|...      open-file PATH|cancel\n"
+    "  alert ok|yes|cancel|no  put-file PATH|cancel      undo    redo    save [PATH]\n"
+    "\n"
+    "platform/headless/README.md describes every step.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  for (const std::string& a : args) {
+    if (a == "--help" || a == "-h") {
+      std::cout << kUsage;
+      return 0;
+    }
+  }
+  if (args.size() != 3) {
+    std::cerr << "vestamark-host: expected a document, a session and an output file\n\n" << kUsage;
+    return 2;
+  }
+  headless::RunPaths paths{args[0], args[1], args[2]};
+  std::ifstream in(paths.session, std::ios::binary);
+  if (!in) {
+    std::cerr << "vestamark-host: " << paths.session << ": cannot be read\n";
+    return 1;
+  }
+  std::stringstream text;
+  text << in.rdbuf();
+  headless::Session session;
+  int line = 0;
+  std::string why;
+  if (!headless::ReadSession(text.str(), &session, &line, &why)) {
+    std::cerr << paths.session << ":" << line << ": " << why << "\nvestamark-host: nothing was written\n";
+    return 1;
+  }
+  return headless::RunSession(session, paths, std::cout, std::cerr);
+}

@@ -1,0 +1,223 @@
+// A person runs vestamark-host on a pattern with a session, and reads what it printed and wrote.
+#include <filesystem>
+
+#include "headless_run.h"
+#include "host/host_driver.h"
+#include "win/win_driver.h"
+
+namespace vmtest {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kSvgHead[] =
+    "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:vm=\"urn:x-vestamark:document:1\">\n";
+
+// A document read back in a fresh host, for comparing what the program wrote.
+struct OpenedDocument {
+  explicit OpenedDocument(const std::string& path) {
+    vmhost::ResetHost();
+    doc = vmhost::OpenDocument(path, &error);
+  }
+  ~OpenedDocument() {
+    vmhost::ResetHost();
+    vmwin::ResetWindowsLayer();
+  }
+  DocumentHandle doc = nullptr;
+  std::string error;
+};
+
+struct PieceShape {
+  std::vector<PathSegment> segments;
+  std::vector<std::pair<std::string, std::string>> tags;
+  bool selected = false;
+};
+
+// Every save of a grading group draws new object ids; they are compared as "#id".
+void MaskObjectId(std::vector<std::pair<std::string, std::string>>* tags) {
+  std::string id;
+  for (const auto& [name, value] : *tags)
+    if (name == "vmk_grading_object_id") id = value;
+  if (id.empty()) return;
+  for (auto& tag : *tags)
+    for (size_t at = tag.second.find(id); at != std::string::npos; at = tag.second.find(id, at + 3))
+      tag.second.replace(at, id.size(), "#id");
+}
+
+std::map<std::string, PieceShape> Pieces(const std::string& path) {
+  OpenedDocument opened(path);
+  EXPECT_NE(opened.doc, nullptr) << opened.error;
+  std::map<std::string, PieceShape> pieces;
+  for (const char* id : {"back", "front", "sleeve"}) {
+    ArtHandle art = vmhost::FindArtById(id);
+    if (art != nullptr) pieces[id] = {vmhost::Segments(art), vmhost::Tags(art), vmhost::IsSelected(art)};
+    if (art != nullptr) MaskObjectId(&pieces[id].tags);
+  }
+  return pieces;
+}
+
+bool SameSegments(const std::vector<PathSegment>& a, const std::vector<PathSegment>& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (a[i].p.h != b[i].p.h || a[i].p.v != b[i].p.v || a[i].in.h != b[i].in.h || a[i].in.v != b[i].in.v ||
+        a[i].out.h != b[i].out.h || a[i].out.v != b[i].out.v || a[i].corner != b[i].corner)
+      return false;
+  return true;
+}
+
+TEST_F(HeadlessTest, HelpShowsTheCommandAndTheSteps) {
+  const ProgramRun help = Host({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("usage: vestamark-host DOCUMENT.svg SESSION OUTPUT.svg"), std::string::npos);
+  EXPECT_NE(help.out.find("dialog ID ... end"), std::string::npos);
+
+  const ProgramRun wrong = Host({ExamplePatternPath(), "session.txt"});
+  EXPECT_EQ(wrong.status, 2);
+  EXPECT_NE(wrong.err.find("expected a document, a session and an output file"), std::string::npos);
+}
+
+TEST_F(HeadlessTest, ExampleSessionRunsAndKeepsEveryPieceWithItsGrading) {
+  const ProgramRun run = Host({ExamplePatternPath(), ExampleSessionPath(), Path("graded.svg")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("line 17: tool Distance revision"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\"Pattern\": 3 art(s)"), std::string::npos);
+  EXPECT_NE(run.out.find("wrote " + Path("graded.svg")), std::string::npos);
+
+  const auto before = Pieces(ExamplePatternPath());
+  const auto after = Pieces(Path("graded.svg"));
+  ASSERT_EQ(before.size(), 3u);
+  ASSERT_EQ(after.size(), 3u);
+  for (const auto& [id, piece] : before) {
+    EXPECT_TRUE(SameSegments(piece.segments, after.at(id).segments)) << id;
+    EXPECT_EQ(piece.tags, after.at(id).tags) << id;
+  }
+  EXPECT_EQ(after.at("front").tags.front().first, "vmk_grading_object_id");
+  EXPECT_TRUE(after.at("sleeve").selected);  // the last piece chosen
+}
+
+TEST_F(HeadlessTest, WrittenPatternRendersInAViewer) {
+  if (std::system("command -v rsvg-convert >/dev/null 2>&1") != 0)
+    GTEST_SKIP() << "rsvg-convert is not installed";
+  ASSERT_EQ(Host({ExamplePatternPath(), ExampleSessionPath(), Path("graded.svg")}).status, 0);
+  const std::string command = "rsvg-convert -o '" + Path("graded.png") + "' '" + Path("graded.svg") +
+                              "' 2>'" + Path("rsvg.txt") + "'";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  EXPECT_GT(fs::file_size(Path("graded.png")), 1000u);
+}
+
+TEST_F(HeadlessTest, SaveStepsKeepTheDocumentAsItStoodThen) {
+  const ProgramRun run = Grade("save copy.svg\nselect front\n");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("wrote copy.svg"), std::string::npos);
+  EXPECT_FALSE(Pieces(Path("copy.svg")).at("front").selected);
+  EXPECT_TRUE(Pieces(Path("graded.svg")).at("front").selected);
+
+  const ProgramRun lost = Host({ExamplePatternPath(), Path("session.txt"), Path("nowhere/graded.svg")});
+  EXPECT_EQ(lost.status, 1);
+  EXPECT_NE(lost.err.find("no folder " + Path("nowhere")), std::string::npos) << lost.err;
+}
+
+TEST_F(HeadlessTest, DialogsAlertsAndUndoArePrintedAsSeen) {
+  const ProgramRun run = Grade(
+      "menu Vestamark...\n"
+      "dialog 0\n  enter\nend\n"
+      "menu Vestamark...\n"
+      "undo\n"
+      "alert ok\n");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(
+      run.out.find(
+          "line 1: menu Vestamark...\n   dialog 16150 closed with 2 (no answers were given: cancelled)"),
+      std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("line 5: menu Vestamark...\n   dialog 16150 closed with 1\n"), std::string::npos);
+  EXPECT_NE(run.out.find("line 6: undo\n   nothing to undo"), std::string::npos);
+  EXPECT_NE(run.out.find("note: 1 alert answer(s) were not used"), std::string::npos);
+}
+
+TEST_F(HeadlessTest, LanguageGoesIntoThePreferencesOfTheNamedDocumentsFolder) {
+  const std::string prefs = Path("docs/Adobe/Illustrator/Prefs/Vestamark.ini");
+  fs::create_directories(fs::path(prefs).parent_path());
+  Write("docs/Adobe/Illustrator/Prefs/Vestamark.ini", "grading_unit = 1\r\nlanguage = JAPANESE\r\n");
+  const ProgramRun run = Grade("documents " + Path("docs") + "\nlanguage english\ntick\n");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string text = ReadHostFile(prefs);
+  EXPECT_NE(text.find("grading_unit = 1"), std::string::npos) << text;
+  EXPECT_NE(text.find("language = ENGLISH"), std::string::npos);
+  EXPECT_EQ(text.find("JAPANESE"), std::string::npos);
+}
+
+struct SessionFault {
+  const char* session;
+  int line;
+  const char* message;
+};
+
+TEST_F(HeadlessTest, SessionFaultsNameTheirLineAndWriteNothing) {
+  const SessionFault faults[] = {
+      {"select front\nsave early.svg\nselect nowhere\n", 3, "no art with the id \"nowhere\" in the document"},
+      {"tick\n\njump 3\n", 3, "unknown step \"jump\""},
+      {"tool Scissors\n", 1, "no tool titled \"Scissors\"; the tools are \"距離補正\", \"長さ補正\""},
+      {"down 10 20\n", 1, "no tool of the module is chosen"},
+      {"tool 距離補正\ndown 10mmm 20\n", 2, "\"10mmm\" is not a coordinate"},
+      {"tool 距離補正\nup 1 2 double\n", 2, "only a mouse-down can be a double-click"},
+      {"tick\nlanguage english\n", 2, "\"language\" is a start-up option and comes before every step"},
+      {"language english\nlanguage klingon\n", 2, "the language is japanese, english or korean"},
+      {"dialog 100\n  click 1\n", 1, "the dialog has no \"end\""},
+      {"click 1\n", 1, "\"click\" answers a dialog"},
+      {"dialog 100\n  enter\ntick\nend\n", 3, "the dialog from line 1 needs its \"end\" first"},
+      {"# answers\ndialog 100\n  check 5\nend\n", 3, "check needs a control and a number"},
+      {"menu \"Open Sesame\n", 1, "a quote is not closed"},
+      {"menu Cut\n", 1, "no menu item \"Cut\"; the module's items are"},
+      {"flyout Brushes New\n", 1, "no panel \"Brushes\""},
+      {"panel Brushes click 3\n", 1, "no panel \"Brushes\""},
+      {"zoom 0\n", 1, "zoom needs a factor"},
+      {"alert maybe\n", 1, "alert needs ok, yes, cancel or no"},
+      {"tick 0\n", 1, "the count must be a whole number from 1"},
+      {"save nowhere/copy.svg\n", 1, "cannot save to nowhere/copy.svg: no folder nowhere"},
+  };
+  for (const SessionFault& f : faults) {
+    SCOPED_TRACE(f.session);
+    const ProgramRun run = Grade(f.session);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind(Path("session.txt") + ":" + std::to_string(f.line) + ": ", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find(f.message), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("nothing was written"), std::string::npos);
+    EXPECT_FALSE(fs::exists(Path("graded.svg")));
+    EXPECT_FALSE(fs::exists(Path("early.svg")));
+  }
+}
+
+struct DocumentFault {
+  std::string text;  // empty: no file at all
+  const char* where;
+  const char* message;
+};
+
+TEST_F(HeadlessTest, BadDocumentsStopWithTheirLineAndWriteNothing) {
+  const std::string head = kSvgHead;
+  const std::string open = head + "<g vm:type=\"layer\" vm:title=\"Pattern\">\n";
+  const DocumentFault faults[] = {
+      {"", "", "cannot be opened"},
+      {"<html/>\n", ": line 1: ", "the root element is not <svg>"},
+      {"<svg>\n<g>\n</svg>\n", ": line 3: ", "not well-formed XML"},
+      {(open + "<path id=\"p\" vm:segments=\"1 2 3\"/>\n</g></svg>\n"),
+       ": line 3: ", "broken vm:segments (id 'p')"},
+      {(open + "\n<g vm:type=\"banner\"/>\n</g></svg>\n"), ": line 4: ", "unknown vm:type 'banner'"},
+      {(open + "<path d=\"M0 0 Q 1 1 2 2\"/>\n</g></svg>\n"), ": line 3: ", "unsupported path command 'Q'"},
+      {(head + "<path vm:tag.key=\"%zz\" d=\"M0 0 L1 1\"/>\n</svg>\n"),
+       ": line 2: ", "bad value of tag 'key'"},
+  };
+  for (const DocumentFault& f : faults) {
+    SCOPED_TRACE(f.message);
+    const std::string document = !f.text.empty() ? Write("pattern.svg", f.text) : Path("absent.svg");
+    const ProgramRun run = Grade("tick\n", document);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(document + f.where), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(f.message), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(Path("graded.svg")));
+  }
+}
+
+}  // namespace
+}  // namespace vmtest

@@ -1,0 +1,69 @@
+#include "headless_run.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace vmtest {
+
+namespace {
+
+std::string ProgramPath() {
+  // The program is built next to the tests' folder.
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe");
+  return (self.parent_path().parent_path() / "vestamark-host").string();
+}
+
+std::string ShellQuoted(const std::string& word) {
+  std::string out = "'";
+  for (char c : word) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string SourceFolder() {
+  const char* data = std::getenv("VESTAMARK_TEST_DATA");  // <source>/tests/data
+  return data != nullptr ? std::filesystem::path(data).parent_path().parent_path().string() : ".";
+}
+
+}  // namespace
+
+std::string HeadlessTest::Write(const std::string& name, const std::string& text) const {
+  const std::string path = Path(name);
+  std::ofstream(path, std::ios::binary) << text;
+  return path;
+}
+
+ProgramRun HeadlessTest::Host(const std::vector<std::string>& args) const {
+  const std::string program = ProgramPath();
+  EXPECT_TRUE(std::filesystem::exists(program)) << program << " is not built";
+  std::string command = "cd " + ShellQuoted(folder->root()) + " && " + ShellQuoted(program);
+  for (const std::string& a : args) command += " " + ShellQuoted(a);
+  command += " >" + ShellQuoted(Path("stdout.txt")) + " 2>" + ShellQuoted(Path("stderr.txt"));
+  const int raw = std::system(command.c_str());
+  ProgramRun run;
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+  run.out = Slurp(Path("stdout.txt"));
+  run.err = Slurp(Path("stderr.txt"));
+  return run;
+}
+
+ProgramRun HeadlessTest::Grade(const std::string& session, const std::string& document) const {
+  return Host({document, Write("session.txt", session), Path("graded.svg")});
+}
+
+std::string ExamplePatternPath() { return SourceFolder() + "/examples/bodice.svg"; }
+std::string ExampleSessionPath() { return SourceFolder() + "/examples/grade-bodice.session"; }
+
+}  // namespace vmtest

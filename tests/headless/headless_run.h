@@ -1,0 +1,38 @@
+// Runs the vestamark-host program the way a person does from a shell, in a folder of its own.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "support/win_temp_folders.h"
+
+namespace vmtest {
+
+struct ProgramRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// The example pattern and its session in the source tree.
+std::string ExamplePatternPath();
+std::string ExampleSessionPath();
+
+class HeadlessTest : public ::testing::Test {
+ protected:
+  void SetUp() override { folder = std::make_unique<TempUserFolders>(); }
+
+  // A file in the test's folder.
+  std::string Path(const std::string& name) const { return folder->root() + "/" + name; }
+  std::string Write(const std::string& name, const std::string& text) const;
+  // vestamark-host with these arguments (quoted for the shell).
+  ProgramRun Host(const std::vector<std::string>& args) const;
+  // The example pattern, a session text, and the output in the test's folder.
+  ProgramRun Grade(const std::string& session, const std::string& document = ExamplePatternPath()) const;
+
+  std::unique_ptr<TempUserFolders> folder;
+};
+
+}  // namespace vmtest
