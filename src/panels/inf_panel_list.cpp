@@ -3,3 +3,9 @@
 void PaintInfoPanelItem(const OwnerDrawRecord*) {}
 
 void RebuildInfList() {}
+
+void InsertHandleRow(int32_t) {}
+
+void SyncInfSelection() {}
+
+void InvalidateInfList() {}

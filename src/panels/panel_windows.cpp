@@ -7,3 +7,5 @@ void CreateVarPanel(NotifierMessage*) {}
 void UpdatePanelButtonToolTip(HWND__*, HWND__*) {}
 
 void TrackPanelListDrag(HWND__*, HWND__*) {}
+
+void InvalidateVarList() {}
