@@ -161,6 +161,7 @@ class Runner {
       Save(paths_.output);
     }
     ReportEvents();
+    if (buttonDown_) out_ << "note: the mouse button was still down\n";
     if (vmwin::ScriptStepsLeft() > 0)
       out_ << "note: " << vmwin::ScriptStepsLeft() << " dialog answer(s) were not used\n";
     if (!gHost.alertAnswers.empty())
@@ -237,6 +238,11 @@ class Runner {
 
   void Mouse(const Step& s) {
     NeedTool();
+    // The host sends drags and the release only while the button is down, and tracks only while it is up.
+    const bool wantDown = s.kind == StepKind::Drag || s.kind == StepKind::Up;
+    if (wantDown && !buttonDown_) Fault("the mouse button is not down (\"down X Y\" first)");
+    if (!wantDown && buttonDown_) Fault("the mouse button is still down (\"up X Y\" first)");
+    buttonDown_ = s.kind == StepKind::Down || s.kind == StepKind::Drag;
     const RealPoint p{s.x, s.y};
     const std::pair<uint32_t, int> keys[] = {
         {kModShift, VK_SHIFT}, {kModOption, VK_MENU}, {kModCommand, VK_CONTROL}};
@@ -406,6 +412,7 @@ class Runner {
   DocumentHandle doc_ = nullptr;
   bool started_ = false;
   bool finalSaved_ = false;
+  bool buttonDown_ = false;
   std::vector<Pending> pending_;
   size_t seenAlerts_ = 0, seenBoxes_ = 0, seenDialogs_ = 0, seenUndo_ = 0;
   int seenBeeps_ = 0;

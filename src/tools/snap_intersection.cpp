@@ -101,8 +101,8 @@ bool LineMeetsCurve(const CubicPoints& line, const CrossingSegment& curved, cons
   return LineMeetsChords(line, CubicOfSegments(curved.s1, curved.s2), p, tol, out);
 }
 
-bool CirclesMeet(const RealPoint& c1, double r1, const RealPoint& c2, double r2, const RealPoint& p, double tol,
-                 RealPoint* out) {
+bool CirclesMeet(const RealPoint& c1, double r1, const RealPoint& c2, double r2, const RealPoint& p,
+                 double tol, RealPoint* out) {
   const double d = DistanceBetween(c1, c2);
   if (d == 0) return false;
   const double a = (d * d + r1 * r1 - r2 * r2) / (2 * d);
@@ -124,8 +124,10 @@ bool ChordsMeet(const CubicPoints& first, const CubicPoints& second, const RealP
   for (int i = 1; i <= kChords; ++i) {
     for (int k = 1; k <= kChords; ++k) {
       RealPoint meet;
-      if (!IntersectLines(a.at[i - 1], a.at[i], a.at[i - 1], b.at[k - 1], b.at[k], b.at[k - 1], &meet)) continue;
-      if (InBox(meet, a.at[i - 1], a.at[i]) && InBox(meet, b.at[k - 1], b.at[k]) && InToleranceBox(meet, p, tol)) {
+      if (!IntersectLines(a.at[i - 1], a.at[i], a.at[i - 1], b.at[k - 1], b.at[k], b.at[k - 1], &meet))
+        continue;
+      if (InBox(meet, a.at[i - 1], a.at[i]) && InBox(meet, b.at[k - 1], b.at[k]) &&
+          InToleranceBox(meet, p, tol)) {
         *out = meet;
         return true;
       }
@@ -186,8 +188,9 @@ HostErr TestCrossings(ArtHandle path, void* context) {
   if (!ReadSnapPath(path, &segments, &closed)) return kNoErr;
   const size_t n = segments.size();
   for (size_t i = 1; i < n && search->kind == 0; ++i) {
-    TestCrossingSegment(search, {{path, static_cast<uint16_t>(i)}, static_cast<uint16_t>(i - 1),
-                                 segments[i - 1], segments[i]});
+    TestCrossingSegment(
+        search,
+        {{path, static_cast<uint16_t>(i)}, static_cast<uint16_t>(i - 1), segments[i - 1], segments[i]});
   }
   if (closed && n >= 2 && search->kind == 0)
     TestCrossingSegment(search, {{path, 0}, static_cast<uint16_t>(n - 1), segments[n - 1], segments[0]});

@@ -5,7 +5,8 @@
 
 namespace {
 
-// Host path segment selection: 0 none, 1 anchor, 2 in-handle, 3 out-handle, 4 both handles.
+// Host path segment selection: 0 none, 1 anchor, 2 in-handle, 3 out-handle, 4
+// both handles.
 bool SelectedAtEnd(int16_t state) { return state == 1 || state == 2 || state == 4; }
 bool SelectedAtStart(int16_t state) { return state == 1 || state == 3 || state == 4; }
 

@@ -21,13 +21,16 @@ HostErr VisitSnapArt(ArtHandle art, SnapPathTest test, void* search);
 // when a host call fails.
 void WalkSnapLayers(SnapPathTest test, void* search, const int16_t* kind);
 
-// A path's segments and whether it is closed; false when the host cannot give them.
+// A path's segments and whether it is closed; false when the host cannot give
+// them.
 bool ReadSnapPath(ArtHandle path, std::vector<PathSegment>* segments, bool* closed);
 
-// Whether the path's control bounds, grown by the view tolerance, hold the point.
+// Whether the path's control bounds, grown by the view tolerance, hold the
+// point.
 bool PathMayHold(ArtHandle path, const RealPoint& point);
 
-// Index of the anchor where segment `index` starts (the closing segment, 0, starts at the last).
+// Index of the anchor where segment `index` starts (the closing segment, 0,
+// starts at the last).
 inline uint16_t SegmentStart(uint16_t index, size_t count) {
   return index == 0 ? static_cast<uint16_t>(count - 1) : static_cast<uint16_t>(index - 1);
 }

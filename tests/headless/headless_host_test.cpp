@@ -167,6 +167,8 @@ TEST_F(HeadlessTest, SessionFaultsNameTheirLineAndWriteNothing) {
       {"down 10 20\n", 1, "no tool of the module is chosen"},
       {"tool 距離補正\ndown 10mmm 20\n", 2, "\"10mmm\" is not a coordinate"},
       {"tool 距離補正\nup 1 2 double\n", 2, "only a mouse-down can be a double-click"},
+      {"tool 距離補正\ndrag 1 2\n", 2, "the mouse button is not down"},
+      {"tool 距離補正\ndown 1 2\ntick\ntrack 3 4\n", 4, "the mouse button is still down"},
       {"tick\nlanguage english\n", 2, "\"language\" is a start-up option and comes before every step"},
       {"language english\nlanguage klingon\n", 2, "the language is japanese, english or korean"},
       {"dialog 100\n  click 1\n", 1, "the dialog has no \"end\""},
