@@ -4,3 +4,14 @@
 #include "shell/plugin_globals.h"
 
 void PaintInfoPanelItem(const OwnerDrawRecord* item);
+
+// Makes the rows match the handle table (only while the panel exists).
+void RebuildInfList();
+
+// Inserts the row of a handle just created in `slot`.
+void InsertHandleRow(int32_t slot);
+// Copies the handles' selection flags into the rows and sets the buttons and
+// flyout items that need a selection.
+void SyncInfSelection();
+// Repaints the list without erasing.
+void InvalidateInfList();

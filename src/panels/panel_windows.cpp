@@ -3,3 +3,9 @@
 void CreateInfPanel(NotifierMessage*) {}
 
 void CreateVarPanel(NotifierMessage*) {}
+
+void UpdatePanelButtonToolTip(HWND__*, HWND__*) {}
+
+void TrackPanelListDrag(HWND__*, HWND__*) {}
+
+void InvalidateVarList() {}
