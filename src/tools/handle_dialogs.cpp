@@ -22,6 +22,7 @@ int16_t isArcRange = 0;
 PathSegment pointSourceSegment;
 PathSegment pointGradedSegment;
 MeasuredBase gMeasuredBase;
+int16_t gOpenedProportional = 0;
 
 namespace {
 
@@ -145,21 +146,22 @@ int16_t CommonProportional(int32_t slot) {
   return value;
 }
 
-// A proportional value the user set reaches every member of the group.
+// A proportional value the user changed reaches every member of the group.
 void WriteBackAmountEdit(int32_t slot) {
   RevisionHandle* h = gPlugin->handles;
   const RevisionHandle& e = EditedHandle;
   const int32_t first = GroupFirstSlot(slot);
+  const bool proportionalSet = e.proportional != -1 && e.proportional != gOpenedProportional;
   const int16_t own = h[first].proportional;
   h[first] = e;
-  h[first].proportional = own;
+  h[first].proportional = proportionalSet ? e.proportional : own;
   if (e.proportional != -1) h[slot].proportional = e.proportional;
   for (int32_t s = first + 1; e.groupId != 0 && s < kMaxHandles && h[s].groupId == e.groupId; ++s) {
     if (!SameLayout(h[s], e)) continue;
     h[s].direction = e.direction;
     h[s].bothEnds = e.bothEnds;
     std::memcpy(h[s].line.amountExpr, e.line.amountExpr, sizeof e.line.amountExpr);
-    if (e.proportional != -1) h[s].proportional = e.proportional;
+    if (proportionalSet) h[s].proportional = e.proportional;
   }
 }
 
@@ -229,6 +231,7 @@ int32_t ShowRevisionDialog(PluginRef pluginRef, int32_t slot) {
   const int32_t first = GroupFirstSlot(slot);
   EditedHandle = g.handles[first];
   EditedHandle.proportional = CommonProportional(slot);
+  gOpenedProportional = EditedHandle.proportional;
   MeasureBase(first);
   g.envDistance = gMeasuredBase.distance;
   g.envLength = gMeasuredBase.length;
