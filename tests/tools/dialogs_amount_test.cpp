@@ -41,12 +41,13 @@ TEST_F(AmountDialogTest, StoredAmountShowsAsPercentAndLength) {
     UINT moving = 9;
     EXPECT_EQ(Run(ShowRevisionDialog, 0, kDistanceDialogResource,
                   {Read(kAmountPercentField, &percent), Read(kAmountLengthField, &length),
-                   ReadCheck(kAmountMovingCheck, &moving), Click(IDOK)}),
+                   ReadCheck(kAmountMovingCheck, &moving), Focus(kAmountPercentField),
+                   Focus(kAmountLengthField), Click(IDOK)}),
               1);
     EXPECT_EQ(percent, c.percent);
     EXPECT_EQ(length, c.length);
     EXPECT_EQ(moving, c.moving);
-    // Opening and confirming alone rewrites nothing.
+    // Fields only passed through rewrite nothing.
     EXPECT_EQ(Amount(0), c.amount);
     EXPECT_DOUBLE_EQ(globals().envDistance, c.distance);
   }
@@ -66,13 +67,6 @@ TEST_F(AmountDialogTest, LengthTypedIsStoredAsPercentOfTheBaseAndMovingBoxChoose
                 {Check(kAmountMovingCheck, BST_UNCHECKED), Click(IDOK)}),
             1);
   EXPECT_EQ(Amount(0), std::string("(5") + kWrapped);
-}
-
-TEST_F(AmountDialogTest, FieldsOnlyPassedThroughKeepTheStoredForm) {
-  Handle(0, kHandleDistance, Free({0, 0}), Free({72, 0}), "(15) / %%DISTANCE%% * 100 * %%GR_COMPSCALE%%");
-  Run(ShowRevisionDialog, 0, kDistanceDialogResource,
-      {Focus(kAmountPercentField), Focus(kAmountLengthField), Focus(kAmountPercentField), Click(IDOK)});
-  EXPECT_EQ(Amount(0), "(15) / %%DISTANCE%% * 100 * %%GR_COMPSCALE%%");
 }
 
 TEST_F(AmountDialogTest, PercentTypedAndConfirmedWithEnterIsKept) {
@@ -118,7 +112,8 @@ TEST_F(AmountDialogTest, DirectionListEndsWithMeasurementAngleNames) {
   Handle(1, kHandleMeasurement, Free({0, 0}), Free({1, 0}), "dB");
   Handle(2, kHandleMeasurement, Free({0, 0}), Free({1, 0}), "dC");
   std::strcpy(globals().handles[2].line.amountExpr[1], "aC");
-  Handle(3, kHandleDistance, Free({0, 0}), Free({72, 0}), "100", 7);
+  Handle(3, kHandleDistance, Free({0, 0}), Free({72, 0}), "100", 7).proportional = 1;
+  UINT proportional = 9;
   int count = 0;
   int selected = -1;
   char last[32] = "";
@@ -128,11 +123,15 @@ TEST_F(AmountDialogTest, DirectionListEndsWithMeasurementAngleNames) {
          selected = static_cast<int>(SendDlgItemMessage(dialog, kAmountTypeCombo, CB_GETCURSEL, 0, 0));
          SendDlgItemMessage(dialog, kAmountTypeCombo, CB_GETLBTEXT, 6, reinterpret_cast<LPARAM>(last));
        }),
-       PickItem(kAmountTypeCombo, 6), Click(IDOK)});
+       PickItem(kAmountTypeCombo, 6), Click(kAmountProportionalCheck),
+       ReadCheck(kAmountProportionalCheck, &proportional), Click(IDOK)});
   EXPECT_EQ(count, 7);
   EXPECT_EQ(selected, 0);
   EXPECT_STREQ(last, "aC");
   EXPECT_EQ(globals().handles[3].direction, 6);
+  // A click on the checked box would make it indeterminate: it stays checked.
+  EXPECT_EQ(proportional, BST_CHECKED);
+  EXPECT_EQ(globals().handles[3].proportional, 1);
 }
 
 TEST_F(AmountDialogTest, GroupEditReachesEveryMemberAndMixedProportionalOpensIndeterminate) {
@@ -171,16 +170,6 @@ TEST_F(AmountDialogTest, GroupEditReachesEveryMemberAndMixedProportionalOpensInd
   EXPECT_EQ(mixed, BST_INDETERMINATE);
   EXPECT_EQ(clicked, BST_UNCHECKED);
   for (int slot : {1, 2, 3}) EXPECT_EQ(globals().handles[slot].proportional, 0);
-}
-
-TEST_F(AmountDialogTest, CheckedBoxClickedIntoIndeterminateStoresChecked) {
-  Handle(0, kHandleDistance, Free({0, 0}), Free({72, 0}), "100");
-  globals().handles[0].proportional = 1;
-  UINT shown = 9;
-  Run(ShowRevisionDialog, 0, kDistanceDialogResource,
-      {Click(kAmountProportionalCheck), ReadCheck(kAmountProportionalCheck, &shown), Click(IDOK)});
-  EXPECT_EQ(shown, BST_CHECKED);
-  EXPECT_EQ(globals().handles[0].proportional, 1);
 }
 
 TEST_F(AmountDialogTest, OverlongLengthIsRefusedWithABeepAndVariableNeedsAnExpressionField) {
