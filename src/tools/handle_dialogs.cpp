@@ -120,12 +120,34 @@ bool SameLayout(const RevisionHandle& a, const RevisionHandle& b) {
   return (a.kind == kHandlePoint) == (b.kind == kHandlePoint);
 }
 
+// The live preview lists its copies in previewArts; once they are gone the
+// list of the ordinary preview, which the undo brings back, is put back too.
+ArtHandle* gSavedPreviewArts = nullptr;
+int32_t gSavedPreviewArtCount = 0;
+
+void SavePreviewArts() {
+  const PluginGlobals& g = *gPlugin;
+  std::free(gSavedPreviewArts);
+  gSavedPreviewArts = nullptr;
+  gSavedPreviewArtCount = 0;
+  if (g.previewArts == nullptr || g.previewArtCount <= 0) return;
+  gSavedPreviewArts = static_cast<ArtHandle*>(std::malloc(g.previewArtCount * sizeof(ArtHandle)));
+  if (gSavedPreviewArts == nullptr) return;
+  std::memcpy(gSavedPreviewArts, g.previewArts, g.previewArtCount * sizeof(ArtHandle));
+  gSavedPreviewArtCount = g.previewArtCount;
+}
+
 void ClosingSteps() {
   PluginGlobals& g = *gPlugin;
   if (g.editPreviewLayer == nullptr) return;
   sAILayer->DeleteLayer(g.editPreviewLayer);
   if (sAIUndo != nullptr) sAIUndo->UndoChanges();
   g.editPreviewLayer = nullptr;
+  std::free(g.previewArts);
+  g.previewArts = gSavedPreviewArts;
+  g.previewArtCount = gSavedPreviewArtCount;
+  gSavedPreviewArts = nullptr;
+  gSavedPreviewArtCount = 0;
 }
 
 }  // namespace
@@ -206,6 +228,7 @@ void PreviewEditedHandle() {
     if (sAILayer->InsertLayer(nullptr, kPlaceAboveAll, &layer) != kNoErr || layer == nullptr) return;
     SetLayerTitleText(layer, g.sampleLayerName);
     g.editPreviewLayer = layer;
+    SavePreviewArts();
   }
   auto* aside = static_cast<RevisionHandle*>(std::malloc(sizeof g.handles));
   if (aside == nullptr) return;

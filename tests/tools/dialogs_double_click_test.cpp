@@ -64,11 +64,16 @@ TEST_F(DoubleClickDialogTest, ConfirmedAmountIsStoredAndUndoable) {
 TEST_F(DoubleClickDialogTest, CancelledEditLeavesNoUndoStepAndTheOldAmount) {
   const std::string before = Amount();
   const int32_t depth = vmhost::UndoDepth();
+  const std::vector<ArtHandle> copies(globals().previewArts,
+                                      globals().previewArts + globals().previewArtCount);
   DoubleClickHandleLine(
       {vmwin::SetText(kAmountPercentField, "120"), vmwin::Focus(kAmountNameField), vmwin::Click(IDCANCEL)});
   ASSERT_EQ(vmwin::ShownDialogs().back().templateId, kDistanceDialogResource);
   EXPECT_EQ(Amount(), before);
   EXPECT_EQ(vmhost::UndoDepth(), depth);
+  // The ordinary preview's copies are listed again, not the live preview's.
+  EXPECT_EQ(std::vector<ArtHandle>(globals().previewArts, globals().previewArts + globals().previewArtCount),
+            copies);
   EXPECT_EQ(vmhost::FindLayer("<<Vestamark Sample>>"), nullptr);
 }
 
