@@ -1,3 +1,5 @@
 #include "panels/inf_panel_list.h"
 
 void PaintInfoPanelItem(const OwnerDrawRecord*) {}
+
+void RebuildInfList() {}

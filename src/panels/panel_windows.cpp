@@ -3,3 +3,7 @@
 void CreateInfPanel(NotifierMessage*) {}
 
 void CreateVarPanel(NotifierMessage*) {}
+
+void UpdatePanelButtonToolTip(HWND__*, HWND__*) {}
+
+void TrackPanelListDrag(HWND__*, HWND__*) {}

@@ -5,3 +5,5 @@ void RunVarPanelCommand(HWND__*, uint16_t, uint16_t) {}
 void RunVarFlyoutCommand(uint32_t) {}
 
 void UpdateVarFlyoutState() {}
+
+void FillVarList() {}

@@ -8,3 +8,6 @@ struct HWND__;
 void RunVarPanelCommand(HWND__* panelWindow, uint16_t controlId, uint16_t notification);
 void RunVarFlyoutCommand(uint32_t itemId);
 void UpdateVarFlyoutState();
+
+// Fills the Variable panel's list from the variable table.
+void FillVarList();

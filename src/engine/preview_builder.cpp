@@ -1,0 +1,141 @@
+#include "engine/preview_builder.h"
+
+#include <cstdlib>
+
+#include "engine/grading_engine.h"
+#include "engine/preview_annotations.h"
+#include "engine/preview_marks.h"
+#include "shell/plugin_globals.h"
+#include "shell/suite_pointers.h"
+#include "store/art_tags.h"
+#include "store/grading_group_tags.h"
+
+int16_t previewDeselectNewArt = 0;
+
+namespace {
+
+void DisposeChildren(ArtHandle parent) {
+  ArtHandle child = nullptr;
+  if (sAIArt->GetArtFirstChild(parent, &child) != kNoErr)
+    return;
+  while (child != nullptr) {
+    ArtHandle next = nullptr;
+    if (sAIArt->GetArtSibling(child, &next) != kNoErr)
+      next = nullptr;
+    sAIArt->DisposeArt(child);
+    child = next;
+  }
+}
+
+ArtHandle NewGroupOnTop(ArtHandle parent) {
+  ArtHandle group = nullptr;
+  if (parent == nullptr ||
+      sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, parent, &group) != kNoErr)
+    return nullptr;
+  return group;
+}
+
+// previewArts is given room for every member and the annotation group, what
+// ever size it came with.
+bool MakeRoomForPreviewArts(PluginGlobals &g) {
+  const size_t entries = static_cast<size_t>(g.pieceArtCount) + 1;
+  auto *arts = static_cast<ArtHandle *>(
+      std::realloc(g.previewArts, entries * sizeof(ArtHandle)));
+  if (arts == nullptr)
+    return false;
+  for (size_t i = 0; i < entries; ++i)
+    arts[i] = nullptr;
+  g.previewArts = arts;
+  return true;
+}
+
+void RestyleCopy(ArtHandle copy, const HostColor &color) {
+  int16_t type = kUnknownArt;
+  if (sAIArt->GetArtType(copy, &type) != kNoErr || type != kPathArt)
+    return;
+  PathStyle style{};
+  if (sAIPathStyle->GetPathStyle(copy, &style) == kNoErr) {
+    style.fillPaint = 0;
+    style.strokePaint = 1;
+    style.strokeColor = color;
+    style.strokeWidth = 1.0 / PreviewZoom();
+    sAIPathStyle->SetPathStyle(copy, &style);
+  }
+  if (previewDeselectNewArt)
+    sAIArt->SetArtUserAttr(copy, kArtSelected, 0);
+}
+
+// The graded copy of member i, without the member's grading tags. A member
+// with fewer than two segments gets none.
+void CopyMember(PluginGlobals &g, int32_t i, ArtHandle copies,
+                ArtHandle layerGroup, const HostColor &color) {
+  ArtHandle member = g.pieceArts[i];
+  int16_t count = 0;
+  if (member == nullptr ||
+      sAIPath->GetPathSegmentCount(member, &count) != kNoErr || count < 2)
+    return;
+  const int memberSelected = GetArtSelected(member);
+  // Without a copies group the copy still stays on the preview's own layer.
+  ArtHandle copy = nullptr;
+  if (sAIArt->DuplicateArt(member, kPlaceInsideOnTop,
+                           copies != nullptr ? copies : layerGroup,
+                           &copy) == kNoErr &&
+      copy != nullptr) {
+    g.previewArts[i] = copy;
+    if (GradedSegment *graded = ComputeGradedSegments(member, kMaxHandles)) {
+      for (int16_t j = 0; j < count; ++j)
+        sAIPath->SetPathSegments(copy, j, 1, &graded[j]);
+      std::free(graded);
+    }
+    RestyleCopy(copy, color);
+    RemoveTagsWithPrefix(copy, kGradingTagPrefix);
+  }
+  SetArtSelected(member, memberSelected);
+}
+
+} // namespace
+
+void BuildGradingPreview(int16_t deselect, int16_t layerChoice) {
+  PluginGlobals *g = gPlugin;
+  if (g == nullptr || sAILayer == nullptr || sAIArt == nullptr)
+    return;
+  const bool onPreview = layerChoice == 0;
+  LayerHandle layer = onPreview ? g->previewLayer : g->editPreviewLayer;
+  if (layer == nullptr)
+    return;
+  sAILayer->SetLayerEditable(layer, 1);
+  ArtHandle layerGroup = nullptr;
+  if (sAILayer->GetFirstArtOfLayer(layer, &layerGroup) == kNoErr &&
+      layerGroup != nullptr)
+    DisposeChildren(layerGroup);
+
+  if (g->pieceArtCount <= 0 || g->pieceArts == nullptr ||
+      !MakeRoomForPreviewArts(*g)) {
+    g->previewArtCount = 0;
+    if (onPreview)
+      sAILayer->SetLayerEditable(layer, 0);
+    return;
+  }
+
+  previewDeselectNewArt = deselect;
+  ArtHandle copies = NewGroupOnTop(layerGroup);
+  g->previewArtCount = g->pieceArtCount;
+  const HostColor color =
+      onPreview ? ProcessColor(0.5, 0, 0, 0) : ProcessColor(0, 0.5, 0.5, 0);
+  for (int32_t i = 0; i < g->pieceArtCount; ++i)
+    CopyMember(*g, i, copies, layerGroup, color);
+  if (!onPreview)
+    return;
+
+  AnnotationGroups groups{NewGroupOnTop(copies), nullptr};
+  groups.selected = NewGroupOnTop(copies);
+  g->previewArts[g->previewArtCount++] = groups.plain;
+  DrawOriginMarks(groups);
+  DrawHandleMarks(groups);
+
+  if (previewDeselectNewArt == 0) {
+    sAIArt->SelectAllArtOnLayer(layer);
+    sAIArt->DeselectAllArtOnLayer(layer);
+  }
+  sAILayer->SetLayerEditable(layer, 0);
+}

@@ -1,0 +1,14 @@
+// The grading preview: graded copies of the current piece and the marks of
+// the origin and of every revision handle, drawn anew on each call.
+#pragma once
+
+#include <cstdint>
+
+// Set from the deselect argument of every build that has member paths: new
+// preview art is then deselected as soon as it is made.
+extern int16_t previewDeselectNewArt;
+
+// deselect 1 deselects each new art at once, 0 clears the preview layer's
+// selection at the end. layerChoice 0 draws on the preview layer with every
+// mark, 1 the copies alone on the edit-preview layer.
+void BuildGradingPreview(int16_t deselect, int16_t layerChoice);
