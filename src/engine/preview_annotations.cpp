@@ -6,7 +6,6 @@
 
 #include "engine/annotation_labels.h"
 #include "engine/preview_builder.h"
-#include "engine/preview_handle_letter.h"
 #include "engine/preview_marks.h"
 #include "engine/preview_runs.h"
 #include "shell/plugin_globals.h"
@@ -14,42 +13,42 @@
 
 namespace {
 
-ArtHandle GroupFor(const AnnotationGroups &groups, int16_t selected) {
+// A member index as a letter: A to Z, a to z, else a hyphen.
+char HandleIndexToLetter(int32_t index) {
+  if (index >= 0 && index < 26) return static_cast<char>('A' + index);
+  if (index >= 26 && index < 52) return static_cast<char>('a' + index - 26);
+  return '-';
+}
+
+ArtHandle GroupFor(const AnnotationGroups& groups, int16_t selected) {
   return selected ? groups.selected : groups.plain;
 }
 
 // Index in pieceArts, or -1.
 int32_t MemberIndex(ArtHandle art) {
-  const PluginGlobals &g = *gPlugin;
-  for (int32_t i = 0;
-       art != nullptr && g.pieceArts != nullptr && i < g.pieceArtCount; ++i)
-    if (g.pieceArts[i] == art)
-      return i;
+  const PluginGlobals& g = *gPlugin;
+  for (int32_t i = 0; art != nullptr && g.pieceArts != nullptr && i < g.pieceArtCount; ++i)
+    if (g.pieceArts[i] == art) return i;
   return -1;
 }
 
 bool RunsAlongOutline(int16_t kind) {
-  return kind == kHandleLength || kind == kHandleMeasurement ||
-         kind == kHandleArc;
+  return kind == kHandleLength || kind == kHandleMeasurement || kind == kHandleArc;
 }
 
 bool HasTwoPoints(int16_t kind) {
-  return kind == kHandleDistance || RunsAlongOutline(kind) ||
-         kind == kHandleAngle;
+  return kind == kHandleDistance || RunsAlongOutline(kind) || kind == kHandleAngle;
 }
 
-void DrawSecondEndMarker(ArtHandle group, const RevisionHandle &handle,
-                         int16_t selected) {
-  const RealPoint &p = handle.line.p2;
-  DrawPreviewMarker(group, p.h, p.v, 10 / PreviewZoom(),
-                    handle.proportional != 0, selected);
+void DrawSecondEndMarker(ArtHandle group, const RevisionHandle& handle, int16_t selected) {
+  const RealPoint& p = handle.line.p2;
+  DrawPreviewMarker(group, p.h, p.v, 10 / PreviewZoom(), handle.proportional != 0, selected);
 }
 
 // Line or run, end marks and the number label: what the first handle of a
 // group draws for the whole group.
-void DrawTwoPointLeader(ArtHandle group, int32_t slot,
-                        const RevisionHandle &handle, int16_t selected) {
-  const TwoPointHandleData &line = handle.line;
+void DrawTwoPointLeader(ArtHandle group, int32_t slot, const RevisionHandle& handle, int16_t selected) {
+  const TwoPointHandleData& line = handle.line;
   const int16_t kind = handle.kind;
   int32_t member = -1;
   if (RunsAlongOutline(kind) && line.art1 != nullptr && line.art1 == line.art2)
@@ -60,66 +59,54 @@ void DrawTwoPointLeader(ArtHandle group, int32_t slot,
   } else {
     run = BuildHandleRun(gPlugin->pieceArts[member], line.index1, line.index2);
     if (run.count > 0 && run.count <= INT16_MAX)
-      DrawAnnotationPath(group, run.segments, static_cast<int16_t>(run.count),
-                         0, selected, 2.0);
+      DrawAnnotationPath(group, run.segments, static_cast<int16_t>(run.count), 0, selected, 2.0);
   }
   DrawEndCross(group, line.p1, selected);
-  if (line.art1 != nullptr && kind != kHandleMeasurement &&
-      kind != kHandleAngle && (kind != kHandleDistance || line.art2 == nullptr))
-    DrawPreviewMarker(group, line.p1.h, line.p1.v, 10 / PreviewZoom(), 0,
-                      selected);
+  if (line.art1 != nullptr && kind != kHandleMeasurement && kind != kHandleAngle &&
+      (kind != kHandleDistance || line.art2 == nullptr))
+    DrawPreviewMarker(group, line.p1.h, line.p1.v, 10 / PreviewZoom(), 0, selected);
   DrawEndCross(group, line.p2, selected);
-  if (line.art2 != nullptr && kind != kHandleMeasurement)
-    DrawSecondEndMarker(group, handle, selected);
+  if (line.art2 != nullptr && kind != kHandleMeasurement) DrawSecondEndMarker(group, handle, selected);
 
   char text[16];
   std::snprintf(text, sizeof text, "%d", static_cast<int>(slot + 1));
   if (member < 0) {
-    CreateRotatedTextLabel(group, line.p1, line.p2, 0, text, selected,
-                           previewDeselectNewArt);
+    CreateRotatedTextLabel(group, line.p1, line.p2, 0, text, selected, previewDeselectNewArt);
   } else {
     LabelAtHalfRun(group, run, text, selected, previewDeselectNewArt);
   }
   FreePreviewRun(&run);
 }
 
-void DrawPointHandle(ArtHandle group, const RevisionHandle &handle,
-                     int16_t selected, bool labelled) {
-  const PointHandleData &point = handle.point;
+void DrawPointHandle(ArtHandle group, const RevisionHandle& handle, int16_t selected, bool labelled) {
+  const PointHandleData& point = handle.point;
   int16_t count = 0;
   PathSegment anchor;
-  if (point.art == nullptr ||
-      sAIPath->GetPathSegmentCount(point.art, &count) != kNoErr ||
+  if (point.art == nullptr || sAIPath->GetPathSegmentCount(point.art, &count) != kNoErr ||
       point.anchorIndex < 0 || point.anchorIndex >= count ||
-      sAIPath->GetPathSegments(point.art,
-                               static_cast<int16_t>(point.anchorIndex), 1,
-                               &anchor) != kNoErr)
+      sAIPath->GetPathSegments(point.art, static_cast<int16_t>(point.anchorIndex), 1, &anchor) != kNoErr)
     return;
   const double z = PreviewZoom();
   const double x = anchor.p.h, y = anchor.p.v;
-  const PathSegment square[4] = {
-      CornerSegment(x - 3 / z, y + 3 / z), CornerSegment(x + 3 / z, y + 3 / z),
-      CornerSegment(x + 3 / z, y - 3 / z), CornerSegment(x - 3 / z, y - 3 / z)};
+  const PathSegment square[4] = {CornerSegment(x - 3 / z, y + 3 / z), CornerSegment(x + 3 / z, y + 3 / z),
+                                 CornerSegment(x + 3 / z, y - 3 / z), CornerSegment(x - 3 / z, y - 3 / z)};
   DrawAnnotationPath(group, square, 4, 1, selected, 1.0);
-  if (!labelled)
-    return;
+  if (!labelled) return;
   char text[kNameSize + 16];
   std::memcpy(text, handle.name, kNameSize - 1);
   text[kNameSize - 1] = '\0';
   if (text[0] == '\0') {
     const int32_t member = MemberIndex(point.art);
-    std::snprintf(text, sizeof text, "%c-%d",
-                  HandleIndexToLetter(member < 0 ? 0 : member),
+    std::snprintf(text, sizeof text, "%c-%d", HandleIndexToLetter(member < 0 ? 0 : member),
                   static_cast<int>(point.anchorIndex + 1));
   }
-  CreateTextLabel(group, {x + 8 / z, y - 8 / z}, text, selected,
-                  previewDeselectNewArt);
+  CreateTextLabel(group, {x + 8 / z, y - 8 / z}, text, selected, previewDeselectNewArt);
 }
 
-} // namespace
+}  // namespace
 
-void DrawOriginMarks(const AnnotationGroups &groups) {
-  const PluginGlobals &g = *gPlugin;
+void DrawOriginMarks(const AnnotationGroups& groups) {
+  const PluginGlobals& g = *gPlugin;
   const int16_t selected = g.grading_selected ? 1 : 0;
   ArtHandle group = GroupFor(groups, selected);
   const double z = PreviewZoom();
@@ -128,28 +115,24 @@ void DrawOriginMarks(const AnnotationGroups &groups) {
   DrawAnnotationLine(group, {o.h, o.v - 5 / z}, {o.h, o.v + 5 / z}, selected);
   DrawPreviewMarker(group, o.h, o.v, 10 / z, 0, selected);
   DrawPreviewMarker(group, o.h, o.v, 16 / z, 0, selected);
-  if (g.grading_hvlock != 0)
-    return;
+  if (g.grading_hvlock != 0) return;
   const double a = g.grading_angle;
-  const RealPoint tip{o.h + g.grading_length * std::cos(a),
-                      o.v + g.grading_length * std::sin(a)};
+  const RealPoint tip{o.h + g.grading_length * std::cos(a), o.v + g.grading_length * std::sin(a)};
   DrawAnnotationLine(group, o, tip, selected);
   const double back1 = a - 3.141592 - 0.5236, back2 = a - 3.141592 + 0.5236;
   const PathSegment head[3] = {
-      CornerSegment(tip.h + 10 / z * std::cos(back1),
-                    tip.v + 10 / z * std::sin(back1)),
+      CornerSegment(tip.h + 10 / z * std::cos(back1), tip.v + 10 / z * std::sin(back1)),
       CornerSegment(tip.h, tip.v),
-      CornerSegment(tip.h + 10 / z * std::cos(back2),
-                    tip.v + 10 / z * std::sin(back2)),
+      CornerSegment(tip.h + 10 / z * std::cos(back2), tip.v + 10 / z * std::sin(back2)),
   };
   DrawAnnotationPath(group, head, 3, 0, selected, 1.0);
 }
 
-void DrawHandleMarks(const AnnotationGroups &groups) {
-  const PluginGlobals &g = *gPlugin;
+void DrawHandleMarks(const AnnotationGroups& groups) {
+  const PluginGlobals& g = *gPlugin;
   uint32_t previousGroup = 0;
   for (int32_t slot = 0; slot < kMaxHandles; ++slot) {
-    const RevisionHandle &handle = g.handles[slot];
+    const RevisionHandle& handle = g.handles[slot];
     const int16_t selected = handle.listSelected ? 1 : 0;
     ArtHandle group = GroupFor(groups, selected);
     const bool leads = handle.groupId == 0 || handle.groupId != previousGroup;
@@ -158,8 +141,7 @@ void DrawHandleMarks(const AnnotationGroups &groups) {
         DrawTwoPointLeader(group, slot, handle, selected);
       } else {
         DrawEndCross(group, handle.line.p2, selected);
-        if (handle.line.art2 != nullptr)
-          DrawSecondEndMarker(group, handle, selected);
+        if (handle.line.art2 != nullptr) DrawSecondEndMarker(group, handle, selected);
       }
       previousGroup = handle.groupId;
     } else if (handle.kind == kHandlePoint) {

@@ -9,5 +9,5 @@ struct AnnotationGroups {
   ArtHandle selected;
 };
 
-void DrawOriginMarks(const AnnotationGroups &groups);
-void DrawHandleMarks(const AnnotationGroups &groups);
+void DrawOriginMarks(const AnnotationGroups& groups);
+void DrawHandleMarks(const AnnotationGroups& groups);

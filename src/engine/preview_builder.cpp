@@ -16,12 +16,10 @@ namespace {
 
 void DisposeChildren(ArtHandle parent) {
   ArtHandle child = nullptr;
-  if (sAIArt->GetArtFirstChild(parent, &child) != kNoErr)
-    return;
+  if (sAIArt->GetArtFirstChild(parent, &child) != kNoErr) return;
   while (child != nullptr) {
     ArtHandle next = nullptr;
-    if (sAIArt->GetArtSibling(child, &next) != kNoErr)
-      next = nullptr;
+    if (sAIArt->GetArtSibling(child, &next) != kNoErr) next = nullptr;
     sAIArt->DisposeArt(child);
     child = next;
   }
@@ -29,30 +27,25 @@ void DisposeChildren(ArtHandle parent) {
 
 ArtHandle NewGroupOnTop(ArtHandle parent) {
   ArtHandle group = nullptr;
-  if (parent == nullptr ||
-      sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, parent, &group) != kNoErr)
+  if (parent == nullptr || sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, parent, &group) != kNoErr)
     return nullptr;
   return group;
 }
 
-// previewArts is given room for every member and the annotation group, what
-// ever size it came with.
-bool MakeRoomForPreviewArts(PluginGlobals &g) {
+// previewArts gets room for every member and the annotation group, whatever
+// size it came with.
+bool MakeRoomForPreviewArts(PluginGlobals& g) {
   const size_t entries = static_cast<size_t>(g.pieceArtCount) + 1;
-  auto *arts = static_cast<ArtHandle *>(
-      std::realloc(g.previewArts, entries * sizeof(ArtHandle)));
-  if (arts == nullptr)
-    return false;
-  for (size_t i = 0; i < entries; ++i)
-    arts[i] = nullptr;
+  auto* arts = static_cast<ArtHandle*>(std::realloc(g.previewArts, entries * sizeof(ArtHandle)));
+  if (arts == nullptr) return false;
+  for (size_t i = 0; i < entries; ++i) arts[i] = nullptr;
   g.previewArts = arts;
   return true;
 }
 
-void RestyleCopy(ArtHandle copy, const HostColor &color) {
+void RestyleCopy(ArtHandle copy, const HostColor& color) {
   int16_t type = kUnknownArt;
-  if (sAIArt->GetArtType(copy, &type) != kNoErr || type != kPathArt)
-    return;
+  if (sAIArt->GetArtType(copy, &type) != kNoErr || type != kPathArt) return;
   PathStyle style{};
   if (sAIPathStyle->GetPathStyle(copy, &style) == kNoErr) {
     style.fillPaint = 0;
@@ -61,30 +54,24 @@ void RestyleCopy(ArtHandle copy, const HostColor &color) {
     style.strokeWidth = 1.0 / PreviewZoom();
     sAIPathStyle->SetPathStyle(copy, &style);
   }
-  if (previewDeselectNewArt)
-    sAIArt->SetArtUserAttr(copy, kArtSelected, 0);
+  if (previewDeselectNewArt) sAIArt->SetArtUserAttr(copy, kArtSelected, 0);
 }
 
 // The graded copy of member i, without the member's grading tags. A member
 // with fewer than two segments gets none.
-void CopyMember(PluginGlobals &g, int32_t i, ArtHandle copies,
-                ArtHandle layerGroup, const HostColor &color) {
+void CopyMember(PluginGlobals& g, int32_t i, ArtHandle copies, ArtHandle layerGroup, const HostColor& color) {
   ArtHandle member = g.pieceArts[i];
   int16_t count = 0;
-  if (member == nullptr ||
-      sAIPath->GetPathSegmentCount(member, &count) != kNoErr || count < 2)
-    return;
+  if (member == nullptr || sAIPath->GetPathSegmentCount(member, &count) != kNoErr || count < 2) return;
   const int memberSelected = GetArtSelected(member);
   // Without a copies group the copy still stays on the preview's own layer.
   ArtHandle copy = nullptr;
-  if (sAIArt->DuplicateArt(member, kPlaceInsideOnTop,
-                           copies != nullptr ? copies : layerGroup,
-                           &copy) == kNoErr &&
+  if (sAIArt->DuplicateArt(member, kPlaceInsideOnTop, copies != nullptr ? copies : layerGroup, &copy) ==
+          kNoErr &&
       copy != nullptr) {
     g.previewArts[i] = copy;
-    if (GradedSegment *graded = ComputeGradedSegments(member, kMaxHandles)) {
-      for (int16_t j = 0; j < count; ++j)
-        sAIPath->SetPathSegments(copy, j, 1, &graded[j]);
+    if (GradedSegment* graded = ComputeGradedSegments(member, kMaxHandles)) {
+      for (int16_t j = 0; j < count; ++j) sAIPath->SetPathSegments(copy, j, 1, &graded[j]);
       std::free(graded);
     }
     RestyleCopy(copy, color);
@@ -93,39 +80,31 @@ void CopyMember(PluginGlobals &g, int32_t i, ArtHandle copies,
   SetArtSelected(member, memberSelected);
 }
 
-} // namespace
+}  // namespace
 
 void BuildGradingPreview(int16_t deselect, int16_t layerChoice) {
-  PluginGlobals *g = gPlugin;
-  if (g == nullptr || sAILayer == nullptr || sAIArt == nullptr)
-    return;
+  PluginGlobals* g = gPlugin;
+  if (g == nullptr || sAILayer == nullptr || sAIArt == nullptr) return;
   const bool onPreview = layerChoice == 0;
   LayerHandle layer = onPreview ? g->previewLayer : g->editPreviewLayer;
-  if (layer == nullptr)
-    return;
+  if (layer == nullptr) return;
   sAILayer->SetLayerEditable(layer, 1);
   ArtHandle layerGroup = nullptr;
-  if (sAILayer->GetFirstArtOfLayer(layer, &layerGroup) == kNoErr &&
-      layerGroup != nullptr)
+  if (sAILayer->GetFirstArtOfLayer(layer, &layerGroup) == kNoErr && layerGroup != nullptr)
     DisposeChildren(layerGroup);
 
-  if (g->pieceArtCount <= 0 || g->pieceArts == nullptr ||
-      !MakeRoomForPreviewArts(*g)) {
+  if (g->pieceArtCount <= 0 || g->pieceArts == nullptr || !MakeRoomForPreviewArts(*g)) {
     g->previewArtCount = 0;
-    if (onPreview)
-      sAILayer->SetLayerEditable(layer, 0);
+    if (onPreview) sAILayer->SetLayerEditable(layer, 0);
     return;
   }
 
   previewDeselectNewArt = deselect;
   ArtHandle copies = NewGroupOnTop(layerGroup);
   g->previewArtCount = g->pieceArtCount;
-  const HostColor color =
-      onPreview ? ProcessColor(0.5, 0, 0, 0) : ProcessColor(0, 0.5, 0.5, 0);
-  for (int32_t i = 0; i < g->pieceArtCount; ++i)
-    CopyMember(*g, i, copies, layerGroup, color);
-  if (!onPreview)
-    return;
+  const HostColor color = onPreview ? ProcessColor(0.5, 0, 0, 0) : ProcessColor(0, 0.5, 0.5, 0);
+  for (int32_t i = 0; i < g->pieceArtCount; ++i) CopyMember(*g, i, copies, layerGroup, color);
+  if (!onPreview) return;
 
   AnnotationGroups groups{NewGroupOnTop(copies), nullptr};
   groups.selected = NewGroupOnTop(copies);

@@ -20,14 +20,11 @@ PathSegment CornerSegment(double h, double v);
 // A new path as the topmost child of group, stroked in the annotation colour
 // with width widthFactor / zoom; deselected when the build asks for it. Null
 // when there is no group or the host refuses.
-ArtHandle DrawAnnotationPath(ArtHandle group, const PathSegment *segments,
-                             int16_t count, int32_t closed, int16_t selected,
-                             double widthFactor);
-ArtHandle DrawAnnotationLine(ArtHandle group, const RealPoint &a,
-                             const RealPoint &b, int16_t selected);
+ArtHandle DrawAnnotationPath(ArtHandle group, const PathSegment* segments, int16_t count, int32_t closed,
+                             int16_t selected, double widthFactor);
+ArtHandle DrawAnnotationLine(ArtHandle group, const RealPoint& a, const RealPoint& b, int16_t selected);
 // An X through the point, 5 / zoom along each diagonal from it.
-void DrawEndCross(ArtHandle group, const RealPoint &at, int16_t selected);
+void DrawEndCross(ArtHandle group, const RealPoint& at, int16_t selected);
 
 // A closed circle (diameter size) or square (side size) centred on (x, y).
-void DrawPreviewMarker(ArtHandle group, double x, double y, double size,
-                       int16_t square, int16_t selected);
+void DrawPreviewMarker(ArtHandle group, double x, double y, double size, int16_t square, int16_t selected);

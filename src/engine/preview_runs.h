@@ -7,18 +7,18 @@
 #include "host_types.h"
 
 struct PreviewRun {
-  PathSegment *segments; // null when count is 0
+  PathSegment* segments;  // null when count is 0
   int32_t count;
 };
 
 // The run of the base outline from segment index i1 to i2 (through the
 // closing segment of a closed path when i2 < i1). Free it with FreePreviewRun.
 PreviewRun BuildHandleRun(ArtHandle path, int32_t i1, int32_t i2);
-void FreePreviewRun(PreviewRun *run);
+void FreePreviewRun(PreviewRun* run);
 
-double PreviewRunLength(const PreviewRun &run);
+double PreviewRunLength(const PreviewRun& run);
 
 // A rotated label on the chord that passes half the run's length; none when
 // no chord does.
-void LabelAtHalfRun(ArtHandle group, const PreviewRun &run, const char *text,
-                    int16_t selected, int16_t deselect);
+void LabelAtHalfRun(ArtHandle group, const PreviewRun& run, const char* text, int16_t selected,
+                    int16_t deselect);
