@@ -1,0 +1,91 @@
+// A graded piece with a revision tool current, presets whose scales differ,
+// and the "Update grading" dialog answered by a scripted user.
+#pragma once
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/preview_refresh.h"
+#include "engine/update_grading.h"
+#include "shell/timer_scene.h"
+#include "win_driver.h"
+
+namespace vmtest {
+
+class UpdateGradingScene : public TimerScene {
+protected:
+  void SetUp() override {
+    TimerScene::SetUp();
+    // Preset s widens the piece (s + 2) times: the right edge at 100 moves to
+    // 200, 300, ...
+    for (int s = 0; s < 4; ++s)
+      globals().groupPresetScale[s] = globals().presetScale[s] = {s + 2.0, 1.0};
+    piece = GradedPiece();
+    Select({piece});
+    ASSERT_EQ(vmhost::SelectTool(RevisionTool()), kNoErr);
+    ASSERT_EQ(globals().pieceArtCount, 2);
+    members = vmhost::Children(piece);
+    vmhost::ClearRecordings();
+  }
+
+  void Answer(std::vector<vmwin::UserAction> actions) {
+    vmwin::ScriptDialog(kDialog, std::move(actions));
+  }
+  void RunUpdate(std::vector<vmwin::UserAction> actions) {
+    Answer(std::move(actions));
+    InModuleCall([] { RunUpdateGradingCommand(); });
+  }
+  intptr_t ShowDialog(std::vector<vmwin::UserAction> actions) {
+    Answer(std::move(actions));
+    intptr_t result = -1;
+    InModuleCall(
+        [&] { result = ShowUpdateGradingDialog(globals().pluginRef); });
+    return result;
+  }
+  // A step that looks at the dialog (and the document) while it is open.
+  static vmwin::UserAction Look(std::function<void(HWND)> look) {
+    return vmwin::Do(std::move(look));
+  }
+
+  // The rightmost anchor of each path at and below `art`, in drawing order from
+  // the bottom.
+  static std::vector<double> RightEdges(ArtHandle art) {
+    std::vector<double> edges;
+    std::vector<ArtHandle> kids = vmhost::Children(art);
+    std::reverse(kids.begin(), kids.end());
+    for (ArtHandle kid : kids) {
+      std::vector<double> inner = RightEdges(kid);
+      edges.insert(edges.end(), inner.begin(), inner.end());
+    }
+    if (kids.empty() && !vmhost::Segments(art).empty()) {
+      double right = -1e9;
+      for (const PathSegment &s : vmhost::Segments(art))
+        right = std::max(right, s.p.h);
+      edges.push_back(right);
+    }
+    return edges;
+  }
+  static std::vector<double> EdgesOfLayer(const char *title) {
+    LayerHandle layer = vmhost::FindLayer(title);
+    return layer != nullptr ? RightEdges(LayerGroup(layer))
+                            : std::vector<double>{};
+  }
+  // The dialog's preview group: the topmost art of the target layer when it is
+  // not the piece.
+  ArtHandle PreviewGroup() {
+    std::vector<ArtHandle> top = vmhost::Children(LayerGroup(TargetLayer()));
+    return !top.empty() && top.front() != piece ? top.front() : nullptr;
+  }
+  LayerHandle TargetLayer() {
+    return target != nullptr ? target : CurrentLayer();
+  }
+
+  static constexpr int kDialog = 16070;
+  ArtHandle piece = nullptr;
+  std::vector<ArtHandle> members;
+  LayerHandle target = nullptr;
+};
+
+} // namespace vmtest
