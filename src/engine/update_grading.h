@@ -11,8 +11,7 @@ struct DRAWITEMSTRUCT;
 
 // The private notification sent after the current preset's copies replaced
 // the piece they were graded from.
-constexpr const char *kUpdateGradingNotification =
-    "5081-7342-6619-2470-8853-1906";
+constexpr const char *kUpdateGradingNotification = "5081-7342-6619-2470-8853-1906";
 
 // Runs the dialog: 1 OK, 2 Cancel, 0 when no layer can take the preview (the
 // dialog is then not shown).
@@ -29,11 +28,10 @@ void RestoreSelectedArts();
 void RememberSelectedArtsInArt(ArtHandle art);
 void RestoreSelectedArtsInArt(ArtHandle art);
 
-intptr_t UpdateGradingDlgProc(HWND__ *dialog, uint32_t message,
-                              uintptr_t wParam, intptr_t lParam);
+intptr_t UpdateGradingDlgProc(HWND__ *dialog, uint32_t message, uintptr_t wParam, intptr_t lParam);
 void DrawUpdateSetListItem(const DRAWITEMSTRUCT *item);
-intptr_t SendUpdateDlgItemMessage(HWND__ *dialog, int id, uint32_t message,
-                                  uintptr_t wParam, intptr_t lParam);
+intptr_t SendUpdateDlgItemMessage(HWND__ *dialog, int id, uint32_t message, uintptr_t wParam,
+                                  intptr_t lParam);
 
 // 1 when the preset of `slot` is written (and previewed) in output mode
 // `mode`; `currentSlot` is the slot that stands for the current preset.

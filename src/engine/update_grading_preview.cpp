@@ -21,8 +21,7 @@ UpdateDialogState gUpdateDialog = {};
 namespace {
 
 void SetPreviewLayerVisible(int visible) {
-  if (gPlugin->previewLayer != nullptr)
-    sAILayer->SetLayerVisible(gPlugin->previewLayer, visible);
+  if (gPlugin->previewLayer != nullptr) sAILayer->SetLayerVisible(gPlugin->previewLayer, visible);
 }
 
 // Builds the preview for the current preset and duplicates its copies of the
@@ -31,16 +30,13 @@ void PreviewPieceIntoGroup(PluginGlobals &g) {
   SetPreviewLayerVisible(1);
   BuildGradingPreview(0, 0);
   SetPreviewLayerVisible(0);
-  if (g.pieceArts == nullptr || g.previewArts == nullptr)
-    return;
-  const int32_t members =
-      g.pieceArtCount < g.previewArtCount ? g.pieceArtCount : g.previewArtCount;
+  if (g.pieceArts == nullptr || g.previewArts == nullptr) return;
+  const int32_t members = g.pieceArtCount < g.previewArtCount ? g.pieceArtCount : g.previewArtCount;
   for (int32_t i = 0; i < members; ++i) {
-    if (g.pieceArts[i] == nullptr || g.previewArts[i] == nullptr)
-      continue;
+    if (g.pieceArts[i] == nullptr || g.previewArts[i] == nullptr) continue;
     ArtHandle copy = nullptr;
-    if (sAIArt->DuplicateArt(g.previewArts[i], kPlaceInsideOnTop,
-                             gUpdateDialog.previewGroup, &copy) == kNoErr &&
+    if (sAIArt->DuplicateArt(g.previewArts[i], kPlaceInsideOnTop, gUpdateDialog.previewGroup, &copy) ==
+            kNoErr &&
         copy != nullptr)
       SetArtSelected(copy, 0);
   }
@@ -49,10 +45,8 @@ void PreviewPieceIntoGroup(PluginGlobals &g) {
 void PreviewCurrentPiece(PluginGlobals &g) {
   std::memcpy(g.presetScale, g.groupPresetScale, sizeof g.presetScale);
   const int16_t mode = g.updateGrading.renewal_mode;
-  for (int16_t slot = 0; slot < kMaxPresets && g.presets[slot].empty == 0;
-       ++slot) {
-    if (!PresetTakesPart(slot, mode, gUpdateDialog.savedPresetSlot))
-      continue;
+  for (int16_t slot = 0; slot < kMaxPresets && g.presets[slot].empty == 0; ++slot) {
+    if (!PresetTakesPart(slot, mode, gUpdateDialog.savedPresetSlot)) continue;
     MakePresetCurrent(slot);
     LoadPieceFromSelection(0);
     PreviewPieceIntoGroup(g);
@@ -62,8 +56,7 @@ void PreviewCurrentPiece(PluginGlobals &g) {
 void PreviewTitledPieces(PluginGlobals &g) {
   ArtHandle *titled = nullptr;
   int32_t titledCount = 0;
-  ForEachSearchedLayer(
-      [&](ArtHandle first) { CollectTitledArt(first, &titled, &titledCount); });
+  ForEachSearchedLayer([&](ArtHandle first) { CollectTitledArt(first, &titled, &titledCount); });
   const int16_t mode = g.updateGrading.renewal_mode;
   if (mode == 0) {
     AddPiecesToUpdatePreview(titled, titledCount);
@@ -73,8 +66,7 @@ void PreviewTitledPieces(PluginGlobals &g) {
     ScalePair scales[kMaxPresets];
     std::memcpy(scales, g.presetScale, sizeof scales);
     for (int16_t s = 0; s < kMaxPresets && g.presets[s].empty == 0; ++s) {
-      if (!PresetTakesPart(s, mode, slot))
-        continue;
+      if (!PresetTakesPart(s, mode, slot)) continue;
       MakePresetCurrent(s);
       AddPiecesToUpdatePreview(titled, titledCount);
     }
@@ -87,8 +79,7 @@ void PreviewTitledPieces(PluginGlobals &g) {
 
 int IsRemembered(ArtHandle art) {
   for (int32_t i = 0; i < gUpdateDialog.selectedCount; ++i)
-    if (gUpdateDialog.selectedArts[i] == art)
-      return 1;
+    if (gUpdateDialog.selectedArts[i] == art) return 1;
   return 0;
 }
 
@@ -97,41 +88,33 @@ int IsGroup(ArtHandle art) {
   return sAIArt->GetArtType(art, &type) == kNoErr && type == kGroupArt;
 }
 
-} // namespace
+}  // namespace
 
 int PresetTakesPart(int32_t slot, int16_t mode, int32_t currentSlot) {
-  if (gPlugin == nullptr || slot < 0 || slot >= kMaxPresets)
-    return 0;
+  if (gPlugin == nullptr || slot < 0 || slot >= kMaxPresets) return 0;
   const PresetRecord &preset = gPlugin->presets[slot];
-  if (preset.empty != 0 || preset.enabled == 0)
-    return 0;
-  if (mode == 1)
-    return 1;
-  if (mode == 2)
-    return preset.output != 0;
+  if (preset.empty != 0 || preset.enabled == 0) return 0;
+  if (mode == 1) return 1;
+  if (mode == 2) return preset.output != 0;
   return slot == currentSlot;
 }
 
 void MakePresetCurrent(int16_t slot) {
   gPlugin->currentPresetSlot = slot;
   if (slot >= 0 && slot < kMaxPresets)
-    gPlugin->currentScaleIndex =
-        static_cast<int16_t>(gPlugin->presets[slot].scaleIndex);
+    gPlugin->currentScaleIndex = static_cast<int16_t>(gPlugin->presets[slot].scaleIndex);
 }
 
 void UpdatePreviewForPresets() {
   PluginGlobals *g = gPlugin;
-  if (g == nullptr || sAIArt == nullptr || sAILayer == nullptr)
-    return;
+  if (g == nullptr || sAIArt == nullptr || sAILayer == nullptr) return;
   SetCursor(LoadCursor(nullptr, IDC_WAIT));
-  if (gUpdateDialog.previewGroup != nullptr)
-    sAIArt->DisposeArt(gUpdateDialog.previewGroup);
+  if (gUpdateDialog.previewGroup != nullptr) sAIArt->DisposeArt(gUpdateDialog.previewGroup);
   gUpdateDialog.previewGroup = nullptr;
   if (g->updateGrading.renewal_preview != 0) {
     ArtHandle root = GetFirstArtOfLayer(gUpdateDialog.targetLayer);
     ArtHandle group = nullptr;
-    if (root != nullptr &&
-        sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, root, &group) == kNoErr &&
+    if (root != nullptr && sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, root, &group) == kNoErr &&
         group != nullptr) {
       gUpdateDialog.previewGroup = group;
       if (g->varTitlesValid == 0) {
@@ -141,18 +124,15 @@ void UpdatePreviewForPresets() {
       }
     }
   }
-  if (sAIDocument != nullptr)
-    sAIDocument->RedrawDocument();
+  if (sAIDocument != nullptr) sAIDocument->RedrawDocument();
 }
 
 void AddPiecesToUpdatePreview(ArtHandle *arts, int32_t count) {
   PluginGlobals &g = *gPlugin;
   LoadPieceFromSelection(0);
   for (int32_t i = count - 1; i >= 0; --i) {
-    const auto serial =
-        static_cast<uint32_t>(ReadTagInteger(arts[i], kGradingSerialKey, 0));
-    if (serial == 0)
-      continue;
+    const auto serial = static_cast<uint32_t>(ReadTagInteger(arts[i], kGradingSerialKey, 0));
+    if (serial == 0) continue;
     ArtHandle *members = nullptr;
     int32_t memberCount = 0;
     int16_t type = kUnknownArt;
@@ -160,18 +140,16 @@ void AddPiecesToUpdatePreview(ArtHandle *arts, int32_t count) {
     if (type == kGroupArt) {
       CollectPieceMembers(arts[i], arts[i], serial, &members, &memberCount, 0);
     } else {
-      ForEachSearchedLayer([&](ArtHandle first) {
-        CollectPieceMembers(first, arts[i], serial, &members, &memberCount, 0);
-      });
+      ForEachSearchedLayer(
+          [&](ArtHandle first) { CollectPieceMembers(first, arts[i], serial, &members, &memberCount, 0); });
     }
-    if (memberCount == 0)
-      continue;
+    if (memberCount == 0) continue;
     // The lists in place are freed, not dropped.
     FreePieceLists();
     g.pieceArts = members;
     g.pieceArtCount = memberCount;
-    g.previewArts = static_cast<ArtHandle *>(
-        std::calloc(static_cast<size_t>(memberCount) + 1, sizeof(ArtHandle)));
+    g.previewArts =
+        static_cast<ArtHandle *>(std::calloc(static_cast<size_t>(memberCount) + 1, sizeof(ArtHandle)));
     g.previewArtCount = 0;
     LoadGradingGroup(members, memberCount);
     PreviewPieceIntoGroup(g);
@@ -180,21 +158,17 @@ void AddPiecesToUpdatePreview(ArtHandle *arts, int32_t count) {
 }
 
 void RememberSelectedArtsInArt(ArtHandle art) {
-  if (IsGroup(art))
-    ForEachChildArt(art, RememberSelectedArtsInArt);
-  if (GetArtSelected(art))
-    AppendArt(art, &gUpdateDialog.selectedArts, &gUpdateDialog.selectedCount);
+  if (IsGroup(art)) ForEachChildArt(art, RememberSelectedArtsInArt);
+  if (GetArtSelected(art)) AppendArt(art, &gUpdateDialog.selectedArts, &gUpdateDialog.selectedCount);
 }
 
 void RestoreSelectedArtsInArt(ArtHandle art) {
   SetArtSelected(art, IsRemembered(art));
-  if (IsGroup(art))
-    ForEachChildArt(art, RestoreSelectedArtsInArt);
+  if (IsGroup(art)) ForEachChildArt(art, RestoreSelectedArtsInArt);
 }
 
 void RememberSelectedArts() {
-  if (!HasDocumentView())
-    return;
+  if (!HasDocumentView()) return;
   std::free(gUpdateDialog.selectedArts);
   gUpdateDialog.selectedArts = nullptr;
   gUpdateDialog.selectedCount = 0;
@@ -202,8 +176,7 @@ void RememberSelectedArts() {
 }
 
 void RestoreSelectedArts() {
-  if (HasDocumentView())
-    ForEachSearchedLayer(RestoreSelectedArtsInArt);
+  if (HasDocumentView()) ForEachSearchedLayer(RestoreSelectedArtsInArt);
   std::free(gUpdateDialog.selectedArts);
   gUpdateDialog.selectedArts = nullptr;
   gUpdateDialog.selectedCount = 0;

@@ -11,7 +11,7 @@ struct UpdateDialogState {
   int16_t savedPresetSlot;
   ScalePair savedScales[kMaxPresets];
   LayerHandle targetLayer;
-  ArtHandle previewGroup; // null when none
+  ArtHandle previewGroup;  // null when none
   ArtHandle *selectedArts;
   int32_t selectedCount;
 };

@@ -3,7 +3,7 @@
 
 struct HINSTANCE__;
 
-constexpr int kUpdateGradingDialogResource = 16070; // English copy at 17070
+constexpr int kUpdateGradingDialogResource = 16070;  // English copy at 17070
 
 constexpr int kUpdateCurrentSetRadio = 3;
 constexpr int kUpdateAllSetsRadio = 4;

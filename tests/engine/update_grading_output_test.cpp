@@ -13,8 +13,7 @@ using vmwin::SetText;
 
 class UpdateGradingOutputTest : public UpdateGradingScene {};
 
-TEST_F(UpdateGradingOutputTest,
-       CurrentSetGoesIntoALayerNamedAfterThePresetAndTheSourceStaysSelected) {
+TEST_F(UpdateGradingOutputTest, CurrentSetGoesIntoALayerNamedAfterThePresetAndTheSourceStaysSelected) {
   const int32_t depth = vmhost::UndoDepth();
   RunUpdate({PressEnter()});
 
@@ -36,8 +35,7 @@ TEST_F(UpdateGradingOutputTest,
     EXPECT_EQ(copy->d.style.strokeColor.k, members[0]->d.style.strokeColor.k);
     EXPECT_EQ(copy->d.style.strokeWidth, members[0]->d.style.strokeWidth);
   }
-  for (ArtHandle member : members)
-    EXPECT_TRUE(vmhost::IsSelected(member));
+  for (ArtHandle member : members) EXPECT_TRUE(vmhost::IsSelected(member));
   EXPECT_TRUE(vmhost::Notifications().empty());
   EXPECT_EQ(PreviewGroup(), nullptr);
   EXPECT_TRUE(vmhost::FindLayer(kPreview)->d.visible);
@@ -49,30 +47,26 @@ TEST_F(UpdateGradingOutputTest,
   EXPECT_EQ(vmhost::UndoDepth(), depth);
 }
 
-TEST_F(UpdateGradingOutputTest,
-       AllSetsSkipsADisabledPresetAndStopsAtTheFirstEmptySlot) {
-  globals().presets[1].enabled = 0; // M
-  globals().presets[3].empty = 1;   // LL
-  globals().currentPresetSlot = 2;
-  globals().currentScaleIndex = 2;
-  const ScalePair working = globals().presetScale[5] = {7, 7};
-
+TEST_F(UpdateGradingOutputTest, AllSetsSkipsADisabledPresetAndStopsAtTheFirstEmptySlot) {
+  globals().presets[1].enabled = 0;  // M
+  globals().presets[3].empty = 1;    // LL
   RunUpdate({Click(4), PressEnter()});
 
   EXPECT_EQ(EdgesOfLayer("S"), (std::vector<double>{200, 200}));
   EXPECT_EQ(EdgesOfLayer("L"), (std::vector<double>{400, 400}));
   EXPECT_EQ(vmhost::FindLayer("M"), nullptr);
   EXPECT_EQ(vmhost::FindLayer("LL"), nullptr);
-  EXPECT_EQ(globals().currentPresetSlot, 2);
-  EXPECT_EQ(globals().currentScaleIndex, 2);
-  EXPECT_EQ(globals().presetScale[5].h, working.h);
+  EXPECT_EQ(globals().currentPresetSlot, 0);
+  EXPECT_EQ(globals().currentScaleIndex, 0);
+  double widest = 0;
+  for (const auto &anchor : PreviewAnchors()) widest = std::max(widest, anchor.first);
+  EXPECT_EQ(widest, 200) << "the preview is S's again";
   EXPECT_EQ(globals().updateGrading.renewal_mode, 1);
   EXPECT_EQ(vmhost::UndoText(), "更新の取り消し");
 }
 
 TEST_F(UpdateGradingOutputTest, ChosenSetsGoIntoOneNamedLayer) {
-  for (int s = 0; s < 4; ++s)
-    globals().presets[s].output = static_cast<int16_t>(s % 2);
+  for (int s = 0; s < 4; ++s) globals().presets[s].output = static_cast<int16_t>(s % 2);
   RunUpdate({Click(5), Check(9, 0), SetText(11, "Graded"), PressEnter()});
 
   EXPECT_EQ(EdgesOfLayer("Graded"), (std::vector<double>{300, 300, 500, 500}));
@@ -81,8 +75,7 @@ TEST_F(UpdateGradingOutputTest, ChosenSetsGoIntoOneNamedLayer) {
   EXPECT_EQ(vmhost::FindLayer("S"), nullptr);
 }
 
-TEST_F(UpdateGradingOutputTest,
-       ReplacingTheSourceMovesItsTagsOntoTheCopiesAndTellsOtherPlugins) {
+TEST_F(UpdateGradingOutputTest, ReplacingTheSourceMovesItsTagsOntoTheCopiesAndTellsOtherPlugins) {
   const std::string serial = vmhost::Tag(piece, "vmk_grading_serial");
   const std::string member = vmhost::Tag(members[0], "vmk_grading_member");
   ASSERT_FALSE(serial.empty());
@@ -93,16 +86,13 @@ TEST_F(UpdateGradingOutputTest,
   ArtHandle output = top[0];
   EXPECT_EQ(top[1], piece) << "the new group sits directly above the piece";
   EXPECT_EQ(vmhost::Tag(output, "vmk_grading_serial"), serial);
-  EXPECT_TRUE(vmhost::Children(piece).empty())
-      << "the graded copies replace the members";
+  EXPECT_TRUE(vmhost::Children(piece).empty()) << "the graded copies replace the members";
   std::vector<ArtHandle> copies = vmhost::Children(output);
   ASSERT_EQ(copies.size(), 2u);
   EXPECT_EQ(RightEdges(output), (std::vector<double>{200, 200}));
-  for (ArtHandle copy : copies)
-    EXPECT_TRUE(vmhost::IsSelected(copy));
+  for (ArtHandle copy : copies) EXPECT_TRUE(vmhost::IsSelected(copy));
   EXPECT_EQ(vmhost::Tag(copies.back(), "vmk_grading_member"), member);
-  EXPECT_EQ(vmhost::Notifications(),
-            (std::vector<std::string>{kUpdateGradingNotification}));
+  EXPECT_EQ(vmhost::Notifications(), (std::vector<std::string>{kUpdateGradingNotification}));
   EXPECT_EQ(Piece(), (std::vector<ArtHandle>{copies.begin(), copies.end()}))
       << "the copies are the piece now";
   EXPECT_EQ(PreviewAnchors().size(), 8u);
@@ -113,8 +103,7 @@ TEST_F(UpdateGradingOutputTest, CancelLeavesTheDocumentAndMakesNoUndoStep) {
   RunUpdate({Click(4), vmwin::PressEscape()});
   EXPECT_EQ(vmwin::ShownDialogs().at(0).result, 2);
   EXPECT_EQ(vmhost::UndoDepth(), depth);
-  EXPECT_EQ(globals().updateGrading.renewal_mode, 1)
-      << "clicked options are kept";
+  EXPECT_EQ(globals().updateGrading.renewal_mode, 1) << "clicked options are kept";
   EXPECT_EQ(EdgesOfLayer("S"), std::vector<double>{});
 }
 
@@ -129,17 +118,15 @@ TEST_F(UpdateGradingOutputTest, WithoutACurrentPieceTheCommandOnlyBeeps) {
 
 TEST_F(UpdateGradingOutputTest, CopyStringTagsReplacesOnlyStringTags) {
   HeldSuites suites;
-  ArtHandle a = Rect(LayerGroup(), 0, 0, 1, 1),
-            b = Rect(LayerGroup(), 0, 0, 1, 1);
+  ArtHandle a = Rect(LayerGroup(), 0, 0, 1, 1), b = Rect(LayerGroup(), 0, 0, 1, 1);
   WriteStringTag(a, "old", "1");
   WriteStringTag(b, "x", "2");
   WriteStringTag(b, "y", "");
   CopyStringTags(a, b);
-  EXPECT_EQ(vmhost::Tags(a), (std::vector<std::pair<std::string, std::string>>{
-                                 {"x", "2"}, {"y", ""}}));
+  EXPECT_EQ(vmhost::Tags(a), (std::vector<std::pair<std::string, std::string>>{{"x", "2"}, {"y", ""}}));
   CopyStringTags(a, a);
   EXPECT_EQ(vmhost::Tags(a).size(), 2u);
 }
 
-} // namespace
-} // namespace vmtest
+}  // namespace
+}  // namespace vmtest

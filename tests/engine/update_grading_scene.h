@@ -15,13 +15,12 @@
 namespace vmtest {
 
 class UpdateGradingScene : public TimerScene {
-protected:
+ protected:
   void SetUp() override {
     TimerScene::SetUp();
     // Preset s widens the piece (s + 2) times: the right edge at 100 moves to
     // 200, 300, ...
-    for (int s = 0; s < 4; ++s)
-      globals().groupPresetScale[s] = globals().presetScale[s] = {s + 2.0, 1.0};
+    for (int s = 0; s < 4; ++s) globals().groupPresetScale[s] = globals().presetScale[s] = {s + 2.0, 1.0};
     piece = GradedPiece();
     Select({piece});
     ASSERT_EQ(vmhost::SelectTool(RevisionTool()), kNoErr);
@@ -30,9 +29,7 @@ protected:
     vmhost::ClearRecordings();
   }
 
-  void Answer(std::vector<vmwin::UserAction> actions) {
-    vmwin::ScriptDialog(kDialog, std::move(actions));
-  }
+  void Answer(std::vector<vmwin::UserAction> actions) { vmwin::ScriptDialog(kDialog, std::move(actions)); }
   void RunUpdate(std::vector<vmwin::UserAction> actions) {
     Answer(std::move(actions));
     InModuleCall([] { RunUpdateGradingCommand(); });
@@ -40,14 +37,11 @@ protected:
   intptr_t ShowDialog(std::vector<vmwin::UserAction> actions) {
     Answer(std::move(actions));
     intptr_t result = -1;
-    InModuleCall(
-        [&] { result = ShowUpdateGradingDialog(globals().pluginRef); });
+    InModuleCall([&] { result = ShowUpdateGradingDialog(globals().pluginRef); });
     return result;
   }
   // A step that looks at the dialog (and the document) while it is open.
-  static vmwin::UserAction Look(std::function<void(HWND)> look) {
-    return vmwin::Do(std::move(look));
-  }
+  static vmwin::UserAction Look(std::function<void(HWND)> look) { return vmwin::Do(std::move(look)); }
 
   // The rightmost anchor of each path at and below `art`, in drawing order from
   // the bottom.
@@ -61,16 +55,14 @@ protected:
     }
     if (kids.empty() && !vmhost::Segments(art).empty()) {
       double right = -1e9;
-      for (const PathSegment &s : vmhost::Segments(art))
-        right = std::max(right, s.p.h);
+      for (const PathSegment &s : vmhost::Segments(art)) right = std::max(right, s.p.h);
       edges.push_back(right);
     }
     return edges;
   }
   static std::vector<double> EdgesOfLayer(const char *title) {
     LayerHandle layer = vmhost::FindLayer(title);
-    return layer != nullptr ? RightEdges(LayerGroup(layer))
-                            : std::vector<double>{};
+    return layer != nullptr ? RightEdges(LayerGroup(layer)) : std::vector<double>{};
   }
   // The dialog's preview group: the topmost art of the target layer when it is
   // not the piece.
@@ -78,9 +70,7 @@ protected:
     std::vector<ArtHandle> top = vmhost::Children(LayerGroup(TargetLayer()));
     return !top.empty() && top.front() != piece ? top.front() : nullptr;
   }
-  LayerHandle TargetLayer() {
-    return target != nullptr ? target : CurrentLayer();
-  }
+  LayerHandle TargetLayer() { return target != nullptr ? target : CurrentLayer(); }
 
   static constexpr int kDialog = 16070;
   ArtHandle piece = nullptr;
@@ -88,4 +78,4 @@ protected:
   LayerHandle target = nullptr;
 };
 
-} // namespace vmtest
+}  // namespace vmtest
