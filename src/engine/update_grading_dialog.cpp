@@ -29,7 +29,7 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 
-UpdateGradingSettings &Options() { return gPlugin->updateGrading; }
+UpdateGradingSettings& Options() { return gPlugin->updateGrading; }
 
 int IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED ? 1 : 0; }
 
@@ -78,7 +78,7 @@ void FillSetList(HWND dialog) {
 
 void InitDialog(HWND dialog) {
   PlaceDialogCentredOnTop(dialog);
-  UpdateGradingSettings &options = Options();
+  UpdateGradingSettings& options = Options();
   // A mode read from an edited preferences file may be any number.
   if (options.renewal_mode < 0 || options.renewal_mode > 2) options.renewal_mode = 0;
   if (options.renewal_mode != 0) options.renewal_leave = 1;
@@ -106,7 +106,7 @@ void ReadLayerName(HWND dialog) {
   CopyTextCut(Options().renewal_out_lname, kNameSize - 1, text.data());
 }
 
-RECT CheckSquare(const RECT &row) {
+RECT CheckSquare(const RECT& row) {
   RECT square{row.left + 2, row.top, row.left + 22, row.bottom - 1};
   InflateRect(&square, -3, -3);
   return square;
@@ -128,7 +128,7 @@ void ClickSetList(HWND dialog) {
   if (!PtInRect(&square, cursor)) return;
   const LRESULT slot = SendMessage(list, LB_GETITEMDATA, row, 0);
   if (slot < 0 || slot >= kMaxPresets) return;
-  PresetRecord &preset = gPlugin->presets[slot];
+  PresetRecord& preset = gPlugin->presets[slot];
   preset.output = preset.output ? 0 : 1;
   InvalidateRect(list, &rect, TRUE);
   CheckRadioButton(dialog, kUpdateCurrentSetRadio, kUpdateChosenSetsRadio, kUpdateChosenSetsRadio);
@@ -175,13 +175,13 @@ void OnCommand(HWND dialog, int id, WORD code) {
   }
 }
 
-void FillBox(HDC dc, const RECT &rect, COLORREF color) {
+void FillBox(HDC dc, const RECT& rect, COLORREF color) {
   HBRUSH brush = CreateSolidBrush(color);
   FillRect(dc, &rect, brush);
   DeleteObject(brush);
 }
 
-void DrawTick(HDC dc, const RECT &box, COLORREF color) {
+void DrawTick(HDC dc, const RECT& box, COLORREF color) {
   const int w = box.right - box.left;
   const int h = box.bottom - box.top;
   HPEN pen = CreatePen(PS_SOLID, 1, color);
@@ -227,13 +227,13 @@ intptr_t SendUpdateDlgItemMessage(HWND dialog, int id, uint32_t message, uintptr
   return SendMessage(GetDlgItem(dialog, id), message, wParam, lParam);
 }
 
-void DrawUpdateSetListItem(const DRAWITEMSTRUCT *item) {
+void DrawUpdateSetListItem(const DRAWITEMSTRUCT* item) {
   if (item == nullptr || item->itemID == static_cast<UINT>(-1) || gPlugin == nullptr) return;
   const auto slot = static_cast<intptr_t>(item->itemData);
   if (slot < 0 || slot >= kMaxPresets) return;
-  const PresetRecord &preset = gPlugin->presets[slot];
+  const PresetRecord& preset = gPlugin->presets[slot];
   HDC dc = item->hDC;
-  const RECT &row = item->rcItem;
+  const RECT& row = item->rcItem;
   const bool selected = (item->itemState & ODS_SELECTED) != 0;
   const bool enabled = IsWindowEnabled(item->hwndItem) != FALSE;
 
@@ -270,11 +270,11 @@ intptr_t UpdateGradingDlgProc(HWND dialog, uint32_t message, uintptr_t wParam, i
       return TRUE;
     case WM_MEASUREITEM:
       if (wParam != kUpdateSetList || lParam == 0) return FALSE;
-      reinterpret_cast<MEASUREITEMSTRUCT *>(lParam)->itemHeight = kSetRowHeight;
+      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kSetRowHeight;
       return TRUE;
     case WM_DRAWITEM:
       if (wParam != kUpdateSetList || lParam == 0) return FALSE;
-      DrawUpdateSetListItem(reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+      DrawUpdateSetListItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
     case WM_COMMAND:
       OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
@@ -285,9 +285,9 @@ intptr_t UpdateGradingDlgProc(HWND dialog, uint32_t message, uintptr_t wParam, i
 }
 
 intptr_t ShowUpdateGradingDialog(PluginRef pluginRef) {
-  PluginGlobals *g = gPlugin;
+  PluginGlobals* g = gPlugin;
   if (g == nullptr || sAILayer == nullptr || sAIArt == nullptr) return 0;
-  UpdateDialogState &state = gUpdateDialog;
+  UpdateDialogState& state = gUpdateDialog;
   state.pluginRef = pluginRef;
   state.savedPresetSlot = g->currentPresetSlot;
   std::memcpy(state.savedScales, g->presetScale, sizeof state.savedScales);

@@ -20,9 +20,9 @@
 
 namespace {
 
-constexpr const char *kStringTagType = "string";
-constexpr const char *kUndoUpdate = "\215X\220V\202\314\216\346\202\350\217\301\202\265";  // "更新の取り消し"
-constexpr const char *kRedoUpdate = "\215X\220V\202\314\202\342\202\350\222\274\202\265";  // "更新のやり直し"
+constexpr const char* kStringTagType = "string";
+constexpr const char* kUndoUpdate = "\215X\220V\202\314\216\346\202\350\217\301\202\265";  // "更新の取り消し"
+constexpr const char* kRedoUpdate = "\215X\220V\202\314\202\342\202\350\222\274\202\265";  // "更新のやり直し"
 
 int16_t TypeOfArt(ArtHandle art) {
   int16_t type = kUnknownArt;
@@ -31,9 +31,9 @@ int16_t TypeOfArt(ArtHandle art) {
 }
 
 // The name of the n-th string tag of an art, or null.
-const char *StringTagName(ArtHandle art, int32_t n) {
-  const char *name = nullptr;
-  const char *type = nullptr;
+const char* StringTagName(ArtHandle art, int32_t n) {
+  const char* name = nullptr;
+  const char* type = nullptr;
   if (sAITag->GetNthTag(art, n, &name, &type) != kNoErr || name == nullptr || name[0] == '\0' ||
       type == nullptr || std::strcmp(type, kStringTagType) != 0)
     return nullptr;
@@ -46,7 +46,7 @@ int32_t TagCount(ArtHandle art) {
   return count;
 }
 
-LayerHandle FindOrInsertOutputLayer(const char *title) {
+LayerHandle FindOrInsertOutputLayer(const char* title) {
   if (LayerHandle layer = FindLayerTitled(title)) return layer;
   LayerHandle layer = nullptr;
   if (sAILayer->InsertLayer(nullptr, kPlaceBelowAll, &layer) != kNoErr || layer == nullptr) return nullptr;
@@ -60,9 +60,12 @@ ArtHandle NewGroup(int16_t paintOrder, ArtHandle prep) {
   return group;
 }
 
-// Null when the copies go directly above their members.
-ArtHandle OutputDestination(const PluginGlobals &g, ArtHandle base, bool baseIsGroup) {
-  const UpdateGradingSettings &options = g.updateGrading;
+}  // namespace
+
+ArtHandle GradedOutputDestination(ArtHandle base) {
+  const PluginGlobals& g = *gPlugin;
+  const UpdateGradingSettings& options = g.updateGrading;
+  const bool baseIsGroup = TypeOfArt(base) == kGroupArt;
   if (options.renewal_out_layer == 0) return baseIsGroup ? NewGroup(kPlaceAbove, base) : nullptr;
   const bool perPreset =
       options.renewal_out_preset != 0 && g.currentPresetSlot >= 0 && g.currentPresetSlot < kMaxPresets;
@@ -72,6 +75,8 @@ ArtHandle OutputDestination(const PluginGlobals &g, ArtHandle base, bool baseIsG
   ArtHandle root = GetFirstArtOfLayer(FindOrInsertOutputLayer(title));
   return baseIsGroup ? NewGroup(kPlaceInsideOnTop, root) : root;
 }
+
+namespace {
 
 void SetUpdateUndoTexts(PluginRef pluginRef) {
   if (sAIUndo == nullptr) return;
@@ -89,31 +94,34 @@ void SetUpdateUndoTexts(PluginRef pluginRef) {
 void CopyStringTags(ArtHandle destination, ArtHandle source) {
   if (destination == nullptr || source == nullptr || destination == source || sAITag == nullptr) return;
   for (int32_t n = TagCount(destination) - 1; n >= 0; --n) {
-    if (const char *name = StringTagName(destination, n)) {
+    if (const char* name = StringTagName(destination, n)) {
       const std::string key = name;  // the host's text goes with the tag
       sAITag->RemoveTag(destination, key.c_str());
     }
   }
   const int32_t count = TagCount(source);
   for (int32_t n = 0; n < count; ++n) {
-    const char *name = StringTagName(source, n);
-    const char *value = nullptr;
+    const char* name = StringTagName(source, n);
+    const char* value = nullptr;
     if (name != nullptr && sAITag->GetTag(source, name, &value) == kNoErr && value != nullptr)
       sAITag->SetTag(destination, name, value);
   }
 }
 
 void WriteGradedOutput(int16_t rebuild) {
-  PluginGlobals &g = *gPlugin;
+  const PluginGlobals& g = *gPlugin;
   if (g.pieceArts == nullptr || g.pieceArtCount <= 0 || sAIArt == nullptr || sAILayer == nullptr) return;
-  const bool leave = g.updateGrading.renewal_leave != 0;
   ArtHandle base = FindGroupBaseArt(g.pieceArts, g.pieceArtCount);
-  const bool baseIsGroup = TypeOfArt(base) == kGroupArt;
-  ArtHandle destination = OutputDestination(g, base, baseIsGroup);
+  ArtHandle destination = GradedOutputDestination(base);
   if (rebuild != 0) BuildGradingPreview(0, 0);
-  if (!leave && baseIsGroup) CopyStringTags(destination, base);
-  if (g.previewArts == nullptr) return;
+  WriteGradedCopies(destination, base);
+}
 
+void WriteGradedCopies(ArtHandle destination, ArtHandle base) {
+  PluginGlobals& g = *gPlugin;
+  const bool leave = g.updateGrading.renewal_leave != 0;
+  if (!leave && TypeOfArt(base) == kGroupArt) CopyStringTags(destination, base);
+  if (g.pieceArts == nullptr || g.previewArts == nullptr) return;
   const int32_t members = g.pieceArtCount < g.previewArtCount ? g.pieceArtCount : g.previewArtCount;
   for (int32_t i = 0; i < members; ++i) {
     ArtHandle member = g.pieceArts[i];
@@ -122,8 +130,7 @@ void WriteGradedOutput(int16_t rebuild) {
     const HostErr err = destination != nullptr
                             ? sAIArt->DuplicateArt(g.previewArts[i], kPlaceInsideOnBottom, destination, &copy)
                             : sAIArt->DuplicateArt(g.previewArts[i], kPlaceAbove, member, &copy);
-    // A member whose copy could not be made stays, even when it was to be
-    // replaced.
+    // A member whose copy could not be made stays, even when it was to be replaced.
     if (err != kNoErr || copy == nullptr) continue;
     if (TypeOfArt(copy) == kPathArt) {
       PathStyle style{};
@@ -140,7 +147,7 @@ void WriteGradedOutput(int16_t rebuild) {
 }
 
 void RunUpdateGradingCommand() {
-  PluginGlobals &g = *gPlugin;
+  PluginGlobals& g = *gPlugin;
   if (g.pieceArtCount == 0) {
     MessageBeep(MB_BEEP_DEFAULT);
     return;
@@ -149,7 +156,7 @@ void RunUpdateGradingCommand() {
     if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
     return;
   }
-  const UpdateGradingSettings &options = g.updateGrading;
+  const UpdateGradingSettings& options = g.updateGrading;
   if (options.renewal_mode == 0) {
     WriteGradedOutput(0);
     if (options.renewal_leave == 0) {

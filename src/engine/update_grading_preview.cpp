@@ -26,7 +26,7 @@ void SetPreviewLayerVisible(int visible) {
 
 // Builds the preview for the current preset and duplicates its copies of the
 // members into the dialog's group; the annotations stay behind.
-void PreviewPieceIntoGroup(PluginGlobals &g) {
+void PreviewPieceIntoGroup(PluginGlobals& g) {
   SetPreviewLayerVisible(1);
   BuildGradingPreview(0, 0);
   SetPreviewLayerVisible(0);
@@ -42,7 +42,7 @@ void PreviewPieceIntoGroup(PluginGlobals &g) {
   }
 }
 
-void PreviewCurrentPiece(PluginGlobals &g) {
+void PreviewCurrentPiece(PluginGlobals& g) {
   std::memcpy(g.presetScale, g.groupPresetScale, sizeof g.presetScale);
   const int16_t mode = g.updateGrading.renewal_mode;
   for (int16_t slot = 0; slot < kMaxPresets && g.presets[slot].empty == 0; ++slot) {
@@ -53,8 +53,8 @@ void PreviewCurrentPiece(PluginGlobals &g) {
   }
 }
 
-void PreviewTitledPieces(PluginGlobals &g) {
-  ArtHandle *titled = nullptr;
+void PreviewTitledPieces(PluginGlobals& g) {
+  ArtHandle* titled = nullptr;
   int32_t titledCount = 0;
   ForEachSearchedLayer([&](ArtHandle first) { CollectTitledArt(first, &titled, &titledCount); });
   const int16_t mode = g.updateGrading.renewal_mode;
@@ -92,7 +92,7 @@ int IsGroup(ArtHandle art) {
 
 int PresetTakesPart(int32_t slot, int16_t mode, int32_t currentSlot) {
   if (gPlugin == nullptr || slot < 0 || slot >= kMaxPresets) return 0;
-  const PresetRecord &preset = gPlugin->presets[slot];
+  const PresetRecord& preset = gPlugin->presets[slot];
   if (preset.empty != 0 || preset.enabled == 0) return 0;
   if (mode == 1) return 1;
   if (mode == 2) return preset.output != 0;
@@ -106,7 +106,7 @@ void MakePresetCurrent(int16_t slot) {
 }
 
 void UpdatePreviewForPresets() {
-  PluginGlobals *g = gPlugin;
+  PluginGlobals* g = gPlugin;
   if (g == nullptr || sAIArt == nullptr || sAILayer == nullptr) return;
   SetCursor(LoadCursor(nullptr, IDC_WAIT));
   if (gUpdateDialog.previewGroup != nullptr) sAIArt->DisposeArt(gUpdateDialog.previewGroup);
@@ -127,13 +127,13 @@ void UpdatePreviewForPresets() {
   if (sAIDocument != nullptr) sAIDocument->RedrawDocument();
 }
 
-void AddPiecesToUpdatePreview(ArtHandle *arts, int32_t count) {
-  PluginGlobals &g = *gPlugin;
+void AddPiecesToUpdatePreview(ArtHandle* arts, int32_t count) {
+  PluginGlobals& g = *gPlugin;
   LoadPieceFromSelection(0);
   for (int32_t i = count - 1; i >= 0; --i) {
     const auto serial = static_cast<uint32_t>(ReadTagInteger(arts[i], kGradingSerialKey, 0));
     if (serial == 0) continue;
-    ArtHandle *members = nullptr;
+    ArtHandle* members = nullptr;
     int32_t memberCount = 0;
     int16_t type = kUnknownArt;
     GetArtTypeWithToolConfig(arts[i], &type);
@@ -149,7 +149,7 @@ void AddPiecesToUpdatePreview(ArtHandle *arts, int32_t count) {
     g.pieceArts = members;
     g.pieceArtCount = memberCount;
     g.previewArts =
-        static_cast<ArtHandle *>(std::calloc(static_cast<size_t>(memberCount) + 1, sizeof(ArtHandle)));
+        static_cast<ArtHandle*>(std::calloc(static_cast<size_t>(memberCount) + 1, sizeof(ArtHandle)));
     g.previewArtCount = 0;
     LoadGradingGroup(members, memberCount);
     PreviewPieceIntoGroup(g);

@@ -12,7 +12,7 @@ struct UpdateDialogState {
   ScalePair savedScales[kMaxPresets];
   LayerHandle targetLayer;
   ArtHandle previewGroup;  // null when none
-  ArtHandle *selectedArts;
+  ArtHandle* selectedArts;
   int32_t selectedCount;
 };
 

@@ -17,4 +17,4 @@ constexpr int kUpdateLayerNameEdit = 11;
 constexpr int kUpdatePreviewCheck = 12;
 
 // Adds both copies of the dialog to the module's resources (again is harmless).
-void RegisterUpdateGradingResources(HINSTANCE__ *instance);
+void RegisterUpdateGradingResources(HINSTANCE__* instance);

@@ -72,6 +72,6 @@ const ResourceEntry kResources[] = {
 
 }  // namespace
 
-void RegisterUpdateGradingResources(HINSTANCE__ *instance) {
+void RegisterUpdateGradingResources(HINSTANCE__* instance) {
   if (instance != nullptr) RegisterModuleResources(instance, kResources, 2);
 }

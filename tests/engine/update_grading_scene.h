@@ -18,8 +18,7 @@ class UpdateGradingScene : public TimerScene {
  protected:
   void SetUp() override {
     TimerScene::SetUp();
-    // Preset s widens the piece (s + 2) times: the right edge at 100 moves to
-    // 200, 300, ...
+    // Preset s widens the piece (s + 2) times: the right edge at 100 goes to 200, 300, ...
     for (int s = 0; s < 4; ++s) globals().groupPresetScale[s] = globals().presetScale[s] = {s + 2.0, 1.0};
     piece = GradedPiece();
     Select({piece});
@@ -29,13 +28,12 @@ class UpdateGradingScene : public TimerScene {
     vmhost::ClearRecordings();
   }
 
-  void Answer(std::vector<vmwin::UserAction> actions) { vmwin::ScriptDialog(kDialog, std::move(actions)); }
   void RunUpdate(std::vector<vmwin::UserAction> actions) {
-    Answer(std::move(actions));
+    vmwin::ScriptDialog(kDialog, std::move(actions));
     InModuleCall([] { RunUpdateGradingCommand(); });
   }
-  intptr_t ShowDialog(std::vector<vmwin::UserAction> actions) {
-    Answer(std::move(actions));
+  intptr_t ShowDialog(std::vector<vmwin::UserAction> actions, int dialog = kDialog) {
+    vmwin::ScriptDialog(dialog, std::move(actions));
     intptr_t result = -1;
     InModuleCall([&] { result = ShowUpdateGradingDialog(globals().pluginRef); });
     return result;
@@ -43,29 +41,25 @@ class UpdateGradingScene : public TimerScene {
   // A step that looks at the dialog (and the document) while it is open.
   static vmwin::UserAction Look(std::function<void(HWND)> look) { return vmwin::Do(std::move(look)); }
 
-  // The rightmost anchor of each path at and below `art`, in drawing order from
-  // the bottom.
+  // The rightmost anchor of each path at and below `art`, from the bottom of the drawing up.
   static std::vector<double> RightEdges(ArtHandle art) {
     std::vector<double> edges;
-    std::vector<ArtHandle> kids = vmhost::Children(art);
-    std::reverse(kids.begin(), kids.end());
-    for (ArtHandle kid : kids) {
-      std::vector<double> inner = RightEdges(kid);
+    const std::vector<ArtHandle> kids = vmhost::Children(art);
+    for (auto kid = kids.rbegin(); kid != kids.rend(); ++kid) {
+      const std::vector<double> inner = RightEdges(*kid);
       edges.insert(edges.end(), inner.begin(), inner.end());
     }
-    if (kids.empty() && !vmhost::Segments(art).empty()) {
-      double right = -1e9;
-      for (const PathSegment &s : vmhost::Segments(art)) right = std::max(right, s.p.h);
-      edges.push_back(right);
+    for (size_t i = 0; i < vmhost::Segments(art).size(); ++i) {
+      if (i == 0) edges.push_back(-1e9);
+      edges.back() = std::max(edges.back(), vmhost::Segments(art)[i].p.h);
     }
     return edges;
   }
-  static std::vector<double> EdgesOfLayer(const char *title) {
+  static std::vector<double> EdgesOfLayer(const char* title) {
     LayerHandle layer = vmhost::FindLayer(title);
     return layer != nullptr ? RightEdges(LayerGroup(layer)) : std::vector<double>{};
   }
-  // The dialog's preview group: the topmost art of the target layer when it is
-  // not the piece.
+  // The dialog's preview group: the target layer's topmost art unless that is the piece.
   ArtHandle PreviewGroup() {
     std::vector<ArtHandle> top = vmhost::Children(LayerGroup(TargetLayer()));
     return !top.empty() && top.front() != piece ? top.front() : nullptr;
