@@ -168,12 +168,10 @@ void RunUpdateGradingCommand() {
     ScalePair scales[kMaxPresets];
     std::memcpy(scales, g.presetScale, sizeof scales);
     std::memcpy(g.presetScale, g.groupPresetScale, sizeof g.presetScale);
-    for (int16_t s = 0; s < kMaxPresets && g.presets[s].empty == 0; ++s) {
-      if (!PresetTakesPart(s, options.renewal_mode, slot)) continue;
-      MakePresetCurrent(s);
+    ForEachOutputPreset(options.renewal_mode, slot, [] {
       LoadPieceFromSelection(0);
       WriteGradedOutput(1);
-    }
+    });
     std::memcpy(g.presetScale, scales, sizeof scales);
     if (g.currentPresetSlot != slot) {
       MakePresetCurrent(slot);

@@ -44,13 +44,10 @@ void PreviewPieceIntoGroup(PluginGlobals& g) {
 
 void PreviewCurrentPiece(PluginGlobals& g) {
   std::memcpy(g.presetScale, g.groupPresetScale, sizeof g.presetScale);
-  const int16_t mode = g.updateGrading.renewal_mode;
-  for (int16_t slot = 0; slot < kMaxPresets && g.presets[slot].empty == 0; ++slot) {
-    if (!PresetTakesPart(slot, mode, gUpdateDialog.savedPresetSlot)) continue;
-    MakePresetCurrent(slot);
+  ForEachOutputPreset(g.updateGrading.renewal_mode, gUpdateDialog.savedPresetSlot, [&] {
     LoadPieceFromSelection(0);
     PreviewPieceIntoGroup(g);
-  }
+  });
 }
 
 void PreviewTitledPieces(PluginGlobals& g) {
@@ -65,11 +62,7 @@ void PreviewTitledPieces(PluginGlobals& g) {
     const int16_t scaleIndex = g.currentScaleIndex;
     ScalePair scales[kMaxPresets];
     std::memcpy(scales, g.presetScale, sizeof scales);
-    for (int16_t s = 0; s < kMaxPresets && g.presets[s].empty == 0; ++s) {
-      if (!PresetTakesPart(s, mode, slot)) continue;
-      MakePresetCurrent(s);
-      AddPiecesToUpdatePreview(titled, titledCount);
-    }
+    ForEachOutputPreset(mode, slot, [&] { AddPiecesToUpdatePreview(titled, titledCount); });
     g.currentPresetSlot = slot;
     g.currentScaleIndex = scaleIndex;
     std::memcpy(g.presetScale, scales, sizeof scales);
