@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 
 #include "engine/annotation_labels.h"
 #include "engine/preview_builder.h"
@@ -10,6 +9,7 @@
 #include "engine/preview_runs.h"
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
+#include "store/text_fields.h"
 
 namespace {
 
@@ -92,9 +92,8 @@ void DrawPointHandle(ArtHandle group, const RevisionHandle& handle, int16_t sele
                                  CornerSegment(x + 3 / z, y - 3 / z), CornerSegment(x - 3 / z, y - 3 / z)};
   DrawAnnotationPath(group, square, 4, 1, selected, 1.0);
   if (!labelled) return;
-  char text[kNameSize + 16];
-  std::memcpy(text, handle.name, kNameSize - 1);
-  text[kNameSize - 1] = '\0';
+  char text[kNameSize];
+  CopyTextCut(text, sizeof text, handle.name, kNameSize);
   if (text[0] == '\0') {
     const int32_t member = MemberIndex(point.art);
     std::snprintf(text, sizeof text, "%c-%d", HandleIndexToLetter(member < 0 ? 0 : member),

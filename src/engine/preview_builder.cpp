@@ -65,9 +65,9 @@ void CopyMember(PluginGlobals& g, int32_t i, ArtHandle copies, ArtHandle layerGr
   if (member == nullptr || sAIPath->GetPathSegmentCount(member, &count) != kNoErr || count < 2) return;
   const int memberSelected = GetArtSelected(member);
   // Without a copies group the copy still stays on the preview's own layer.
+  ArtHandle parent = copies != nullptr ? copies : layerGroup;
   ArtHandle copy = nullptr;
-  if (sAIArt->DuplicateArt(member, kPlaceInsideOnTop, copies != nullptr ? copies : layerGroup, &copy) ==
-          kNoErr &&
+  if (parent != nullptr && sAIArt->DuplicateArt(member, kPlaceInsideOnTop, parent, &copy) == kNoErr &&
       copy != nullptr) {
     g.previewArts[i] = copy;
     if (GradedSegment* graded = ComputeGradedSegments(member, kMaxHandles)) {

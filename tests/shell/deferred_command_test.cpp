@@ -38,6 +38,20 @@ TEST_F(DeferredCommandTest, OnlyTheOutermostAcquisitionTouchesTheHost) {
   EXPECT_EQ(vmhost::HeldSuiteCount("AI Action Manager Suite"), 0);
 }
 
+TEST_F(DeferredCommandTest, WithoutTheBasicSuiteOnlyANestedAcquisitionSucceeds) {
+  EXPECT_NE(AcquireSuites(nullptr), kNoErr);
+  EXPECT_EQ(sAIArt, nullptr);
+  EXPECT_EQ(ReleaseSuites(nullptr), kNoErr);
+  EXPECT_EQ(gSuiteNesting, 0);
+  InModuleCall([&] {
+    EXPECT_EQ(AcquireSuites(nullptr), kNoErr);  // the call's own suites serve
+    EXPECT_NE(sAIArt, nullptr);
+    ReleaseSuites(nullptr);
+    EXPECT_EQ(gSuiteNesting, 1);
+  });
+  EXPECT_EQ(gSuiteNesting, 0);
+}
+
 TEST_F(DeferredCommandTest, APanelCommandRunsInsideAHostCallAndIsCleared) {
   globals().currentView = vmhost::CurrentView();
   PostDeferredCommand(kDeferredInfFlyoutItem, 4, 0, nullptr);
