@@ -25,8 +25,7 @@ TEST_F(UpdateGradingOutputTest, CurrentSetGoesIntoALayerNamedAfterThePresetAndTh
     EXPECT_TRUE(vmhost::Tags(copy).empty() && !vmhost::IsSelected(copy) && copy->d.style.strokeWidth == 3.0);
   for (ArtHandle member : members) EXPECT_TRUE(vmhost::IsSelected(member));
   EXPECT_TRUE(vmhost::Notifications().empty());
-  EXPECT_EQ(PreviewGroup(), nullptr);
-  EXPECT_TRUE(vmhost::FindLayer(kPreview)->d.visible);
+  EXPECT_TRUE(PreviewGroup() == nullptr && vmhost::FindLayer(kPreview)->d.visible);
   EXPECT_EQ(vmhost::UndoText(), "更新の取り消し");
 
   ASSERT_TRUE(vmhost::Undo());
@@ -42,20 +41,18 @@ TEST_F(UpdateGradingOutputTest,
 
   EXPECT_EQ(EdgesOfLayer("S"), (std::vector<double>{200, 200}));
   EXPECT_EQ(EdgesOfLayer("L"), (std::vector<double>{400, 400}));
-  EXPECT_EQ(vmhost::FindLayer("M"), nullptr);
-  EXPECT_EQ(vmhost::FindLayer("LL"), nullptr);
+  EXPECT_TRUE(vmhost::FindLayer("M") == nullptr && vmhost::FindLayer("LL") == nullptr);
   EXPECT_EQ(globals().currentPresetSlot * 10 + globals().currentScaleIndex, 0);
-  double widest = 0;
-  for (const auto& anchor : PreviewAnchors()) widest = std::max(widest, anchor.first);
-  EXPECT_EQ(widest, 200) << "the preview is S's again";
+  EXPECT_EQ(RightEdges(globals().previewArts[0]), std::vector<double>{200}) << "the preview is S's again";
   EXPECT_EQ(vmhost::UndoText(), "更新の取り消し");
 }
 
-TEST_F(UpdateGradingOutputTest, ChosenSetsGoIntoOneNamedLayer) {
+TEST_F(UpdateGradingOutputTest, ChosenSetsGoIntoOneLayerWhoseNameKeepsAtMost79BytesOfWholeCharacters) {
   for (int s = 0; s < 4; ++s) globals().presets[s].output = static_cast<int16_t>(s % 2);
-  RunUpdate({Click(5), Check(9, 0), SetText(11, "Graded"), PressEnter()});
-  EXPECT_EQ(EdgesOfLayer("Graded"), (std::vector<double>{300, 300, 500, 500}));
-  EXPECT_STREQ(globals().updateGrading.renewal_out_lname, "Graded");
+  const std::string name(79, 'n');
+  RunUpdate({Click(5), Check(9, 0), SetText(11, name + "\202\240"), PressEnter()});
+  EXPECT_EQ(EdgesOfLayer(name.c_str()), (std::vector<double>{300, 300, 500, 500}));
+  EXPECT_EQ(globals().updateGrading.renewal_out_lname, name);
   EXPECT_EQ(vmhost::FindLayer("M"), nullptr);
 }
 
@@ -76,7 +73,7 @@ TEST_F(UpdateGradingOutputTest, ReplacingTheSourceMovesItsTagsOntoTheCopiesAndTe
   EXPECT_EQ(vmhost::Tag(copies.back(), "vmk_grading_member"), member);
   EXPECT_EQ(vmhost::Notifications(), (std::vector<std::string>{kUpdateGradingNotification}));
   EXPECT_EQ(Piece(), copies) << "the copies are the piece now";
-  EXPECT_EQ(PreviewAnchors().size(), 8u);
+  EXPECT_EQ(globals().previewArtCount, 3) << "and are previewed";
 }
 
 TEST_F(UpdateGradingOutputTest, CancelMakesNoUndoStepAndNoPieceOnlyBeeps) {
@@ -85,7 +82,7 @@ TEST_F(UpdateGradingOutputTest, CancelMakesNoUndoStepAndNoPieceOnlyBeeps) {
   EXPECT_EQ(vmwin::ShownDialogs().at(0).result, 2);
   EXPECT_EQ(vmhost::UndoDepth(), depth);
 
-  Select({piece}, false);
+  vmhost::SetSelected(piece, false);
   InModuleCall([] { RefreshGradingPreview(0); });
   RunUpdate({PressEnter()});
   EXPECT_EQ(vmwin::BeepCount(), 1);

@@ -9,23 +9,49 @@
 
 #include "engine/preview_refresh.h"
 #include "engine/update_grading.h"
-#include "shell/timer_scene.h"
+#include "host/host_driver.h"
+#include "store/grading_group_tags.h"
+#include "support/module_fixture.h"
+#include "support/module_suites.h"
 #include "win_driver.h"
 
 namespace vmtest {
 
-class UpdateGradingScene : public TimerScene {
+class UpdateGradingScene : public ModuleTest {
  protected:
   void SetUp() override {
-    TimerScene::SetUp();
+    ModuleTest::SetUp();
     // Preset s widens the piece (s + 2) times: the right edge at 100 goes to 200, 300, ...
     for (int s = 0; s < 4; ++s) globals().groupPresetScale[s] = globals().presetScale[s] = {s + 2.0, 1.0};
-    piece = GradedPiece();
-    Select({piece});
-    ASSERT_EQ(vmhost::SelectTool(RevisionTool()), kNoErr);
+    piece = GradedPiece(CurrentLayer());
+    vmhost::SetSelected(piece, true);
+    ASSERT_EQ(vmhost::SelectTool(globals().toolHandles[1]), kNoErr);
     ASSERT_EQ(globals().pieceArtCount, 2);
     members = vmhost::Children(piece);
     vmhost::ClearRecordings();
+  }
+
+  static LayerHandle CurrentLayer() {
+    ModuleSuites suites;
+    LayerHandle layer = nullptr;
+    sAILayer->GetCurrentLayer(&layer);
+    return layer;
+  }
+  static ArtHandle LayerGroup(LayerHandle layer = CurrentLayer()) { return layer->group; }
+  static ArtHandle Rect(ArtHandle parent, double left, double bottom, double right, double top) {
+    return vmhost::AddPolyline(parent, {{left, bottom}, {right, bottom}, {right, top}, {left, top}}, true);
+  }
+  // A group of two rectangles 100 wide carrying a stored grading group.
+  static ArtHandle GradedPiece(LayerHandle layer) {
+    ArtHandle group = vmhost::AddGroup(LayerGroup(layer));
+    std::vector<ArtHandle> arts{Rect(group, 0, 0, 100, 50), Rect(group, 0, 60, 100, 120)};
+    ModuleSuites suites;
+    gPlugin->grading_origin = {0, 0};
+    SaveGradingGroup(arts.data(), 2, 1);
+    return group;
+  }
+  std::vector<ArtHandle> Piece() {
+    return {globals().pieceArts, globals().pieceArts + globals().pieceArtCount};
   }
 
   void RunUpdate(std::vector<vmwin::UserAction> actions) {
@@ -67,6 +93,7 @@ class UpdateGradingScene : public TimerScene {
   LayerHandle TargetLayer() { return target != nullptr ? target : CurrentLayer(); }
 
   static constexpr int kDialog = 16070;
+  static constexpr const char* kPreview = "<<Vestamark Preview>>";
   ArtHandle piece = nullptr;
   std::vector<ArtHandle> members;
   LayerHandle target = nullptr;
