@@ -4,6 +4,9 @@ void PaintInfoPanelItem(const OwnerDrawRecord*) {}
 
 void RebuildInfList() {}
 
+void UpdateToolDependentState(HWND__*) {}
+
+void ReorderRevisionHandles(int32_t, int32_t, int32_t, int32_t) {}
 void InsertHandleRow(int32_t) {}
 
 void SyncInfSelection() {}

@@ -56,7 +56,8 @@ int32_t RegisterVariable(PluginRef pluginRef, const char* oldName, const char* n
   }
   if (result < 0) {
     if (newCut[0] != '\0') {
-      ShowLocalizedAlert(pluginRef, result == kVariableDuplicate ? kDuplicateVariableText : kTooManyVariablesText);
+      ShowLocalizedAlert(pluginRef,
+                         result == kVariableDuplicate ? kDuplicateVariableText : kTooManyVariablesText);
     }
     return result;
   }

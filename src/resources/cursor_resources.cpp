@@ -37,7 +37,8 @@ constexpr std::array<uint32_t, kSize * kSize> CursorPixels(const Sign& sign) {
       for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx) {
           const int nx = x + dx, ny = y + dy;
-          if (nx >= 0 && ny >= 0 && nx < kSize && ny < kSize && ink[ny * kSize + nx]) pixels[y * kSize + x] = kHalo;
+          if (nx >= 0 && ny >= 0 && nx < kSize && ny < kSize && ink[ny * kSize + nx])
+            pixels[y * kSize + x] = kHalo;
         }
     }
   }
@@ -67,11 +68,16 @@ constexpr auto kPixelsTangent = CursorPixels(kTangent);
 constexpr auto kPixelsBoundsCentre = CursorPixels(kBoundsCentre);
 
 const ImageResource kCursors[] = {
-    {kSize, kSize, kPixelsNothing.data(), kHot, kHot},      {kSize, kSize, kPixelsHandleEnd.data(), kHot, kHot},
-    {kSize, kSize, kPixelsHandleLine.data(), kHot, kHot},   {kSize, kSize, kPixelsFreePoint.data(), kHot, kHot},
-    {kSize, kSize, kPixelsAnchor.data(), kHot, kHot},       {kSize, kSize, kPixelsIntersection.data(), kHot, kHot},
-    {kSize, kSize, kPixelsOnPath.data(), kHot, kHot},       {kSize, kSize, kPixelsNormal.data(), kHot, kHot},
-    {kSize, kSize, kPixelsTangent.data(), kHot, kHot},      {kSize, kSize, kPixelsBoundsCentre.data(), kHot, kHot},
+    {kSize, kSize, kPixelsNothing.data(), kHot, kHot},
+    {kSize, kSize, kPixelsHandleEnd.data(), kHot, kHot},
+    {kSize, kSize, kPixelsHandleLine.data(), kHot, kHot},
+    {kSize, kSize, kPixelsFreePoint.data(), kHot, kHot},
+    {kSize, kSize, kPixelsAnchor.data(), kHot, kHot},
+    {kSize, kSize, kPixelsIntersection.data(), kHot, kHot},
+    {kSize, kSize, kPixelsOnPath.data(), kHot, kHot},
+    {kSize, kSize, kPixelsNormal.data(), kHot, kHot},
+    {kSize, kSize, kPixelsTangent.data(), kHot, kHot},
+    {kSize, kSize, kPixelsBoundsCentre.data(), kHot, kHot},
 };
 
 // 16101 nothing tracked, 16102 handle end, 16103 handle line, 16104 free point, 16105 anchor,

@@ -104,7 +104,8 @@ void TakeNewView(DocViewHandle view, int slot, ToolHandle tool, const SPMessageD
     g.varTitlesValid = 1;
     RefreshGradingPreview(0);
   } else if (slot >= kFirstSimpleGradingSlot) {
-    // The piece and the preview layer belonged to the document left behind.
+    // The piece, its group and the preview layer belong to the document left
+    // behind (or closed); that family gathers its own.
     ForgetGradingPiece();
     ToolMessage message = MakeTimerToolMessage(call, tool);
     DispatchToolDeselect(&message);
@@ -114,8 +115,6 @@ void TakeNewView(DocViewHandle view, int slot, ToolHandle tool, const SPMessageD
     DeletePreviewLayer();
     RefreshGradingPreview(1);
   }
-  // With no document left, nothing may point into the closed one.
-  if (view == nullptr) ForgetGradingPiece();
 }
 
 HWND__* ShownPanelWindow(PanelHandle panel) {

@@ -67,8 +67,8 @@ void ShowCursorHint(const char* text, int x, int y) {
   const HWND desktop = GetDesktopWindow();
   const HDC screen = GetDC(desktop);
   if (screen == nullptr) return;
-  HFONT font = CreateFont(12, 0, 0, 0, 0, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0,
-                          japanese ? kJapaneseFace : "Arial");
+  HFONT font =
+      CreateFont(12, 0, 0, 0, 0, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, japanese ? kJapaneseFace : "Arial");
   const HGDIOBJ oldFont = SelectObject(screen, font);
 
   int width = japanese ? kJapaneseBytePixels * length : 0;

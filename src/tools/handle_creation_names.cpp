@@ -46,7 +46,8 @@ char NextMeasurementLetter(char suffixes[kMeasurementNames][kVarNameSize]) {
     const char* name = t.varNames[row];
     for (int s = 0; s < kMeasurementNames; ++s) {
       const size_t n = std::strlen(suffixes[s]);
-      if (n == 0 || n >= static_cast<size_t>(kVarNameSize) || std::strncmp(name, suffixes[s], n) != 0) continue;
+      if (n == 0 || n >= static_cast<size_t>(kVarNameSize) || std::strncmp(name, suffixes[s], n) != 0)
+        continue;
       const unsigned char c = static_cast<unsigned char>(name[n]);
       if (IsLetter(c) && c > last) last = c;
     }

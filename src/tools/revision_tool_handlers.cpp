@@ -33,7 +33,9 @@ void StoreAfterEdit(int undoTextIndex) {
   SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
 }
 
-bool IsOriginMark(int16_t code) { return code == kHitOrigin || code == kHitArrowEnd || code == kHitArrowLine; }
+bool IsOriginMark(int16_t code) {
+  return code == kHitOrigin || code == kHitArrowEnd || code == kHitArrowLine;
+}
 
 // A double-click opens the dialog of the mark under the mouse-down point.
 void EditMarkUnderDoubleClick() {

@@ -34,7 +34,9 @@ bool IsMarqueeTool(const TrackingState& t, int16_t tool) {
   return (tool == 1 || tool == 2 || tool == 6) && (t.modifiers & kModOption) != 0;
 }
 
-RealPoint Offset(const RealPoint& p, const RealPoint& delta) { return RealPoint{p.h + delta.h, p.v + delta.v}; }
+RealPoint Offset(const RealPoint& p, const RealPoint& delta) {
+  return RealPoint{p.h + delta.h, p.v + delta.v};
+}
 
 bool FeedbackOf(const TrackingState& t, int16_t tool, Feedback* f) {
   if (t.dragging != 1 || HostPointsEqual(t.cursor, t.first.point)) return false;

@@ -14,6 +14,12 @@ constexpr int32_t kSnapKindCursors[] = {16101, 16104, 16105, 16106, 16107, 16108
 
 void Beep() { MessageBeep(MB_BEEP_DEFAULT); }
 
+char HandleIndexToLetter(int32_t index) {
+  if (index >= 0 && index < 26) return static_cast<char>('A' + index);
+  if (index >= 26 && index < 52) return static_cast<char>('a' + (index - 26));
+  return '-';
+}
+
 int32_t CursorIdForSnapKind(int16_t kind) {
   constexpr int16_t count = static_cast<int16_t>(sizeof kSnapKindCursors / sizeof kSnapKindCursors[0]);
   return kind >= 0 && kind < count ? kSnapKindCursors[kind] : kDefaultCursor;

@@ -4,8 +4,8 @@
 #include "shell/host_string.h"
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
-#include "text/byte_classes.h"
 #include "store/text_fields.h"
+#include "text/byte_classes.h"
 #include "text/string_limits.h"
 #include "tools/tool_utilities.h"
 

@@ -66,7 +66,8 @@ int16_t SnapToRevisionHandles(RealPoint* point, int16_t* kind, uint32_t* slot, i
       return kHitOrigin;
     }
     if (!g.grading_hvlock) {
-      const int16_t code = HitTwoMarks(m, GradingArrowEnd(), g.grading_origin, kHitArrowEnd, kHitNone, kHitArrowLine);
+      const int16_t code =
+          HitTwoMarks(m, GradingArrowEnd(), g.grading_origin, kHitArrowEnd, kHitNone, kHitArrowLine);
       if (code != kHitNone) return code;
     }
   }

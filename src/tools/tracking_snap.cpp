@@ -75,8 +75,9 @@ void SnapCursorPoint(int16_t dragging, int16_t* kindOut) {
   if (kind == kSnapKindNone && g.flUseFrad && t.dragging == 1) SnapToPerpendicular(&p, &kind);
   if (kind == kSnapKindNone && g.flUseGrid) SnapPointToGrid(&p);
 
-  // A point on a handle line stays on it.
-  if ((t.modifiers & kModShift) != 0 && kind != kSnapKindHandleLine) ConstrainTo45Degrees(ShiftReference(g), &p);
+  // Only a drag has a start to turn about; a point on a handle line stays on it.
+  if (dragging && (t.modifiers & kModShift) != 0 && kind != kSnapKindHandleLine)
+    ConstrainTo45Degrees(ShiftReference(g), &p);
 
   if (kind == kSnapKindNone) kind = kSnapKindFree;
   g.snapKind = kind;

@@ -1,8 +1,5 @@
 // The polling timer: what a tick notices in the selection, the zoom and the
 // current document, and what it leaves alone.
-#include "host/host_driver.h"
-#include "shell/poll_timer.h"
-#include "store/art_tags.h"
 #include "timer_scene.h"
 
 namespace vmtest {
@@ -10,140 +7,84 @@ namespace {
 
 using TimerTickTest = TimerScene;
 
-TEST_F(TimerTickTest, MorePathsWithTheSameFirstPathAndSegmentTotalStillRefresh) {
+std::vector<double> PreviewHeights() {
+  std::vector<double> heights;
+  LayerHandle layer = vmhost::FindLayer("<<Vestamark Preview>>");
+  for (ArtHandle copies : vmhost::Children(layer != nullptr ? layer->group : nullptr))
+    for (ArtHandle copy : vmhost::Children(copies))
+      for (const PathSegment& s : vmhost::Segments(copy)) heights.push_back(s.p.v);
+  return heights;
+}
+
+TEST_F(TimerTickTest, TheSelectionCountsOffPreviewLayersAndNotInANestedTick) {
   ArtHandle piece = vmhost::AddGroup(LayerGroup());
-  ArtHandle e = Line(piece, 1, 90);
-  ArtHandle d = Line(piece, 1, 80);
-  ArtHandle c = Line(piece, 2, 70);
-  ArtHandle a = Rect(piece, 0, 0, 100, 50);  // on top: the first selected path
+  ArtHandle e = Path(piece, 4, 1), d = Path(piece, 3, 1), c = Path(piece, 2, 2), a = Path(piece, 1, 4);
   StoreGroup({a, c, d, e});
+  for (const char* title : {"<<Vestamark Preview>>", "<<Fendrilax Preview>>", "<<Moravine Preview>>"})
+    Select({Path(LayerGroup(vmhost::AddLayer(title)), 0, 2)});
+  EXPECT_FALSE(TickRefreshes());
+
   Select({a, c});
-  ASSERT_EQ(TickOnce(), kNoErr);
-  EXPECT_EQ(Piece(), (std::vector<ArtHandle>{a, c}));
-  EXPECT_EQ(globals().varTitlesValid, 1);
-
-  Select({c}, false);
-  Select({d, e});
-  ASSERT_EQ(TickOnce(), kNoErr);
-  EXPECT_EQ(globals().selectionSignature.firstPath, a);
-  EXPECT_EQ(globals().selectionSignature.pathCount, 3);
-  EXPECT_EQ(globals().selectionSignature.segmentCount, 6);
-  EXPECT_EQ(Piece(), (std::vector<ArtHandle>{a, d, e}));
-}
-
-TEST_F(TimerTickTest, PathsSelectedOnPreviewLayersChangeNothing) {
-  for (const char* title : {kPreview, "<<Fendrilax Preview>>", "<<Moravine Preview>>"}) {
-    Select({Rect(LayerGroup(vmhost::AddLayer(title)), 0, 0, 10, 10)});
-  }
-  MarkNoRefresh();
-  ASSERT_EQ(TickOnce(), kNoErr);
-  EXPECT_FALSE(Refreshed());
-  EXPECT_EQ(globals().selectionSignature.pathCount, 0);
-  EXPECT_EQ(globals().pieceArts, nullptr);
-}
-
-TEST_F(TimerTickTest, ATickInsideARunningTickDoesNothing) {
-  Select({Rect(LayerGroup(), 0, 0, 10, 10)});
-  globals().timerBusy = 1;
-  MarkNoRefresh();
-  ASSERT_EQ(TickOnce(), kNoErr);
-  EXPECT_FALSE(Refreshed());
-  EXPECT_EQ(globals().selectionSignature.pathCount, 0);
-  EXPECT_EQ(globals().timerBusy, 1);  // still the outer tick's
-
+  globals().timerBusy = 1;  // a tick is running
+  EXPECT_FALSE(TickRefreshes());
+  EXPECT_EQ(globals().timerBusy, 1);
   globals().timerBusy = 0;
-  ASSERT_EQ(TickOnce(), kNoErr);
-  EXPECT_EQ(globals().selectionSignature.pathCount, 1);
-  EXPECT_EQ(globals().timerBusy, 0);
+  ASSERT_TRUE(TickRefreshes());
+  Select({c}, false);
+  Select({d, e});  // still `a` first, and 6 segments
+  ASSERT_TRUE(TickRefreshes());
+  EXPECT_EQ(Piece(), (std::vector<ArtHandle>{a, d, e}));
+  EXPECT_FALSE(TickRefreshes());
 }
 
-TEST_F(TimerTickTest, ATickOfAnotherTimerIsNotOurs) {
-  Select({Rect(LayerGroup(), 0, 0, 10, 10)});
-  TimerMessage message{};
-  message.d.self = module;
-  message.d.basic = &gBasicSuite;
-  message.timer = nullptr;
-  {
-    HeldSuites suites;
-    EXPECT_EQ(OnTimerTick(&message), kNoErr);
-  }
-  EXPECT_EQ(globals().selectionSignature.pathCount, 0);
-  EXPECT_EQ(globals().basicAtCallback, &gBasicSuite);
-}
-
-TEST_F(TimerTickTest, ClosingTheLastDocumentWithNoToolRefreshesOnceToNothing) {
-  ArtHandle piece = GradedPiece();
-  Select({piece});
-  ASSERT_EQ(TickOnce(), kNoErr);
-  ASSERT_EQ(globals().pieceArtCount, 2);
-
+TEST_F(TimerTickTest, ClosingTheLastDocumentKeepsNothingOfIt) {
   vmhost::CloseDocument(doc);
-  MarkNoRefresh();
-  ASSERT_EQ(TickOnce(), kNoErr);
-  EXPECT_EQ(globals().currentView, nullptr);
-  EXPECT_EQ(globals().selectionSignature.firstPath, nullptr);
-  EXPECT_EQ(globals().selectionSignature.pathCount, 0);
-  EXPECT_EQ(globals().selectionSignature.segmentCount, 0);
-  EXPECT_EQ(globals().pieceArts, nullptr);
-  EXPECT_EQ(globals().grading_serial, 0u);
-  EXPECT_EQ(globals().lastZoom, 1.0);  // gathered, with no view to take a zoom from
-
-  MarkNoRefresh();
-  ASSERT_EQ(TickOnce(), kNoErr);
-  EXPECT_FALSE(Refreshed());
-}
-
-// Whatever tool was current, no piece, preview layer or group of the closed
-// document outlives it.
-TEST_F(TimerTickTest, NoToolFamilyKeepsThePieceOfAClosedDocument) {
-  vmhost::CloseDocument(doc);
-  enum Family { kHostTool, kRevisionTool, kSimpleGradingTool };
-  for (Family family : {kHostTool, kRevisionTool, kSimpleGradingTool}) {
-    SCOPED_TRACE(family);
+  for (int slot : {-1, 1, 7}) {  // no tool, a revision tool, a simple-grading slot
+    SCOPED_TRACE(slot);
     doc = vmhost::NewDocument("Closing");
-    ArtHandle piece = GradedPiece();
+    ArtHandle piece = vmhost::AddGroup(LayerGroup());
+    StoreGroup({Path(piece, 0, 2)});
     Select({piece});
-    ASSERT_EQ(vmhost::SelectTool(RevisionTool()), kNoErr);
+    ASSERT_EQ(vmhost::SelectTool(slot == -1 ? nullptr : globals().toolHandles[1]), kNoErr);
     ASSERT_EQ(TickOnce(), kNoErr);
-    ASSERT_EQ(globals().pieceArtCount, 2);
-    ASSERT_NE(globals().previewLayer, nullptr);
-
-    ToolHandle tool = RevisionTool();
-    if (family == kHostTool) {
-      ASSERT_EQ(vmhost::SelectTool(nullptr), kNoErr);
-    }
-    if (family == kSimpleGradingTool) std::swap(globals().toolHandles[1], globals().toolHandles[7]);
+    if (slot == 7) std::swap(globals().toolHandles[1], globals().toolHandles[7]);
     vmhost::CloseDocument(doc);
-    ASSERT_EQ(TickOnce(), kNoErr);
+    EXPECT_EQ(TickRefreshes(), slot != 7);  // that family gathers for itself
+    EXPECT_EQ(globals().selectionSignature.pathCount + globals().selectionSignature.segmentCount, 0);
     EXPECT_EQ(globals().pieceArts, nullptr);
-    EXPECT_EQ(globals().pieceArtCount, 0);
     EXPECT_EQ(globals().previewLayer, nullptr);
     EXPECT_EQ(globals().grading_serial, 0u);
-    if (family == kSimpleGradingTool) std::swap(globals().toolHandles[1], globals().toolHandles[7]);
-    ASSERT_EQ(globals().toolHandles[1], tool);
+    EXPECT_FALSE(TickRefreshes());
+    if (slot == 7) std::swap(globals().toolHandles[1], globals().toolHandles[7]);
   }
-  ASSERT_EQ(vmhost::SelectTool(nullptr), kNoErr);
 }
 
-TEST_F(TimerTickTest, ADocumentBecomingCurrentBringsItsPresetConfiguration) {
-  DocumentHandle second = vmhost::NewDocument("Pattern-2");
-  ArtHandle layerGroup = LayerGroup();
-  vmhost::SwitchDocument(doc);
+TEST_F(TimerTickTest, WithARevisionToolThePreviewFollowsSelectionAndZoomWithoutUndoSteps) {
+  ArtHandle piece = vmhost::AddGroup(LayerGroup());
+  ArtHandle right = Path(piece, 20, 3), left = Path(piece, 10, 2);
+  StoreGroup({left, right});
+  ASSERT_EQ(vmhost::SelectTool(globals().toolHandles[1]), kNoErr);
+  const int32_t undoDepth = vmhost::UndoDepth();
+  Select({piece});
   ASSERT_EQ(TickOnce(), kNoErr);
-  {
-    HeldSuites suites;
-    WriteStringTag(layerGroup, "vmk_grading_prconf_path", "Shirts");
-    WriteStringTag(layerGroup, "vmk_grading_prconf_01", "\"XS\",0.9,0.95,1,0,1,0\r\n");
-  }
-  ASSERT_STRNE(globals().presets[0].name, "XS");
+  EXPECT_EQ(PreviewHeights(), (std::vector<double>{0, 12, 24, 0, 12}));  // scaled 1.2
+  vmhost::SetZoom(2.0);
+  ASSERT_EQ(TickOnce(), kNoErr);
+  EXPECT_EQ(globals().lastZoom, 2.0);
+  Select({left}, false);
+  ASSERT_EQ(TickOnce(), kNoErr);
+  EXPECT_EQ(PreviewHeights(), (std::vector<double>{0, 12, 24}));
+  EXPECT_EQ(vmhost::UndoDepth(), undoDepth);
 
-  vmhost::SwitchDocument(second);
+  {  // a layer of that name that the user made is not the module's
+    HeldSuites suites;
+    sAILayer->DeleteLayer(globals().previewLayer);
+  }
+  vmhost::AddLayer("<<Vestamark Preview>>");
+  vmhost::SetZoom(4.0);
   ASSERT_EQ(TickOnce(), kNoErr);
-  EXPECT_STREQ(globals().presetFileName, "Shirts");
-  EXPECT_STREQ(globals().presets[0].name, "XS");
-  EXPECT_EQ(globals().presets[1].empty, 1);
-  EXPECT_EQ(globals().currentPresetSlot, 0);
-  EXPECT_DOUBLE_EQ(globals().presetScale[globals().currentScaleIndex].h, 0.9);
+  EXPECT_EQ(globals().lastZoom, 2.0);
+  EXPECT_TRUE(PreviewHeights().empty());
 }
 
 }  // namespace
