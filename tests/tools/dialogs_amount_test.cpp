@@ -116,18 +116,20 @@ TEST_F(AmountDialogTest, DirectionListEndsWithMeasurementAngleNames) {
   UINT proportional = 9;
   int count = 0;
   int selected = -1;
-  char last[32] = "";
+  char last[32] = "", second[32] = "";
   Run(ShowRevisionDialog, 3, kDistanceDialogResource,
       {vmwin::Do([&](HWND dialog) {
          count = static_cast<int>(SendDlgItemMessage(dialog, kAmountTypeCombo, CB_GETCOUNT, 0, 0));
          selected = static_cast<int>(SendDlgItemMessage(dialog, kAmountTypeCombo, CB_GETCURSEL, 0, 0));
          SendDlgItemMessage(dialog, kAmountTypeCombo, CB_GETLBTEXT, 6, reinterpret_cast<LPARAM>(last));
+         SendDlgItemMessage(dialog, kAmountTypeCombo, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(second));
        }),
        PickItem(kAmountTypeCombo, 6), Click(kAmountProportionalCheck),
        ReadCheck(kAmountProportionalCheck, &proportional), Click(IDOK)});
   EXPECT_EQ(count, 7);
   EXPECT_EQ(selected, 0);
   EXPECT_STREQ(last, "aC");
+  EXPECT_STREQ(second, "\220\205\225\275\225\373\214\374");  // "水平方向"
   EXPECT_EQ(globals().handles[3].direction, 6);
   // A click on the checked box would make it indeterminate: it stays checked.
   EXPECT_EQ(proportional, BST_CHECKED);
