@@ -55,13 +55,7 @@ bool CanEdit(int32_t slot, bool pointLayout) {
 // The current preset's scale about the grading origin along the grading angle.
 RealPoint MapByPreset(const RealPoint& p) {
   const PluginGlobals& g = *gPlugin;
-  const ScalePair& scale = g.presetScale[g.currentScaleIndex];
-  RealMatrix m;
-  sAIRealMath->MatrixSetTranslate(&m, -g.grading_origin.h, -g.grading_origin.v);
-  sAIRealMath->MatrixConcatRotate(&m, -g.grading_angle);
-  sAIRealMath->MatrixConcatScale(&m, scale.h, scale.v);
-  sAIRealMath->MatrixConcatRotate(&m, g.grading_angle);
-  sAIRealMath->MatrixConcatTranslate(&m, g.grading_origin.h, g.grading_origin.v);
+  const RealMatrix m = BaseTransform(g, g.presetScale[g.currentScaleIndex]);
   RealPoint out;
   sAIRealMath->TransformPoint(&m, &p, &out);
   return out;
