@@ -50,12 +50,13 @@ const DialogTemplate kConfigEnglish = {
     "Preset config", kDialogStyle, 316, 292, kConfigItemsEnglish, VM_COUNT(kConfigItemsEnglish)};
 
 // One name field, OK and Cancel; the field's id differs between the dialogs.
-#define VM_NAME_ITEMS(edit, label, cancel)                             \
-  {kPresetNameLabel, "STATIC", label, SS_LEFT, 10, 14, 80, 16},        \
-      {edit, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER, 94, 10, 180, 20}, \
-      {IDOK, "BUTTON", "OK", BS_DEFPUSHBUTTON, 126, 42, 70, 22}, {     \
-    IDCANCEL, "BUTTON", cancel, BS_PUSHBUTTON, 204, 42, 70, 22         \
-  }
+// clang-format off
+#define VM_NAME_ITEMS(edit, label, cancel)                                \
+  {kPresetNameLabel, "STATIC", label, SS_LEFT, 10, 14, 80, 16},           \
+  {edit, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER, 94, 10, 180, 20},        \
+  {IDOK, "BUTTON", "OK", BS_DEFPUSHBUTTON, 126, 42, 70, 22},              \
+  {IDCANCEL, "BUTTON", cancel, BS_PUSHBUTTON, 204, 42, 70, 22}
+// clang-format on
 
 // "名称："
 const DialogItemTemplate kNameItemsJapanese[] = {
