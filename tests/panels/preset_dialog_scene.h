@@ -27,17 +27,13 @@ struct PresetSpec {
 class PresetDialogScene : public ModuleTest {
  protected:
   void SetPresets(const std::vector<PresetSpec>& specs) {
-    for (PresetRecord& p : globals().presets) {
-      std::memset(&p, 0, sizeof p);
-      p.empty = 1;
-    }
-    for (size_t slot = 0; slot < specs.size(); ++slot) {
+    for (size_t slot = 0; slot < kMaxPresets; ++slot) {
       PresetRecord& p = globals().presets[slot];
+      p = PresetRecord{};
+      p.empty = slot >= specs.size();
+      if (p.empty) continue;
+      p = {{}, specs[slot].scaleIndex, static_cast<int16_t>(specs[slot].enabled), 0, 1};
       std::snprintf(p.name, sizeof p.name, "%s", specs[slot].name);
-      p.scaleIndex = specs[slot].scaleIndex;
-      p.enabled = static_cast<int16_t>(specs[slot].enabled);
-      p.empty = 0;
-      p.output = 1;
     }
   }
 
@@ -81,18 +77,16 @@ class PresetDialogScene : public ModuleTest {
     return text;
   }
 
-  // A step that keeps what the dialog shows at that moment.
-  static vmwin::UserAction Look(std::function<void(HWND)> look) { return vmwin::Do(std::move(look)); }
-
+  // The dialogs run inside a host call, as the flyout command runs them.
   intptr_t RunConfig() {
-    intptr_t result = 0;
-    InModuleCall([&] { result = RunPresetManagerDialog(globals().pluginRef); });
-    return result;
+    return Call([this] { return RunPresetManagerDialog(globals().pluginRef); });
   }
-
   intptr_t RunCopy(char* name) {
+    return Call([&] { return ShowCopyPresetDialog(globals().pluginRef, name); });
+  }
+  intptr_t Call(const std::function<intptr_t()>& run) {
     intptr_t result = 0;
-    InModuleCall([&] { result = ShowCopyPresetDialog(globals().pluginRef, name); });
+    InModuleCall([&] { result = run(); });
     return result;
   }
 
