@@ -1,5 +1,93 @@
 #include "engine/preview_refresh.h"
 
-void RefreshGradingPreview(int16_t) {}
+#include "engine/preview_builder.h"
+#include "engine/selection_gathering.h"
+#include "panels/inf_panel_list.h"
+#include "panels/variable_commands.h"
+#include "shell/host_string.h"
+#include "shell/plugin_globals.h"
+#include "shell/suite_pointers.h"
+#include "store/grading_group_tags.h"
+#include "store/module_layers.h"
+#include "store/piece_queries.h"
 
-void ClearGradingPreview() {}
+namespace {
+
+constexpr RGBColor16 kPreviewLayerColor{0, 65535, 65535};
+
+DocViewHandle FirstView() {
+  DocViewHandle view = nullptr;
+  if (sAIDocumentView == nullptr || sAIDocumentView->GetNthDocumentView(0, &view) != kNoErr) return nullptr;
+  return view;
+}
+
+LayerHandle MakePreviewLayer() {
+  LayerHandle layer = nullptr;
+  if (sAILayer->InsertLayer(nullptr, kPlaceAboveAll, &layer) != kNoErr) return nullptr;
+  SetLayerTitleText(layer, gPlugin->previewLayerName);
+  sAILayer->SetLayerColor(layer, kPreviewLayerColor);
+  return layer;
+}
+
+void RefreshPanelLists() {
+  RebuildInfList();
+  FillVarList();
+}
+
+}  // namespace
+
+LayerHandle FindLayerTitled(const char* title) {
+  if (sAILayer == nullptr) return nullptr;
+  HostString text(title);
+  LayerHandle layer = nullptr;
+  if (text.get() == nullptr || sAILayer->GetLayerByTitle(&layer, text.get()) != kNoErr) return nullptr;
+  return layer;
+}
+
+void DeletePreviewLayer() {
+  if (LayerHandle layer = FindLayerTitled(gPlugin->previewLayerName)) sAILayer->DeleteLayer(layer);
+  gPlugin->previewLayer = nullptr;
+}
+
+void ForgetGradingPiece() {
+  gPlugin->previewLayer = nullptr;
+  FreePieceLists();
+  LoadGradingGroup(nullptr, 0);
+}
+
+void RefreshGradingPreview(int16_t force) {
+  PluginGlobals& g = *gPlugin;
+  GatherSelectedPaths(kGatherSelected, nullptr);
+  const bool hasGroup = LoadGradingGroup(g.pieceArts, g.pieceArtCount) != 0;
+
+  if (DocViewHandle view = FirstView()) {
+    double zoom = 1.0;
+    if (sAIDocumentView->GetDocumentViewZoom(view, &zoom) == kNoErr) g.lastZoom = zoom;
+    // A zoom the host cannot give would make the default length infinite.
+    if (g.grading_length == 0.0 && g.lastZoom > 0.0) g.grading_length = 100.0 / g.lastZoom;
+    g.previewLayer = FindLayerTitled(g.previewLayerName);
+    if (force == 0) {
+      if ((g.varTitlesValid == 0 && g.previewLayer == nullptr) || (g.varTitlesValid != 0 && !hasGroup)) {
+        FreePieceLists();
+        LoadGradingGroup(nullptr, 0);
+      }
+    } else {
+      if (g.previewLayer == nullptr) g.previewLayer = MakePreviewLayer();
+      LoadPieceFromSelection(0);
+      BuildGradingPreview(0, 0);
+      if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
+    }
+  }
+  RefreshPanelLists();
+}
+
+void ClearGradingPreview() {
+  if (gPlugin->currentView != nullptr) {
+    if (FindLayerTitled(gPlugin->previewLayerName) != nullptr) {
+      DeletePreviewLayer();
+      if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
+    }
+  }
+  ForgetGradingPiece();
+  RefreshPanelLists();
+}

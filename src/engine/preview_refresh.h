@@ -3,5 +3,19 @@
 
 #include <cstdint>
 
+#include "host_types.h"
+
+// Gathers the selected piece and loads its grading group; when forced, also
+// makes the preview layer and rebuilds the preview without an undo step.
 void RefreshGradingPreview(int16_t force);
+// Deletes the preview layer and forgets the current piece.
 void ClearGradingPreview();
+
+// Forgets the current piece, its preview copies, the preview layer and the
+// loaded grading group, leaving the document as it is.
+void ForgetGradingPiece();
+
+// The current document's layer titled `title` (code page 932), or null.
+LayerHandle FindLayerTitled(const char* title);
+// Deletes the module's preview layer of the current document, if there is one.
+void DeletePreviewLayer();

@@ -33,6 +33,17 @@ struct PieceShape {
   bool selected = false;
 };
 
+// Every save of a grading group draws new object ids; they are compared as "#id".
+void MaskObjectId(std::vector<std::pair<std::string, std::string>>* tags) {
+  std::string id;
+  for (const auto& [name, value] : *tags)
+    if (name == "vmk_grading_object_id") id = value;
+  if (id.empty()) return;
+  for (auto& tag : *tags)
+    for (size_t at = tag.second.find(id); at != std::string::npos; at = tag.second.find(id, at + 3))
+      tag.second.replace(at, id.size(), "#id");
+}
+
 std::map<std::string, PieceShape> Pieces(const std::string& path) {
   OpenedDocument opened(path);
   EXPECT_NE(opened.doc, nullptr) << opened.error;
@@ -40,6 +51,7 @@ std::map<std::string, PieceShape> Pieces(const std::string& path) {
   for (const char* id : {"back", "front", "sleeve"}) {
     ArtHandle art = vmhost::FindArtById(id);
     if (art != nullptr) pieces[id] = {vmhost::Segments(art), vmhost::Tags(art), vmhost::IsSelected(art)};
+    if (art != nullptr) MaskObjectId(&pieces[id].tags);
   }
   return pieces;
 }
@@ -77,8 +89,18 @@ TEST_F(HeadlessTest, ExampleSessionRunsAndKeepsEveryPieceWithItsGrading) {
   ASSERT_EQ(after.size(), 3u);
   for (const auto& [id, piece] : before) {
     EXPECT_TRUE(SameSegments(piece.segments, after.at(id).segments)) << id;
-    EXPECT_EQ(piece.tags, after.at(id).tags) << id;
+    if (id != "front") {
+      EXPECT_EQ(piece.tags, after.at(id).tags) << id;
+    }
   }
+  // The front gained the session's distance handle and was stored with a new serial.
+  std::map<std::string, std::string> front(after.at("front").tags.begin(), after.at("front").tags.end());
+  for (const auto& [name, value] : before.at("front").tags) {
+    if (name != "vmk_grading_serial" && name != "vmk_grading_member") {
+      EXPECT_EQ(front[name], value) << name;
+    }
+  }
+  EXPECT_EQ(front["vmk_grading_fxh_conf_2"].rfind("-2,", 0), 0u) << front["vmk_grading_fxh_conf_2"];
   EXPECT_EQ(after.at("front").tags.front().first, "vmk_grading_object_id");
   EXPECT_TRUE(after.at("sleeve").selected);  // the last piece chosen
 }

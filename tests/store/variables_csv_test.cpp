@@ -11,6 +11,7 @@ class VariablesCsvTest : public StoreScene {
  protected:
   void SetUp() override {
     StoreScene::SetUp();
+    globals().varTitlesValid = 0;  // piece mode: the timer's first tick chose document mode
     strcpy(globals().grading_title, "Front piece");
     path = folders->documentsWindowsPath() + "\\export.csv";
     hostPath = folders->documents() + "/export.csv";

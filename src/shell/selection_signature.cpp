@@ -1,0 +1,74 @@
+#include "shell/selection_signature.h"
+
+#include <cstdlib>
+
+#include "engine/selection_gathering.h"
+#include "shell/suite_pointers.h"
+#include "store/art_tags.h"
+#include "store/grading_group_tags.h"
+#include "store/module_layers.h"
+#include "store/piece_queries.h"
+#include "store/tool_config_tag.h"
+
+namespace {
+
+int16_t WalkType(ArtHandle art) {
+  int16_t type = kUnknownArt;
+  if (GetArtTypeWithToolConfig(art, &type) != kNoErr) return kUnknownArt;
+  return type;
+}
+
+}  // namespace
+
+void AccumulateSelectedPaths(ArtHandle art, ArtHandle* first, int32_t* count, int32_t* segments) {
+  const int16_t type = WalkType(art);
+  if (type == kGroupArt) {
+    ForEachChildArt(art, [&](ArtHandle child) { AccumulateSelectedPaths(child, first, count, segments); });
+    return;
+  }
+  if (type != kPathArt || !GetArtSelected(art)) return;
+  if (*first == nullptr) *first = art;
+  ++*count;
+  const int32_t n = GetSegmentCount(art);
+  if (n > 0) *segments += n;
+}
+
+void ComputeSelectionSignature(ArtHandle* first, int32_t* count, int32_t* segments) {
+  *first = nullptr;
+  *count = 0;
+  *segments = 0;
+  if (sAILayer == nullptr || sAIArt == nullptr) return;
+  ForEachSearchedLayer(
+      [&](ArtHandle layerGroup) { AccumulateSelectedPaths(layerGroup, first, count, segments); });
+}
+
+void CollectPathArts(ArtHandle art, ArtHandle** array, int32_t* count, int32_t depth) {
+  const int16_t type = WalkType(art);
+  if (type == kGroupArt) {
+    ForEachChildArt(art, [&](ArtHandle child) { CollectPathArts(child, array, count, depth + 1); });
+    return;
+  }
+  if (type == kPathArt && GetArtSelected(art)) AppendArt(art, array, count);
+}
+
+int32_t FindGradingOriginSerial() {
+  if (sAILayer == nullptr || sAIArt == nullptr) return 0;
+  ArtHandle* paths = nullptr;
+  int32_t count = 0;
+  ForEachSearchedLayer([&](ArtHandle layerGroup) { CollectPathArts(layerGroup, &paths, &count, 0); });
+
+  ArtHandle candidate = FindCommonParentArt(paths, count);
+  if (candidate != nullptr && !HasNonEmptyTag(candidate, kGradingOriginKey)) candidate = nullptr;
+  if (candidate == nullptr) {
+    int32_t tagged = 0;
+    for (int32_t i = 0; i < count; ++i) {
+      if (HasNonEmptyTag(paths[i], kGradingOriginKey)) paths[tagged++] = paths[i];
+    }
+    candidate = FindLargestPath(paths, tagged, 0);
+  }
+  int32_t serial = 0;
+  if (candidate != nullptr && HasNonEmptyTag(candidate, kGradingSerialKey))
+    serial = ReadTagInteger(candidate, kGradingSerialKey);
+  std::free(paths);
+  return serial;
+}
