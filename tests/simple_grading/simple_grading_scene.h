@@ -19,6 +19,10 @@ class SimpleGradingScene : public ModuleTest {
   // The dialog of `id` with the user's actions; its result.
   INT_PTR ShowDialog(int id, std::vector<vmwin::UserAction> actions) {
     vmwin::ScriptDialog(id, std::move(actions));
+    return RunDialog(id);
+  }
+  // The dialog as the tool family opens it, the script already queued.
+  INT_PTR RunDialog(int id) {
     INT_PTR result = 0;
     InModuleCall([&] { result = RunSimpleGradingDialog(ModuleInstanceOf(module), id); });
     return result;
