@@ -24,10 +24,11 @@ class SizeChartTest : public SimpleGradingScene {
     InModuleCall([&] { chart = FindSimpleGradingObject(kSizeChartObject); });
     return chart;
   }
+  // The chart's paths or texts in the order they were drawn.
   static std::vector<ArtHandle> OfType(ArtHandle chart, int16_t type) {
     std::vector<ArtHandle> out;
     for (ArtHandle art : vmhost::Children(chart))
-      if (art->d.type == type) out.push_back(art);
+      if (art->d.type == type) out.insert(out.begin(), art);
     return out;
   }
   RealRect Bounds(ArtHandle art) {
@@ -35,11 +36,9 @@ class SizeChartTest : public SimpleGradingScene {
     InModuleCall([&] { r = GetBounds(art); });
     return r;
   }
-  // The texts of the chart, from the top down (paint order is the reverse).
   static std::vector<std::string> Texts(ArtHandle chart) {
     std::vector<std::string> out;
-    std::vector<ArtHandle> texts = OfType(chart, kTextFrameArt);
-    for (auto it = texts.rbegin(); it != texts.rend(); ++it) out.push_back(vmhost::Text(*it));
+    for (ArtHandle text : OfType(chart, kTextFrameArt)) out.push_back(vmhost::Text(text));
     return out;
   }
 };
@@ -55,7 +54,6 @@ TEST_F(SizeChartTest, FourSizesDrawnAsGrayGridWithTheBasicRowHighlighted) {
   // as "F" filled or "S" stroked, its gray, and its bounds (left top right bottom).
   std::vector<ArtHandle> paths = OfType(chart, kPathArt);
   ASSERT_EQ(paths.size(), 17u);
-  std::reverse(paths.begin(), paths.end());
   std::vector<std::string> shown;
   for (size_t k : {0, 1, 2, 3, 4, 7, 8, 16}) {
     const PathStyle& style = paths[k]->d.style;
@@ -73,7 +71,6 @@ TEST_F(SizeChartTest, FourSizesDrawnAsGrayGridWithTheBasicRowHighlighted) {
                                       "F0.4 186.2 560.25 253.45 493", "S0.5 100 560.25 943.046 50",
                                       "S0.5 100 493 943.046 493", "S0.5 100 160.75 943.046 160.75",
                                       "S0.5 186.2 560.25 186.2 50", "S0.5 856.846 560.25 856.846 50"}));
-  const double height = 4 * 110.75 + 67.25;
 
   const std::vector<std::string> texts = Texts(chart);
   ASSERT_EQ(texts.size(), 50u);
@@ -83,22 +80,17 @@ TEST_F(SizeChartTest, FourSizesDrawnAsGrayGridWithTheBasicRowHighlighted) {
   EXPECT_EQ(std::vector<std::string>(texts.begin() + 30, texts.begin() + 40),
             (std::vector<std::string>{"100", "L", "420", "860", "740", "600", "610", "500", "240", "60"}));
 
-  // Header, a number, a size name: size, scale, colour, centred in the cell.
-  std::vector<ArtHandle> arts = OfType(chart, kTextFrameArt);
-  std::reverse(arts.begin(), arts.end());
-  const TextData& header = arts[0]->d.text;
-  EXPECT_EQ(header.chars.size, 36);
-  EXPECT_EQ(header.chars.horizontalScale, 1.0);
-  EXPECT_EQ(header.para.justification, kJustifyCenter);
-  EXPECT_NEAR(header.matrix.ty, 50 + height - 48.5, 1e-9);
-  const TextData& pitchL = arts[30]->d.text;
-  EXPECT_EQ(pitchL.chars.size, 48);
-  EXPECT_EQ(pitchL.chars.horizontalScale, 0.54);
-  EXPECT_EQ(pitchL.chars.fillColor.kind, ColorKind::Process);
-  EXPECT_EQ(pitchL.chars.fillColor.c, 0.99);
-  EXPECT_EQ(pitchL.chars.stroke, 0);
-  EXPECT_NEAR(pitchL.matrix.tx, 100 + 86.2 / 2, 1e-9);
-  EXPECT_NEAR(pitchL.matrix.ty, 50 + height - 140.5 - 2 * 110.75, 1e-9);
+  // The header and the basic size's pitch: size, scale, colour, cell centre.
+  std::vector<std::string> looks;
+  for (int k : {0, 30}) {
+    const TextData& t = OfType(chart, kTextFrameArt)[k]->d.text;
+    char text[128];
+    std::snprintf(text, sizeof text, "%g %g %s %g %g %d", t.chars.size, t.chars.horizontalScale,
+                  t.chars.fillColor.kind == ColorKind::Process ? "blue" : "black", t.matrix.tx, t.matrix.ty,
+                  t.para.justification);
+    looks.push_back(text);
+  }
+  EXPECT_EQ(looks, (std::vector<std::string>{"36 1 black 143.1 511.75 1", "48 0.54 blue 143.1 198.25 1"}));
 }
 
 TEST_F(SizeChartTest, RowsRunToTheLastSizeWithAPitch) {
@@ -113,7 +105,7 @@ TEST_F(SizeChartTest, RowsRunToTheLastSizeWithAPitch) {
     ASSERT_NE(chart, nullptr);
     EXPECT_EQ(OfType(chart, kPathArt).size(), 13u + c.rows) << c.rows;
     EXPECT_EQ(OfType(chart, kTextFrameArt).size(), 10u + 10u * c.rows) << c.rows;
-    EXPECT_NEAR(Bounds(OfType(chart, kPathArt)[c.rows + 9]).top, c.rows * 110.75 + 67.25, 1e-9)
+    EXPECT_NEAR(Bounds(OfType(chart, kPathArt)[3]).top, c.rows * 110.75 + 67.25, 1e-9)
         << "frame top of " << c.rows << " rows";
     EXPECT_EQ(vmhost::Tag(chart, "vmk_grading_var_name_000"), "\203s\203b\203`_S");
   }
@@ -160,7 +152,6 @@ TEST_F(SizeChartTest, TextsAreSqueezedIntoTheirCellsButNeverWidened) {
   std::strcpy(globals().presets[1].name, "");
   ArtHandle chart = DrawChart(0, 0);
   std::vector<ArtHandle> texts = OfType(chart, kTextFrameArt);
-  std::reverse(texts.begin(), texts.end());
   EXPECT_NEAR(Bounds(texts[11]).right - Bounds(texts[11]).left, 153.445 - 86.2 - 8, 1e-9);
   EXPECT_NEAR(Bounds(texts[21]).right - Bounds(texts[21]).left, 24, 1e-9) << "\"2\" keeps its width";
   EXPECT_EQ(vmhost::Text(texts[21]), "2");
@@ -172,7 +163,7 @@ TEST_F(SizeChartTest, TheChartFontIsChosenByLanguage) {
     globals().language = language;
     ArtHandle chart = DrawChart(0, 0);
     char name[64] = {};
-    const FontHandle font = OfType(chart, kTextFrameArt).front()->d.text.chars.font;
+    const FontHandle font = OfType(chart, kTextFrameArt)[0]->d.text.chars.font;
     InModuleCall([&] { sAIFont->GetFontName(font, name, 64); });
     EXPECT_STREQ(name, language == 0 ? "KozGoPro-Regular-90ms" : "Helvetica");
   }

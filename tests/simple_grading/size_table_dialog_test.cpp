@@ -84,17 +84,29 @@ TEST_F(SizeTableDialogTest, ChoosingAFileLoadsItAndSaveWritesTheGridBack) {
   EXPECT_NE(saved.find("grading_size_table_03 = 100,420,"), std::string::npos);
 }
 
-TEST_F(SizeTableDialogTest, SaveAndDeleteOnUntitledOnlyGoBack) {
+TEST_F(SizeTableDialogTest, SaveAndDeleteAreGreyAndDoNothingWhileUntitled) {
   std::vector<int> selections;
   auto selection = [&] { return Look([&](HWND d) { selections.push_back(ComboSelection(d, kFiles)); }); };
-  EXPECT_EQ(
-      ShowDialog(kEnglishDialog, {PickItemText(kFiles, "Untitled"), PickItemText(kFiles, "Save"), selection(),
-                                  PickItemText(kFiles, "Delete"), selection(), vmwin::Click(IDOK)}),
-      IDOK);
+  std::vector<vmwin::DrawRecord> drawn;
+  char small[6] = "xxxxx";
+  ShowDialog(kEnglishDialog,
+             {PickItemText(kFiles, "Untitled"), PickItemText(kFiles, "Save"), selection(), Look([&](HWND d) {
+                drawn = vmwin::DrawingOf(GetDlgItem(d, kFiles));
+                GetSizeTableComboText(GetDlgItem(d, kFiles), 7, small, sizeof small);
+              }),
+              PickItemText(kFiles, "Delete"), selection(), vmwin::Click(IDOK)});
   EXPECT_EQ(selections, (std::vector<int>{0, 0}));
   EXPECT_STREQ(globals().sizeTableName, "Untitled");
   EXPECT_EQ(vmwin::ShownMessageBoxes().size(), 0u);
   EXPECT_FALSE(SizeTableExists("Untitled"));
+  EXPECT_STREQ(small, "") << "\"Delete\" does not fit: nothing is copied";
+  std::string texts;  // the rows' texts, "*" after a grey one; "=" for a line
+  for (const vmwin::DrawRecord& r : drawn) {
+    if (r.op == vmwin::DrawRecord::Op::Text)
+      texts += " " + r.text + (r.textColor == RGB(127, 127, 127) ? "*" : "");
+    if (r.op == vmwin::DrawRecord::Op::Line && r.penColor == RGB(127, 127, 127)) texts += " =";
+  }
+  EXPECT_NE(texts.find(" Untitled alpha Beta gamma = Save* Save As... Delete*"), std::string::npos) << texts;
 }
 
 TEST_F(SizeTableDialogTest, AnotherBasicSizeTakesPitch100AndFreesTheOldRow) {
@@ -134,27 +146,22 @@ TEST_F(SizeTableDialogTest, SaveAsProposesAFreeNameAndAddsTheNewFile) {
 
 TEST_F(SizeTableDialogTest, SaveAsOverAnExistingFileAsksFirst) {
   const std::string alpha = ReadHostFile(SizeTablePath("alpha"));
+  std::vector<int> current;
   for (int answer : {IDCANCEL, IDOK}) {
-    int current = -1;
-    vmwin::ScriptDialog(kEnglishDialog, {PickItemText(kFiles, "Save As..."),
-                                         Look([&](HWND d) { current = ComboSelection(d, kFiles); })});
+    vmwin::ScriptDialog(kEnglishDialog, {PickItemText(kFiles, "Save As..."), Look([&](HWND d) {
+                                           current.push_back(ComboSelection(d, kFiles));
+                                         })});
     vmwin::ScriptDialog(17061, {SetText(3, "alpha"), vmwin::Click(IDOK)});
     vmwin::ScriptMessageBox(answer);
     RunDialog(kEnglishDialog);
-    ASSERT_FALSE(vmwin::ShownMessageBoxes().empty());
-    EXPECT_EQ(vmwin::ShownMessageBoxes().back().text,
-              "The file already exists. \rDo you want the 'alpha' file to overwrite?");
-    EXPECT_EQ(vmwin::ShownMessageBoxes().back().type, MB_OKCANCEL | MB_ICONQUESTION);
-    if (answer == IDCANCEL) {
-      EXPECT_STREQ(globals().sizeTableName, "Beta");
-      EXPECT_EQ(current, 2);
-      EXPECT_EQ(ReadHostFile(SizeTablePath("alpha")), alpha) << "nothing written";
-    } else {
-      EXPECT_STREQ(globals().sizeTableName, "alpha");
-      EXPECT_EQ(current, 1) << "the entry of the file written";
-      EXPECT_NE(ReadHostFile(SizeTablePath("alpha")), alpha);
-    }
+    EXPECT_EQ(ReadHostFile(SizeTablePath("alpha")) == alpha, answer == IDCANCEL) << "written only on OK";
   }
+  ASSERT_EQ(vmwin::ShownMessageBoxes().size(), 2u);
+  EXPECT_EQ(vmwin::ShownMessageBoxes()[0].text,
+            "The file already exists. \rDo you want the 'alpha' file to overwrite?");
+  EXPECT_EQ(vmwin::ShownMessageBoxes()[0].type, MB_OKCANCEL | MB_ICONQUESTION);
+  EXPECT_EQ(current, (std::vector<int>{2, 1})) << "Beta kept, then the entry of the file written";
+  EXPECT_STREQ(globals().sizeTableName, "alpha");
 }
 
 TEST_F(SizeTableDialogTest, AFailedSaveAsSaysSoAndKeepsTheName) {
@@ -195,29 +202,6 @@ TEST_F(SizeTableDialogTest, DeletingTheLastFileMovesToTheOneAbove) {
   RunDialog(kEnglishDialog);
   EXPECT_EQ(files, (std::vector<std::string>{"Untitled", "-", "Save", "Save As...", "Delete"}));
   EXPECT_STREQ(globals().sizeTableName, "Untitled");
-}
-
-TEST_F(SizeTableDialogTest, SaveAndDeleteAreGreyWhileUntitled) {
-  std::strcpy(globals().sizeTableName, "");
-  std::vector<vmwin::DrawRecord> drawn;
-  ShowDialog(kEnglishDialog, {PickItemText(kFiles, "-"),
-                              Look([&](HWND d) { drawn = vmwin::DrawingOf(GetDlgItem(d, kFiles)); })});
-  std::string texts;  // the rows' texts, "*" after a grey one; "=" for a line
-  for (const vmwin::DrawRecord& r : drawn) {
-    if (r.op == vmwin::DrawRecord::Op::Text)
-      texts += " " + r.text + (r.textColor == RGB(127, 127, 127) ? "*" : "");
-    if (r.op == vmwin::DrawRecord::Op::Line && r.from.y == r.to.y && r.penColor == RGB(127, 127, 127))
-      texts += " =";
-  }
-  EXPECT_NE(texts.find(" Untitled alpha Beta gamma = Save* Save As... Delete*"), std::string::npos) << texts;
-}
-
-TEST_F(SizeTableDialogTest, AComboRowLongerThanTheBufferIsNotCopied) {
-  char small[6] = "xxxxx";
-  ShowDialog(kEnglishDialog, {Look([&](HWND d) {
-               EXPECT_EQ(GetSizeTableComboText(GetDlgItem(d, kFiles), 7, small, sizeof small), 0) << "Delete";
-             })});
-  EXPECT_STREQ(small, "");
 }
 
 }  // namespace
