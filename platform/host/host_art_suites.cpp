@@ -356,27 +356,17 @@ HostErr TransformArt(ArtHandle art, const RealMatrix* matrix, double lineScale, 
 
 constexpr const char* kStringTagType = "string";
 
-TagRef* FindTag(ArtHandle art, const char* name) {
-  for (auto& tag : art->d.tags)
-    if (tag->name == name) return &tag;
-  return nullptr;
-}
-
 HostErr SetTag(ArtHandle art, const char* name, const char* value) {
   if (!IsLiveArt(art) || !name || !*name || !value) return kBadParameterErr;
   NoteChange(art->doc);
-  auto made = std::make_shared<const ArtTag>(ArtTag{name, value});
-  if (TagRef* tag = FindTag(art, name))
-    *tag = std::move(made);
-  else
-    art->d.tags.push_back(std::move(made));
+  art->d.tags.Set(std::make_shared<const ArtTag>(ArtTag{name, value}));
   return kNoErr;
 }
 
 HostErr GetTag(ArtHandle art, const char* name, const char** value) {
   if (value) *value = nullptr;
   if (!IsLiveArt(art) || !name || !value) return kBadParameterErr;
-  TagRef* tag = FindTag(art, name);
+  const TagRef* tag = art->d.tags.Find(name);
   if (!tag) return kNotFoundErr;
   *value = (*tag)->value.c_str();
   return kNoErr;
@@ -384,17 +374,15 @@ HostErr GetTag(ArtHandle art, const char* name, const char** value) {
 
 HostErr HasTag(ArtHandle art, const char* name, int32_t* has) {
   if (!IsLiveArt(art) || !name || !has) return kBadParameterErr;
-  *has = FindTag(art, name) ? 1 : 0;
+  *has = art->d.tags.Find(name) ? 1 : 0;
   return kNoErr;
 }
 
 HostErr RemoveTag(ArtHandle art, const char* name) {
   if (!IsLiveArt(art) || !name) return kBadParameterErr;
-  auto& tags = art->d.tags;
-  auto it = std::find_if(tags.begin(), tags.end(), [name](const TagRef& t) { return t->name == name; });
-  if (it == tags.end()) return kNotFoundErr;
+  if (!art->d.tags.Find(name)) return kNotFoundErr;
   NoteChange(art->doc);
-  tags.erase(it);
+  art->d.tags.Remove(name);
   return kNoErr;
 }
 

@@ -381,9 +381,8 @@ std::vector<PathSegment> Segments(ArtHandle art) {
 
 std::string Tag(ArtHandle art, const char* name) {
   if (!IsLiveArt(art)) return "";
-  for (const TagRef& tag : art->d.tags)
-    if (tag->name == name) return tag->value;
-  return "";
+  const TagRef* tag = art->d.tags.Find(name);
+  return tag ? (*tag)->value : "";
 }
 
 std::vector<std::pair<std::string, std::string>> Tags(ArtHandle art) {

@@ -10,6 +10,8 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -46,6 +48,47 @@ struct ArtTag {
 };
 using TagRef = std::shared_ptr<const ArtTag>;
 
+// An art's tags in the order they were first set, indexed by name: a grading
+// group keeps thousands of tags on one art and looks each up by its key.
+class TagList {
+ public:
+  auto begin() const { return tags_.begin(); }
+  auto end() const { return tags_.end(); }
+  size_t size() const { return tags_.size(); }
+  const TagRef& operator[](size_t i) const { return tags_[i]; }
+  const TagRef* Find(std::string_view name) const {
+    auto it = index_.find(name);
+    return it == index_.end() ? nullptr : &tags_[it->second];
+  }
+  // Replaces the tag of that name in place, or appends it.
+  void Set(TagRef tag) {
+    auto it = index_.find(tag->name);
+    if (it != index_.end()) {
+      tags_[it->second] = std::move(tag);
+      return;
+    }
+    index_.emplace(tag->name, tags_.size());
+    tags_.push_back(std::move(tag));
+  }
+  bool Remove(std::string_view name) {
+    auto it = index_.find(name);
+    if (it == index_.end()) return false;
+    size_t at = it->second;
+    index_.erase(it);
+    tags_.erase(tags_.begin() + static_cast<std::ptrdiff_t>(at));
+    for (size_t i = at; i < tags_.size(); ++i) index_[tags_[i]->name] = i;  // only later tags shift
+    return true;
+  }
+
+ private:
+  struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+  std::vector<TagRef> tags_;
+  std::unordered_map<std::string, size_t, NameHash, std::equal_to<>> index_;
+};
+
 // Everything an art is, apart from its identity. Copied whole for undo.
 struct ArtData {
   int16_t type = kUnknownArt;
@@ -53,7 +96,7 @@ struct ArtData {
   HostArt* parent = nullptr;
   std::vector<HostArt*> children;  // index 0 is the topmost (first child)
   uint32_t attrs = 0;
-  std::vector<TagRef> tags;  // in the order they were first set
+  TagList tags;
   std::string id;            // document-wide name, kept in files
   std::vector<PathSegment> segments;
   std::vector<int16_t> segmentSelected;

@@ -480,9 +480,8 @@ class Reader {
       if (!DecodeBytes(n.substr(std::strlen(kTagPrefix)), '-', key) || key.empty())
         Fail(node, "bad tag name '" + std::string(n) + "'");
       if (!DecodeBytes(a.value(), '%', value)) Fail(node, "bad value of tag '" + key + "'");
-      for (const TagRef& tag : art->d.tags)
-        if (tag->name == key) Fail(node, "tag '" + key + "' given twice");
-      art->d.tags.push_back(std::make_shared<const ArtTag>(ArtTag{key, value}));
+      if (art->d.tags.Find(key)) Fail(node, "tag '" + key + "' given twice");
+      art->d.tags.Set(std::make_shared<const ArtTag>(ArtTag{key, value}));
     }
   }
 

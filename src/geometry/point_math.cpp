@@ -99,7 +99,8 @@ static bool SideFlag(const RealPoint& from, const RealPoint& toward, const RealP
 }
 
 int16_t SameSideOfPointList(const RealPoint* list, int32_t count, const RealPoint& p) {
-  if (count < 2) return 1;
+  // The direction needs a second point; a shorter list has nothing to disagree with.
+  if (list == nullptr || count < 2) return 1;
   const bool reference = SideFlag(list[0], list[1], p);
   for (int32_t i = 1; i < count; ++i) {
     if (SideFlag(list[i], list[1], p) != reference) return 0;

@@ -3,3 +3,12 @@
 void PaintInfoPanelItem(const OwnerDrawRecord*) {}
 
 void RebuildInfList() {}
+
+void UpdateToolDependentState(HWND__*) {}
+
+void ReorderRevisionHandles(int32_t, int32_t, int32_t, int32_t) {}
+void InsertHandleRow(int32_t) {}
+
+void SyncInfSelection() {}
+
+void InvalidateInfList() {}

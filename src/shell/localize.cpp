@@ -4,7 +4,7 @@
 
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
-#include "text/byte_classes.h"
+#include "store/text_fields.h"
 
 const LocalizedTextPair kLocalizedTexts[kLocalizedTextPairs + 1] = {
     {"<Mac strings begin at index 1>", "<Mac strings begin at index 1>"},
@@ -77,13 +77,6 @@ const LocalizedTextPair kLocalizedTexts[kLocalizedTextPairs + 1] = {
 
 namespace {
 
-void CopyWholeCharacters(char* out, size_t outSize, const char* text) {
-  const int limit = outSize - 1 > 32000 ? 32000 : static_cast<int>(outSize - 1);
-  const int n = ShiftJisFitLength(text, limit);
-  std::memmove(out, text, n);
-  out[n] = '\0';
-}
-
 int16_t CurrentLanguage() { return gPlugin != nullptr ? gPlugin->language : static_cast<int16_t>(kLanguageJapanese); }
 
 }  // namespace
@@ -100,7 +93,7 @@ void LocalizeUiString(PluginRef /*pluginRef*/, const char* japanese, char* out, 
       }
     }
   }
-  CopyWholeCharacters(out, outSize, text);
+  CopyTextCut(out, outSize, text);
 }
 
 int32_t DialogIdForLanguage(int32_t id) {

@@ -24,7 +24,10 @@ void DestroyPanel(PanelHandle& panel, PanelWindowState& state) {
   HWND__* window = nullptr;
   sAIPanel->GetPlatformWindow(panel, &window);
   if (window != nullptr) {
-    SetWindowLongPtr(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state.savedWndProc));
+    // A window that was never subclassed keeps its own procedure; a null one
+    // would leave it without any for its last messages.
+    if (state.savedWndProc != nullptr)
+      SetWindowLongPtr(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state.savedWndProc));
     DestroyWindow(window);
   }
   sAIPanel->Destroy(panel);

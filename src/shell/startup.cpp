@@ -10,6 +10,8 @@
 #include "shell/registrations.h"
 #include "shell/suite_pointers.h"
 #include "store/preferences_file.h"
+#include "store/text_fields.h"
+#include "text/layer_title.h"
 #include "win_api.h"
 
 namespace {
@@ -23,11 +25,6 @@ const SizeTableRow kDefaultSizeTable[4] = {
     {100, 420, 860, 740, 600, 610, 500, 240, 60},
     {104.8, 440, 900, 780, 630, 640, 524, 252, 63},
 };
-
-void CopyText(char* field, size_t size, const char* text) {
-  std::strncpy(field, text, size - 1);
-  field[size - 1] = '\0';
-}
 
 void ClearTrackingRecord(TrackingState& t) {
   std::memset(&t, 0, sizeof t);
@@ -57,7 +54,7 @@ void FreeVariableTable(VariableTable& v) {
 
 void InitPresetRecord(PresetRecord* record, const char* name, int32_t scaleIndex, int16_t enabled,
                       int16_t empty, int16_t output) {
-  CopyText(record->name, sizeof record->name, name);
+  CopyTextCut(record->name, sizeof record->name, name);
   record->scaleIndex = scaleIndex;
   record->enabled = enabled;
   record->empty = empty;
@@ -118,7 +115,7 @@ void SetStartupDefaults(PluginRef pluginRef) {
   g.grading_hvlock = 1;
   g.grading_unit = 0;
   g.unitPerPoint = 0.35277777777777775;
-  CopyText(g.unitName, sizeof g.unitName, "mm");
+  CopyTextCut(g.unitName, sizeof g.unitName, "mm");
   g.grading_serial = 0;
   g.currentScaleIndex = 0;
   g.currentPresetSlot = 0;
@@ -133,19 +130,19 @@ void SetStartupDefaults(PluginRef pluginRef) {
   g.previewArts = nullptr;
   g.previewArtCount = 0;
   g.previewLayer = nullptr;
-  CopyText(g.previewLayerName, sizeof g.previewLayerName, "<<Vestamark Preview>>");
+  CopyTextCut(g.previewLayerName, sizeof g.previewLayerName, kVestamarkPreviewLayer);
   g.editPreviewLayer = nullptr;
-  CopyText(g.sampleLayerName, sizeof g.sampleLayerName, "<<Vestamark Sample>>");
+  CopyTextCut(g.sampleLayerName, sizeof g.sampleLayerName, kVestamarkSampleLayer);
   g.updateGrading = UpdateGradingSettings{1, 0, 1, 1, 1, {}};
-  CopyText(g.updateGrading.renewal_out_lname, sizeof g.updateGrading.renewal_out_lname,
-           "<< MORAVINE_GRADING >>");
+  CopyTextCut(g.updateGrading.renewal_out_lname, sizeof g.updateGrading.renewal_out_lname,
+              "<< MORAVINE_GRADING >>");
   g.listDrag = ListDragState{};
   g.scriptError = ScriptErrorState{};
   g.varTitlesValid = 0;
   g.envDistance = g.envLength = g.envRadius = 0;
   g.envHandleSlot = 0;
   g.language = 0;
-  CopyText(g.productName, sizeof g.productName, "Vestamark");
+  CopyTextCut(g.productName, sizeof g.productName, "Vestamark");
   g.panelHint = PanelHintState{};
   g.cursorHint = CursorHintState{};
   g.dragListMessage = -1;
@@ -186,8 +183,8 @@ HostErr StartupPlugin(SPMessageData* message) {
 
   sAIRandom->SetRandomSeed(GetTickCount());
 
-  CopyText(gPlugin->previewLayerName, sizeof gPlugin->previewLayerName, "<<Vestamark Preview>>");
-  CopyText(gPlugin->sampleLayerName, sizeof gPlugin->sampleLayerName, "<<Vestamark Sample>>");
+  CopyTextCut(gPlugin->previewLayerName, sizeof gPlugin->previewLayerName, kVestamarkPreviewLayer);
+  CopyTextCut(gPlugin->sampleLayerName, sizeof gPlugin->sampleLayerName, kVestamarkSampleLayer);
 
   if (gPlugin->presets[0].empty != 0) {
     InitPresetRecord(&gPlugin->presets[0], "S", 0, 1, 0, 1);

@@ -149,6 +149,9 @@ const SuiteTableEntry kSuiteTable[kSuiteTableRows] = {
 
 HostErr AcquireSuites(SPBasicSuite* basic) {
   HostErr result = kNoErr;
+  // Without the basic suite (a panel event before any host call handed it over)
+  // nothing is held, and the caller must not go on as if it were.
+  if (gSuiteNesting == 0 && basic == nullptr) result = kBadParameterErr;
   if (gSuiteNesting == 0 && basic != nullptr) {
     // A failure before the user suite is held cannot be shown yet; it is kept
     // and shown as soon as the user suite arrives.

@@ -79,27 +79,3 @@ struct VariableTable {
   char (*varTitles)[kVarNameSize];
   uint32_t* varPrivate;
 };
-
-// The packed integer that carries kind, direction, both-ends, proportional and
-// the list selection in document tags: kind + 100 * direction + 1000 * bothEnds
-// + 10000 * proportional, negated when listSelected. A point handle packs its
-// kind alone. Each multiplied field is kept within 0..9 so that it cannot
-// spill into its neighbour.
-inline int32_t PackHandleCode(const RevisionHandle& handle) {
-  auto digit = [](int16_t v) { return static_cast<int32_t>(v < 0 ? 0 : (v > 9 ? 9 : v)); };
-  int32_t code = handle.kind;
-  if (handle.kind != kHandlePoint) {
-    code +=
-        100 * digit(handle.direction) + 1000 * digit(handle.bothEnds) + 10000 * digit(handle.proportional);
-  }
-  return handle.listSelected ? -code : code;
-}
-
-inline void UnpackHandleCode(int32_t code, RevisionHandle* handle) {
-  handle->listSelected = code < 0 ? 1 : 0;
-  const int32_t magnitude = code < 0 ? -(code % 100000) : code % 100000;
-  handle->kind = static_cast<int16_t>(magnitude % 100);
-  handle->direction = static_cast<int16_t>(magnitude / 100 % 10);
-  handle->bothEnds = static_cast<int16_t>(magnitude / 1000 % 10);
-  handle->proportional = static_cast<int16_t>(magnitude / 10000 % 10);
-}

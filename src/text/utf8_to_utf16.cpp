@@ -27,7 +27,9 @@ uint32_t DecodeOne(const unsigned char* s, int* used) {
   uint32_t ch = 0;
   for (int i = 0; i <= trailing; ++i) ch = (ch << 6) + s[i];
   ch -= kOffsetsFromUtf8[trailing];
-  if (trailing < 4 && ch < kShortestOfLength[trailing]) return kReplacement;  // overlong form
+  // Overlong forms, and the old five- and six-byte forms (which would even give
+  // a NUL inside the text), are malformed.
+  if (trailing >= 4 || ch < kShortestOfLength[trailing]) return kReplacement;
   if (ch >= 0xD800 && ch <= 0xDFFF) return kReplacement;
   if (ch > 0x10FFFF) return kReplacement;
   return ch;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "curve_fixture.h"
+#include "geometry/arc_detect.h"
 #include "geometry/numeric.h"
 
 TEST(Numeric, TieAndRoundingRules) {
@@ -82,4 +83,37 @@ TEST(CircleFromTwoChords, CentreFromTheEndNormals) {
     EXPECT_DOUBLE_EQ(centre.v, c.centre.v) << c.what;
     EXPECT_DOUBLE_EQ(radius, c.radius) << c.what;
   }
+}
+
+TEST(CircleThroughThreePoints, CentreOrNothingForPointsInALine) {
+  const struct {
+    const char* what;
+    RealPoint a, b, c;
+    int16_t result;
+    RealPoint centre;
+    double radius;
+  } cases[] = {{"first pair level", {0, 0}, {10, 0}, {10, 10}, 1, {5, 5}, std::sqrt(50.0)},
+               {"second pair level", {0, 10}, {0, 0}, {10, 0}, 1, {5, 5}, std::sqrt(50.0)},
+               {"one horizontal line", {0, 3}, {5, 3}, {9, 3}, 0, {-1, -1}, 0},
+               {"one sloping line", {0, 0}, {1, 2}, {3, 6}, 0, {-1, -1}, 0},
+               {"one vertical line", {4, 0}, {4, 1}, {4, 9}, 0, {-1, -1}, 0}};
+  for (const auto& c : cases) {
+    RealPoint centre{-1, -1};
+    double radius = -1;
+    EXPECT_EQ(CircleThroughThreePoints(c.a, c.b, c.c, &centre, &radius), c.result) << c.what;
+    EXPECT_NEAR(centre.h, c.centre.h, 1e-12) << c.what;
+    EXPECT_NEAR(centre.v, c.centre.v, 1e-12) << c.what;
+    EXPECT_NEAR(radius, c.radius, 1e-12) << c.what;
+  }
+}
+
+TEST(SameSideOfPointList, AgreesForEveryPointOrGivesZero) {
+  const RealPoint line[] = {{0, 0}, {10, 0}, {20, 0}};
+  EXPECT_EQ(SameSideOfPointList(line, 3, {5, 3}), 1);
+  EXPECT_EQ(SameSideOfPointList(line, 3, {45, 3}), 0);  // seen from the last point it is on the far side
+  EXPECT_EQ(SameSideOfPointList(line, 2, {45, 3}), 1);
+  // A list too short to give a direction reads no point past its end.
+  const RealPoint single[] = {{0, 0}};
+  EXPECT_EQ(SameSideOfPointList(single, 1, {5, 3}), 1);
+  EXPECT_EQ(SameSideOfPointList(single, 0, {5, 3}), 1);
 }

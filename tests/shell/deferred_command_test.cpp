@@ -3,6 +3,7 @@
 #include "shell/deferred_command.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "support/module_suites.h"
 #include "host_model.h"
@@ -38,6 +39,20 @@ TEST_F(DeferredCommandTest, OnlyTheOutermostAcquisitionTouchesTheHost) {
   EXPECT_EQ(vmhost::HeldSuiteCount("AI Action Manager Suite"), 0);
 }
 
+TEST_F(DeferredCommandTest, WithoutTheBasicSuiteOnlyANestedAcquisitionSucceeds) {
+  EXPECT_NE(AcquireSuites(nullptr), kNoErr);
+  EXPECT_EQ(sAIArt, nullptr);
+  EXPECT_EQ(ReleaseSuites(nullptr), kNoErr);
+  EXPECT_EQ(gSuiteNesting, 0);
+  InModuleCall([&] {
+    EXPECT_EQ(AcquireSuites(nullptr), kNoErr);  // the call's own suites serve
+    EXPECT_NE(sAIArt, nullptr);
+    ReleaseSuites(nullptr);
+    EXPECT_EQ(gSuiteNesting, 1);
+  });
+  EXPECT_EQ(gSuiteNesting, 0);
+}
+
 TEST_F(DeferredCommandTest, APanelCommandRunsInsideAHostCallAndIsCleared) {
   globals().currentView = vmhost::CurrentView();
   PostDeferredCommand(kDeferredInfFlyoutItem, 4, 0, nullptr);
@@ -51,7 +66,7 @@ TEST_F(DeferredCommandTest, APanelCommandRunsInsideAHostCallAndIsCleared) {
 
 TEST_F(DeferredCommandTest, APanelCommandWithoutItsPanelIsClearedWithoutRunning) {
   globals().currentView = vmhost::CurrentView();
-  ASSERT_EQ(globals().infPanel, nullptr);
+  const PanelHandle panel = std::exchange(globals().infPanel, nullptr);
   OwnerDrawRecord row{};
   row.itemId = 3;
   PostDeferredCommand(kDeferredPaintInfItem, 0, 0, &row);
@@ -60,6 +75,7 @@ TEST_F(DeferredCommandTest, APanelCommandWithoutItsPanelIsClearedWithoutRunning)
   EXPECT_EQ(PlayedActions(), 2);
   EXPECT_EQ(globals().deferredCommand.code, 0u);
   EXPECT_EQ(globals().deferredCommand.arg2, 0);
+  globals().infPanel = panel;
 }
 
 TEST_F(DeferredCommandTest, AnEventWithoutADocumentViewIsDropped) {

@@ -1,4 +1,7 @@
-// The current preset's re-seat rule and the packed handle code of the tags.
+// The current preset's re-seat rule.
+#include <cstring>
+#include <string>
+
 #include "shell/plugin_lifecycle.h"
 #include "support/module_fixture.h"
 
@@ -37,46 +40,22 @@ TEST_F(PresetSeatTest, TheCurrentPresetMovesToTheNearestUsableSlot) {
   }
 }
 
-TEST(HandleCode, PacksAndUnpacksEveryField) {
-  struct Case {
-    int16_t kind, direction, bothEnds, proportional, selected;
-    int32_t code;
-  } cases[] = {
-      {kHandleDistance, 3, 1, 1, 0, 11302},
-      {kHandleLength, 0, 0, 0, 1, -3},
-      {kHandleMeasurement, 6, 0, 1, 1, -10605},
-      {kHandleAngle, 4, 1, 0, 0, 1407},
-  };
-  for (const Case& c : cases) {
-    RevisionHandle h{};
-    h.kind = c.kind;
-    h.direction = c.direction;
-    h.bothEnds = c.bothEnds;
-    h.proportional = c.proportional;
-    h.listSelected = c.selected;
-    EXPECT_EQ(PackHandleCode(h), c.code);
-    RevisionHandle back{};
-    UnpackHandleCode(c.code, &back);
-    EXPECT_EQ(back.kind, c.kind);
-    EXPECT_EQ(back.direction, c.direction);
-    EXPECT_EQ(back.bothEnds, c.bothEnds);
-    EXPECT_EQ(back.proportional, c.proportional);
-    EXPECT_EQ(back.listSelected, c.selected);
+// Preset names typed by the user go through the same copy as the defaults.
+TEST(PresetRecord, ALongNameIsCutOnAWholeCharacter) {
+  std::string kanji;  // "後身" x 20 in Shift-JIS: 80 bytes
+  for (int i = 0; i < 20; ++i) kanji += "\x8C\xE3\x90\x67";
+  const struct {
+    std::string name;
+    size_t kept;
+  } cases[] = {{"LL", 2}, {std::string(81, 'X'), 80}, {kanji, 80}, {"A" + kanji, 79}};
+  for (const auto& c : cases) {
+    PresetRecord preset;
+    std::memset(&preset, 0x7E, sizeof preset);
+    InitPresetRecord(&preset, c.name.c_str(), 3, 1, 0, 1);
+    EXPECT_EQ(std::strlen(preset.name), c.kept) << c.name;
+    EXPECT_EQ(c.name.compare(0, c.kept, preset.name), 0) << c.name;
+    EXPECT_TRUE(preset.scaleIndex == 3 && preset.enabled == 1 && preset.empty == 0 && preset.output == 1);
   }
-}
-
-TEST(HandleCode, APointHandlePacksItsKindAloneAndWideFieldsCannotSpill) {
-  RevisionHandle point{};
-  point.kind = kHandlePoint;
-  point.direction = 2;
-  point.listSelected = 1;
-  EXPECT_EQ(PackHandleCode(point), -4);
-
-  RevisionHandle wide{};
-  wide.kind = kHandleMeasurement;
-  wide.direction = 14;  // the frame of the tenth measurement handle
-  wide.proportional = -1;
-  EXPECT_EQ(PackHandleCode(wide), 905);
 }
 
 }  // namespace

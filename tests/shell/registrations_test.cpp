@@ -7,6 +7,7 @@
 #include "host_suite_tables.h"
 #include "shell/tool_dispatch.h"
 #include "support/module_fixture.h"
+#include "win_api.h"
 
 using namespace vmtest;
 
@@ -65,7 +66,7 @@ TEST_F(RegistrationTest, EachToolRoutesToItsRevisionToolIndex) {
 TEST_F(RegistrationTest, TheSameCursorPointTwiceDoesNothingTheSecondTime) {
   ASSERT_EQ(vmhost::SelectTool(ModuleTools()[0]), kNoErr);
   vmhost::TrackCursor({10, 20}, kModShift);
-  EXPECT_EQ(globals().tracking.cursor.h, 10);
+  EXPECT_EQ(globals().tracking.lastCursor.h, 10);
   EXPECT_EQ(globals().tracking.modifiers, static_cast<int16_t>(kModShift));
   globals().tracking.cursor = {99, 99};  // as a snap would move it
   EXPECT_EQ(vmhost::TrackCursor({10, 20}, kModOption), kNoErr);
@@ -126,6 +127,34 @@ TEST_F(RegistrationTest, MenusHangUnderToolPalettesAndAbout) {
   EXPECT_EQ(globals().aboutMenuItem, vmhost::FindMenuItem("QV_PLUGINS_ABOUT_Vestamark"));
 }
 
+// The texts the user reads in the menus, and what the module asked the host to tell it.
+TEST_F(RegistrationTest, MenuTextsOptionsAndNotifications) {
+  const struct {
+    const char* item;
+    std::u16string text;
+    int32_t options;
+  } items[] = {{"Vestamark Group", u"Vestamark", 0},
+               {"Vestamark_INF Group", u"Information", 1},
+               {"Vestamark_VAR Group", u"Variable", 1},
+               {"QV_PLUGINS_ABOUT", u"About Plug-ins (QUORVEL INC.)", 0},
+               {"QV_PLUGINS_ABOUT_Vestamark", u"Vestamark...", 0}};
+  for (const auto& c : items) {
+    const MenuItemHandle item = vmhost::FindMenuItem(c.item);
+    ASSERT_NE(item, nullptr) << c.item;
+    EXPECT_EQ(item->text, c.text) << c.item;
+    EXPECT_EQ(item->options, c.options) << c.item;
+  }
+  for (auto& group : gHost.menuGroups) {
+    if (group->name == "Vestamark Group") EXPECT_EQ(group->options, 0);
+    if (group->name == "QV_PLUGINS_ABOUT") EXPECT_EQ(group->options, 1);
+  }
+  std::vector<std::pair<std::string, std::string>> notifiers;
+  for (auto& n : gHost.notifiers) notifiers.emplace_back(n->name, n->type);
+  EXPECT_EQ(notifiers, (std::vector<std::pair<std::string, std::string>>{
+                           {"Vestamark_NOTIFIER_A", "AI Application Started Notifier"},
+                           {"Vestamark_NOTIFIER_B", "AI Document Changed Notifier"}}));
+}
+
 class AboutGroupTest : public ModuleTest {
  protected:
   AboutGroupTest() { startModule = false; }
@@ -164,6 +193,28 @@ TEST_F(RegistrationTest, PanelItemsFollowThePanelsShownState) {
   ASSERT_EQ(StopModule(), kNoErr);
   EXPECT_FALSE(inf->alive);
   EXPECT_FALSE(var->alive);
+}
+
+// A panel whose window was never subclassed keeps its own procedure to the end.
+TEST_F(RegistrationTest, ShutDownRestoresOnlyAProcedureThatWasSaved) {
+  static int destroyedSeen = 0;
+  destroyedSeen = 0;
+  PanelHandle inf = nullptr;
+  ASSERT_EQ(kPanelSuite.Create(module, "inf", nullptr, 1, 10, 10, 1, nullptr, &inf), kNoErr);
+  // It takes the place of the module's own panel, which was subclassed.
+  globals().infPanel = inf;
+  globals().infPanelState.savedWndProc = nullptr;
+  HWND window = inf->window;
+  ASSERT_NE(window, nullptr);
+  SetWindowLongPtr(window, GWLP_WNDPROC,
+                   reinterpret_cast<LONG_PTR>(+[](HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+                     if (message == WM_DESTROY) ++destroyedSeen;
+                     return DefWindowProc(w, message, wParam, lParam);
+                   }));
+  ASSERT_EQ(globals().infPanelState.savedWndProc, nullptr);
+  ASSERT_EQ(StopModule(), kNoErr);
+  EXPECT_EQ(destroyedSeen, 1);
+  EXPECT_FALSE(inf->alive);
 }
 
 }  // namespace

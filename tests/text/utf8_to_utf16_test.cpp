@@ -32,13 +32,15 @@ TEST(Utf8ToUtf16, MalformedInputGivesReplacementWithoutOverreading) {
     std::string utf8;
     std::u16string expected;
   } cases[] = {
-      {"ab\xE8\xA2", u"ab\uFFFD"},          // cut short by the end
-      {"\xE8x", u"\uFFFDx"},                // cut short by an ASCII byte
-      {"\x80\xBF", u"\uFFFD\uFFFD"},        // stray continuation bytes
-      {"\xC0\x80z", u"\uFFFDz"},            // an overlong NUL must not end the text
-      {"\xED\xA0\x80", u"\uFFFD"},          // an encoded surrogate
-      {"\xF4\x90\x80\x80", u"\uFFFD"},      // above U+10FFFF
-      {"\xF8\x88\x80\x80\x80", u"\uFFFD"},  // five-byte form
+      {"ab\xE8\xA2", u"ab\uFFFD"},                // cut short by the end
+      {"\xE8x", u"\uFFFDx"},                      // cut short by an ASCII byte
+      {"\x80\xBF", u"\uFFFD\uFFFD"},              // stray continuation bytes
+      {"\xC0\x80z", u"\uFFFDz"},                  // an overlong NUL must not end the text
+      {"\xED\xA0\x80", u"\uFFFD"},                // an encoded surrogate
+      {"\xF4\x90\x80\x80", u"\uFFFD"},            // above U+10FFFF
+      {"\xF8\x88\x80\x80\x80", u"\uFFFD"},        // five-byte form
+      {"\xF8\x80\x80\x80\x80z", u"\uFFFDz"},      // a five-byte NUL must not end the text either
+      {"\xFC\x80\x80\x80\x80\x81z", u"\uFFFDz"},  // nor a six-byte control character
   };
   for (const auto& c : cases) EXPECT_EQ(Convert(c.utf8), c.expected);
   std::vector<char> exact = {'x', '\xF0', '\0'};  // the heap block ends right after a lead byte
