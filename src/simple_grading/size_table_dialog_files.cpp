@@ -1,4 +1,3 @@
-#include <strings.h>
 
 #include <cstdio>
 #include <cstring>
@@ -10,6 +9,7 @@
 #include "store/preferences_paths.h"
 #include "store/text_fields.h"
 #include "store/text_file_io.h"
+#include "text/byte_classes.h"
 
 namespace {
 
@@ -31,7 +31,18 @@ int ListedName(const char* fileName, char* out, int size) {
   return out[0] != '@' && std::strncmp(out, kUntitledSizeTable, sizeof kUntitledSizeTable - 1) != 0;
 }
 
-int Compare(const char* a, const char* b) { return strcasecmp(a, b); }
+// Without regard to the case of ASCII letters; a double-byte character's
+// trail byte is compared as it is.
+int Compare(const char* a, const char* b) {
+  for (bool trail = false;; ++a, ++b) {
+    const unsigned char x = static_cast<unsigned char>(*a);
+    const unsigned char y = static_cast<unsigned char>(*b);
+    const int fx = !trail && x >= 'A' && x <= 'Z' ? x + 32 : x;
+    const int fy = !trail && y >= 'A' && y <= 'Z' ? y + 32 : y;
+    if (fx != fy || x == 0) return fx - fy;
+    trail = !trail && IsShiftJisLeadByte(x);
+  }
+}
 
 }  // namespace
 
