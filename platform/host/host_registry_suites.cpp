@@ -39,6 +39,12 @@ HostErr GetPluginName(PluginRef plugin, const char** name) {
   return kNoErr;
 }
 
+HostErr GetPluginAccess(PluginRef plugin, AccessRef* access) {
+  if (!InPool(gHost.plugins, plugin) || !access) return kBadParameterErr;
+  *access = &plugin->access;
+  return kNoErr;
+}
+
 // ---- notifiers and timers ----------------------------------------------------------------
 
 HostErr AddNotifier(PluginRef plugin, const char* name, const char* type, NotifierHandle* notifier) {
@@ -378,7 +384,7 @@ HostErr CountFlyoutItems(FlyoutMenuHandle menu, int32_t* count) {
 
 }  // namespace
 
-const AIPluginSuite kPluginSuite = {GetPluginOptions, SetPluginOptions, GetPluginName};
+const AIPluginSuite kPluginSuite = {GetPluginOptions, SetPluginOptions, GetPluginName, GetPluginAccess};
 const AINotifierSuite kNotifierSuite = {AddNotifier, Notify};
 const AITimerSuite kTimerSuite = {AddTimer};
 const AIMenuSuite kMenuSuite = {AddMenuItem,     AddMenuGroupAsSubMenu, CountMenuGroups,

@@ -10,15 +10,9 @@
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "store/text_fields.h"
+#include "tools/tool_utilities.h"
 
 namespace {
-
-// A member index as a letter: A to Z, a to z, else a hyphen.
-char HandleIndexToLetter(int32_t index) {
-  if (index >= 0 && index < 26) return static_cast<char>('A' + index);
-  if (index >= 26 && index < 52) return static_cast<char>('a' + index - 26);
-  return '-';
-}
 
 ArtHandle GroupFor(const AnnotationGroups& groups, int16_t selected) {
   return selected ? groups.selected : groups.plain;

@@ -3,3 +3,7 @@
 void PaintInfoPanelItem(const OwnerDrawRecord*) {}
 
 void RebuildInfList() {}
+
+void UpdateToolDependentState(HWND__*) {}
+
+void ReorderRevisionHandles(int32_t, int32_t, int32_t, int32_t) {}

@@ -7,3 +7,10 @@ void PaintInfoPanelItem(const OwnerDrawRecord* item);
 
 // Makes the rows match the handle table (only while the panel exists).
 void RebuildInfList();
+
+struct HWND__;
+
+// Enables the controls that depend on the selected tool.
+void UpdateToolDependentState(HWND__* window);
+// Moves a handle (with its group) after a list drag.
+void ReorderRevisionHandles(int32_t targetRow, int32_t targetSlot, int32_t sourceRow, int32_t sourceSlot);

@@ -7,3 +7,5 @@ void RunVarFlyoutCommand(uint32_t) {}
 void UpdateVarFlyoutState() {}
 
 void FillVarList() {}
+
+void ReorderVariables(int32_t, int32_t, int32_t, int32_t) {}

@@ -11,3 +11,6 @@ void UpdateVarFlyoutState();
 
 // Fills the Variable panel's list from the variable table.
 void FillVarList();
+
+// Moves a variable after a list drag.
+void ReorderVariables(int32_t targetRow, int32_t targetTableRow, int32_t sourceRow, int32_t sourceTableRow);

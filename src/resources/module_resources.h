@@ -5,3 +5,5 @@
 struct HINSTANCE__;
 
 void RegisterShellResources(HINSTANCE__* instance);
+// The revision tools' cursors (16101 to 16110); RegisterShellResources registers them too.
+void RegisterCursorResources(HINSTANCE__* instance);

@@ -78,5 +78,6 @@ const ResourceEntry kShellResources[] = {
 }  // namespace
 
 void RegisterShellResources(HINSTANCE__* instance) {
+  RegisterCursorResources(instance);
   RegisterModuleResources(instance, kShellResources, static_cast<int>(sizeof kShellResources / sizeof kShellResources[0]));
 }

@@ -3,6 +3,7 @@
 #include "shell/deferred_command.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "support/module_suites.h"
 #include "host_model.h"
@@ -65,7 +66,7 @@ TEST_F(DeferredCommandTest, APanelCommandRunsInsideAHostCallAndIsCleared) {
 
 TEST_F(DeferredCommandTest, APanelCommandWithoutItsPanelIsClearedWithoutRunning) {
   globals().currentView = vmhost::CurrentView();
-  ASSERT_EQ(globals().infPanel, nullptr);
+  const PanelHandle panel = std::exchange(globals().infPanel, nullptr);
   OwnerDrawRecord row{};
   row.itemId = 3;
   PostDeferredCommand(kDeferredPaintInfItem, 0, 0, &row);
@@ -74,6 +75,7 @@ TEST_F(DeferredCommandTest, APanelCommandWithoutItsPanelIsClearedWithoutRunning)
   EXPECT_EQ(PlayedActions(), 2);
   EXPECT_EQ(globals().deferredCommand.code, 0u);
   EXPECT_EQ(globals().deferredCommand.arg2, 0);
+  globals().infPanel = panel;
 }
 
 TEST_F(DeferredCommandTest, AnEventWithoutADocumentViewIsDropped) {

@@ -201,7 +201,9 @@ TEST_F(RegistrationTest, ShutDownRestoresOnlyAProcedureThatWasSaved) {
   destroyedSeen = 0;
   PanelHandle inf = nullptr;
   ASSERT_EQ(kPanelSuite.Create(module, "inf", nullptr, 1, 10, 10, 1, nullptr, &inf), kNoErr);
+  // It takes the place of the module's own panel, which was subclassed.
   globals().infPanel = inf;
+  globals().infPanelState.savedWndProc = nullptr;
   HWND window = inf->window;
   ASSERT_NE(window, nullptr);
   SetWindowLongPtr(window, GWLP_WNDPROC,

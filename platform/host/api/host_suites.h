@@ -37,6 +37,8 @@ struct AIPluginSuite {
   HostErr (*GetPluginOptions)(PluginRef plugin, int32_t* options);
   HostErr (*SetPluginOptions)(PluginRef plugin, int32_t options);
   HostErr (*GetPluginName)(PluginRef plugin, const char** name);
+  // The plug-in's access record, through which its module instance is found.
+  HostErr (*GetPluginAccess)(PluginRef plugin, AccessRef* access);
 };
 
 constexpr const char* kAppStartedNotifier = "AI Application Started Notifier";

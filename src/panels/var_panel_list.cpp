@@ -1,0 +1,3 @@
+#include "panels/var_panel_list.h"
+
+void PaintVariablePanelItem(const DRAWITEMSTRUCT*) {}

@@ -1,0 +1,6 @@
+// The panels' button icons, registered with the module instance.
+#pragma once
+
+struct HINSTANCE__;
+
+void RegisterPanelResources(HINSTANCE__* instance);

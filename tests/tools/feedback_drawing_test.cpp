@@ -1,0 +1,91 @@
+// What a drag with a revision tool shows in the document window: inverted
+// lines, marks and marquees that the next drawing erases exactly.
+#include "tracking_scene.h"
+
+namespace vmtest {
+namespace {
+
+using Feedback = TrackingScene;
+using Op = vmwin::DrawRecord::Op;
+
+std::vector<vmwin::DrawRecord> Drawn(Op op) {
+  std::vector<vmwin::DrawRecord> out;
+  for (const vmwin::DrawRecord& r : vmwin::DrawingOf(FindDocumentViewWindow()))
+    if (r.op == op) out.push_back(r);
+  return out;
+}
+
+bool Is(POINT p, int x, int y) { return p.x == x && p.y == y; }
+
+TEST_F(Feedback, ADragShowsARubberLineAndLeavesNothingBehind) {
+  SetPiece({vmhost::AddPolyline(LayerGroup(), {{0, 0}, {100, 0}}, false)});
+  Track({0.5, 0.5});
+  Press();
+  Track({80, 40});
+  // Artwork (0, 0) and (80, 40) are window pixels (500, 400) and (580, 360).
+  std::vector<vmwin::DrawRecord> lines = Drawn(Op::Line);
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_TRUE(Is(lines[0].from, 500, 400) && Is(lines[0].to, 580, 360));
+  EXPECT_TRUE(Is(lines[1].from, 496, 396) && Is(lines[1].to, 504, 404));
+  EXPECT_TRUE(Is(lines[3].from, 576, 356) && Is(lines[3].to, 584, 364));
+  for (const auto& r : vmwin::DrawingOf(ViewWindow())) EXPECT_TRUE(r.rop2 == R2_NOT && r.penColor == 0u);
+  // Only the end on an anchor of the piece is ringed.
+  const std::vector<vmwin::DrawRecord> rings = Drawn(Op::Ellipse);
+  ASSERT_EQ(rings.size(), 1u);
+  EXPECT_TRUE(rings[0].rect.left == 495 && rings[0].rect.right == 505 && rings[0].hollowBrush);
+  EXPECT_EQ(vmwin::PixelAt(ViewWindow(), 540, 380), 0u);
+
+  Track({60, -20});
+  // The mouse comes up: the drag ends and its feedback is erased.
+  InModuleCall([&] {
+    ResetDragStart();
+    DrawToolFeedback(nullptr, tool);
+  });
+  for (int y = 340; y <= 440; ++y)
+    for (int x = 480; x <= 600; ++x) ASSERT_EQ(vmwin::PixelAt(ViewWindow(), x, y), vmwin::kBlankPixel);
+  EXPECT_EQ(globals().trackingPrev.dragging, 0);
+}
+
+TEST_F(Feedback, WhatADragShowsByToolAltAndTheMarkGrabbed) {
+  const struct {
+    int16_t tool;
+    uint32_t modifiers;
+    bool origin;
+    RealPoint grab, to;
+    size_t lines, rings;
+    POINT from, end;
+  } cases[] = {
+      // clang-format off
+      {3, 0, false, {-20, 30}, {40, -10}, 4, 0, {480, 370}, {540, 370}},
+      {1, kModOption, false, {-20, 30}, {40, -10}, 4, 0, {480, 370}, {540, 370}},
+      {2, kModOption, false, {-20, 30}, {40, -10}, 4, 0, {480, 370}, {540, 370}},
+      {6, kModOption, false, {-20, 30}, {40, -10}, 4, 0, {480, 370}, {540, 370}},
+      {1, 0, false, {-20, 30}, {40, -10}, 5, 0, {480, 370}, {540, 410}},
+      {4, kModOption, false, {-20, 30}, {40, -10}, 5, 0, {480, 370}, {540, 410}},
+      {5, kModOption, false, {-20, 30}, {40, -10}, 5, 0, {480, 370}, {540, 410}},
+      // The origin moves whole: a cross and two rings at it, the shaft to the arrow end.
+      {3, kModOption, true, {0.5, 0.5}, {20, 10}, 5, 2, {515, 390}, {525, 390}},
+      {1, 0, true, {49.5, 0.5}, {50, 30}, 5, 2, {495, 400}, {505, 400}},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    tool = c.tool;
+    InModuleCall([] { ClearTrackingState(); });
+    vmwin::ClearDrawing(ViewWindow());
+    Origin(c.origin ? RealPoint{0, 0} : RealPoint{-5000, -5000}, 50, true);
+    Track(c.grab);
+    Press();
+    Track(c.to, c.modifiers);
+    const std::vector<vmwin::DrawRecord> lines = Drawn(Op::Line), rings = Drawn(Op::Ellipse);
+    ASSERT_TRUE(lines.size() == c.lines && rings.size() == c.rings) << c.tool;
+    EXPECT_TRUE(Is(lines[0].from, c.from.x, c.from.y) && Is(lines[0].to, c.end.x, c.end.y)) << c.tool;
+    for (size_t i = 0; i < rings.size(); ++i)
+      EXPECT_EQ(rings[i].rect.right - rings[i].rect.left, i ? 16 : 10);
+  }
+  // The arrow head: strokes of 10 pixels at 30 degrees off the shaft, truncated.
+  const std::vector<vmwin::DrawRecord> lines = Drawn(Op::Line);
+  EXPECT_TRUE(Is(lines[2].to, 550, 370) && Is(lines[3].to, 540, 370) && Is(lines[4].to, 545, 378));
+}
+
+}  // namespace
+}  // namespace vmtest
