@@ -10,6 +10,9 @@
 constexpr double kDegreeHalfTurn = 3.141592;
 constexpr double kDegreesPerHalfTurn = 180.0;
 
+// A preset's scale about the grading origin along the grading angle.
+RealMatrix BaseTransform(const PluginGlobals& g, const ScalePair& scale);
+
 // One member path as the engine grades it.
 struct ArtSegments {
   int32_t closed;
@@ -76,6 +79,3 @@ void ApplyLengthHandle(GradingPass& pass, int32_t slot);
 void ApplyPointHandle(GradingPass& pass, int32_t slot);
 void ApplyMeasurementHandle(GradingPass& pass, int32_t slot);
 void ApplyArcHandle(GradingPass& pass, int32_t slot);
-
-// The preset's scale about the grading origin along the grading angle.
-RealMatrix BaseTransform(const PluginGlobals& g, const ScalePair& scale);
