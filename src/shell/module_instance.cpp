@@ -2,10 +2,11 @@
 
 #include "shell/suite_pointers.h"
 
+HINSTANCE__* gModuleInstance = nullptr;
+
 HINSTANCE__* ModuleInstance(AccessRef access) {
   HINSTANCE__* instance = nullptr;
   if (sSPAccess != nullptr && sSPAccess->GetAccessInfo(access, &instance) != kNoErr) instance = nullptr;
+  if (instance != nullptr) gModuleInstance = instance;
   return instance;
 }
-
-HINSTANCE__* gModuleInstance = nullptr;

@@ -1,0 +1,185 @@
+// Writing the graded copies of the current piece after the update dialog:
+// into a new group beside the piece or into an output layer, keeping or
+// replacing the piece.
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "engine/preview_builder.h"
+#include "engine/preview_refresh.h"
+#include "engine/update_grading.h"
+#include "engine/update_grading_state.h"
+#include "shell/host_string.h"
+#include "shell/localize.h"
+#include "shell/plugin_globals.h"
+#include "shell/suite_pointers.h"
+#include "store/art_tags.h"
+#include "store/module_layers.h"
+#include "store/piece_queries.h"
+#include "win_api.h"
+
+namespace {
+
+constexpr const char* kStringTagType = "string";
+constexpr const char* kUndoUpdate = "\215X\220V\202\314\216\346\202\350\217\301\202\265";  // "更新の取り消し"
+constexpr const char* kRedoUpdate = "\215X\220V\202\314\202\342\202\350\222\274\202\265";  // "更新のやり直し"
+
+int16_t TypeOfArt(ArtHandle art) {
+  int16_t type = kUnknownArt;
+  if (art == nullptr || sAIArt->GetArtType(art, &type) != kNoErr) return kUnknownArt;
+  return type;
+}
+
+// The name of the n-th string tag of an art, or null.
+const char* StringTagName(ArtHandle art, int32_t n) {
+  const char* name = nullptr;
+  const char* type = nullptr;
+  if (sAITag->GetNthTag(art, n, &name, &type) != kNoErr || name == nullptr || name[0] == '\0' ||
+      type == nullptr || std::strcmp(type, kStringTagType) != 0)
+    return nullptr;
+  return name;
+}
+
+int32_t TagCount(ArtHandle art) {
+  int32_t count = 0;
+  if (sAITag->CountTags(art, &count) != kNoErr) return 0;
+  return count;
+}
+
+LayerHandle FindOrInsertOutputLayer(const char* title) {
+  if (LayerHandle layer = FindLayerTitled(title)) return layer;
+  LayerHandle layer = nullptr;
+  if (sAILayer->InsertLayer(nullptr, kPlaceBelowAll, &layer) != kNoErr || layer == nullptr) return nullptr;
+  SetLayerTitleText(layer, title);
+  return layer;
+}
+
+ArtHandle NewGroup(int16_t paintOrder, ArtHandle prep) {
+  ArtHandle group = nullptr;
+  if (prep == nullptr || sAIArt->NewArt(kGroupArt, paintOrder, prep, &group) != kNoErr) return nullptr;
+  return group;
+}
+
+}  // namespace
+
+ArtHandle GradedOutputDestination(ArtHandle base) {
+  const PluginGlobals& g = *gPlugin;
+  const UpdateGradingSettings& options = g.updateGrading;
+  const bool baseIsGroup = TypeOfArt(base) == kGroupArt;
+  if (options.renewal_out_layer == 0) return baseIsGroup ? NewGroup(kPlaceAbove, base) : nullptr;
+  const bool perPreset =
+      options.renewal_out_preset != 0 && g.currentPresetSlot >= 0 && g.currentPresetSlot < kMaxPresets;
+  char title[kNameSize];
+  std::memcpy(title, perPreset ? g.presets[g.currentPresetSlot].name : options.renewal_out_lname, kNameSize);
+  title[kNameSize - 1] = '\0';
+  ArtHandle root = GetFirstArtOfLayer(FindOrInsertOutputLayer(title));
+  return baseIsGroup ? NewGroup(kPlaceInsideOnTop, root) : root;
+}
+
+namespace {
+
+void SetUpdateUndoTexts(PluginRef pluginRef) {
+  if (sAIUndo == nullptr) return;
+  char undo[128];
+  char redo[128];
+  LocalizeUiString(pluginRef, kUndoUpdate, undo, sizeof undo);
+  LocalizeUiString(pluginRef, kRedoUpdate, redo, sizeof redo);
+  HostString undoText(undo);
+  HostString redoText(redo);
+  sAIUndo->SetUndoTextUS(undoText.get(), redoText.get());
+}
+
+}  // namespace
+
+void CopyStringTags(ArtHandle destination, ArtHandle source) {
+  if (destination == nullptr || source == nullptr || destination == source || sAITag == nullptr) return;
+  for (int32_t n = TagCount(destination) - 1; n >= 0; --n) {
+    if (const char* name = StringTagName(destination, n)) {
+      const std::string key = name;  // the host's text goes with the tag
+      sAITag->RemoveTag(destination, key.c_str());
+    }
+  }
+  const int32_t count = TagCount(source);
+  for (int32_t n = 0; n < count; ++n) {
+    const char* name = StringTagName(source, n);
+    const char* value = nullptr;
+    if (name != nullptr && sAITag->GetTag(source, name, &value) == kNoErr && value != nullptr)
+      sAITag->SetTag(destination, name, value);
+  }
+}
+
+void WriteGradedOutput(int16_t rebuild) {
+  const PluginGlobals& g = *gPlugin;
+  if (g.pieceArts == nullptr || g.pieceArtCount <= 0 || sAIArt == nullptr || sAILayer == nullptr) return;
+  ArtHandle base = FindGroupBaseArt(g.pieceArts, g.pieceArtCount);
+  ArtHandle destination = GradedOutputDestination(base);
+  if (rebuild != 0) BuildGradingPreview(0, 0);
+  WriteGradedCopies(destination, base);
+}
+
+void WriteGradedCopies(ArtHandle destination, ArtHandle base) {
+  PluginGlobals& g = *gPlugin;
+  const bool leave = g.updateGrading.renewal_leave != 0;
+  if (!leave && TypeOfArt(base) == kGroupArt) CopyStringTags(destination, base);
+  if (g.pieceArts == nullptr || g.previewArts == nullptr) return;
+  const int32_t members = g.pieceArtCount < g.previewArtCount ? g.pieceArtCount : g.previewArtCount;
+  for (int32_t i = 0; i < members; ++i) {
+    ArtHandle member = g.pieceArts[i];
+    if (member == nullptr || g.previewArts[i] == nullptr) continue;
+    ArtHandle copy = nullptr;
+    const HostErr err = destination != nullptr
+                            ? sAIArt->DuplicateArt(g.previewArts[i], kPlaceInsideOnBottom, destination, &copy)
+                            : sAIArt->DuplicateArt(g.previewArts[i], kPlaceAbove, member, &copy);
+    // A member whose copy could not be made stays, even when it was to be replaced.
+    if (err != kNoErr || copy == nullptr) continue;
+    if (TypeOfArt(copy) == kPathArt) {
+      PathStyle style{};
+      if (sAIPathStyle->GetPathStyle(member, &style) == kNoErr) sAIPathStyle->SetPathStyle(copy, &style);
+      if (!leave) CopyStringTags(copy, member);
+    }
+    SetArtSelected(copy, leave ? 0 : 1);
+    SetArtSelected(member, leave ? 1 : 0);
+    if (!leave) {
+      sAIArt->DisposeArt(member);
+      g.pieceArts[i] = nullptr;
+    }
+  }
+}
+
+void RunUpdateGradingCommand() {
+  PluginGlobals& g = *gPlugin;
+  if (g.pieceArtCount == 0) {
+    MessageBeep(MB_BEEP_DEFAULT);
+    return;
+  }
+  if (ShowUpdateGradingDialog(g.pluginRef) != 1) {
+    if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
+    return;
+  }
+  const UpdateGradingSettings& options = g.updateGrading;
+  if (options.renewal_mode == 0) {
+    WriteGradedOutput(0);
+    if (options.renewal_leave == 0) {
+      RefreshGradingPreview(0);
+      BuildGradingPreview(0, 0);
+    }
+  } else {
+    const int16_t slot = g.currentPresetSlot;
+    ScalePair scales[kMaxPresets];
+    std::memcpy(scales, g.presetScale, sizeof scales);
+    std::memcpy(g.presetScale, g.groupPresetScale, sizeof g.presetScale);
+    ForEachOutputPreset(options.renewal_mode, slot, [] {
+      LoadPieceFromSelection(0);
+      WriteGradedOutput(1);
+    });
+    std::memcpy(g.presetScale, scales, sizeof scales);
+    if (g.currentPresetSlot != slot) {
+      MakePresetCurrent(slot);
+      LoadPieceFromSelection(0);
+      BuildGradingPreview(0, 0);
+    }
+  }
+  if (options.renewal_mode == 0 && options.renewal_leave == 0 && sAINotifier != nullptr)
+    sAINotifier->Notify(kUpdateGradingNotification, nullptr);
+  SetUpdateUndoTexts(g.pluginRef);
+}

@@ -1,0 +1,176 @@
+// The dialog's live preview: graded copies of every preset that takes part,
+// gathered in one group on the target layer, and the selection kept aside.
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/preview_builder.h"
+#include "engine/selection_gathering.h"
+#include "engine/update_grading.h"
+#include "engine/update_grading_state.h"
+#include "shell/plugin_globals.h"
+#include "shell/suite_pointers.h"
+#include "store/art_tags.h"
+#include "store/grading_group_tags.h"
+#include "store/module_layers.h"
+#include "store/piece_queries.h"
+#include "store/tool_config_tag.h"
+#include "win_api.h"
+
+UpdateDialogState gUpdateDialog = {};
+
+namespace {
+
+void SetPreviewLayerVisible(int visible) {
+  if (gPlugin->previewLayer != nullptr) sAILayer->SetLayerVisible(gPlugin->previewLayer, visible);
+}
+
+// Builds the preview for the current preset and duplicates its copies of the
+// members into the dialog's group; the annotations stay behind.
+void PreviewPieceIntoGroup(PluginGlobals& g) {
+  SetPreviewLayerVisible(1);
+  BuildGradingPreview(0, 0);
+  SetPreviewLayerVisible(0);
+  if (g.pieceArts == nullptr || g.previewArts == nullptr) return;
+  const int32_t members = g.pieceArtCount < g.previewArtCount ? g.pieceArtCount : g.previewArtCount;
+  for (int32_t i = 0; i < members; ++i) {
+    if (g.pieceArts[i] == nullptr || g.previewArts[i] == nullptr) continue;
+    ArtHandle copy = nullptr;
+    if (sAIArt->DuplicateArt(g.previewArts[i], kPlaceInsideOnTop, gUpdateDialog.previewGroup, &copy) ==
+            kNoErr &&
+        copy != nullptr)
+      SetArtSelected(copy, 0);
+  }
+}
+
+void PreviewCurrentPiece(PluginGlobals& g) {
+  std::memcpy(g.presetScale, g.groupPresetScale, sizeof g.presetScale);
+  ForEachOutputPreset(g.updateGrading.renewal_mode, gUpdateDialog.savedPresetSlot, [&] {
+    LoadPieceFromSelection(0);
+    PreviewPieceIntoGroup(g);
+  });
+}
+
+void PreviewTitledPieces(PluginGlobals& g) {
+  ArtHandle* titled = nullptr;
+  int32_t titledCount = 0;
+  ForEachSearchedLayer([&](ArtHandle first) { CollectTitledArt(first, &titled, &titledCount); });
+  const int16_t mode = g.updateGrading.renewal_mode;
+  if (mode == 0) {
+    AddPiecesToUpdatePreview(titled, titledCount);
+  } else {
+    const int16_t slot = g.currentPresetSlot;
+    const int16_t scaleIndex = g.currentScaleIndex;
+    ScalePair scales[kMaxPresets];
+    std::memcpy(scales, g.presetScale, sizeof scales);
+    ForEachOutputPreset(mode, slot, [&] { AddPiecesToUpdatePreview(titled, titledCount); });
+    g.currentPresetSlot = slot;
+    g.currentScaleIndex = scaleIndex;
+    std::memcpy(g.presetScale, scales, sizeof scales);
+  }
+  std::free(titled);
+}
+
+int IsRemembered(ArtHandle art) {
+  for (int32_t i = 0; i < gUpdateDialog.selectedCount; ++i)
+    if (gUpdateDialog.selectedArts[i] == art) return 1;
+  return 0;
+}
+
+int IsGroup(ArtHandle art) {
+  int16_t type = kUnknownArt;
+  return sAIArt->GetArtType(art, &type) == kNoErr && type == kGroupArt;
+}
+
+}  // namespace
+
+int PresetTakesPart(int32_t slot, int16_t mode, int32_t currentSlot) {
+  if (gPlugin == nullptr || slot < 0 || slot >= kMaxPresets) return 0;
+  const PresetRecord& preset = gPlugin->presets[slot];
+  if (preset.empty != 0 || preset.enabled == 0) return 0;
+  if (mode == 1) return 1;
+  if (mode == 2) return preset.output != 0;
+  return slot == currentSlot;
+}
+
+void MakePresetCurrent(int16_t slot) {
+  gPlugin->currentPresetSlot = slot;
+  if (slot >= 0 && slot < kMaxPresets)
+    gPlugin->currentScaleIndex = static_cast<int16_t>(gPlugin->presets[slot].scaleIndex);
+}
+
+void UpdatePreviewForPresets() {
+  PluginGlobals* g = gPlugin;
+  if (g == nullptr || sAIArt == nullptr || sAILayer == nullptr) return;
+  SetCursor(LoadCursor(nullptr, IDC_WAIT));
+  if (gUpdateDialog.previewGroup != nullptr) sAIArt->DisposeArt(gUpdateDialog.previewGroup);
+  gUpdateDialog.previewGroup = nullptr;
+  if (g->updateGrading.renewal_preview != 0) {
+    ArtHandle root = GetFirstArtOfLayer(gUpdateDialog.targetLayer);
+    ArtHandle group = nullptr;
+    if (root != nullptr && sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, root, &group) == kNoErr &&
+        group != nullptr) {
+      gUpdateDialog.previewGroup = group;
+      if (g->varTitlesValid == 0) {
+        PreviewCurrentPiece(*g);
+      } else {
+        PreviewTitledPieces(*g);
+      }
+    }
+  }
+  if (sAIDocument != nullptr) sAIDocument->RedrawDocument();
+}
+
+void AddPiecesToUpdatePreview(ArtHandle* arts, int32_t count) {
+  PluginGlobals& g = *gPlugin;
+  LoadPieceFromSelection(0);
+  for (int32_t i = count - 1; i >= 0; --i) {
+    const auto serial = static_cast<uint32_t>(ReadTagInteger(arts[i], kGradingSerialKey, 0));
+    if (serial == 0) continue;
+    ArtHandle* members = nullptr;
+    int32_t memberCount = 0;
+    int16_t type = kUnknownArt;
+    GetArtTypeWithToolConfig(arts[i], &type);
+    if (type == kGroupArt) {
+      CollectPieceMembers(arts[i], arts[i], serial, &members, &memberCount, 0);
+    } else {
+      ForEachSearchedLayer(
+          [&](ArtHandle first) { CollectPieceMembers(first, arts[i], serial, &members, &memberCount, 0); });
+    }
+    if (memberCount == 0) continue;
+    // The lists in place are freed, not dropped.
+    FreePieceLists();
+    g.pieceArts = members;
+    g.pieceArtCount = memberCount;
+    g.previewArts =
+        static_cast<ArtHandle*>(std::calloc(static_cast<size_t>(memberCount) + 1, sizeof(ArtHandle)));
+    g.previewArtCount = 0;
+    LoadGradingGroup(members, memberCount);
+    PreviewPieceIntoGroup(g);
+    FreePieceLists();
+  }
+}
+
+void RememberSelectedArtsInArt(ArtHandle art) {
+  if (IsGroup(art)) ForEachChildArt(art, RememberSelectedArtsInArt);
+  if (GetArtSelected(art)) AppendArt(art, &gUpdateDialog.selectedArts, &gUpdateDialog.selectedCount);
+}
+
+void RestoreSelectedArtsInArt(ArtHandle art) {
+  SetArtSelected(art, IsRemembered(art));
+  if (IsGroup(art)) ForEachChildArt(art, RestoreSelectedArtsInArt);
+}
+
+void RememberSelectedArts() {
+  if (!HasDocumentView()) return;
+  std::free(gUpdateDialog.selectedArts);
+  gUpdateDialog.selectedArts = nullptr;
+  gUpdateDialog.selectedCount = 0;
+  ForEachSearchedLayer(RememberSelectedArtsInArt);
+}
+
+void RestoreSelectedArts() {
+  if (HasDocumentView()) ForEachSearchedLayer(RestoreSelectedArtsInArt);
+  std::free(gUpdateDialog.selectedArts);
+  gUpdateDialog.selectedArts = nullptr;
+  gUpdateDialog.selectedCount = 0;
+}
