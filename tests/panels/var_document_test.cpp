@@ -100,14 +100,10 @@ TEST_F(VarDocumentTest, UpdateReplacesEveryTitledPieceByItsGradedCopies) {
   EXPECT_TRUE(vmhost::Children(front).empty()) << "the members were replaced";
   EXPECT_TRUE(vmhost::Children(back).empty());
   int graded = 0;  // new groups carrying a piece's tags and its two copies
-  InModuleCall([&] {
-    LayerHandle layer = nullptr;
-    ArtHandle layerGroup = nullptr;
-    sAILayer->GetCurrentLayer(&layer);
-    sAILayer->GetFirstArtOfLayer(layer, &layerGroup);
-    for (ArtHandle art : vmhost::Children(layerGroup))
-      graded += !vmhost::Tag(art, "vmk_grading_title").empty() && vmhost::Children(art).size() == 2;
-  });
+  ArtHandle layerGroup = nullptr;
+  InModuleCall([&] { sAIArt->GetArtParent(front, &layerGroup); });
+  for (ArtHandle art : vmhost::Children(layerGroup))
+    graded += !vmhost::Tag(art, "vmk_grading_title").empty() && vmhost::Children(art).size() == 2;
   EXPECT_EQ(graded, 3);
   EXPECT_EQ(vmhost::FindLayer("<<Vestamark Preview>>"), nullptr);
   EXPECT_EQ(vmhost::Notifications(), (Strings{"5081-7342-6619-2470-8853-1906"}));

@@ -43,6 +43,7 @@ TEST_F(VarFlyoutTest, AnImportedFileSetsTheValuesOfThePiecesOwnVariables) {
   const std::string deep = folders->root() + "/" + std::string(320, 'd') + ".csv";
   vmhost::QueuePutFileAnswer(deep);
   ASSERT_TRUE(vmhost::ChooseFlyoutItem(VarPanel(), 2));
+  EXPECT_EQ(ReadHostFile(deep), "<missing>");
   vmhost::QueuePutFileAnswer(folders->root() + "/out.csv");
   ASSERT_TRUE(vmhost::ChooseFlyoutItem(VarPanel(), 2));
   EXPECT_EQ(ReadHostFile(folders->root() + "/out.csv"),
