@@ -35,8 +35,10 @@ class VarDocumentTest : public VarScene {
 TEST_F(VarDocumentTest, SelectedPiecesGiveOneRowPerPublicTitleAndName) {
   ASSERT_EQ(globals().varTitlesValid, 1);
   // The twin lies above the first piece, so its "A" is the one shown.
-  EXPECT_EQ(Rows(), (std::vector<Strings>{
-                        {"Front", "A", "99"}, {"Front", "W", "wwwwwwww"}, {"Front", "B", "20"}, {"Front", "C", "30"}}));
+  EXPECT_EQ(
+      Rows(),
+      (std::vector<Strings>{
+          {"Front", "A", "99"}, {"Front", "W", "wwwwwwww"}, {"Front", "B", "20"}, {"Front", "C", "30"}}));
   EXPECT_EQ(std::strlen(globals().variables.varValues[1]), 300u) << "the chunks joined";
   EXPECT_EQ(ListData(), (std::vector<int>{0, 1, 2, 3}));
   EXPECT_FALSE(VarButtonEnabled(5));

@@ -19,7 +19,8 @@ struct Shown {
 std::vector<Shown> TextsOf(const std::vector<DrawRecord>& drawing, int top) {
   std::vector<Shown> texts;
   for (const DrawRecord& r : drawing)
-    if (r.op == DrawRecord::Op::Text && r.from.y == top + 13) texts.push_back({r.text, r.from.x, r.from.y, r.textColor});
+    if (r.op == DrawRecord::Op::Text && r.from.y == top + 13)
+      texts.push_back({r.text, r.from.x, r.from.y, r.textColor});
   return texts;
 }
 
@@ -46,7 +47,8 @@ TEST_F(VarListPaintingTest, TheValueColumnMovesWhenOwnerTitlesAreShown) {
             (std::vector<Shown>{{"Front", 4, 33, black}, {"B", 74, 33, black}, {"1  2", 166, 33, white}}));
   bool selectedFill = false, divider = false;
   for (const DrawRecord& r : vmwin::DrawingOf(Control(VarWindow(), 1))) {
-    selectedFill |= r.op == DrawRecord::Op::FillRect && r.rect.top == 20 && r.brushColor == RGB(154, 180, 207);
+    selectedFill |=
+        r.op == DrawRecord::Op::FillRect && r.rect.top == 20 && r.brushColor == RGB(154, 180, 207);
     divider |= r.op == DrawRecord::Op::Line && r.from.x == 70 && r.from.y == 20 && r.to.y == 40;
   }
   EXPECT_TRUE(selectedFill);
@@ -66,7 +68,7 @@ TEST_F(VarListPaintingTest, TextsAreCutByWholeCharactersWithAnEllipsis) {
     int maxWidth;
     std::string shown;
   } cases[] = {
-      {"abcd", 4 * one.cx, "abcd"},                            // exactly as wide: whole
+      {"abcd", 4 * one.cx, "abcd"},                             // exactly as wide: whole
       {"ab" + kana + kana, 2 * one.cx + dots.cx + 1, "ab..."},  // double-byte characters go whole
       {kana + kana + kana + "x", wide.cx + dots.cx + 1, kana + "..."},
       {"a\tb\nc", 100 * one.cx, "a b c"},

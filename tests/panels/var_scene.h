@@ -76,9 +76,7 @@ class VarScene : public PanelScene {
 
   static void ClickVarButton(int id) { SendMessage(Control(VarWindow(), id), BM_CLICK, 0, 0); }
   static bool VarButtonEnabled(int id) { return IsWindowEnabled(Control(VarWindow(), id)) != 0; }
-  static void PickRow(int row) {
-    vmwin::PerformUserAction(VarWindow(), vmwin::PickItem(1, row));
-  }
+  static void PickRow(int row) { vmwin::PerformUserAction(VarWindow(), vmwin::PickItem(1, row)); }
 
   // The table's names up to the first empty one.
   std::vector<std::string> TableNames() {
