@@ -1,11 +1,20 @@
-// The variable edit and variable list dialogs.
+// The variable dialogs: editing one variable, and the list that picks a name
+// to insert into an expression.
 #pragma once
 
 #include <cstdint>
 
+#include "host_types.h"
 #include "store/grading_records.h"
 
 struct HWND__;
+
+// A picked "title:name" needs room for two 80-character texts, the colon and the NUL.
+constexpr int kPickedVariableSize = 162;
+
+// Runs the variable list as a child of parent; on 1 (OK) the picked text is in
+// text (kPickedVariableSize bytes). Returns the dialog result.
+int32_t ShowVariableListDialog(PluginRef pluginRef, HWND__* parent, char* text);
 
 // What the variable edit dialog shows and gives back.
 struct VariableDialogTransfer {
