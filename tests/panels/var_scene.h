@@ -10,7 +10,6 @@
 
 #include "panels/panel_scene.h"
 #include "panels/variable_dialogs.h"
-#include "shell/module_instance.h"
 #include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
 
