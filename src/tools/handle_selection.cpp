@@ -200,11 +200,12 @@ void ClickPointAnchor(ToolHandle tool, bool alt) {
     return;
   }
   if (!alt) {
+    // A full table drops the handle and keeps the selection.
+    const int32_t slot = FirstFreeHandleSlot();
+    if (slot < 0) return;
     NamePointHandle(&handle);
     ClearHandleSelection();
     g.grading_selected = 0;
-    const int32_t slot = FirstFreeHandleSlot();
-    if (slot < 0) return;
     g.handles[slot] = handle;
     InsertHandleRow(slot);
     StoreHandleChange(tool);
