@@ -154,6 +154,10 @@ TEST_F(Selection, TheFirstAnchorInsideAMarqueeDecidesWhetherItAddsOrRemoves) {
       {{-10, 90}, {110, 110}, kAlt, "2L1 L1~L2~L3 L0*~R2*", 0},  // R0 is a member: R0 and R1 go
       {{500, 500}, {600, 600}, 0, "2L1 L1~L2~L3 L0*~R2*", 1},
   });
+  for (int s = 6; s < kMaxHandles; ++s) globals().handles[s] = Slot(0);
+  Drag({100, 100}, {100, 100}, kAlt);
+  EXPECT_EQ(Beeps(), 1);  // a full table
+  EXPECT_EQ(Slot(6).kind, kHandleDistance);
   EXPECT_STREQ(Slot(1).name, "B-2");  // the line is the piece's second path
   EXPECT_STREQ(Slot(5).name, "B-1");
 }
