@@ -69,6 +69,16 @@ void ApplyHandles(GradingPass& pass, int32_t lastSlot) {
   }
 }
 
+bool IsFinite(const RealPoint& p) { return std::isfinite(p.h) && std::isfinite(p.v); }
+
+// An amount far beyond any garment can overflow the coordinates; a segment
+// that no longer has a number anywhere keeps its base-scaled place.
+void KeepFiniteSegments(GradedSegment* graded, const GradedSegment* base, int16_t count) {
+  for (int16_t i = 0; i < count; ++i) {
+    if (!IsFinite(graded[i].p) || !IsFinite(graded[i].in) || !IsFinite(graded[i].out)) graded[i] = base[i];
+  }
+}
+
 }  // namespace
 
 ArtSegments* MemberPath(GradingPass& pass, ArtHandle art) {
@@ -144,16 +154,24 @@ GradedSegment* ComputeGradedSegments(ArtHandle targetArt, int32_t lastSlot) {
   }
   for (int32_t i = 0; i < pathCount; ++i) ReadMemberPath(pass, g->pieceArts[i], &pass.paths[i]);
 
+  const ArtSegments* target = MemberPath(pass, targetArt);
+  GradedSegment* base = nullptr;
+  if (target != nullptr && target->segmentCount > 0) {
+    base = static_cast<GradedSegment*>(std::malloc(target->segmentCount * sizeof(GradedSegment)));
+    if (base != nullptr) std::memcpy(base, target->segments, target->segmentCount * sizeof(GradedSegment));
+  }
+
   if (scaleKnown) ApplyHandles(pass, lastSlot);
 
   GradedSegment* result = nullptr;
-  for (int32_t i = 0; i < pathCount; ++i) {
-    if (result == nullptr && g->pieceArts[i] == targetArt && targetArt != nullptr) {
-      result = pass.paths[i].segments;
-    } else {
-      std::free(pass.paths[i].segments);
-    }
+  if (target != nullptr) {
+    result = target->segments;
+    if (base != nullptr) KeepFiniteSegments(result, base, target->segmentCount);
   }
+  for (int32_t i = 0; i < pathCount; ++i) {
+    if (&pass.paths[i] != target) std::free(pass.paths[i].segments);
+  }
+  std::free(base);
   std::free(pass.paths);
   g->envHandleSlot = savedSlot;
   return result;

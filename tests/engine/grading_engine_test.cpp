@@ -126,6 +126,19 @@ TEST_F(GradingEngineTest, GroupsMoveTogetherAndStraddleLastSlot) {
   ExpectNear(Grade(art, 0)[3].p, {100, 50}, 1e-9);
 }
 
+TEST_F(GradingEngineTest, AmountsThatOverflowLeaveTheBaseOutlineInsteadOfNoNumbers) {
+  ArtHandle art = Polyline({{0, 0}, {100, 0}, {100, 50}}, false);
+  globals().presetScale[kScale] = {2, 2};
+  SetVariable(0, "big", "1" + std::string(80, '0'));
+  // The first throws the end out to about 1e240; the second squares that distance.
+  Handle(0, kHandleDistance, On(art, 0), On(art, 2), "big * big * big");
+  Handle(1, kHandleDistance, On(art, 0), On(art, 2), "150");
+  Handle(2, kHandleArc, On(art, 0), On(art, 2), "150");
+  std::vector<PathSegment> expected = vmhost::Segments(art);
+  for (PathSegment& s : expected) s.p = s.in = s.out = {s.p.h * 2, s.p.v * 2};
+  ExpectSamePath(Grade(art), expected, 0);
+}
+
 TEST_F(GradingEngineTest, AngleHandleTurnsEndTwoAboutEndOne) {
   ArtHandle art =
       Path({vmhost::Corner(0, 0), vmhost::Corner(100, 0), Smooth({90, 50}, {100, 50}, {110, 50})}, false);
