@@ -40,7 +40,8 @@ void ExtendArcRun(CurveRun* run, const ArcOfRun& arc) {
 }
 
 // Where the tangent at the run's start meets the tangent at its end (for a run
-// of one anchor, its two tangents).
+// of one anchor, its two tangents). The arc leaves its start by the out handle
+// and reaches its end by the in handle, also across the closing anchor.
 bool TangentsMeet(const GradedSegment& start, const GradedSegment& end, RealPoint* meeting) {
   if (HostPointsEqual(start.out, start.p) || HostPointsEqual(end.in, end.p)) return false;
   const double a1 = AngleOf(start.p, start.out);

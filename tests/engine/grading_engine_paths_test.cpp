@@ -90,18 +90,26 @@ TEST_F(GradingPathsTest, ArcHandleScalesTheWholeArcAboutItsTangentMeeting) {
                             Smooth({-50, 50 + k / 2}, {-50, 50}, {-50, 50})},
                            false);
   ArtHandle rect = Polyline({{10, 10}, {110, 10}, {110, 60}, {10, 60}}, true);
+  // Two eighths of a circle about (0, 0) meet at anchor 0, so a handle from anchor 3 to 1 crosses the
+  // closing anchor; the arc leaves anchor 3 by its out handle and reaches anchor 1 by its in handle.
+  const double e = 100 * 4.0 / 3 * std::tan(M_PI / 16), d = 100 / std::sqrt(2.0), t = e / std::sqrt(2.0);
+  ArtHandle cornered =
+      Path({Smooth({d + t, d - t}, {d, d}, {d - t, d + t}), Smooth({e, 100}, {0, 100}, {0, 100}),
+            vmhost::Corner(0, 0), Smooth({100, 0}, {100, 0}, {100, e})},
+           true);
   const struct {
     ArtHandle art;
     int32_t i1, i2;
     const char* amount;
     double r;
     RealPoint centre;
-    size_t first, last;  // the anchors scaled
+    size_t first, last;  // the anchors scaled, round through anchor 0 when last < first
     double radius;       // measured afterwards
   } cases[] = {{tails, 1, 2, "150", 1.5, {100, 100}, 1, 2, 150},
                {half, 0, 1, "150", 1.5, {0, 0}, 0, 2, 150},
                {circle, 3, 1, "50", 0.5, {0, 0}, 0, 3, 50},
                {twoArcs, 0, 2, "200", 2, {25, 25}, 0, 2, 0},
+               {cornered, 3, 1, "150", 1.5, {100, 100}, 3, 1, 150},
                {rect, 0, 0, "200", 2, {10, 10}, 0, 3, 0}};  // ends on one anchor: the whole path about it
   SetVariable(0, "radius", "");
   for (const auto& c : cases) {
@@ -110,7 +118,8 @@ TEST_F(GradingPathsTest, ArcHandleScalesTheWholeArcAboutItsTangentMeeting) {
     std::strcpy(Handle(1, kHandleMeasurement, On(c.art, c.i1), On(c.art, c.i2), "").line.amountExpr[3],
                 "radius");
     auto expected = vmhost::Segments(c.art);
-    for (size_t i = c.first; i <= c.last; ++i) {
+    for (size_t i = 0; i < expected.size(); ++i) {
+      if (c.first <= c.last ? i < c.first || i > c.last : i < c.first && i > c.last) continue;
       for (RealPoint* q : {&expected[i].p, &expected[i].in, &expected[i].out}) {
         *q = {c.centre.h + (q->h - c.centre.h) * c.r, c.centre.v + (q->v - c.centre.v) * c.r};
       }
