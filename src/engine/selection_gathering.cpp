@@ -27,10 +27,11 @@ bool Keeps(ArtHandle path, int16_t mode, const RealRect* reference) {
     if (!GetArtSelected(path)) return false;
     return reference == nullptr || Overlaps(GetBounds(path), *reference);
   }
+  const bool classed = mode >= 1 && mode <= 3;
+  if (mode != kGatherOverlapping && !classed) return true;
   if (reference == nullptr) return false;
-  if (mode == kGatherOverlapping) return Overlaps(GetBounds(path), *reference);
-  if (mode >= 1 && mode <= 3) return PathClass(GetBounds(path), reference) == mode;
-  return true;
+  if (classed) return PathClass(GetBounds(path), reference) == mode;
+  return Overlaps(GetBounds(path), *reference);
 }
 
 bool IsGuide(ArtHandle art) {

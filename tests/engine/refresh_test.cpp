@@ -31,6 +31,8 @@ TEST_F(RefreshTest, EachModeGathersItsPathsButNeverGuidesToolGroupsOrPreviewLaye
       {3, {kSelected, kUnselected, kGroup}, {inGroup}},
       {2, {kNone, kSelected, kGroup}, {selected}},  // an empty rectangle gives no class
       {0, {kSelected, kUnselected, kGroup}, {selected, unselected, inGroup}},
+      {7, {}, {selected, unselected, inGroup}},  // that mode reads no rectangle
+      {-2, {}, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "mode " << c.mode << ", rectangles " << c.rects.size());
