@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr double kArcTolerance = 0.1;
 // Below this sine the end tangents count as parallel: their meeting point
 // would lie so far away that the scale would become a shift.
 constexpr double kParallelSine = 1e-9;
@@ -19,7 +18,7 @@ bool OnSameArc(const ArtSegments& path, int32_t k, const ArcOfRun& arc) {
   RealPoint centre;
   double radius = 0;
   return DetectCircularArcInBezier(CurveStart(path, k), CurveEnd(path, k), &centre, &radius) &&
-         DistanceBetween(centre, arc.centre) <= kArcTolerance && AbsOf(radius - arc.radius) <= kArcTolerance;
+         SameCircle(centre, radius, arc.centre, arc.radius);
 }
 
 void ExtendArcRun(CurveRun* run, const ArcOfRun& arc) {

@@ -58,7 +58,12 @@ double RunLength(const CurveRun& run) {
   return length;
 }
 
-// Every curve must be an arc on the circle of the curve accepted before it.
+bool SameCircle(const RealPoint& centre1, double radius1, const RealPoint& centre2, double radius2) {
+  return DistanceBetween(centre1, centre2) <= kArcTolerance && AbsOf(radius1 - radius2) <= kArcTolerance;
+}
+
+// Every curve must be an arc on the circle of the curve accepted before it,
+// the second one too: two arcs of different circles are no arc.
 ArcOfRun ArcTestOverRun(const CurveRun& run) {
   const ArtSegments& path = *run.path;
   ArcOfRun arc{0, 0.0, {0.0, 0.0}};
@@ -72,10 +77,7 @@ ArcOfRun ArcTestOverRun(const CurveRun& run) {
     RealPoint centre;
     double radius = 0;
     if (!DetectCircularArcInBezier(CurveStart(path, k), CurveEnd(path, k), &centre, &radius)) return arc;
-    if (accepted > 0 &&
-        (DistanceBetween(centre, lastCentre) > kArcTolerance || AbsOf(radius - lastRadius) > kArcTolerance)) {
-      return arc;
-    }
+    if (accepted > 0 && !SameCircle(centre, radius, lastCentre, lastRadius)) return arc;
     ++accepted;
     radiusSum += radius;
     centreSum.h += centre.h;

@@ -70,6 +70,8 @@ int32_t CurveCount(const ArtSegments& path);
 GradedSegment& CurveStart(const ArtSegments& path, int32_t k);
 GradedSegment& CurveEnd(const ArtSegments& path, int32_t k);
 double RunLength(const CurveRun& run);
+// Centres and radii within 0.1 of each other.
+bool SameCircle(const RealPoint& centre1, double radius1, const RealPoint& centre2, double radius2);
 ArcOfRun ArcTestOverRun(const CurveRun& run);
 
 // Each returns the last slot it consumed.
