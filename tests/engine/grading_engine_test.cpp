@@ -105,6 +105,12 @@ TEST_F(GradingEngineTest, DistanceHandleByDirection) {
   EXPECT_EQ(globals().envHandleSlot, 77u);
   ASSERT_EQ(AlertTexts().size(), 1u);
   EXPECT_EQ(AlertTexts()[0].rfind("Script Error!\ncommand not found(nosuch)", 0), 0u);
+
+  // Drawn the other way, horizontally and vertically, the end moves left or down.
+  Handle(0, kHandleDistance, On(art, 2), On(art, 0), "150", 1);
+  ExpectNear(Grade(art)[0].p, {100 - std::sqrt(L * L - 50 * 50), 0}, 1e-9);
+  Handle(0, kHandleDistance, On(art, 2), On(art, 0), "150", 2);
+  ExpectNear(Grade(art)[0].p, {0, 50 - std::sqrt(L * L - 100 * 100)}, 1e-9);
 }
 
 TEST_F(GradingEngineTest, GroupsMoveTogetherAndStraddleLastSlot) {
@@ -149,6 +155,13 @@ TEST_F(GradingEngineTest, AngleHandleTurnsEndTwoAboutEndOne) {
   ExpectNear(graded[2].out, {50, 10}, 1e-4);
   Handle(0, kHandleAngle, On(art, 1), On(art, 2), "0");
   ExpectSamePath(Grade(art), vmhost::Segments(art), 1e-12);
+
+  // A member turns its own end 2 about the leader's end 1 by the leader's amount.
+  Handle(0, kHandleAngle, On(art, 1), On(art, 2), "90").groupId = 5;
+  Handle(1, kHandleAngle, On(art, 1), On(art, 0), "0").groupId = 5;
+  graded = Grade(art);
+  ExpectNear(graded[2].p, {50, 0}, 1e-4);
+  ExpectNear(graded[0].p, {100, -100}, 1e-4);
 }
 
 }  // namespace
