@@ -22,7 +22,7 @@ std::vector<ArtHandle> PathsOf(ArtHandle block) {
   return {paths.rbegin(), paths.rend()};
 }
 
-bool SameSegments(const std::vector<PathSegment>& a, const std::vector<PathSegment>& b) {
+bool SameSegments(const std::vector<PathSegment> &a, const std::vector<PathSegment> &b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
     if (std::fabs(a[i].p.h - b[i].p.h) > 1e-6 || std::fabs(a[i].p.v - b[i].p.v) > 1e-6) return false;
@@ -34,29 +34,36 @@ TEST_F(BlockTools, ADragDrawsTheBlockAndTurnsTheSelectedPieceIntoAGradedPiece) {
   const struct {
     int16_t kind, rotation;
     RealPoint from, to;
-    const char* record;
+    const char *record;
     std::vector<std::vector<PathSegment>> dividers;
   } cases[] = {
       {1, 0, {100, 500}, {460, 140}, "2,-180,0,0,50,50,50,0", {Line(100, 320, 460, 320)}},
       {2, 0, {460, 140}, {100, 500}, "3,180,0,0,50,50,50,0", {Line(100, 320, 460, 320)}},
-      // Turned a quarter: the across span gives the height, the bust line stands upright.
+      // Turned a quarter: the across span gives the height, the bust line
+      // stands upright.
       {1, 1, {600, 320}, {960, 140}, "2,0,90,1,25,50,50,0", {Line(780, 320, 780, 140)}},
-      // Cap line 20 % down, front and back split 3 : 2, taken from the dress length.
-      {3, 0, {100, 500}, {200, 140}, "4,10,108,0,20,50,8.33333,5.55556",
+      // Cap line 20 % down, front and back split 3 : 2, taken from the dress
+      // length.
+      {3,
+       0,
+       {100, 500},
+       {200, 140},
+       "4,10,108,0,20,50,8.33333,5.55556",
        {Line(100, 428, 200, 428), Line(160, 500, 160, 140)}},
   };
-  SimpleGradingSettings& s = globals().simpleGrading;
+  SimpleGradingSettings &s = globals().simpleGrading;
   s.grading_front_bust_position = s.grading_back_bust_position = 50;
   s.grading_sleeve_cap_height = 20;
   s.grading_sleeve_front_body_width = 30;
   s.grading_sleeve_back_body_width = 20;
   ArtHandle earlierFront = nullptr;
-  for (const auto& c : cases) {
+  for (const auto &c : cases) {
     SCOPED_TRACE(c.record);
     ArtHandle piece = Piece({0, 0}, {1000, 1000});
     UseKind(c.kind);
-    *(c.kind == 1 ? &s.grading_front_rotation : c.kind == 2 ? &s.grading_back_rotation : &s.grading_sleeve_rotation) =
-        c.rotation;
+    *(c.kind == 1   ? &s.grading_front_rotation
+      : c.kind == 2 ? &s.grading_back_rotation
+                    : &s.grading_sleeve_rotation) = c.rotation;
     DragTool(c.from, c.to);
     ArtHandle block = Object(c.kind + 1);
     ASSERT_NE(block, nullptr);
@@ -68,7 +75,8 @@ TEST_F(BlockTools, ADragDrawsTheBlockAndTurnsTheSelectedPieceIntoAGradedPiece) {
     for (size_t i = 0; i < c.dividers.size(); ++i)
       EXPECT_TRUE(SameSegments(vmhost::Segments(paths[i + 1]), c.dividers[i])) << i;
 
-    EXPECT_EQ(vmhost::Tag(piece, kSimpleGradingObjectTypeKey), std::to_string(c.kind + 11) + ",0,0,0,0,0,0,0");
+    EXPECT_EQ(vmhost::Tag(piece, kSimpleGradingObjectTypeKey),
+              std::to_string(c.kind + 11) + ",0,0,0,0,0,0,0");
     EXPECT_NE(vmhost::Tag(piece, "vmk_grading_serial"), "");
     EXPECT_TRUE(vmhost::IsSelected(piece) && !vmhost::IsSelected(block));
     EXPECT_TRUE(Near(globals().presetScale[0].h, 0.905) && Near(globals().groupPresetScale[3].v, 1.048));
@@ -81,7 +89,8 @@ TEST_F(BlockTools, ADragDrawsTheBlockAndTurnsTheSelectedPieceIntoAGradedPiece) {
     vmhost::SetSelected(piece, false);
   }
   int fronts = 0;
-  for (ArtHandle a : vmhost::Children(layerGroup)) fronts += vmhost::Tag(a, kSimpleGradingObjectTypeKey)[0] == '2';
+  for (ArtHandle a : vmhost::Children(layerGroup))
+    fronts += vmhost::Tag(a, kSimpleGradingObjectTypeKey)[0] == '2';
   EXPECT_EQ(fronts, 1) << "a new block replaces the old";
 }
 
@@ -107,7 +116,7 @@ TEST_F(BlockTools, TheDialogOfABlockResizesItAboutItsObjectPoint) {
 }
 
 TEST_F(BlockTools, DraggingADividerMovesTheSplitOrTheCapLineWithinTheBlock) {
-  SimpleGradingSettings& s = globals().simpleGrading;
+  SimpleGradingSettings &s = globals().simpleGrading;
   s.grading_sleeve_cap_height = 20;
   s.grading_sleeve_front_body_width = 30;
   s.grading_sleeve_back_body_width = 20;

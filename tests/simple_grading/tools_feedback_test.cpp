@@ -12,7 +12,7 @@ using ToolFeedback = ToolsScene;
 
 std::vector<vmwin::DrawRecord> Drawn(Op op) {
   std::vector<vmwin::DrawRecord> out;
-  for (const vmwin::DrawRecord& r : vmwin::DrawingOf(FindDocumentViewWindow()))
+  for (const vmwin::DrawRecord &r : vmwin::DrawingOf(FindDocumentViewWindow()))
     if (r.op == op) out.push_back(r);
   return out;
 }
@@ -21,7 +21,8 @@ bool Is(POINT p, int x, int y) { return p.x == x && p.y == y; }
 
 void ExpectBlank(int left, int top, int right, int bottom) {
   for (int y = top; y <= bottom; ++y)
-    for (int x = left; x <= right; ++x) ASSERT_EQ(vmwin::PixelAt(FindDocumentViewWindow(), x, y), vmwin::kBlankPixel);
+    for (int x = left; x <= right; ++x)
+      ASSERT_EQ(vmwin::PixelAt(FindDocumentViewWindow(), x, y), vmwin::kBlankPixel);
 }
 
 // Artwork (x, y) is window pixel (500 + x, 400 - y).
@@ -39,7 +40,7 @@ TEST_F(ToolFeedback, ABlockDragShowsItsOutlineAndBustLineAndLeavesNothingBehind)
   EXPECT_TRUE(Is(lines[0].from, 510, 350) && Is(lines[0].to, 590, 350));
   EXPECT_TRUE(Is(lines[2].from, 590, 390) && Is(lines[2].to, 510, 390));
   EXPECT_TRUE(Is(lines[4].from, 510, 380) && Is(lines[4].to, 590, 380)) << "a quarter up from the bottom";
-  for (const auto& r : lines) EXPECT_EQ(r.rop2, R2_NOT);
+  for (const auto &r : lines) EXPECT_EQ(r.rop2, R2_NOT);
   EXPECT_NE(vmwin::PixelAt(FindDocumentViewWindow(), 550, 380), vmwin::kBlankPixel);
 
   vmhost::MouseDrag({70, 30});
@@ -65,7 +66,7 @@ TEST_F(ToolFeedback, AMeasurementShowsALineWithARingAtEachEnd) {
 TEST_F(ToolFeedback, DraggingAnEdgeOfABlockResizesItFromTheOtherEdges) {
   const struct {
     RealPoint grab, to;
-    const char* record;
+    const char *record;
     double left, top, right, bottom;
   } cases[] = {
       {{460, 300}, {640, 300}, "2,-270,0,0,75,50,50,0", 100, 500, 640, 140},
@@ -77,7 +78,7 @@ TEST_F(ToolFeedback, DraggingAnEdgeOfABlockResizesItFromTheOtherEdges) {
   Piece({200, 200}, {150, 450});
   UseKind(1);
   DragTool({100, 500}, {460, 140});
-  for (const auto& c : cases) {
+  for (const auto &c : cases) {
     SCOPED_TRACE(c.right - c.left);
     vmhost::TrackCursor(c.grab);
     EXPECT_EQ(globals().tracking.hitCode != 0, true);
@@ -85,9 +86,12 @@ TEST_F(ToolFeedback, DraggingAnEdgeOfABlockResizesItFromTheOtherEdges) {
     vmhost::MouseDrag(c.to, kModShift);
     vmhost::MouseUp(c.to, kModShift);
     ArtHandle block = Object(2);
-    if (c.record != nullptr) EXPECT_EQ(vmhost::Tag(block, kSimpleGradingObjectTypeKey), c.record);
+    if (c.record != nullptr) {
+      EXPECT_EQ(vmhost::Tag(block, kSimpleGradingObjectTypeKey), c.record);
+    }
     const RealRect r = Bounds(block);
-    EXPECT_TRUE(Near(r.left, c.left) && Near(r.top, c.top) && Near(r.right, c.right) && Near(r.bottom, c.bottom))
+    EXPECT_TRUE(Near(r.left, c.left) && Near(r.top, c.top) && Near(r.right, c.right) &&
+                Near(r.bottom, c.bottom))
         << r.left << " " << r.top << " " << r.right << " " << r.bottom;
   }
 }

@@ -22,14 +22,12 @@ TEST_F(MeasureTools, AMeasurementFillsTheChosenColumnOfTheFirstFourSizes) {
     double SizeTableRow::*column;
     double factor;  // girths are stored doubled
   } cases[] = {
-      {0, &SizeTableRow::collarWidth, 1},
-      {2, &SizeTableRow::dressLength, 1},
-      {3, &SizeTableRow::bustGirth, 2},
-      {5, &SizeTableRow::shoulderWidth, 2},
+      {0, &SizeTableRow::collarWidth, 1}, {2, &SizeTableRow::dressLength, 1},
+      {3, &SizeTableRow::bustGirth, 2},   {5, &SizeTableRow::shoulderWidth, 2},
       {7, &SizeTableRow::cuffsHeight, 1},
   };
   UseKind(4);
-  for (const auto& c : cases) {
+  for (const auto &c : cases) {
     SCOPED_TRACE(c.type);
     globals().sizeTable[4].collarWidth = 77;
     std::string shown;
@@ -38,7 +36,8 @@ TEST_F(MeasureTools, AMeasurementFillsTheChosenColumnOfTheFirstFourSizes) {
     DragTool({0, 5}, Mm(100.04));
     EXPECT_EQ(shown, "100");
     const double expected[4] = {90.5, 95.2, 100, 104.8};
-    for (int row = 0; row < 4; ++row) EXPECT_NEAR(globals().sizeTable[row].*c.column, c.factor * expected[row], 1e-9);
+    for (int row = 0; row < 4; ++row)
+      EXPECT_NEAR(globals().sizeTable[row].*c.column, c.factor * expected[row], 1e-9);
     EXPECT_EQ(globals().sizeTable[4].collarWidth, 77) << "rows 4 to 9 stay";
     EXPECT_EQ(globals().simpleGrading.measureLength, 0);
   }
@@ -92,7 +91,8 @@ TEST_F(MeasureTools, TheChartToolDrawsAChartFromTheDragStartAndTheTableRedrawsIt
   EXPECT_EQ(globals().sizeTable[0].pitch, 90.5);
   EXPECT_EQ(Object(1), chart);
 
-  // OK: the chart is drawn again at its place with five rows, a block follows the new basic size.
+  // OK: the chart is drawn again at its place with five rows, a block follows
+  // the new basic size.
   globals().simpleGrading.grading_front_bust_position = 50;
   Piece({200, 200}, {150, 450});
   UseKind(1);

@@ -19,11 +19,11 @@ class ToolsScene : public SimpleGradingScene {
  protected:
   void SetUp() override {
     SimpleGradingScene::SetUp();
-    PluginGlobals& g = globals();
+    PluginGlobals &g = globals();
     g.flUseGrid = g.flUseFcur = g.flUseFcrs = g.flUseFops = g.flUseFcnt = 0;
     const double pitches[4] = {90.5, 95.2, 100, 104.8};
     for (int row = 0; row < kSizeTableRows; ++row) {
-      SizeTableRow& r = g.sizeTable[row];
+      SizeTableRow &r = g.sizeTable[row];
       r = SizeTableRow{row < 4 ? pitches[row] : 0, 1, 2, 254, 254, 254, 3, 4, 5};
     }
     g.simpleGrading.grading_basic_size = 2;
