@@ -1,9 +1,9 @@
-// The simple-grading tools in use: a test tool handle put into the family's
-// slot, a size table whose basic row makes 254 mm into 720 pt, and the
-// gestures the host sends.
+// The simple-grading tools in use: a test tool handle in the family's slot,
+// a size table whose basic row makes 254 mm into 720 pt, and the gestures.
 #pragma once
 
-#include <cmath>
+#include <cstdio>
+#include <string>
 #include <utility>
 
 #include "host/host_driver.h"
@@ -15,29 +15,35 @@
 
 namespace vmtest {
 
+// "left top right bottom" of an art's bounds.
+inline std::string Box(ArtHandle art) {
+  HeldSuites suites;
+  RealRect r{};
+  sAIArt->GetArtBounds(art, &r);
+  char text[128];
+  std::snprintf(text, sizeof text, "%g %g %g %g", r.left, r.top, r.right, r.bottom);
+  return text;
+}
+
 class ToolsScene : public SimpleGradingScene {
  protected:
   void SetUp() override {
     SimpleGradingScene::SetUp();
-    PluginGlobals &g = globals();
+    PluginGlobals& g = globals();
     g.flUseGrid = g.flUseFcur = g.flUseFcrs = g.flUseFops = g.flUseFcnt = 0;
     const double pitches[4] = {90.5, 95.2, 100, 104.8};
-    for (int row = 0; row < kSizeTableRows; ++row) {
-      SizeTableRow &r = g.sizeTable[row];
-      r = SizeTableRow{row < 4 ? pitches[row] : 0, 1, 2, 254, 254, 254, 3, 4, 5};
-    }
+    for (int row = 0; row < kSizeTableRows; ++row)
+      g.sizeTable[row] = SizeTableRow{row < 4 ? pitches[row] : 0, 1, 2, 254, 254, 254, 3, 4, 5};
     g.simpleGrading.grading_basic_size = 2;
     HeldSuites suites;
     sAILayer->GetNthLayer(0, &layer);
-    layerGroup = layer->group;
   }
   void TearDown() override {
     Release();
     SimpleGradingScene::TearDown();
   }
 
-  // The tool of a kind becomes the current tool (slots 7 to 11 by kind 0 to 4),
-  // each kind with a handle of its own borrowed from revision slots 1 to 5.
+  // Kinds 0 to 4 use slots 7, 9, 10, 11, 8, each with a handle borrowed from revision slots 1 to 5.
   void UseKind(int16_t kind) {
     static constexpr int kSlots[5] = {7, 9, 10, 11, 8};
     Release();
@@ -51,16 +57,15 @@ class ToolsScene : public SimpleGradingScene {
     slot = 0;
   }
 
-  // The pointer comes to `from`, presses, moves to `to` and is let go there.
   void DragTool(RealPoint from, RealPoint to, uint32_t modifiers = 0) {
     vmhost::TrackCursor(from, modifiers);
     vmhost::MouseDown(from, modifiers);
     vmhost::MouseDrag(to, modifiers);
     vmhost::MouseUp(to, modifiers);
   }
-  // A selected piece: one path from (x1, y1) to (x2, y2) in a group.
+  // A selected group holding one path from a to b.
   ArtHandle Piece(RealPoint a, RealPoint b) {
-    ArtHandle group = vmhost::AddGroup(layerGroup);
+    ArtHandle group = vmhost::AddGroup(layer->group);
     vmhost::AddPolyline(group, {a, b}, false);
     vmhost::SetSelected(group, true);
     return group;
@@ -70,16 +75,7 @@ class ToolsScene : public SimpleGradingScene {
     InModuleCall([&] { found = FindSimpleGradingObject(type); });
     return found;
   }
-  static RealRect Bounds(ArtHandle art) {
-    HeldSuites suites;
-    RealRect r{};
-    sAIArt->GetArtBounds(art, &r);
-    return r;
-  }
-  static bool Near(double a, double b) { return std::fabs(a - b) < 1e-6; }
-
   LayerHandle layer = nullptr;
-  ArtHandle layerGroup = nullptr;
   int slot = 0;
   int from = 0;
 };
