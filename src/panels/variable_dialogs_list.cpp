@@ -46,7 +46,8 @@ void ReadRowText(HWND control, UINT lengthMessage, UINT textMessage, LRESULT row
 }
 
 void ReadSourceText(HWND dialog, LRESULT source, char (&out)[kNameSize]) {
-  ReadRowText(GetDlgItem(dialog, kVarListSourceCombo), CB_GETLBTEXTLEN, CB_GETLBTEXT, source, out, sizeof out);
+  ReadRowText(GetDlgItem(dialog, kVarListSourceCombo), CB_GETLBTEXTLEN, CB_GETLBTEXT, source, out,
+              sizeof out);
 }
 
 LRESULT CurrentSource(HWND dialog) {
@@ -107,7 +108,8 @@ void OnSourceNotification(HWND dialog) {
   if (source == gLastSeenSource || source < 0) return;
   gLastSeenSource = source;
   if (source == kSeparatorSource) {
-    // Seen as the source it returns to, so that the separator can be chosen again.
+    // Seen as the source it returns to, so that the separator can be chosen
+    // again.
     SendVariableListDlgItemMessage(dialog, kVarListSourceCombo, CB_SETCURSEL, gLastRealSource, 0);
     gLastSeenSource = gLastRealSource;
     return;

@@ -31,12 +31,22 @@ TEST_F(VariableListTest, SourcesListTheirNamesAndAPickGivesTheTextToInsert) {
   } cases[] = {
       {false, 0, 0, 1, {kLocalJapanese, kEnvironmentJapanese}, {"W", "H"}, "H"},
       {true, 1, 0, 0, {"Local variable", "Environment variable", "-", "Front", "Back"}, {"W", "H"}, "W"},
-      {true, 0, 1, 6, {kLocalJapanese, kEnvironmentJapanese, "-", "Front", "Back"},
+      {true,
+       0,
+       1,
+       6,
+       {kLocalJapanese, kEnvironmentJapanese, "-", "Front", "Back"},
        {"%%GR_SCALE_H%%", "%%GR_SCALE_V%%", "%%GR_ORIGIN_H%%", "%%GR_ORIGIN_V%%", "%%GR_ANGLE%%",
         "%%PRESET_IDX%%", "%%PRESET_NAME%%"},
        "%%PRESET_NAME%%"},
       // Another piece's private names are offered too.
-      {true, 1, 3, 0, {"Local variable", "Environment variable", "-", "Front", "Back"}, {"W", "secret"}, "Front:W"},
+      {true,
+       1,
+       3,
+       0,
+       {"Local variable", "Environment variable", "-", "Front", "Back"},
+       {"W", "secret"},
+       "Front:W"},
       {true, 0, 4, 0, {kLocalJapanese, kEnvironmentJapanese, "-", "Front", "Back"}, {"B1"}, "Back:B1"},
   };
   int piecesMade = 0;
@@ -64,13 +74,15 @@ TEST_F(VariableListTest, SeparatorKeepsThePreviousSourceAndItsNames) {
   TitledPiece("Front", {"F1", "F2"});
   int source = -1;
   std::vector<std::string> names;
-  const auto readSource = vmwin::Do(
-      [&](HWND d) { source = static_cast<int>(SendDlgItemMessage(d, kVarListSourceCombo, CB_GETCURSEL, 0, 0)); });
+  const auto readSource = vmwin::Do([&](HWND d) {
+    source = static_cast<int>(SendDlgItemMessage(d, kVarListSourceCombo, CB_GETCURSEL, 0, 0));
+  });
   for (int times : {1, 2}) {
     SCOPED_TRACE(times);
     std::vector<vmwin::UserAction> steps = {PickItem(kVarListSourceCombo, 3)};
     for (int i = 0; i < times; ++i) steps.push_back(PickItem(kVarListSourceCombo, 2));
-    steps.insert(steps.end(), {readSource, ReadRows(kVarListNames, &names), PickItem(kVarListNames, 1), Click(IDOK)});
+    steps.insert(steps.end(),
+                 {readSource, ReadRows(kVarListNames, &names), PickItem(kVarListNames, 1), Click(IDOK)});
     EXPECT_EQ(Pick(steps), "Front:F2");
     EXPECT_EQ(source, 3);
     EXPECT_EQ(names, (std::vector<std::string>{"F1", "F2"}));
@@ -85,10 +97,9 @@ TEST_F(VariableListTest, OkWaitsForARowAndLongTextsArePickedWhole) {
     return vmwin::Do([out](HWND d) { *out = IsWindowEnabled(GetDlgItem(d, IDOK)); });
   };
   int32_t result = 0;
-  const std::string picked =
-      Pick({PickItem(kVarListSourceCombo, 3), okEnabled(&before), Click(IDOK), PickItem(kVarListNames, 0),
-            okEnabled(&after), Click(IDOK)},
-           &result);
+  const std::string picked = Pick({PickItem(kVarListSourceCombo, 3), okEnabled(&before), Click(IDOK),
+                                   PickItem(kVarListNames, 0), okEnabled(&after), Click(IDOK)},
+                                  &result);
   EXPECT_FALSE(before);
   EXPECT_TRUE(after);
   EXPECT_EQ(result, IDOK);
