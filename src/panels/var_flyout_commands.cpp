@@ -96,7 +96,8 @@ void ExportVariables() {
   FileDialogFilters_Add(&filters, "CSV", "*.csv");
   HostString title("Export"), defaultName("export.csv");
   char chosen[4 * kPathChars] = "";
-  if (sAIUser->PutFileDialog(title.get(), filters.c_str(), defaultName.get(), chosen, sizeof chosen) != kNoErr)
+  if (sAIUser->PutFileDialog(title.get(), filters.c_str(), defaultName.get(), chosen, sizeof chosen) !=
+      kNoErr)
     return;
   WCHAR wide[kPathChars];
   if (!CopyPath300(wide, chosen)) return;

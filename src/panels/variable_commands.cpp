@@ -292,7 +292,7 @@ void RunVarPanelCommand(HWND window, uint16_t controlId, uint16_t notification) 
       if (HasCurrentPiece() && InPieceMode()) NewVariable();
       break;
     case kUpdateButtonId:
-      RunVarUpdateCommand();
+      if (!InPieceMode()) RunVarUpdateCommand();
       FillVarList();
       break;
     default:

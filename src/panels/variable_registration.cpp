@@ -83,4 +83,6 @@ void RemoveVariableRow(VariableTable& t, int32_t row, bool withTitle) {
   t.varPrivate[kMaxVariables - 1] = 0;
 }
 
-void ShowDuplicateVariableAlert(PluginRef pluginRef) { ShowLocalizedAlert(pluginRef, kDuplicateVariableText); }
+void ShowDuplicateVariableAlert(PluginRef pluginRef) {
+  ShowLocalizedAlert(pluginRef, kDuplicateVariableText);
+}

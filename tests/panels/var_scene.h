@@ -10,7 +10,6 @@
 
 #include "panels/panel_scene.h"
 #include "panels/variable_dialogs.h"
-#include "shell/module_instance.h"
 #include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
 
@@ -25,11 +24,6 @@ class VarScene : public PanelScene {
  protected:
   void SetUp() override {
     PanelScene::SetUp();
-    static const DialogItemTemplate kItems[] = {{IDOK, "BUTTON", "OK", BS_DEFPUSHBUTTON, 10, 10, 60, 20},
-                                                {IDCANCEL, "BUTTON", "Cancel", 0, 80, 10, 60, 20}};
-    static const DialogTemplate kEdit = {"Variable", WS_POPUP | WS_CAPTION, 200, 60, kItems, 2};
-    static const ResourceEntry kEntries[] = {{RT_DIALOG, 16157, &kEdit}, {RT_DIALOG, 17157, &kEdit}};
-    RegisterModuleResources(LastModuleInstance(), kEntries, 2);
     front = AddPiece("Front", {{"A", "10"}, {"B", "20"}, {"C", "30"}}, 0);
     vmhost::SetSelected(front, true);
     ASSERT_EQ(vmhost::SelectTool(globals().toolHandles[1]), kNoErr);
@@ -62,23 +56,22 @@ class VarScene : public PanelScene {
     return piece;
   }
 
-  // The next edit dialog sees the proposed texts and answers with these.
-  void AnswerEditDialog(Variable answer, std::string* proposed = nullptr) {
-    vmwin::ScriptDialog(16157, {vmwin::Do([answer, proposed](HWND dialog) {
-                          VariableDialogTransfer& t = gVariableDialogTransfer;
-                          if (proposed != nullptr) *proposed = t.name;
-                          std::snprintf(t.name, sizeof t.name, "%s", answer.name.c_str());
-                          std::snprintf(t.value, sizeof t.value, "%s", answer.value.c_str());
-                          t.isPrivate = answer.isPrivate;
-                          EndDialog(dialog, 1);
-                        })});
+  // The user reads the proposed name, types the answer and presses OK.
+  static void AnswerEditDialog(const Variable& answer, std::string* proposed = nullptr) {
+    std::vector<vmwin::UserAction> actions{vmwin::Do([proposed](HWND dialog) {
+                                             char name[kNameSize] = "";
+                                             GetDlgItemText(dialog, 5, name, sizeof name);
+                                             if (proposed != nullptr) *proposed = name;
+                                           }),
+                                           vmwin::SetText(5, answer.name), vmwin::SetText(4, answer.value)};
+    if (answer.isPrivate != 0) actions.push_back(vmwin::Check(7, 1));
+    actions.push_back(vmwin::Click(IDOK));
+    vmwin::ScriptDialog(16157, actions);
   }
 
   static void ClickVarButton(int id) { SendMessage(Control(VarWindow(), id), BM_CLICK, 0, 0); }
   static bool VarButtonEnabled(int id) { return IsWindowEnabled(Control(VarWindow(), id)) != 0; }
-  static void PickRow(int row) {
-    vmwin::PerformUserAction(VarWindow(), vmwin::PickItem(1, row));
-  }
+  static void PickRow(int row) { vmwin::PerformUserAction(VarWindow(), vmwin::PickItem(1, row)); }
 
   // The table's names up to the first empty one.
   std::vector<std::string> TableNames() {
