@@ -36,8 +36,9 @@ char gPickedText[kPickedVariableSize];
 // row cannot overrun the buffer.
 void ReadRowText(HWND control, UINT lengthMessage, UINT textMessage, LRESULT row, char* out, size_t size) {
   out[0] = '\0';
+  if (row < 0) return;
   const LRESULT length = SendMessage(control, lengthMessage, static_cast<WPARAM>(row), 0);
-  if (row < 0 || length < 0) return;
+  if (length < 0) return;
   char* text = static_cast<char*>(std::calloc(static_cast<size_t>(length) + 1, 1));
   if (text == nullptr) return;
   if (SendMessage(control, textMessage, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text)) >= 0)
