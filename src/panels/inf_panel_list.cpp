@@ -7,3 +7,9 @@ void RebuildInfList() {}
 void UpdateToolDependentState(HWND__*) {}
 
 void ReorderRevisionHandles(int32_t, int32_t, int32_t, int32_t) {}
+
+void InsertHandleRow(int32_t) {}
+
+void SyncInfSelection() {}
+
+void InvalidateInfList() {}

@@ -12,3 +12,10 @@ HostErr RevisionToolTrackCursorEntry(ToolMessage* message, int16_t toolIndex);
 HostErr RevisionToolMouseDown();
 HostErr RevisionToolMouseDrag(ToolMessage* message, int16_t toolIndex);
 HostErr RevisionToolMouseUp(ToolMessage* message, int16_t toolIndex);
+
+// Snaps the cursor, redraws the feedback and sets the cursor of the snap kind.
+void RevisionToolTrackCursor(ToolMessage* message, int16_t toolIndex);
+
+// Undo and redo texts from a localised pair of the text table, given by the
+// index of its Japanese undo text (the redo text follows it).
+void SetLocalizedUndoRedoText(int undoTextIndex);

@@ -66,7 +66,7 @@ TEST_F(RegistrationTest, EachToolRoutesToItsRevisionToolIndex) {
 TEST_F(RegistrationTest, TheSameCursorPointTwiceDoesNothingTheSecondTime) {
   ASSERT_EQ(vmhost::SelectTool(ModuleTools()[0]), kNoErr);
   vmhost::TrackCursor({10, 20}, kModShift);
-  EXPECT_EQ(globals().tracking.cursor.h, 10);
+  EXPECT_EQ(globals().tracking.lastCursor.h, 10);
   EXPECT_EQ(globals().tracking.modifiers, static_cast<int16_t>(kModShift));
   globals().tracking.cursor = {99, 99};  // as a snap would move it
   EXPECT_EQ(vmhost::TrackCursor({10, 20}, kModOption), kNoErr);

@@ -1,0 +1,72 @@
+#include "panels/variable_registration.h"
+
+#include <cstring>
+
+#include "shell/host_string.h"
+#include "shell/localize.h"
+#include "shell/plugin_globals.h"
+#include "store/text_fields.h"
+
+namespace {
+
+constexpr int kTooManyVariablesText = 41;
+constexpr int kDuplicateVariableText = 42;
+
+bool SameName(const char* row, const char* name) { return std::strncmp(row, name, kVarNameSize) == 0; }
+
+void ShowLocalizedAlert(PluginRef pluginRef, int textIndex) {
+  char text[256];
+  LocalizeUiString(pluginRef, kLocalizedTexts[textIndex].japanese, text, sizeof text);
+  ShowMessageAlert(text);
+}
+
+void DeleteRow(VariableTable& t, int32_t row) {
+  for (int32_t r = row; r < kMaxVariables - 1; ++r) {
+    std::memcpy(t.varNames[r], t.varNames[r + 1], kVarNameSize);
+    std::memcpy(t.varValues[r], t.varValues[r + 1], kVarValueSize);
+    t.varPrivate[r] = t.varPrivate[r + 1];
+  }
+  std::memset(t.varNames[kMaxVariables - 1], 0, kVarNameSize);
+  std::memset(t.varValues[kMaxVariables - 1], 0, kVarValueSize);
+  t.varPrivate[kMaxVariables - 1] = 0;
+}
+
+}  // namespace
+
+int32_t RegisterVariable(PluginRef pluginRef, const char* oldName, const char* newName, const char* value,
+                         uint32_t isPrivate) {
+  VariableTable& t = gPlugin->variables;
+  if (t.varNames == nullptr || t.varValues == nullptr || t.varPrivate == nullptr) return kVariableTableFull;
+  // Names are compared as the table would hold them.
+  char oldCut[kVarNameSize], newCut[kVarNameSize];
+  CopyTextCut(oldCut, sizeof oldCut, oldName != nullptr ? oldName : "");
+  CopyTextCut(newCut, sizeof newCut, newName != nullptr ? newName : "");
+
+  int32_t result = kVariableTableFull;
+  for (int32_t row = 0; row < kMaxVariables; ++row) {
+    const char* name = t.varNames[row];
+    if (name[0] == '\0' || SameName(name, oldCut)) {
+      result = row;
+      break;
+    }
+    if (SameName(name, newCut)) {
+      result = kVariableDuplicate;
+      break;
+    }
+  }
+  if (result < 0) {
+    if (newCut[0] != '\0') {
+      ShowLocalizedAlert(pluginRef,
+                         result == kVariableDuplicate ? kDuplicateVariableText : kTooManyVariablesText);
+    }
+    return result;
+  }
+  if (newCut[0] != '\0') {
+    std::memcpy(t.varNames[result], newCut, kVarNameSize);
+    CopyTextCut(t.varValues[result], kVarValueSize, value != nullptr ? value : "");
+    t.varPrivate[result] = isPrivate;
+  } else if (oldCut[0] != '\0') {
+    DeleteRow(t, result);
+  }
+  return result;
+}

@@ -1,0 +1,111 @@
+#include "tools/handle_creation.h"
+
+#include <cstring>
+#include <utility>
+
+#include "engine/preview_builder.h"
+#include "panels/inf_panel_list.h"
+#include "panels/variable_commands.h"
+#include "shell/plugin_globals.h"
+#include "shell/suite_pointers.h"
+#include "store/grading_group_tags.h"
+#include "tools/tool_utilities.h"
+
+namespace {
+
+int16_t KindFromEnds(int16_t toolIndex, RevisionHandle* handle) {
+  const TwoPointHandleData& line = handle->line;
+  if (toolIndex == kToolMeasurement) return kHandleMeasurement;
+  if (line.art1 != nullptr && line.art1 == line.art2) {
+    switch (toolIndex) {
+      case kToolDistance:
+        return kHandleDistance;
+      case kToolAngle:
+        return kHandleAngle;
+      case kToolArc:
+        return HandleRunIsArc(handle) ? kHandleArc : kHandlePlain;
+      case kToolLength:
+        return kHandleLength;
+      default:
+        return kHandlePlain;
+    }
+  }
+  if (line.art1 == nullptr && line.art2 == nullptr) return kHandlePlain;
+  if (toolIndex == kToolDistance) return kHandleDistance;
+  if (toolIndex == kToolAngle) return kHandleAngle;
+  return kHandlePlain;
+}
+
+bool IsOpenPath(ArtHandle art) {
+  int32_t closed = 0;
+  return art != nullptr && sAIPath != nullptr && sAIPath->GetPathClosed(art, &closed) == kNoErr && !closed;
+}
+
+// An end on a path comes second, a free end first.
+void PutEndOnPathSecond(TwoPointHandleData& line) {
+  if (line.art2 != nullptr) return;
+  std::swap(line.p1, line.p2);
+  std::swap(line.art1, line.art2);
+  std::swap(line.index1, line.index2);
+  line.art1 = nullptr;
+  line.index1 = 0;
+}
+
+// A run along an open path goes forwards.
+void PutRunInPathOrder(TwoPointHandleData& line) {
+  if (!IsOpenPath(line.art1) || line.index2 >= line.index1) return;
+  std::swap(line.p1, line.p2);
+  std::swap(line.art1, line.art2);
+  std::swap(line.index1, line.index2);
+}
+
+int32_t FirstFreeSlot() {
+  for (int32_t slot = 0; slot < kMaxHandles; ++slot) {
+    if (gPlugin->handles[slot].kind == kHandleFree) return slot;
+  }
+  return -1;
+}
+
+}  // namespace
+
+void CreateHandleFromDrag(ToolHandle tool, int16_t toolIndex) {
+  PluginGlobals& g = *gPlugin;
+  RevisionHandle handle;
+  std::memset(&handle, 0, sizeof handle);
+  if (toolIndex != kToolMeasurement) {
+    const char* amount = toolIndex == kToolAngle ? "0" : "100.0";
+    for (auto& text : handle.line.amountExpr) std::strcpy(text, amount);
+  }
+  handle.line.p1 = g.tracking.first.point;
+  handle.line.p2 = g.tracking.second.point;
+  handle.listSelected = 1;
+  HitTestHandleEndpoints(&handle);
+
+  handle.kind = KindFromEnds(toolIndex, &handle);
+  if (handle.kind == kHandlePlain) {
+    Beep();
+    return;
+  }
+  // A full table keeps the selection and registers no variables.
+  const int32_t slot = FirstFreeSlot();
+  if (slot < 0) return;
+
+  for (RevisionHandle& h : g.handles) h.listSelected = 0;
+  g.grading_selected = 0;
+  TwoPointHandleData& line = handle.line;
+  if (handle.kind == kHandleDistance || handle.kind == kHandleMeasurement || handle.kind == kHandleAngle) {
+    PutEndOnPathSecond(line);
+  }
+  if (handle.kind == kHandleLength || handle.kind == kHandleMeasurement || handle.kind == kHandleArc) {
+    PutRunInPathOrder(line);
+  }
+  if (handle.kind == kHandleMeasurement) NameMeasurementVariables(&handle);
+
+  std::memcpy(&g.handles[slot], &handle, sizeof handle);
+  InsertHandleRow(slot);
+  SetToolUndoRedoText(tool);
+  BuildGradingPreview(1, 0);
+  SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
+  SyncInfSelection();
+  if (handle.kind == kHandleMeasurement) FillVarList();
+}

@@ -1,0 +1,38 @@
+// A new revision handle from a drag of a revision tool, and the anchor hit
+// tests the handle edits share.
+#pragma once
+
+#include <cstdint>
+
+#include "host_types.h"
+#include "store/grading_records.h"
+
+// RevisionToolIndex: the tool index the routing passes to every handler.
+enum RevisionToolIndex : int16_t {
+  kToolDistance = 1,
+  kToolLength = 2,
+  kToolPoint = 3,
+  kToolMeasurement = 4,
+  kToolArc = 5,
+  kToolAngle = 6,
+};
+
+// Moves each end of the handle onto the first anchor of the piece within
+// 5 screen pixels, with that path and anchor index; an end with none keeps
+// its point and gets no path.
+void HitTestHandleEndpoints(RevisionHandle* handle);
+// The record becomes an empty point handle on the first anchor of the piece
+// within 5 screen pixels of the point (no path when there is none).
+void HitTestAnchorPoint(const RealPoint& point, RevisionHandle* handle);
+
+// 1 when both ends lie on one path and the curves between them form one
+// circular arc. On an open path the ends are first put in path order.
+int16_t HandleRunIsArc(RevisionHandle* handle);
+
+// The names of a new measurement handle's target variables, registered in
+// the variable table; without a free letter the names stay empty.
+void NameMeasurementVariables(RevisionHandle* handle);
+
+// A drag off every mark with the distance, length, measurement, arc or angle
+// tool, from the drag start to the second point of the tracking record.
+void CreateHandleFromDrag(ToolHandle tool, int16_t toolIndex);

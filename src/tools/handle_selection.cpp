@@ -1,0 +1,7 @@
+#include "tools/handle_selection.h"
+
+void ClickRevisionHandles(ToolMessage*, int16_t) {}
+
+void MarqueeRevisionHandles(ToolMessage*, int16_t) {}
+
+void DragRevisionHandleMark(ToolMessage*, int16_t) {}
