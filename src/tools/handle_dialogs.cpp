@@ -7,5 +7,3 @@ int32_t ShowRevisionDialog(PluginRef, int32_t) { return kDialogCancel; }
 int32_t ShowPointRevisionDialog(PluginRef, int32_t) { return kDialogCancel; }
 
 int32_t ShowMeasurementDialog(PluginRef, int32_t) { return kDialogCancel; }
-
-int32_t RunBasicSettingsDialog() { return kDialogCancel; }

@@ -26,13 +26,6 @@ constexpr int kUndoEditRevisionPoint = 31;
 
 constexpr int32_t kDialogOk = 1;
 
-void StoreAfterEdit(int undoTextIndex) {
-  PluginGlobals& g = *gPlugin;
-  SetLocalizedUndoRedoText(undoTextIndex);
-  BuildGradingPreview(1, 0);
-  SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
-}
-
 bool IsOriginMark(int16_t code) {
   return code == kHitOrigin || code == kHitArrowEnd || code == kHitArrowLine;
 }
@@ -77,6 +70,13 @@ bool MarqueeGesture(int16_t toolIndex, uint32_t modifiers) {
 }
 
 }  // namespace
+
+void StoreAfterEdit(int undoTextIndex) {
+  PluginGlobals& g = *gPlugin;
+  SetLocalizedUndoRedoText(undoTextIndex);
+  BuildGradingPreview(1, 0);
+  SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
+}
 
 void SetLocalizedUndoRedoText(int undoTextIndex) {
   if (sAIUndo == nullptr) return;
