@@ -1,4 +1,5 @@
 // Removing the plug-in's tags from the current piece.
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
+#include "store/piece_queries.h"
 #include "tools/revision_tool_handlers.h"
 
 namespace {
@@ -42,8 +44,15 @@ void DeleteObjectTags() {
   LocalizeUiString(g.pluginRef, kLocalizedTexts[kConfirmDeleteTags].japanese, question, sizeof question);
   if (!ConfirmInfCommand(question)) return;
   SetLocalizedUndoRedoText(kUndoDeleteTags);
-  if (sAITag != nullptr)
+  if (sAITag != nullptr && g.pieceArtCount > 0) {
     for (int32_t i = 0; i < g.pieceArtCount; ++i) RemoveGradingTags(g.pieceArts[i]);
+    // The handles and settings live on the group above the member paths;
+    // left there, they would come back with the next load.
+    ArtHandle base = FindGroupBaseArt(g.pieceArts, g.pieceArtCount);
+    if (base != nullptr &&
+        std::find(g.pieceArts, g.pieceArts + g.pieceArtCount, base) == g.pieceArts + g.pieceArtCount)
+      RemoveGradingTags(base);
+  }
   RefreshGradingPreview(0);
   BuildGradingPreview(0, 0);
 }

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "panels/panel_scene.h"
-#include "support/module_suites.h"
 #include "store/grading_group_tags.h"
+#include "support/module_suites.h"
 
 namespace vmtest {
 

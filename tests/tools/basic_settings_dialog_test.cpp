@@ -44,7 +44,8 @@ TEST_F(BasicSettings, TheFieldsShowTheSettingsAndTheLockCopiesTheHorizontalScale
     return Do([&into](HWND d) {
       for (int id : {4, 5, 14, 7, 9, 10, 19, 21}) into.push_back(Text(d, id));
       into.push_back(std::to_string(SendMessage(GetDlgItem(d, 19), CB_GETCOUNT, 0, 0)));
-      into.push_back(IsWindowEnabled(GetDlgItem(d, 7)) && IsWindowEnabled(GetDlgItem(d, 10)) ? "open" : "shut");
+      into.push_back(IsWindowEnabled(GetDlgItem(d, 7)) && IsWindowEnabled(GetDlgItem(d, 10)) ? "open"
+                                                                                             : "shut");
     });
   };
   Run({look(shown), SetText(7, "90"), Check(11, 1), SetText(9, "110"), look(locked), SetText(19, "75"),
