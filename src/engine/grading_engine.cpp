@@ -8,8 +8,6 @@
 #include "expr/script.h"
 #include "shell/suite_pointers.h"
 
-namespace {
-
 // Translate by -origin, rotate by -angle, scale, rotate back, translate back.
 RealMatrix BaseTransform(const PluginGlobals& g, const ScalePair& scale) {
   RealMatrix m;
@@ -20,6 +18,8 @@ RealMatrix BaseTransform(const PluginGlobals& g, const ScalePair& scale) {
   sAIRealMath->MatrixConcatTranslate(&m, g.grading_origin.h, g.grading_origin.v);
   return m;
 }
+
+namespace {
 
 void ReadMemberPath(GradingPass& pass, ArtHandle art, ArtSegments* out) {
   int16_t count = 0;

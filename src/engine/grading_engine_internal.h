@@ -10,6 +10,9 @@
 constexpr double kDegreeHalfTurn = 3.141592;
 constexpr double kDegreesPerHalfTurn = 180.0;
 
+// A preset's scale about the grading origin along the grading angle.
+RealMatrix BaseTransform(const PluginGlobals& g, const ScalePair& scale);
+
 // One member path as the engine grades it.
 struct ArtSegments {
   int32_t closed;

@@ -7,7 +7,6 @@ void RebuildInfList() {}
 void UpdateToolDependentState(HWND__*) {}
 
 void ReorderRevisionHandles(int32_t, int32_t, int32_t, int32_t) {}
-
 void InsertHandleRow(int32_t) {}
 
 void SyncInfSelection() {}

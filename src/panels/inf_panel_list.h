@@ -14,7 +14,6 @@ struct HWND__;
 void UpdateToolDependentState(HWND__* window);
 // Moves a handle (with its group) after a list drag.
 void ReorderRevisionHandles(int32_t targetRow, int32_t targetSlot, int32_t sourceRow, int32_t sourceSlot);
-
 // Inserts the row of a handle just created in `slot`.
 void InsertHandleRow(int32_t slot);
 // Copies the handles' selection flags into the rows and sets the buttons and

@@ -89,8 +89,7 @@ intptr_t RunPresetManagerDialog(PluginRef pluginRef) {
                             PresetConfigDialogProc, 0);
   }
   // A cancelled dialog leaves the preset set it was opened with, name included.
-  if (result != IDOK)
-    CopyTextCut(g.presetFileName, sizeof g.presetFileName, gPresetConfig.openingFileName);
+  if (result != IDOK) CopyTextCut(g.presetFileName, sizeof g.presetFileName, gPresetConfig.openingFileName);
   std::free(gPresetConfig.working);
   std::free(gPresetConfig.workingScales);
   gPresetConfig.working = nullptr;

@@ -12,8 +12,8 @@ bool LeftButtonDown() { return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; }
 int RowUnderCursor(HWND list, POINT cursor, RECT* rect) {
   SetRectEmpty(rect);
   const int row = LBItemFromPt(list, cursor, FALSE);
-  if (row < 0 || SendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(rect)) ==
-                     LB_ERR) {
+  if (row < 0 ||
+      SendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(rect)) == LB_ERR) {
     SetRectEmpty(rect);
     return -1;
   }

@@ -170,4 +170,6 @@ void TextOutEllipsis(HDC dc, int x, int y, const char* text, int width) {
   TextOut(dc, x, y, cut, kept + 3);
 }
 
-int FindPresetConfigSubstringIndex(const char* text, const char* needle) { return StrFindLimited(text, needle); }
+int FindPresetConfigSubstringIndex(const char* text, const char* needle) {
+  return StrFindLimited(text, needle);
+}

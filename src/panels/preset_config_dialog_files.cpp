@@ -35,8 +35,10 @@ constexpr char kSaveFailedEnglish[] =
     "Create '%s' File is Failed.\rDestination file already exists or filename is invalid.";
 // "\"%s\" ファイルを作成出来ませんでした。[%d]\rファイル名が不適切か重複しています。"
 constexpr char kSaveFailedJapanese[] =
-    "\"%s\" \203t\203@\203C\203\213\202\360\215\354\220\254\217o\227\210\202\334\202\271\202\361\202\305\202\265"
-    "\202\275\201B[%d]\r\203t\203@\203C\203\213\226\274\202\252\225s\223K\220\330\202\251\217d\225\241\202\265"
+    "\"%s\" "
+    "\203t\203@\203C\203\213\202\360\215\354\220\254\217o\227\210\202\334\202\271\202\361\202\305\202\265"
+    "\202\275\201B[%d]\r\203t\203@"
+    "\203C\203\213\226\274\202\252\225s\223K\220\330\202\251\217d\225\241\202\265"
     "\202\304\202\242\202\334\202\267\201B";
 constexpr char kOverwriteEnglish[] = "The file already exists. \rDo you want the '%s' file to overwrite?";
 // "プリセット \"%s\" が重複しています。\r上書きしてよろしいですか？"
@@ -46,7 +48,8 @@ constexpr char kOverwriteJapanese[] =
 constexpr char kDeleteFileEnglish[] = "Do you want to completely remove the file \"%s\"?";
 // "プリセット \"%s\" を完全に削除しますか？"
 constexpr char kDeleteFileJapanese[] =
-    "\203v\203\212\203Z\203b\203g \"%s\" \202\360\212\256\221S\202\311\215\355\217\234\202\265\202\334\202\267"
+    "\203v\203\212\203Z\203b\203g \"%s\" "
+    "\202\360\212\256\221S\202\311\215\355\217\234\202\265\202\334\202\267"
     "\202\251\201H";
 
 bool EnglishTexts() { return gPlugin->language != kLanguageJapanese; }
@@ -98,7 +101,8 @@ int CompareIgnoringCase(const char* a, const char* b) {
 bool IsListedFileName(const char* name) {
   const size_t length = std::strlen(name);
   return length > 0 && length <= static_cast<size_t>(kPresetFileNameMax) && name[0] != '@' &&
-         std::strncmp(name, kUntitledPresetFile, sizeof kUntitledPresetFile - 1) != 0 && IsUsableFileName(name);
+         std::strncmp(name, kUntitledPresetFile, sizeof kUntitledPresetFile - 1) != 0 &&
+         IsUsableFileName(name);
 }
 
 // The file name without ".ini"; false for other files.
@@ -137,7 +141,8 @@ bool WriteListToPresetFile(HWND dialog) {
   PresetTableCopy kept;
   KeepPresetTable(&kept);
   RebuildPresetTableFromList(dialog);
-  const bool written = IsListedFileName(gPlugin->presetFileName) && WritePreferencesIni(gPlugin->presetFileName);
+  const bool written =
+      IsListedFileName(gPlugin->presetFileName) && WritePreferencesIni(gPlugin->presetFileName);
   RestorePresetTable(kept);
   if (!written) {
     ShowSaveFailed(gPlugin->presetFileName);
@@ -169,8 +174,8 @@ void FillPresetFileCombo(HWND dialog) {
   gPresetConfig.currentFileEntry = 0;
   for (int i = 0; i < kPresetComboCommandCount; ++i) {
     char text[64];
-    LoadString(gPresetConfig.instance, static_cast<UINT>(DialogIdForLanguage(kPresetComboSeparatorString + i)),
-               text, sizeof text);
+    LoadString(gPresetConfig.instance,
+               static_cast<UINT>(DialogIdForLanguage(kPresetComboSeparatorString + i)), text, sizeof text);
     SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
   }
   char pattern[MAX_PATH];

@@ -56,7 +56,8 @@ INT_PTR NameDialogProc(HWND dialog, UINT message, WPARAM wParam, int edit, int l
 intptr_t RunNameDialog(HWND parent, int templateId, DLGPROC proc, char* name) {
   char* outer = gNameTransfer;
   gNameTransfer = name;
-  const intptr_t result = DialogBoxParam(gPresetConfig.instance, MAKEINTRESOURCE(templateId), parent, proc, 0);
+  const intptr_t result =
+      DialogBoxParam(gPresetConfig.instance, MAKEINTRESOURCE(templateId), parent, proc, 0);
   gNameTransfer = outer;
   return result;
 }
@@ -77,5 +78,6 @@ intptr_t RunPresetNameDialog(HWND parent, int templateId, char* name) {
 }
 
 intptr_t RunPresetSaveAsDialog(HWND parent, char* name) {
-  return RunNameDialog(parent, ResourceIdUnlessJapanese(kPresetSaveAsDialogResource), PresetSaveAsDlgProc, name);
+  return RunNameDialog(parent, ResourceIdUnlessJapanese(kPresetSaveAsDialogResource), PresetSaveAsDlgProc,
+                       name);
 }

@@ -24,7 +24,7 @@ const DialogItemTemplate kConfigItemsJapanese[] = {
     {IDOK, "BUTTON", "OK", BS_DEFPUSHBUTTON, 240, 38, 64, 22},
     {IDCANCEL, "BUTTON", kCancelJapanese, BS_PUSHBUTTON, 240, 66, 64, 22},
     {kPresetAddButton, "BUTTON", "\222\307\211\301...", BS_PUSHBUTTON, 240, 120, 64, 22},     // "追加..."
-    {kPresetEditButton, "BUTTON", "\225\322\217W...", BS_PUSHBUTTON, 240, 148, 64, 22},     // "編集..."
+    {kPresetEditButton, "BUTTON", "\225\322\217W...", BS_PUSHBUTTON, 240, 148, 64, 22},       // "編集..."
     {kPresetRemoveButton, "BUTTON", "\215\355\217\234...", BS_PUSHBUTTON, 240, 176, 64, 22},  // "削除..."
 };
 
@@ -40,18 +40,23 @@ const DialogItemTemplate kConfigItemsEnglish[] = {
 };
 
 // "プリセットの設定"
-const DialogTemplate kConfigJapanese = {"\203v\203\212\203Z\203b\203g\202\314\220\335\222\350", kDialogStyle,
-                                        316, 292, kConfigItemsJapanese, VM_COUNT(kConfigItemsJapanese)};
-const DialogTemplate kConfigEnglish = {"Preset config", kDialogStyle, 316, 292, kConfigItemsEnglish,
-                                       VM_COUNT(kConfigItemsEnglish)};
+const DialogTemplate kConfigJapanese = {"\203v\203\212\203Z\203b\203g\202\314\220\335\222\350",
+                                        kDialogStyle,
+                                        316,
+                                        292,
+                                        kConfigItemsJapanese,
+                                        VM_COUNT(kConfigItemsJapanese)};
+const DialogTemplate kConfigEnglish = {
+    "Preset config", kDialogStyle, 316, 292, kConfigItemsEnglish, VM_COUNT(kConfigItemsEnglish)};
 
 // One name field, OK and Cancel; the field's id differs between the dialogs.
-#define VM_NAME_ITEMS(edit, label, cancel)                                            \
-  {kPresetNameLabel, "STATIC", label, SS_LEFT, 10, 14, 80, 16},                       \
-      {edit, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER, 94, 10, 180, 20},                \
-      {IDOK, "BUTTON", "OK", BS_DEFPUSHBUTTON, 126, 42, 70, 22}, {                    \
-    IDCANCEL, "BUTTON", cancel, BS_PUSHBUTTON, 204, 42, 70, 22                        \
-  }
+// clang-format off
+#define VM_NAME_ITEMS(edit, label, cancel)                                \
+  {kPresetNameLabel, "STATIC", label, SS_LEFT, 10, 14, 80, 16},           \
+  {edit, "EDIT", "", ES_AUTOHSCROLL | WS_BORDER, 94, 10, 180, 20},        \
+  {IDOK, "BUTTON", "OK", BS_DEFPUSHBUTTON, 126, 42, 70, 22},              \
+  {IDCANCEL, "BUTTON", cancel, BS_PUSHBUTTON, 204, 42, 70, 22}
+// clang-format on
 
 // "名称："
 const DialogItemTemplate kNameItemsJapanese[] = {
@@ -60,14 +65,15 @@ const DialogItemTemplate kNameItemsEnglish[] = {VM_NAME_ITEMS(kPresetNameEdit, "
 // "ファイル名："
 const DialogItemTemplate kSaveAsItemsJapanese[] = {
     VM_NAME_ITEMS(kPresetSaveAsNameEdit, "\203t\203@\203C\203\213\226\274\201F", kCancelJapanese)};
-const DialogItemTemplate kSaveAsItemsEnglish[] = {VM_NAME_ITEMS(kPresetSaveAsNameEdit, "File name :", "Cancel")};
+const DialogItemTemplate kSaveAsItemsEnglish[] = {
+    VM_NAME_ITEMS(kPresetSaveAsNameEdit, "File name :", "Cancel")};
 
 // "プリセットを作成", "名称の変更", "保存"
-const DialogTemplate kNewJapanese = {"\203v\203\212\203Z\203b\203g\202\360\215\354\220\254", kDialogStyle, 284,
-                                     76, kNameItemsJapanese, 4};
+const DialogTemplate kNewJapanese = {
+    "\203v\203\212\203Z\203b\203g\202\360\215\354\220\254", kDialogStyle, 284, 76, kNameItemsJapanese, 4};
 const DialogTemplate kNewEnglish = {"New preset", kDialogStyle, 284, 76, kNameItemsEnglish, 4};
-const DialogTemplate kRenameJapanese = {"\226\274\217\314\202\314\225\317\215X", kDialogStyle, 284, 76,
-                                        kNameItemsJapanese, 4};
+const DialogTemplate kRenameJapanese = {
+    "\226\274\217\314\202\314\225\317\215X", kDialogStyle, 284, 76, kNameItemsJapanese, 4};
 const DialogTemplate kRenameEnglish = {"Rename preset", kDialogStyle, 284, 76, kNameItemsEnglish, 4};
 const DialogTemplate kSaveAsJapanese = {"\225\333\221\266", kDialogStyle, 284, 76, kSaveAsItemsJapanese, 4};
 const DialogTemplate kSaveAsEnglish = {"Save File As", kDialogStyle, 284, 76, kSaveAsItemsEnglish, 4};
@@ -86,16 +92,20 @@ const DialogItemTemplate kCopyItemsEnglish[] = {
     {IDCANCEL, "BUTTON", "Cancel", BS_PUSHBUTTON, 204, 42, 70, 22},
 };
 // "プリセットのコピー"
-const DialogTemplate kCopyJapanese = {"\203v\203\212\203Z\203b\203g\202\314\203R\203s\201[", kDialogStyle, 284,
-                                      76, kCopyItemsJapanese, VM_COUNT(kCopyItemsJapanese)};
-const DialogTemplate kCopyEnglish = {"Copy preset", kDialogStyle, 284, 76, kCopyItemsEnglish,
-                                     VM_COUNT(kCopyItemsEnglish)};
+const DialogTemplate kCopyJapanese = {"\203v\203\212\203Z\203b\203g\202\314\203R\203s\201[",
+                                      kDialogStyle,
+                                      284,
+                                      76,
+                                      kCopyItemsJapanese,
+                                      VM_COUNT(kCopyItemsJapanese)};
+const DialogTemplate kCopyEnglish = {
+    "Copy preset", kDialogStyle, 284, 76, kCopyItemsEnglish, VM_COUNT(kCopyItemsEnglish)};
 
 const StringTableEntry kStrings[] = {
     {16175, "-"},
-    {16176, "\225\333\221\266"},                          // "保存"
+    {16176, "\225\333\221\266"},                             // "保存"
     {16177, "\225\312\226\274\202\305\225\333\221\266..."},  // "別名で保存..."
-    {16178, "\215\355\217\234"},                          // "削除"
+    {16178, "\215\355\217\234"},                             // "削除"
     {17175, "-"},
     {17176, "Save"},
     {17177, "Save As..."},

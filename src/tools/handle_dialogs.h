@@ -8,5 +8,6 @@
 
 int32_t ShowRevisionDialog(PluginRef pluginRef, int32_t slot);
 int32_t ShowPointRevisionDialog(PluginRef pluginRef, int32_t slot);
+// 1 only when the handle's variables took their new names.
 int32_t ShowMeasurementDialog(PluginRef pluginRef, int32_t slot);
 int32_t RunBasicSettingsDialog();

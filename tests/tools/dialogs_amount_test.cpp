@@ -1,0 +1,230 @@
+// The amount dialogs as the user sees them: the stored amount as a percent and
+// a length, the live preview on the sample layer, the direction list and the
+// group's proportional box, and what OK and Cancel leave in the handle table.
+#include <cmath>
+
+#include "resources/handle_dialog_resource_ids.h"
+#include "tools/dialogs_scene.h"
+
+namespace vmtest {
+namespace {
+
+using vmwin::Check;
+using vmwin::Click;
+using vmwin::Focus;
+using vmwin::PickItem;
+using vmwin::PressEnter;
+using vmwin::SetText;
+
+constexpr char kWrapped[] = ") / %%DISTANCE%% * 100 * %%GR_COMPSCALE%%";
+
+class AmountDialogTest : public DialogScene {};
+
+TEST_F(AmountDialogTest, StoredAmountShowsAsPercentAndLength) {
+  const struct {
+    double distance;
+    const char* amount;
+    const char* percent;
+    const char* length;
+    UINT moving;
+  } cases[] = {
+      {72, "(15) / %%DISTANCE%% * 100 * %%GR_COMPSCALE%%", "59.06", "15", BST_UNCHECKED},
+      {100, "100.0", "100.0", "35.28", BST_UNCHECKED},
+      // The moving form measures the distance after the move: 15 + 25.4 mm.
+      {72, "moving_distance(15) / %%DISTANCE%% * 100 * %%GR_COMPSCALE%%", "159.06", "15", BST_CHECKED},
+      {72, "(2 * 5) / %%DISTANCE%% * 100", "39.37", "2 * 5", BST_UNCHECKED},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.amount);
+    Handle(0, kHandleDistance, Free({0, 0}), Free({c.distance, 0}), c.amount);
+    std::string percent, length;
+    UINT moving = 9;
+    EXPECT_EQ(Run(ShowRevisionDialog, 0, kDistanceDialogResource,
+                  {Read(kAmountPercentField, &percent), Read(kAmountLengthField, &length),
+                   ReadCheck(kAmountMovingCheck, &moving), Focus(kAmountPercentField),
+                   Focus(kAmountLengthField), Click(IDOK)}),
+              1);
+    EXPECT_EQ(percent, c.percent);
+    EXPECT_EQ(length, c.length);
+    EXPECT_EQ(moving, c.moving);
+    // Fields only passed through rewrite nothing.
+    EXPECT_EQ(Amount(0), c.amount);
+    EXPECT_DOUBLE_EQ(globals().envDistance, c.distance);
+  }
+}
+
+TEST_F(AmountDialogTest, LengthTypedIsStoredAsPercentOfTheBaseAndMovingBoxChoosesTheForm) {
+  Handle(0, kHandleDistance, Free({0, 0}), Free({72, 0}), "100.0");
+  std::string percent;
+  EXPECT_EQ(Run(ShowRevisionDialog, 0, kDistanceDialogResource,
+                {SetText(kAmountLengthField, "5"), Focus(kAmountNameField),
+                 Read(kAmountPercentField, &percent), Check(kAmountMovingCheck, BST_CHECKED), Click(IDOK)}),
+            1);
+  EXPECT_EQ(percent, "19.68");
+  EXPECT_EQ(Amount(0), std::string("moving_distance(5") + kWrapped);
+
+  EXPECT_EQ(Run(ShowRevisionDialog, 0, kDistanceDialogResource,
+                {Check(kAmountMovingCheck, BST_UNCHECKED), Click(IDOK)}),
+            1);
+  EXPECT_EQ(Amount(0), std::string("(5") + kWrapped);
+}
+
+TEST_F(AmountDialogTest, PercentTypedAndConfirmedWithEnterIsKept) {
+  Handle(0, kHandleLength, Free({0, 0}), Free({72, 0}), "100.0");
+  std::strcpy(globals().handles[0].name, "front");
+  EXPECT_EQ(Run(ShowRevisionDialog, 0, kLengthDialogResource,
+                {SetText(kAmountNameField, std::string(90, 'n')), SetText(kAmountPercentField, "80"),
+                 PressEnter()}),
+            1);
+  EXPECT_EQ(Amount(0), "80");
+  EXPECT_EQ(std::string(globals().handles[0].name), std::string(80, 'n'));
+}
+
+TEST_F(AmountDialogTest, LivePreviewIsDrawnOnTheSampleLayerAndGoesWithTheDialog) {
+  ArtHandle art = Polyline({{0, 0}, {100, 0}, {100, 50}}, false);
+  Handle(0, kHandleDistance, On(art, 0), On(art, 1), "100.0");
+  for (int button : {IDCANCEL, IDOK}) {
+    SCOPED_TRACE(button);
+    bool sampleShown = false;
+    size_t copies = 0;
+    const int32_t result =
+        Run(ShowRevisionDialog, 0, kDistanceDialogResource,
+            {SetText(kAmountPercentField, "150"), Focus(kAmountNameField), vmwin::Do([&](HWND) {
+               LayerHandle sample = vmhost::FindLayer(kSampleLayer);
+               sampleShown = sample != nullptr && sample == globals().editPreviewLayer;
+               if (sampleShown) copies = vmhost::Children(LayerGroup(sample)).size();
+               // The edit is previewed, not yet stored.
+               EXPECT_EQ(Amount(0), "100.0");
+             }),
+             Click(button)});
+    EXPECT_EQ(result, button);
+    EXPECT_TRUE(sampleShown);
+    EXPECT_EQ(copies, 1u);
+    EXPECT_EQ(vmhost::FindLayer(kSampleLayer), nullptr);
+    EXPECT_EQ(globals().editPreviewLayer, nullptr);
+    EXPECT_EQ(Amount(0), button == IDOK ? "150" : "100.0");
+  }
+}
+
+TEST_F(AmountDialogTest, DirectionListEndsWithMeasurementAngleNames) {
+  Handle(0, kHandleMeasurement, Free({0, 0}), Free({1, 0}), "dA");
+  std::strcpy(globals().handles[0].line.amountExpr[1], "aA");
+  Handle(1, kHandleMeasurement, Free({0, 0}), Free({1, 0}), "dB");
+  Handle(2, kHandleMeasurement, Free({0, 0}), Free({1, 0}), "dC");
+  std::strcpy(globals().handles[2].line.amountExpr[1], "aC");
+  Handle(3, kHandleDistance, Free({0, 0}), Free({72, 0}), "100", 7).proportional = 1;
+  UINT proportional = 9;
+  int count = 0;
+  int selected = -1;
+  char last[32] = "", second[32] = "";
+  Run(ShowRevisionDialog, 3, kDistanceDialogResource,
+      {vmwin::Do([&](HWND dialog) {
+         count = static_cast<int>(SendDlgItemMessage(dialog, kAmountTypeCombo, CB_GETCOUNT, 0, 0));
+         selected = static_cast<int>(SendDlgItemMessage(dialog, kAmountTypeCombo, CB_GETCURSEL, 0, 0));
+         SendDlgItemMessage(dialog, kAmountTypeCombo, CB_GETLBTEXT, 6, reinterpret_cast<LPARAM>(last));
+         SendDlgItemMessage(dialog, kAmountTypeCombo, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(second));
+       }),
+       PickItem(kAmountTypeCombo, 6), Click(kAmountProportionalCheck),
+       ReadCheck(kAmountProportionalCheck, &proportional), Click(IDOK)});
+  EXPECT_EQ(count, 7);
+  EXPECT_EQ(selected, 0);
+  EXPECT_STREQ(last, "aC");
+  EXPECT_STREQ(second, "\220\205\225\275\225\373\214\374");  // "水平方向"
+  EXPECT_EQ(globals().handles[3].direction, 6);
+  // A click on the checked box would make it indeterminate: it stays checked.
+  EXPECT_EQ(proportional, BST_CHECKED);
+  EXPECT_EQ(globals().handles[3].proportional, 1);
+}
+
+TEST_F(AmountDialogTest, GroupEditReachesEveryMemberAndMixedProportionalOpensIndeterminate) {
+  ArtHandle art = Polyline({{0, 0}, {100, 0}, {100, 50}}, false);
+  for (int slot : {1, 2, 3}) {
+    Handle(slot, kHandleDistance, On(art, 0), On(art, slot - 1), "100.0").groupId = 77;
+    globals().handles[slot].proportional = slot == 3 ? 1 : 0;
+  }
+  Handle(4, kHandleDistance, On(art, 0), On(art, 1), "100.0");
+  UINT opened = 9, afterFirst = 9, afterSecond = 9;
+  EXPECT_EQ(Run(ShowRevisionDialog, 2, kDistanceDialogResource,
+                {ReadCheck(kAmountProportionalCheck, &opened), Click(kAmountProportionalCheck),
+                 Click(kAmountProportionalCheck), ReadCheck(kAmountProportionalCheck, &afterFirst),
+                 Click(kAmountProportionalCheck), ReadCheck(kAmountProportionalCheck, &afterSecond),
+                 Check(kAmountBothEndsCheck, BST_CHECKED), SetText(kAmountPercentField, "90"), Click(IDOK)}),
+            1);
+  // Opened on the second slot, the box shows that slot's own value.
+  EXPECT_EQ(opened, BST_UNCHECKED);
+  EXPECT_EQ(afterFirst, BST_UNCHECKED);
+  EXPECT_EQ(afterSecond, BST_CHECKED);
+  for (int slot : {1, 2, 3}) {
+    SCOPED_TRACE(slot);
+    EXPECT_EQ(Amount(slot), "90");
+    EXPECT_EQ(globals().handles[slot].bothEnds, 1);
+    EXPECT_EQ(globals().handles[slot].proportional, 1);
+    EXPECT_EQ(globals().handles[slot].line.index2, slot - 1);
+  }
+  EXPECT_EQ(Amount(4), "100.0");
+
+  globals().handles[3].proportional = 0;
+  globals().handles[1].proportional = 1;
+  UINT mixed = 9, clicked = 9;
+  Run(ShowRevisionDialog, 1, kDistanceDialogResource,
+      {ReadCheck(kAmountProportionalCheck, &mixed), Click(kAmountProportionalCheck),
+       ReadCheck(kAmountProportionalCheck, &clicked), Click(IDOK)});
+  EXPECT_EQ(mixed, BST_INDETERMINATE);
+  EXPECT_EQ(clicked, BST_UNCHECKED);
+  for (int slot : {1, 2, 3}) EXPECT_EQ(globals().handles[slot].proportional, 0);
+}
+
+TEST_F(AmountDialogTest, OverlongLengthIsRefusedWithABeepAndVariableNeedsAnExpressionField) {
+  Handle(0, kHandleArc, Free({0, 0}), Free({72, 0}), "100.0");
+  const int beeps = vmwin::BeepCount();
+  std::string length;
+  Run(ShowRevisionDialog, 0, kArcDialogResource,
+      {Click(kAmountVariableButton), SetText(kAmountLengthField, std::string(60, '1')),
+       Focus(kAmountNameField), Read(kAmountLengthField, &length), Click(IDOK)});
+  EXPECT_EQ(vmwin::BeepCount(), beeps + 2);
+  EXPECT_EQ(length, "0.00");
+  EXPECT_EQ(Amount(0), "100.0");
+}
+
+TEST_F(AmountDialogTest, BaseLengthIsMeasuredOverTheRangeOfCurvesBetweenTheEnds) {
+  // Curves 0-1 .. 5-0 have the lengths 1, 2, 4, 8, 16 and 32.
+  const std::vector<RealPoint> hexagon = {{0, 0}, {1, 0}, {1, 2}, {-3, 2}, {-3, -6}, {13, -6}};
+  const double closing = std::hypot(13.0, 6.0);
+  const struct {
+    bool closed;
+    int32_t i1, i2;
+    double length;
+  } cases[] = {
+      {true, 3, 1, 8 + 16 + closing + 1}, {false, 4, 2, 4 + 8}, {true, 1, 3, 2 + 4}, {true, 2, 2, 0}};
+  for (const auto& c : cases) {
+    SetPiece({});
+    ArtHandle art = Polyline(hexagon, c.closed);
+    Handle(0, kHandleLength, On(art, c.i1), On(art, c.i2), "100");
+    Run(ShowRevisionDialog, 0, kLengthDialogResource, {});
+    EXPECT_NEAR(globals().envLength, c.length, 1e-3);
+    EXPECT_EQ(globals().envRadius, 0);
+  }
+}
+
+TEST_F(AmountDialogTest, EachKindOpensItsDialogInTheUserLanguage) {
+  const struct {
+    int16_t kind, language;
+    int dialog;
+  } cases[] = {{kHandleDistance, 0, 16154},
+               {kHandlePlain, 0, 16155},
+               {kHandleLength, 1, 17155},
+               {kHandleArc, 2, 16160},
+               {kHandleAngle, 1, 17162}};
+  for (const auto& c : cases) {
+    globals().language = c.language;
+    Handle(0, c.kind, Free({0, 0}), Free({72, 0}), "100");
+    EXPECT_EQ(Run(ShowRevisionDialog, 0, c.dialog, {}), 2);
+    EXPECT_EQ(vmwin::ShownDialogs().back().templateId, c.dialog);
+  }
+  globals().handles[0].kind = kHandlePoint;
+  EXPECT_EQ(ShowRevisionDialog(module, 0), 2);
+  EXPECT_EQ(ShowRevisionDialog(module, kMaxHandles), 2);
+}
+
+}  // namespace
+}  // namespace vmtest

@@ -1,0 +1,81 @@
+// A double-click on a handle with a revision tool opens its dialog; what the
+// user confirms there is stored with the piece and can be undone, and what he
+// cancels leaves no trace.
+#include "host/host_driver.h"
+#include "resources/handle_dialog_resource_ids.h"
+#include "shell/held_suites.h"
+#include "store/grading_group_tags.h"
+#include "support/module_fixture.h"
+#include "win_driver.h"
+
+namespace vmtest {
+namespace {
+
+class DoubleClickDialogTest : public ModuleTest {
+ protected:
+  void SetUp() override {
+    ModuleTest::SetUp();
+    {
+      HeldSuites suites;
+      LayerHandle layer = nullptr;
+      ArtHandle layerGroup = nullptr;
+      sAILayer->GetCurrentLayer(&layer);
+      sAILayer->GetFirstArtOfLayer(layer, &layerGroup);
+      piece = vmhost::AddGroup(layerGroup);
+      ArtHandle line = vmhost::AddPolyline(piece, {{0, 0}, {100, 0}, {200, 0}, {300, 0}}, false);
+      // The origin mark stays clear of the line.
+      globals().grading_origin = {-500, -500};
+      globals().grading_hvlock = 1;
+      SaveGradingGroup(&line, 1, 1);
+    }
+    vmhost::SetSelected(piece, true);
+    ASSERT_EQ(TickOnce(), kNoErr);
+    ASSERT_EQ(vmhost::SelectTool(globals().toolHandles[1]), kNoErr);  // distance revision
+    vmhost::TrackCursor({-50, -50});
+    vmhost::TrackCursor({0, 0});
+    vmhost::MouseDown({0, 0});
+    vmhost::MouseDrag({100, 0});
+    vmhost::MouseUp({100, 0});
+    ASSERT_EQ(globals().handles[0].kind, kHandleDistance);
+    vmwin::ClearScript();
+  }
+  void DoubleClickHandleLine(std::vector<vmwin::UserAction> steps) {
+    vmwin::ScriptDialog(kDistanceDialogResource, std::move(steps));
+    vmhost::TrackCursor({50, 0});
+    vmhost::MouseDown({50, 0}, kModDoubleClick);
+    vmhost::MouseUp({50, 0}, kModDoubleClick);
+  }
+  std::string Amount() { return globals().handles[0].line.amountExpr[globals().currentScaleIndex]; }
+
+  ArtHandle piece = nullptr;
+};
+
+TEST_F(DoubleClickDialogTest, ConfirmedAmountIsStoredAndUndoable) {
+  const int32_t depth = vmhost::UndoDepth();
+  DoubleClickHandleLine({vmwin::SetText(kAmountPercentField, "120"), vmwin::Click(IDOK)});
+  ASSERT_EQ(vmwin::ShownDialogs().back().result, IDOK);
+  EXPECT_EQ(Amount(), "120");
+  EXPECT_EQ(vmhost::UndoDepth(), depth + 1);
+  EXPECT_FALSE(vmhost::UndoText().empty());
+  EXPECT_EQ(vmhost::FindLayer("<<Vestamark Sample>>"), nullptr);
+  EXPECT_NE(vmhost::FindLayer("<<Vestamark Preview>>"), nullptr);
+}
+
+TEST_F(DoubleClickDialogTest, CancelledEditLeavesNoUndoStepAndTheOldAmount) {
+  const std::string before = Amount();
+  const int32_t depth = vmhost::UndoDepth();
+  const std::vector<ArtHandle> copies(globals().previewArts,
+                                      globals().previewArts + globals().previewArtCount);
+  DoubleClickHandleLine(
+      {vmwin::SetText(kAmountPercentField, "120"), vmwin::Focus(kAmountNameField), vmwin::Click(IDCANCEL)});
+  ASSERT_EQ(vmwin::ShownDialogs().back().templateId, kDistanceDialogResource);
+  EXPECT_EQ(Amount(), before);
+  EXPECT_EQ(vmhost::UndoDepth(), depth);
+  // The ordinary preview's copies are listed again, not the live preview's.
+  EXPECT_EQ(std::vector<ArtHandle>(globals().previewArts, globals().previewArts + globals().previewArtCount),
+            copies);
+  EXPECT_EQ(vmhost::FindLayer("<<Vestamark Sample>>"), nullptr);
+}
+
+}  // namespace
+}  // namespace vmtest
