@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "panels/inf_flyout_scene.h"
-#include "shell/suite_pointers.h"
 
 namespace vmtest {
 namespace {
@@ -28,6 +27,7 @@ class InfFlyoutPiece : public InfFlyoutScene {
 TEST_F(InfFlyoutPiece, TheSelectedHandlesFollowTheFirstWithItsVectorAndAmount) {
   globals().currentScaleIndex = 1;
   PutHandles({0, 1, 2, 3, 4, 5, 6, 7, 8}, {2, 5, 7});
+  EnableItem(1);
   Choose(1);
   EXPECT_EQ(Order(), "0 1 2g 5g 7g 3 4 6 8 ");
   const uint32_t id = globals().handles[2].groupId;
@@ -47,6 +47,7 @@ TEST_F(InfFlyoutPiece, UngroupingAcrossAFreeSlotListsEveryHandleOnceAndOtherKind
   globals().handles[1].groupId = globals().handles[5].groupId = 77;
   globals().handles[3].groupId = 78;
   globals().handles[5].kind = kHandleLength;
+  EnableItem(2);
   Choose(2);
   EXPECT_EQ(Order(), "0 1 5 2 3g 6 ");
   EXPECT_EQ(globals().handles[2].line.p1.v, 0) << "a length handle is not aligned with a distance handle";

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "panels/panel_scene.h"
+#include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
 
 namespace vmtest {
@@ -27,6 +28,10 @@ class InfFlyoutScene : public PanelScene {
   }
 
   void Choose(uint32_t item) { ASSERT_TRUE(vmhost::ChooseFlyoutItem(InfPanel(), item)); }
+  // As the list does when the user selects handles that can be grouped.
+  void EnableItem(uint32_t item) {
+    InModuleCall([&] { sAIPanelFlyoutMenu->SetItemEnabled(globals().infFlyout, item, 1); });
+  }
 
   // A distance handle whose amount for preset scale i reads "<amount>.<i>".
   RevisionHandle& PutDistance(int slot, RealPoint p1, RealPoint p2, int amount, bool selected = false) {
