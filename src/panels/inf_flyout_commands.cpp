@@ -6,12 +6,6 @@
 #include "shell/suite_pointers.h"
 #include "tools/basic_settings_dialog.h"
 
-namespace {
-
-constexpr uint32_t kFirstPresetItem = 12;
-
-}  // namespace
-
 bool ConfirmInfCommand(const char* cp932Text) {
   if (sAIUser == nullptr) return false;
   HostString text(cp932Text);

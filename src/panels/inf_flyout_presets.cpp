@@ -23,7 +23,6 @@ namespace {
 
 constexpr int kUndoEditPreset = 23;  // its redo text follows
 constexpr int kConfirmInitializePreset = 46;
-constexpr uint32_t kFirstPresetItem = 12;
 
 bool ValidScale(int32_t index) { return index >= 0 && index < kMaxPresets; }
 
