@@ -10,6 +10,7 @@
 #include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
 #include "tools/handle_creation.h"
+#include "tools/basic_settings_dialog.h"
 #include "tools/handle_dialogs.h"
 #include "tools/handle_selection.h"
 #include "tools/tool_feedback.h"
@@ -121,11 +122,7 @@ HostErr RevisionToolMouseDown() {
 HostErr RevisionToolEditOptions(ToolMessage* message) {
   PluginGlobals& g = *gPlugin;
   g.pluginRef = message->d.self;
-  if (RunBasicSettingsDialog() != kDialogOk) return kNoErr;
-  const int16_t scale = g.currentScaleIndex;
-  if (scale >= 0 && scale < kMaxPresets) g.groupPresetScale[scale] = g.presetScale[scale];
-  StoreAfterEdit(kUndoBasicSettings);
-  RebuildInfList();
+  EditBasicSettings();
   return kNoErr;
 }
 
