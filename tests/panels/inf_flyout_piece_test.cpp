@@ -31,12 +31,11 @@ TEST_F(InfFlyoutPiece, TheSelectedHandlesFollowTheFirstWithItsVectorAndAmount) {
   Choose(1);
   EXPECT_EQ(Order(), "0 1 2g 5g 7g 3 4 6 8 ");
   const uint32_t id = globals().handles[2].groupId;
-  for (int s : {3, 4}) {
-    const TwoPointHandleData& member = globals().handles[s].line;
-    EXPECT_EQ(globals().handles[s].groupId, id);
-    EXPECT_EQ(member.p2.v - member.p1.v, 12) << "the leader's vector";
-    EXPECT_STREQ(member.amountExpr[1], "2.1");
-    EXPECT_STRNE(member.amountExpr[0], "2.0") << "other presets keep their amounts";
+  for (int s : {3, 4}) {  // the leader's id, vector and current amount; other presets keep theirs
+    const RevisionHandle& m = globals().handles[s];
+    EXPECT_TRUE(m.groupId == id && m.line.p2.v - m.line.p1.v == 12) << s;
+    EXPECT_EQ(std::string(m.line.amountExpr[1]) + " " + m.line.amountExpr[0],
+              "2.1 " + std::to_string(int(m.line.p1.h)) + ".0");
   }
   EXPECT_EQ(vmhost::UndoText(), "グループ化の取り消し");
   EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_conf_5").rfind("-2," + std::to_string(id) + ",", 0), 0u);

@@ -16,8 +16,6 @@ class InfFlyoutPresets : public InfFlyoutScene {
     for (int i = 0; i < kMaxPresets; ++i) std::snprintf(point.point.xExpr[i], kExprSize, "x%d", i);
     PutDistance(2, {0, 0}, {0, 10}, 3).kind = kHandleMeasurement;
     globals().presetScale[2] = {1.5, 1.5};
-    Choose(12);  // "S": scale index 0
-    vmhost::ClearRecordings();
   }
   const RevisionHandle& Slot(int s) { return globals().handles[s]; }
 };
