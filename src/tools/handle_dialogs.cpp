@@ -281,5 +281,3 @@ int32_t ShowPointRevisionDialog(PluginRef pluginRef, int32_t slot) {
   if (result == kDialogOk) WriteBackPointEdit(slot);
   return result;
 }
-
-int32_t RunBasicSettingsDialog() { return kDialogCancel; }
