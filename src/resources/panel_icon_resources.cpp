@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "resources/panel_resources.h"
+#include "resources/module_resources.h"
 #include "win_api.h"
 
 namespace {

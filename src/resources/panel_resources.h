@@ -1,6 +1,0 @@
-// The panels' button icons, registered with the module instance.
-#pragma once
-
-struct HINSTANCE__;
-
-void RegisterPanelResources(HINSTANCE__* instance);
