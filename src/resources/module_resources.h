@@ -10,7 +10,6 @@ void RegisterPluginResources(HINSTANCE__* instance);
 void RegisterShellResources(HINSTANCE__* instance);
 // The revision tools' cursors (16101 to 16110).
 void RegisterCursorResources(HINSTANCE__* instance);
-void RegisterPanelResources(HINSTANCE__* instance);
 void RegisterHandleDialogResources(HINSTANCE__* instance);
 void RegisterUpdateGradingResources(HINSTANCE__* instance);
 void RegisterPresetDialogResources(HINSTANCE__* instance);

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "resources/module_resources.h"
+#include "resources/panel_resources.h"
 #include "win_api.h"
 
 namespace {
@@ -89,4 +89,5 @@ const ResourceEntry kPanelResources[] = {
 void RegisterPanelResources(HINSTANCE__* instance) {
   RegisterModuleResources(instance, kPanelResources,
                           static_cast<int>(sizeof kPanelResources / sizeof kPanelResources[0]));
+  RegisterInfListIcons(instance);
 }

@@ -1,5 +1,7 @@
 // One registration of every resource table; a resource id is one resource.
 #include "resources/module_resources.h"
+#include "resources/panel_resources.h"
+#include "resources/variable_dialog_resources.h"
 
 void RegisterPluginResources(HINSTANCE__* instance) {
   if (instance == nullptr) return;
@@ -9,6 +11,7 @@ void RegisterPluginResources(HINSTANCE__* instance) {
   RegisterHandleDialogResources(instance);
   RegisterUpdateGradingResources(instance);
   RegisterPresetDialogResources(instance);
+  RegisterVariableDialogResources(instance);
   RegisterSimpleGradingResources(instance);
   RegisterFileCommandResources(instance);
 }

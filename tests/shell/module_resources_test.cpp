@@ -41,8 +41,8 @@ std::vector<std::string> CommandRows(HWND dialog, int combo) {
 
 TEST_F(ModuleResourcesTest, EveryDialogAndTextIsThereFromStartUpInBothLanguages) {
   HINSTANCE instance = ModuleInstanceOf(module);
-  const int dialogs[] = {16061, 16062, 16063, 16064, 16070, 16150, 16153, 16154, 16155,
-                         16158, 16160, 16161, 16162, 16163, 16164, 16165, 16166, 16167};
+  const int dialogs[] = {16061, 16062, 16063, 16064, 16070, 16150, 16153, 16154, 16155, 16157,
+                         16158, 16159, 16160, 16161, 16162, 16163, 16164, 16165, 16166, 16167};
   for (int id : dialogs) {
     EXPECT_NE(FindModuleResource(instance, RT_DIALOG, id), nullptr) << id;
     EXPECT_NE(FindModuleResource(instance, RT_DIALOG, id + 1000), nullptr) << id + 1000;
