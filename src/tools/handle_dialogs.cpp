@@ -198,7 +198,6 @@ int32_t RunHandleDialog(PluginRef pluginRef, int32_t resourceId, DLGPROC procedu
   HINSTANCE instance = nullptr;
   if (sAIPlugin != nullptr && sAIPlugin->GetPluginAccess(pluginRef, &access) == kNoErr)
     instance = ModuleInstance(access);
-  if (instance != nullptr) RegisterHandleDialogResources(instance);
   HWND owner = nullptr;
   if (sAIContext != nullptr) sAIContext->GetPlatformAppWindow(&owner);
   const INT_PTR result =
