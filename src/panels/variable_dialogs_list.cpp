@@ -230,7 +230,6 @@ INT_PTR VariableListDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 
 int32_t ShowVariableListDialog(PluginRef, HWND parent, char* text) {
   HINSTANCE instance = LastModuleInstance();
-  RegisterVariableDialogResources(instance);
   CollectDocumentTitledArts(&gTitledArts, &gTitledArtCount);
   gPickedText[0] = '\0';
   const INT_PTR result = DialogBoxParam(instance, MAKEINTRESOURCE(DialogIdForLanguage(kVariableListDialogId)),

@@ -1,5 +1,6 @@
 // One registration of every resource table; a resource id is one resource.
 #include "resources/module_resources.h"
+#include "resources/basic_settings_resource_ids.h"
 #include "resources/panel_resources.h"
 #include "resources/variable_dialog_resources.h"
 
@@ -14,4 +15,5 @@ void RegisterPluginResources(HINSTANCE__* instance) {
   RegisterVariableDialogResources(instance);
   RegisterSimpleGradingResources(instance);
   RegisterFileCommandResources(instance);
+  RegisterBasicSettingsResources(instance);
 }

@@ -195,7 +195,6 @@ int32_t RunBasicSettingsDialog() {
   if (sAIPlugin != nullptr && sAIPlugin->GetPluginAccess(gPlugin->pluginRef, &access) == kNoErr)
     instance = ModuleInstance(access);
   if (instance == nullptr) instance = LastModuleInstance();
-  RegisterBasicSettingsResources(instance);
   HWND owner = nullptr;
   if (sAIContext != nullptr) sAIContext->GetPlatformAppWindow(&owner);
   const INT_PTR result =
