@@ -281,7 +281,11 @@ void BuildSimpleGradingObject(const RealRect &rect, const RealPoint &divider1, c
   SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
 
   const int32_t gradedType = kind + kGradedPieceTypeOffset;
-  while (ArtHandle stale = FindSimpleGradingObject(gradedType)) RemoveTag(stale, kSimpleGradingObjectTypeKey);
+  // A tag the host fails to remove would be found again.
+  for (ArtHandle stale = nullptr, last = nullptr;
+       (stale = FindSimpleGradingObject(gradedType)) != nullptr && stale != last; last = stale) {
+    RemoveTag(stale, kSimpleGradingObjectTypeKey);
+  }
   ArtHandle base = FindGroupBaseArt(g.pieceArts, g.pieceArtCount);
   if (base == nullptr) return;
   WriteSimpleGradingObjectRecord(base, gradedType - 1, RealPoint{0, 0}, 0, nullptr);
