@@ -112,6 +112,9 @@ TEST_F(BlockTools, EdgesDialogAndDividersReshapeAnExistingBlock) {
   vmwin::ScriptDialog(16164, {vmwin::Check(21, 1), vmwin::Click(IDOK)});
   ASSERT_EQ(vmhost::EditToolOptions(), kNoErr);
   EXPECT_EQ(Box(Object(2)), "-80 230 280 -490");
+  vmwin::ScriptDialog(16164, {vmwin::Check(23, 1), vmwin::Click(IDOK)});
+  ASSERT_EQ(vmhost::EditToolOptions(), kNoErr);
+  EXPECT_EQ(Box(Object(2)), "-80 950 280 230") << "three quarters: the bust line's point at the bottom";
 
   // A sleeve 20 pt wide: a split that leaves one part 3 pt keeps it at 5.
   s.grading_sleeve_cap_height = 20;
@@ -129,7 +132,7 @@ TEST_F(BlockTools, EdgesDialogAndDividersReshapeAnExistingBlock) {
             (std::vector<std::string>{"100 500 120 140", "100 496.4 120 496.4", "105 500 105 140"}));
 }
 
-TEST_F(BlockTools, ABlockIsRefusedWithABeepWithoutAPieceOrOnALockedLayer) {
+TEST_F(BlockTools, ABlockNeedsAPieceAndAnEditableLayerAndNeverGradesItsOldSelf) {
   UseKind(1);
   const int beeps = vmwin::BeepCount();
   DragTool({100, 500}, {460, 140});
@@ -142,6 +145,17 @@ TEST_F(BlockTools, ABlockIsRefusedWithABeepWithoutAPieceOrOnALockedLayer) {
   EXPECT_EQ(Object(2), nullptr);
   EXPECT_EQ(vmhost::Tag(piece, kSimpleGradingObjectTypeKey), "");
   EXPECT_EQ(vmwin::BeepCount(), beeps + 2);
+
+  // With the old block selected too, only the piece is graded.
+  {
+    HeldSuites suites;
+    sAILayer->SetLayerEditable(layer, 1);
+  }
+  DragTool({100, 500}, {460, 140});
+  vmhost::SetSelected(Object(2), true);
+  DragTool({50, 500}, {460, 140});
+  EXPECT_EQ(Box(Object(2)), "50 500 460 140");
+  EXPECT_EQ(vmhost::Tag(piece, kSimpleGradingObjectTypeKey), "12,0,0,0,0,0,0,0");
 }
 
 }  // namespace
