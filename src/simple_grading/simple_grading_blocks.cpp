@@ -20,12 +20,12 @@ constexpr double kBlockMiterLimit = 4;
 constexpr double kEdgeTolerance = 0.01;
 
 struct BlockFields {
-  int16_t *rotation;
-  double *reals[4];
+  int16_t* rotation;
+  double* reals[4];
 };
 
 BlockFields FieldsOf(int16_t kind) {
-  SimpleGradingSettings &s = gPlugin->simpleGrading;
+  SimpleGradingSettings& s = gPlugin->simpleGrading;
   switch (kind) {
     case kSimpleFrontBody:
       return {&s.grading_front_rotation,
@@ -45,8 +45,8 @@ BlockFields FieldsOf(int16_t kind) {
 }
 
 // Unrotated width and height of the kind's block, in points.
-void BlockSize(int16_t kind, double *width, double *height) {
-  const SizeTableRow &b = BasicSizeRow();
+void BlockSize(int16_t kind, double* width, double* height) {
+  const SizeTableRow& b = BasicSizeRow();
   const BlockProportions p = GetBlockProportions(kind);
   if (kind == kSimpleSleeve) {
     *width = (p.reals[2] + p.reals[3]) / 100 * MillimetresToPoints(b.dressLength);
@@ -57,11 +57,11 @@ void BlockSize(int16_t kind, double *width, double *height) {
   }
 }
 
-RealPoint Moved(const RealPoint &p, double dx, double dy) { return RealPoint{p.h + dx, p.v + dy}; }
+RealPoint Moved(const RealPoint& p, double dx, double dy) { return RealPoint{p.h + dx, p.v + dy}; }
 
 PathSegment Corner(double h, double v) { return PathSegment{{h, v}, {h, v}, {h, v}, 1}; }
 
-ArtHandle NewBlockPath(ArtHandle group, const PathSegment *segments, int16_t count, int closed) {
+ArtHandle NewBlockPath(ArtHandle group, const PathSegment* segments, int16_t count, int closed) {
   ArtHandle path = nullptr;
   if (sAIArt->NewArt(kPathArt, kPlaceInsideOnTop, group, &path) != kNoErr || path == nullptr) return nullptr;
   sAIPath->SetPathSegmentCount(path, count);
@@ -77,7 +77,7 @@ ArtHandle NewBlockPath(ArtHandle group, const PathSegment *segments, int16_t cou
   return path;
 }
 
-void NewDividerPath(ArtHandle group, const RealRect &rect, const RealPoint &divider) {
+void NewDividerPath(ArtHandle group, const RealRect& rect, const RealPoint& divider) {
   PathSegment ends[2];
   if (IsHorizontalDivider(rect, divider)) {
     ends[0] = Corner(rect.left, divider.v);
@@ -102,7 +102,7 @@ int IsInside(ArtHandle art, ArtHandle ancestor) {
 void DisposeOldBlock(int16_t kind) {
   ArtHandle old = FindSimpleGradingObject(kind + 1);
   if (old == nullptr) return;
-  PluginGlobals &g = *gPlugin;
+  PluginGlobals& g = *gPlugin;
   int32_t kept = 0;
   for (int32_t i = 0; i < g.pieceArtCount; ++i) {
     if (!IsInside(g.pieceArts[i], old)) g.pieceArts[kept++] = g.pieceArts[i];
@@ -131,15 +131,15 @@ void DeselectEverything() {
 }
 
 // Every path of a group, selected or not.
-void CollectPaths(ArtHandle group, ArtHandle **list, int32_t *count) {
+void CollectPaths(ArtHandle group, ArtHandle** list, int32_t* count) {
   const RealRect all[3] = {};
   GatherSelectedPathsInArt(group, list, count, 0, all);
 }
 
-void RegradeGradedPiece(int16_t kind, const RealPoint &point) {
+void RegradeGradedPiece(int16_t kind, const RealPoint& point) {
   ArtHandle piece = FindSimpleGradingObject(kind + kGradedPieceTypeOffset);
   if (piece == nullptr) return;
-  ArtHandle *members = nullptr;
+  ArtHandle* members = nullptr;
   int32_t count = 0;
   CollectPaths(piece, &members, &count);
   LoadGradingGroup(members, count);
@@ -161,7 +161,7 @@ BlockProportions GetBlockProportions(int16_t kind) {
   return p;
 }
 
-void SetBlockProportions(int16_t kind, const BlockProportions &p) {
+void SetBlockProportions(int16_t kind, const BlockProportions& p) {
   const BlockFields f = FieldsOf(kind);
   if (f.rotation == nullptr) return;
   *f.rotation = p.rotation;
@@ -170,27 +170,27 @@ void SetBlockProportions(int16_t kind, const BlockProportions &p) {
   }
 }
 
-int ReadBlockRecordIntoSettings(int16_t kind, RealPoint *point) {
+int ReadBlockRecordIntoSettings(int16_t kind, RealPoint* point) {
   BlockProportions p = GetBlockProportions(kind);
   if (!ReadSimpleGradingObjectRecord(kind, point, &p.rotation, p.reals)) return 0;
   SetBlockProportions(kind, p);
   return 1;
 }
 
-const SizeTableRow &BasicSizeRow() {
+const SizeTableRow& BasicSizeRow() {
   const int16_t row = gPlugin->simpleGrading.grading_basic_size;
   return gPlugin->sizeTable[row >= 0 && row < kSizeTableRows ? row : 0];
 }
 
 double MillimetresToPoints(double mm) { return mm / 25.4 * 72; }
 
-int IsHorizontalDivider(const RealRect &rect, const RealPoint &divider) {
+int IsHorizontalDivider(const RealRect& rect, const RealPoint& divider) {
   return std::fabs(divider.h - rect.left) <= kEdgeTolerance ||
          std::fabs(divider.h - rect.right) <= kEdgeTolerance;
 }
 
-void PlaceBlockDividers(int16_t kind, SimpleGradingDragState *state) {
-  const RealRect &r = state->block;
+void PlaceBlockDividers(int16_t kind, SimpleGradingDragState* state) {
+  const RealRect& r = state->block;
   const double w = r.right - r.left, h = r.top - r.bottom;
   const BlockProportions p = GetBlockProportions(kind);
   const int16_t rotation = static_cast<int16_t>(p.rotation & 3);
@@ -236,9 +236,9 @@ void PlaceBlockDividers(int16_t kind, SimpleGradingDragState *state) {
   state->divider1 = state->divider2 = state->objectPoint = bust;
 }
 
-void BuildSimpleGradingObject(const RealRect &rect, const RealPoint &divider1, const RealPoint *divider2,
-                              const RealPoint &point, int16_t kind) {
-  PluginGlobals &g = *gPlugin;
+void BuildSimpleGradingObject(const RealRect& rect, const RealPoint& divider1, const RealPoint* divider2,
+                              const RealPoint& point, int16_t kind) {
+  PluginGlobals& g = *gPlugin;
   if (sAILayer == nullptr || sAIArt == nullptr || sAIPath == nullptr) return;
   LayerHandle layer = nullptr;
   int32_t editable = 0;
@@ -293,7 +293,7 @@ void BuildSimpleGradingObject(const RealRect &rect, const RealPoint &divider1, c
   SelectArtTree(base);
 }
 
-void ApplySimpleGradingToObject(int16_t kind, const RealPoint &point) {
+void ApplySimpleGradingToObject(int16_t kind, const RealPoint& point) {
   if (kind < kSimpleFrontBody || kind > kSimpleSleeve) return;
   if (ArtHandle block = FindSimpleGradingObject(kind + 1)) {
     const RealRect bounds = GetBounds(block);
@@ -324,7 +324,7 @@ void ReapplySimpleGradingBlocks() {
 }
 
 void SetScalesFromPitches() {
-  PluginGlobals &g = *gPlugin;
+  PluginGlobals& g = *gPlugin;
   for (int row = 0; row < kSizeTableRows; ++row) {
     const double factor = g.sizeTable[row].pitch / 100;
     g.presetScale[row] = g.groupPresetScale[row] = ScalePair{factor, factor};

@@ -16,27 +16,27 @@ struct BlockProportions {
   double reals[4];
 };
 BlockProportions GetBlockProportions(int16_t kind);
-void SetBlockProportions(int16_t kind, const BlockProportions &p);
+void SetBlockProportions(int16_t kind, const BlockProportions& p);
 
 // Reads the block's record into the settings (fields it lacks keep theirs);
 // `point` gets the record's object point. 1 when the block exists.
-int ReadBlockRecordIntoSettings(int16_t kind, RealPoint *point);
+int ReadBlockRecordIntoSettings(int16_t kind, RealPoint* point);
 
 // The basic row of the size table (row 0 when the basic size is out of range).
-const SizeTableRow &BasicSizeRow();
+const SizeTableRow& BasicSizeRow();
 double MillimetresToPoints(double mm);
 
 // 1 for a divider point that stands for a horizontal line of the rectangle.
-int IsHorizontalDivider(const RealRect &rect, const RealPoint &divider);
+int IsHorizontalDivider(const RealRect& rect, const RealPoint& divider);
 
 // Fills the dividers and the object point of the drag state's rectangle from
 // the kind's percentages and rotation.
-void PlaceBlockDividers(int16_t kind, SimpleGradingDragState *state);
+void PlaceBlockDividers(int16_t kind, SimpleGradingDragState* state);
 
-void BuildSimpleGradingObject(const RealRect &rect, const RealPoint &divider1, const RealPoint *divider2,
-                              const RealPoint &point, int16_t kind);
+void BuildSimpleGradingObject(const RealRect& rect, const RealPoint& divider1, const RealPoint* divider2,
+                              const RealPoint& point, int16_t kind);
 // `point` is relative to the centre of the block's bounds, as in the record.
-void ApplySimpleGradingToObject(int16_t kind, const RealPoint &point);
+void ApplySimpleGradingToObject(int16_t kind, const RealPoint& point);
 // Every block present, front, back then sleeve, from its own record.
 void ReapplySimpleGradingBlocks();
 

@@ -26,12 +26,12 @@ bool IsBlockKind(int16_t kind) { return kind >= kSimpleFrontBody && kind <= kSim
 
 double Clamp(double v, double low, double high) { return v < low ? low : (v > high ? high : v); }
 
-RealRect BoxOf(const RealPoint &a, const RealPoint &b) {
+RealRect BoxOf(const RealPoint& a, const RealPoint& b) {
   return RealRect{std::fmin(a.h, b.h), std::fmax(a.v, b.v), std::fmax(a.h, b.h), std::fmin(a.v, b.v)};
 }
 
 // The object's bounds with the grabbed edge moved to the point.
-RealRect MovedEdge(const RealRect &bounds, int16_t edge, const RealPoint &p) {
+RealRect MovedEdge(const RealRect& bounds, int16_t edge, const RealPoint& p) {
   RealRect r = bounds;
   if (edge == 1) r.left = p.h;
   if (edge == 2) r.top = p.v;
@@ -42,13 +42,13 @@ RealRect MovedEdge(const RealRect &bounds, int16_t edge, const RealPoint &p) {
 
 // A percentage of the span measured from a side; none of a span that is not
 // there.
-bool Fraction(double from, double span, double *percent) {
+bool Fraction(double from, double span, double* percent) {
   if (!(span > 0)) return false;
   *percent = Clamp(from / span * 100, 1, 99);
   return true;
 }
 
-void SetSleeveSplit(BlockProportions *p, double a, double b) {
+void SetSleeveSplit(BlockProportions* p, double a, double b) {
   const double dress = MillimetresToPoints(BasicSizeRow().dressLength);
   if (a > 1 && b > 1 && dress > 0) {
     p->reals[2] = a / dress * 100;
@@ -56,8 +56,8 @@ void SetSleeveSplit(BlockProportions *p, double a, double b) {
   }
 }
 
-void EditGrabbedDivider(int16_t kind, int16_t edge, const RealRect &r, const RealPoint &c,
-                        BlockProportions *p) {
+void EditGrabbedDivider(int16_t kind, int16_t edge, const RealRect& r, const RealPoint& c,
+                        BlockProportions* p) {
   const double w = r.right - r.left, h = r.top - r.bottom;
   const int16_t rot = static_cast<int16_t>(p->rotation & 3);
   if (kind != kSimpleSleeve) {
@@ -83,12 +83,12 @@ void EditGrabbedDivider(int16_t kind, int16_t edge, const RealRect &r, const Rea
   SetSleeveSplit(p, a, b);
 }
 
-void SetProportionsFromRect(int16_t kind, const RealRect &r, BlockProportions *p) {
-  const SizeTableRow &b = BasicSizeRow();
+void SetProportionsFromRect(int16_t kind, const RealRect& r, BlockProportions* p) {
+  const SizeTableRow& b = BasicSizeRow();
   const bool turned = p->rotation % 2 != 0;
   const double w = r.right - r.left, h = r.top - r.bottom;
   const double along = turned ? w : h, across = turned ? h : w;
-  auto percent = [](double span, double mm, double *out) {
+  auto percent = [](double span, double mm, double* out) {
     const double base = MillimetresToPoints(mm);
     if (base > 0) *out = span / base * 100;
   };
@@ -103,7 +103,7 @@ void SetProportionsFromRect(int16_t kind, const RealRect &r, BlockProportions *p
   percent(across, b.bustGirth, &p->reals[0]);
 }
 
-bool ToWindow(const RealPoint &p, POINT *out) {
+bool ToWindow(const RealPoint& p, POINT* out) {
   const DocViewHandle view = FirstView();
   int32_t x = 0, y = 0;
   if (view == nullptr || sAIDocumentView->ArtworkPointToViewPoint(view, &p, &x, &y) != kNoErr) return false;
@@ -111,19 +111,19 @@ bool ToWindow(const RealPoint &p, POINT *out) {
   return true;
 }
 
-bool ToWindowDivider(const RealRect &rect, const RealPoint &d, WindowDivider *out) {
+bool ToWindowDivider(const RealRect& rect, const RealPoint& d, WindowDivider* out) {
   out->horizontal = IsHorizontalDivider(rect, d);
   return ToWindow(d, &out->at);
 }
 
-void DrawState(HDC dc, const TrackingState &t, const SimpleGradingDragState &s, int16_t kind) {
+void DrawState(HDC dc, const TrackingState& t, const SimpleGradingDragState& s, int16_t kind) {
   if (t.dragging != 1) return;
   if (kind == kSimpleMeasurement) {
     POINT a, b;
     if (!ToWindow(t.first.point, &a) || !ToWindow(t.cursor, &b)) return;
     MoveToEx(dc, a.x, a.y, nullptr);
     LineTo(dc, b.x, b.y);
-    for (const POINT &p : {a, b})
+    for (const POINT& p : {a, b})
       Ellipse(dc, p.x - kEndCircle, p.y - kEndCircle, p.x + kEndCircle, p.y + kEndCircle);
     return;
   }
@@ -141,7 +141,7 @@ void DrawState(HDC dc, const TrackingState &t, const SimpleGradingDragState &s, 
 
 }  // namespace
 
-int16_t HitTestObjectBoundsEdge(const RealPoint &point, int16_t kind) {
+int16_t HitTestObjectBoundsEdge(const RealPoint& point, int16_t kind) {
   ArtHandle object = FindSimpleGradingObject(kind + 1);
   if (object == nullptr) return 0;
   RealPoint p = point;
@@ -159,9 +159,9 @@ int16_t HitTestObjectBoundsEdge(const RealPoint &point, int16_t kind) {
   return 0;
 }
 
-void SnapAndHitTestCursor(int16_t dragging, int16_t *stateOut, int16_t kind) {
-  PluginGlobals &g = *gPlugin;
-  TrackingState &t = g.tracking;
+void SnapAndHitTestCursor(int16_t dragging, int16_t* stateOut, int16_t kind) {
+  PluginGlobals& g = *gPlugin;
+  TrackingState& t = g.tracking;
   RealPoint p = t.cursor;
   int16_t edge = IsBlockKind(kind) ? HitTestObjectBoundsEdge(p, kind) : 0;
   int16_t state = kSnapKindNone;
@@ -199,9 +199,9 @@ int32_t SimpleGradingCursorId(int16_t state) {
 }
 
 void UpdateSimpleGradingDragState(int16_t kind) {
-  PluginGlobals &g = *gPlugin;
-  const TrackingState &t = g.tracking;
-  SimpleGradingDragState &s = g.simpleDrag;
+  PluginGlobals& g = *gPlugin;
+  const TrackingState& t = g.tracking;
+  SimpleGradingDragState& s = g.simpleDrag;
   if (t.dragging != 1 || kind == kSimpleMeasurement) return;
   const int16_t edge = IsBlockKind(kind) ? t.hitCode : 0;
   ArtHandle object = edge != 0 ? FindSimpleGradingObject(kind + 1) : nullptr;
@@ -217,15 +217,15 @@ void UpdateSimpleGradingDragState(int16_t kind) {
   PlaceBlockDividers(kind, &s);
 }
 
-void DrawBlockOutlineWithDividers(HDC dc, const RECT &rect, const WindowDivider *divider1,
-                                  const WindowDivider *divider2) {
+void DrawBlockOutlineWithDividers(HDC dc, const RECT& rect, const WindowDivider* divider1,
+                                  const WindowDivider* divider2) {
   if (rect.right == rect.left) return;
   MoveToEx(dc, rect.left, rect.top, nullptr);
   LineTo(dc, rect.right, rect.top);
   LineTo(dc, rect.right, rect.bottom);
   LineTo(dc, rect.left, rect.bottom);
   LineTo(dc, rect.left, rect.top);
-  for (const WindowDivider *d : {divider1, divider2}) {
+  for (const WindowDivider* d : {divider1, divider2}) {
     if (d == nullptr) continue;
     if (d->horizontal) {
       MoveToEx(dc, rect.left, d->at.y, nullptr);
@@ -238,7 +238,7 @@ void DrawBlockOutlineWithDividers(HDC dc, const RECT &rect, const WindowDivider 
 }
 
 void DrawSimpleGradingFeedback(int16_t kind) {
-  PluginGlobals &g = *gPlugin;
+  PluginGlobals& g = *gPlugin;
   DrawInvertedInDocumentWindow([&](HDC dc) {
     if (dc != nullptr) DrawState(dc, g.trackingPrev, g.simpleDrag, kind);
     UpdateSimpleGradingDragState(kind);

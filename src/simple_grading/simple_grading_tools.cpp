@@ -40,7 +40,7 @@ void SizeTableChanged() {
 }
 
 void FinishMeasurement(double length, uint32_t modifiers) {
-  SimpleGradingSettings &s = gPlugin->simpleGrading;
+  SimpleGradingSettings& s = gPlugin->simpleGrading;
   if (length <= kShortestMeasurement) {
     Beep();
     return;
@@ -58,7 +58,7 @@ void FinishMeasurement(double length, uint32_t modifiers) {
 }
 
 void EditSizeTable() {
-  PluginGlobals &g = *gPlugin;
+  PluginGlobals& g = *gPlugin;
   const int16_t basicSize = g.simpleGrading.grading_basic_size;
   SizeTableRow table[kSizeTableRows];
   std::copy(g.sizeTable, g.sizeTable + kSizeTableRows, table);
@@ -85,15 +85,15 @@ void EditBlock(int16_t kind) {
 
 }  // namespace
 
-void SimpleGradingTrackCursor(ToolMessage * /*message*/, int16_t kind) {
-  PluginGlobals &g = *gPlugin;
+void SimpleGradingTrackCursor(ToolMessage* /*message*/, int16_t kind) {
+  PluginGlobals& g = *gPlugin;
   int16_t state = 0;
   SnapAndHitTestCursor(g.tracking.dragging == 1 ? 1 : 0, &state, kind);
   DrawSimpleGradingFeedback(kind);
   SetCursorFromResource(g.pluginRef, SimpleGradingCursorId(state));
 }
 
-HostErr SimpleGradingToolEditOptions(ToolMessage *message, int16_t kind) {
+HostErr SimpleGradingToolEditOptions(ToolMessage* message, int16_t kind) {
   if (message != nullptr) gPlugin->pluginRef = message->d.self;
   if (IsBlockKind(kind)) {
     EditBlock(kind);
@@ -103,13 +103,13 @@ HostErr SimpleGradingToolEditOptions(ToolMessage *message, int16_t kind) {
   return kNoErr;
 }
 
-HostErr SimpleGradingToolTrackCursor(ToolMessage *message, int16_t kind) {
+HostErr SimpleGradingToolTrackCursor(ToolMessage* message, int16_t kind) {
   SimpleGradingTrackCursor(message, kind);
   return kNoErr;
 }
 
 HostErr SimpleGradingToolMouseDown() {
-  PluginGlobals &g = *gPlugin;
+  PluginGlobals& g = *gPlugin;
   if (g.tracking.dragging == 1) return kNoErr;
   if (g.snapKind == 0) {
     ClearTrackingState();
@@ -120,14 +120,14 @@ HostErr SimpleGradingToolMouseDown() {
   return kNoErr;
 }
 
-HostErr SimpleGradingToolMouseDrag(ToolMessage *message, int16_t kind) {
+HostErr SimpleGradingToolMouseDrag(ToolMessage* message, int16_t kind) {
   SimpleGradingTrackCursor(message, kind);
   return kNoErr;
 }
 
-HostErr SimpleGradingToolMouseUp(ToolMessage *message, int16_t kind) {
-  PluginGlobals &g = *gPlugin;
-  TrackingState &t = g.tracking;
+HostErr SimpleGradingToolMouseUp(ToolMessage* message, int16_t kind) {
+  PluginGlobals& g = *gPlugin;
+  TrackingState& t = g.tracking;
   if (t.dragging == 1) {
     const double length = MeasuredLengthMillimetres(t.first.point, t.cursor);
     const uint32_t modifiers = message != nullptr && message->event != nullptr
@@ -136,7 +136,7 @@ HostErr SimpleGradingToolMouseUp(ToolMessage *message, int16_t kind) {
     const RealPoint start = t.first.point;
     ResetDragStart();
     DrawSimpleGradingFeedback(kind);
-    const SimpleGradingDragState &s = g.simpleDrag;
+    const SimpleGradingDragState& s = g.simpleDrag;
     if (kind == kSimpleSizeChart) {
       DrawSizeChartArtwork(start.h, start.v - kDefaultChartHeight);
     } else if (kind == kSimpleMeasurement) {
@@ -151,7 +151,7 @@ HostErr SimpleGradingToolMouseUp(ToolMessage *message, int16_t kind) {
 }
 
 void ShowSimpleGradingPreview(int16_t kind) {
-  PluginGlobals &g = *gPlugin;
+  PluginGlobals& g = *gPlugin;
   RealRect blocks[3] = {};
   for (int16_t i = 0; i < 3; ++i) {
     if (ArtHandle block = FindSimpleGradingObject(kSimpleFrontBody + 1 + i)) blocks[i] = GetBounds(block);

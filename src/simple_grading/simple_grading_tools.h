@@ -6,13 +6,13 @@
 
 #include "host_types.h"
 
-HostErr SimpleGradingToolEditOptions(ToolMessage *message, int16_t kind);
-HostErr SimpleGradingToolTrackCursor(ToolMessage *message, int16_t kind);
+HostErr SimpleGradingToolEditOptions(ToolMessage* message, int16_t kind);
+HostErr SimpleGradingToolTrackCursor(ToolMessage* message, int16_t kind);
 HostErr SimpleGradingToolMouseDown();
-HostErr SimpleGradingToolMouseDrag(ToolMessage *message, int16_t kind);
-HostErr SimpleGradingToolMouseUp(ToolMessage *message, int16_t kind);
+HostErr SimpleGradingToolMouseDrag(ToolMessage* message, int16_t kind);
+HostErr SimpleGradingToolMouseUp(ToolMessage* message, int16_t kind);
 // Snaps, draws the feedback and sets the cursor; both tracking messages come
 // here.
-void SimpleGradingTrackCursor(ToolMessage *message, int16_t kind);
+void SimpleGradingTrackCursor(ToolMessage* message, int16_t kind);
 void ShowSimpleGradingPreview(int16_t kind);
 void ClearSimpleGradingPreview();

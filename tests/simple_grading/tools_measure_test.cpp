@@ -27,7 +27,7 @@ TEST_F(MeasureTools, AMeasurementFillsTheChosenColumnOfTheFirstFourSizes) {
       {7, &SizeTableRow::cuffsHeight, 1},
   };
   UseKind(4);
-  for (const auto &c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.type);
     globals().sizeTable[4].collarWidth = 77;
     std::string shown;
