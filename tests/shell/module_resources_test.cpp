@@ -6,6 +6,8 @@
 #include "host_model.h"
 #include "panels/preset_config_dialog.h"
 #include "simple_grading/simple_grading_dialogs.h"
+#include "simple_grading/simple_grading_feedback.h"
+#include "tools/tool_utilities.h"
 #include "support/module_fixture.h"
 #include "win_driver.h"
 
@@ -132,3 +134,12 @@ TEST_F(ModuleResourcesTest, PresetAndSizeTableDialogsAskForANewNameInTheSameDial
 }
 
 }  // namespace
+
+// Every cursor a revision tool or a simple-grading tool can ask for is a resource.
+TEST_F(ModuleResourcesTest, EveryCursorTheToolsChooseExists) {
+  HINSTANCE instance = ModuleInstanceOf(module);
+  for (int16_t kind = 0; kind <= 10; ++kind)
+    EXPECT_NE(FindModuleResource(instance, RT_CURSOR, CursorIdForSnapKind(kind)), nullptr) << kind;
+  for (int16_t state = 0; state <= 30; ++state)
+    EXPECT_NE(FindModuleResource(instance, RT_CURSOR, SimpleGradingCursorId(state)), nullptr) << state;
+}
