@@ -26,4 +26,3 @@ void InvalidateVarList();
 // Information panel's window (null when that panel is absent or hidden).
 void UpdatePanelButtonToolTip(HWND__* varWindow, HWND__* infWindow);
 void TrackPanelListDrag(HWND__* varWindow, HWND__* infWindow);
-

@@ -89,4 +89,5 @@ const ResourceEntry kPanelResources[] = {
 void RegisterPanelResources(HINSTANCE__* instance) {
   RegisterModuleResources(instance, kPanelResources,
                           static_cast<int>(sizeof kPanelResources / sizeof kPanelResources[0]));
+  RegisterInfListIcons(instance);
 }

@@ -4,3 +4,5 @@
 struct HINSTANCE__;
 
 void RegisterPanelResources(HINSTANCE__* instance);
+// The kind icons of the Information panel's rows.
+void RegisterInfListIcons(HINSTANCE__* instance);
