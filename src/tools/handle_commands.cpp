@@ -94,6 +94,10 @@ void SelectHandleGroup(int32_t slot, int16_t selected) {
   }
 }
 
+int16_t RowSelected(HWND list, int32_t row) {
+  return SendMessage(list, LB_GETSEL, static_cast<WPARAM>(row), 0) > 0 ? 1 : 0;
+}
+
 }  // namespace
 
 int32_t ListGetCurSel(HWND list, int16_t skip) {
@@ -117,19 +121,22 @@ void UpdateInfButtons(HWND panelWindow) {
   PluginGlobals& g = *gPlugin;
   bool changed = false;
   const auto rows = static_cast<int32_t>(SendMessage(list, LB_GETCOUNT, 0, 0));
+  int32_t basicRow = -1;
   for (int32_t row = 0; row < rows; ++row) {
-    const int16_t selected = SendMessage(list, LB_GETSEL, static_cast<WPARAM>(row), 0) > 0 ? 1 : 0;
     const intptr_t data = ListGetItemData(list, row);
-    if (data == -1) {
-      if (selected == g.grading_selected) continue;
-      if (selected != 0) g.grading_selected = 1;
-      changed = true;
-    } else if (data >= 0 && data < kMaxHandles && g.handles[data].kind != kHandleFree &&
-               g.handles[data].listSelected != selected) {
-      SelectHandleGroup(static_cast<int32_t>(data), selected);
-      g.grading_selected = 0;
-      changed = true;
-    }
+    if (data == -1) basicRow = row;
+    if (data < 0 || data >= kMaxHandles || g.handles[data].kind == kHandleFree) continue;
+    const int16_t selected = RowSelected(list, row);
+    if (g.handles[data].listSelected == selected) continue;
+    SelectHandleGroup(static_cast<int32_t>(data), selected);
+    g.grading_selected = 0;
+    changed = true;
+  }
+  // Taken after the handle rows, so that picking the basic row after a
+  // handle row leaves the origin selected.
+  if (basicRow >= 0 && RowSelected(list, basicRow) != g.grading_selected) {
+    if (RowSelected(list, basicRow) != 0) g.grading_selected = 1;
+    changed = true;
   }
   EnableInfHandleButtons(panelWindow);
   UpdateInfGroupingItems();
