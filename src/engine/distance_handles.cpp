@@ -78,12 +78,19 @@ double ProportionalFactor(const RevisionHandle& leader, const RevisionHandle& me
 
 bool IsZero(const RealPoint& d) { return d.h == 0 && d.v == 0; }
 
-// Normalises the leader and finds the group's last slot; false when the
-// leader has no end on a path to move.
-bool StartGroup(PluginGlobals& g, int32_t slot, int32_t* last) {
+// Normalises the leader, finds the group's last slot and the leader's graded
+// ends, whose distance the amounts may use; false when the leader has no end
+// on a path to move.
+bool StartGroup(GradingPass& pass, int32_t slot, int32_t* last, RealPoint* a, RealPoint* b) {
+  PluginGlobals& g = *pass.g;
   NormaliseEnds(g.handles[slot]);
   *last = LastMemberSlot(g, slot);
-  return g.handles[slot].line.art2 != nullptr;
+  const TwoPointHandleData& line = g.handles[slot].line;
+  if (line.art2 == nullptr) return false;
+  *a = GradedEnd(pass, line.art1, line.index1, line.p1);
+  *b = GradedEnd(pass, line.art2, line.index2, line.p2);
+  SetEnvironment(g, DistanceBetween(*a, *b), 0, 0, slot);
+  return true;
 }
 
 // The anchor at a member's end 2; a free or point slot carries no such end.
@@ -97,13 +104,10 @@ GradedSegment* MemberEnd(GradingPass& pass, const RevisionHandle& member) {
 int32_t ApplyDistanceGroup(GradingPass& pass, int32_t slot) {
   PluginGlobals& g = *pass.g;
   int32_t last = slot;
-  if (!StartGroup(g, slot, &last)) return last;
+  RealPoint a0, b0;
+  if (!StartGroup(pass, slot, &last, &a0, &b0)) return last;
   const RevisionHandle& leader = g.handles[slot];
-
   const TwoPointHandleData& line = leader.line;
-  const RealPoint a0 = GradedEnd(pass, line.art1, line.index1, line.p1);
-  const RealPoint b0 = GradedEnd(pass, line.art2, line.index2, line.p2);
-  SetEnvironment(g, DistanceBetween(a0, b0), 0, 0, slot);
   RealPoint a = a0, b = b0;
   const bool both = MoveLeaderEnds(pass, leader, &a, &b);
 
@@ -135,13 +139,9 @@ int32_t ApplyDistanceGroup(GradingPass& pass, int32_t slot) {
 int32_t ApplyAngleGroup(GradingPass& pass, int32_t slot) {
   PluginGlobals& g = *pass.g;
   int32_t last = slot;
-  if (!StartGroup(g, slot, &last)) return last;
-  const RevisionHandle& leader = g.handles[slot];
-
-  const TwoPointHandleData& line = leader.line;
-  const RealPoint pivot = GradedEnd(pass, line.art1, line.index1, line.p1);
-  const RealPoint b = GradedEnd(pass, line.art2, line.index2, line.p2);
-  SetEnvironment(g, DistanceBetween(pivot, b), 0, 0, slot);
+  RealPoint pivot, b;
+  if (!StartGroup(pass, slot, &last, &pivot, &b)) return last;
+  const TwoPointHandleData& line = g.handles[slot].line;
   const double turn = AmountOf(line.amountExpr[pass.scaleIndex]) / kDegreesPerHalfTurn * kDegreeHalfTurn;
 
   for (int32_t s = slot; s <= last; ++s) {

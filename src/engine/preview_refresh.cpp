@@ -2,6 +2,7 @@
 
 #include "engine/preview_builder.h"
 #include "engine/selection_gathering.h"
+#include "geometry/host_math.h"
 #include "panels/inf_panel_list.h"
 #include "panels/variable_commands.h"
 #include "shell/host_string.h"
@@ -14,12 +15,6 @@
 namespace {
 
 constexpr RGBColor16 kPreviewLayerColor{0, 65535, 65535};
-
-DocViewHandle FirstView() {
-  DocViewHandle view = nullptr;
-  if (sAIDocumentView == nullptr || sAIDocumentView->GetNthDocumentView(0, &view) != kNoErr) return nullptr;
-  return view;
-}
 
 LayerHandle MakePreviewLayer() {
   LayerHandle layer = nullptr;

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "host_types.h"
-#include "shell/suite_pointers.h"
+#include "store/piece_queries.h"
 
 // Selected paths only; with a rectangle, those overlapping it.
 constexpr int16_t kGatherSelected = -1;
@@ -22,14 +22,3 @@ void GatherSelectedPathsInArt(ArtHandle art, ArtHandle** list, int32_t* count, i
 
 // Frees pieceArts and previewArts, leaving null lists and zero counts.
 void FreePieceLists();
-
-// Calls `visit` with each child of a group, first to last.
-template <typename Visit>
-void ForEachChildArt(ArtHandle group, Visit visit) {
-  ArtHandle child = nullptr;
-  if (sAIArt->GetArtFirstChild(group, &child) != kNoErr) return;
-  while (child != nullptr) {
-    visit(child);
-    if (sAIArt->GetArtSibling(child, &child) != kNoErr) break;
-  }
-}

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "expr/script_internal.h"
-#include "text/byte_classes.h"
+#include "text/shift_jis_chars.h"
 
 namespace {
 
@@ -12,9 +12,7 @@ constexpr char kDelimiters[] = "()[]{}<>,+-*/=~'\"\\|$&%#!;:?";
 
 }  // namespace
 
-int ScriptCharLength(const char* text) {
-  return IsShiftJisLeadByte(static_cast<unsigned char>(text[0])) && text[1] != '\0' ? 2 : 1;
-}
+int ScriptCharLength(const char* text) { return ShiftJisCharLength(text, ShiftJisTrail::kAny); }
 
 int IsScriptDelimiter(unsigned char c) { return c != 0 && std::strchr(kDelimiters, c) != nullptr; }
 
@@ -30,13 +28,7 @@ size_t ScriptTokenLength(const char* text, bool colonInName) {
 }
 
 size_t ScriptFitLength(const char* text, size_t length, size_t limit) {
-  size_t i = 0;
-  while (i < length) {
-    size_t step = IsShiftJisLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < length ? 2 : 1;
-    if (i + step > limit) break;
-    i += step;
-  }
-  return i;
+  return ShiftJisFitSpan(text, length, limit, ShiftJisTrail::kAny);
 }
 
 std::string ScriptWorkText(const char* text, size_t length) {

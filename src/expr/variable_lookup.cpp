@@ -1,3 +1,4 @@
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -7,6 +8,7 @@
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "text/layer_title.h"
+#include "text/shift_jis_chars.h"
 
 namespace {
 
@@ -121,12 +123,8 @@ int32_t SetLocalVariable(const char* name, const char* value) {
   for (int32_t row = 0; row < kMaxVariables; ++row) {
     char* rowName = table.varNames[row];
     if (rowName[0] != '\0' && std::strncmp(rowName, name, kVarNameSize) != 0) continue;
-    size_t nameBytes = ScriptFitLength(name, std::strlen(name), kVarNameSize - 1);
-    std::memcpy(rowName, name, nameBytes);
-    rowName[nameBytes] = '\0';
-    size_t valueBytes = ScriptFitLength(value, std::strlen(value), kVarValueSize - 1);
-    std::memcpy(table.varValues[row], value, valueBytes);
-    table.varValues[row][valueBytes] = '\0';
+    CopyWholeCharacters(rowName, kVarNameSize, name, SIZE_MAX, ShiftJisTrail::kAny);
+    CopyWholeCharacters(table.varValues[row], kVarValueSize, value, SIZE_MAX, ShiftJisTrail::kAny);
     return 1;
   }
   return 0;

@@ -2,6 +2,7 @@
 
 #include "engine/preview_builder.h"
 #include "engine/preview_refresh.h"
+#include "geometry/host_math.h"
 #include "panels/inf_flyout_commands.h"
 #include "panels/panel_windows.h"
 #include "panels/variable_commands.h"
@@ -28,12 +29,6 @@ int SelectedToolSlot(ToolHandle* selected) {
     if (gPlugin->toolHandles[slot] != nullptr && gPlugin->toolHandles[slot] == *selected) return slot;
   }
   return kNoToolSlot;
-}
-
-DocViewHandle FirstDocumentView() {
-  DocViewHandle view = nullptr;
-  if (sAIDocumentView == nullptr || sAIDocumentView->GetNthDocumentView(0, &view) != kNoErr) return nullptr;
-  return view;
 }
 
 SelectionSignature CurrentSignature() {
@@ -145,7 +140,7 @@ HostErr OnTimerTick(TimerMessage* message) {
 
   ToolHandle tool = nullptr;
   const int slot = SelectedToolSlot(&tool);
-  DocViewHandle view = FirstDocumentView();
+  DocViewHandle view = FirstView();
   if (view != nullptr && view == g.currentView) {
     WatchCurrentView(view, slot);
   } else if (view != g.currentView) {

@@ -10,18 +10,8 @@
 #include "store/piece_queries.h"
 #include "store/tool_config_tag.h"
 
-namespace {
-
-int16_t WalkType(ArtHandle art) {
-  int16_t type = kUnknownArt;
-  if (GetArtTypeWithToolConfig(art, &type) != kNoErr) return kUnknownArt;
-  return type;
-}
-
-}  // namespace
-
 void AccumulateSelectedPaths(ArtHandle art, ArtHandle* first, int32_t* count, int32_t* segments) {
-  const int16_t type = WalkType(art);
+  const int16_t type = ArtTypeOrUnknown(art);
   if (type == kGroupArt) {
     ForEachChildArt(art, [&](ArtHandle child) { AccumulateSelectedPaths(child, first, count, segments); });
     return;
@@ -43,7 +33,7 @@ void ComputeSelectionSignature(ArtHandle* first, int32_t* count, int32_t* segmen
 }
 
 void CollectPathArts(ArtHandle art, ArtHandle** array, int32_t* count, int32_t depth) {
-  const int16_t type = WalkType(art);
+  const int16_t type = ArtTypeOrUnknown(art);
   if (type == kGroupArt) {
     ForEachChildArt(art, [&](ArtHandle child) { CollectPathArts(child, array, count, depth + 1); });
     return;

@@ -1,8 +1,8 @@
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "geometry/point_math.h"
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "store/art_tags.h"
@@ -66,7 +66,7 @@ void FollowPath(ArtHandle art, int32_t index, RealPoint* end, RealPoint* other, 
   if (sAIPath->GetPathSegments(art, static_cast<int16_t>(index), 1, &segment) != kNoErr) return;
   const double dx = segment.p.h - end->h;
   const double dy = segment.p.v - end->v;
-  if (std::hypot(dx, dy) <= kRelinkTolerance) return;
+  if (DistanceBetween(segment.p, *end) <= kRelinkTolerance) return;
   if (otherFree) {
     other->h += dx;
     other->v += dy;

@@ -1,5 +1,6 @@
 #include "store/module_layers.h"
 
+#include "geometry/host_math.h"
 #include "shell/suite_pointers.h"
 #include "text/layer_title.h"
 
@@ -44,11 +45,7 @@ ArtHandle GetFirstArtOfLayer(LayerHandle layer) {
   return art;
 }
 
-int HasDocumentView() {
-  DocViewHandle view = nullptr;
-  return sAIDocumentView != nullptr && sAIDocumentView->GetNthDocumentView(0, &view) == kNoErr &&
-         view != nullptr;
-}
+int HasDocumentView() { return FirstView() != nullptr ? 1 : 0; }
 
 void SetLayerTitleText(LayerHandle layer, const char* title) {
   if (layer == nullptr || sAILayer == nullptr || sAIUnicodeString == nullptr) return;

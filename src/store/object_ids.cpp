@@ -6,6 +6,7 @@
 #include "shell/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/module_layers.h"
+#include "store/piece_queries.h"
 #include "store/text_fields.h"
 #include "store/tool_config_tag.h"
 
@@ -18,12 +19,7 @@ void GatherIdsBelow(ArtHandle art, std::vector<int32_t>* ids) {
   if (id != 0) ids->push_back(id);
   int16_t type = kUnknownArt;
   if (GetArtTypeWithToolConfig(art, &type) != kNoErr || type == kToolConfigGroupArt) return;
-  ArtHandle child = nullptr;
-  if (sAIArt->GetArtFirstChild(art, &child) != kNoErr) return;
-  while (child != nullptr) {
-    GatherIdsBelow(child, ids);
-    if (sAIArt->GetArtSibling(child, &child) != kNoErr) break;
-  }
+  ForEachChildArt(art, [&](ArtHandle child) { GatherIdsBelow(child, ids); });
 }
 
 bool IdInUse(int32_t id, void* context) {

@@ -24,12 +24,6 @@ bool IsAncestorOf(ArtHandle ancestor, ArtHandle art) {
   return false;
 }
 
-int16_t TypeOf(ArtHandle art) {
-  int16_t type = kUnknownArt;
-  if (GetArtTypeWithToolConfig(art, &type) != kNoErr) return kUnknownArt;
-  return type;
-}
-
 }  // namespace
 
 ArtHandle FindLargestPath(ArtHandle* arts, int32_t count, int needOriginTag) {
@@ -48,20 +42,6 @@ ArtHandle FindLargestPath(ArtHandle* arts, int32_t count, int needOriginTag) {
   return best;
 }
 
-namespace {
-
-template <typename Visit>
-void ForEachChild(ArtHandle art, Visit visit) {
-  ArtHandle child = nullptr;
-  if (sAIArt->GetArtFirstChild(art, &child) != kNoErr) return;
-  while (child != nullptr) {
-    visit(child);
-    if (sAIArt->GetArtSibling(child, &child) != kNoErr) break;
-  }
-}
-
-}  // namespace
-
 void AppendArt(ArtHandle art, ArtHandle** list, int32_t* count) {
   auto* grown = static_cast<ArtHandle*>(realloc(*list, sizeof(ArtHandle) * (*count + 1)));
   if (grown == nullptr) return;
@@ -72,7 +52,7 @@ void AppendArt(ArtHandle art, ArtHandle** list, int32_t* count) {
 
 ArtHandle FindCommonParentArt(ArtHandle* arts, int32_t count) {
   if (arts == nullptr || count <= 0 || sAIArt == nullptr) return nullptr;
-  if (count == 1 && TypeOf(arts[0]) == kGroupArt) return arts[0];
+  if (count == 1 && ArtTypeOrUnknown(arts[0]) == kGroupArt) return arts[0];
   std::vector<ArtHandle> chain;
   for (ArtHandle a = ParentOf(arts[0]); a != nullptr; a = ParentOf(a)) chain.push_back(a);
   if (chain.empty()) return nullptr;
@@ -96,8 +76,10 @@ ArtHandle FindGroupBaseArt(ArtHandle* arts, int32_t count) {
 
 void CollectTitledArt(ArtHandle start, ArtHandle** list, int32_t* count) {
   if (start == nullptr || sAIArt == nullptr) return;
-  const int16_t type = TypeOf(start);
-  if (type == kGroupArt) ForEachChild(start, [&](ArtHandle child) { CollectTitledArt(child, list, count); });
+  const int16_t type = ArtTypeOrUnknown(start);
+  if (type == kGroupArt) {
+    ForEachChildArt(start, [&](ArtHandle child) { CollectTitledArt(child, list, count); });
+  }
   if ((type == kGroupArt || type == kPathArt) && ReadStringTag(start, kGradingTitleKey) != nullptr) {
     AppendArt(start, list, count);
   }
@@ -106,9 +88,9 @@ void CollectTitledArt(ArtHandle start, ArtHandle** list, int32_t* count) {
 void CollectPieceMembers(ArtHandle start, ArtHandle root, uint32_t serial, ArtHandle** list, int32_t* count,
                          int16_t selectedOnly) {
   if (start == nullptr || sAIArt == nullptr) return;
-  const int16_t type = TypeOf(start);
+  const int16_t type = ArtTypeOrUnknown(start);
   if (type == kGroupArt) {
-    ForEachChild(
+    ForEachChildArt(
         start, [&](ArtHandle child) { CollectPieceMembers(child, root, serial, list, count, selectedOnly); });
     return;
   }

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "host_types.h"
+#include "shell/suite_pointers.h"
 
 // The deepest art that is an ancestor of every listed art (below the layer
 // group), or null. One listed group is its own answer.
@@ -32,3 +33,14 @@ ArtHandle FindLargestPath(ArtHandle* arts, int32_t count, int needOriginTag);
 
 // Appends one art to a heap list.
 void AppendArt(ArtHandle art, ArtHandle** list, int32_t* count);
+
+// Calls `visit` with each child of a group, first to last.
+template <typename Visit>
+void ForEachChildArt(ArtHandle group, Visit visit) {
+  ArtHandle child = nullptr;
+  if (sAIArt->GetArtFirstChild(group, &child) != kNoErr) return;
+  while (child != nullptr) {
+    visit(child);
+    if (sAIArt->GetArtSibling(child, &child) != kNoErr) break;
+  }
+}

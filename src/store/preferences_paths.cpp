@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "text/byte_classes.h"
+#include "text/shift_jis_chars.h"
 #include "text/user_folder.h"
 #include "win_api.h"
 
@@ -61,7 +61,7 @@ int IsUsableFileName(const char* name) {
   if (name == nullptr || name[0] == '\0') return 0;
   for (const char* p = name; *p != '\0'; ++p) {
     const unsigned char c = static_cast<unsigned char>(*p);
-    if (IsShiftJisLeadByte(c) && p[1] != '\0') {
+    if (ShiftJisCharLength(p, ShiftJisTrail::kAny) == 2) {
       ++p;  // a trail byte may look like a backslash
       continue;
     }

@@ -28,6 +28,11 @@ const char* const kJapanesePatterns[] = {
 
 }  // namespace
 
+const char* SizeTableVariablePattern(int16_t language, int column) {
+  if (column < 0 || column > 8) return "";
+  return language != 0 ? kEnglishPatterns[column] : kJapanesePatterns[column];
+}
+
 void FillSizeTableFromVariables() {
   PluginGlobals* g = gPlugin;
   const char* const* patterns = g->language != 0 ? kEnglishPatterns : kJapanesePatterns;

@@ -2,4 +2,10 @@
 // size chart registered.
 #pragma once
 
+#include <cstdint>
+
 void FillSizeTableFromVariables();
+
+// The variable name format of size-table column 0-8 ("%s" the size name), in
+// the language's own words (Shift-JIS for Japanese).
+const char* SizeTableVariablePattern(int16_t language, int column);

@@ -6,29 +6,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "text/byte_classes.h"
-
-int IsShiftJisPairAt(const char* text) {
-  const auto trail = static_cast<unsigned char>(text[1]);
-  // A lead byte before a byte that cannot follow it stands alone, so a
-  // damaged text never swallows its NUL or a separator.
-  return IsShiftJisLeadByte(static_cast<unsigned char>(text[0])) && trail >= 0x40 && trail != 0x7F &&
-         trail <= 0xFC;
-}
-
-size_t CopyTextCut(char* destination, size_t size, const char* source, size_t length) {
-  if (size == 0) return 0;
-  size_t n = 0;
-  while (n < length && source[n] != '\0') {
-    const size_t step = (n + 1 < length && IsShiftJisPairAt(source + n)) ? 2 : 1;
-    if (n + step > size - 1) break;
-    n += step;
-  }
-  memmove(destination, source, n);
-  destination[n] = '\0';
-  return n;
-}
-
 int32_t TextToInteger(const char* text) {
   if (text == nullptr) return 0;
   errno = 0;

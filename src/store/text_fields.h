@@ -1,21 +1,14 @@
-// Fixed-size Shift-JIS text fields: copying with a cut at a whole character,
-// numbers read from the leading part of a text, separated fields.
+// Fixed-size Shift-JIS text fields (copied with CopyTextCut): numbers read
+// from the leading part of a text, separated fields.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
+#include "text/shift_jis_chars.h"
+
 // Field buffer of GetCsvField: 259 bytes and a NUL.
 constexpr int kCsvFieldSize = 260;
-
-// 1 when `text[0]` and `text[1]` form one double-byte Shift-JIS character.
-int IsShiftJisPairAt(const char* text);
-
-// Copies at most `size` - 1 bytes of `source` (stopping at its NUL, or after
-// `length` bytes when given) into `destination` and ends it with a NUL; a
-// double-byte character that does not fit is left out whole. Returns the
-// number of bytes copied.
-size_t CopyTextCut(char* destination, size_t size, const char* source, size_t length = SIZE_MAX);
 
 // Leading number of a text, as decimal conversion reads it; a text that does
 // not start with a number, or a number out of range, reads as 0.

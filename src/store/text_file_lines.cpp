@@ -1,19 +1,14 @@
 #include "store/text_file_lines.h"
 
+#include <cstdint>
 #include <cstring>
 
-#include "text/byte_classes.h"
+#include "text/shift_jis_chars.h"
 
 namespace {
 
-bool IsTrail(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
-
-// Byte length of the character at p: 2 for a lead byte with a valid trail.
-size_t CharLength(const char* p) {
-  return IsShiftJisLeadByte(static_cast<unsigned char>(p[0])) && IsTrail(static_cast<unsigned char>(p[1]))
-             ? 2
-             : 1;
-}
+// Bytes of the character at p: 2 for a lead byte with a valid trail.
+size_t CharLength(const char* p) { return static_cast<size_t>(ShiftJisCharLength(p, ShiftJisTrail::kValid)); }
 
 // Gathers one physical line into `kept` by the per-character rules; returns
 // its length and leaves *cursor after the LF.
@@ -104,11 +99,7 @@ const char* KeyValueField(const KeyValueLine* line, int n) {
 }
 
 size_t CopyShiftJisCut(char* dest, size_t size, const char* source) {
-  if (size == 0) return 0;
-  const size_t length = static_cast<size_t>(ShiftJisFitLength(source, static_cast<int>(size - 1)));
-  std::memcpy(dest, source, length);
-  dest[length] = '\0';
-  return length;
+  return CopyWholeCharacters(dest, size, source, SIZE_MAX, ShiftJisTrail::kAny);
 }
 
 int KeyRowNumber(const char* key, const char* prefix) {

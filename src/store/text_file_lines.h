@@ -23,7 +23,8 @@ int NextKeyValueLine(const char** cursor, KeyValueLine* line);
 const char* KeyValueField(const KeyValueLine* line, int n);
 
 // Copies at most size - 1 bytes and a NUL without splitting a Shift-JIS
-// double-byte character; returns the bytes copied.
+// double-byte character (any byte after a lead byte is its trail); returns the
+// bytes copied.
 size_t CopyShiftJisCut(char* dest, size_t size, const char* source);
 
 // The row number NN of a key made of the prefix and exactly two digits,

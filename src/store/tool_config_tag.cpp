@@ -11,3 +11,9 @@ HostErr GetArtTypeWithToolConfig(ArtHandle art, int16_t* type) {
   if (error == kNoErr && *type == kGroupArt && HasToolConfigTag(art)) *type = kToolConfigGroupArt;
   return error;
 }
+
+int16_t ArtTypeOrUnknown(ArtHandle art) {
+  int16_t type = kUnknownArt;
+  if (GetArtTypeWithToolConfig(art, &type) != kNoErr) return kUnknownArt;
+  return type;
+}

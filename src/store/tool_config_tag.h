@@ -16,3 +16,6 @@ int HasToolConfigTag(ArtHandle art);
 // The art's type from the host into `type`; a group with the tag reads as
 // kToolConfigGroupArt. Returns the host's error code.
 HostErr GetArtTypeWithToolConfig(ArtHandle art, int16_t* type);
+
+// The same type, or kUnknownArt when the host fails to tell it.
+int16_t ArtTypeOrUnknown(ArtHandle art);

@@ -58,7 +58,7 @@ int ReadKeyValueFromText(const char* text, const char* key, char* output, int up
   int n = 0;
   while (*p != '\0') {
     const unsigned char c = static_cast<unsigned char>(*p);
-    if (IsShiftJisLeadByte(c) && p[1] != '\0') {
+    if (ShiftJisCharLength(p, ShiftJisTrail::kAny) == 2) {
       // A double-byte character is copied whole or not at all; its second byte is never a delimiter.
       if (n + 2 > kKeyValueMaxBytes) break;
       output[n++] = p[0];

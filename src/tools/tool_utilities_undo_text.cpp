@@ -5,7 +5,7 @@
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "store/text_fields.h"
-#include "text/byte_classes.h"
+#include "text/shift_jis_chars.h"
 #include "text/string_limits.h"
 #include "tools/tool_utilities.h"
 
@@ -18,12 +18,11 @@ constexpr const char* kJapaneseRedo = "%s\202\314\202\342\202\350\222\274\202\26
 
 // Ends the text at its first underscore that is a character of its own.
 void CutAtUnderscore(char* text) {
-  for (int i = 0; text[i] != '\0'; ++i) {
+  for (int i = 0; text[i] != '\0'; i += ShiftJisCharLength(text + i, ShiftJisTrail::kAny)) {
     if (text[i] == '_') {
       text[i] = '\0';
       return;
     }
-    if (IsShiftJisLeadByte(static_cast<unsigned char>(text[i])) && text[i + 1] != '\0') ++i;
   }
 }
 

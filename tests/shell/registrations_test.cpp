@@ -145,8 +145,12 @@ TEST_F(RegistrationTest, MenuTextsOptionsAndNotifications) {
     EXPECT_EQ(item->options, c.options) << c.item;
   }
   for (auto& group : gHost.menuGroups) {
-    if (group->name == "Vestamark Group") EXPECT_EQ(group->options, 0);
-    if (group->name == "QV_PLUGINS_ABOUT") EXPECT_EQ(group->options, 1);
+    if (group->name == "Vestamark Group") {
+      EXPECT_EQ(group->options, 0);
+    }
+    if (group->name == "QV_PLUGINS_ABOUT") {
+      EXPECT_EQ(group->options, 1);
+    }
   }
   std::vector<std::pair<std::string, std::string>> notifiers;
   for (auto& n : gHost.notifiers) notifiers.emplace_back(n->name, n->type);

@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "text/byte_classes.h"
-
 TEST(StringLimits, CapsPrefixesAndSignedBytes) {
   EXPECT_EQ(StrCompareLimited("A", "A\x81"), -1);  // a prefix sorts first, even before a byte above 0x7F
   EXPECT_EQ(StrCompareLimited("\x81", "A"), -1);   // signed bytes
@@ -21,11 +19,4 @@ TEST(StringLimits, CapsPrefixesAndSignedBytes) {
   source.back() = '\0';
   StrCopyLimited(copy.data(), source.data());
   EXPECT_EQ(StrLenLimited(copy.data()), kStringLoopCap - 1);  // terminated inside the cap
-}
-
-TEST(ByteClasses, ShiftJisLeadBytesAndWholeCharacterCuts) {
-  for (unsigned char b : {0x80, 0xA0, 0xFD}) EXPECT_EQ(IsShiftJisLeadByte(b), 0) << int(b);
-  for (unsigned char b : {0x81, 0x9F, 0xE0, 0xFC}) EXPECT_EQ(IsShiftJisLeadByte(b), 1) << int(b);
-  EXPECT_EQ(ShiftJisFitLength("M\x83\x54\x83\x43\xBB", 4), 3);  // "Mサイｻ"
-  EXPECT_EQ(ShiftJisFitLength("ab\x83", 10), 3);                // a lone lead byte at the end counts as one
 }

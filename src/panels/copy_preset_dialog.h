@@ -1,0 +1,19 @@
+// The dialog that asks which preset to copy from.
+#pragma once
+
+#include <cstdint>
+
+#include "host_types.h"
+#include "store/grading_records.h"
+#include "win_api.h"
+
+// The name carried into and out of the dialog: 80 bytes and a NUL.
+extern char CopyPresetTransfer[kNameSize];
+
+// `name` (at least 81 bytes) proposes a preset and receives the chosen one on
+// OK (1); Cancel (2) leaves it as it was.
+intptr_t ShowCopyPresetDialog(PluginRef pluginRef, char* name);
+
+INT_PTR CopyPresetDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT SendCopyPresetDlgItemMessage(HWND dialog, int control, UINT message, WPARAM wParam, LPARAM lParam);
+void AddCopyPresetComboString(HWND dialog, int control, const char* text);
