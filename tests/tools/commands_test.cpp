@@ -1,6 +1,8 @@
 // The Information panel's rows and buttons at work on a piece: selecting,
 // deleting, editing, locking and updating, with what the user then finds in
 // the table, the list, the document and the undo history.
+#include <numeric>
+
 #include "resources/update_grading_resource_ids.h"
 #include "tools/commands_scene.h"
 
@@ -49,25 +51,29 @@ TEST_F(CommandsTest, PickingRowsSelectsWholeGroupsOrTheOriginWithoutAnUndoStep) 
 TEST_F(CommandsTest, DeletingAGroupOfThreeMovesTheLaterHandlesDownAndIsOneUndoStep) {
   for (int s = 0; s < 5; ++s) TwoPoint(s, kHandleDistance, line, 0, line, 1);
   for (int s = 5; s < 8; ++s) TwoPoint(s, kHandleDistance, line, 1, line, 2, "0", 9);
-  TwoPoint(8, kHandleLength, line, 2, line, 3);
+  for (int s = 8; s < kMaxHandles; ++s) TwoPoint(s, kHandleLength, line, 2, line, 3);
   Rebuild();
-  ASSERT_EQ(RowData(), (std::vector<int>{-1, 0, 1, 2, 3, 4, 5, 8}));
   const int32_t depth = vmhost::UndoDepth();
-  Pick(6);
+  Pick(6);  // the group at slot 5
   Press(3);
-  EXPECT_EQ(Kinds(10), (std::vector<int16_t>{2, 2, 2, 2, 2, 3, 0, 0, 0, 0}));
-  EXPECT_EQ(RowData(), (std::vector<int>{-1, 0, 1, 2, 3, 4, 5}));
+  std::vector<int16_t> kinds(5, kHandleDistance);
+  kinds.resize(197, kHandleLength);
+  kinds.resize(kMaxHandles, kHandleFree);
+  EXPECT_EQ(Kinds(kMaxHandles), kinds);
+  std::vector<int> rows(198);
+  std::iota(rows.begin(), rows.end(), -1);
+  EXPECT_EQ(RowData(), rows);
   EXPECT_EQ(vmhost::UndoDepth(), depth + 1);
   EXPECT_EQ(vmhost::UndoText(), "補正ハンドル削除の取り消し");
-  EXPECT_FALSE(vmhost::Tag(piece, "vmk_grading_fxh_conf_6").empty());
-  EXPECT_TRUE(vmhost::Tag(piece, "vmk_grading_fxh_conf_7").empty()) << "the stored group lost two slots";
+  EXPECT_FALSE(vmhost::Tag(piece, "vmk_grading_fxh_conf_197").empty());
+  EXPECT_TRUE(vmhost::Tag(piece, "vmk_grading_fxh_conf_198").empty()) << "the stored group lost three slots";
   EXPECT_FALSE(Enabled(3) || Enabled(4));
 
   // With the basic row current nothing goes.
   Pick(0);
   EnableWindow(Control(InfWindow(), 3), TRUE);
   Press(3);
-  EXPECT_EQ(Kinds(7), (std::vector<int16_t>{2, 2, 2, 2, 2, 3, 0}));
+  EXPECT_EQ(Kinds(kMaxHandles), kinds);
   EXPECT_EQ(vmhost::UndoDepth(), depth + 1);
 }
 
@@ -121,6 +127,24 @@ TEST_F(CommandsTest, AnAmountConfirmedThroughEditIsStoredWithItsUndoStep) {
   EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_ratio_103"), "120");
   EXPECT_EQ(vmhost::UndoDepth(), depth + 1);
   EXPECT_EQ(vmhost::UndoText(), "補正ハンドル編集の取り消し");
+}
+
+TEST_F(CommandsTest, ARowOutOfStepWithTheTableNeitherDeletesNorOpensAnything) {
+  TwoPoint(0, kHandleDistance, line, 0, line, 1);
+  Rebuild();
+  const int32_t depth = vmhost::UndoDepth();
+  const size_t shown = vmwin::ShownDialogs().size();
+  for (const intptr_t stale : {intptr_t{50}, intptr_t{4000}, intptr_t{-7}}) {
+    SendMessage(List(), LB_SETITEMDATA, 1, stale);
+    for (int button : {4, 3}) {
+      Pick(1);
+      EnableWindow(Control(InfWindow(), button), TRUE);
+      Press(button);
+    }
+  }
+  EXPECT_EQ(Kinds(2), (std::vector<int16_t>{kHandleDistance, kHandleFree}));
+  EXPECT_EQ(vmwin::ShownDialogs().size(), shown);
+  EXPECT_EQ(vmhost::UndoDepth(), depth);
 }
 
 TEST_F(CommandsTest, LockTogglesTheIconAndTheFlagWithoutAnUndoStep) {
