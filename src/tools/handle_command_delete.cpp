@@ -40,7 +40,8 @@ bool ForgetMeasuredVariables(const RevisionHandle& handle) {
 // Removes slots s..s+n-1, moving the later ones down and freeing the last n.
 void RemoveSlots(int32_t s, int32_t n) {
   RevisionHandle* handles = gPlugin->handles;
-  std::memmove(&handles[s], &handles[s + n], static_cast<size_t>(kMaxHandles - s - n) * sizeof(RevisionHandle));
+  std::memmove(&handles[s], &handles[s + n],
+               static_cast<size_t>(kMaxHandles - s - n) * sizeof(RevisionHandle));
   std::memset(&handles[kMaxHandles - n], 0, static_cast<size_t>(n) * sizeof(RevisionHandle));
 }
 

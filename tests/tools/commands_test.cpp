@@ -1,182 +1,116 @@
-// The Information panel's rows and buttons at work on a piece: selecting,
-// deleting, editing, locking and updating, with what the user then finds in
-// the table, the list, the document and the undo history.
+// The Information panel's rows and buttons used on a piece: each click is a
+// deferred command played inside a host call; the table, rows, document and
+// undo history then show what the user did.
 #include <numeric>
 
+#include "panels/inf_list_scene.h"
+#include "panels/variable_registration.h"
+#include "resources/handle_dialog_resource_ids.h"
 #include "resources/update_grading_resource_ids.h"
-#include "tools/commands_scene.h"
 
 using namespace vmtest;
+using vmwin::PickItem;
+using vmwin::PressEscape;
 
 namespace {
 
-using CommandsTest = CommandScene;
-using vmwin::PressEscape;
+class CommandsTest : public InfListScene {
+ protected:
+  void TearDown() override { vmwin::ClearScript(), InfListScene::TearDown(); }
+  void User(const vmwin::UserAction& action) { vmwin::PerformUserAction(InfWindow(), action); }
+  void Press(int button) { EnableWindow(Control(InfWindow(), button), TRUE), User(vmwin::Click(button)); }
+  bool Enabled(int control) { return IsWindowEnabled(Control(InfWindow(), control)) != FALSE; }
+  std::vector<int> Slots(int count, int16_t RevisionHandle::*field) {
+    std::vector<int> out;
+    for (int s = 0; s < count; ++s) out.push_back(globals().handles[s].*field);
+    return out;
+  }
+  int32_t depth = vmhost::UndoDepth();
+};
 
 TEST_F(CommandsTest, PickingRowsSelectsWholeGroupsOrTheOriginWithoutAnUndoStep) {
   TwoPoint(0, kHandleDistance, line, 0, line, 1);
   for (int s = 1; s <= 2; ++s) TwoPoint(s, kHandleDistance, line, 1, line, 2, "0", 7);
-  Point(3, square, 0);
-  Rebuild();  // rows: basic, 0, 1, 3
-  const int32_t depth = vmhost::UndoDepth();
-  struct Case {
-    int row;  // -1: a click off the rows
-    std::vector<int16_t> selected;
-    int16_t origin;
-    bool buttons;
-  };
-  const Case cases[] = {
-      {2, {0, 1, 1, 0}, 0, true}, {0, {0, 0, 0, 0}, 1, false}, {-1, {0, 0, 0, 0}, 1, false},
-      {3, {0, 0, 0, 1}, 0, true}, {0, {0, 0, 0, 0}, 1, false}, {1, {1, 0, 0, 0}, 0, true},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.row);
-    if (c.row >= 0) {
-      Pick(c.row);
-    } else {
-      SendMessage(List(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-      SendMessage(InfWindow(), WM_COMMAND, MAKEWPARAM(1, LBN_SELCANCEL), reinterpret_cast<LPARAM>(List()));
-    }
-    std::vector<int16_t> selected;
-    for (int s = 0; s < 4; ++s) selected.push_back(globals().handles[s].listSelected);
-    EXPECT_EQ(selected, c.selected);
-    EXPECT_EQ(globals().grading_selected, c.origin);
-    EXPECT_EQ(Enabled(3), c.buttons);
-    EXPECT_EQ(Enabled(4), c.buttons);
-    EXPECT_EQ(FlyoutEnabled(1), c.row == 2) << "two grouped distances can be grouped";
+  Rebuild();  // rows: basic, 0, 1; the third case is a click off the rows
+  const std::vector<std::vector<int>> cases = {
+      {2, 0, 1, 1, 0}, {0, 0, 0, 0, 1}, {-1, 0, 0, 0, 1}, {1, 1, 0, 0, 0}};
+  for (const std::vector<int>& c : cases) {
+    SendMessage(List(), LB_SETCURSEL, static_cast<WPARAM>(c[0]), 0);
+    SendMessage(InfWindow(), WM_COMMAND, MAKEWPARAM(1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(List()));
+    std::vector<int> seen{c[0]};
+    for (int selected : Slots(3, &RevisionHandle::listSelected)) seen.push_back(selected);
+    seen.push_back(globals().grading_selected);
+    EXPECT_EQ(seen, c) << "row, selected slots 0-2, origin selected";
+    EXPECT_EQ(Enabled(3) && Enabled(4), c[0] > 0) << c[0];
+    EXPECT_EQ(FlyoutEnabled(1), c[0] == 2) << "a pair of distances can be grouped";
   }
   EXPECT_EQ(vmhost::UndoDepth(), depth);
 }
 
-TEST_F(CommandsTest, DeletingAGroupOfThreeMovesTheLaterHandlesDownAndIsOneUndoStep) {
-  for (int s = 0; s < 5; ++s) TwoPoint(s, kHandleDistance, line, 0, line, 1);
-  for (int s = 5; s < 8; ++s) TwoPoint(s, kHandleDistance, line, 1, line, 2, "0", 9);
-  for (int s = 8; s < kMaxHandles; ++s) TwoPoint(s, kHandleLength, line, 2, line, 3);
-  Rebuild();
-  const int32_t depth = vmhost::UndoDepth();
-  Pick(6);  // the group at slot 5
-  Press(3);
-  std::vector<int16_t> kinds(5, kHandleDistance);
-  kinds.resize(197, kHandleLength);
-  kinds.resize(kMaxHandles, kHandleFree);
-  EXPECT_EQ(Kinds(kMaxHandles), kinds);
-  std::vector<int> rows(198);
+TEST_F(CommandsTest, DeletingAGroupMovesTheLaterHandlesDownAndDropsMeasuredVariables) {
+  for (int s = 0; s < 5; ++s) TwoPoint(s, kHandleDistance, line, 0, line, 1, "0", s == 4 ? 0 : 9);
+  RevisionHandle& measure = TwoPoint(5, kHandleMeasurement, circle, 0, circle, 1);
+  for (int s = 6; s < kMaxHandles; ++s) TwoPoint(s, kHandleLength, line, 2, line, 3);
+  const char* names[] = {"DA", "AA", "LA", "W"};
+  for (int i = 0; i < 3; ++i) std::strcpy(measure.line.amountExpr[i], names[i]);
+  InModuleCall([&] {
+    for (const char* name : names) RegisterVariable(module, "", name, "1", 0);
+  });
+  Rebuild();  // rows: basic, 0 (a group of four), 4, 5, 6...
+  for (int i = 0; i < 2; ++i) User(PickItem(1, 1)), Press(3);
+  std::vector<int> kinds{kHandleMeasurement}, rows(196);
+  kinds.resize(195, kHandleLength), kinds.resize(kMaxHandles, kHandleFree);
   std::iota(rows.begin(), rows.end(), -1);
+  EXPECT_EQ(Slots(kMaxHandles, &RevisionHandle::kind), kinds);
   EXPECT_EQ(RowData(), rows);
-  EXPECT_EQ(vmhost::UndoDepth(), depth + 1);
   EXPECT_EQ(vmhost::UndoText(), "補正ハンドル削除の取り消し");
-  EXPECT_FALSE(vmhost::Tag(piece, "vmk_grading_fxh_conf_197").empty());
-  EXPECT_TRUE(vmhost::Tag(piece, "vmk_grading_fxh_conf_198").empty()) << "the stored group lost three slots";
+  EXPECT_TRUE(vmhost::Tag(piece, "vmk_grading_fxh_conf_196").empty()) << "the stored group lost five slots";
   EXPECT_FALSE(Enabled(3) || Enabled(4));
 
-  // With the basic row current nothing goes.
-  Pick(0);
-  EnableWindow(Control(InfWindow(), 3), TRUE);
-  Press(3);
-  EXPECT_EQ(Kinds(kMaxHandles), kinds);
-  EXPECT_EQ(vmhost::UndoDepth(), depth + 1);
+  for (int row : {1, 0}) User(PickItem(1, row)), Press(3);  // the basic row stays
+  const auto& table = globals().variables.varNames;
+  std::vector<bool> kept;
+  for (const char* name : names)
+    kept.push_back(
+        std::any_of(table, table + kMaxVariables, [&](const char* n) { return !strcmp(n, name); }));
+  EXPECT_EQ(kept, (std::vector<bool>{false, false, false, true}));
+  EXPECT_EQ(RowData().size(), 195u);
+  EXPECT_EQ(vmhost::UndoDepth(), depth + 3);
 }
 
-TEST_F(CommandsTest, DeletingAMeasurementHandleDropsTheVariablesItMeasuresInto) {
-  const std::vector<std::vector<const char*>> cases = {{"DA", "AA", "LA", "RA"}, {"DB", "AB", "LB", ""}};
-  InModuleCall([this] { RegisterVariable(module, "", "W", "5", 0); });
-  for (const auto& names : cases) {
-    std::memset(globals().handles, 0, sizeof globals().handles);
-    Measurement(0, names);
-    TwoPoint(1, kHandleDistance, line, 0, line, 1);
-    Rebuild();
-    Pick(1);
-    Press(3);
-    for (const char* name : names)
-      if (name[0] != '\0') EXPECT_FALSE(HasVariable(name)) << name;
-    EXPECT_TRUE(HasVariable("W"));
-    EXPECT_EQ(Kinds(2), (std::vector<int16_t>{kHandleDistance, 0}));
-  }
-}
-
-TEST_F(CommandsTest, ADoubleClickedRowOpensTheDialogOfItsKindAndCancelLeavesNoTrace) {
+TEST_F(CommandsTest, EditOpensTheDialogOfTheRowsKindLockTogglesAndUpdateWritesWhatIsConfirmed) {
   TwoPoint(0, kHandleDistance, line, 0, line, 1, "100.0");
   TwoPoint(1, kHandleLength, line, 1, line, 2, "100.0");
   Point(2, square, 0);
-  Measurement(3, {"DA", "AA", "LA", ""});
+  TwoPoint(3, kHandleMeasurement, circle, 0, circle, 1);
   Rebuild();
-  const int32_t depth = vmhost::UndoDepth();
-  const std::pair<int, int> cases[] = {{1, kDistanceDialogResource},
-                                       {2, kLengthDialogResource},
-                                       {3, kPointDialogResource},
-                                       {4, kMeasurementDialogResource}};
-  for (const auto& [row, dialog] : cases) {
+  for (int dialog :
+       {kDistanceDialogResource, kLengthDialogResource, kPointDialogResource, kMeasurementDialogResource}) {
     vmwin::ScriptDialog(dialog, {PressEscape()});
-    DoubleClick(row);
-    ASSERT_FALSE(vmwin::ShownDialogs().empty());
-    EXPECT_EQ(vmwin::ShownDialogs().back().templateId, dialog);
-    EXPECT_EQ(vmwin::ScriptStepsLeft(), 0u) << row;
+    User(vmwin::DoubleClickItem(1, static_cast<int>(vmwin::ShownDialogs().size()) + 1));
+    EXPECT_EQ(vmwin::ScriptStepsLeft(), 0u) << dialog;
   }
+  for (const intptr_t stale : {intptr_t{50}, intptr_t{4000}, intptr_t{-7}}) {  // rows out of step
+    SendMessage(List(), LB_SETITEMDATA, 4, stale);
+    for (int button : {4, 3}) User(PickItem(1, 4)), Press(button);
+  }
+  EXPECT_EQ(Slots(5, &RevisionHandle::kind), (std::vector<int>{2, 3, 4, 5, 0}));
   EXPECT_EQ(vmhost::UndoDepth(), depth);
-  EXPECT_EQ(std::string(globals().handles[0].line.amountExpr[2]), "100.0");
-}
-
-TEST_F(CommandsTest, AnAmountConfirmedThroughEditIsStoredWithItsUndoStep) {
-  TwoPoint(0, kHandleDistance, line, 0, line, 1, "100.0");
-  Rebuild();
-  const int32_t depth = vmhost::UndoDepth();
-  Pick(1);
-  vmwin::ScriptDialog(kDistanceDialogResource, {vmwin::SetText(kAmountPercentField, "120"), vmwin::Click(IDOK)});
+  User(PickItem(1, 1));
+  vmwin::ScriptDialog(kDistanceDialogResource,
+                      {vmwin::SetText(kAmountPercentField, "120"), vmwin::Click(IDOK)});
   Press(4);
-  EXPECT_EQ(std::string(globals().handles[0].line.amountExpr[2]), "120");
   EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_ratio_103"), "120");
-  EXPECT_EQ(vmhost::UndoDepth(), depth + 1);
   EXPECT_EQ(vmhost::UndoText(), "補正ハンドル編集の取り消し");
-}
 
-TEST_F(CommandsTest, ARowOutOfStepWithTheTableNeitherDeletesNorOpensAnything) {
-  TwoPoint(0, kHandleDistance, line, 0, line, 1);
-  Rebuild();
-  const int32_t depth = vmhost::UndoDepth();
-  const size_t shown = vmwin::ShownDialogs().size();
-  for (const intptr_t stale : {intptr_t{50}, intptr_t{4000}, intptr_t{-7}}) {
-    SendMessage(List(), LB_SETITEMDATA, 1, stale);
-    for (int button : {4, 3}) {
-      Pick(1);
-      EnableWindow(Control(InfWindow(), button), TRUE);
-      Press(button);
-    }
+  char icon[4] = "";
+  for (const char* text : {"41", "30"}) {  // the icon index, then the lock
+    Press(5), GetWindowText(Control(InfWindow(), 5), icon, sizeof icon);
+    EXPECT_EQ(icon + std::to_string(globals().handlesLocked), text);
   }
-  EXPECT_EQ(Kinds(2), (std::vector<int16_t>{kHandleDistance, kHandleFree}));
-  EXPECT_EQ(vmwin::ShownDialogs().size(), shown);
-  EXPECT_EQ(vmhost::UndoDepth(), depth);
-}
-
-TEST_F(CommandsTest, LockTogglesTheIconAndTheFlagWithoutAnUndoStep) {
-  const int32_t depth = vmhost::UndoDepth();
-  for (const auto& [locked, icon] : {std::pair{1, "4"}, std::pair{0, "3"}}) {
-    Press(5);
-    EXPECT_EQ(globals().handlesLocked, locked);
-    EXPECT_EQ(ButtonText(5), icon);
-  }
-  EXPECT_EQ(vmhost::UndoDepth(), depth);
-}
-
-TEST_F(CommandsTest, UpdateWritesWhatTheDialogConfirmsAndOnlyBeepsWithoutAPiece) {
-  ASSERT_EQ(vmhost::SelectTool(globals().toolHandles[1]), kNoErr);
-  vmwin::AdvanceTime(500);
-  vmwin::DispatchPostedMessages();
-  ASSERT_TRUE(Enabled(6));
-  const int32_t depth = vmhost::UndoDepth();
-  vmwin::ScriptDialog(kUpdateGradingDialogResource, {PressEscape()});
-  Press(6);
-  EXPECT_EQ(vmhost::UndoDepth(), depth);
-  vmwin::ScriptDialog(kUpdateGradingDialogResource, {vmwin::PressEnter()});
-  Press(6);
-  EXPECT_EQ(vmhost::UndoDepth(), depth + 1);
+  ASSERT_EQ(vmhost::SelectTool(globals().toolHandles[1]), kNoErr);  // update needs a revision tool
+  vmwin::ScriptDialog(kUpdateGradingDialogResource, {vmwin::PressEnter()}), Press(6);
   EXPECT_EQ(vmhost::UndoText(), "更新の取り消し");
-
-  globals().pieceArtCount = 0;
-  const int beeps = vmwin::BeepCount();
-  const size_t shown = vmwin::ShownDialogs().size();
-  Press(6);
-  EXPECT_EQ(vmwin::BeepCount(), beeps + 1);
-  EXPECT_EQ(vmwin::ShownDialogs().size(), shown);
 }
 
 }  // namespace
