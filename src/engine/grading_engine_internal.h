@@ -79,6 +79,3 @@ void ApplyLengthHandle(GradingPass& pass, int32_t slot);
 void ApplyPointHandle(GradingPass& pass, int32_t slot);
 void ApplyMeasurementHandle(GradingPass& pass, int32_t slot);
 void ApplyArcHandle(GradingPass& pass, int32_t slot);
-
-// The preset's scale about the grading origin along the grading angle.
-RealMatrix BaseTransform(const PluginGlobals& g, const ScalePair& scale);

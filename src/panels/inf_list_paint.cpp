@@ -32,7 +32,8 @@ struct UnitOfLength {
   double perPoint;
 };
 constexpr UnitOfLength kUnits[] = {{"mm", 25.4 / 72}, {"cm", 2.54 / 72}, {"in", 1.0 / 72}};
-constexpr UnitOfLength kOriginUnits[] = {{"mm", 0.35277777777777775}, {"cm", 0.035277777777777776}, {"in", 1.0 / 72}};
+constexpr UnitOfLength kOriginUnits[] = {
+    {"mm", 0.35277777777777775}, {"cm", 0.035277777777777776}, {"in", 1.0 / 72}};
 
 const UnitOfLength& UnitOf(const UnitOfLength (&units)[3]) {
   const int16_t unit = gPlugin->grading_unit;
@@ -67,7 +68,8 @@ void PaintBasicRow(const InfRow& row) {
   const UnitOfLength& unit = UnitOf(kOriginUnits);
   row.Localized(26, 1, kLocalizedTexts[kOriginText].japanese, g.grading_origin.h * unit.perPoint,
                 g.grading_origin.v * unit.perPoint, unit.suffix);
-  row.Localized(26, 2, kLocalizedTexts[kAngleText].japanese, g.grading_angle / kDegreeHalfTurn * kDegreesPerHalfTurn);
+  row.Localized(26, 2, kLocalizedTexts[kAngleText].japanese,
+                g.grading_angle / kDegreeHalfTurn * kDegreesPerHalfTurn);
   const int16_t index = g.currentScaleIndex;
   const ScalePair scale = index >= 0 && index < kMaxPresets ? g.presetScale[index] : ScalePair{1.0, 1.0};
   row.Localized(26, 3, kLocalizedTexts[kScaleText].japanese, scale.h * 100, scale.v * 100);
@@ -210,7 +212,8 @@ void PaintInfoPanelItem(const OwnerDrawRecord* item) {
   HDC dc = item->hdc;
   const LayoutRect& r = item->rcItem;
   const auto slot = static_cast<int32_t>(static_cast<intptr_t>(item->itemData));
-  // The list can take one selected row only; the handles' own flags show the rest.
+  // The list can take one selected row only; the handles' own flags show the
+  // rest.
   const bool flagged = slot >= 0 && slot < kMaxHandles && gPlugin->handles[slot].listSelected != 0;
   const InfRow row{dc, r, (item->itemState & ODS_SELECTED) != 0 || flagged, slot};
 

@@ -12,7 +12,8 @@ struct HDC__;
 void FormatLengthInUnit(double points, char* out, size_t outSize);
 // Draws a 32 x 32 module icon centred on the rectangle.
 void DrawIconCentered(HDC__* dc, int32_t iconId, const LayoutRect& rect);
-// 1 lead byte, 2 the byte after a lead byte, 0 any other, by a scan from the start.
+// 1 lead byte, 2 the byte after a lead byte, 0 any other, by a scan from the
+// start.
 int ShiftJisByteClass(const char* text, int32_t index);
 
 // One row being painted.
@@ -27,7 +28,8 @@ struct InfRow {
   // Right-aligned to end at left + xEnd.
   void TextRight(int xEnd, int baseline, const char* text) const;
   // A localised format filled with values; the unit name follows as plain text.
-  void Localized(int x, int line, const char* japanese, double a, double b = 0, const char* suffix = "") const;
+  void Localized(int x, int line, const char* japanese, double a, double b = 0,
+                 const char* suffix = "") const;
   void Length(int labelX, int valueEnd, int line, const char* label, double points) const;
   void WhiteWhenSelected() const;
   // Slot number (or `number`), group mark and member count.
@@ -42,7 +44,8 @@ void PaintPointRow(const InfRow& row);
 void PaintMeasurementRow(const InfRow& row);
 void PaintAngleRow(const InfRow& row);
 
-// The amount for the current preset as a number (0 when the index is outside the table).
+// The amount for the current preset as a number (0 when the index is outside
+// the table).
 double CurrentAmount(const RevisionHandle& h);
 // grading_compscale, taken as 1 when it is 0 so that no value becomes infinite.
 double CompScale();

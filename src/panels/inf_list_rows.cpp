@@ -70,7 +70,8 @@ class GradedPath {
   ArtSegments path_{0, 0, nullptr};
 };
 
-// The stored point moved by the current preset's scale about the grading origin.
+// The stored point moved by the current preset's scale about the grading
+// origin.
 RealPoint PresetPoint(const RealPoint& p) {
   const PluginGlobals& g = *gPlugin;
   const int16_t index = g.currentScaleIndex;

@@ -142,7 +142,8 @@ void InsertHandleRow(int32_t slot) {
   ListSetItemData(list, row, slot);
   RowSelection selection{list};
   selection.Set(row, gPlugin->handles[slot].listSelected);
-  selection.Finish();
+  // Only a selected new row may take the current row from another.
+  if (selection.firstFlagged >= 0) selection.Finish();
 }
 
 void InvalidateInfList() {
@@ -191,7 +192,8 @@ void SyncInfSelection() {
   }
   selection.Finish();
   const LRESULT current = SendMessage(list, LB_GETCURSEL, 0, 0);
-  const bool onHandle = current >= 0 && current < rows && ListGetItemData(list, static_cast<int32_t>(current)) != -1;
+  const bool onHandle =
+      current >= 0 && current < rows && ListGetItemData(list, static_cast<int32_t>(current)) != -1;
   EnableDlgItem(window, kDeleteButtonId, onHandle);
   EnableDlgItem(window, kEditButtonId, onHandle);
   UpdateInfGroupingItems();

@@ -26,3 +26,4 @@ void InvalidateVarList();
 // Information panel's window (null when that panel is absent or hidden).
 void UpdatePanelButtonToolTip(HWND__* varWindow, HWND__* infWindow);
 void TrackPanelListDrag(HWND__* varWindow, HWND__* infWindow);
+

@@ -1,11 +1,332 @@
 #include "panels/variable_commands.h"
 
-void RunVarPanelCommand(HWND__*, uint16_t, uint16_t) {}
+#include <cstdlib>
+#include <cstring>
 
-void RunVarFlyoutCommand(uint32_t) {}
+#include "engine/preview_builder.h"
+#include "engine/update_grading.h"
+#include "panels/inf_panel_list.h"
+#include "panels/panel_controls.h"
+#include "panels/panel_windows.h"
+#include "panels/var_piece_tags.h"
+#include "panels/variable_registration.h"
+#include "shell/host_string.h"
+#include "shell/plugin_globals.h"
+#include "shell/suite_pointers.h"
+#include "store/art_tags.h"
+#include "store/grading_group_tags.h"
+#include "store/module_layers.h"
+#include "store/text_fields.h"
+#include "tools/revision_tool_handlers.h"
+#include "win_api.h"
 
-void UpdateVarFlyoutState() {}
+namespace {
 
-void FillVarList() {}
+constexpr int kUndoDeleteVariable = 33;
+constexpr int kUndoNewVariable = 35;
+constexpr int kUndoEditVariable = 37;
+constexpr int kUndoReorderVariable = 39;
+constexpr uint32_t kFirstPresetItem = 4;
+constexpr const char kProposedNames[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
-void ReorderVariables(int32_t, int32_t, int32_t, int32_t) {}
+HWND VarPanelWindow() {
+  if (gPlugin->varPanel == nullptr || sAIPanel == nullptr) return nullptr;
+  HWND window = nullptr;
+  if (sAIPanel->GetPlatformWindow(gPlugin->varPanel, &window) != kNoErr) return nullptr;
+  return window;
+}
+
+bool HasCurrentPiece() { return gPlugin->pieceArts != nullptr && gPlugin->pieceArtCount > 0; }
+bool InPieceMode() { return gPlugin->varTitlesValid == 0; }
+
+void EnableButton(HWND window, int id, bool enabled) {
+  if (HWND button = GetDlgItem(window, id)) {
+    if ((IsWindowEnabled(button) != 0) != enabled) EnableWindow(button, enabled ? TRUE : FALSE);
+  }
+}
+
+// The table row of the list's current row, or -1.
+int32_t CurrentTableRow(HWND list, int32_t* listRow = nullptr) {
+  const LRESULT row = list != nullptr ? SendMessage(list, LB_GETCURSEL, 0, 0) : LB_ERR;
+  if (listRow != nullptr) *listRow = static_cast<int32_t>(row);
+  if (row < 0) return -1;
+  const auto data = static_cast<int32_t>(SendMessage(list, LB_GETITEMDATA, static_cast<WPARAM>(row), 0));
+  return data >= 0 && data < kMaxVariables ? data : -1;
+}
+
+void ClearTable(VariableTable& t) {
+  std::memset(t.varNames, 0, sizeof t.varNames[0] * kMaxVariables);
+  std::memset(t.varValues, 0, sizeof t.varValues[0] * kMaxVariables);
+  std::memset(t.varTitles, 0, sizeof t.varTitles[0] * kMaxVariables);
+  std::memset(t.varPrivate, 0, sizeof t.varPrivate[0] * kMaxVariables);
+}
+
+bool TableHasPair(const VariableTable& t, int32_t used, const char* title, const char* name) {
+  for (int32_t r = 0; r < used; ++r)
+    if (std::strcmp(t.varTitles[r], title) == 0 && std::strcmp(t.varNames[r], name) == 0) return true;
+  return false;
+}
+
+// The public variables of the selected titled pieces; returns how many such
+// pieces were read.
+int32_t FillTableFromSelectedPieces() {
+  VariableTable& t = gPlugin->variables;
+  ClearTable(t);
+  ArtHandle* arts = nullptr;
+  int32_t count = 0;
+  CollectDocumentTitledArts(&arts, &count);
+  int32_t used = 0, read = 0;
+  for (int32_t i = 0; i < count; ++i) {
+    if (GetArtSelected(arts[i]) == 0) continue;
+    ++read;
+    char title[kVarNameSize];
+    ReadPieceTitle(arts[i], title, sizeof title);
+    char name[kVarNameSize];
+    for (int32_t k = 0; k < kMaxVariables && ReadPieceVariableName(arts[i], k, name, sizeof name); ++k) {
+      if (ReadPieceVariablePrivate(arts[i], k) != 0 || used >= kMaxVariables) continue;
+      if (name[0] == '\0' || TableHasPair(t, used, title, name)) continue;
+      std::memcpy(t.varTitles[used], title, kVarNameSize);
+      std::memcpy(t.varNames[used], name, kVarNameSize);
+      ReadPieceVariableValue(arts[i], k, t.varValues[used], kVarValueSize);
+      ++used;
+    }
+  }
+  std::free(arts);
+  return read;
+}
+
+void SyncListRows(HWND list) {
+  const VariableTable& t = gPlugin->variables;
+  int32_t wanted = 0;
+  for (int32_t r = 0; r < kMaxVariables; ++r) wanted += t.varNames[r][0] != '\0';
+  LRESULT have = SendMessage(list, LB_GETCOUNT, 0, 0);
+  for (; have < wanted; ++have) SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("dummy"));
+  for (; have > wanted; --have) SendMessage(list, LB_DELETESTRING, static_cast<WPARAM>(have - 1), 0);
+  WPARAM row = 0;
+  for (int32_t r = 0; r < kMaxVariables; ++r)
+    if (t.varNames[r][0] != '\0') SendMessage(list, LB_SETITEMDATA, row++, r);
+  InvalidateRect(list, nullptr, FALSE);
+}
+
+// After a change of the current piece's variables.
+void StorePieceVariables() {
+  BuildGradingPreview(1, 0);
+  SaveGradingGroup(gPlugin->pieceArts, gPlugin->pieceArtCount, 1);
+  FillVarList();
+  InvalidateInfList();
+}
+
+// Renames and revalues one variable in every titled piece of `title`. A name
+// another variable of such a piece already has is refused first.
+bool RewriteDocumentVariable(const char* title, const char* oldName, const char* newName, const char* value) {
+  ArtHandle* arts = nullptr;
+  int32_t count = 0;
+  CollectDocumentTitledArts(&arts, &count);
+  bool refused = false;
+  char pieceTitle[kVarNameSize];
+  for (int32_t i = 0; i < count && !refused && std::strcmp(oldName, newName) != 0; ++i) {
+    ReadPieceTitle(arts[i], pieceTitle, sizeof pieceTitle);
+    refused = std::strcmp(pieceTitle, title) == 0 && FindPieceVariable(arts[i], newName) >= 0;
+  }
+  for (int32_t i = 0; i < count && !refused; ++i) {
+    ReadPieceTitle(arts[i], pieceTitle, sizeof pieceTitle);
+    if (std::strcmp(pieceTitle, title) != 0) continue;
+    const int32_t k = FindPieceVariable(arts[i], oldName);
+    if (k < 0) continue;
+    WritePieceVariableName(arts[i], k, newName);
+    WritePieceVariableValue(arts[i], k, value);
+  }
+  std::free(arts);
+  return !refused;
+}
+
+// The edit dialog, confirmed with a name. A cancel leaves no undo step; an
+// emptied name would leave a hole that ends the table early.
+bool AskForVariable(char* name, char* value, uint32_t* isPrivate) {
+  if (ShowVariableDialog(gPlugin->pluginRef, name, value, isPrivate) != 1) {
+    if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
+    return false;
+  }
+  if (name[0] == '\0') {
+    MessageBeep(MB_BEEP_DEFAULT);
+    return false;
+  }
+  return true;
+}
+
+void EditVariable(HWND window) {
+  PluginGlobals& g = *gPlugin;
+  VariableTable& t = g.variables;
+  const int32_t row = CurrentTableRow(GetDlgItem(window, kPanelListId));
+  if (row < 0) return;
+  char name[kNameSize], value[kVarValueSize];
+  CopyTextCut(name, sizeof name, t.varNames[row]);
+  std::memcpy(value, t.varValues[row], kVarValueSize);
+  uint32_t isPrivate = t.varPrivate[row];
+  if (!AskForVariable(name, value, &isPrivate)) return;
+  if (InPieceMode()) {
+    if (RegisterVariable(g.pluginRef, t.varNames[row], name, value, isPrivate) != row) return;
+    SetLocalizedUndoRedoText(kUndoEditVariable);
+    StorePieceVariables();
+    return;
+  }
+  RememberSelectedArts();
+  const bool done = RewriteDocumentVariable(t.varTitles[row], t.varNames[row], name, value);
+  if (done) {
+    CopyTextCut(t.varNames[row], kVarNameSize, name);
+    CopyTextCut(t.varValues[row], kVarValueSize, value);
+    SetLocalizedUndoRedoText(kUndoEditVariable);
+  }
+  RestoreSelectedArts();
+  InvalidateVarList();
+  if (!done) ShowDuplicateVariableAlert(g.pluginRef);
+}
+
+void DeleteVariable(HWND window) {
+  PluginGlobals& g = *gPlugin;
+  HWND list = GetDlgItem(window, kPanelListId);
+  int32_t listRow = -1;
+  const int32_t row = CurrentTableRow(list, &listRow);
+  if (row < 0) return;
+  char name[kVarNameSize];
+  std::memcpy(name, g.variables.varNames[row], kVarNameSize);
+  if (name[0] == '\0') return;
+  RegisterVariable(g.pluginRef, name, "", "", 0);
+  SendMessage(list, LB_DELETESTRING, static_cast<WPARAM>(listRow), 0);
+  const LRESULT rows = SendMessage(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT r = 0; r < rows; ++r) {
+    const LRESULT data = SendMessage(list, LB_GETITEMDATA, static_cast<WPARAM>(r), 0);
+    if (data > row) SendMessage(list, LB_SETITEMDATA, static_cast<WPARAM>(r), data - 1);
+  }
+  SetLocalizedUndoRedoText(kUndoDeleteVariable);
+  BuildGradingPreview(1, 0);
+  SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
+  InvalidateInfList();
+  UpdateVarButtons(window);
+}
+
+bool TableHasName(const VariableTable& t, const char* name) {
+  for (int32_t r = 0; r < kMaxVariables && t.varNames[r][0] != '\0'; ++r)
+    if (std::strcmp(t.varNames[r], name) == 0) return true;
+  return false;
+}
+
+void NewVariable() {
+  PluginGlobals& g = *gPlugin;
+  char name[kNameSize] = "z";
+  for (const char* c = kProposedNames; *c != '\0'; ++c) {
+    const char candidate[2] = {*c, '\0'};
+    if (!TableHasName(g.variables, candidate)) {
+      name[0] = *c;
+      break;
+    }
+  }
+  char value[kVarValueSize] = "";
+  uint32_t isPrivate = 0;
+  if (!AskForVariable(name, value, &isPrivate)) return;
+  if (RegisterVariable(g.pluginRef, "", name, value, isPrivate) < 0) return;
+  SetLocalizedUndoRedoText(kUndoNewVariable);
+  StorePieceVariables();
+}
+
+}  // namespace
+
+void FillVarList() {
+  if (gPlugin == nullptr || gPlugin->variables.varNames == nullptr) return;
+  HWND window = VarPanelWindow();
+  HWND list = window != nullptr ? GetDlgItem(window, kPanelListId) : nullptr;
+  if (list == nullptr) return;
+  int32_t piecesRead = 0;
+  const bool documentMode = !InPieceMode();
+  if (documentMode && HasDocumentView()) piecesRead = FillTableFromSelectedPieces();
+  SyncListRows(list);
+  EnableButton(window, kNewOrLockButtonId, !documentMode && HasCurrentPiece());
+  EnableButton(window, kUpdateButtonId, documentMode && piecesRead > 0);
+  UpdateVarButtons(window);
+}
+
+void UpdateVarButtons(HWND window) {
+  if (window == nullptr) return;
+  const bool hasRow = CurrentTableRow(GetDlgItem(window, kPanelListId)) >= 0;
+  EnableButton(window, kDeleteButtonId, hasRow && InPieceMode());
+  EnableButton(window, kEditButtonId, hasRow);
+}
+
+void UpdateVarFlyoutState() {
+  if (gPlugin == nullptr || gPlugin->varFlyout == nullptr || sAIPanelFlyoutMenu == nullptr) return;
+  const PluginGlobals& g = *gPlugin;
+  FlyoutMenuHandle flyout = g.varFlyout;
+  for (uint32_t item = kFirstPresetItem; item < kFirstPresetItem + kMaxPresets; ++item)
+    sAIPanelFlyoutMenu->RemoveItem(flyout, item);
+  for (int32_t slot = 0; slot < kMaxPresets && g.presets[slot].empty == 0; ++slot) {
+    if (g.presets[slot].enabled == 0) continue;
+    char name[kNameSize];
+    CopyTextCut(name, sizeof name, g.presets[slot].name, sizeof g.presets[slot].name);
+    HostString text(name);
+    sAIPanelFlyoutMenu->AppendItem(flyout, kFirstPresetItem + slot, text.get());
+  }
+  if (g.currentPresetSlot >= 0 && g.currentPresetSlot < kMaxPresets)
+    sAIPanelFlyoutMenu->SetItemChecked(flyout, kFirstPresetItem + g.currentPresetSlot, 1);
+}
+
+void RunVarPanelCommand(HWND window, uint16_t controlId, uint16_t notification) {
+  if (gPlugin == nullptr || window == nullptr) return;
+  if (controlId == kEditButtonId && HasCurrentPiece()) {
+    controlId = kPanelListId;
+    notification = LBN_DBLCLK;
+  }
+  switch (controlId) {
+    case kPanelListId:
+      if (notification == LBN_DBLCLK) {
+        EditVariable(window);
+      } else {
+        UpdateVarButtons(window);
+      }
+      break;
+    // Changing the table in document mode would store other pieces'
+    // variables with the current one.
+    case kDeleteButtonId:
+      if (HasCurrentPiece() && InPieceMode()) DeleteVariable(window);
+      break;
+    case kNewOrLockButtonId:
+      if (HasCurrentPiece() && InPieceMode()) NewVariable();
+      break;
+    case kUpdateButtonId:
+      if (!InPieceMode()) RunVarUpdateCommand();
+      FillVarList();
+      break;
+    default:
+      break;
+  }
+}
+
+void ReorderVariables(int32_t targetRow, int32_t targetTableRow, int32_t sourceRow, int32_t sourceTableRow) {
+  if (gPlugin == nullptr || targetRow == sourceRow) return;
+  const int32_t t = targetTableRow, s = sourceTableRow;
+  if (t < 0 || t >= kMaxVariables || s < 0 || s >= kMaxVariables) return;
+  VariableTable& table = gPlugin->variables;
+  if (table.varNames == nullptr) return;
+  char title[kVarNameSize], name[kVarNameSize];
+  char value[kVarValueSize];
+  std::memcpy(title, table.varTitles[s], kVarNameSize);
+  std::memcpy(name, table.varNames[s], kVarNameSize);
+  std::memcpy(value, table.varValues[s], kVarValueSize);
+  const uint32_t isPrivate = table.varPrivate[s];
+  RemoveVariableRow(table, s, true);
+  for (int32_t r = kMaxVariables - 1; r > t; --r) {
+    std::memcpy(table.varTitles[r], table.varTitles[r - 1], kVarNameSize);
+    std::memcpy(table.varNames[r], table.varNames[r - 1], kVarNameSize);
+    std::memcpy(table.varValues[r], table.varValues[r - 1], kVarValueSize);
+    table.varPrivate[r] = table.varPrivate[r - 1];
+  }
+  std::memcpy(table.varTitles[t], title, kVarNameSize);
+  std::memcpy(table.varNames[t], name, kVarNameSize);
+  std::memcpy(table.varValues[t], value, kVarValueSize);
+  table.varPrivate[t] = isPrivate;
+  SetLocalizedUndoRedoText(kUndoReorderVariable);
+  if (InPieceMode()) {
+    StorePieceVariables();
+  } else {
+    InvalidateVarList();
+  }
+}

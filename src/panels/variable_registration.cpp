@@ -20,17 +20,6 @@ void ShowLocalizedAlert(PluginRef pluginRef, int textIndex) {
   ShowMessageAlert(text);
 }
 
-void DeleteRow(VariableTable& t, int32_t row) {
-  for (int32_t r = row; r < kMaxVariables - 1; ++r) {
-    std::memcpy(t.varNames[r], t.varNames[r + 1], kVarNameSize);
-    std::memcpy(t.varValues[r], t.varValues[r + 1], kVarValueSize);
-    t.varPrivate[r] = t.varPrivate[r + 1];
-  }
-  std::memset(t.varNames[kMaxVariables - 1], 0, kVarNameSize);
-  std::memset(t.varValues[kMaxVariables - 1], 0, kVarValueSize);
-  t.varPrivate[kMaxVariables - 1] = 0;
-}
-
 }  // namespace
 
 int32_t RegisterVariable(PluginRef pluginRef, const char* oldName, const char* newName, const char* value,
@@ -54,6 +43,15 @@ int32_t RegisterVariable(PluginRef pluginRef, const char* oldName, const char* n
       break;
     }
   }
+  // A rename onto a name further down would leave two rows of one name.
+  if (result >= 0 && newCut[0] != '\0' && !SameName(t.varNames[result], newCut)) {
+    for (int32_t row = result + 1; row < kMaxVariables && t.varNames[row][0] != '\0'; ++row) {
+      if (SameName(t.varNames[row], newCut)) {
+        result = kVariableDuplicate;
+        break;
+      }
+    }
+  }
   if (result < 0) {
     if (newCut[0] != '\0') {
       ShowLocalizedAlert(pluginRef,
@@ -66,7 +64,25 @@ int32_t RegisterVariable(PluginRef pluginRef, const char* oldName, const char* n
     CopyTextCut(t.varValues[result], kVarValueSize, value != nullptr ? value : "");
     t.varPrivate[result] = isPrivate;
   } else if (oldCut[0] != '\0') {
-    DeleteRow(t, result);
+    RemoveVariableRow(t, result, false);
   }
   return result;
+}
+
+void RemoveVariableRow(VariableTable& t, int32_t row, bool withTitle) {
+  if (row < 0 || row >= kMaxVariables) return;
+  for (int32_t r = row; r < kMaxVariables - 1; ++r) {
+    std::memcpy(t.varNames[r], t.varNames[r + 1], kVarNameSize);
+    std::memcpy(t.varValues[r], t.varValues[r + 1], kVarValueSize);
+    if (withTitle) std::memcpy(t.varTitles[r], t.varTitles[r + 1], kVarNameSize);
+    t.varPrivate[r] = t.varPrivate[r + 1];
+  }
+  std::memset(t.varNames[kMaxVariables - 1], 0, kVarNameSize);
+  std::memset(t.varValues[kMaxVariables - 1], 0, kVarValueSize);
+  if (withTitle) std::memset(t.varTitles[kMaxVariables - 1], 0, kVarNameSize);
+  t.varPrivate[kMaxVariables - 1] = 0;
+}
+
+void ShowDuplicateVariableAlert(PluginRef pluginRef) {
+  ShowLocalizedAlert(pluginRef, kDuplicateVariableText);
 }

@@ -4,13 +4,20 @@
 #include <cstdint>
 
 #include "host_types.h"
+#include "store/grading_records.h"
 
 constexpr int32_t kVariableTableFull = -1;
 constexpr int32_t kVariableDuplicate = -2;
 
 // The first row that is empty or holds oldName takes newName, value and the
 // private flag; a row holding newName first refuses (-2), no such row at all
-// too (-1), each with its alert when newName is not empty. An empty newName
+// too (-1); newName held by a later row refuses too (-2). Each refusal has its
+// alert when newName is not empty. An empty newName
 // with a non-empty oldName deletes that row. Returns the row.
 int32_t RegisterVariable(PluginRef pluginRef, const char* oldName, const char* newName, const char* value,
                          uint32_t isPrivate);
+
+// Rows above `row` move down one and the last row is cleared; titles move too
+// when asked.
+void RemoveVariableRow(VariableTable& t, int32_t row, bool withTitle);
+void ShowDuplicateVariableAlert(PluginRef pluginRef);

@@ -64,9 +64,10 @@ constexpr auto kArcIcon = Centred(kArc);
 constexpr auto kAngleIcon = Centred(kAngle);
 
 const ImageResource kIcons[] = {
-    {32, 32, kBasicIcon.data(), 0, 0},   {32, 32, kDistanceIcon.data(), 0, 0}, {32, 32, kLengthIcon.data(), 0, 0},
-    {32, 32, kPointIcon.data(), 0, 0},   {32, 32, kGroupIcon.data(), 0, 0},    {32, 32, kMeasureIcon.data(), 0, 0},
-    {32, 32, kArcIcon.data(), 0, 0},     {32, 32, kAngleIcon.data(), 0, 0},
+    {32, 32, kBasicIcon.data(), 0, 0},  {32, 32, kDistanceIcon.data(), 0, 0},
+    {32, 32, kLengthIcon.data(), 0, 0}, {32, 32, kPointIcon.data(), 0, 0},
+    {32, 32, kGroupIcon.data(), 0, 0},  {32, 32, kMeasureIcon.data(), 0, 0},
+    {32, 32, kArcIcon.data(), 0, 0},    {32, 32, kAngleIcon.data(), 0, 0},
 };
 
 const ResourceEntry kRowIcons[] = {

@@ -1,6 +1,6 @@
 // The Information panel over a selected piece (an open line, a square and a
-// circle), with handles written straight into the table and the list's
-// painting read back from the recorded drawing.
+// circle), handles written straight into the table, and the list's painting
+// read back from the recorded drawing.
 #pragma once
 
 #include <cmath>
@@ -8,10 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/grading_engine.h"
-#include "store/grading_group_tags.h"
 #include "panels/inf_panel_list.h"
 #include "panels/panel_scene.h"
+#include "store/grading_group_tags.h"
 #include "support/module_suites.h"
 
 namespace vmtest {
@@ -22,18 +21,16 @@ class InfListScene : public PanelScene {
     PanelScene::SetUp();
     {
       ModuleSuites suites;
-      LayerHandle layer = nullptr;
-      ArtHandle layerGroup = nullptr;
-      sAILayer->GetCurrentLayer(&layer);
-      sAILayer->GetFirstArtOfLayer(layer, &layerGroup);
-      piece = vmhost::AddGroup(layerGroup);
+      piece = vmhost::AddGroup();
       line = vmhost::AddPolyline(piece, {{0, 0}, {100, 0}, {200, 0}, {300, 0}}, false);
       square = vmhost::AddPolyline(piece, {{0, 100}, {100, 100}, {100, 200}, {0, 200}}, true);
-      std::vector<PathSegment> arcs;  // four quarter arcs of radius 50
+      std::vector<PathSegment> arcs;  // quarter arcs of radius 50 about (300, 300)
       for (int i = 0; i < 4; ++i) {
-        const double a = i * M_PI / 2, k = 0.5522847498 * 50;
-        const RealPoint p{300 + 50 * std::cos(a), 300 + 50 * std::sin(a)}, t{-std::sin(a), std::cos(a)};
-        arcs.push_back({p, {p.h - k * t.h, p.v - k * t.v}, {p.h + k * t.h, p.v + k * t.v}, 0});
+        const double c = std::cos(i * M_PI / 2), s = std::sin(i * M_PI / 2), k = 0.5522847498 * 50;
+        arcs.push_back({{300 + 50 * c, 300 + 50 * s},
+                        {300 + 50 * c + k * s, 300 + 50 * s - k * c},
+                        {300 + 50 * c - k * s, 300 + 50 * s + k * c},
+                        0});
       }
       circle = vmhost::AddPath(piece, arcs, true);
       std::vector<ArtHandle> arts{line, square, circle};
@@ -53,11 +50,13 @@ class InfListScene : public PanelScene {
     vmhost::ClearRecordings();
   }
 
-  RevisionHandle& TwoPoint(int slot, int16_t kind, ArtHandle art1, int32_t index1, ArtHandle art2, int32_t index2,
+  RevisionHandle& TwoPoint(int slot, int16_t kind, ArtHandle art1, int32_t i1, ArtHandle art2, int32_t i2,
                            const char* amount = "0", uint32_t group = 0) {
     RevisionHandle& h = globals().handles[slot];
     h = RevisionHandle{0, group, "", kind, 0, 0, 0, {}};
-    h.line = TwoPointHandleData{Anchor(art1, index1), Anchor(art2, index2), art1, art2, index1, index2, {}};
+    h.line = TwoPointHandleData{{}, {}, art1, art2, i1, i2, {}};
+    if (art1 != nullptr) h.line.p1 = vmhost::Segments(art1).at(i1).p;
+    if (art2 != nullptr) h.line.p2 = vmhost::Segments(art2).at(i2).p;
     std::strcpy(h.line.amountExpr[2], amount);
     return h;
   }
@@ -68,23 +67,24 @@ class InfListScene : public PanelScene {
     h.point.anchorIndex = index;
     return h;
   }
-  static RealPoint Anchor(ArtHandle art, int32_t index) {
-    return art != nullptr ? vmhost::Segments(art).at(index).p : RealPoint{0, 0};
-  }
 
-  // What the module does after changing the table: inside a host call.
   void Rebuild() {
     InModuleCall([] { RebuildInfList(); });
   }
   HWND List() { return Control(InfWindow(), 1); }
   std::vector<int> RowData() {
     std::vector<int> data;
-    const auto rows = SendMessage(List(), LB_GETCOUNT, 0, 0);
-    for (int row = 0; row < rows; ++row) data.push_back(static_cast<int>(SendMessage(List(), LB_GETITEMDATA, row, 0)));
+    for (int row = 0; row < SendMessage(List(), LB_GETCOUNT, 0, 0); ++row)
+      data.push_back(static_cast<int>(SendMessage(List(), LB_GETITEMDATA, row, 0)));
     return data;
   }
+  bool FlyoutEnabled(uint32_t id) {
+    for (const FlyoutItem& item : vmhost::FlyoutItems(InfPanel()))
+      if (item.id == id) return item.enabled;
+    return false;
+  }
 
-  // Every row painted afresh; the texts and icons drawn on row `row`, in order.
+  // Every row painted afresh; what was drawn of one kind on a row, in order.
   void Paint() {
     vmwin::ClearDrawing(List());
     InvalidateRect(List(), nullptr, FALSE);
@@ -93,7 +93,8 @@ class InfListScene : public PanelScene {
   std::vector<vmwin::DrawRecord> Row(int row, vmwin::DrawRecord::Op op) {
     std::vector<vmwin::DrawRecord> out;
     for (const vmwin::DrawRecord& r : vmwin::DrawingOf(List())) {
-      const int y = op == vmwin::DrawRecord::Op::Text ? r.from.y : r.rect.top + 16;
+      const bool shape = op == vmwin::DrawRecord::Op::Icon || op == vmwin::DrawRecord::Op::FillRect;
+      const int y = shape ? r.rect.top + 16 : r.from.y;
       if (r.op == op && y >= row * 40 && y < row * 40 + 40) out.push_back(r);
     }
     return out;
@@ -103,27 +104,15 @@ class InfListScene : public PanelScene {
     for (const vmwin::DrawRecord& r : Row(row, vmwin::DrawRecord::Op::Text)) texts.push_back(r.text);
     return texts;
   }
-  // The text drawn on row `row` that starts so, with where and how it was drawn.
-  vmwin::DrawRecord TextStarting(int row, const std::string& start) {
-    for (const vmwin::DrawRecord& r : Row(row, vmwin::DrawRecord::Op::Text))
-      if (r.text.rfind(start, 0) == 0) return r;
-    ADD_FAILURE() << "no text \"" << start << "\" on row " << row;
-    return {};
-  }
   std::vector<int> Icons(int row) {
     std::vector<int> ids;
     for (const vmwin::DrawRecord& r : Row(row, vmwin::DrawRecord::Op::Icon)) ids.push_back(r.resourceId);
     return ids;
   }
-  std::string Mm(double points) {
+  static std::string Mm(double points) {
     char text[32];
     std::snprintf(text, sizeof text, "%.2fmm", points * 25.4 / 72);
     return text;
-  }
-  bool FlyoutEnabled(uint32_t id) {
-    for (const FlyoutItem& item : vmhost::FlyoutItems(InfPanel()))
-      if (item.id == id) return item.enabled;
-    return false;
   }
 
   ArtHandle piece = nullptr, line = nullptr, square = nullptr, circle = nullptr;

@@ -179,9 +179,9 @@ TEST_F(Handlers, RefusalsBeepAndOtherGesturesOrAFullTableMakeNoHandle) {
     int beeps;
   } cases[] = {
       {kLengthSlot, {0, 0}, {0, 100}, 0, 1},                 // two paths
-      {kMeasureSlot, {100, 100}, {100, 100}, 0, 0},          // a click
-      {kPointSlot, {50, 50}, {150, 150}, 0, 0},              // a marquee
-      {kDistanceSlot, {100, 100}, {0, 200}, kModOption, 0},  // an Alt marquee
+      {kMeasureSlot, {150, 150}, {150, 150}, 0, 1},          // a click off every anchor
+      {kPointSlot, {150, 150}, {160, 160}, 0, 1},            // a marquee around no anchor
+      {kLengthSlot, {100, 100}, {0, 200}, kModOption, 1},    // an Alt marquee
       {kMeasureSlot, {0, 100}, {300, 0}, 0, 0},              // a full table
   };
   for (const auto& c : cases) {

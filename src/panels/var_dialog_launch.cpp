@@ -1,0 +1,28 @@
+#include <cstring>
+
+#include "panels/variable_commands.h"
+#include "panels/variable_dialogs.h"
+#include "shell/localize.h"
+#include "shell/module_instance.h"
+#include "shell/suite_pointers.h"
+#include "store/text_fields.h"
+#include "win_api.h"
+
+intptr_t ShowVariableDialog(PluginRef, char* name, char* value, uint32_t* isPrivate) {
+  VariableDialogTransfer& transfer = gVariableDialogTransfer;
+  CopyTextCut(transfer.name, sizeof transfer.name, name);
+  CopyTextCut(transfer.value, sizeof transfer.value, value);
+  transfer.isPrivate = *isPrivate;
+  RegisterVariableDialogResources(LastModuleInstance());
+  HWND owner = nullptr;
+  if (sAIContext != nullptr) sAIContext->GetPlatformAppWindow(&owner);
+  const intptr_t result =
+      DialogBoxParam(LastModuleInstance(), MAKEINTRESOURCE(DialogIdForLanguage(kVariableEditDialogId)), owner,
+                     VariableEditDlgProc, 0);
+  if (result == 1) {
+    CopyTextCut(name, kNameSize, transfer.name);
+    CopyTextCut(value, kVarValueSize, transfer.value);
+    *isPrivate = transfer.isPrivate != 0 ? 1 : 0;
+  }
+  return result;
+}

@@ -1,0 +1,96 @@
+#include "panels/var_piece_tags.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "store/art_tags.h"
+#include "store/grading_group_tags.h"
+#include "store/grading_records.h"
+#include "store/module_layers.h"
+#include "store/piece_queries.h"
+#include "store/text_fields.h"
+
+namespace {
+
+constexpr int kValueChunkBytes = 128;
+constexpr int kValueChunks = 32;
+
+void NameKey(char (&key)[64], int32_t k) { std::snprintf(key, sizeof key, "vmk_grading_var_name_%03d", k); }
+
+void ChunkKey(char (&key)[64], int32_t k, int32_t chunk) {
+  std::snprintf(key, sizeof key, "vmk_grading_var_value_%03d%03d", k, chunk);
+}
+
+}  // namespace
+
+void CollectDocumentTitledArts(ArtHandle** arts, int32_t* count) {
+  *arts = nullptr;
+  *count = 0;
+  ForEachSearchedLayer([&](ArtHandle first) { CollectTitledArt(first, arts, count); });
+}
+
+void ReadPieceTitle(ArtHandle art, char* out, size_t outSize) {
+  const char* title = ReadStringTag(art, kGradingTitleKey);
+  CopyTextCut(out, outSize < kNameSize ? outSize : kNameSize, title != nullptr ? title : "");
+}
+
+bool ReadPieceVariableName(ArtHandle art, int32_t k, char* out, size_t outSize) {
+  char key[64];
+  NameKey(key, k);
+  const char* tag = ReadStringTag(art, key);
+  if (tag == nullptr) return false;
+  char field[kCsvFieldSize];
+  GetCsvField(tag, 0, field);
+  CopyTextCut(out, outSize, field);
+  return true;
+}
+
+int32_t ReadPieceVariablePrivate(ArtHandle art, int32_t k) {
+  char key[64];
+  std::snprintf(key, sizeof key, "vmk_grading_var_private_%03d", k);
+  return ReadTagInteger(art, key, 0);
+}
+
+void ReadPieceVariableValue(ArtHandle art, int32_t k, char* out, size_t outSize) {
+  // Chunks may part a double-byte character, so they are joined before the cut.
+  std::string value;
+  for (int32_t chunk = 0; chunk < kValueChunks; ++chunk) {
+    char key[64];
+    ChunkKey(key, k, chunk);
+    const char* text = ReadStringTag(art, key);
+    if (text == nullptr) break;
+    value += text;
+  }
+  CopyTextCut(out, outSize, value.c_str());
+}
+
+int32_t FindPieceVariable(ArtHandle art, const char* name) {
+  char found[kVarNameSize];
+  for (int32_t k = 0; k < kMaxVariables && ReadPieceVariableName(art, k, found, sizeof found); ++k)
+    if (std::strcmp(found, name) == 0) return k;
+  return -1;
+}
+
+void WritePieceVariableValue(ArtHandle art, int32_t k, const char* value) {
+  char key[64];
+  for (int32_t chunk = 0; chunk < kValueChunks; ++chunk) {
+    ChunkKey(key, k, chunk);
+    RemoveTag(art, key);
+  }
+  const size_t length = strnlen(value, kVarValueSize - 1);
+  for (size_t offset = 0, chunk = 0; offset < length; offset += kValueChunkBytes, ++chunk) {
+    char text[kValueChunkBytes + 1];
+    const size_t bytes = length - offset < kValueChunkBytes ? length - offset : kValueChunkBytes;
+    std::memcpy(text, value + offset, bytes);
+    text[bytes] = '\0';
+    ChunkKey(key, k, static_cast<int32_t>(chunk));
+    WriteStringTag(art, key, text);
+  }
+}
+
+void WritePieceVariableName(ArtHandle art, int32_t k, const char* name) {
+  char key[64];
+  NameKey(key, k);
+  WriteStringTag(art, key, name);
+}

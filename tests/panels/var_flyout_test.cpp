@@ -1,0 +1,53 @@
+// The Variable flyout: the presets to choose from, and CSV files read into the
+// current piece.
+#include "panels/var_scene.h"
+
+using namespace vmtest;
+
+namespace {
+
+using VarFlyoutTest = VarScene;
+
+std::vector<std::pair<uint32_t, bool>> PresetItems(PanelHandle panel) {
+  std::vector<std::pair<uint32_t, bool>> items;
+  for (const FlyoutItem& item : vmhost::FlyoutItems(panel))
+    if (item.id >= 4) items.emplace_back(item.id, item.checked);
+  return items;
+}
+
+TEST_F(VarFlyoutTest, ChoosingAPresetMovesTheMarkWithoutAnUndoStep) {
+  using Items = std::vector<std::pair<uint32_t, bool>>;
+  globals().presets[1].enabled = 0;
+  ASSERT_EQ(vmhost::NotifyDocumentChanged(), kNoErr);
+  EXPECT_EQ(PresetItems(VarPanel()), (Items{{4, true}, {6, false}, {7, false}}));
+
+  const int32_t depth = vmhost::UndoDepth();
+  ASSERT_TRUE(vmhost::ChooseFlyoutItem(VarPanel(), 6));
+  EXPECT_EQ(globals().currentPresetSlot, 2);
+  EXPECT_EQ(globals().currentScaleIndex, globals().presets[2].scaleIndex);
+  EXPECT_EQ(PresetItems(VarPanel()), (Items{{4, false}, {6, true}, {7, false}}));
+  EXPECT_EQ(vmhost::UndoDepth(), depth);
+  EXPECT_EQ(TableNames(), (std::vector<std::string>{"A", "B", "C"})) << "the piece's variables stay listed";
+}
+
+TEST_F(VarFlyoutTest, AnImportedFileSetsTheValuesOfThePiecesOwnVariables) {
+  const std::string path = folders->root() + "/in.csv";
+  WriteHostFile(path, "\"Front\",\"B\",0,\"B+1\"\r\n\"Front\",\"New\",0,\"1\"\r\n\"Back\",\"A\",0,\"7\"\r\n");
+  vmwin::ScriptOpenFile(path);
+  ASSERT_TRUE(vmhost::ChooseFlyoutItem(VarPanel(), 1));
+  EXPECT_EQ(TableNames(), (std::vector<std::string>{"A", "B", "C"}));
+  EXPECT_EQ(std::string(globals().variables.varValues[0]), "10");
+  EXPECT_EQ(VarTag(front, "vmk_grading_var_value_%03d000", 1), "B+1");
+
+  // A chosen path longer than the dialog's buffer writes nothing anywhere.
+  const std::string deep = folders->root() + "/" + std::string(320, 'd') + ".csv";
+  vmhost::QueuePutFileAnswer(deep);
+  ASSERT_TRUE(vmhost::ChooseFlyoutItem(VarPanel(), 2));
+  EXPECT_EQ(ReadHostFile(deep), "<missing>");
+  vmhost::QueuePutFileAnswer(folders->root() + "/out.csv");
+  ASSERT_TRUE(vmhost::ChooseFlyoutItem(VarPanel(), 2));
+  EXPECT_EQ(ReadHostFile(folders->root() + "/out.csv"),
+            "\"Front\",\"A\",0,\"10\"\r\n\"Front\",\"B\",0,\"B+1\"\r\n\"Front\",\"C\",0,\"30\"\r\n");
+}
+
+}  // namespace
