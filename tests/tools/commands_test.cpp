@@ -74,6 +74,7 @@ TEST_F(CommandsTest, DeletingAGroupMovesTheLaterHandlesDownAndDropsMeasuredVaria
     kept.push_back(
         std::any_of(table, table + kMaxVariables, [&](const char* n) { return !strcmp(n, name); }));
   EXPECT_EQ(kept, (std::vector<bool>{false, false, false, true}));
+  EXPECT_EQ(SendMessage(Control(VarWindow(), 1), LB_GETCOUNT, 0, 0), 1) << "the Variable panel lists W alone";
   EXPECT_EQ(RowData().size(), 195u);
   EXPECT_EQ(vmhost::UndoDepth(), depth + 3);
 }
