@@ -1,12 +1,10 @@
 #include <cstring>
 
-#include "engine/preview_builder.h"
 #include "panels/inf_panel_list.h"
 #include "panels/panel_controls.h"
 #include "panels/variable_commands.h"
 #include "panels/variable_registration.h"
 #include "shell/plugin_globals.h"
-#include "store/grading_group_tags.h"
 #include "tools/handle_commands.h"
 #include "tools/revision_tool_handlers.h"
 #include "win_api.h"
@@ -78,9 +76,7 @@ void DeleteSelectedHandles(HWND panelWindow) {
     deleted = true;
   }
   if (deleted) {
-    SetLocalizedUndoRedoText(kUndoDeleteRevisionHandle);
-    BuildGradingPreview(1, 0);
-    SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
+    StoreAfterEdit(kUndoDeleteRevisionHandle);
     if (variablesChanged) FillVarList();
     EnableInfHandleButtons(panelWindow);
   }

@@ -10,7 +10,7 @@
 #include "panels/variable_commands.h"
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
-#include "store/grading_group_tags.h"
+#include "tools/basic_settings_dialog.h"
 #include "tools/handle_dialogs.h"
 #include "tools/revision_tool_handlers.h"
 #include "win_api.h"
@@ -18,28 +18,11 @@
 namespace {
 
 // Indexes of Japanese undo texts in the localised table; each redo text follows.
-constexpr int kUndoBasicSettings = 17;
 constexpr int kUndoEditRevisionHandle = 27;
 
 constexpr int32_t kDialogOk = 1;
 constexpr int kLockOffIcon = 3;
 constexpr int kLockOnIcon = 4;
-
-void StoreGroupAfterEdit(int undoTextIndex) {
-  PluginGlobals& g = *gPlugin;
-  SetLocalizedUndoRedoText(undoTextIndex);
-  BuildGradingPreview(1, 0);
-  SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
-}
-
-void EditBasicSettings() {
-  if (RunBasicSettingsDialog() != kDialogOk) return;
-  PluginGlobals& g = *gPlugin;
-  const int16_t scale = g.currentScaleIndex;
-  if (scale >= 0 && scale < kMaxPresets) g.groupPresetScale[scale] = g.presetScale[scale];
-  StoreGroupAfterEdit(kUndoBasicSettings);
-  RebuildInfList();
-}
 
 // Opens the dialog of the current row: the handle (group) it stands for, or
 // the basic settings.
@@ -68,7 +51,7 @@ void EditCurrentRow(HWND list) {
   RECT rect{};
   if (SendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect)) != LB_ERR)
     InvalidateRect(list, &rect, FALSE);
-  StoreGroupAfterEdit(kUndoEditRevisionHandle);
+  StoreAfterEdit(kUndoEditRevisionHandle);
   if (kind == kHandleMeasurement) FillVarList();
 }
 

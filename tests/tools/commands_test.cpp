@@ -103,6 +103,10 @@ TEST_F(CommandsTest, EditOpensTheDialogOfTheRowsKindLockTogglesAndUpdateWritesWh
   Press(4);
   EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_ratio_103"), "120");
   EXPECT_EQ(vmhost::UndoText(), "補正ハンドル編集の取り消し");
+  vmwin::ScriptDialog(16152, {vmwin::SetText(9, "110"), vmwin::PressEnter()});  // basic settings
+  User(vmwin::DoubleClickItem(1, 0));
+  EXPECT_DOUBLE_EQ(globals().groupPresetScale[2].h, 1.1);
+  EXPECT_EQ(vmhost::UndoText(), "基本設定の取り消し");
 
   char icon[4] = "";
   for (const char* text : {"41", "30"}) {  // the icon index, then the lock
