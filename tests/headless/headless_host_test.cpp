@@ -1,4 +1,5 @@
 // A person runs vestamark-host on a pattern with a session, and reads what it printed and wrote.
+#include <algorithm>
 #include <filesystem>
 
 #include "headless_run.h"
@@ -103,6 +104,29 @@ TEST_F(HeadlessTest, ExampleSessionRunsAndKeepsEveryPieceWithItsGrading) {
   }
   EXPECT_EQ(after.at("front").tags.front().first, "vmk_grading_object_id");
   EXPECT_TRUE(after.at("sleeve").selected);  // the last piece chosen
+}
+
+// The session ends with Update grading for every size, each on a layer of its own: the sleeve
+// graded for S to LL, each size a little wider at the hem than the one before.
+TEST_F(HeadlessTest, ExampleSessionWritesTheSleeveGradedForEverySize) {
+  ASSERT_EQ(Host({ExamplePatternPath(), ExampleSessionPath(), Path("graded.svg")}).status, 0);
+  OpenedDocument opened(Path("graded.svg"));
+  ASSERT_NE(opened.doc, nullptr) << opened.error;
+  double previousWidth = 0;
+  for (const char* size : {"S", "M", "L", "LL"}) {
+    LayerHandle layer = vmhost::FindLayer(size);
+    ASSERT_NE(layer, nullptr) << size;
+    std::vector<ArtHandle> arts = vmhost::Children(layer->group);
+    ASSERT_EQ(arts.size(), 1u) << size;
+    while (!vmhost::Children(arts.front()).empty()) arts = vmhost::Children(arts.front());
+    double left = 1e9, right = -1e9;
+    for (const PathSegment& s : vmhost::Segments(arts.front())) {
+      left = std::min(left, s.p.h);
+      right = std::max(right, s.p.h);
+    }
+    EXPECT_GT(right - left, previousWidth) << size;
+    previousWidth = right - left;
+  }
 }
 
 TEST_F(HeadlessTest, WrittenPatternRendersInAViewer) {
