@@ -230,17 +230,23 @@ void ReadVariables(PluginGlobals* g, ArtHandle base) {
     snprintf(key, sizeof key, "vmk_grading_var_private_%03d", row);
     if (table.varPrivate != nullptr) table.varPrivate[row] = ReadTagInteger(base, key, 0) != 0 ? 1 : 0;
     std::string value;
-    for (int chunk = 0; chunk < kMaxValueChunks; ++chunk) {
-      snprintf(key, sizeof key, "vmk_grading_var_value_%03d%03d", row, chunk);
-      const char* text = ReadStringTag(base, key);
-      if (text == nullptr) break;
-      value += text;
-    }
+    ReadStoredVariableValue(base, row, &value);
     CopyTextCut(table.varValues[row], kVarValueSize, value.c_str());
   }
 }
 
 }  // namespace
+
+void ReadStoredVariableValue(ArtHandle art, int row, std::string* value) {
+  value->clear();
+  for (int chunk = 0; chunk < kMaxValueChunks; ++chunk) {
+    char key[64];
+    snprintf(key, sizeof key, "vmk_grading_var_value_%03d%03d", row, chunk);
+    const char* text = ReadStringTag(art, key);
+    if (text == nullptr) break;
+    value->append(text);
+  }
+}
 
 int LoadGradingGroup(ArtHandle* arts, int32_t count) {
   PluginGlobals* g = gPlugin;
