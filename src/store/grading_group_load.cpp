@@ -6,6 +6,7 @@
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "store/art_tags.h"
+#include "store/display_unit.h"
 #include "store/grading_group_tags.h"
 #include "store/object_ids.h"
 #include "store/piece_queries.h"
@@ -200,17 +201,9 @@ void ReadSettings(PluginGlobals* g, ArtHandle base) {
       static_cast<int16_t>(ReadTagInteger(base, "vmk_grading_selected", g->grading_selected));
   g->grading_serial = static_cast<uint32_t>(ReadTagInteger(base, kGradingSerialKey, 0));
 
-  static const struct {
-    double perPoint;
-    const char* name;
-  } kUnits[] = {{0.35277777777777775, "mm"}, {0.035277777777777776, "cm"}, {0.013888888888888888, "in"}};
   const int32_t unit = ReadTagInteger(base, "vmk_grading_unit", g->grading_unit);
   // Other Parts index their unit tables by it: an unknown unit is not taken.
-  if (unit >= 0 && unit <= 2) {
-    g->grading_unit = static_cast<int16_t>(unit);
-    g->unitPerPoint = kUnits[unit].perPoint;
-    CopyTextCut(g->unitName, sizeof g->unitName, kUnits[unit].name);
-  }
+  if (SetUnitPerPoint(unit) != 0) g->grading_unit = static_cast<int16_t>(unit);
   if (const char* title = ReadStringTag(base, kGradingTitleKey)) {
     CopyTextCut(g->grading_title, sizeof g->grading_title, title);
   }

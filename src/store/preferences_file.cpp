@@ -8,7 +8,9 @@
 #include <iterator>
 
 #include "shell/plugin_globals.h"
+#include "store/display_unit.h"
 #include "store/preferences_paths.h"
+#include "store/preset_table.h"
 #include "store/size_table_file.h"
 #include "store/text_file_lines.h"
 
@@ -112,17 +114,6 @@ bool ReadReal(const char* text, double* value) {
   return true;
 }
 
-void SetUnit(int16_t unit) {
-  static constexpr struct {
-    double perPoint;
-    const char* name;
-  } kUnits[] = {{0.35277777777777775, "mm"}, {0.035277777777777776, "cm"}, {0.013888888888888888, "in"}};
-  gPlugin->grading_unit = unit;
-  if (unit < 0 || unit > 2) return;
-  gPlugin->unitPerPoint = kUnits[unit].perPoint;
-  std::strcpy(gPlugin->unitName, kUnits[unit].name);
-}
-
 bool ApplyKey(const KeyValueLine& line, const PreferenceKey* keys, size_t count) {
   for (size_t i = 0; i < count; ++i) {
     const PreferenceKey& key = keys[i];
@@ -145,7 +136,8 @@ bool ApplyKey(const KeyValueLine& line, const PreferenceKey* keys, size_t count)
 
 void ApplyMainFileLine(const KeyValueLine& line) {
   if (std::strcmp(line.key, "grading_unit") == 0) {
-    SetUnit(ReadInt16(line.value));
+    gPlugin->grading_unit = ReadInt16(line.value);
+    SetUnitPerPoint(gPlugin->grading_unit);
   } else if (std::strcmp(line.key, "language") == 0) {
     gPlugin->language = 0;
     for (int16_t i = 1; i < 3; ++i) {
@@ -174,11 +166,6 @@ void ApplyPresetLine(const KeyValueLine& line) {
   preset.scaleIndex = static_cast<int32_t>(scaleIndex);
   preset.enabled = olderForm ? 1 : ReadInt16(line.extra[4]);
   preset.empty = olderForm ? 0 : ReadInt16(line.extra[5]);
-}
-
-void ClearPresetTable() {
-  std::memset(gPlugin->presets, 0, sizeof(gPlugin->presets));
-  for (PresetRecord& preset : gPlugin->presets) preset.empty = 1;
 }
 
 }  // namespace
