@@ -12,6 +12,7 @@
 #include "store/preferences_paths.h"
 #include "store/preset_table.h"
 #include "store/size_table_file.h"
+#include "store/text_fields.h"
 #include "store/text_file_lines.h"
 
 namespace {
@@ -81,6 +82,18 @@ constexpr const char* kLanguageNames[] = {"JAPANESE", "ENGLISH", "KOREAN"};
 
 void* FieldAddress(const PreferenceKey& key) { return reinterpret_cast<char*>(gPlugin) + key.offset; }
 
+struct Quoted {
+  char text[2 * kNameSize + 3];
+};
+
+// A text inside double quotes, each double quote in it doubled so that the
+// reader gives the text back whole.
+Quoted QuotedText(const char* text) {
+  Quoted quoted{};
+  AppendQuotedField(quoted.text, sizeof quoted.text, text);
+  return quoted;
+}
+
 void WriteKeys(TextFileOutput* out, const PreferenceKey* keys, size_t count) {
   for (size_t i = 0; i < count; ++i) {
     const PreferenceKey& key = keys[i];
@@ -93,7 +106,8 @@ void WriteKeys(TextFileOutput* out, const PreferenceKey* keys, size_t count) {
                           static_cast<double>(static_cast<float>(*static_cast<double*>(FieldAddress(key)))));
         break;
       case kPrefText:
-        WriteTextFileLine(out, "%s = \"%s\"\r\n", key.key, static_cast<char*>(FieldAddress(key)));
+        WriteTextFileLine(out, "%s = %s\r\n", key.key,
+                          QuotedText(static_cast<char*>(FieldAddress(key))).text);
         break;
     }
   }
@@ -176,8 +190,8 @@ void WritePresetLines(TextFileOutput* out) {
     if (preset.empty) break;
     if (preset.scaleIndex < 0 || preset.scaleIndex >= kMaxPresets) continue;
     const ScalePair& scale = gPlugin->presetScale[preset.scaleIndex];
-    WriteTextFileLine(out, "%s%02d = \"%s\",%g,%g,%d,%d,%d,%d\r\n", kPresetKeyPrefix, slot + 1, preset.name,
-                      static_cast<double>(static_cast<float>(scale.h)),
+    WriteTextFileLine(out, "%s%02d = %s,%g,%g,%d,%d,%d,%d\r\n", kPresetKeyPrefix, slot + 1,
+                      QuotedText(preset.name).text, static_cast<double>(static_cast<float>(scale.h)),
                       static_cast<double>(static_cast<float>(scale.v)), preset.output, preset.scaleIndex,
                       preset.enabled, 0);
   }
