@@ -304,7 +304,6 @@ intptr_t ShowUpdateGradingDialog(PluginRef pluginRef) {
   UpdatePreviewForPresets();
 
   HINSTANCE instance = LastModuleInstance();
-  RegisterUpdateGradingResources(instance);
   HWND owner = nullptr;
   if (sAIContext != nullptr) sAIContext->GetPlatformAppWindow(&owner);
   intptr_t result =

@@ -1,5 +1,57 @@
 #include "panels/inf_flyout_commands.h"
 
-void RunInfFlyoutCommand(uint32_t) {}
+#include "panels/inf_flyout_internal.h"
+#include "shell/host_string.h"
+#include "shell/plugin_globals.h"
+#include "shell/suite_pointers.h"
+#include "tools/basic_settings_dialog.h"
 
-void UpdateInfFlyoutState() {}
+bool ConfirmInfCommand(const char* cp932Text) {
+  if (sAIUser == nullptr) return false;
+  HostString text(cp932Text);
+  int32_t answer = 0;
+  if (sAIUser->OKCancelAlert(text.get(), 1, &answer) != kNoErr) return false;
+  return answer == 1;
+}
+
+void RunInfFlyoutCommand(uint32_t itemId) {
+  if (gPlugin == nullptr) return;
+  switch (itemId) {
+    case 1:
+    case 2:
+      GroupSelectedHandles(itemId == 1);
+      return;
+    case 4:
+      EditBasicSettings();
+      return;
+    case 5:
+      DeleteObjectTags();
+      return;
+    case 7:
+      RunPresetSetting();
+      return;
+    case 9:
+      CopyPresetAmounts();
+      return;
+    case 10:
+      InitializePreset();
+      return;
+    default:
+      if (itemId >= kFirstPresetItem && itemId < kFirstPresetItem + kMaxPresets)
+        ChoosePreset(static_cast<int16_t>(itemId - kFirstPresetItem));
+      return;
+  }
+}
+
+void UpdateInfFlyoutState() {
+  PluginGlobals* g = gPlugin;
+  if (g == nullptr || sAIPanelFlyoutMenu == nullptr || g->infFlyout == nullptr) return;
+  const AIPanelFlyoutMenuSuite& menu = *sAIPanelFlyoutMenu;
+  for (uint32_t slot = 0; slot < kMaxPresets; ++slot) menu.RemoveItem(g->infFlyout, kFirstPresetItem + slot);
+  for (uint32_t slot = 0; slot < kMaxPresets && g->presets[slot].empty == 0; ++slot) {
+    if (g->presets[slot].enabled == 0) continue;
+    HostString name(g->presets[slot].name);
+    menu.AppendItem(g->infFlyout, kFirstPresetItem + slot, name.get());
+  }
+  menu.SetItemChecked(g->infFlyout, kFirstPresetItem + static_cast<uint32_t>(g->currentPresetSlot), 1);
+}

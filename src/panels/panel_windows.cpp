@@ -1,7 +1,6 @@
 #include "panels/panel_windows.h"
 
 #include "panels/panel_controls.h"
-#include "resources/panel_resources.h"
 #include "shell/deferred_command.h"
 #include "shell/host_string.h"
 #include "shell/module_instance.h"
@@ -118,7 +117,6 @@ void CreatePanelOfKind(NotifierMessage* message, const PanelKind& kind) {
   // Made once; a second start notice would orphan the first panel.
   if (g.*kind.panel != nullptr) return;
   gModuleInstance = ModuleInstance(message->d.access);
-  if (gModuleInstance != nullptr) RegisterPanelResources(gModuleInstance);
   if (sAIPanel == nullptr || sAIPanelFlyoutMenu == nullptr) return;
 
   FlyoutMenuHandle& flyout = g.*kind.flyout;

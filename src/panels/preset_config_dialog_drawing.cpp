@@ -105,7 +105,7 @@ void DrawPresetComboItem(const DRAWITEMSTRUCT* item) {
   char text[MAX_PATH];
   ComboRowText(item->hwndItem, item->itemID, text, sizeof text);
   const LRESULT count = SendMessage(item->hwndItem, CB_GETCOUNT, 0, 0);
-  const int command = static_cast<int>(item->itemID) - static_cast<int>(count - kPresetComboCommandCount);
+  const int command = static_cast<int>(item->itemID) - static_cast<int>(count - kFileCommandCount);
   if (text[0] == '\0' || std::strcmp(text, "-") == 0) {
     FillWith(dc, row, kWhite);
     HPEN pen = CreatePen(PS_SOLID, 1, kGridColour);

@@ -58,7 +58,7 @@ HWND FileCombo(HWND dialog) { return GetDlgItem(dialog, kPresetFileCombo); }
 
 int FileEntryCount(HWND dialog) {
   const LRESULT count = SendMessage(FileCombo(dialog), CB_GETCOUNT, 0, 0);
-  return count > kPresetComboCommandCount ? static_cast<int>(count) - kPresetComboCommandCount : 0;
+  return count > kFileCommandCount ? static_cast<int>(count) - kFileCommandCount : 0;
 }
 
 // The entry's text; empty when there is none or it does not fit.
@@ -172,10 +172,10 @@ void FillPresetFileCombo(HWND dialog) {
   HWND combo = FileCombo(dialog);
   SendMessage(combo, CB_RESETCONTENT, 0, 0);
   gPresetConfig.currentFileEntry = 0;
-  for (int i = 0; i < kPresetComboCommandCount; ++i) {
+  for (int i = 0; i < kFileCommandCount; ++i) {
     char text[64];
     LoadString(gPresetConfig.instance,
-               static_cast<UINT>(DialogIdForLanguage(kPresetComboSeparatorString + i)), text, sizeof text);
+               static_cast<UINT>(DialogIdForLanguage(kFileCommandStrings + i)), text, sizeof text);
     SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
   }
   char pattern[MAX_PATH];

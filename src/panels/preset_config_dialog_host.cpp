@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "panels/preset_config_dialog_internal.h"
-#include "resources/preset_dialog_resources.h"
 #include "shell/host_string.h"
 #include "shell/module_instance.h"
 #include "shell/suite_pointers.h"
@@ -11,9 +10,7 @@
 HINSTANCE PresetDialogInstance(PluginRef pluginRef) {
   AccessRef access = nullptr;
   if (sAIPlugin == nullptr || sAIPlugin->GetPluginAccess(pluginRef, &access) != kNoErr) return nullptr;
-  HINSTANCE instance = ModuleInstance(access);
-  RegisterPresetDialogResources(instance);
-  return instance;
+  return ModuleInstance(access);
 }
 
 HWND PresetDialogParent() {

@@ -70,7 +70,7 @@ INT_PTR PresetNameDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 
 INT_PTR PresetSaveAsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (message == WM_INITDIALOG) ProposeFileName(gNameTransfer);
-  return NameDialogProc(dialog, message, wParam, kPresetSaveAsNameEdit, kPresetFileNameMax);
+  return NameDialogProc(dialog, message, wParam, kSaveFileAsNameEdit, kPresetFileNameMax);
 }
 
 intptr_t RunPresetNameDialog(HWND parent, int templateId, char* name) {
@@ -78,6 +78,6 @@ intptr_t RunPresetNameDialog(HWND parent, int templateId, char* name) {
 }
 
 intptr_t RunPresetSaveAsDialog(HWND parent, char* name) {
-  return RunNameDialog(parent, ResourceIdUnlessJapanese(kPresetSaveAsDialogResource), PresetSaveAsDlgProc,
+  return RunNameDialog(parent, ResourceIdUnlessJapanese(kSaveFileAsDialogResource), PresetSaveAsDlgProc,
                        name);
 }

@@ -13,7 +13,6 @@ intptr_t ShowVariableDialog(PluginRef, char* name, char* value, uint32_t* isPriv
   CopyTextCut(transfer.name, sizeof transfer.name, name);
   CopyTextCut(transfer.value, sizeof transfer.value, value);
   transfer.isPrivate = *isPrivate;
-  RegisterVariableDialogResources(LastModuleInstance());
   HWND owner = nullptr;
   if (sAIContext != nullptr) sAIContext->GetPlatformAppWindow(&owner);
   const intptr_t result =

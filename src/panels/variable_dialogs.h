@@ -16,7 +16,8 @@ struct VariableDialogTransfer {
 };
 extern VariableDialogTransfer gVariableDialogTransfer;
 
-// A picked "title:name" needs room for two 80-character texts, the colon and the NUL.
+// A picked "title:name" needs room for two 80-character texts, the colon and
+// the NUL.
 constexpr int kPickedVariableSize = 162;
 
 // Runs the variable list as a child of parent; on 1 (OK) the picked text is in

@@ -36,8 +36,9 @@ char gPickedText[kPickedVariableSize];
 // row cannot overrun the buffer.
 void ReadRowText(HWND control, UINT lengthMessage, UINT textMessage, LRESULT row, char* out, size_t size) {
   out[0] = '\0';
+  if (row < 0) return;
   const LRESULT length = SendMessage(control, lengthMessage, static_cast<WPARAM>(row), 0);
-  if (row < 0 || length < 0) return;
+  if (length < 0) return;
   char* text = static_cast<char*>(std::calloc(static_cast<size_t>(length) + 1, 1));
   if (text == nullptr) return;
   if (SendMessage(control, textMessage, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text)) >= 0)
@@ -46,7 +47,8 @@ void ReadRowText(HWND control, UINT lengthMessage, UINT textMessage, LRESULT row
 }
 
 void ReadSourceText(HWND dialog, LRESULT source, char (&out)[kNameSize]) {
-  ReadRowText(GetDlgItem(dialog, kVarListSourceCombo), CB_GETLBTEXTLEN, CB_GETLBTEXT, source, out, sizeof out);
+  ReadRowText(GetDlgItem(dialog, kVarListSourceCombo), CB_GETLBTEXTLEN, CB_GETLBTEXT, source, out,
+              sizeof out);
 }
 
 LRESULT CurrentSource(HWND dialog) {
@@ -107,7 +109,8 @@ void OnSourceNotification(HWND dialog) {
   if (source == gLastSeenSource || source < 0) return;
   gLastSeenSource = source;
   if (source == kSeparatorSource) {
-    // Seen as the source it returns to, so that the separator can be chosen again.
+    // Seen as the source it returns to, so that the separator can be chosen
+    // again.
     SendVariableListDlgItemMessage(dialog, kVarListSourceCombo, CB_SETCURSEL, gLastRealSource, 0);
     gLastSeenSource = gLastRealSource;
     return;
@@ -227,7 +230,6 @@ INT_PTR VariableListDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 
 int32_t ShowVariableListDialog(PluginRef, HWND parent, char* text) {
   HINSTANCE instance = LastModuleInstance();
-  RegisterVariableDialogResources(instance);
   CollectDocumentTitledArts(&gTitledArts, &gTitledArtCount);
   gPickedText[0] = '\0';
   const INT_PTR result = DialogBoxParam(instance, MAKEINTRESOURCE(DialogIdForLanguage(kVariableListDialogId)),

@@ -56,6 +56,10 @@ constexpr Sign kNormal = {"...#...", "...#...", "...#...", "...#...", "...#...",
 constexpr Sign kTangent = {".......", "..###..", ".#...#.", ".#...#.", "..###..", ".......", "#######"};
 constexpr Sign kBoundsCentre = {"#######", "#.....#", "#.....#", "#..#..#", "#.....#", "#.....#", "#######"};
 
+// The simple-grading tools over a block: its edge, or one of its dividers.
+constexpr Sign kBlockEdge = {"...#...", "..###..", ".#.#.#.", "...#...", ".#.#.#.", "..###..", "...#..."};
+constexpr Sign kBlockDivider = {".......", ".#...#.", "##...##", "#######", "##...##", ".#...#.", "......."};
+
 constexpr auto kPixelsNothing = CursorPixels(kNothing);
 constexpr auto kPixelsHandleEnd = CursorPixels(kHandleEnd);
 constexpr auto kPixelsHandleLine = CursorPixels(kHandleLine);
@@ -66,6 +70,8 @@ constexpr auto kPixelsOnPath = CursorPixels(kOnPath);
 constexpr auto kPixelsNormal = CursorPixels(kNormal);
 constexpr auto kPixelsTangent = CursorPixels(kTangent);
 constexpr auto kPixelsBoundsCentre = CursorPixels(kBoundsCentre);
+constexpr auto kPixelsBlockEdge = CursorPixels(kBlockEdge);
+constexpr auto kPixelsBlockDivider = CursorPixels(kBlockDivider);
 
 const ImageResource kCursors[] = {
     {kSize, kSize, kPixelsNothing.data(), kHot, kHot},
@@ -78,6 +84,8 @@ const ImageResource kCursors[] = {
     {kSize, kSize, kPixelsNormal.data(), kHot, kHot},
     {kSize, kSize, kPixelsTangent.data(), kHot, kHot},
     {kSize, kSize, kPixelsBoundsCentre.data(), kHot, kHot},
+    {kSize, kSize, kPixelsBlockEdge.data(), kHot, kHot},
+    {kSize, kSize, kPixelsBlockDivider.data(), kHot, kHot},
 };
 
 // 16101 nothing tracked, 16102 handle end, 16103 handle line, 16104 free point, 16105 anchor,
@@ -87,6 +95,12 @@ const ResourceEntry kCursorResources[] = {
     {RT_CURSOR, 16104, &kCursors[3]}, {RT_CURSOR, 16105, &kCursors[4]}, {RT_CURSOR, 16106, &kCursors[5]},
     {RT_CURSOR, 16107, &kCursors[6]}, {RT_CURSOR, 16108, &kCursors[7]}, {RT_CURSOR, 16109, &kCursors[8]},
     {RT_CURSOR, 16110, &kCursors[9]},
+    // 16124-16130 a block's edge and 16134-16140 a divider under the simple-grading tools.
+    {RT_CURSOR, 16124, &kCursors[10]}, {RT_CURSOR, 16125, &kCursors[10]}, {RT_CURSOR, 16126, &kCursors[10]},
+    {RT_CURSOR, 16127, &kCursors[10]}, {RT_CURSOR, 16128, &kCursors[10]}, {RT_CURSOR, 16129, &kCursors[10]},
+    {RT_CURSOR, 16130, &kCursors[10]}, {RT_CURSOR, 16134, &kCursors[11]}, {RT_CURSOR, 16135, &kCursors[11]},
+    {RT_CURSOR, 16136, &kCursors[11]}, {RT_CURSOR, 16137, &kCursors[11]}, {RT_CURSOR, 16138, &kCursors[11]},
+    {RT_CURSOR, 16139, &kCursors[11]}, {RT_CURSOR, 16140, &kCursors[11]},
 };
 
 }  // namespace

@@ -1,8 +1,6 @@
 // The revision handle dialogs: resource ids and the ids of their controls.
 #pragma once
 
-struct HINSTANCE__;
-
 // Japanese copies; the English copy of each is id + 1000.
 constexpr int kPointDialogResource = 16153;
 constexpr int kDistanceDialogResource = 16154;
@@ -55,7 +53,3 @@ constexpr int kMeasureLengthField = 8;
 constexpr int kMeasureRadiusLabel = 9;
 constexpr int kMeasureRadiusField = 10;
 constexpr int kMeasureNote = 11;
-
-// Adds both copies of every handle dialog and the direction texts to the
-// module's resources (again is harmless).
-void RegisterHandleDialogResources(HINSTANCE__* instance);

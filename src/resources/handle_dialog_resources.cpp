@@ -1,5 +1,6 @@
 // The revision handle dialogs in both languages, and the direction texts.
 #include "resources/handle_dialog_resource_ids.h"
+#include "resources/module_resources.h"
 #include "win_api.h"
 
 namespace {

@@ -2,6 +2,7 @@
 // in Japanese and in English.
 #include "resources/preset_dialog_resources.h"
 
+#include "resources/module_resources.h"
 #include "win_api.h"
 
 namespace {
@@ -62,21 +63,14 @@ const DialogTemplate kConfigEnglish = {
 const DialogItemTemplate kNameItemsJapanese[] = {
     VM_NAME_ITEMS(kPresetNameEdit, "\226\274\217\314\201F", kCancelJapanese)};
 const DialogItemTemplate kNameItemsEnglish[] = {VM_NAME_ITEMS(kPresetNameEdit, "Name :", "Cancel")};
-// "ファイル名："
-const DialogItemTemplate kSaveAsItemsJapanese[] = {
-    VM_NAME_ITEMS(kPresetSaveAsNameEdit, "\203t\203@\203C\203\213\226\274\201F", kCancelJapanese)};
-const DialogItemTemplate kSaveAsItemsEnglish[] = {
-    VM_NAME_ITEMS(kPresetSaveAsNameEdit, "File name :", "Cancel")};
 
-// "プリセットを作成", "名称の変更", "保存"
+// "プリセットを作成", "名称の変更"
 const DialogTemplate kNewJapanese = {
     "\203v\203\212\203Z\203b\203g\202\360\215\354\220\254", kDialogStyle, 284, 76, kNameItemsJapanese, 4};
 const DialogTemplate kNewEnglish = {"New preset", kDialogStyle, 284, 76, kNameItemsEnglish, 4};
 const DialogTemplate kRenameJapanese = {
     "\226\274\217\314\202\314\225\317\215X", kDialogStyle, 284, 76, kNameItemsJapanese, 4};
 const DialogTemplate kRenameEnglish = {"Rename preset", kDialogStyle, 284, 76, kNameItemsEnglish, 4};
-const DialogTemplate kSaveAsJapanese = {"\225\333\221\266", kDialogStyle, 284, 76, kSaveAsItemsJapanese, 4};
-const DialogTemplate kSaveAsEnglish = {"Save File As", kDialogStyle, 284, 76, kSaveAsItemsEnglish, 4};
 
 // "コピー元："
 const DialogItemTemplate kCopyItemsJapanese[] = {
@@ -101,18 +95,6 @@ const DialogTemplate kCopyJapanese = {"\203v\203\212\203Z\203b\203g\202\314\203R
 const DialogTemplate kCopyEnglish = {
     "Copy preset", kDialogStyle, 284, 76, kCopyItemsEnglish, VM_COUNT(kCopyItemsEnglish)};
 
-const StringTableEntry kStrings[] = {
-    {16175, "-"},
-    {16176, "\225\333\221\266"},                             // "保存"
-    {16177, "\225\312\226\274\202\305\225\333\221\266..."},  // "別名で保存..."
-    {16178, "\215\355\217\234"},                             // "削除"
-    {17175, "-"},
-    {17176, "Save"},
-    {17177, "Save As..."},
-    {17178, "Delete"},
-};
-const StringTable kStringTable = {kStrings, VM_COUNT(kStrings)};
-
 const ResourceEntry kPresetDialogResources[] = {
     {RT_DIALOG, kPresetConfigDialogResource, &kConfigJapanese},
     {RT_DIALOG, kPresetConfigDialogResource + 1000, &kConfigEnglish},
@@ -120,16 +102,12 @@ const ResourceEntry kPresetDialogResources[] = {
     {RT_DIALOG, kNewPresetDialogResource + 1000, &kNewEnglish},
     {RT_DIALOG, kRenamePresetDialogResource, &kRenameJapanese},
     {RT_DIALOG, kRenamePresetDialogResource + 1000, &kRenameEnglish},
-    {RT_DIALOG, kPresetSaveAsDialogResource, &kSaveAsJapanese},
-    {RT_DIALOG, kPresetSaveAsDialogResource + 1000, &kSaveAsEnglish},
     {RT_DIALOG, kCopyPresetDialogResource, &kCopyJapanese},
     {RT_DIALOG, kCopyPresetDialogResource + 1000, &kCopyEnglish},
-    {RT_STRING, kPresetComboSeparatorString, &kStringTable},
 };
 
 }  // namespace
 
 void RegisterPresetDialogResources(HINSTANCE__* instance) {
-  if (instance != nullptr)
-    RegisterModuleResources(instance, kPresetDialogResources, VM_COUNT(kPresetDialogResources));
+  RegisterModuleResources(instance, kPresetDialogResources, VM_COUNT(kPresetDialogResources));
 }

@@ -1,5 +1,6 @@
-// The simple-grading dialogs and the size-table combo rows, in both languages.
+// The simple-grading dialogs, in both languages.
 // The templates are laid out by code, once, from their texts.
+#include "resources/module_resources.h"
 #include "resources/simple_grading_resource_ids.h"
 #include "win_api.h"
 
@@ -99,13 +100,6 @@ void BuildSizeTable(BuiltDialog* built, const char* title, const char* const* la
   b.Buttons(620, 312, t);
 }
 
-void BuildSaveAs(BuiltDialog* built, const char* title, const char* label, const Texts& t) {
-  Builder b = Begin(built, title, 284, 76);
-  b.Add({4, "STATIC", label, SS_RIGHT, 10, 14, 90, 16});
-  b.Add({kSizeTableSaveAsNameEdit, "EDIT", "", ES_AUTOHSCROLL, 104, 10, 170, 20});
-  b.Buttons(126, 42, t);
-}
-
 // "前見頃　幅：", "丈：", "バスト高さ："; "後見頃　幅："
 const char* const kFrontLabelsJapanese[] = {"\221\117\214\251\215\240\201\100\225\235\201\106",
                                             "\217\344\201\106",
@@ -154,17 +148,17 @@ const char* const kSizeTableHeadersEnglish[] = {"% Pitch",        "Collar width"
                                                 "Dress length",   "Bust girth",   "Sleeve depth",
                                                 "Shoulder width", "Cuffs width",  "Cuffs height"};
 
-enum BuiltId { kSizeTable, kFront, kBack, kSleeve, kMeasurement, kSaveAs, kBuiltCount };
+enum BuiltId { kSizeTable, kFront, kBack, kSleeve, kMeasurement, kBuiltCount };
 const int kResourceIds[kBuiltCount] = {kSizeTableDialogResource,   kFrontBodyDialogResource,
                                        kBackBodyDialogResource,    kSleeveDialogResource,
-                                       kMeasurementDialogResource, kSizeTableSaveAsDialogResource};
+                                       kMeasurementDialogResource};
 BuiltDialog gBuilt[2][kBuiltCount];  // Japanese, English
 bool gBuiltOnce = false;
 
 void BuildAll() {
   BuiltDialog* jp = gBuilt[0];
   BuiltDialog* en = gBuilt[1];
-  // "サイズ表", "前見頃", "後見頃", "袖", "計測", "保存"
+  // "サイズ表", "前見頃", "後見頃", "袖", "計測"
   BuildSizeTable(&jp[kSizeTable], "\203\124\203\103\203\131\225\134", kSizeTableLabelsJapanese,
                  kSizeTableHeadersJapanese, kJapanese);
   BuildProportion(&jp[kFront], "\221\117\214\251\215\240", "#16101", kFrontLabelsJapanese, 3, 110, kJapanese);
@@ -173,47 +167,27 @@ void BuildAll() {
   // "計測長さ："
   BuildMeasurement(&jp[kMeasurement], "\214\166\221\252", "\214\166\221\252\222\267\202\263\201\106",
                    kMeasureTypesJapanese, kJapanese);
-  // "設定の名称："
-  BuildSaveAs(&jp[kSaveAs], "\225\333\221\266", "\220\335\222\350\202\314\226\274\217\314\201\106",
-              kJapanese);
 
   BuildSizeTable(&en[kSizeTable], "Size table", kSizeTableLabelsEnglish, kSizeTableHeadersEnglish, kEnglish);
   BuildProportion(&en[kFront], "Front body", "#16101", kFrontLabelsEnglish, 3, 170, kEnglish);
   BuildProportion(&en[kBack], "Back body", "#16102", kBackLabelsEnglish, 3, 170, kEnglish);
   BuildProportion(&en[kSleeve], "Sleeve", "#16103", kSleeveLabelsEnglish, 4, 170, kEnglish);
   BuildMeasurement(&en[kMeasurement], "Measurement", "Measurement length:", kMeasureTypesEnglish, kEnglish);
-  BuildSaveAs(&en[kSaveAs], "Save File As", "Preset Name :", kEnglish);
 }
-
-const StringTableEntry kComboStrings[] = {
-    // "-", "保存", "別名で保存...", "削除"
-    {kSizeTableComboFirstString + 0, "-"},
-    {kSizeTableComboFirstString + 1, "\225\333\221\266"},
-    {kSizeTableComboFirstString + 2, "\225\312\226\274\202\305\225\333\221\266..."},
-    {kSizeTableComboFirstString + 3, "\215\355\217\234"},
-    {kSizeTableComboFirstString + 1000 + 0, "-"},
-    {kSizeTableComboFirstString + 1000 + 1, "Save"},
-    {kSizeTableComboFirstString + 1000 + 2, "Save As..."},
-    {kSizeTableComboFirstString + 1000 + 3, "Delete"},
-};
-const StringTable kComboStringTable = {kComboStrings, 8};
 
 }  // namespace
 
 void RegisterSimpleGradingResources(HINSTANCE__* instance) {
-  if (instance == nullptr) return;
   if (!gBuiltOnce) {
     BuildAll();
     gBuiltOnce = true;
   }
-  ResourceEntry entries[2 * kBuiltCount + 1];
+  ResourceEntry entries[2 * kBuiltCount];
   int n = 0;
   for (int language = 0; language < 2; ++language) {
     for (int d = 0; d < kBuiltCount; ++d) {
       entries[n++] = {RT_DIALOG, kResourceIds[d] + 1000 * language, &gBuilt[language][d].dialog};
     }
   }
-  // Keyed by the dialog that uses the rows, apart from other tables of the same rows.
-  entries[n++] = {RT_STRING, kSizeTableDialogResource, &kComboStringTable};
   RegisterModuleResources(instance, entries, n);
 }

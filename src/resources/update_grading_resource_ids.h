@@ -1,8 +1,6 @@
 // The "Update grading" dialog: its resource id and the ids of its controls.
 #pragma once
 
-struct HINSTANCE__;
-
 constexpr int kUpdateGradingDialogResource = 16070;  // English copy at 17070
 
 constexpr int kUpdateCurrentSetRadio = 3;
@@ -15,6 +13,3 @@ constexpr int kUpdateLayerPerPresetCheck = 9;
 constexpr int kUpdateLayerNameLabel = 10;
 constexpr int kUpdateLayerNameEdit = 11;
 constexpr int kUpdatePreviewCheck = 12;
-
-// Adds both copies of the dialog to the module's resources (again is harmless).
-void RegisterUpdateGradingResources(HINSTANCE__* instance);

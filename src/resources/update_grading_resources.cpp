@@ -1,5 +1,6 @@
 // The "Update grading" dialog in both languages.
 #include "resources/update_grading_resource_ids.h"
+#include "resources/module_resources.h"
 #include "win_api.h"
 
 namespace {
@@ -73,5 +74,5 @@ const ResourceEntry kResources[] = {
 }  // namespace
 
 void RegisterUpdateGradingResources(HINSTANCE__* instance) {
-  if (instance != nullptr) RegisterModuleResources(instance, kResources, 2);
+  RegisterModuleResources(instance, kResources, 2);
 }

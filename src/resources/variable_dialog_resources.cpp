@@ -35,10 +35,10 @@ const DialogItemTemplate kEditItemsEnglish[] = {
     VM_EDIT_ITEMS("Variable name :", "Private variable", "Variable...", "Cancel")};
 
 // "変数"
-const DialogTemplate kEditJapanese = {
-    "\225\317\220\224", kDialogStyle, 350, 230, kEditItemsJapanese, VM_COUNT(kEditItemsJapanese)};
-const DialogTemplate kEditEnglish = {
-    "Variable", kDialogStyle, 350, 230, kEditItemsEnglish, VM_COUNT(kEditItemsEnglish)};
+const DialogTemplate kEditJapanese = {"\225\317\220\224", kDialogStyle, 350, 230, kEditItemsJapanese,
+                                      VM_COUNT(kEditItemsJapanese)};
+const DialogTemplate kEditEnglish = {"Variable", kDialogStyle, 350, 230, kEditItemsEnglish,
+                                     VM_COUNT(kEditItemsEnglish)};
 
 // The Japanese copy draws its source entries itself.
 const DialogItemTemplate kListItemsJapanese[] = {
@@ -56,7 +56,8 @@ const DialogItemTemplate kListItemsEnglish[] = {
 
 // "変数リスト"
 const DialogTemplate kListJapanese = {
-    "\225\317\220\224\203\212\203X\203g", kDialogStyle, 240, 278, kListItemsJapanese, VM_COUNT(kListItemsJapanese)};
+    "\225\317\220\224\203\212\203X\203g", kDialogStyle, 240, 278, kListItemsJapanese,
+    VM_COUNT(kListItemsJapanese)};
 const DialogTemplate kListEnglish = {
     "Variable list", kDialogStyle, 240, 278, kListItemsEnglish, VM_COUNT(kListItemsEnglish)};
 

@@ -24,4 +24,4 @@ constexpr int kVarListSourceStringCount = 2;
 
 // Adds the dialogs and strings to the module's resources; calling it again
 // changes nothing.
-void RegisterVariableDialogResources(HINSTANCE__* instance);
+void RegisterVariableDialogResources(HINSTANCE__ *instance);

@@ -169,7 +169,7 @@ HostErr StartupPlugin(SPMessageData* message) {
 
   INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
-  RegisterShellResources(ModuleInstance(message->access));
+  RegisterPluginResources(ModuleInstance(message->access));
 
   SetStartupDefaults(message->self);
   if (!AllocateVariableTable(gPlugin->variables)) {

@@ -123,7 +123,6 @@ INT_PTR RunSimpleGradingDialog(HINSTANCE instance, int32_t resourceId) {
     default:
       return IDCANCEL;
   }
-  RegisterSimpleGradingResources(instance);
   HWND owner = nullptr;
   if (sAIContext != nullptr) sAIContext->GetPlatformAppWindow(&owner);
   const INT_PTR result = DialogBoxParam(instance, MAKEINTRESOURCE(resourceId), owner, proc, 0);

@@ -1,15 +1,169 @@
 #include "simple_grading/simple_grading_tools.h"
 
-HostErr SimpleGradingToolEditOptions(ToolMessage*, int16_t) { return kNoErr; }
+#include <algorithm>
 
-HostErr SimpleGradingToolTrackCursor(ToolMessage*, int16_t) { return kNoErr; }
+#include "engine/selection_gathering.h"
+#include "resources/simple_grading_resource_ids.h"
+#include "shell/module_instance.h"
+#include "shell/plugin_globals.h"
+#include "simple_grading/simple_grading_blocks.h"
+#include "simple_grading/simple_grading_dialogs.h"
+#include "simple_grading/simple_grading_feedback.h"
+#include "simple_grading/simple_grading_measure.h"
+#include "simple_grading/simple_grading_object.h"
+#include "simple_grading/size_chart.h"
+#include "store/art_tags.h"
+#include "store/grading_group_tags.h"
+#include "store/preferences_file.h"
+#include "tools/tool_utilities.h"
+#include "tools/tracking_state.h"
 
-HostErr SimpleGradingToolMouseDown() { return kNoErr; }
+namespace {
 
-HostErr SimpleGradingToolMouseDrag(ToolMessage*, int16_t) { return kNoErr; }
+// The chart's top left is where the drag starts; it is drawn from its lower
+// left.
+constexpr double kDefaultChartHeight = 510.247;
+constexpr double kShortestMeasurement = 0.1;
 
-HostErr SimpleGradingToolMouseUp(ToolMessage*, int16_t) { return kNoErr; }
+bool IsBlockKind(int16_t kind) { return kind >= kSimpleFrontBody && kind <= kSimpleSleeve; }
 
-void ShowSimpleGradingPreview(int16_t) {}
+INT_PTR RunDialog(int32_t japaneseId) {
+  const int32_t id = gPlugin->language == 0 ? japaneseId : japaneseId + 1000;
+  return RunSimpleGradingDialog(LastModuleInstance(), id);
+}
 
-void ClearSimpleGradingPreview() {}
+// After the size table changed: stored, shown and graded again.
+void SizeTableChanged() {
+  WritePreferencesIni();
+  RedrawSizeChart();
+  ReapplySimpleGradingBlocks();
+}
+
+void FinishMeasurement(double length, uint32_t modifiers) {
+  SimpleGradingSettings& s = gPlugin->simpleGrading;
+  if (length <= kShortestMeasurement) {
+    Beep();
+    return;
+  }
+  s.measureLength += length;
+  if ((modifiers & kModCommand) != 0) return;
+  if (RunDialog(kMeasurementDialogResource) == IDOK) {
+    if (StoreMeasurementInSizeTable()) {
+      SizeTableChanged();
+    } else {
+      Beep();
+    }
+  }
+  s.measureLength = 0;
+}
+
+void EditSizeTable() {
+  PluginGlobals& g = *gPlugin;
+  const int16_t basicSize = g.simpleGrading.grading_basic_size;
+  SizeTableRow table[kSizeTableRows];
+  std::copy(g.sizeTable, g.sizeTable + kSizeTableRows, table);
+  if (RunDialog(kSizeTableDialogResource) == IDOK) {
+    SizeTableChanged();
+    g.selectionSignature = SelectionSignature{};
+  } else {
+    g.simpleGrading.grading_basic_size = basicSize;
+    std::copy(table, table + kSizeTableRows, g.sizeTable);
+  }
+  g.simpleGrading.measureLength = 0;
+}
+
+void EditBlock(int16_t kind) {
+  static constexpr int32_t kDialogs[] = {kFrontBodyDialogResource, kBackBodyDialogResource,
+                                         kSleeveDialogResource};
+  RealPoint point{0, 0};
+  ReadBlockRecordIntoSettings(kind, &point);
+  if (RunDialog(kDialogs[kind - kSimpleFrontBody]) != IDOK) return;
+  WritePreferencesIni();
+  ApplySimpleGradingToObject(kind, point);
+  gPlugin->selectionSignature = SelectionSignature{};
+}
+
+}  // namespace
+
+void SimpleGradingTrackCursor(ToolMessage* /*message*/, int16_t kind) {
+  PluginGlobals& g = *gPlugin;
+  int16_t state = 0;
+  SnapAndHitTestCursor(g.tracking.dragging == 1 ? 1 : 0, &state, kind);
+  DrawSimpleGradingFeedback(kind);
+  SetCursorFromResource(g.pluginRef, SimpleGradingCursorId(state));
+}
+
+HostErr SimpleGradingToolEditOptions(ToolMessage* message, int16_t kind) {
+  if (message != nullptr) gPlugin->pluginRef = message->d.self;
+  if (IsBlockKind(kind)) {
+    EditBlock(kind);
+  } else if (kind == kSimpleSizeChart || kind == kSimpleMeasurement) {
+    EditSizeTable();
+  }
+  return kNoErr;
+}
+
+HostErr SimpleGradingToolTrackCursor(ToolMessage* message, int16_t kind) {
+  SimpleGradingTrackCursor(message, kind);
+  return kNoErr;
+}
+
+HostErr SimpleGradingToolMouseDown() {
+  PluginGlobals& g = *gPlugin;
+  if (g.tracking.dragging == 1) return kNoErr;
+  if (g.snapKind == 0) {
+    ClearTrackingState();
+    Beep();
+  } else if (g.trackingPrev.dragging == 0) {
+    g.tracking.dragging = 1;
+  }
+  return kNoErr;
+}
+
+HostErr SimpleGradingToolMouseDrag(ToolMessage* message, int16_t kind) {
+  SimpleGradingTrackCursor(message, kind);
+  return kNoErr;
+}
+
+HostErr SimpleGradingToolMouseUp(ToolMessage* message, int16_t kind) {
+  PluginGlobals& g = *gPlugin;
+  TrackingState& t = g.tracking;
+  if (t.dragging == 1) {
+    const double length = MeasuredLengthMillimetres(t.first.point, t.cursor);
+    const uint32_t modifiers = message != nullptr && message->event != nullptr
+                                   ? message->event->modifiers
+                                   : static_cast<uint16_t>(t.modifiers);
+    const RealPoint start = t.first.point;
+    ResetDragStart();
+    DrawSimpleGradingFeedback(kind);
+    const SimpleGradingDragState& s = g.simpleDrag;
+    if (kind == kSimpleSizeChart) {
+      DrawSizeChartArtwork(start.h, start.v - kDefaultChartHeight);
+    } else if (kind == kSimpleMeasurement) {
+      FinishMeasurement(length, modifiers);
+    } else if (IsBlockKind(kind)) {
+      BuildSimpleGradingObject(s.block, s.divider1, kind == kSimpleSleeve ? &s.divider2 : nullptr,
+                               s.objectPoint, kind);
+    }
+  }
+  ClearTrackingState();
+  return kNoErr;
+}
+
+void ShowSimpleGradingPreview(int16_t kind) {
+  PluginGlobals& g = *gPlugin;
+  RealRect blocks[3] = {};
+  for (int16_t i = 0; i < 3; ++i) {
+    if (ArtHandle block = FindSimpleGradingObject(kSimpleFrontBody + 1 + i)) blocks[i] = GetBounds(block);
+  }
+  GatherSelectedPaths(kind, blocks);
+  if (ArtHandle chart = FindSimpleGradingObject(kSizeChartObject)) LoadGradingGroup(&chart, 1);
+  if (IsBlockKind(kind)) {
+    LoadGradingGroup(g.pieceArts, g.pieceArtCount);
+    RealPoint point{0, 0};
+    ReadBlockRecordIntoSettings(kind, &point);
+  }
+  g.simpleGrading.measureLength = 0;
+}
+
+void ClearSimpleGradingPreview() { FreePieceLists(); }

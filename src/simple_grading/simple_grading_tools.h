@@ -11,5 +11,8 @@ HostErr SimpleGradingToolTrackCursor(ToolMessage* message, int16_t kind);
 HostErr SimpleGradingToolMouseDown();
 HostErr SimpleGradingToolMouseDrag(ToolMessage* message, int16_t kind);
 HostErr SimpleGradingToolMouseUp(ToolMessage* message, int16_t kind);
+// Snaps, draws the feedback and sets the cursor; both tracking messages come
+// here.
+void SimpleGradingTrackCursor(ToolMessage* message, int16_t kind);
 void ShowSimpleGradingPreview(int16_t kind);
 void ClearSimpleGradingPreview();

@@ -93,8 +93,8 @@ void OpenSizeTableDialog(HWND dialog) {
   SendMessage(combo, CB_RESETCONTENT, 0, 0);
   SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kUntitledSizeTable));
   AddResourceStringsToSizeTableCombo(dialog, kSizeTableFileCombo,
-                                     kSizeTableComboFirstString + (gPlugin->language != 0 ? 1000 : 0),
-                                     kSizeTableComboCommandCount);
+                                     kFileCommandStrings + (gPlugin->language != 0 ? 1000 : 0),
+                                     kFileCommandCount);
   static char names[kMaxListedSizeTables][256];
   const int count = ListSizeTableFiles(names, kMaxListedSizeTables);
   gCurrentEntry = -1;
@@ -154,7 +154,7 @@ void SaveCurrent(HWND dialog) {
 
 // The entry of a listed name, compared with case; -1 when not listed.
 int FindFileEntry(HWND dialog, const char* name) {
-  const int files = EntryCount(dialog) - kSizeTableComboCommandCount;
+  const int files = EntryCount(dialog) - kFileCommandCount;
   for (int i = 1; i < files; ++i) {
     char text[256];
     if (GetSizeTableComboText(FileCombo(dialog), i, text, sizeof text) && std::strcmp(text, name) == 0)
@@ -167,7 +167,7 @@ void SaveAs(HWND dialog) {
   char kept[sizeof gPlugin->sizeTableName];
   std::memcpy(kept, gPlugin->sizeTableName, sizeof kept);
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtr(dialog, GWLP_HINSTANCE));
-  const int id = kSizeTableSaveAsDialogResource + (gPlugin->language != 0 ? 1000 : 0);
+  const int id = kSaveFileAsDialogResource + (gPlugin->language != 0 ? 1000 : 0);
   if (DialogBoxParam(instance, MAKEINTRESOURCE(id), dialog, SizeTableSaveAsDlgProc, 0) == IDOK) {
     const int existed = SizeTableFileExists(gPlugin->sizeTableName);
     if (existed && !Ask(dialog, kJapaneseOverwrite, kEnglishOverwrite, gPlugin->sizeTableName)) {
@@ -180,7 +180,7 @@ void SaveAs(HWND dialog) {
       } else {
         int entry = FindFileEntry(dialog, gPlugin->sizeTableName);
         if (entry < 0) {
-          entry = EntryCount(dialog) - kSizeTableComboCommandCount;
+          entry = EntryCount(dialog) - kFileCommandCount;
           SendMessage(FileCombo(dialog), CB_INSERTSTRING, static_cast<WPARAM>(entry),
                       reinterpret_cast<LPARAM>(gPlugin->sizeTableName));
         }
@@ -199,7 +199,7 @@ void DeleteCurrent(HWND dialog) {
   DeleteSizeTableFile(gPlugin->sizeTableName);
   if (gCurrentEntry > 0) {
     SendMessage(FileCombo(dialog), CB_DELETESTRING, static_cast<WPARAM>(gCurrentEntry), 0);
-    const int files = EntryCount(dialog) - kSizeTableComboCommandCount;
+    const int files = EntryCount(dialog) - kFileCommandCount;
     if (gCurrentEntry >= files) gCurrentEntry = static_cast<int16_t>(files - 1);
   }
   BackToCurrent(dialog);

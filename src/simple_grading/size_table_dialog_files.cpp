@@ -94,14 +94,14 @@ INT_PTR SizeTableSaveAsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
       std::snprintf(name, sizeof name, format, n);
       if (!SizeTableFileExists(name)) break;
     }
-    SetDlgItemText(dialog, kSizeTableSaveAsNameEdit, name);
+    SetDlgItemText(dialog, kSaveFileAsNameEdit, name);
     return TRUE;
   }
   const int command = message == WM_COMMAND ? LOWORD(wParam) : 0;
   if (command != IDOK && command != IDCANCEL) return FALSE;
   if (command == IDOK) {
     char name[kNameFieldSize] = {};
-    GetDlgItemText(dialog, kSizeTableSaveAsNameEdit, name, sizeof name);
+    GetDlgItemText(dialog, kSaveFileAsNameEdit, name, sizeof name);
     CopyTextCut(gPlugin->sizeTableName, sizeof gPlugin->sizeTableName, name);
   }
   EndDialog(dialog, command);

@@ -198,7 +198,6 @@ int32_t RunHandleDialog(PluginRef pluginRef, int32_t resourceId, DLGPROC procedu
   HINSTANCE instance = nullptr;
   if (sAIPlugin != nullptr && sAIPlugin->GetPluginAccess(pluginRef, &access) == kNoErr)
     instance = ModuleInstance(access);
-  if (instance != nullptr) RegisterHandleDialogResources(instance);
   HWND owner = nullptr;
   if (sAIContext != nullptr) sAIContext->GetPlatformAppWindow(&owner);
   const INT_PTR result =
@@ -281,5 +280,3 @@ int32_t ShowPointRevisionDialog(PluginRef pluginRef, int32_t slot) {
   if (result == kDialogOk) WriteBackPointEdit(slot);
   return result;
 }
-
-int32_t RunBasicSettingsDialog() { return kDialogCancel; }

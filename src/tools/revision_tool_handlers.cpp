@@ -10,6 +10,7 @@
 #include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
 #include "tools/handle_creation.h"
+#include "tools/basic_settings_dialog.h"
 #include "tools/handle_dialogs.h"
 #include "tools/handle_selection.h"
 #include "tools/tool_feedback.h"
@@ -25,13 +26,6 @@ constexpr int kUndoEditRevisionHandle = 27;
 constexpr int kUndoEditRevisionPoint = 31;
 
 constexpr int32_t kDialogOk = 1;
-
-void StoreAfterEdit(int undoTextIndex) {
-  PluginGlobals& g = *gPlugin;
-  SetLocalizedUndoRedoText(undoTextIndex);
-  BuildGradingPreview(1, 0);
-  SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
-}
 
 bool IsOriginMark(int16_t code) {
   return code == kHitOrigin || code == kHitArrowEnd || code == kHitArrowLine;
@@ -78,6 +72,13 @@ bool MarqueeGesture(int16_t toolIndex, uint32_t modifiers) {
 
 }  // namespace
 
+void StoreAfterEdit(int undoTextIndex) {
+  PluginGlobals& g = *gPlugin;
+  SetLocalizedUndoRedoText(undoTextIndex);
+  BuildGradingPreview(1, 0);
+  SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
+}
+
 void SetLocalizedUndoRedoText(int undoTextIndex) {
   if (sAIUndo == nullptr) return;
   char undo[256], redo[256];
@@ -121,11 +122,7 @@ HostErr RevisionToolMouseDown() {
 HostErr RevisionToolEditOptions(ToolMessage* message) {
   PluginGlobals& g = *gPlugin;
   g.pluginRef = message->d.self;
-  if (RunBasicSettingsDialog() != kDialogOk) return kNoErr;
-  const int16_t scale = g.currentScaleIndex;
-  if (scale >= 0 && scale < kMaxPresets) g.groupPresetScale[scale] = g.presetScale[scale];
-  StoreAfterEdit(kUndoBasicSettings);
-  RebuildInfList();
+  EditBasicSettings();
   return kNoErr;
 }
 

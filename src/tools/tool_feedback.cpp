@@ -1,6 +1,7 @@
 #include "tools/tool_feedback.h"
 
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #include "geometry/host_math.h"
@@ -187,23 +188,32 @@ int16_t SnapViewPointToPieceAnchor(POINT* point) {
   return 0;
 }
 
-void DrawToolFeedback(ToolMessage* /*message*/, int16_t toolIndex) {
-  PluginGlobals& g = *gPlugin;
+void DrawInvertedInDocumentWindow(const std::function<void(HDC)>& draw) {
   const HWND window = FindDocumentViewWindow();
   const HDC dc = window != nullptr ? GetDC(window) : nullptr;
-  if (dc != nullptr) {
-    const HPEN pen = CreatePen(PS_SOLID, 0, 0);
-    const HGDIOBJ oldPen = SelectObject(dc, pen);
-    // The circles are rings, not discs.
-    const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    const int oldRop = SetROP2(dc, R2_NOT);
+  if (dc == nullptr) {
+    draw(nullptr);
+    return;
+  }
+  const HPEN pen = CreatePen(PS_SOLID, 0, 0);
+  const HGDIOBJ oldPen = SelectObject(dc, pen);
+  // The circles are rings, not discs.
+  const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+  const int oldRop = SetROP2(dc, R2_NOT);
+  draw(dc);
+  SetROP2(dc, oldRop);
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+  DeleteObject(pen);
+  ReleaseDC(window, dc);
+}
+
+void DrawToolFeedback(ToolMessage* /*message*/, int16_t toolIndex) {
+  PluginGlobals& g = *gPlugin;
+  DrawInvertedInDocumentWindow([&](HDC dc) {
+    if (dc == nullptr) return;
     DrawFeedback(dc, g.trackingPrev, toolIndex);
     DrawFeedback(dc, g.tracking, toolIndex);
-    SetROP2(dc, oldRop);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
-    ReleaseDC(window, dc);
-  }
+  });
   SaveTrackingState();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "host_types.h"
 #include "win_types.h"
@@ -22,3 +23,6 @@ int16_t SnapViewPointToPieceAnchor(POINT* point);
 void DrawRectOutline(HDC dc, const RECT& rect);
 // Called after every feedback drawing.
 void RevisionToolIdle();
+// Runs `draw` with the document window's device context set for inverted
+// pixels (null when there is no window to draw in), and releases it after.
+void DrawInvertedInDocumentWindow(const std::function<void(HDC)>& draw);

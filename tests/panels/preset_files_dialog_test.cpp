@@ -10,7 +10,7 @@ namespace {
 using namespace vmwin;
 
 constexpr int kConfigEnglish = kPresetConfigDialogResource + 1000;
-constexpr int kSaveAsEnglish = kPresetSaveAsDialogResource + 1000;
+constexpr int kSaveAsEnglish = kSaveFileAsDialogResource + 1000;
 const std::vector<std::string> kCommands{"-", "Save", "Save As...", "Delete"};
 
 std::vector<std::string> WithCommands(std::vector<std::string> files) {
@@ -81,7 +81,7 @@ TEST_F(PresetFilesDialogTest, SaveAsProposesAFreeNameAndWritesTheListInItsOrder)
   std::string proposed;
   Script({DragItem(kPresetList, 2, 0), PickItemText(kPresetFileCombo, "Save As...")});
   ScriptDialog(kSaveAsEnglish,
-               {Do([&](HWND d) { proposed = ComboText(d, kPresetSaveAsNameEdit); }), PressEnter()});
+               {Do([&](HWND d) { proposed = ComboText(d, kSaveFileAsNameEdit); }), PressEnter()});
   EXPECT_EQ(RunConfig(), IDOK);
   EXPECT_EQ(proposed, "Custom-2");
   EXPECT_EQ(ReadPresetFile("Custom-2"),
@@ -101,7 +101,7 @@ TEST_F(PresetFilesDialogTest, SaveAsOverAnExistingFileAsksFirst) {
     vmhost::ClearRecordings();
     vmhost::QueueAlertAnswer(answer);
     Script({PickItemText(kPresetFileCombo, "Save As...")}, Click(IDCANCEL));
-    ScriptDialog(kSaveAsEnglish, {SetText(kPresetSaveAsNameEdit, "b"), PressEnter()});
+    ScriptDialog(kSaveAsEnglish, {SetText(kSaveFileAsNameEdit, "b"), PressEnter()});
     RunConfig();
     EXPECT_EQ(
         AlertTexts(),
@@ -117,7 +117,7 @@ TEST_F(PresetFilesDialogTest, SaveAsRefusesNamesThatCouldNotBeListedOrOpened) {
     vmhost::ClearRecordings();
     const int beeps = BeepCount();
     Script({PickItemText(kPresetFileCombo, "Save As...")}, Click(IDCANCEL));
-    ScriptDialog(kSaveAsEnglish, {SetText(kPresetSaveAsNameEdit, name), PressEnter()});
+    ScriptDialog(kSaveAsEnglish, {SetText(kSaveFileAsNameEdit, name), PressEnter()});
     RunConfig();
     EXPECT_EQ(BeepCount(), beeps + 1) << name;
     EXPECT_EQ(AlertTexts(), (std::vector<std::string>{std::string("Create '") + name +

@@ -1,0 +1,136 @@
+// The Information flyout's preset commands: configuration, copy, initialise
+// and the choice of the current preset.
+#include <cstdio>
+#include <cstring>
+
+#include "engine/preview_builder.h"
+#include "panels/copy_preset_dialog.h"
+#include "panels/inf_flyout_commands.h"
+#include "panels/inf_flyout_internal.h"
+#include "panels/inf_panel_list.h"
+#include "panels/preset_config_dialog.h"
+#include "panels/variable_commands.h"
+#include "shell/localize.h"
+#include "shell/plugin_globals.h"
+#include "shell/plugin_lifecycle.h"
+#include "shell/suite_pointers.h"
+#include "store/piece_queries.h"
+#include "store/presets_in_document.h"
+#include "store/text_fields.h"
+#include "tools/revision_tool_handlers.h"
+
+namespace {
+
+constexpr int kUndoEditPreset = 23;  // its redo text follows
+constexpr int kConfirmInitializePreset = 46;
+
+bool ValidScale(int32_t index) { return index >= 0 && index < kMaxPresets; }
+
+// Kinds whose amount is one expression per preset.
+bool HasAmount(int16_t kind) {
+  return kind == kHandlePlain || kind == kHandleDistance || kind == kHandleLength || kind == kHandleArc;
+}
+
+void MarkSilent() {
+  if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
+}
+
+// After a change of the current preset's scale index: the piece is gathered
+// again and shown in the new preset.
+void ShowPieceInCurrentPreset() {
+  LoadPieceFromSelection(0);
+  if (gPlugin->pieceArtCount > 0) {
+    BuildGradingPreview(0, 0);
+    RebuildInfList();
+  }
+}
+
+}  // namespace
+
+void RunPresetSetting() {
+  PluginGlobals& g = *gPlugin;
+  const int16_t keptSlot = g.currentPresetSlot;
+  if (RunPresetManagerDialog(g.pluginRef) != 1) return;
+  const int16_t scaleBefore = g.currentScaleIndex;
+  g.currentPresetSlot = keptSlot;
+  ReseatCurrentPreset();  // the nearest usable slot below, else above
+  if (g.currentScaleIndex != scaleBefore) ShowPieceInCurrentPreset();
+  // The table is the user's configuration, not an edit of the document.
+  MarkSilent();
+  UpdateInfFlyoutState();
+  UpdateVarFlyoutState();
+  SavePresetsToDocument();
+}
+
+void CopyPresetAmounts() {
+  PluginGlobals& g = *gPlugin;
+  const int16_t from = g.currentScaleIndex;
+  if (!ValidScale(from) || !ValidScale(g.currentPresetSlot)) return;
+  char name[kNameSize];
+  CopyTextCut(name, sizeof name, g.presets[g.currentPresetSlot].name, sizeof g.presets[0].name);
+  if (ShowCopyPresetDialog(g.pluginRef, name) != 1) return;
+  int k = 0;
+  while (k < kMaxPresets && (g.presets[k].empty != 0 || std::strcmp(g.presets[k].name, name) != 0)) ++k;
+  if (k == kMaxPresets || !ValidScale(g.presets[k].scaleIndex)) return;
+  const int t = g.presets[k].scaleIndex;
+
+  g.groupPresetScale[t] = g.presetScale[t];
+  for (RevisionHandle& handle : g.handles) {
+    if (HasAmount(handle.kind)) {
+      std::memcpy(handle.line.amountExpr[t], handle.line.amountExpr[from], kExprSize);
+    } else if (handle.kind == kHandlePoint) {
+      std::memcpy(handle.point.xExpr[t], handle.point.xExpr[from], kExprSize);
+      std::memcpy(handle.point.yExpr[t], handle.point.yExpr[from], kExprSize);
+    }
+  }
+  g.currentPresetSlot = static_cast<int16_t>(k);
+  g.currentScaleIndex = static_cast<int16_t>(t);
+  UpdateInfFlyoutState();
+  UpdateVarFlyoutState();
+  InvalidateInfList();
+  StoreAfterEdit(kUndoEditPreset);
+}
+
+void InitializePreset() {
+  PluginGlobals& g = *gPlugin;
+  const int16_t scale = g.currentScaleIndex;
+  if (!ValidScale(scale) || !ValidScale(g.currentPresetSlot)) return;
+  char format[512];
+  char question[640];
+  LocalizeUiString(g.pluginRef, kLocalizedTexts[kConfirmInitializePreset].japanese, format, sizeof format);
+  std::snprintf(question, sizeof question, format, g.presets[g.currentPresetSlot].name);
+  if (!ConfirmInfCommand(question)) return;
+
+  g.groupPresetScale[scale] = g.presetScale[scale];
+  for (RevisionHandle& handle : g.handles) {
+    if (HasAmount(handle.kind)) {
+      std::snprintf(handle.line.amountExpr[scale], kExprSize, "%s", "100.0");
+    } else if (handle.kind == kHandlePoint) {
+      handle.point.xExpr[scale][0] = '\0';
+      handle.point.yExpr[scale][0] = '\0';
+    }
+  }
+  StoreAfterEdit(kUndoEditPreset);
+  UpdateInfFlyoutState();
+  UpdateVarFlyoutState();
+  InvalidateInfList();
+}
+
+void ChoosePreset(int16_t slot) {
+  PluginGlobals& g = *gPlugin;
+  if (slot == g.currentPresetSlot) return;
+  // Only a listed preset can be chosen; a stale item of a free slot does nothing.
+  if (g.presets[slot].empty != 0 || !ValidScale(g.presets[slot].scaleIndex)) return;
+  if (sAIPanelFlyoutMenu != nullptr && g.infFlyout != nullptr) {
+    sAIPanelFlyoutMenu->SetItemChecked(g.infFlyout,
+                                       kFirstPresetItem + static_cast<uint32_t>(g.currentPresetSlot), 0);
+    sAIPanelFlyoutMenu->SetItemChecked(g.infFlyout, kFirstPresetItem + static_cast<uint32_t>(slot), 1);
+  }
+  g.currentPresetSlot = slot;
+  g.currentScaleIndex = static_cast<int16_t>(g.presets[slot].scaleIndex);
+  UpdateVarFlyoutState();
+  InvalidateInfList();
+  ShowPieceInCurrentPreset();
+  MarkSilent();
+  FillVarList();
+}

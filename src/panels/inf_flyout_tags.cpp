@@ -1,0 +1,43 @@
+// Removing the plug-in's tags from the current piece.
+#include <algorithm>
+
+#include "engine/preview_builder.h"
+#include "engine/preview_refresh.h"
+#include "panels/inf_flyout_internal.h"
+#include "shell/localize.h"
+#include "shell/plugin_globals.h"
+#include "shell/suite_pointers.h"
+#include "store/art_tags.h"
+#include "store/grading_group_tags.h"
+#include "store/piece_queries.h"
+#include "tools/revision_tool_handlers.h"
+
+namespace {
+
+constexpr int kUndoDeleteTags = 21;  // its redo text follows
+constexpr int kConfirmDeleteTags = 43;
+
+void RemoveGradingTags(ArtHandle art) {
+  RemoveTagsWithPrefix(art, kGradingTagPrefix);
+  sAITag->RemoveTag(art, kSimpleGradingObjectTypeKey);
+}
+
+}  // namespace
+
+void DeleteObjectTags() {
+  PluginGlobals& g = *gPlugin;
+  char question[512];
+  LocalizeUiString(g.pluginRef, kLocalizedTexts[kConfirmDeleteTags].japanese, question, sizeof question);
+  if (!ConfirmInfCommand(question)) return;
+  SetLocalizedUndoRedoText(kUndoDeleteTags);
+  if (sAITag != nullptr && g.pieceArtCount > 0) {
+    ArtHandle* const end = g.pieceArts + g.pieceArtCount;
+    for (ArtHandle* art = g.pieceArts; art != end; ++art) RemoveGradingTags(*art);
+    // The handles and settings live on the group above the member paths;
+    // left there, they would come back with the next load.
+    ArtHandle base = FindGroupBaseArt(g.pieceArts, g.pieceArtCount);
+    if (base != nullptr && std::find(g.pieceArts, end, base) == end) RemoveGradingTags(base);
+  }
+  RefreshGradingPreview(0);
+  BuildGradingPreview(0, 0);
+}

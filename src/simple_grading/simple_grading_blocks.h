@@ -1,0 +1,44 @@
+// Front body, back body and sleeve blocks: their size from the size table,
+// where the dividers and the object point sit, and the tagged groups drawn
+// for them around the selected piece.
+#pragma once
+
+#include <cstdint>
+
+#include "host_types.h"
+#include "shell/plugin_globals.h"
+
+// A block kind's rotation and its four percentages in the record's order
+// (body: width, height, bust position, 0; sleeve: cap height, length, front,
+// back).
+struct BlockProportions {
+  int16_t rotation;
+  double reals[4];
+};
+BlockProportions GetBlockProportions(int16_t kind);
+void SetBlockProportions(int16_t kind, const BlockProportions& p);
+
+// Reads the block's record into the settings (fields it lacks keep theirs);
+// `point` gets the record's object point. 1 when the block exists.
+int ReadBlockRecordIntoSettings(int16_t kind, RealPoint* point);
+
+// The basic row of the size table (row 0 when the basic size is out of range).
+const SizeTableRow& BasicSizeRow();
+double MillimetresToPoints(double mm);
+
+// 1 for a divider point that stands for a horizontal line of the rectangle.
+int IsHorizontalDivider(const RealRect& rect, const RealPoint& divider);
+
+// Fills the dividers and the object point of the drag state's rectangle from
+// the kind's percentages and rotation.
+void PlaceBlockDividers(int16_t kind, SimpleGradingDragState* state);
+
+void BuildSimpleGradingObject(const RealRect& rect, const RealPoint& divider1, const RealPoint* divider2,
+                              const RealPoint& point, int16_t kind);
+// `point` is relative to the centre of the block's bounds, as in the record.
+void ApplySimpleGradingToObject(int16_t kind, const RealPoint& point);
+// Every block present, front, back then sleeve, from its own record.
+void ReapplySimpleGradingBlocks();
+
+// Both scale pairs of presets 0 to 9 from the pitches of the size table.
+void SetScalesFromPitches();

@@ -1,0 +1,45 @@
+#include "simple_grading/simple_grading_measure.h"
+
+#include <cmath>
+
+#include "geometry/point_math.h"
+#include "shell/plugin_globals.h"
+#include "simple_grading/simple_grading_blocks.h"
+#include "simple_grading/simple_grading_object.h"
+#include "simple_grading/size_chart.h"
+#include "store/art_tags.h"
+
+namespace {
+
+constexpr int kMeasuredRows = 4;
+
+double RoundToTenth(double v) { return std::round(v * 10) / 10; }
+
+}  // namespace
+
+double MeasuredLengthMillimetres(const RealPoint& from, const RealPoint& to) {
+  return RoundToTenth(DistanceBetween(from, to) / 72 * 25.4);
+}
+
+int StoreMeasurementInSizeTable() {
+  PluginGlobals& g = *gPlugin;
+  const double basicPitch = BasicSizeRow().pitch;
+  const int16_t column = g.simpleGrading.grading_measure_type;
+  if (basicPitch == 0 || column < 0 || column > 7) return 0;
+  for (int row = 0; row < kMeasuredRows; ++row) {
+    SizeTableRow& r = g.sizeTable[row];
+    const double v = RoundToTenth(g.simpleGrading.measureLength * (100 / basicPitch) * r.pitch / 100);
+    double* const cells[8] = {&r.collarWidth, &r.sleeveLength,  &r.dressLength, &r.bustGirth,
+                              &r.sleeveDepth, &r.shoulderWidth, &r.cuffsWidth,  &r.cuffsHeight};
+    // Girths are measured across half the body.
+    *cells[column] = column == 3 || column == 5 ? 2 * v : v;
+  }
+  return 1;
+}
+
+void RedrawSizeChart() {
+  ArtHandle chart = FindSimpleGradingObject(kSizeChartObject);
+  if (chart == nullptr) return;
+  const RealRect bounds = GetBounds(chart);
+  DrawSizeChartArtwork(bounds.left, bounds.bottom);
+}

@@ -1,0 +1,215 @@
+#include "tools/basic_settings_dialog.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "panels/inf_panel_list.h"
+#include "resources/basic_settings_resource_ids.h"
+#include "shell/dialog_placement.h"
+#include "shell/localize.h"
+#include "shell/module_instance.h"
+#include "shell/plugin_globals.h"
+#include "shell/suite_pointers.h"
+#include "store/text_fields.h"
+#include "tools/revision_tool_handlers.h"
+
+int16_t dialogUnit = 0;
+
+namespace {
+
+constexpr int kUndoBasicSettings = 17;  // its redo text follows
+
+struct UnitRecord {
+  const char* name;
+  double unitPerPoint;
+};
+const UnitRecord kUnits[] = {
+    {"mm", 0.35277777777777775}, {"cm", 0.035277777777777776}, {"in", 0.013888888888888888}};
+constexpr int16_t kUnitCount = 3;
+
+// A unit read from a damaged preferences file shows as millimetres.
+int16_t ValidUnit(int32_t unit) { return unit >= 0 && unit < kUnitCount ? static_cast<int16_t>(unit) : 0; }
+
+double PointsToUnit(double points, int16_t unit) {
+  switch (unit) {
+    case 1:
+      return points * 0.035277777777777776;
+    case 2:
+      return points / 72;
+    default:
+      return points * 0.35277777777777775;
+  }
+}
+
+double UnitToPoints(double value, int16_t unit) {
+  switch (unit) {
+    case 1:
+      return value / 0.035277777777777776;
+    case 2:
+      return value * 72;
+    default:
+      return value / 0.35277777777777775;
+  }
+}
+
+void SetNumber(HWND dialog, int control, double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.2f", value);
+  SetDlgItemText(dialog, control, text);
+}
+
+double ReadNumber(HWND dialog, int control) {
+  char text[256] = "";
+  GetDlgItemText(dialog, control, text, sizeof text);
+  return std::atof(text);
+}
+
+bool LockChecked(HWND dialog) { return IsDlgButtonChecked(dialog, kBasicLockCheck) == BST_CHECKED; }
+
+void EnableUnlockedFields(HWND dialog, bool locked) {
+  EnableWindow(GetDlgItem(dialog, kBasicAngleEdit), locked ? FALSE : TRUE);
+  EnableWindow(GetDlgItem(dialog, kBasicScaleVEdit), locked ? FALSE : TRUE);
+}
+
+void ShowOrigin(HWND dialog, double xPoints, double yPoints, int16_t unit) {
+  SetNumber(dialog, kBasicOriginXEdit, PointsToUnit(xPoints, unit));
+  SetNumber(dialog, kBasicOriginYEdit, PointsToUnit(yPoints, unit));
+  SetDlgItemText(dialog, kBasicUnitNameLabel, kUnits[unit].name);
+}
+
+void InitDialog(HWND dialog) {
+  const PluginGlobals& g = *gPlugin;
+  PlaceDialogCentredOnTop(dialog);
+  SendBasicSettingsDlgItemMessage(dialog, kBasicUnitCombo, CB_RESETCONTENT, 0, 0);
+  for (const UnitRecord& unit : kUnits)
+    SendBasicSettingsDlgItemMessage(dialog, kBasicUnitCombo, CB_ADDSTRING, 0,
+                                    reinterpret_cast<LPARAM>(unit.name));
+  dialogUnit = ValidUnit(g.grading_unit);
+  SendBasicSettingsDlgItemMessage(dialog, kBasicUnitCombo, CB_SETCURSEL, static_cast<WPARAM>(dialogUnit), 0);
+
+  ShowOrigin(dialog, g.grading_origin.h, g.grading_origin.v, dialogUnit);
+  SetNumber(dialog, kBasicAngleEdit, g.grading_angle / 3.141592 * 180);
+  const ScalePair& scale = g.presetScale[g.currentScaleIndex];
+  SetNumber(dialog, kBasicScaleHEdit, scale.h * 100);
+  SetNumber(dialog, kBasicScaleVEdit, scale.v * 100);
+  CheckDlgButton(dialog, kBasicLockCheck, g.grading_hvlock ? BST_CHECKED : BST_UNCHECKED);
+  EnableUnlockedFields(dialog, g.grading_hvlock != 0);
+
+  FillBasicSettingsCombo(dialog, kBasicCompScaleCombo, kBasicCompScaleStrings, kBasicCompScaleStringCount);
+  SetNumber(dialog, kBasicCompScaleCombo, g.grading_compscale * 100);
+
+  char title[kNameSize];
+  CopyTextCut(title, sizeof title, g.grading_title, sizeof g.grading_title);
+  SetDlgItemText(dialog, kBasicNameEdit, title);
+}
+
+void FollowLock(HWND dialog) {
+  const bool locked = LockChecked(dialog);
+  const double h = ReadNumber(dialog, kBasicScaleHEdit);
+  if (locked && h / 100 != ReadNumber(dialog, kBasicScaleVEdit) / 100) SetNumber(dialog, kBasicScaleVEdit, h);
+  EnableUnlockedFields(dialog, locked);
+}
+
+void ChangeUnit(HWND dialog) {
+  const LRESULT chosen = SendBasicSettingsDlgItemMessage(dialog, kBasicUnitCombo, CB_GETCURSEL, 0, 0);
+  if (chosen < 0 || chosen >= kUnitCount || chosen == dialogUnit) return;
+  const double x = UnitToPoints(ReadNumber(dialog, kBasicOriginXEdit), dialogUnit);
+  const double y = UnitToPoints(ReadNumber(dialog, kBasicOriginYEdit), dialogUnit);
+  dialogUnit = static_cast<int16_t>(chosen);
+  ShowOrigin(dialog, x, y, dialogUnit);
+}
+
+void StoreSettings(HWND dialog) {
+  PluginGlobals& g = *gPlugin;
+  const LRESULT chosen = SendBasicSettingsDlgItemMessage(dialog, kBasicUnitCombo, CB_GETCURSEL, 0, 0);
+  const int16_t unit = chosen >= 0 && chosen < kUnitCount ? static_cast<int16_t>(chosen) : dialogUnit;
+  g.grading_unit = unit;
+  g.unitPerPoint = kUnits[unit].unitPerPoint;
+  CopyTextCut(g.unitName, sizeof g.unitName, kUnits[unit].name);
+  g.grading_origin.h = UnitToPoints(ReadNumber(dialog, kBasicOriginXEdit), unit);
+  g.grading_origin.v = UnitToPoints(ReadNumber(dialog, kBasicOriginYEdit), unit);
+  g.grading_angle = ReadNumber(dialog, kBasicAngleEdit) / 180 * 3.141592;
+  g.grading_hvlock = LockChecked(dialog) ? 1 : 0;
+  ScalePair& scale = g.presetScale[g.currentScaleIndex];
+  scale.h = ReadNumber(dialog, kBasicScaleHEdit) / 100;
+  scale.v = g.grading_hvlock ? scale.h : ReadNumber(dialog, kBasicScaleVEdit) / 100;
+  g.grading_compscale = ReadNumber(dialog, kBasicCompScaleCombo) / 100;
+  char title[256] = "";
+  GetDlgItemText(dialog, kBasicNameEdit, title, sizeof title);
+  CopyTextCut(g.grading_title, sizeof g.grading_title, title);
+}
+
+}  // namespace
+
+LRESULT SendBasicSettingsDlgItemMessage(HWND dialog, int control, UINT message, WPARAM wParam,
+                                        LPARAM lParam) {
+  return SendMessage(GetDlgItem(dialog, control), message, wParam, lParam);
+}
+
+void FillBasicSettingsCombo(HWND dialog, int control, int firstStringId, int count) {
+  HINSTANCE instance = LastModuleInstance();
+  for (int i = 0; i < count; ++i) {
+    char text[62] = "";
+    LoadString(instance, static_cast<UINT>(DialogIdForLanguage(firstStringId + i)), text, sizeof text);
+    if (text[0] == '-') continue;
+    SendBasicSettingsDlgItemMessage(dialog, control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+  }
+}
+
+INT_PTR BasicSettingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  if (gPlugin == nullptr) return FALSE;
+  switch (message) {
+    case WM_INITDIALOG:
+      InitDialog(dialog);
+      return TRUE;
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case kBasicLockCheck:
+        case kBasicScaleHEdit:
+          FollowLock(dialog);
+          return TRUE;
+        case kBasicUnitCombo:
+          ChangeUnit(dialog);
+          return TRUE;
+        case IDOK:
+          StoreSettings(dialog);
+          EndDialog(dialog, 1);
+          return TRUE;
+        case IDCANCEL:
+          EndDialog(dialog, 2);
+          return TRUE;
+        default:
+          return FALSE;
+      }
+    default:
+      return FALSE;
+  }
+}
+
+int32_t RunBasicSettingsDialog() {
+  // The scale fields index the pair table by the current scale index.
+  if (gPlugin == nullptr || gPlugin->currentScaleIndex < 0 || gPlugin->currentScaleIndex >= kMaxPresets)
+    return 2;
+  HINSTANCE instance = nullptr;
+  AccessRef access = nullptr;
+  if (sAIPlugin != nullptr && sAIPlugin->GetPluginAccess(gPlugin->pluginRef, &access) == kNoErr)
+    instance = ModuleInstance(access);
+  if (instance == nullptr) instance = LastModuleInstance();
+  HWND owner = nullptr;
+  if (sAIContext != nullptr) sAIContext->GetPlatformAppWindow(&owner);
+  const INT_PTR result =
+      DialogBoxParam(instance, MAKEINTRESOURCE(DialogIdForLanguage(kBasicSettingsDialogResource)), owner,
+                     BasicSettingsDlgProc, 0);
+  // A dialog that could not be shown changes nothing, as a cancelled one.
+  return result == 1 ? 1 : 2;
+}
+
+int32_t EditBasicSettings() {
+  const int32_t result = RunBasicSettingsDialog();
+  if (result != 1) return result;
+  PluginGlobals& g = *gPlugin;
+  g.groupPresetScale[g.currentScaleIndex] = g.presetScale[g.currentScaleIndex];
+  StoreAfterEdit(kUndoBasicSettings);
+  RebuildInfList();
+  return result;
+}

@@ -1,0 +1,82 @@
+// The flyout's preset items and commands: choosing, copying, initialising and
+// the preset configuration.
+#include "panels/inf_flyout_commands.h"
+#include "panels/inf_flyout_scene.h"
+
+namespace vmtest {
+namespace {
+
+class InfFlyoutPresets : public InfFlyoutScene {
+ protected:
+  void SetUp() override {
+    InfFlyoutScene::SetUp();
+    PutDistance(0, {0, 0}, {0, 10}, 1);
+    RevisionHandle& point = globals().handles[1];
+    point.kind = kHandlePoint;
+    for (int i = 0; i < kMaxPresets; ++i) std::snprintf(point.point.xExpr[i], kExprSize, "x%d", i);
+    PutDistance(2, {0, 0}, {0, 10}, 3).kind = kHandleMeasurement;
+    globals().presetScale[2] = {1.5, 1.5};
+  }
+  const RevisionHandle& Slot(int s) { return globals().handles[s]; }
+};
+
+TEST_F(InfFlyoutPresets, TheItemsListTheEnabledPresetsAndChoosingOneMakesItCurrentSilently) {
+  EXPECT_EQ(PresetItems(), (std::vector<std::string>{"S*", "M", "L", "LL"}));
+  const int32_t depth = vmhost::UndoDepth();
+  Choose(14);
+  EXPECT_TRUE(globals().currentPresetSlot == 2 && globals().currentScaleIndex == 2);
+  EXPECT_EQ(PresetItems(), (std::vector<std::string>{"S", "M", "L*", "LL"}));
+  EXPECT_EQ(vmhost::UndoDepth(), depth) << "no undo step for a choice";
+
+  globals().presets[1].enabled = 0;
+  globals().presets[3].empty = 1;
+  InModuleCall([] { UpdateInfFlyoutState(); });
+  EXPECT_EQ(PresetItems(), (std::vector<std::string>{"S", "L*"}));
+}
+
+TEST_F(InfFlyoutPresets, CopyGivesTheChosenPresetTheCurrentAmountsAndMakesItCurrent) {
+  vmwin::ScriptDialog(16063, {vmwin::PressEscape()});
+  Choose(9);
+  EXPECT_TRUE(std::strcmp(Slot(0).line.amountExpr[2], "1.2") == 0 && vmhost::UndoText().empty());
+
+  vmwin::ScriptDialog(16063, {vmwin::PickItemText(4, "L"), vmwin::PressEnter()});
+  Choose(9);
+  EXPECT_EQ(std::string(Slot(0).line.amountExpr[2]) + " " + Slot(1).point.xExpr[2] + " " +
+                Slot(2).line.amountExpr[2],
+            "1.0 x0 3.2")
+      << "measurements are not copied";
+  EXPECT_EQ(globals().groupPresetScale[2].h, 1.5);
+  EXPECT_EQ(PresetItems(), (std::vector<std::string>{"S", "M", "L*", "LL"}));
+  EXPECT_EQ(vmhost::UndoText(), "プリセット編集の取り消し");
+}
+
+TEST_F(InfFlyoutPresets, InitialisingResetsOnlyTheCurrentPresetsAmountsAfterAYes) {
+  vmhost::QueueAlertAnswer(0);
+  Choose(10);
+  EXPECT_STREQ(Slot(0).line.amountExpr[0], "1.0");
+  EXPECT_EQ(vmhost::Alerts().at(0).text, "プリセット \"S\" を初期化してもいいですか？");
+  vmhost::QueueAlertAnswer(1);
+  Choose(10);
+  EXPECT_EQ(std::string(Slot(0).line.amountExpr[0]) + " " + Slot(0).line.amountExpr[1] + " [" +
+                Slot(1).point.xExpr[0] + "] " + Slot(1).point.xExpr[1] + " " + Slot(2).line.amountExpr[0],
+            "100.0 1.1 [] x1 3.0");
+  EXPECT_EQ(vmhost::UndoText(), "プリセット編集の取り消し");
+}
+
+TEST_F(InfFlyoutPresets, WhenTheConfigurationDisablesTheCurrentPresetTheNearestOneBelowTakesOver) {
+  Choose(14);
+  // The user clicks the enable box at the right of the current preset's row.
+  vmwin::ScriptDialog(16161, {vmwin::Do([](HWND d) {
+                                RECT row{};
+                                SendMessage(GetDlgItem(d, 3), LB_GETITEMRECT, 2, (LPARAM)&row);
+                                vmwin::PerformUserAction(d,
+                                                         vmwin::ClickItemAt(3, row.right - 10, row.top + 10));
+                              }),
+                              vmwin::PressEnter()});
+  Choose(7);
+  EXPECT_EQ(PresetItems(), (std::vector<std::string>{"S", "M*", "LL"}));
+  EXPECT_EQ(globals().currentScaleIndex, 1);
+}
+
+}  // namespace
+}  // namespace vmtest

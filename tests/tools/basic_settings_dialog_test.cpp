@@ -1,0 +1,70 @@
+// The basic settings dialog opened from the Information flyout: what it shows,
+// how its fields follow each other, and what OK and Cancel leave behind.
+#include "panels/inf_flyout_scene.h"
+
+namespace vmtest {
+namespace {
+
+using namespace vmwin;
+
+class BasicSettings : public InfFlyoutScene {
+ protected:
+  void SetUp() override {
+    InfFlyoutScene::SetUp();
+    PluginGlobals& g = globals();
+    g.grading_origin = {72, 144};
+    g.grading_angle = 3.141592 / 4;
+    g.currentScaleIndex = 2;
+    g.presetScale[2] = {1.2, 1.3};
+    g.grading_hvlock = 0;
+    std::strcpy(g.grading_title, "Front");
+  }
+};
+
+TEST_F(BasicSettings, FieldsFollowTheLockAndTheUnitAndOkStoresThemWithTheGroup) {
+  std::vector<std::string> shown;
+  auto look = Do([&](HWND d) {
+    char text[256];
+    for (int id : {4, 5, 14, 7, 9, 10, 19, 21}) shown.push_back(GetDlgItemText(d, id, text, 256) ? text : "");
+    shown.push_back(std::to_string(SendMessage(GetDlgItem(d, 19), CB_GETCOUNT, 0, 0)));
+    shown.push_back(IsWindowEnabled(GetDlgItem(d, 7)) || IsWindowEnabled(GetDlgItem(d, 10)) ? "open"
+                                                                                            : "shut");
+  });
+  ScriptDialog(16152, {look, SetText(7, "90"), Check(11, 1), SetText(9, "110"), PickItem(24, 2), look,
+                       PickItem(24, 1), SetText(19, "75"), PressEnter()});
+  Choose(4);
+  EXPECT_EQ(shown,
+            (std::vector<std::string>{"25.40", "50.80",  "mm",     "45.00", "120.00", "130.00", "100.00",
+                                      "Front", "10",     "open",   "1.00",  "2.00",   "in",     "90",
+                                      "110",   "110.00", "100.00", "Front", "10",     "shut"}));
+  const PluginGlobals& g = globals();
+  EXPECT_NEAR(g.grading_angle, 1.570796, 1e-9);
+  EXPECT_TRUE(g.presetScale[2].h == 1.1 && g.presetScale[2].v == 1.1 && g.grading_hvlock == 1);
+  EXPECT_EQ(g.groupPresetScale[2].v, 1.1) << "the pair goes with the group";
+  EXPECT_EQ(g.grading_compscale, 0.75);
+  EXPECT_TRUE(g.grading_unit == 1 && g.unitPerPoint == 0.035277777777777776 &&
+              g.unitName == std::string("cm"));
+  EXPECT_NEAR(g.grading_origin.v, 144, 1e-9);
+  EXPECT_EQ(vmhost::UndoText(), "基本設定の取り消し");
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_compscale"), "0.75");
+}
+
+TEST_F(BasicSettings, CancelChangesNothingAndALongNameIsCutBeforeADoubleByteCharacter) {
+  const std::string angleTag = vmhost::Tag(piece, "vmk_grading_angle");
+  ScriptDialog(16152,
+               {SetText(4, "1"), SetText(9, "300"), PickItem(24, 2), SetText(21, "Back"), PressEscape()});
+  Choose(4);
+  const PluginGlobals& g = globals();
+  EXPECT_TRUE(g.grading_origin.h == 72 && g.presetScale[2].h == 1.2 && g.grading_unit == 0);
+  EXPECT_TRUE(std::string(g.grading_title) == "Front" && vmhost::UndoText().empty());
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_angle"), angleTag);
+
+  globals().language = 1;  // 79 letters and "名", which would end past the 80th byte
+  ScriptDialog(17152, {SetText(21, std::string(79, 'a') + "\226\274"), PressEnter()});
+  Choose(4);
+  EXPECT_EQ(std::string(g.grading_title), std::string(79, 'a'));
+  EXPECT_EQ(vmhost::UndoText(), "Undo Basic settings");
+}
+
+}  // namespace
+}  // namespace vmtest
