@@ -116,11 +116,15 @@ void InitializePreset() {
   InvalidateInfList();
 }
 
+bool PresetCanBeChosen(int32_t slot) {
+  const PluginGlobals& g = *gPlugin;
+  return slot >= 0 && slot < kMaxPresets && g.presets[slot].empty == 0 &&
+         ValidScale(g.presets[slot].scaleIndex);
+}
+
 void ChoosePreset(int16_t slot) {
   PluginGlobals& g = *gPlugin;
-  if (slot == g.currentPresetSlot) return;
-  // Only a listed preset can be chosen; a stale item of a free slot does nothing.
-  if (g.presets[slot].empty != 0 || !ValidScale(g.presets[slot].scaleIndex)) return;
+  if (slot == g.currentPresetSlot || !PresetCanBeChosen(slot)) return;
   if (sAIPanelFlyoutMenu != nullptr && g.infFlyout != nullptr) {
     sAIPanelFlyoutMenu->SetItemChecked(g.infFlyout,
                                        kFirstPresetItem + static_cast<uint32_t>(g.currentPresetSlot), 0);

@@ -109,7 +109,7 @@ void ExportVariables() {
 void ChoosePreset(uint32_t item) {
   PluginGlobals& g = *gPlugin;
   const auto slot = static_cast<int32_t>(item - kFirstPresetItem);
-  if (slot >= kMaxPresets) return;
+  if (!PresetCanBeChosen(slot)) return;
   if (slot != g.currentPresetSlot) {
     if (g.varFlyout != nullptr && sAIPanelFlyoutMenu != nullptr) {
       sAIPanelFlyoutMenu->SetItemChecked(g.varFlyout, kFirstPresetItem + g.currentPresetSlot, 0);

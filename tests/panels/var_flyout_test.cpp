@@ -30,6 +30,21 @@ TEST_F(VarFlyoutTest, ChoosingAPresetMovesTheMarkWithoutAnUndoStep) {
   EXPECT_EQ(TableNames(), (std::vector<std::string>{"A", "B", "C"})) << "the piece's variables stay listed";
 }
 
+TEST_F(VarFlyoutTest, AStaleItemOfAFreedOrDamagedPresetChoosesNothing) {
+  ASSERT_EQ(vmhost::NotifyDocumentChanged(), kNoErr);
+  // Changed behind the flyout's back: its items 6 and 7 still show.
+  globals().presets[2].empty = 1;
+  globals().presets[3].scaleIndex = kMaxPresets + 50;
+  const int16_t slot = globals().currentPresetSlot, scale = globals().currentScaleIndex;
+  for (uint32_t item : {6u, 7u}) {
+    SCOPED_TRACE(item);
+    ASSERT_TRUE(vmhost::ChooseFlyoutItem(VarPanel(), item));
+    EXPECT_EQ(globals().currentPresetSlot, slot);
+    EXPECT_EQ(globals().currentScaleIndex, scale);
+    EXPECT_TRUE(PresetItems(VarPanel()).front().second) << "the current preset keeps its mark";
+  }
+}
+
 TEST_F(VarFlyoutTest, AnImportedFileSetsTheValuesOfThePiecesOwnVariables) {
   const std::string path = folders->root() + "/in.csv";
   WriteHostFile(path, "\"Front\",\"B\",0,\"B+1\"\r\n\"Front\",\"New\",0,\"1\"\r\n\"Back\",\"A\",0,\"7\"\r\n");
