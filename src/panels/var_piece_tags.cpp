@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int kValueChunkBytes = 128;
 constexpr int kValueChunks = 32;
 
 void NameKey(char (&key)[64], int32_t k) { std::snprintf(key, sizeof key, "vmk_grading_var_name_%03d", k); }
@@ -55,13 +54,7 @@ int32_t ReadPieceVariablePrivate(ArtHandle art, int32_t k) {
 void ReadPieceVariableValue(ArtHandle art, int32_t k, char* out, size_t outSize) {
   // Chunks may part a double-byte character, so they are joined before the cut.
   std::string value;
-  for (int32_t chunk = 0; chunk < kValueChunks; ++chunk) {
-    char key[64];
-    ChunkKey(key, k, chunk);
-    const char* text = ReadStringTag(art, key);
-    if (text == nullptr) break;
-    value += text;
-  }
+  ReadStoredVariableValue(art, k, &value);
   CopyTextCut(out, outSize, value.c_str());
 }
 
@@ -78,15 +71,7 @@ void WritePieceVariableValue(ArtHandle art, int32_t k, const char* value) {
     ChunkKey(key, k, chunk);
     RemoveTag(art, key);
   }
-  const size_t length = strnlen(value, kVarValueSize - 1);
-  for (size_t offset = 0, chunk = 0; offset < length; offset += kValueChunkBytes, ++chunk) {
-    char text[kValueChunkBytes + 1];
-    const size_t bytes = length - offset < kValueChunkBytes ? length - offset : kValueChunkBytes;
-    std::memcpy(text, value + offset, bytes);
-    text[bytes] = '\0';
-    ChunkKey(key, k, static_cast<int32_t>(chunk));
-    WriteStringTag(art, key, text);
-  }
+  WriteStoredVariableValue(art, k, value);
 }
 
 void WritePieceVariableName(ArtHandle art, int32_t k, const char* name) {

@@ -129,21 +129,25 @@ void WriteVariables(ArtHandle base) {
       snprintf(key, sizeof key, "vmk_grading_var_private_%03d", stored);
       WriteStringTag(base, key, "1");
     }
-    const char* value = table.varValues[row];
-    const size_t length = strnlen(value, kVarValueSize - 1);
-    for (size_t offset = 0, chunk = 0; offset < length; offset += kValueChunk, ++chunk) {
-      char text[kValueChunk + 1];
-      const size_t bytes = std::min<size_t>(kValueChunk, length - offset);
-      memcpy(text, value + offset, bytes);
-      text[bytes] = '\0';
-      snprintf(key, sizeof key, "vmk_grading_var_value_%03d%03zu", stored, chunk);
-      WriteStringTag(base, key, text);
-    }
+    WriteStoredVariableValue(base, stored, table.varValues[row]);
     ++stored;
   }
 }
 
 }  // namespace
+
+void WriteStoredVariableValue(ArtHandle art, int row, const char* value) {
+  const size_t length = strnlen(value, kVarValueSize - 1);
+  for (size_t offset = 0, chunk = 0; offset < length; offset += kValueChunk, ++chunk) {
+    char text[kValueChunk + 1];
+    const size_t bytes = std::min<size_t>(kValueChunk, length - offset);
+    memcpy(text, value + offset, bytes);
+    text[bytes] = '\0';
+    char key[64];
+    snprintf(key, sizeof key, "vmk_grading_var_value_%03d%03zu", row, chunk);
+    WriteStringTag(art, key, text);
+  }
+}
 
 void SaveGradingGroup(ArtHandle* arts, int32_t count, int16_t renewSerial) {
   PluginGlobals* g = gPlugin;

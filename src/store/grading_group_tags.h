@@ -24,6 +24,9 @@ void SaveGradingGroup(ArtHandle* arts, int32_t count, int16_t renewSerial);
 // The value of the variable stored in row `row` of an art's tags: its chunks
 // joined, at most 32.
 void ReadStoredVariableValue(ArtHandle art, int row, std::string* value);
+// Writes a value as the chunk tags of row `row` (none for an empty value); the
+// caller removes chunks a longer old value left.
+void WriteStoredVariableValue(ArtHandle art, int row, const char* value);
 
 // Replaces the current grading group by the one stored on the arts; with no
 // arts, or none carrying a group, the group is reset. Returns 1 when a stored
