@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "resources/file_command_resources.h"
 #include "resources/simple_grading_resource_ids.h"
 #include "shell/dialog_placement.h"
 #include "shell/plugin_globals.h"
@@ -14,26 +15,6 @@ constexpr UINT kSaveMessage = 2025;
 constexpr UINT kSaveAsMessage = 2026;
 constexpr UINT kDeleteMessage = 2027;
 constexpr int kMessageSize = 512;
-
-// "\"%s\" ファイルを作成出来ませんでした。[%d]\rファイル名が不適切か重複しています。"
-constexpr char kJapaneseSaveFailed[] =
-    "\"%s\" \203\164\203\100\203\103\203\213\202\360\215\354\220\254\217\157\227\210\202\334\202\271\202\361"
-    "\202\305\202\265\202\275\201\102[%d]\r\203\164\203\100\203\103\203\213\226\274\202\252\225\163\223\113"
-    "\220\330\202\251\217\144\225\241\202\265\202\304\202\242\202\334\202\267\201\102";
-constexpr char kEnglishSaveFailed[] =
-    "Create '%s' File is Failed.\rDestination file already exists or filename is invalid.";
-// "プリセット \"%s\" が重複しています。\r上書きしてよろしいですか？"
-constexpr char kJapaneseOverwrite[] =
-    "\203\166\203\212\203\132\203\142\203\147 \"%s\" \202\252\217\144\225\241\202\265\202\304\202\242\202\334"
-    "\202\267\201\102\r\217\343\217\221\202\253\202\265\202\304\202\346\202\353\202\265\202\242\202\305\202"
-    "\267"
-    "\202\251\201\110";
-constexpr char kEnglishOverwrite[] = "The file already exists. \rDo you want the '%s' file to overwrite?";
-// "プリセット \"%s\" を完全に削除しますか？"
-constexpr char kJapaneseDelete[] =
-    "\203\166\203\212\203\132\203\142\203\147 \"%s\" \202\360\212\256\221\123\202\311\215\355\217\234\202\265"
-    "\202\334\202\267\202\251\201\110";
-constexpr char kEnglishDelete[] = "Do you want to completely remove the file \"%s\"?";
 
 // The combo-4 entry of the current file, and the last selection seen there.
 int16_t gCurrentEntry = 0;
@@ -70,9 +51,9 @@ void LoadCurrentEntry(HWND dialog) {
 void ShowSaveFailed(HWND dialog, const char* name) {
   char text[kMessageSize];
   if (gPlugin->language == 0) {
-    std::snprintf(text, sizeof text, kJapaneseSaveFailed, name, -1);
+    std::snprintf(text, sizeof text, kSaveFailedJapanese, name, -1);
   } else {
-    std::snprintf(text, sizeof text, kEnglishSaveFailed, name);
+    std::snprintf(text, sizeof text, kSaveFailedEnglish, name);
   }
   MessageBeep(MB_BEEP_DEFAULT);
   MessageBox(dialog, text, nullptr, MB_OK | MB_ICONINFORMATION);
@@ -170,7 +151,7 @@ void SaveAs(HWND dialog) {
   const int id = kSaveFileAsDialogResource + (gPlugin->language != 0 ? 1000 : 0);
   if (DialogBoxParam(instance, MAKEINTRESOURCE(id), dialog, SizeTableSaveAsDlgProc, 0) == IDOK) {
     const int existed = SizeTableFileExists(gPlugin->sizeTableName);
-    if (existed && !Ask(dialog, kJapaneseOverwrite, kEnglishOverwrite, gPlugin->sizeTableName)) {
+    if (existed && !Ask(dialog, kOverwriteJapanese, kOverwriteEnglish, gPlugin->sizeTableName)) {
       SetName(kept);
     } else {
       ReadSizeTableControls(dialog);
@@ -192,7 +173,7 @@ void SaveAs(HWND dialog) {
 }
 
 void DeleteCurrent(HWND dialog) {
-  if (!Ask(dialog, kJapaneseDelete, kEnglishDelete, gPlugin->sizeTableName)) {
+  if (!Ask(dialog, kDeleteFileJapanese, kDeleteFileEnglish, gPlugin->sizeTableName)) {
     BackToCurrent(dialog);
     return;
   }
