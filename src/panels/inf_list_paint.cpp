@@ -23,8 +23,6 @@ constexpr int kGroupMarkIcon = 16257;
 constexpr int kOriginText = 47;
 constexpr int kAngleText = 48;
 constexpr int kScaleText = 49;
-constexpr COLORREF kStripFill = RGB(204, 204, 204);
-constexpr COLORREF kLineColor = RGB(0x44, 0x44, 0x44);
 constexpr COLORREF kWhite = 0xFFFFFF;
 
 struct UnitOfLength {
@@ -193,8 +191,8 @@ void PaintInfoPanelItem(const OwnerDrawRecord* item) {
   HGDIOBJ oldFont = nullptr;
   if (gPlugin->infPanelState.font != nullptr) oldFont = SelectObject(dc, gPlugin->infPanelState.font);
   FillSolid(dc, {r.left, r.top, r.right, r.bottom}, row.selected ? kSelectedRowFill : GetSysColor(COLOR_WINDOW));
-  FillSolid(dc, {r.left, r.top, r.left + kStripWidth, r.bottom}, kStripFill);
-  HPEN pen = CreatePen(PS_SOLID, 1, kLineColor);
+  FillSolid(dc, {r.left, r.top, r.left + kStripWidth, r.bottom}, kRowStripFill);
+  HPEN pen = CreatePen(PS_SOLID, 1, kRowEdgeLine);
   HGDIOBJ oldPen = SelectObject(dc, pen);
   MoveToEx(dc, r.left + kStripWidth, r.top, nullptr);
   LineTo(dc, r.left + kStripWidth, r.bottom);

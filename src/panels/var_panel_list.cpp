@@ -15,8 +15,6 @@ constexpr int kBaseline = 13;
 constexpr int kNameAreaWidth = 102;
 constexpr int kTitledNameAreaWidth = 162;
 constexpr int kTitleDivider = 70;
-constexpr COLORREF kNameAreaColor = RGB(204, 204, 204);
-constexpr COLORREF kEdgeLineColor = RGB(0x44, 0x44, 0x44);
 
 int TextWidth(HDC dc, const char* text, size_t length) {
   return TextExtentWidth(dc, text, static_cast<int>(length));
@@ -64,7 +62,7 @@ void PaintVariablePanelItem(const DRAWITEMSTRUCT* item) {
   const COLORREF windowColor = GetSysColor(COLOR_WINDOW);
   FillSolid(dc, r, selected ? kSelectedRowFill : windowColor);
   const int w = titled ? kTitledNameAreaWidth : kNameAreaWidth;
-  FillSolid(dc, RECT{r.left, r.top, r.left + w, r.bottom}, kNameAreaColor);
+  FillSolid(dc, RECT{r.left, r.top, r.left + w, r.bottom}, kRowStripFill);
 
   if (titled) {
     HPEN divider = CreatePen(PS_SOLID, 1, windowColor);
@@ -73,7 +71,7 @@ void PaintVariablePanelItem(const DRAWITEMSTRUCT* item) {
     SelectObject(dc, previous);
     DeleteObject(divider);
   }
-  HPEN edge = CreatePen(PS_SOLID, 1, kEdgeLineColor);
+  HPEN edge = CreatePen(PS_SOLID, 1, kRowEdgeLine);
   HGDIOBJ oldPen = SelectObject(dc, edge);
   VerticalLine(dc, r.left + w, r.top, r.bottom);
 

@@ -5,6 +5,9 @@
 
 // The fill behind a selected row.
 constexpr COLORREF kSelectedRowFill = RGB(154, 180, 207);
+// The panel lists' grey column at the left of a row, and the lines around it.
+constexpr COLORREF kRowStripFill = RGB(204, 204, 204);
+constexpr COLORREF kRowEdgeLine = RGB(0x44, 0x44, 0x44);
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF color);
 
