@@ -286,12 +286,14 @@ int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR source, int sourceCh
     ++length;
   }
 
-  std::string fallback = "?";
+  char fallbackBytes[3] = {'?', 0, 0};
   if (defaultChar != nullptr && defaultChar[0] != 0) {
     const bool twoBytes = page == Page::ShiftJis ? IsShiftJisLead(static_cast<unsigned char>(defaultChar[0]))
                                                  : IsKoreanLead(static_cast<unsigned char>(defaultChar[0]));
-    fallback.assign(defaultChar, twoBytes && defaultChar[1] != 0 ? 2 : 1);
+    fallbackBytes[0] = defaultChar[0];
+    if (twoBytes && defaultChar[1] != 0) fallbackBytes[1] = defaultChar[1];
   }
+  const std::string fallback(fallbackBytes);
   bool usedDefault = false;
   std::string bytes;
   std::vector<size_t> charStarts;

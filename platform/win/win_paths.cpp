@@ -77,10 +77,14 @@ std::string HostPathFromWindows(const char* windowsPath) {
     size_t end = path.find('/', start);
     if (end == std::string::npos) end = path.size();
     const std::string part = path.substr(start, end - start);
-    if (!part.empty()) out += "/" + MatchOnDisk(out.empty() ? "/" : out, part);
+    if (!part.empty()) {
+      const std::string matched = MatchOnDisk(out.empty() ? "/" : out, part);
+      out += '/';
+      out += matched;
+    }
     start = end + 1;
   }
-  if (out.empty()) out = "/";
+  if (out.empty()) out.assign(1, '/');
   if (!absolute) out.erase(0, 2);
   return out.empty() ? "." : out;
 }

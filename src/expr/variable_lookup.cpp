@@ -7,41 +7,26 @@
 #include "expr/script_internal.h"
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
-#include "text/layer_title.h"
+#include "store/art_tags.h"
+#include "store/grading_group_tags.h"
+#include "store/module_layers.h"
+#include "store/piece_queries.h"
+#include "store/tool_config_tag.h"
 #include "text/shift_jis_chars.h"
 
 namespace {
 
 constexpr int32_t kMaxStoredRows = 1000;  // "%03d" rows
-constexpr int32_t kMaxValueChunks = 32;
 
-const char* ReadTag(ArtHandle art, const char* key) {
-  const char* value = nullptr;
-  if (sAITag == nullptr || sAITag->GetTag(art, key, &value) != kNoErr) return nullptr;
-  return value;
-}
-
-bool IsPreviewLayer(LayerHandle layer) {
-  unsigned char title[kLayerTitleSize];
-  GetLayerTitleCounted(layer, title);
-  return IsPreviewLayerTitle(title) != 0;
-}
-
-// The value of variable name stored on a titled art: its chunks joined.
+// The value of variable name stored on a titled art.
 bool ReadStoredVariable(ArtHandle art, const char* name, std::string* value) {
   char key[64];
   for (int32_t row = 0; row < kMaxStoredRows; ++row) {
     std::snprintf(key, sizeof key, "vmk_grading_var_name_%03d", row);
-    const char* stored = ReadTag(art, key);
+    const char* stored = ReadStringTag(art, key);
     if (stored == nullptr) return false;
     if (std::strcmp(stored, name) != 0) continue;
-    value->clear();
-    for (int32_t chunk = 0; chunk < kMaxValueChunks; ++chunk) {
-      std::snprintf(key, sizeof key, "vmk_grading_var_value_%03d%03d", row, chunk);
-      const char* part = ReadTag(art, key);
-      if (part == nullptr) break;
-      value->append(part);
-    }
+    ReadStoredVariableValue(art, row, value);
     CapScriptValue(value);
     return true;
   }
@@ -52,18 +37,11 @@ bool LookupStoredVariable(const char* qualified, std::string* value) {
   if (sAILayer == nullptr || sAIArt == nullptr || sAITag == nullptr) return false;
   const char* colon = std::strchr(qualified, ':');
   std::string title(qualified, colon - qualified);
-  int32_t count = 0;
-  if (sAILayer->CountLayers(&count) != kNoErr) return false;
-  for (int32_t n = 0; n < count; ++n) {
-    LayerHandle layer = nullptr;
-    if (sAILayer->GetNthLayer(n, &layer) != kNoErr || layer == nullptr || IsPreviewLayer(layer)) continue;
-    ArtHandle first = nullptr;
-    if (sAILayer->GetFirstArtOfLayer(layer, &first) != kNoErr || first == nullptr) continue;
-    ArtHandle found = nullptr;
-    FindArtByGradingTitle(first, title.c_str(), &found);
-    if (found != nullptr) return ReadStoredVariable(found, colon + 1, value);
-  }
-  return false;
+  ArtHandle found = nullptr;
+  ForEachSearchedLayer([&](ArtHandle first) {
+    if (found == nullptr) FindArtByGradingTitle(first, title.c_str(), &found);
+  });
+  return found != nullptr && ReadStoredVariable(found, colon + 1, value);
 }
 
 bool LookupTableVariable(const char* name, std::string* value) {
@@ -79,21 +57,16 @@ bool LookupTableVariable(const char* name, std::string* value) {
   return false;
 }
 
-// Children first, then the art itself.
+// Children first, then the art itself; a group of another tool is not entered.
 ArtHandle SearchGradingTitle(ArtHandle art, const char* title) {
-  ArtHandle child = nullptr;
-  if (sAIArt->GetArtFirstChild(art, &child) == kNoErr) {
-    while (child != nullptr) {
-      ArtHandle found = SearchGradingTitle(child, title);
-      if (found != nullptr) return found;
-      ArtHandle next = nullptr;
-      if (sAIArt->GetArtSibling(child, &next) != kNoErr) break;
-      child = next;
-    }
-  }
-  int16_t type = kUnknownArt;
-  if (sAIArt->GetArtType(art, &type) != kNoErr || (type != kGroupArt && type != kPathArt)) return nullptr;
-  const char* own = ReadTag(art, "vmk_grading_title");
+  const int16_t type = ArtTypeOrUnknown(art);
+  if (type == kToolConfigGroupArt) return nullptr;
+  ArtHandle found = nullptr;
+  ForEachChildArt(art, [&](ArtHandle child) {
+    if (found == nullptr) found = SearchGradingTitle(child, title);
+  });
+  if (found != nullptr || (type != kGroupArt && type != kPathArt)) return found;
+  const char* own = ReadStringTag(art, kGradingTitleKey);
   return own != nullptr && std::strcmp(own, title) == 0 ? art : nullptr;
 }
 

@@ -6,6 +6,7 @@
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "store/art_tags.h"
+#include "store/display_unit.h"
 #include "store/grading_group_tags.h"
 #include "store/object_ids.h"
 #include "store/piece_queries.h"
@@ -200,17 +201,9 @@ void ReadSettings(PluginGlobals* g, ArtHandle base) {
       static_cast<int16_t>(ReadTagInteger(base, "vmk_grading_selected", g->grading_selected));
   g->grading_serial = static_cast<uint32_t>(ReadTagInteger(base, kGradingSerialKey, 0));
 
-  static const struct {
-    double perPoint;
-    const char* name;
-  } kUnits[] = {{0.35277777777777775, "mm"}, {0.035277777777777776, "cm"}, {0.013888888888888888, "in"}};
   const int32_t unit = ReadTagInteger(base, "vmk_grading_unit", g->grading_unit);
   // Other Parts index their unit tables by it: an unknown unit is not taken.
-  if (unit >= 0 && unit <= 2) {
-    g->grading_unit = static_cast<int16_t>(unit);
-    g->unitPerPoint = kUnits[unit].perPoint;
-    CopyTextCut(g->unitName, sizeof g->unitName, kUnits[unit].name);
-  }
+  if (SetUnitPerPoint(unit) != 0) g->grading_unit = static_cast<int16_t>(unit);
   if (const char* title = ReadStringTag(base, kGradingTitleKey)) {
     CopyTextCut(g->grading_title, sizeof g->grading_title, title);
   }
@@ -230,17 +223,23 @@ void ReadVariables(PluginGlobals* g, ArtHandle base) {
     snprintf(key, sizeof key, "vmk_grading_var_private_%03d", row);
     if (table.varPrivate != nullptr) table.varPrivate[row] = ReadTagInteger(base, key, 0) != 0 ? 1 : 0;
     std::string value;
-    for (int chunk = 0; chunk < kMaxValueChunks; ++chunk) {
-      snprintf(key, sizeof key, "vmk_grading_var_value_%03d%03d", row, chunk);
-      const char* text = ReadStringTag(base, key);
-      if (text == nullptr) break;
-      value += text;
-    }
+    ReadStoredVariableValue(base, row, &value);
     CopyTextCut(table.varValues[row], kVarValueSize, value.c_str());
   }
 }
 
 }  // namespace
+
+void ReadStoredVariableValue(ArtHandle art, int row, std::string* value) {
+  value->clear();
+  for (int chunk = 0; chunk < kMaxValueChunks; ++chunk) {
+    char key[64];
+    snprintf(key, sizeof key, "vmk_grading_var_value_%03d%03d", row, chunk);
+    const char* text = ReadStringTag(art, key);
+    if (text == nullptr) break;
+    value->append(text);
+  }
+}
 
 int LoadGradingGroup(ArtHandle* arts, int32_t count) {
   PluginGlobals* g = gPlugin;

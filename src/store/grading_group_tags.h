@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "host_types.h"
 
@@ -19,6 +20,10 @@ inline int IsTwoPointKind(int16_t kind) { return kind >= 1 && kind <= 7 && kind 
 // Writes the current grading group onto the member arts; a new serial is drawn
 // when `renewSerial` is set or the group has none.
 void SaveGradingGroup(ArtHandle* arts, int32_t count, int16_t renewSerial);
+
+// The value of the variable stored in row `row` of an art's tags: its chunks
+// joined, at most 32.
+void ReadStoredVariableValue(ArtHandle art, int row, std::string* value);
 
 // Replaces the current grading group by the one stored on the arts; with no
 // arts, or none carrying a group, the group is reset. Returns 1 when a stored

@@ -8,8 +8,11 @@
 #include <iterator>
 
 #include "shell/plugin_globals.h"
+#include "store/display_unit.h"
 #include "store/preferences_paths.h"
+#include "store/preset_table.h"
 #include "store/size_table_file.h"
+#include "store/text_fields.h"
 #include "store/text_file_lines.h"
 
 namespace {
@@ -79,6 +82,18 @@ constexpr const char* kLanguageNames[] = {"JAPANESE", "ENGLISH", "KOREAN"};
 
 void* FieldAddress(const PreferenceKey& key) { return reinterpret_cast<char*>(gPlugin) + key.offset; }
 
+struct Quoted {
+  char text[2 * kNameSize + 3];
+};
+
+// A text inside double quotes, each double quote in it doubled so that the
+// reader gives the text back whole.
+Quoted QuotedText(const char* text) {
+  Quoted quoted{};
+  AppendQuotedField(quoted.text, sizeof quoted.text, text);
+  return quoted;
+}
+
 void WriteKeys(TextFileOutput* out, const PreferenceKey* keys, size_t count) {
   for (size_t i = 0; i < count; ++i) {
     const PreferenceKey& key = keys[i];
@@ -91,7 +106,8 @@ void WriteKeys(TextFileOutput* out, const PreferenceKey* keys, size_t count) {
                           static_cast<double>(static_cast<float>(*static_cast<double*>(FieldAddress(key)))));
         break;
       case kPrefText:
-        WriteTextFileLine(out, "%s = \"%s\"\r\n", key.key, static_cast<char*>(FieldAddress(key)));
+        WriteTextFileLine(out, "%s = %s\r\n", key.key,
+                          QuotedText(static_cast<char*>(FieldAddress(key))).text);
         break;
     }
   }
@@ -110,17 +126,6 @@ bool ReadReal(const char* text, double* value) {
   if (!std::isfinite(parsed)) return false;
   *value = parsed;
   return true;
-}
-
-void SetUnit(int16_t unit) {
-  static constexpr struct {
-    double perPoint;
-    const char* name;
-  } kUnits[] = {{0.35277777777777775, "mm"}, {0.035277777777777776, "cm"}, {0.013888888888888888, "in"}};
-  gPlugin->grading_unit = unit;
-  if (unit < 0 || unit > 2) return;
-  gPlugin->unitPerPoint = kUnits[unit].perPoint;
-  std::strcpy(gPlugin->unitName, kUnits[unit].name);
 }
 
 bool ApplyKey(const KeyValueLine& line, const PreferenceKey* keys, size_t count) {
@@ -145,7 +150,8 @@ bool ApplyKey(const KeyValueLine& line, const PreferenceKey* keys, size_t count)
 
 void ApplyMainFileLine(const KeyValueLine& line) {
   if (std::strcmp(line.key, "grading_unit") == 0) {
-    SetUnit(ReadInt16(line.value));
+    gPlugin->grading_unit = ReadInt16(line.value);
+    SetUnitPerPoint(gPlugin->grading_unit);
   } else if (std::strcmp(line.key, "language") == 0) {
     gPlugin->language = 0;
     for (int16_t i = 1; i < 3; ++i) {
@@ -176,11 +182,6 @@ void ApplyPresetLine(const KeyValueLine& line) {
   preset.empty = olderForm ? 0 : ReadInt16(line.extra[5]);
 }
 
-void ClearPresetTable() {
-  std::memset(gPlugin->presets, 0, sizeof(gPlugin->presets));
-  for (PresetRecord& preset : gPlugin->presets) preset.empty = 1;
-}
-
 }  // namespace
 
 void WritePresetLines(TextFileOutput* out) {
@@ -189,8 +190,8 @@ void WritePresetLines(TextFileOutput* out) {
     if (preset.empty) break;
     if (preset.scaleIndex < 0 || preset.scaleIndex >= kMaxPresets) continue;
     const ScalePair& scale = gPlugin->presetScale[preset.scaleIndex];
-    WriteTextFileLine(out, "%s%02d = \"%s\",%g,%g,%d,%d,%d,%d\r\n", kPresetKeyPrefix, slot + 1, preset.name,
-                      static_cast<double>(static_cast<float>(scale.h)),
+    WriteTextFileLine(out, "%s%02d = %s,%g,%g,%d,%d,%d,%d\r\n", kPresetKeyPrefix, slot + 1,
+                      QuotedText(preset.name).text, static_cast<double>(static_cast<float>(scale.h)),
                       static_cast<double>(static_cast<float>(scale.v)), preset.output, preset.scaleIndex,
                       preset.enabled, 0);
   }

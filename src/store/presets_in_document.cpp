@@ -7,6 +7,7 @@
 #include "shell/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/module_layers.h"
+#include "store/preset_table.h"
 #include "store/text_fields.h"
 
 namespace {
@@ -51,12 +52,6 @@ void WritePresetTags(ArtHandle art, const char* format, const char* lineEnd) {
     snprintf(key, sizeof key, format, slot + 1);
     WriteStringTag(art, key, value);
   }
-}
-
-void ClearPresetTable() {
-  PluginGlobals* g = gPlugin;
-  memset(g->presets, 0, sizeof g->presets);
-  for (PresetRecord& p : g->presets) p.empty = 1;
 }
 
 // Reads the records 01, 02, ... up to the first missing or empty one into

@@ -65,6 +65,12 @@ void SplitFields(const char* kept, KeyValueLine* line) {
   };
   for (const char* p = kept; *p != '\0';) {
     const size_t n = CharLength(p);
+    if (n == 1 && *p == '"' && quoted && p[1] == '"') {
+      // A doubled double quote inside quotes stands for one.
+      field[length++] = '"';
+      p += 2;
+      continue;
+    }
     if (n == 1 && *p == '"') {
       quoted = !quoted;
     } else if (n == 1 && !quoted && (*p == '=' || *p == ',')) {

@@ -1,6 +1,7 @@
 // The line and field rules of the key = value files (preferences, presets,
 // size tables): lines end at LF, CR and TAB are dropped, blanks outside double
-// quotes are dropped, fields are split at "=" or "," outside quotes.
+// quotes are dropped, fields are split at "=" or "," outside quotes; inside
+// quotes a doubled double quote stands for one.
 #pragma once
 
 #include <cstddef>

@@ -36,6 +36,9 @@ TEST_F(LookupTest, TheFirstTitledArtInLayerOrderWinsChildrenFirst) {
   SetTag(outer, "vmk_grading_var_name_000", "x");
   SetTag(outer, "vmk_grading_var_value_000000", "1");
   AddTitledPiece(outer, "P", {{"x", "2"}});
+  ArtHandle foreign = vmhost::AddGroup(layer);  // on top, but another tool's group is not searched
+  SetTag(foreign, "KRW_PRO_TOOLCNF", "1");
+  AddTitledPiece(foreign, "P", {{"x", "9"}});
   EXPECT_EQ(Run("P:x"), "2");
   ArtHandle found = nullptr;
   FindArtByGradingTitle(layer, "nobody", &found);

@@ -150,6 +150,22 @@ TEST_F(GradingGroupTest, EveryKindOfHandleComesBackFieldByField) {
   EXPECT_NE(vmhost::Tag(a, "vmk_grading_object_id"), vmhost::Tag(b, "vmk_grading_object_id"));
 }
 
+TEST_F(GradingGroupTest, DefaultAndEmptyAmountsLeaveNoTagAndReadBackAsTheDefault) {
+  RevisionHandle& length = TwoPoint(0, kHandleLength, a, 0, a, 2);
+  strcpy(length.line.amountExpr[1], "");
+  strcpy(length.line.amountExpr[2], "100");
+  RevisionHandle& measure = TwoPoint(1, kHandleMeasurement, a, 0, nullptr, 0);
+  strcpy(measure.line.amountExpr[0], "d");
+  SaveAndReload();
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_ratio_101"), "");
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_ratio_102"), "");
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_ratio_103"), "100");
+  EXPECT_STREQ(globals().handles[0].line.amountExpr[1], "100.0");
+  EXPECT_STREQ(globals().handles[0].line.amountExpr[2], "100");
+  EXPECT_STREQ(globals().handles[1].line.amountExpr[0], "d");
+  EXPECT_STREQ(globals().handles[1].line.amountExpr[1], "");  // names no variable, not an amount
+}
+
 TEST_F(GradingGroupTest, TheGroupSurvivesTheDocumentFile) {
   TwoPoint(0, kHandleLength, a, 0, a, 2);
   SetVariable(0, "\x95\x5c", "1,\"2\"");

@@ -198,6 +198,33 @@ TEST_F(PreferencesFileTest, DamagedFilesReadWithoutHarm) {
   }
 }
 
+TEST_F(PreferencesFileTest, DoubleQuotesInNamesNeverCostAPresetItsScales) {
+  SetPreset(0, "32\"", 0, 1.25, 1.5);  // an inch mark
+  SetPreset(1, "\"Tall\" M", 4, 0.75, 0.5);
+  std::strcpy(gPlugin->grading_title, "Coat 5\" hem");
+  ASSERT_EQ(WritePreferencesIni(), 1);
+  ASSERT_EQ(WritePreferencesIni("Inches"), 1);
+  EXPECT_NE(ReadFile("Vestamark.ini").find("grading_preset_01 = \"32\"\"\",1.25,1.5,1,0,1,0\r\n"),
+            std::string::npos);
+  for (const char* name : {static_cast<const char*>(nullptr), "Inches"}) {
+    SCOPED_TRACE(name ? name : "main file");
+    for (ScalePair& scale : gPlugin->presetScale) scale = {1, 1};
+    gPlugin->grading_title[0] = '\0';
+    ReadPreferencesIni(name);
+    EXPECT_STREQ(gPlugin->presets[0].name, "32\"");
+    EXPECT_EQ(gPlugin->presets[0].scaleIndex, 0);
+    EXPECT_EQ(gPlugin->presetScale[0].h, 1.25);
+    EXPECT_EQ(gPlugin->presetScale[0].v, 1.5);
+    EXPECT_STREQ(gPlugin->presets[1].name, "\"Tall\" M");
+    EXPECT_EQ(gPlugin->presets[1].scaleIndex, 4);
+    EXPECT_EQ(gPlugin->presetScale[4].h, 0.75);
+    EXPECT_EQ(gPlugin->presets[2].empty, 1);
+  }
+  EXPECT_STREQ(gPlugin->grading_title, "");  // a named file holds no title
+  ReadPreferencesIni();
+  EXPECT_STREQ(gPlugin->grading_title, "Coat 5\" hem");
+}
+
 TEST_F(PreferencesFileTest, NamedPresetFilesHoldOnlyPresets) {
   SetPreset(0, "S", 0, 1.1, 1.1);
   SetPreset(1, "M", 1, 1.2, 1.2);
