@@ -4,6 +4,7 @@
 #include "shell/host_string.h"
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
+#include "store/text_fields.h"
 #include "tools/basic_settings_dialog.h"
 
 bool ConfirmInfCommand(const char* cp932Text) {
@@ -43,15 +44,22 @@ void RunInfFlyoutCommand(uint32_t itemId) {
   }
 }
 
-void UpdateInfFlyoutState() {
-  PluginGlobals* g = gPlugin;
-  if (g == nullptr || sAIPanelFlyoutMenu == nullptr || g->infFlyout == nullptr) return;
+void RebuildPresetFlyoutItems(FlyoutMenuHandle flyout, uint32_t firstItem) {
+  const PluginGlobals* g = gPlugin;
+  if (g == nullptr || sAIPanelFlyoutMenu == nullptr || flyout == nullptr) return;
   const AIPanelFlyoutMenuSuite& menu = *sAIPanelFlyoutMenu;
-  for (uint32_t slot = 0; slot < kMaxPresets; ++slot) menu.RemoveItem(g->infFlyout, kFirstPresetItem + slot);
+  for (uint32_t slot = 0; slot < kMaxPresets; ++slot) menu.RemoveItem(flyout, firstItem + slot);
   for (uint32_t slot = 0; slot < kMaxPresets && g->presets[slot].empty == 0; ++slot) {
     if (g->presets[slot].enabled == 0) continue;
-    HostString name(g->presets[slot].name);
-    menu.AppendItem(g->infFlyout, kFirstPresetItem + slot, name.get());
+    char name[kNameSize];
+    CopyTextCut(name, sizeof name, g->presets[slot].name, sizeof g->presets[slot].name);
+    HostString text(name);
+    menu.AppendItem(flyout, firstItem + slot, text.get());
   }
-  menu.SetItemChecked(g->infFlyout, kFirstPresetItem + static_cast<uint32_t>(g->currentPresetSlot), 1);
+  if (g->currentPresetSlot >= 0 && g->currentPresetSlot < kMaxPresets)
+    menu.SetItemChecked(flyout, firstItem + static_cast<uint32_t>(g->currentPresetSlot), 1);
+}
+
+void UpdateInfFlyoutState() {
+  if (gPlugin != nullptr) RebuildPresetFlyoutItems(gPlugin->infFlyout, kFirstPresetItem);
 }

@@ -5,6 +5,7 @@
 
 #include "engine/preview_builder.h"
 #include "engine/update_grading.h"
+#include "panels/inf_flyout_commands.h"
 #include "panels/inf_panel_list.h"
 #include "panels/panel_controls.h"
 #include "panels/panel_windows.h"
@@ -250,20 +251,7 @@ void UpdateVarButtons(HWND window) {
 }
 
 void UpdateVarFlyoutState() {
-  if (gPlugin == nullptr || gPlugin->varFlyout == nullptr || sAIPanelFlyoutMenu == nullptr) return;
-  const PluginGlobals& g = *gPlugin;
-  FlyoutMenuHandle flyout = g.varFlyout;
-  for (uint32_t item = kFirstPresetItem; item < kFirstPresetItem + kMaxPresets; ++item)
-    sAIPanelFlyoutMenu->RemoveItem(flyout, item);
-  for (int32_t slot = 0; slot < kMaxPresets && g.presets[slot].empty == 0; ++slot) {
-    if (g.presets[slot].enabled == 0) continue;
-    char name[kNameSize];
-    CopyTextCut(name, sizeof name, g.presets[slot].name, sizeof g.presets[slot].name);
-    HostString text(name);
-    sAIPanelFlyoutMenu->AppendItem(flyout, kFirstPresetItem + slot, text.get());
-  }
-  if (g.currentPresetSlot >= 0 && g.currentPresetSlot < kMaxPresets)
-    sAIPanelFlyoutMenu->SetItemChecked(flyout, kFirstPresetItem + g.currentPresetSlot, 1);
+  if (gPlugin != nullptr) RebuildPresetFlyoutItems(gPlugin->varFlyout, kFirstPresetItem);
 }
 
 void RunVarPanelCommand(HWND window, uint16_t controlId, uint16_t notification) {
