@@ -7,7 +7,7 @@
 #include "resources/preset_dialog_resources.h"
 #include "shell/owner_draw_paint.h"
 #include "shell/plugin_globals.h"
-#include "text/byte_classes.h"
+#include "text/shift_jis_chars.h"
 #include "text/string_limits.h"
 
 namespace {
@@ -135,14 +135,13 @@ void DrawXorFrame(HDC dc, const RECT* rect) {
 int ShiftJisByteKind(const char* text, int offset) {
   int i = 0;
   while (i < offset && text[i] != '\0') {
-    if (IsShiftJisLeadByte(static_cast<unsigned char>(text[i])) && text[i + 1] != '\0') {
-      if (i + 1 == offset) return 2;
-      i += 2;
-    } else {
-      ++i;
-    }
+    const int bytes = ShiftJisCharLength(text + i, ShiftJisTrail::kAny);
+    if (i + bytes > offset) return 2;
+    i += bytes;
   }
-  return IsShiftJisLeadByte(static_cast<unsigned char>(text[offset])) && text[offset + 1] != '\0' ? 1 : 0;
+  // An offset past the text's end reads nothing beyond it.
+  if (i != offset || text[i] == '\0') return 0;
+  return ShiftJisCharLength(text + i, ShiftJisTrail::kAny) == 2 ? 1 : 0;
 }
 
 void TextOutEllipsis(HDC dc, int x, int y, const char* text, int width) {

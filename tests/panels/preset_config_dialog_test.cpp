@@ -1,5 +1,7 @@
 // The preset list of the configuration dialog: adding, renaming, removing,
 // enabling and reordering presets, and what OK and Cancel leave behind.
+#include <memory>
+
 #include "preset_dialog_scene.h"
 
 namespace vmtest {
@@ -195,6 +197,19 @@ TEST_F(PresetConfigDialogTest, RowsShowNumberNameCutAtAWholeCharacterAndCheckMar
   ReleaseDC(nullptr, screen);
   EXPECT_LE(size.cx, room);
   EXPECT_EQ(checkLines, 2);  // only the enabled row has a check mark
+}
+
+TEST(PresetNameBytes, LeadAndTrailBytesAreFoundByAScanFromTheStart) {
+  // "A", a katakana letter, a lead byte whose trail looks like a lead, a lead byte at the end.
+  const std::string text = "A\x83\x41\x81\x81\x83";
+  // Exactly as long as the text: a read past it is caught.
+  const std::unique_ptr<char[]> heap(new char[text.size() + 1]);
+  std::memcpy(heap.get(), text.c_str(), text.size() + 1);
+  const int expected[] = {0, 1, 2, 1, 2, 0, 0, 0, 0};
+  for (int offset = 0; offset < 9; ++offset) {
+    SCOPED_TRACE(offset);
+    EXPECT_EQ(ShiftJisByteKind(heap.get(), offset), expected[offset]);
+  }
 }
 
 }  // namespace
