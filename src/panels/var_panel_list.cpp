@@ -28,8 +28,10 @@ void VerticalLine(HDC dc, int x, int top, int bottom) {
 }  // namespace
 
 void TextOutWithEllipsis(HDC dc, const char* text, POINT point, int maxWidth) {
-  char buffer[kTextBufferSize];
-  CopyTextCut(buffer, sizeof buffer, text != nullptr ? text : "");
+  // Room for "..." after a cut that keeps nearly all of the 255 bytes, as a
+  // proportional font allows.
+  char buffer[kTextBufferSize + 3];
+  CopyTextCut(buffer, kTextBufferSize, text != nullptr ? text : "");
   for (char* p = buffer; *p != '\0'; ++p)
     if (static_cast<unsigned char>(*p) < 0x20) *p = ' ';
   size_t length = std::strlen(buffer);
