@@ -92,5 +92,28 @@ TEST_F(MeasureTools, TheChartHangsFromTheDragStartAndTheTableDialogRedrawsIt) {
   EXPECT_DOUBLE_EQ(globals().presetScale[3].h, 1.2);
 }
 
+TEST_F(MeasureTools, ARedrawnChartKeepsItsOwnGroupWhateverWasGradedLast) {
+  UseKind(0);
+  DragTool({100, 800}, {300, 500});
+  const std::string origin = vmhost::Tag(Object(1), kGradingOriginKey);
+  globals().simpleGrading.grading_front_bust_position = 50;
+  Piece({200, 200}, {150, 450});
+  UseKind(1);
+  DragTool({100, 500}, {460, 140});
+  ASSERT_NE(vmhost::Tag(Object(12), kGradingOriginKey), origin);
+
+  // Each measurement redraws the chart, then grades the front again.
+  UseKind(4);
+  for (int measurement = 0; measurement < 2; ++measurement) {
+    vmwin::ScriptDialog(16167, {vmwin::Check(11, 1), vmwin::Click(IDOK)});
+    DragTool({0, 5}, Mm(40));
+    EXPECT_EQ(vmhost::Tag(Object(1), kGradingOriginKey), origin) << "measurement " << measurement;
+  }
+  ArtHandle chart = Object(1);
+  globals().sizeTable[0].collarWidth = 0;
+  InModuleCall([&] { LoadGradingGroup(&chart, 1); });
+  EXPECT_NEAR(globals().sizeTable[0].collarWidth, 36.2, 1e-9) << "the chart holds the table as measured";
+}
+
 }  // namespace
 }  // namespace vmtest
