@@ -10,11 +10,10 @@
 #include <vector>
 
 #include "engine/grading_engine.h"
+#include "bench_document.h"
 #include "host/host_driver.h"
-#include "host_suite_tables.h"
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
-#include "shell/suite_table.h"
 
 namespace {
 
@@ -99,13 +98,7 @@ void BuildPiece() {
   static bool built = false;
   if (built) return;
   built = true;
-  vmhost::ResetHost();
-  PluginRef module = vmhost::LoadModule();
-  vmhost::Startup(module);
-  vmhost::NewDocument("Bench");
-  sSPBasic = &gBasicSuite;
-  AcquireSuites(&gBasicSuite);
-  ArtHandle piece = vmhost::AddGroup(nullptr);
+  ArtHandle piece = StartBenchDocument();
   for (int j = 0; j < kPaths; ++j) gPieceArts[j] = vmhost::AddPath(piece, PieceOutline(300.0 * j), true);
   PluginGlobals& g = *gPlugin;
   g.pieceArts = gPieceArts;

@@ -5,11 +5,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "bench_document.h"
 #include "host/host_driver.h"
-#include "host_suite_tables.h"
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
-#include "shell/suite_table.h"
 #include "store/grading_group_tags.h"
 
 namespace {
@@ -17,13 +16,7 @@ namespace {
 ArtHandle gArts[2];
 
 void BuildFullGroup() {
-  vmhost::ResetHost();
-  PluginRef module = vmhost::LoadModule();
-  vmhost::Startup(module);
-  vmhost::NewDocument("Bench");
-  sSPBasic = &gBasicSuite;
-  AcquireSuites(&gBasicSuite);
-  ArtHandle piece = vmhost::AddGroup(nullptr);
+  ArtHandle piece = StartBenchDocument();
   std::vector<RealPoint> ring;
   for (int i = 0; i < 200; ++i) ring.push_back({static_cast<double>(i), static_cast<double>(i % 7)});
   gArts[0] = vmhost::AddPolyline(piece, ring, true);

@@ -12,6 +12,7 @@
 #include "shell/dialog_placement.h"
 #include "shell/localize.h"
 #include "shell/module_instance.h"
+#include "shell/owner_draw_paint.h"
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "store/module_layers.h"
@@ -24,7 +25,6 @@ namespace {
 
 constexpr int kSetRowHeight = 20;
 constexpr RGBColor16 kPreviewLayerColor{0, 65535, 65535};
-constexpr COLORREF kSelectedRow = RGB(154, 180, 207);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
@@ -175,12 +175,6 @@ void OnCommand(HWND dialog, int id, WORD code) {
   }
 }
 
-void FillBox(HDC dc, const RECT& rect, COLORREF color) {
-  HBRUSH brush = CreateSolidBrush(color);
-  FillRect(dc, &rect, brush);
-  DeleteObject(brush);
-}
-
 void DrawTick(HDC dc, const RECT& box, COLORREF color) {
   const int w = box.right - box.left;
   const int h = box.bottom - box.top;
@@ -237,7 +231,7 @@ void DrawUpdateSetListItem(const DRAWITEMSTRUCT* item) {
   const bool selected = (item->itemState & ODS_SELECTED) != 0;
   const bool enabled = IsWindowEnabled(item->hwndItem) != FALSE;
 
-  FillBox(dc, row, selected ? kSelectedRow : kWhite);
+  FillSolid(dc, row, selected ? kSelectedRowFill : kWhite);
   const RECT frame{row.left - 1, row.top - 1, row.right, row.bottom};
   HBRUSH white = CreateSolidBrush(kWhite);
   FrameRect(dc, &frame, white);
@@ -257,9 +251,9 @@ void DrawUpdateSetListItem(const DRAWITEMSTRUCT* item) {
   TextOut(dc, row.left + 27, row.top + 13, name, length);
 
   RECT box = CheckSquare(row);
-  FillBox(dc, box, kGrey);
+  FillSolid(dc, box, kGrey);
   InflateRect(&box, -1, -1);
-  FillBox(dc, box, kWhite);
+  FillSolid(dc, box, kWhite);
   if (preset.output != 0) DrawTick(dc, box, enabled ? kBlack : kGrey);
 }
 

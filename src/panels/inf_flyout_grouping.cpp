@@ -7,11 +7,9 @@
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "tools/revision_tool_handlers.h"
+#include "tools/undo_text_pairs.h"
 
 namespace {
-
-constexpr int kUndoGrouping = 13;  // its redo text follows
-constexpr int kUndoUngrouping = 15;
 
 bool Used(const RevisionHandle& handle) { return handle.kind != kHandleFree; }
 bool Chosen(const RevisionHandle& handle) { return Used(handle) && handle.listSelected != 0; }

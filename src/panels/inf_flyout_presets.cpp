@@ -18,10 +18,10 @@
 #include "store/presets_in_document.h"
 #include "store/text_fields.h"
 #include "tools/revision_tool_handlers.h"
+#include "tools/undo_text_pairs.h"
 
 namespace {
 
-constexpr int kUndoEditPreset = 23;  // its redo text follows
 constexpr int kConfirmInitializePreset = 46;
 
 bool ValidScale(int32_t index) { return index >= 0 && index < kMaxPresets; }

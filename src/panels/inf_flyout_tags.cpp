@@ -11,10 +11,10 @@
 #include "store/grading_group_tags.h"
 #include "store/piece_queries.h"
 #include "tools/revision_tool_handlers.h"
+#include "tools/undo_text_pairs.h"
 
 namespace {
 
-constexpr int kUndoDeleteTags = 21;  // its redo text follows
 constexpr int kConfirmDeleteTags = 43;
 
 void RemoveGradingTags(ArtHandle art) {

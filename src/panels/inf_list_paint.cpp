@@ -8,23 +8,21 @@
 #include "panels/inf_panel_list.h"
 #include "shell/localize.h"
 #include "shell/module_instance.h"
+#include "shell/owner_draw_paint.h"
 #include "text/byte_classes.h"
+#include "tools/handle_groups.h"
 #include "win_api.h"
 
 namespace {
 
 constexpr int kStripWidth = 22;
 constexpr int kStripTextEnd = 21;
-constexpr int kMaxTextExtent = 800;
 constexpr int kNameWidth = 100;
 constexpr int kBasicIcon = 16251;
 constexpr int kGroupMarkIcon = 16257;
 constexpr int kOriginText = 47;
 constexpr int kAngleText = 48;
 constexpr int kScaleText = 49;
-constexpr COLORREF kSelectedFill = RGB(154, 180, 207);
-constexpr COLORREF kStripFill = RGB(204, 204, 204);
-constexpr COLORREF kLineColor = RGB(0x44, 0x44, 0x44);
 constexpr COLORREF kWhite = 0xFFFFFF;
 
 struct UnitOfLength {
@@ -38,26 +36,6 @@ constexpr UnitOfLength kOriginUnits[] = {
 const UnitOfLength& UnitOf(const UnitOfLength (&units)[3]) {
   const int16_t unit = gPlugin->grading_unit;
   return units[unit >= 0 && unit < 3 ? unit : 0];
-}
-
-int TextWidth(HDC dc, const char* text, int length) {
-  SIZE size{};
-  int fit = 0;
-  GetTextExtentExPoint(dc, text, length, kMaxTextExtent, &fit, nullptr, &size);
-  return size.cx;
-}
-
-void FillWith(HDC dc, const RECT& rect, COLORREF color) {
-  HBRUSH brush = CreateSolidBrush(color);
-  FillRect(dc, &rect, brush);
-  DeleteObject(brush);
-}
-
-int32_t MemberCount(int32_t slot) {
-  const RevisionHandle* handles = gPlugin->handles;
-  int32_t n = 1;
-  while (slot + n < kMaxHandles && handles[slot + n].groupId == handles[slot].groupId) ++n;
-  return n;
 }
 
 void PaintBasicRow(const InfRow& row) {
@@ -116,14 +94,6 @@ void DrawIconCentered(HDC dc, int32_t iconId, const LayoutRect& rect) {
            static_cast<int>((rect.top + rect.bottom) / 2.0 - 16), icon);
 }
 
-int ShiftJisByteClass(const char* text, int32_t index) {
-  int32_t i = 0;
-  while (i < index && text[i] != '\0') i += IsShiftJisLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
-  if (i > index) return 2;
-  if (i < index) return 0;
-  return IsShiftJisLeadByte(static_cast<unsigned char>(text[i])) ? 1 : 0;
-}
-
 double CompScale() {
   const double scale = gPlugin->grading_compscale;
   return scale == 0 || !std::isfinite(scale) ? 1.0 : scale;
@@ -142,7 +112,7 @@ void InfRow::Text(int x, int line, const char* text) const {
 
 void InfRow::TextRight(int xEnd, int baseline, const char* text) const {
   const int length = static_cast<int>(std::strlen(text));
-  TextOut(dc, rect.left + xEnd - TextWidth(dc, text, length), baseline, text, length);
+  TextOut(dc, rect.left + xEnd - TextExtentWidth(dc, text, length), baseline, text, length);
 }
 
 void InfRow::Localized(int x, int line, const char* japanese, double a, double b, const char* suffix) const {
@@ -175,7 +145,7 @@ void InfRow::Strip(const char* number) const {
   TextRight(kStripTextEnd, Baseline(1), number);
   if (slot < 0 || gPlugin->handles[slot].groupId == 0) return;
   DrawIconCentered(dc, kGroupMarkIcon, {rect.left, rect.top + 11, rect.left + 12, rect.top + 21});
-  std::snprintf(text, sizeof text, "%d", MemberCount(slot));
+  std::snprintf(text, sizeof text, "%d", GroupSlotCount(slot));
   TextRight(kStripTextEnd, rect.top + 19, text);
 }
 
@@ -187,16 +157,17 @@ void InfRow::Name() const {
   char name[kNameSize + 4];
   std::memcpy(name, gPlugin->handles[slot].name, kNameSize - 1);
   name[kNameSize - 1] = '\0';
-  // A damaged record without its NUL keeps no half character.
-  if (ShiftJisByteClass(name, kNameSize - 2) == 1) name[kNameSize - 2] = '\0';
-  if (name[0] == '\0') return;
   int length = static_cast<int>(std::strlen(name));
-  if (TextWidth(dc, name, length) > kNameWidth) {
+  // A damaged record without its NUL keeps no half character.
+  if (length == kNameSize - 1 && IsShiftJisLeadByte(static_cast<unsigned char>(name[length - 1])) &&
+      ShiftJisLastCharStart(name, static_cast<size_t>(length)) == static_cast<size_t>(length - 1))
+    name[--length] = '\0';
+  if (length == 0) return;
+  if (TextExtentWidth(dc, name, length) > kNameWidth) {
     while (length > 0) {
-      --length;
-      if (length > 0 && ShiftJisByteClass(name, length - 1) == 1) --length;
+      length = static_cast<int>(ShiftJisLastCharStart(name, static_cast<size_t>(length)));
       std::memcpy(name + length, "...", 4);
-      if (TextWidth(dc, name, length + 3) <= kNameWidth - 1) break;
+      if (TextExtentWidth(dc, name, length + 3) <= kNameWidth - 1) break;
     }
     std::memcpy(name + length, "...", 4);
   }
@@ -219,9 +190,9 @@ void PaintInfoPanelItem(const OwnerDrawRecord* item) {
 
   HGDIOBJ oldFont = nullptr;
   if (gPlugin->infPanelState.font != nullptr) oldFont = SelectObject(dc, gPlugin->infPanelState.font);
-  FillWith(dc, {r.left, r.top, r.right, r.bottom}, row.selected ? kSelectedFill : GetSysColor(COLOR_WINDOW));
-  FillWith(dc, {r.left, r.top, r.left + kStripWidth, r.bottom}, kStripFill);
-  HPEN pen = CreatePen(PS_SOLID, 1, kLineColor);
+  FillSolid(dc, {r.left, r.top, r.right, r.bottom}, row.selected ? kSelectedRowFill : GetSysColor(COLOR_WINDOW));
+  FillSolid(dc, {r.left, r.top, r.left + kStripWidth, r.bottom}, kRowStripFill);
+  HPEN pen = CreatePen(PS_SOLID, 1, kRowEdgeLine);
   HGDIOBJ oldPen = SelectObject(dc, pen);
   MoveToEx(dc, r.left + kStripWidth, r.top, nullptr);
   LineTo(dc, r.left + kStripWidth, r.bottom);

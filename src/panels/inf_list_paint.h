@@ -12,9 +12,6 @@ struct HDC__;
 void FormatLengthInUnit(double points, char* out, size_t outSize);
 // Draws a 32 x 32 module icon centred on the rectangle.
 void DrawIconCentered(HDC__* dc, int32_t iconId, const LayoutRect& rect);
-// 1 lead byte, 2 the byte after a lead byte, 0 any other, by a scan from the
-// start.
-int ShiftJisByteClass(const char* text, int32_t index);
 
 // One row being painted.
 struct InfRow {

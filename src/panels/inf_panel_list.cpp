@@ -9,13 +9,14 @@
 #include "shell/localize.h"
 #include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
+#include "tools/handle_groups.h"
+#include "tools/revision_tool_handlers.h"
 #include "tools/tool_utilities.h"
+#include "tools/undo_text_pairs.h"
 #include "win_api.h"
 
 namespace {
 
-constexpr int kUndoReplaceHandleText = 29;
-constexpr int kRedoReplaceHandleText = 30;
 constexpr uint32_t kGroupItem = 1;
 constexpr uint32_t kUngroupItem = 2;
 constexpr uint32_t kToolItems[] = {4, 5, 9, 10};
@@ -59,25 +60,6 @@ struct RowSelection {
 
 void EnableDlgItem(HWND window, int id, bool enable) {
   if (HWND control = GetDlgItem(window, id)) EnableWindow(control, enable ? TRUE : FALSE);
-}
-
-void SetUndoTexts(int undoPair, int redoPair) {
-  if (sAIUndo == nullptr) return;
-  char undo[128], redo[128];
-  LocalizeUiString(gPlugin->pluginRef, kLocalizedTexts[undoPair].japanese, undo, sizeof undo);
-  LocalizeUiString(gPlugin->pluginRef, kLocalizedTexts[redoPair].japanese, redo, sizeof redo);
-  HostString undoText(undo);
-  HostString redoText(redo);
-  sAIUndo->SetUndoTextUS(undoText.get(), redoText.get());
-}
-
-// The slots of the group that starts at slot (1 for a handle of its own).
-int32_t BlockLength(int32_t slot) {
-  const RevisionHandle* handles = gPlugin->handles;
-  int32_t k = 1;
-  if (handles[slot].groupId == 0) return k;
-  while (slot + k < kMaxHandles && handles[slot + k].groupId == handles[slot].groupId) ++k;
-  return k;
 }
 
 }  // namespace
@@ -226,7 +208,7 @@ void ReorderRevisionHandles(int32_t targetRow, int32_t targetSlot, int32_t sourc
   }
   PluginGlobals& g = *gPlugin;
   RevisionHandle* handles = g.handles;
-  const int32_t k = BlockLength(sourceSlot);
+  const int32_t k = GroupSlotCount(sourceSlot);
   auto* scratch = static_cast<RevisionHandle*>(std::calloc(kMaxHandles, sizeof(RevisionHandle)));
   if (scratch == nullptr) return;
   std::memcpy(scratch, &handles[sourceSlot], k * sizeof(RevisionHandle));
@@ -245,7 +227,7 @@ void ReorderRevisionHandles(int32_t targetRow, int32_t targetSlot, int32_t sourc
   std::memcpy(&handles[d], scratch, k * sizeof(RevisionHandle));
   std::free(scratch);
 
-  SetUndoTexts(kUndoReplaceHandleText, kRedoReplaceHandleText);
+  SetLocalizedUndoRedoText(kUndoReplaceHandleText);
   BuildGradingPreview(1, 0);
   SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
   RebuildInfList();

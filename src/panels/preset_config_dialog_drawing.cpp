@@ -5,13 +5,13 @@
 
 #include "panels/preset_config_dialog_internal.h"
 #include "resources/preset_dialog_resources.h"
+#include "shell/owner_draw_paint.h"
 #include "shell/plugin_globals.h"
 #include "text/byte_classes.h"
 #include "text/string_limits.h"
 
 namespace {
 
-constexpr COLORREF kSelectedRowColour = RGB(154, 180, 207);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kGridColour = 0x808080;
@@ -19,12 +19,6 @@ constexpr COLORREF kGreyedTextColour = 0x7F7F7F;
 constexpr int kNumberColumnWidth = 30;
 constexpr int kBaselineBelowTop = 13;
 constexpr char kEllipsis[] = "...";
-
-void FillWith(HDC dc, const RECT& rect, COLORREF colour) {
-  HBRUSH brush = CreateSolidBrush(colour);
-  FillRect(dc, &rect, brush);
-  DeleteObject(brush);
-}
 
 void Line(HDC dc, int x1, int y1, int x2, int y2) {
   MoveToEx(dc, x1, y1, nullptr);
@@ -34,7 +28,7 @@ void Line(HDC dc, int x1, int y1, int x2, int y2) {
 void DrawCheckBox(HDC dc, const RECT& row, bool checked) {
   RECT box{row.right - kPresetListRowHeight, row.top, row.right, row.top + kPresetListRowHeight};
   InflateRect(&box, -3, -3);
-  FillWith(dc, box, kWhite);
+  FillSolid(dc, box, kWhite);
   HBRUSH frame = CreateSolidBrush(kGridColour);
   FrameRect(dc, &box, frame);
   DeleteObject(frame);
@@ -72,12 +66,12 @@ void DrawPresetListItem(const DRAWITEMSTRUCT* item) {
   HDC dc = item->hDC;
   const RECT& row = item->rcItem;
   const bool selected = (item->itemState & ODS_SELECTED) != 0;
-  FillWith(dc, row, selected ? kSelectedRowColour : kWhite);
+  FillSolid(dc, row, selected ? kSelectedRowFill : kWhite);
 
   HPEN grid = CreatePen(PS_SOLID, 1, kGridColour);
   HGDIOBJ oldPen = SelectObject(dc, grid);
   Line(dc, row.left, row.top, row.left, row.bottom);
-  FillWith(dc, {row.left + 1, row.top, row.left + kNumberColumnWidth, row.bottom - 1}, kWhite);
+  FillSolid(dc, {row.left + 1, row.top, row.left + kNumberColumnWidth, row.bottom - 1}, kWhite);
   Line(dc, row.left, row.bottom - 1, row.right, row.bottom - 1);
   SelectObject(dc, oldPen);
   DeleteObject(grid);
@@ -99,7 +93,7 @@ void DrawPresetComboItem(const DRAWITEMSTRUCT* item) {
   HDC dc = item->hDC;
   const RECT& row = item->rcItem;
   if (item->itemID == static_cast<UINT>(-1)) {
-    FillWith(dc, row, kWhite);
+    FillSolid(dc, row, kWhite);
     return;
   }
   char text[MAX_PATH];
@@ -107,7 +101,7 @@ void DrawPresetComboItem(const DRAWITEMSTRUCT* item) {
   const LRESULT count = SendMessage(item->hwndItem, CB_GETCOUNT, 0, 0);
   const int command = static_cast<int>(item->itemID) - static_cast<int>(count - kFileCommandCount);
   if (text[0] == '\0' || std::strcmp(text, "-") == 0) {
-    FillWith(dc, row, kWhite);
+    FillSolid(dc, row, kWhite);
     HPEN pen = CreatePen(PS_SOLID, 1, kGridColour);
     HGDIOBJ old = SelectObject(dc, pen);
     Line(dc, row.left, (row.top + row.bottom) / 2, row.right, (row.top + row.bottom) / 2);
@@ -121,7 +115,7 @@ void DrawPresetComboItem(const DRAWITEMSTRUCT* item) {
   if (selected && !greyed) {
     FillRect(dc, &row, reinterpret_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
   } else {
-    FillWith(dc, row, kWhite);
+    FillSolid(dc, row, kWhite);
   }
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, greyed ? kGreyedTextColour : kBlack);

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "shell/owner_draw_paint.h"
 #include "shell/plugin_globals.h"
 #include "store/text_fields.h"
 #include "text/byte_classes.h"
@@ -10,35 +11,13 @@
 namespace {
 
 constexpr int kTextBufferSize = 256;
-constexpr int kMaxMeasuredExtent = 800;
 constexpr int kBaseline = 13;
 constexpr int kNameAreaWidth = 102;
 constexpr int kTitledNameAreaWidth = 162;
 constexpr int kTitleDivider = 70;
-constexpr COLORREF kSelectedRowColor = RGB(154, 180, 207);
-constexpr COLORREF kNameAreaColor = RGB(204, 204, 204);
-constexpr COLORREF kEdgeLineColor = RGB(0x44, 0x44, 0x44);
 
 int TextWidth(HDC dc, const char* text, size_t length) {
-  SIZE size{};
-  GetTextExtentExPoint(dc, text, static_cast<int>(length), kMaxMeasuredExtent, nullptr, nullptr, &size);
-  return size.cx;
-}
-
-// Where the last character of text[0..length) begins, by a scan from the start.
-size_t LastCharacterStart(const char* text, size_t length) {
-  size_t start = 0;
-  for (size_t i = 0; i < length;) {
-    start = i;
-    i += IsShiftJisLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < length ? 2 : 1;
-  }
-  return start;
-}
-
-void FillWithColor(HDC dc, const RECT& rect, COLORREF color) {
-  HBRUSH brush = CreateSolidBrush(color);
-  FillRect(dc, &rect, brush);
-  DeleteObject(brush);
+  return TextExtentWidth(dc, text, static_cast<int>(length));
 }
 
 void VerticalLine(HDC dc, int x, int top, int bottom) {
@@ -57,7 +36,7 @@ void TextOutWithEllipsis(HDC dc, const char* text, POINT point, int maxWidth) {
   if (TextWidth(dc, buffer, length) > maxWidth) {
     const int ellipsisWidth = TextWidth(dc, "...", 3);
     while (length > 0) {
-      length = LastCharacterStart(buffer, length);
+      length = ShiftJisLastCharStart(buffer, length);
       if (TextWidth(dc, buffer, length) + ellipsisWidth < maxWidth) break;
     }
     std::memcpy(buffer + length, "...", 4);
@@ -81,9 +60,9 @@ void PaintVariablePanelItem(const DRAWITEMSTRUCT* item) {
   const bool selected = (item->itemState & ODS_SELECTED) != 0;
   const bool titled = g.varTitlesValid != 0;
   const COLORREF windowColor = GetSysColor(COLOR_WINDOW);
-  FillWithColor(dc, r, selected ? kSelectedRowColor : windowColor);
+  FillSolid(dc, r, selected ? kSelectedRowFill : windowColor);
   const int w = titled ? kTitledNameAreaWidth : kNameAreaWidth;
-  FillWithColor(dc, RECT{r.left, r.top, r.left + w, r.bottom}, kNameAreaColor);
+  FillSolid(dc, RECT{r.left, r.top, r.left + w, r.bottom}, kRowStripFill);
 
   if (titled) {
     HPEN divider = CreatePen(PS_SOLID, 1, windowColor);
@@ -92,7 +71,7 @@ void PaintVariablePanelItem(const DRAWITEMSTRUCT* item) {
     SelectObject(dc, previous);
     DeleteObject(divider);
   }
-  HPEN edge = CreatePen(PS_SOLID, 1, kEdgeLineColor);
+  HPEN edge = CreatePen(PS_SOLID, 1, kRowEdgeLine);
   HGDIOBJ oldPen = SelectObject(dc, edge);
   VerticalLine(dc, r.left + w, r.top, r.bottom);
 

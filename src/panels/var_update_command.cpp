@@ -18,10 +18,10 @@
 #include "store/piece_queries.h"
 #include "store/tool_config_tag.h"
 #include "tools/revision_tool_handlers.h"
+#include "tools/undo_text_pairs.h"
 
 namespace {
 
-constexpr int kUndoUpdate = 19;
 constexpr RGBColor16 kPreviewLayerColor{0, 65535, 65535};
 
 struct SavedVariables {

@@ -18,14 +18,11 @@
 #include "store/module_layers.h"
 #include "store/text_fields.h"
 #include "tools/revision_tool_handlers.h"
+#include "tools/undo_text_pairs.h"
 #include "win_api.h"
 
 namespace {
 
-constexpr int kUndoDeleteVariable = 33;
-constexpr int kUndoNewVariable = 35;
-constexpr int kUndoEditVariable = 37;
-constexpr int kUndoReorderVariable = 39;
 constexpr uint32_t kFirstPresetItem = 4;
 constexpr const char kProposedNames[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 

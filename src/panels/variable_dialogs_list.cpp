@@ -9,6 +9,7 @@
 #include "shell/dialog_placement.h"
 #include "shell/localize.h"
 #include "shell/module_instance.h"
+#include "shell/owner_draw_paint.h"
 #include "shell/plugin_globals.h"
 #include "store/text_fields.h"
 #include "tools/handle_dialogs_internal.h"
@@ -161,21 +162,13 @@ void DrawSourceItem(const DRAWITEMSTRUCT* item) {
   if (item->itemID != static_cast<UINT>(-1))
     ReadRowText(item->hwndItem, CB_GETLBTEXTLEN, CB_GETLBTEXT, item->itemID, text, sizeof text);
   if (text[0] == '\0' || text[0] == '-') {
-    HPEN pen = CreatePen(PS_SOLID, 1, kSeparatorColour);
-    HGDIOBJ old = SelectObject(dc, pen);
-    const int middle = (row.top + row.bottom) / 2;
-    MoveToEx(dc, row.left, middle, nullptr);
-    LineTo(dc, row.right, middle);
-    SelectObject(dc, old);
-    DeleteObject(pen);
+    DrawRowSeparator(dc, row, kSeparatorColour);
     return;
   }
   if ((item->itemState & ODS_SELECTED) != 0) {
     FillRect(dc, &row, reinterpret_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
   } else {
-    HBRUSH white = CreateSolidBrush(kWhite);
-    FillRect(dc, &row, white);
-    DeleteObject(white);
+    FillSolid(dc, row, kWhite);
   }
   const int length = static_cast<int>(std::strlen(text));
   SIZE extent{};

@@ -174,17 +174,7 @@ void SnapAndHitTestCursor(int16_t dragging, int16_t* stateOut, int16_t kind) {
   if (state == kSnapKindNone) state = kSnapKindFree;
   if (dragging) edge = t.hitCode;
   if (edge != 0 && state >= 1 && state <= 7) state = static_cast<int16_t>(state + (edge % 2 == 1 ? 10 : 20));
-  g.snapKind = state;
-  t.cursor = p;
-  t.second = TrackedPoint{p, state, kNoAngle};
-  t.secondHits[0] = hit;
-  if (!dragging) {
-    t.first = TrackedPoint{p, state, kNoAngle};
-    t.firstHits[0] = hit;
-    t.hitSlot = 0;
-    t.hitCode = edge;
-  }
-  if (stateOut != nullptr) *stateOut = state;
+  RecordSnappedCursor(p, state, hit, dragging, 0, edge, stateOut);
 }
 
 int32_t SimpleGradingCursorId(int16_t state) {

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "resources/simple_grading_resource_ids.h"
+#include "shell/owner_draw_paint.h"
 #include "shell/plugin_globals.h"
 #include "simple_grading/simple_grading_dialogs.h"
 #include "store/text_fields.h"
@@ -113,20 +114,11 @@ void DrawSizeTableComboItem(const DRAWITEMSTRUCT* item) {
   char text[256];
   GetSizeTableComboText(item->hwndItem, static_cast<int>(item->itemID), text, sizeof text);
   if (text[0] == '\0' || text[0] == '-') {
-    HPEN pen = CreatePen(PS_SOLID, 1, kDisabledGray);
-    HGDIOBJ old = SelectObject(dc, pen);
-    const int y = (r.top + r.bottom) / 2;
-    MoveToEx(dc, r.left, y, nullptr);
-    LineTo(dc, r.right, y);
-    SelectObject(dc, old);
-    DeleteObject(pen);
+    DrawRowSeparator(dc, r, kDisabledGray);
     return;
   }
   const bool enabled = !IsCommandDisabled(item->hwndItem, static_cast<int>(item->itemID));
-  HBRUSH fill =
-      CreateSolidBrush(enabled && (item->itemState & ODS_SELECTED) ? kSelectedFill : RGB(255, 255, 255));
-  FillRect(dc, &r, fill);
-  DeleteObject(fill);
+  FillSolid(dc, r, enabled && (item->itemState & ODS_SELECTED) ? kSelectedFill : RGB(255, 255, 255));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, enabled ? RGB(0, 0, 0) : kDisabledGray);
   SetTextAlign(dc, TA_LEFT | TA_TOP);

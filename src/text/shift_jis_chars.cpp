@@ -62,3 +62,11 @@ size_t CopyWholeCharacters(char* destination, size_t size, const char* source, s
 size_t CopyTextCut(char* destination, size_t size, const char* source, size_t length) {
   return CopyWholeCharacters(destination, size, source, length, ShiftJisTrail::kValid);
 }
+
+size_t ShiftJisLastCharStart(const char* text, size_t length) {
+  size_t start = 0;
+  for (size_t i = 0; i < length;
+       i += static_cast<size_t>(ShiftJisCharLength(text + i, length - i, ShiftJisTrail::kAny)))
+    start = i;
+  return start;
+}

@@ -38,3 +38,7 @@ size_t CopyWholeCharacters(char* destination, size_t size, const char* source, s
 
 // CopyWholeCharacters taking only valid trail bytes.
 size_t CopyTextCut(char* destination, size_t size, const char* source, size_t length = SIZE_MAX);
+
+// Where the last character of text[0..length) begins, by a scan from the start
+// (a lead byte takes whatever byte follows it); 0 when length is 0.
+size_t ShiftJisLastCharStart(const char* text, size_t length);

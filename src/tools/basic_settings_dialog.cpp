@@ -12,12 +12,11 @@
 #include "shell/suite_pointers.h"
 #include "store/text_fields.h"
 #include "tools/revision_tool_handlers.h"
+#include "tools/undo_text_pairs.h"
 
 int16_t dialogUnit = 0;
 
 namespace {
-
-constexpr int kUndoBasicSettings = 17;  // its redo text follows
 
 struct UnitRecord {
   const char* name;

@@ -6,22 +6,14 @@
 #include "panels/variable_registration.h"
 #include "shell/plugin_globals.h"
 #include "tools/handle_commands.h"
+#include "tools/handle_groups.h"
 #include "tools/revision_tool_handlers.h"
+#include "tools/undo_text_pairs.h"
 #include "win_api.h"
 
 namespace {
 
-constexpr int kUndoDeleteRevisionHandle = 25;
 constexpr int kMeasurementVariables = 4;  // distance, angle, length, radius
-
-// The slots of the group that starts at slot (1 for a handle of its own).
-int32_t GroupSlotCount(int32_t slot) {
-  const RevisionHandle* handles = gPlugin->handles;
-  int32_t n = 1;
-  if (handles[slot].groupId == 0) return n;
-  while (slot + n < kMaxHandles && handles[slot + n].groupId == handles[slot].groupId) ++n;
-  return n;
-}
 
 // Drops the variables a measurement handle measures into; 1 when it was one.
 bool ForgetMeasuredVariables(const RevisionHandle& handle) {

@@ -13,12 +13,12 @@
 #include "tools/basic_settings_dialog.h"
 #include "tools/handle_dialogs.h"
 #include "tools/revision_tool_handlers.h"
+#include "tools/undo_text_pairs.h"
 #include "win_api.h"
 
 namespace {
 
 // Indexes of Japanese undo texts in the localised table; each redo text follows.
-constexpr int kUndoEditRevisionHandle = 27;
 
 constexpr int32_t kDialogOk = 1;
 constexpr int kLockOffIcon = 3;

@@ -13,6 +13,7 @@
 #include "shell/suite_pointers.h"
 #include "store/module_layers.h"
 #include "tools/handle_dialogs_internal.h"
+#include "tools/handle_groups.h"
 #include "tools/point_dialog.h"
 #include "tools/revision_dialog.h"
 
@@ -146,17 +147,10 @@ void ClosingSteps() {
 
 }  // namespace
 
-int32_t GroupFirstSlot(int32_t slot) {
-  const RevisionHandle* h = gPlugin->handles;
-  const uint32_t id = h[slot].groupId;
-  while (id != 0 && slot > 0 && h[slot - 1].groupId == id) --slot;
-  return slot;
-}
-
 int16_t CommonProportional(int32_t slot) {
   const RevisionHandle* h = gPlugin->handles;
   const int16_t value = h[slot].proportional;
-  if (GroupFirstSlot(slot) != slot || h[slot].groupId == 0) return value;
+  if (FirstSlotOfGroup(slot) != slot || h[slot].groupId == 0) return value;
   for (int32_t s = slot + 1; s < kMaxHandles && h[s].groupId == h[slot].groupId; ++s)
     if (h[s].proportional != value) return -1;
   return value;
@@ -166,7 +160,7 @@ int16_t CommonProportional(int32_t slot) {
 void WriteBackAmountEdit(int32_t slot) {
   RevisionHandle* h = gPlugin->handles;
   const RevisionHandle& e = EditedHandle;
-  const int32_t first = GroupFirstSlot(slot);
+  const int32_t first = FirstSlotOfGroup(slot);
   const bool proportionalSet = e.proportional != -1 && e.proportional != gOpenedProportional;
   const int16_t own = h[first].proportional;
   h[first] = e;
@@ -184,7 +178,7 @@ void WriteBackAmountEdit(int32_t slot) {
 void WriteBackPointEdit(int32_t slot) {
   RevisionHandle* h = gPlugin->handles;
   const RevisionHandle& e = EditedPointHandle;
-  const int32_t first = GroupFirstSlot(slot);
+  const int32_t first = FirstSlotOfGroup(slot);
   h[first] = e;
   for (int32_t s = first + 1; e.groupId != 0 && s < kMaxHandles && h[s].groupId == e.groupId; ++s) {
     if (!SameLayout(h[s], e)) continue;
@@ -244,7 +238,7 @@ void PreviewEditedHandle() {
 int32_t ShowRevisionDialog(PluginRef pluginRef, int32_t slot) {
   if (!CanEdit(slot, false)) return kDialogCancel;
   PluginGlobals& g = *gPlugin;
-  const int32_t first = GroupFirstSlot(slot);
+  const int32_t first = FirstSlotOfGroup(slot);
   EditedHandle = g.handles[first];
   EditedHandle.proportional = CommonProportional(slot);
   gOpenedProportional = EditedHandle.proportional;
@@ -262,7 +256,7 @@ int32_t ShowRevisionDialog(PluginRef pluginRef, int32_t slot) {
 int32_t ShowPointRevisionDialog(PluginRef pluginRef, int32_t slot) {
   if (!CanEdit(slot, true)) return kDialogCancel;
   PluginGlobals& g = *gPlugin;
-  const int32_t first = GroupFirstSlot(slot);
+  const int32_t first = FirstSlotOfGroup(slot);
   EditedPointHandle = g.handles[first];
   pointSourceSegment = PathSegment{};
   pointGradedSegment = PathSegment{};

@@ -29,7 +29,6 @@ extern MeasuredBase gMeasuredBase;
 // The proportional value the amount dialog opened with.
 extern int16_t gOpenedProportional;
 
-int32_t GroupFirstSlot(int32_t slot);
 // The group's common proportional value (-1 when its slots differ), worked out
 // only from the group's first slot; any other slot gives its own value.
 int16_t CommonProportional(int32_t slot);

@@ -17,11 +17,11 @@
 #include "tools/tool_utilities.h"
 #include "tools/tracking_snap.h"
 #include "tools/tracking_state.h"
+#include "tools/undo_text_pairs.h"
 
 namespace {
 
 // Index of "基本設定の取り消し" in the localised texts; its redo text follows.
-constexpr int kUndoBasicSettings = 17;
 constexpr double kArrowPixels = 100.0;
 
 RealPoint Moved(const RealPoint& p, const RealPoint& delta) { return {p.h + delta.h, p.v + delta.v}; }

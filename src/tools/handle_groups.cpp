@@ -111,3 +111,11 @@ void StoreHandleSelection() {
   if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
   SyncInfSelection();
 }
+
+int32_t GroupSlotCount(int32_t slot) {
+  const RevisionHandle* handles = gPlugin->handles;
+  int32_t n = 1;
+  if (handles[slot].groupId == 0) return n;
+  while (slot + n < kMaxHandles && handles[slot + n].groupId == handles[slot].groupId) ++n;
+  return n;
+}

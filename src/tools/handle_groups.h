@@ -39,3 +39,7 @@ int32_t FirstFreeHandleSlot();
 void StoreHandleChange(ToolHandle tool);
 // A selection change that makes no undo step.
 void StoreHandleSelection();
+
+// The slots from `slot` to the end of its group's run (1 for a handle of its
+// own).
+int32_t GroupSlotCount(int32_t slot);

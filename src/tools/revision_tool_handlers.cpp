@@ -17,13 +17,11 @@
 #include "tools/tool_utilities.h"
 #include "tools/tracking_snap.h"
 #include "tools/tracking_state.h"
+#include "tools/undo_text_pairs.h"
 
 namespace {
 
 // Indexes of Japanese undo texts in the localised table; each redo text follows.
-constexpr int kUndoBasicSettings = 17;
-constexpr int kUndoEditRevisionHandle = 27;
-constexpr int kUndoEditRevisionPoint = 31;
 
 constexpr int32_t kDialogOk = 1;
 

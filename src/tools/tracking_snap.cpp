@@ -79,7 +79,13 @@ void SnapCursorPoint(int16_t dragging, int16_t* kindOut) {
   if (dragging && (t.modifiers & kModShift) != 0 && kind != kSnapKindHandleLine)
     ConstrainTo45Degrees(ShiftReference(g), &p);
 
-  if (kind == kSnapKindNone) kind = kSnapKindFree;
+  RecordSnappedCursor(p, kind == kSnapKindNone ? kSnapKindFree : kind, hit, dragging, slot, code, kindOut);
+}
+
+void RecordSnappedCursor(const RealPoint& p, int16_t kind, const SnapHit& hit, int16_t dragging,
+                         uint32_t slot, int16_t code, int16_t* kindOut) {
+  PluginGlobals& g = *gPlugin;
+  TrackingState& t = g.tracking;
   g.snapKind = kind;
   t.cursor = p;
   t.second = TrackedPoint{p, kind, kNoAngle};

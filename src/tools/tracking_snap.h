@@ -11,6 +11,12 @@
 // `second` only, else in `first` and `second` with the handle hit.
 void SnapCursorPoint(int16_t dragging, int16_t* kind);
 
+struct SnapHit;
+// Records a snapped point of that kind as snapKind and in `second`; unless
+// dragging also in `first` with the hit mark (slot, HandleHitCode).
+void RecordSnappedCursor(const RealPoint& p, int16_t kind, const SnapHit& hit, int16_t dragging,
+                         uint32_t slot, int16_t code, int16_t* kindOut);
+
 // Hit test against the origin marks (when grading_selected equals the flag)
 // and the handles whose list selection equals it. Returns the HandleHitCode;
 // on a hit the point moves onto the mark and kind and slot are set.

@@ -12,6 +12,7 @@
 #include "panels/variable_dialogs.h"
 #include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
+#include "support/tool_gestures.h"
 
 namespace vmtest {
 
@@ -35,11 +36,7 @@ class VarScene : public PanelScene {
   ArtHandle AddPiece(const char* title, const std::vector<Variable>& variables, double offset) {
     ArtHandle piece = nullptr;
     InModuleCall([&] {
-      LayerHandle layer = nullptr;
-      ArtHandle layerGroup = nullptr;
-      sAILayer->GetCurrentLayer(&layer);
-      sAILayer->GetFirstArtOfLayer(layer, &layerGroup);
-      piece = vmhost::AddGroup(layerGroup);
+      piece = vmhost::AddGroup(CurrentLayerGroup());
       std::vector<ArtHandle> arts{
           vmhost::AddPolyline(piece, {{offset, 0}, {offset + 100, 0}, {offset + 100, 100}}, false),
           vmhost::AddPolyline(piece, {{offset, 200}, {offset + 50, 200}}, false)};

@@ -11,6 +11,7 @@
 #include "simple_grading/simple_grading_object.h"
 #include "simple_grading_scene.h"
 #include "store/grading_group_tags.h"
+#include "support/tool_gestures.h"
 #include "text/document_window.h"
 
 namespace vmtest {
@@ -57,12 +58,6 @@ class ToolsScene : public SimpleGradingScene {
     slot = 0;
   }
 
-  void DragTool(RealPoint from, RealPoint to, uint32_t modifiers = 0) {
-    vmhost::TrackCursor(from, modifiers);
-    vmhost::MouseDown(from, modifiers);
-    vmhost::MouseDrag(to, modifiers);
-    vmhost::MouseUp(to, modifiers);
-  }
   // A selected group holding one path from a to b.
   ArtHandle Piece(RealPoint a, RealPoint b) {
     ArtHandle group = vmhost::AddGroup(layer->group);

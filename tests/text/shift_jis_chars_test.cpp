@@ -80,6 +80,26 @@ std::string CopyIntoField(size_t size, const char* source, size_t length, ShiftJ
   return field;
 }
 
+// Cutting a text back one character at a time, as an ellipsis does, never
+// leaves half of a double-byte character.
+TEST(ShiftJisChars, LastCharacterStartsAfterTheWholeCharactersBeforeIt) {
+  struct Case {
+    const char* text;
+    size_t length;
+    size_t start;
+  };
+  const Case cases[] = {
+      {"", 0, 0},
+      {"AB", 2, 1},
+      {"A\x83\x54", 3, 1},                // サ after A
+      {"\x83\x54" "B", 3, 2},             // B after サ
+      {"\x83\x54\x83\x54", 3, 2},         // a lead cut from its trail stands alone
+      {"\x83\x41", 2, 0},                 // a trail byte that looks like a letter stays with its lead
+      {"\x83,", 2, 0},                     // any byte completes a lead
+  };
+  for (const Case& c : cases) EXPECT_EQ(ShiftJisLastCharStart(c.text, c.length), c.start) << c.text;
+}
+
 TEST(ShiftJisChars, CopiesCutAtAWholeCharacterAndNeverPastTheField) {
   struct Case {
     size_t size;

@@ -6,6 +6,7 @@
 #include "shell/held_suites.h"
 #include "store/grading_group_tags.h"
 #include "support/module_fixture.h"
+#include "support/tool_gestures.h"
 #include "win_driver.h"
 
 namespace vmtest {
@@ -17,11 +18,7 @@ class DoubleClickDialogTest : public ModuleTest {
     ModuleTest::SetUp();
     {
       HeldSuites suites;
-      LayerHandle layer = nullptr;
-      ArtHandle layerGroup = nullptr;
-      sAILayer->GetCurrentLayer(&layer);
-      sAILayer->GetFirstArtOfLayer(layer, &layerGroup);
-      piece = vmhost::AddGroup(layerGroup);
+      piece = vmhost::AddGroup(CurrentLayerGroup());
       ArtHandle line = vmhost::AddPolyline(piece, {{0, 0}, {100, 0}, {200, 0}, {300, 0}}, false);
       // The origin mark stays clear of the line.
       globals().grading_origin = {-500, -500};
@@ -32,10 +29,7 @@ class DoubleClickDialogTest : public ModuleTest {
     ASSERT_EQ(TickOnce(), kNoErr);
     ASSERT_EQ(vmhost::SelectTool(globals().toolHandles[1]), kNoErr);  // distance revision
     vmhost::TrackCursor({-50, -50});
-    vmhost::TrackCursor({0, 0});
-    vmhost::MouseDown({0, 0});
-    vmhost::MouseDrag({100, 0});
-    vmhost::MouseUp({100, 0});
+    DragTool({0, 0}, {100, 0});
     ASSERT_EQ(globals().handles[0].kind, kHandleDistance);
     vmwin::ClearScript();
   }

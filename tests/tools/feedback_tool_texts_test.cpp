@@ -4,6 +4,7 @@
 
 #include "shell/suite_pointers.h"
 #include "support/module_fixture.h"
+#include "support/tool_gestures.h"
 #include "tools/cursor_hint.h"
 #include "tools/tool_utilities.h"
 #include "win_driver.h"
@@ -55,10 +56,7 @@ TEST_P(ToolUndoTexts, UndoAndRedoNamedAfterTheTool) {
   ArtHandle before = nullptr, after = nullptr;
   int32_t valid = -1;
   InModuleCall([&] {
-    LayerHandle layer = nullptr;
-    ArtHandle group = nullptr;
-    sAILayer->GetCurrentLayer(&layer);
-    sAILayer->GetFirstArtOfLayer(layer, &group);
+    ArtHandle group = CurrentLayerGroup();
     sAIArt->NewArt(kPathArt, kPlaceInsideOnTop, group, &before);
     SetToolUndoRedoText(tool);
     sAIArt->NewArt(kPathArt, kPlaceInsideOnTop, group, &after);

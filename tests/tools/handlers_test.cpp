@@ -10,6 +10,7 @@
 #include "shell/localize.h"
 #include "store/grading_group_tags.h"
 #include "support/module_fixture.h"
+#include "support/tool_gestures.h"
 #include "win_driver.h"
 
 namespace vmtest {
@@ -27,11 +28,7 @@ class Handlers : public ModuleTest {
     ModuleTest::SetUp();
     {
       HeldSuites suites;
-      LayerHandle layer = nullptr;
-      ArtHandle layerGroup = nullptr;
-      sAILayer->GetCurrentLayer(&layer);
-      sAILayer->GetFirstArtOfLayer(layer, &layerGroup);
-      piece = vmhost::AddGroup(layerGroup);
+      piece = vmhost::AddGroup(CurrentLayerGroup());
       line = vmhost::AddPolyline(piece, {{0, 0}, {100, 0}, {200, 0}, {300, 0}}, false);
       rect = vmhost::AddPolyline(piece, {{0, 100}, {100, 100}, {100, 200}, {0, 200}}, true);
       std::vector<PathSegment> arcs;  // four quarter arcs, counter-clockwise from the right
@@ -58,13 +55,7 @@ class Handlers : public ModuleTest {
   }
   // Choosing a tool reloads the piece's grading group from the document.
   void UseTool(int slot) { ASSERT_EQ(vmhost::SelectTool(globals().toolHandles[slot]), kNoErr); }
-  // The user points at `from`, presses, drags to `to` and lets go there.
-  static void Drag(RealPoint from, RealPoint to, uint32_t modifiers = 0) {
-    vmhost::TrackCursor(from, modifiers);
-    vmhost::MouseDown(from, modifiers);
-    vmhost::MouseDrag(to, modifiers);
-    vmhost::MouseUp(to, modifiers);
-  }
+  static void Drag(RealPoint from, RealPoint to, uint32_t modifiers = 0) { DragTool(from, to, modifiers); }
 
   int UsedSlots() {
     int used = 0;

@@ -8,6 +8,7 @@
 #include "shell/held_suites.h"
 #include "store/grading_group_tags.h"
 #include "support/module_fixture.h"
+#include "support/tool_gestures.h"
 #include "win_driver.h"
 
 namespace vmtest {
@@ -40,10 +41,7 @@ class Selection : public ModuleTest {
   // The pointer comes to `from`, the button goes down there and comes up at `to`.
   static void Drag(RealPoint from, RealPoint to, uint32_t modifiers = 0) {
     vmhost::TrackCursor({from.h + 20, from.v + 20}, modifiers);
-    vmhost::TrackCursor(from, modifiers);
-    vmhost::MouseDown(from, modifiers);
-    vmhost::MouseDrag(to, modifiers);
-    vmhost::MouseUp(to, modifiers);
+    DragTool(from, to, modifiers);
   }
   // Refusals since the last call.
   int Beeps() {

@@ -1,0 +1,23 @@
+#include "support/tool_gestures.h"
+
+#include "host/host_driver.h"
+#include "shell/suite_pointers.h"
+
+namespace vmtest {
+
+void DragTool(RealPoint from, RealPoint to, uint32_t modifiers) {
+  vmhost::TrackCursor(from, modifiers);
+  vmhost::MouseDown(from, modifiers);
+  vmhost::MouseDrag(to, modifiers);
+  vmhost::MouseUp(to, modifiers);
+}
+
+ArtHandle CurrentLayerGroup() {
+  LayerHandle layer = nullptr;
+  ArtHandle group = nullptr;
+  sAILayer->GetCurrentLayer(&layer);
+  sAILayer->GetFirstArtOfLayer(layer, &group);
+  return group;
+}
+
+}  // namespace vmtest
