@@ -323,7 +323,14 @@ void ApplySimpleGradingToObject(int16_t kind, const RealPoint& point) {
 void ReapplySimpleGradingBlocks() {
   for (int16_t kind = kSimpleFrontBody; kind <= kSimpleSleeve; ++kind) {
     RealPoint point{0, 0};
-    if (ReadBlockRecordIntoSettings(kind, &point)) ApplySimpleGradingToObject(kind, point);
+    if (!ReadBlockRecordIntoSettings(kind, &point)) continue;
+    // The table changed for every block: each is drawn again around its own
+    // graded piece, whatever the user has selected.
+    if (ArtHandle piece = FindSimpleGradingObject(kind + kGradedPieceTypeOffset)) {
+      DeselectEverything();
+      SelectArtTree(piece);
+    }
+    ApplySimpleGradingToObject(kind, point);
   }
 }
 

@@ -115,5 +115,25 @@ TEST_F(MeasureTools, ARedrawnChartKeepsItsOwnGroupWhateverWasGradedLast) {
   EXPECT_NEAR(globals().sizeTable[0].collarWidth, 36.2, 1e-9) << "the chart holds the table as measured";
 }
 
+TEST_F(MeasureTools, ANewTableReshapesEveryBlockWhateverIsSelected) {
+  globals().simpleGrading.grading_front_bust_position = 50;
+  globals().simpleGrading.grading_back_bust_position = 50;
+  Piece({200, 200}, {150, 450});
+  UseKind(1);
+  DragTool({100, 500}, {460, 140});
+  ArtHandle back = Piece({700, 200}, {650, 450});
+  UseKind(2);
+  DragTool({600, 500}, {960, 140});
+  vmhost::SetSelected(back, false);  // nothing selected now
+
+  UseKind(0);
+  vmwin::ScriptDialog(16163, {vmwin::SetText(21 + 20 + 4, "508"), vmwin::Click(IDOK)});
+  const int beeps = vmwin::BeepCount();
+  ASSERT_EQ(vmhost::EditToolOptions(), kNoErr);
+  EXPECT_EQ(Box(Object(2)), "100 500 820 140") << "50 % of a 508 mm bust girth";
+  EXPECT_EQ(Box(Object(3)), "240 500 960 140") << "the back keeps its right edge";
+  EXPECT_EQ(vmwin::BeepCount(), beeps);
+}
+
 }  // namespace
 }  // namespace vmtest
