@@ -9,6 +9,7 @@
 #include "engine/preview_refresh.h"
 #include "engine/update_grading.h"
 #include "engine/update_grading_state.h"
+#include "panels/variable_commands.h"
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "store/art_tags.h"
@@ -133,6 +134,12 @@ void RunUpdateGradingCommand() {
   PluginGlobals& g = *gPlugin;
   if (g.pieceArtCount == 0) {
     MessageBeep(MB_BEEP_DEFAULT);
+    return;
+  }
+  // Without a revision tool the dialog previews, and gives up the current
+  // piece for, every titled piece: those are what OK must write.
+  if (g.varTitlesValid != 0) {
+    RunVarUpdateCommand();
     return;
   }
   if (ShowUpdateGradingDialog(g.pluginRef) != 1) {
