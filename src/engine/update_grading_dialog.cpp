@@ -291,7 +291,7 @@ intptr_t ShowUpdateGradingDialog(PluginRef pluginRef) {
   if (g->previewLayer == nullptr) g->previewLayer = InsertPreviewLayer();
   state.targetLayer = FindTargetLayer();
   if (state.targetLayer == nullptr) {
-    RestoreSelectedArts();
+    RestoreSelectedArts();  // frees the list; the selection is untouched
     return 0;
   }
   state.previewGroup = nullptr;

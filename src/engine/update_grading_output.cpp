@@ -9,20 +9,19 @@
 #include "engine/preview_refresh.h"
 #include "engine/update_grading.h"
 #include "engine/update_grading_state.h"
-#include "shell/host_string.h"
-#include "shell/localize.h"
+#include "panels/variable_commands.h"
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
+#include "tools/revision_tool_handlers.h"
+#include "tools/undo_text_pairs.h"
 #include "win_api.h"
 
 namespace {
 
 constexpr const char* kStringTagType = "string";
-constexpr const char* kUndoUpdate = "\215X\220V\202\314\216\346\202\350\217\301\202\265";  // "更新の取り消し"
-constexpr const char* kRedoUpdate = "\215X\220V\202\314\202\342\202\350\222\274\202\265";  // "更新のやり直し"
 
 int16_t TypeOfArt(ArtHandle art) {
   int16_t type = kUnknownArt;
@@ -75,21 +74,6 @@ ArtHandle GradedOutputDestination(ArtHandle base) {
   ArtHandle root = GetFirstArtOfLayer(FindOrInsertOutputLayer(title));
   return baseIsGroup ? NewGroup(kPlaceInsideOnTop, root) : root;
 }
-
-namespace {
-
-void SetUpdateUndoTexts(PluginRef pluginRef) {
-  if (sAIUndo == nullptr) return;
-  char undo[128];
-  char redo[128];
-  LocalizeUiString(pluginRef, kUndoUpdate, undo, sizeof undo);
-  LocalizeUiString(pluginRef, kRedoUpdate, redo, sizeof redo);
-  HostString undoText(undo);
-  HostString redoText(redo);
-  sAIUndo->SetUndoTextUS(undoText.get(), redoText.get());
-}
-
-}  // namespace
 
 void CopyStringTags(ArtHandle destination, ArtHandle source) {
   if (destination == nullptr || source == nullptr || destination == source || sAITag == nullptr) return;
@@ -152,6 +136,12 @@ void RunUpdateGradingCommand() {
     MessageBeep(MB_BEEP_DEFAULT);
     return;
   }
+  // Without a revision tool the dialog previews, and gives up the current
+  // piece for, every titled piece: those are what OK must write.
+  if (g.varTitlesValid != 0) {
+    RunVarUpdateCommand();
+    return;
+  }
   if (ShowUpdateGradingDialog(g.pluginRef) != 1) {
     if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
     return;
@@ -181,5 +171,5 @@ void RunUpdateGradingCommand() {
   }
   if (options.renewal_mode == 0 && options.renewal_leave == 0 && sAINotifier != nullptr)
     sAINotifier->Notify(kUpdateGradingNotification, nullptr);
-  SetUpdateUndoTexts(g.pluginRef);
+  SetLocalizedUndoRedoText(kUndoUpdate);
 }

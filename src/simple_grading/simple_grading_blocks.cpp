@@ -177,6 +177,8 @@ int ReadBlockRecordIntoSettings(int16_t kind, RealPoint* point) {
   return 1;
 }
 
+bool IsBlockKind(int16_t kind) { return kind >= kSimpleFrontBody && kind <= kSimpleSleeve; }
+
 const SizeTableRow& BasicSizeRow() {
   const int16_t row = gPlugin->simpleGrading.grading_basic_size;
   return gPlugin->sizeTable[row >= 0 && row < kSizeTableRows ? row : 0];
@@ -221,6 +223,8 @@ void PlaceBlockDividers(int16_t kind, SimpleGradingDragState* state) {
   const double f = p.reals[2] / 100;
   RealPoint bust;
   if (kind == kSimpleFrontBody) {
+    // Three quarters on, the point sits on the bottom edge: that is where
+    // turning the block about it puts it, as the back's turns do.
     const RealPoint front[4] = {{r.left, r.bottom + h * f},
                                 {r.left + w * f, r.top},
                                 {r.right, r.top - h * f},
@@ -294,7 +298,7 @@ void BuildSimpleGradingObject(const RealRect& rect, const RealPoint& divider1, c
 }
 
 void ApplySimpleGradingToObject(int16_t kind, const RealPoint& point) {
-  if (kind < kSimpleFrontBody || kind > kSimpleSleeve) return;
+  if (!IsBlockKind(kind)) return;
   if (ArtHandle block = FindSimpleGradingObject(kind + 1)) {
     const RealRect bounds = GetBounds(block);
     const RealPoint at{(bounds.left + bounds.right) / 2 + point.h,
@@ -319,7 +323,14 @@ void ApplySimpleGradingToObject(int16_t kind, const RealPoint& point) {
 void ReapplySimpleGradingBlocks() {
   for (int16_t kind = kSimpleFrontBody; kind <= kSimpleSleeve; ++kind) {
     RealPoint point{0, 0};
-    if (ReadBlockRecordIntoSettings(kind, &point)) ApplySimpleGradingToObject(kind, point);
+    if (!ReadBlockRecordIntoSettings(kind, &point)) continue;
+    // The table changed for every block: each is drawn again around its own
+    // graded piece, whatever the user has selected.
+    if (ArtHandle piece = FindSimpleGradingObject(kind + kGradedPieceTypeOffset)) {
+      DeselectEverything();
+      SelectArtTree(piece);
+    }
+    ApplySimpleGradingToObject(kind, point);
   }
 }
 

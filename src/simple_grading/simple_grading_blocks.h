@@ -22,6 +22,9 @@ void SetBlockProportions(int16_t kind, const BlockProportions& p);
 // `point` gets the record's object point. 1 when the block exists.
 int ReadBlockRecordIntoSettings(int16_t kind, RealPoint* point);
 
+// Front body, back body or sleeve: a kind that draws a block.
+bool IsBlockKind(int16_t kind);
+
 // The basic row of the size table (row 0 when the basic size is out of range).
 const SizeTableRow& BasicSizeRow();
 double MillimetresToPoints(double mm);

@@ -22,8 +22,6 @@ constexpr double kEdgeTolerance = 0.01;
 constexpr int kEndCircle = 5;
 constexpr int32_t kCursorBase = 16100;
 
-bool IsBlockKind(int16_t kind) { return kind >= kSimpleFrontBody && kind <= kSimpleSleeve; }
-
 double Clamp(double v, double low, double high) { return v < low ? low : (v > high ? high : v); }
 
 RealRect BoxOf(const RealPoint& a, const RealPoint& b) {

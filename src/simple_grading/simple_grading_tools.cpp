@@ -25,8 +25,6 @@ namespace {
 constexpr double kDefaultChartHeight = 510.247;
 constexpr double kShortestMeasurement = 0.1;
 
-bool IsBlockKind(int16_t kind) { return kind >= kSimpleFrontBody && kind <= kSimpleSleeve; }
-
 INT_PTR RunDialog(int32_t japaneseId) {
   const int32_t id = gPlugin->language == 0 ? japaneseId : japaneseId + 1000;
   return RunSimpleGradingDialog(LastModuleInstance(), id);

@@ -42,11 +42,6 @@ const double* RowValues(const SizeTableRow& row) {
   return &row.pitch;
 }
 
-void SizeName(const PluginGlobals* g, int row, char* out, size_t size) {
-  CopyTextCut(out, size, g->presets[row].name, sizeof g->presets[row].name);
-  if (out[0] == '\0') std::snprintf(out, size, "%d", row + 1);
-}
-
 void FormatCell(double value, char* out, size_t size) {
   std::snprintf(out, size, "%g", static_cast<double>(static_cast<float>(value)));
 }
@@ -77,7 +72,7 @@ void DrawChartTexts(ArtHandle chart, const PluginGlobals* g, double x, double to
     for (int c = 0; c < kChartColumns; ++c) {
       char text[kNameSize + 8];
       if (c == kSizeNameColumn) {
-        SizeName(g, i, text, sizeof text);
+        SizeTableRowName(i, text, sizeof text);
       } else {
         FormatCell(values[c == 0 ? 0 : c - 1], text, sizeof text);
       }
@@ -92,7 +87,7 @@ void WriteChartVariables(PluginGlobals* g, int rows) {
   if (table.varNames == nullptr || table.varValues == nullptr) return;
   for (int i = 0; i < rows; ++i) {
     char sizeName[kNameSize];
-    SizeName(g, i, sizeName, sizeof sizeName);
+    SizeTableRowName(i, sizeName, sizeof sizeName);
     const double* values = RowValues(g->sizeTable[i]);
     for (int c = 0; c < kRowMeasurements; ++c) {
       const int slot = kRowMeasurements * i + c;

@@ -159,6 +159,7 @@ void SaveAs(HWND dialog) {
         ShowSaveFailed(dialog, gPlugin->sizeTableName);
         SetName(kept);
       } else {
+        // A file written over is shown by its own entry, not the one before.
         int entry = FindFileEntry(dialog, gPlugin->sizeTableName);
         if (entry < 0) {
           entry = EntryCount(dialog) - kFileCommandCount;

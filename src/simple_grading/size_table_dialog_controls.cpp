@@ -5,6 +5,7 @@
 #include "shell/owner_draw_paint.h"
 #include "shell/plugin_globals.h"
 #include "simple_grading/simple_grading_dialogs.h"
+#include "store/sizes_from_variables.h"
 #include "store/text_fields.h"
 
 namespace {
@@ -22,11 +23,6 @@ double* RowCells(SizeTableRow& row) {
 
 int CellId(int row, int column) { return kSizeTableFirstCell + 10 * row + column; }
 
-void RowLabel(const PluginGlobals* g, int row, char* out, size_t size) {
-  CopyTextCut(out, size, g->presets[row].name, sizeof g->presets[row].name);
-  if (out[0] == '\0') std::snprintf(out, size, "%d", row + 1);
-}
-
 int IsCommandDisabled(HWND combo, int row) {
   const int count = static_cast<int>(SendMessage(combo, CB_GETCOUNT, 0, 0));
   const bool saveOrDelete = row == count - 3 || row == count - 1;
@@ -42,7 +38,7 @@ void FillSizeTableControls(HWND dialog) {
   SendMessage(basicCombo, CB_RESETCONTENT, 0, 0);
   for (int i = 0; i < kSizeTableRows; ++i) {
     char label[kNameSize];
-    RowLabel(g, i, label, sizeof label);
+    SizeTableRowName(i, label, sizeof label);
     SetDlgItemText(dialog, kSizeTableRowLabel + 10 * i, label);
     SendMessage(basicCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
     double* cells = RowCells(g->sizeTable[i]);

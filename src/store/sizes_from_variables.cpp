@@ -33,13 +33,19 @@ const char* SizeTableVariablePattern(int16_t language, int column) {
   return language != 0 ? kEnglishPatterns[column] : kJapanesePatterns[column];
 }
 
+void SizeTableRowName(int row, char* out, size_t size) {
+  if (size == 0) return;
+  const PresetRecord& preset = gPlugin->presets[row];
+  CopyTextCut(out, size, preset.name, sizeof preset.name);
+  if (out[0] == '\0') snprintf(out, size, "%d", row + 1);
+}
+
 void FillSizeTableFromVariables() {
   PluginGlobals* g = gPlugin;
   const char* const* patterns = g->language != 0 ? kEnglishPatterns : kJapanesePatterns;
   for (int r = 0; r < kSizeTableRows; ++r) {
     char sizeName[kNameSize];
-    CopyTextCut(sizeName, sizeof sizeName, g->presets[r].name, sizeof g->presets[r].name);
-    if (sizeName[0] == '\0') snprintf(sizeName, sizeof sizeName, "%d", r + 1);
+    SizeTableRowName(r, sizeName, sizeof sizeName);
     double* cells[] = {
         &g->sizeTable[r].pitch,         &g->sizeTable[r].collarWidth, &g->sizeTable[r].sleeveLength,
         &g->sizeTable[r].dressLength,   &g->sizeTable[r].bustGirth,   &g->sizeTable[r].sleeveDepth,

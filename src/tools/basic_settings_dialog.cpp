@@ -11,6 +11,7 @@
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "store/text_fields.h"
+#include "tools/handle_dialogs_internal.h"
 #include "tools/revision_tool_handlers.h"
 #include "tools/undo_text_pairs.h"
 
@@ -146,13 +147,7 @@ LRESULT SendBasicSettingsDlgItemMessage(HWND dialog, int control, UINT message, 
 }
 
 void FillBasicSettingsCombo(HWND dialog, int control, int firstStringId, int count) {
-  HINSTANCE instance = LastModuleInstance();
-  for (int i = 0; i < count; ++i) {
-    char text[62] = "";
-    LoadString(instance, static_cast<UINT>(DialogIdForLanguage(firstStringId + i)), text, sizeof text);
-    if (text[0] == '-') continue;
-    SendBasicSettingsDlgItemMessage(dialog, control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-  }
+  FillComboFromStringTable(dialog, control, firstStringId, count);
 }
 
 INT_PTR BasicSettingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

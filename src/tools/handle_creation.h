@@ -17,6 +17,16 @@ enum RevisionToolIndex : int16_t {
   kToolAngle = 6,
 };
 
+// An anchor of the current piece's paths (of more than one anchor).
+struct PieceAnchorHit {
+  ArtHandle art;
+  int32_t index;
+  RealPoint anchor;
+};
+// The first anchor of the piece, in member and anchor order, whose |dx| and
+// |dy| from the point are both below 5 screen pixels.
+bool FindPieceAnchor(const RealPoint& point, PieceAnchorHit* hit);
+
 // Moves each end of the handle onto the first anchor of the piece within
 // 5 screen pixels, with that path and anchor index; an end with none keeps
 // its point and gets no path.

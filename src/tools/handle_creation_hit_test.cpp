@@ -11,12 +11,6 @@ namespace {
 
 constexpr double kAnchorPixels = 5.0;
 
-struct AnchorHit {
-  ArtHandle art;
-  int32_t index;
-  RealPoint anchor;
-};
-
 // The zoom of the view the feedback marks anchors in, so that a circled end
 // is the end that lands on the anchor.
 double AnchorTolerance() {
@@ -29,7 +23,9 @@ bool Near(const RealPoint& a, const RealPoint& b, double tolerance) {
   return (dx < 0 ? -dx : dx) < tolerance && (dy < 0 ? -dy : dy) < tolerance;
 }
 
-bool FindPieceAnchor(const RealPoint& point, AnchorHit* hit) {
+}  // namespace
+
+bool FindPieceAnchor(const RealPoint& point, PieceAnchorHit* hit) {
   const PluginGlobals& g = *gPlugin;
   if (g.pieceArts == nullptr || sAIPath == nullptr) return false;
   const double tolerance = AnchorTolerance();
@@ -50,13 +46,11 @@ bool FindPieceAnchor(const RealPoint& point, AnchorHit* hit) {
   return false;
 }
 
-}  // namespace
-
 void HitTestHandleEndpoints(RevisionHandle* handle) {
   TwoPointHandleData& line = handle->line;
   line.art1 = line.art2 = nullptr;
   line.index1 = line.index2 = 0;
-  AnchorHit hit;
+  PieceAnchorHit hit;
   if (FindPieceAnchor(line.p1, &hit)) {
     line.p1 = hit.anchor;
     line.art1 = hit.art;
@@ -72,7 +66,7 @@ void HitTestHandleEndpoints(RevisionHandle* handle) {
 void HitTestAnchorPoint(const RealPoint& point, RevisionHandle* handle) {
   std::memset(handle, 0, sizeof *handle);
   handle->kind = kHandlePoint;
-  AnchorHit hit;
+  PieceAnchorHit hit;
   if (FindPieceAnchor(point, &hit)) {
     handle->point.art = hit.art;
     handle->point.anchorIndex = hit.index;

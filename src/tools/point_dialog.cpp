@@ -94,15 +94,19 @@ void OffsetEntered(HWND dialog, int axis) {
   PreviewEditedHandle();
 }
 
-// A new offset from the move or coordinate field, kept at two decimals of the scaled value.
-void SetOffset(HWND dialog, int axis, double offset) {
+// A new offset from the move or coordinate field, kept at two decimals of the
+// scaled value; false when it is no number or too long for the offset.
+bool SetOffset(HWND dialog, int axis, double offset) {
   char number[64];
   std::snprintf(number, sizeof number, "%.2f", offset * gPlugin->grading_compscale);
   char stored[kExprSize];
-  if (!WrapExpression("(", number, kOffsetEnding, stored)) return;
+  if (!std::isfinite(offset * gPlugin->grading_compscale) ||
+      !WrapExpression("(", number, kOffsetEnding, stored))
+    return false;
   std::memcpy(Offset(axis), stored, kExprSize);
   ShowFieldText(dialog, &gPointDialog.shown, kOffsetFields[axis], number);
   PreviewEditedHandle();
+  return true;
 }
 
 void MoveEntered(HWND dialog, int axis, bool coordinate) {
@@ -111,12 +115,17 @@ void MoveEntered(HWND dialog, int axis, bool coordinate) {
   const double base = coordinate ? Graded(axis) * Upp() : EarlierMove(axis);
   const double offset = TextToReal(text) - base;
   if (std::fabs(offset - AmountOf(Offset(axis))) <= kOffsetTolerance) return;
+  if (!SetOffset(dialog, axis, offset)) {
+    // The offset stays: both fields show it again.
+    MessageBeep(0);
+    ShowMoveAndCoordinate(dialog, axis);
+    return;
+  }
   if (coordinate) {
     ShowFieldNumber(dialog, &gPointDialog.shown, kMoveFields[axis], EarlierMove(axis) + offset);
   } else {
     ShowFieldNumber(dialog, &gPointDialog.shown, kCoordinateFields[axis], Graded(axis) * Upp() + offset);
   }
-  SetOffset(dialog, axis, offset);
 }
 
 // Runs what losing the focus does for field id; false for any other field.

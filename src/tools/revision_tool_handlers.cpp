@@ -21,8 +21,6 @@
 
 namespace {
 
-// Indexes of Japanese undo texts in the localised table; each redo text follows.
-
 constexpr int32_t kDialogOk = 1;
 
 bool IsOriginMark(int16_t code) {

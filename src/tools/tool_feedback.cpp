@@ -2,13 +2,13 @@
 
 #include <cmath>
 #include <functional>
-#include <vector>
 
 #include "geometry/host_math.h"
 #include "geometry/numeric.h"
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "text/document_window.h"
+#include "tools/handle_creation.h"
 #include "tools/tracking_snap.h"
 #include "tools/tracking_state.h"
 #include "win_api.h"
@@ -20,7 +20,6 @@ constexpr int kInnerRing = 5;
 constexpr int kOuterRing = 8;
 constexpr int kArrowStroke = 10;
 constexpr double kArrowSpread = 0.5236;
-constexpr double kAnchorPixels = 5;
 
 // What one tracking record shows, in artwork coordinates.
 struct Feedback {
@@ -124,11 +123,6 @@ void OriginMarks(HDC dc, POINT origin, POINT arrowEnd) {
   }
 }
 
-double AnchorTolerance() {
-  const double zoom = FirstViewZoom();
-  return zoom > 0 ? kAnchorPixels / zoom : 0;
-}
-
 }  // namespace
 
 void RevisionToolIdle() {}
@@ -169,23 +163,12 @@ void DrawSnapMarkers(HDC dc, POINT p1, POINT p2, int16_t mode) {
 }
 
 int16_t SnapViewPointToPieceAnchor(POINT* point) {
-  const PluginGlobals& g = *gPlugin;
   const DocViewHandle view = FirstView();
   RealPoint p;
   if (view == nullptr || sAIDocumentView->ViewPointToArtworkPoint(view, point->x, point->y, &p) != kNoErr)
     return 0;
-  const double tol = AnchorTolerance();
-  std::vector<PathSegment> segments;
-  for (int32_t i = 0; g.pieceArts != nullptr && i < g.pieceArtCount; ++i) {
-    int16_t count = 0;
-    if (sAIPath->GetPathSegmentCount(g.pieceArts[i], &count) != kNoErr || count <= 1) continue;
-    segments.resize(static_cast<size_t>(count));
-    if (sAIPath->GetPathSegments(g.pieceArts[i], 0, count, segments.data()) != kNoErr) continue;
-    for (const PathSegment& s : segments) {
-      if (AbsOf(s.p.h - p.h) < tol && AbsOf(s.p.v - p.v) < tol) return ToWindow(view, s.p, point) ? 1 : 0;
-    }
-  }
-  return 0;
+  PieceAnchorHit hit;
+  return FindPieceAnchor(p, &hit) && ToWindow(view, hit.anchor, point) ? 1 : 0;
 }
 
 void DrawInvertedInDocumentWindow(const std::function<void(HDC)>& draw) {

@@ -90,5 +90,29 @@ TEST_F(UpdateGradingOutputTest, CancelMakesNoUndoStepAndNoPieceOnlyBeeps) {
   vmwin::ClearScript();
 }
 
+TEST_F(UpdateGradingOutputTest, WithNoRevisionToolWhatThePreviewShowedIsWritten) {
+  ASSERT_EQ(vmhost::SelectTool(nullptr), kNoErr);
+  target = vmhost::AddLayer("Second");
+  GradedPiece(target);
+  const struct {
+    vmwin::UserAction mode;
+    std::vector<double> s, l;
+    size_t previewed;  // paths in the dialog's preview: two per piece and set
+  } cases[] = {{Click(3), {200, 200, 200, 200}, {}, 4},
+               {Click(4), {200, 200, 200, 200}, {400, 400, 400, 400}, 16}};
+  for (const auto& c : cases) {
+    globals().varTitlesValid = 1;
+    InModuleCall([] { RefreshGradingPreview(0); });  // as the timer does for the selection
+    ASSERT_EQ(globals().pieceArtCount, 2);
+    std::vector<double> shown;
+    RunUpdate({c.mode, Look([&](HWND) { shown = RightEdges(PreviewGroup()); }), PressEnter()});
+    EXPECT_EQ(EdgesOfLayer("S"), c.s) << "both pieces, as previewed";
+    EXPECT_EQ(EdgesOfLayer("L"), c.l);
+    EXPECT_EQ(shown.size(), c.previewed);
+    EXPECT_EQ(vmhost::UndoText(), "更新の取り消し");
+    ASSERT_TRUE(vmhost::Undo());
+  }
+}
+
 }  // namespace
 }  // namespace vmtest

@@ -92,5 +92,48 @@ TEST_F(MeasureTools, TheChartHangsFromTheDragStartAndTheTableDialogRedrawsIt) {
   EXPECT_DOUBLE_EQ(globals().presetScale[3].h, 1.2);
 }
 
+TEST_F(MeasureTools, ARedrawnChartKeepsItsOwnGroupWhateverWasGradedLast) {
+  UseKind(0);
+  DragTool({100, 800}, {300, 500});
+  const std::string origin = vmhost::Tag(Object(1), kGradingOriginKey);
+  globals().simpleGrading.grading_front_bust_position = 50;
+  Piece({200, 200}, {150, 450});
+  UseKind(1);
+  DragTool({100, 500}, {460, 140});
+  ASSERT_NE(vmhost::Tag(Object(12), kGradingOriginKey), origin);
+
+  // Each measurement redraws the chart, then grades the front again.
+  UseKind(4);
+  for (int measurement = 0; measurement < 2; ++measurement) {
+    vmwin::ScriptDialog(16167, {vmwin::Check(11, 1), vmwin::Click(IDOK)});
+    DragTool({0, 5}, Mm(40));
+    EXPECT_EQ(vmhost::Tag(Object(1), kGradingOriginKey), origin) << "measurement " << measurement;
+  }
+  ArtHandle chart = Object(1);
+  globals().sizeTable[0].collarWidth = 0;
+  InModuleCall([&] { LoadGradingGroup(&chart, 1); });
+  EXPECT_NEAR(globals().sizeTable[0].collarWidth, 36.2, 1e-9) << "the chart holds the table as measured";
+}
+
+TEST_F(MeasureTools, ANewTableReshapesEveryBlockWhateverIsSelected) {
+  globals().simpleGrading.grading_front_bust_position = 50;
+  globals().simpleGrading.grading_back_bust_position = 50;
+  Piece({200, 200}, {150, 450});
+  UseKind(1);
+  DragTool({100, 500}, {460, 140});
+  ArtHandle back = Piece({700, 200}, {650, 450});
+  UseKind(2);
+  DragTool({600, 500}, {960, 140});
+  vmhost::SetSelected(back, false);  // nothing selected now
+
+  UseKind(0);
+  vmwin::ScriptDialog(16163, {vmwin::SetText(21 + 20 + 4, "508"), vmwin::Click(IDOK)});
+  const int beeps = vmwin::BeepCount();
+  ASSERT_EQ(vmhost::EditToolOptions(), kNoErr);
+  EXPECT_EQ(Box(Object(2)), "100 500 820 140") << "50 % of a 508 mm bust girth";
+  EXPECT_EQ(Box(Object(3)), "240 500 960 140") << "the back keeps its right edge";
+  EXPECT_EQ(vmwin::BeepCount(), beeps);
+}
+
 }  // namespace
 }  // namespace vmtest

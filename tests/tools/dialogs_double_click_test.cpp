@@ -2,6 +2,7 @@
 // user confirms there is stored with the piece and can be undone, and what he
 // cancels leaves no trace.
 #include "host/host_driver.h"
+#include "resources/basic_settings_resource_ids.h"
 #include "resources/handle_dialog_resource_ids.h"
 #include "shell/held_suites.h"
 #include "store/grading_group_tags.h"
@@ -69,6 +70,41 @@ TEST_F(DoubleClickDialogTest, CancelledEditLeavesNoUndoStepAndTheOldAmount) {
   EXPECT_EQ(std::vector<ArtHandle>(globals().previewArts, globals().previewArts + globals().previewArtCount),
             copies);
   EXPECT_EQ(vmhost::FindLayer("<<Vestamark Sample>>"), nullptr);
+}
+
+TEST_F(DoubleClickDialogTest, OnTheOriginItOpensTheBasicSettingsAndKeepsTheGroupsScale) {
+  const ScalePair group = globals().groupPresetScale[globals().currentScaleIndex];
+  vmwin::ScriptDialog(kBasicSettingsDialogResource,
+                      {vmwin::SetText(kBasicScaleHEdit, "110"), vmwin::Click(IDOK)});
+  vmhost::TrackCursor({-500, -500});
+  vmhost::MouseDown({-500, -500}, kModDoubleClick);
+  vmhost::MouseUp({-500, -500}, kModDoubleClick);
+  ASSERT_EQ(vmwin::ShownDialogs().size(), 1u);
+  EXPECT_EQ(vmwin::ShownDialogs().back().templateId, kBasicSettingsDialogResource);
+  EXPECT_DOUBLE_EQ(globals().presetScale[globals().currentScaleIndex].h, 1.1);
+  // Only the Information panel's row and the tool's options copy the pair.
+  EXPECT_DOUBLE_EQ(globals().groupPresetScale[globals().currentScaleIndex].h, group.h);
+  EXPECT_EQ(vmhost::UndoText(), "基本設定の取り消し");
+}
+
+// A measurement handle's fields hold variable names: its own dialog edits them.
+TEST_F(DoubleClickDialogTest, OnAMeasurementHandleItOpensTheMeasurementDialog) {
+  ASSERT_EQ(vmhost::SelectTool(globals().toolHandles[5]), kNoErr);  // measurement
+  vmhost::TrackCursor({200, 0});
+  vmhost::MouseDown({200, 0});
+  vmhost::MouseDrag({300, 0});
+  vmhost::MouseUp({300, 0});
+  ASSERT_EQ(globals().handles[1].kind, kHandleMeasurement);
+  vmwin::ScriptDialog(kMeasurementDialogResource,
+                      {vmwin::SetText(kMeasureDistanceField, "waist"), vmwin::Click(IDOK)});
+  vmhost::TrackCursor({250, 0});
+  vmhost::MouseDown({250, 0}, kModDoubleClick);
+  vmhost::MouseUp({250, 0}, kModDoubleClick);
+  ASSERT_FALSE(vmwin::ShownDialogs().empty());
+  EXPECT_EQ(vmwin::ShownDialogs().back().templateId, kMeasurementDialogResource);
+  EXPECT_STREQ(globals().handles[1].line.amountExpr[0], "waist");
+  EXPECT_STREQ(globals().variables.varNames[0], "waist");
+  EXPECT_EQ(vmhost::UndoText(), "補正ハンドル編集の取り消し");
 }
 
 }  // namespace

@@ -95,6 +95,22 @@ TEST_F(PointDialogTest, CancelKeepsTheHandlesAndAnOverlongOffsetIsRefused) {
   EXPECT_EQ(vmhost::FindLayer(kSampleLayer), nullptr);
 }
 
+TEST_F(PointDialogTest, AMoveTooLargeToStoreIsRefusedAndBothFieldsShowTheOffsetAgain) {
+  for (const char* typed : {"1e70", "-1e300"}) {
+    SCOPED_TRACE(typed);
+    const int beeps = vmwin::BeepCount();
+    std::string move, coordinate;
+    EXPECT_EQ(Run(ShowPointRevisionDialog, 0, kPointDialogResource,
+                  {SetText(kPointMoveXField, typed), Focus(kPointNameField), Read(kPointMoveXField, &move),
+                   Read(kPointCoordinateXField, &coordinate), Click(IDOK)}),
+              1);
+    EXPECT_EQ(vmwin::BeepCount(), beeps + 1);
+    EXPECT_EQ(move, "38.28");
+    EXPECT_EQ(coordinate, "73.56");
+    EXPECT_EQ(X(0), "(3) * %%GR_COMPSCALE%%");
+  }
+}
+
 class MeasurementDialogTest : public DialogScene {
  protected:
   RevisionHandle& Measure(End e1, End e2, const char* distance, const char* angle, const char* length,
