@@ -146,16 +146,20 @@ int PresetFileExists(const char* name) {
   return 1;
 }
 
-void FillPresetFileCombo(HWND dialog) {
-  HWND combo = FileCombo(dialog);
-  SendMessage(combo, CB_RESETCONTENT, 0, 0);
-  gPresetConfig.currentFileEntry = 0;
+void AddResourceStringsToPresetConfigCombo(HWND combo) {
   for (int i = 0; i < kFileCommandCount; ++i) {
     char text[64];
     LoadString(gPresetConfig.instance,
                static_cast<UINT>(DialogIdForLanguage(kFileCommandStrings + i)), text, sizeof text);
     SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
   }
+}
+
+void FillPresetFileCombo(HWND dialog) {
+  HWND combo = FileCombo(dialog);
+  SendMessage(combo, CB_RESETCONTENT, 0, 0);
+  gPresetConfig.currentFileEntry = 0;
+  AddResourceStringsToPresetConfigCombo(combo);
   char pattern[MAX_PATH];
   int files = 0;
   if (GetPresetFolderPath(pattern, sizeof pattern) && std::strlen(pattern) + 6 < sizeof pattern) {

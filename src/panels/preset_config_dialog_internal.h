@@ -58,6 +58,8 @@ void TrackPresetRowDrag(HWND dialog, const DRAGLISTINFO* info);
 // 1 when `presetFileName` names a file (neither empty nor "Untitled").
 int HasPresetFileName();
 int PresetFileExists(const char* name);
+// Appends the four file-command rows ("-", Save, Save As..., Delete).
+void AddResourceStringsToPresetConfigCombo(HWND combo);
 void FillPresetFileCombo(HWND dialog);
 void OnPresetFileComboChange(HWND dialog);
 void SavePresetFile(HWND dialog);

@@ -70,3 +70,18 @@ size_t ShiftJisLastCharStart(const char* text, size_t length) {
     start = i;
   return start;
 }
+
+int ShiftJisByteClass(const char* text, int32_t index) {
+  if (text == nullptr || index < 0) return 0;
+  int32_t i = 0;
+  while (i < index) {
+    if (text[i] == '\0') return 0;
+    if (IsShiftJisLeadByte(static_cast<unsigned char>(text[i]))) {
+      if (i + 1 == index) return 2;
+      i += 2;
+    } else {
+      ++i;
+    }
+  }
+  return i == index && IsShiftJisLeadByte(static_cast<unsigned char>(text[i])) ? 1 : 0;
+}

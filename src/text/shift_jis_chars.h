@@ -42,3 +42,7 @@ size_t CopyTextCut(char* destination, size_t size, const char* source, size_t le
 // Where the last character of text[0..length) begins, by a scan from the start
 // (a lead byte takes whatever byte follows it); 0 when length is 0.
 size_t ShiftJisLastCharStart(const char* text, size_t length);
+
+// Class of the byte at `index` by a scan from the start: 1 a lead byte, 2 the
+// byte after a lead byte, 0 any other.
+int ShiftJisByteClass(const char* text, int32_t index);

@@ -129,3 +129,15 @@ TEST(ShiftJisChars, CopiesCutAtAWholeCharacterAndNeverPastTheField) {
 }
 
 }  // namespace
+
+// The painters cut names back a byte at a time and take a lead byte with its trail.
+TEST(ShiftJisChars, ByteClassScansFromTheStart) {
+  // "A", then 表 (0x95 0x5C, a trail byte that is also a backslash), then 0x81 0x81 (a trail
+  // byte that is also a lead byte), then "b".
+  const char text[] = "A\x95\x5C\x81\x81" "b";
+  const struct {
+    int32_t index;
+    int expected;
+  } cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, 1}, {4, 2}, {5, 0}, {6, 0}, {-1, 0}, {40, 0}};
+  for (const auto& c : cases) EXPECT_EQ(ShiftJisByteClass(text, c.index), c.expected) << c.index;
+}
