@@ -358,6 +358,8 @@ LRESULT EditProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
         w->undoSelStart = w->selStart;
         w->undoSelEnd = w->selEnd;
         w->canUndo = true;
+      } else {
+        w->canUndo = false;  // an older undo would now lose this edit
       }
       w->text.replace(start, end - start, insert);
       w->selStart = w->selEnd = start + insert.size();

@@ -230,6 +230,18 @@ TEST_F(ControlsTest, AutoRadioButtonsClearTheirGroup) {
   EXPECT_EQ(IsDlgButtonChecked(parent, 43), 0u);
 }
 
+TEST_F(ControlsTest, AReplacementThatCannotBeUndoneAlsoEndsTheEarlierUndo) {
+  HWND edit = Make("EDIT", 0, 4);
+  SendMessage(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("ab"));
+  EXPECT_EQ(SendMessage(edit, EM_CANUNDO, 0, 0), TRUE);
+  SendMessage(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("cd"));
+  EXPECT_EQ(SendMessage(edit, EM_CANUNDO, 0, 0), FALSE);
+  EXPECT_EQ(SendMessage(edit, EM_UNDO, 0, 0), FALSE);
+  char text[16];
+  GetWindowText(edit, text, sizeof text);
+  EXPECT_STREQ(text, "abcd");
+}
+
 TEST_F(ControlsTest, EditLimitsNeverSplitACharacter) {
   HWND edit = Make("EDIT", 0, 4);
   SendMessage(edit, EM_LIMITTEXT, 5, 0);
