@@ -56,18 +56,26 @@ HFILE Track(int fd) {
   return fd;
 }
 
+// Bytes in the character starting at s: two for a Shift-JIS lead with its trail.
+size_t CharBytes(const char* s) { return IsCp932Lead(static_cast<unsigned char>(s[0])) && s[1] != 0 ? 2 : 1; }
+
+// Case is folded for single-byte letters only, never for a double-byte character's trail.
 bool NameMatches(const char* mask, const char* name) {
   auto fold = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
   if (*mask == 0) return *name == 0;
   if (*mask == '*') {
-    for (const char* n = name;; ++n) {
+    for (const char* n = name;; n += CharBytes(n)) {
       if (NameMatches(mask + 1, n)) return true;
       if (*n == 0) return false;
     }
   }
   if (*name == 0) return false;
-  if (*mask != '?' && fold(*mask) != fold(*name)) return false;
-  return NameMatches(mask + 1, name + 1);
+  const size_t nameBytes = CharBytes(name);
+  if (*mask == '?') return NameMatches(mask + 1, name + nameBytes);
+  const size_t maskBytes = CharBytes(mask);
+  if (maskBytes != nameBytes) return false;
+  if (maskBytes == 2 ? std::memcmp(mask, name, 2) != 0 : fold(*mask) != fold(*name)) return false;
+  return NameMatches(mask + maskBytes, name + nameBytes);
 }
 
 // Listings come in the order of names without regard to case.

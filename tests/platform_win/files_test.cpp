@@ -104,6 +104,16 @@ TEST(Files, SearchMatchesWithoutCaseAndReportsFolders) {
   EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
 }
 
+TEST(Files, SearchFoldsNoDoubleByteCharacterAndStepsOverThemWhole) {
+  TempUserFolders user;
+  const std::string docs = user.documentsWindowsPath();
+  WriteHostFile(user.documents() + "/ア.ini", "");
+  WriteHostFile(user.documents() + "/ヂ.ini", "");
+  EXPECT_EQ(Find(docs + "\\\x83\x41.ini"), (std::vector<std::string>{"\x83\x41.ini"}));
+  EXPECT_EQ(Find(docs + "\\?.ini").size(), 2u);
+  EXPECT_EQ(Find(docs + "\\*\x41.ini").size(), 0u);
+}
+
 TEST(Files, HandlesAndPositions) {
   TempUserFolders user;
   const std::string file = user.documentsWindowsPath() + "\\data.bin";
