@@ -32,7 +32,7 @@ bool ParseNum(std::string_view s, double& out) {
   if (s.empty()) return false;
   if (s.front() == '+') s.remove_prefix(1);
   auto r = std::from_chars(s.data(), s.data() + s.size(), out);
-  return r.ec == std::errc() && r.ptr == s.data() + s.size();
+  return r.ec == std::errc() && r.ptr == s.data() + s.size() && std::isfinite(out);
 }
 
 std::vector<std::string_view> Split(std::string_view s, char sep) {
@@ -388,6 +388,12 @@ class Reader {
     throw ReadError{where + ": " + what + (*id ? std::string(" (id '") + id + "')" : std::string())};
   }
 
+  // A number that must fit the host's 16-bit fields.
+  int16_t Short(pugi::xml_node node, double v, const char* attr) {
+    if (!(v >= -32768 && v <= 32767)) Fail(node, std::string("bad ") + attr);
+    return static_cast<int16_t>(v);
+  }
+
   size_t LineOf(size_t offset) const {
     return 1 + static_cast<size_t>(
                    std::count(text_.begin(), text_.begin() + std::min(offset, text_.size()), '\n'));
@@ -519,14 +525,14 @@ class Reader {
       i++;
       return v;
     };
-    s.fillPaint = static_cast<int16_t>(num());
+    s.fillPaint = Short(node, num(), "vm:style");
     s.fillColor = ReadColor(node, w, i);
-    s.strokePaint = static_cast<int16_t>(num());
+    s.strokePaint = Short(node, num(), "vm:style");
     s.strokeColor = ReadColor(node, w, i);
     s.strokeWidth = num();
     s.miterLimit = num();
-    s.cap = static_cast<int16_t>(num());
-    s.join = static_cast<int16_t>(num());
+    s.cap = Short(node, num(), "vm:style");
+    s.join = Short(node, num(), "vm:style");
     s.dashOffset = num();
     while (i < w.size()) {
       if (s.dashCount == 6) Fail(node, "more than 6 dashes");
@@ -551,7 +557,7 @@ class Reader {
           std::vector<double> v;
           if (!ParseNums(seg, v) || v.size() != 7) Fail(node, "broken vm:segments");
           paths.back().push_back(
-              PathSegment{{v[0], v[1]}, {v[2], v[3]}, {v[4], v[5]}, static_cast<int16_t>(v[6])});
+              PathSegment{{v[0], v[1]}, {v[2], v[3]}, {v[4], v[5]}, Short(node, v[6], "vm:segments")});
         }
       closed.push_back(node.attribute("vm:closed").as_int() == 1);
     } else {
@@ -695,8 +701,8 @@ class Reader {
     if (auto a = node.attribute("vm:chars")) {
       if (!ParseNums(a.value(), v) || v.size() != 4 || !(v[0] > 0)) Fail(node, "bad vm:chars");
       t.chars.size = v[0];
-      t.chars.fill = static_cast<int16_t>(v[1]);
-      t.chars.stroke = static_cast<int16_t>(v[2]);
+      t.chars.fill = Short(node, v[1], "vm:chars");
+      t.chars.stroke = Short(node, v[2], "vm:chars");
       t.chars.horizontalScale = v[3];
     } else if (auto size = node.attribute("font-size")) {
       t.chars.size = size.as_double(12.0) > 0 ? size.as_double(12.0) : 12.0;
@@ -705,7 +711,7 @@ class Reader {
     if (node.attribute("vm:stroke")) t.chars.strokeColor = ReadColorAttr(node, "vm:stroke");
     if (auto a = node.attribute("vm:para")) {
       if (!ParseNums(a.value(), v) || v.size() != 3) Fail(node, "bad vm:para");
-      t.para = ParaFeatures{static_cast<int16_t>(v[0]), v[1], v[2]};
+      t.para = ParaFeatures{Short(node, v[0], "vm:para"), v[1], v[2]};
     }
     std::string text;
     if (auto a = node.attribute("vm:text")) {

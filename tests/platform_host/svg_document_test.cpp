@@ -173,6 +173,12 @@ TEST_F(SvgDocumentTest, BadFilesGiveAClearErrorAndNoDocument) {
       {"<svg><g><g vm:type='layer'/></g></svg>", "a layer inside art"},
       {"<svg><path vm:style='1 gray' vm:segments=''/></svg>", "bad colour"},
       {"<svg><text vm:chars='0 1 0 1'/></svg>", "bad vm:chars"},
+      {"<svg><path vm:segments='nan 0 0 0 0 0 1'/></svg>", "broken vm:segments"},
+      {"<svg><path vm:segments='0 0 0 0 0 0 1e300'/></svg>", "bad vm:segments"},
+      {"<svg><path vm:style='1 none 0 none 1 4 1e9 0 0' vm:segments=''/></svg>", "bad vm:style"},
+      {"<svg><text vm:chars='12 1 inf 1'/></svg>", "bad vm:chars"},
+      {"<svg><text vm:para='-40000 0 0'/></svg>", "bad vm:para"},
+      {"<svg vm:zoom='inf'/>", "bad vm:zoom"},
   };
   std::string path = TempPath("bad.svg");
   for (auto [content, expected] : cases) {
