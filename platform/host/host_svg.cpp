@@ -420,11 +420,14 @@ class Reader {
   }
 
   void ReadChildren(pugi::xml_node node, HostArt* parent) {
+    // Far deeper than any drawing, and well within the stack of every walk over the tree.
+    if (++depth_ > kMaxDepth) Fail(node, "groups nested more than " + std::to_string(kMaxDepth) + " deep");
     for (pugi::xml_node child : node.children()) {
       if (child.type() != pugi::node_element || !IsArtElement(child)) continue;
       if (std::strcmp(child.attribute("vm:type").value(), "layer") == 0) Fail(child, "a layer inside art");
       ReadArt(child, parent);
     }
+    --depth_;
   }
 
   void Place(pugi::xml_node node, HostArt* art, HostArt* parent) {
@@ -726,6 +729,8 @@ class Reader {
   std::string source_;
   const std::string& text_;
   std::set<std::string> ids_;
+  static constexpr int kMaxDepth = 256;
+  int depth_ = 0;
 };
 
 }  // namespace

@@ -188,7 +188,13 @@ TEST_F(SvgDocumentTest, BadFilesGiveAClearErrorAndNoDocument) {
     EXPECT_NE(error.find(expected), std::string::npos) << content << " gave: " << error;
     EXPECT_EQ(vmhost::CurrentDocument(), doc);
   }
+  std::string deep = "<svg>";
+  for (int i = 0; i < 100000; i++) deep += "<g>";
+  for (int i = 0; i < 100000; i++) deep += "</g>";
+  WriteFile(path, deep + "</svg>");
   std::string error;
+  EXPECT_EQ(vmhost::OpenDocument(path, &error), nullptr);
+  EXPECT_NE(error.find("nested more than"), std::string::npos) << error;
   EXPECT_EQ(vmhost::OpenDocument(path + ".missing", &error), nullptr);
   EXPECT_NE(error.find("cannot be opened"), std::string::npos);
   std::remove(path.c_str());
