@@ -1,5 +1,6 @@
 // Device contexts that draw on pixel surfaces and record every operation.
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <set>
@@ -152,9 +153,39 @@ void PlotWithPen(HDC dc, Surface* s, int x, int y) {
   s->Set(x, y, Apply(dc->state.rop2, s->Get(x, y), dc->state.penColor));
 }
 
+// Cuts a line to the box one pixel around the surface, so that far points cost no
+// longer a walk than the surface is wide; false when nothing of it is left.
+bool ClipLine(const Surface& s, POINT& a, POINT& b) {
+  auto near = [&](POINT p) { return p.x >= -1 && p.y >= -1 && p.x <= s.width && p.y <= s.height; };
+  if (near(a) && near(b)) return true;
+  const double x0 = a.x, y0 = a.y, dx = double(b.x) - a.x, dy = double(b.y) - a.y;
+  double t0 = 0, t1 = 1;
+  auto within = [&](double p, double q) {  // keeps the part where p * t <= q
+    if (p == 0) return q >= 0;
+    const double t = q / p;
+    if (p < 0) t0 = std::max(t0, t);
+    if (p > 0) t1 = std::min(t1, t);
+    return t0 <= t1;
+  };
+  if (!within(-dx, x0 + 1) || !within(dx, s.width - x0) || !within(-dy, y0 + 1) || !within(dy, s.height - y0))
+    return false;
+  const POINT from{static_cast<LONG>(std::lround(x0 + t0 * dx)), static_cast<LONG>(std::lround(y0 + t0 * dy))};
+  const POINT to{static_cast<LONG>(std::lround(x0 + t1 * dx)), static_cast<LONG>(std::lround(y0 + t1 * dy))};
+  a = from;
+  b = to;
+  return true;
+}
+
+// The part of a rectangle that lies on the surface.
+RECT OnSurface(const Surface& s, const RECT& r) {
+  return {std::max<LONG>(r.left, 0), std::max<LONG>(r.top, 0), std::min<LONG>(r.right, s.width),
+          std::min<LONG>(r.bottom, s.height)};
+}
+
 // A line without its last pixel, as the system draws it.
 void PlotLine(HDC dc, POINT a, POINT b) {
   Surface* s = SurfaceOf(dc);
+  if (s == nullptr || dc->state.nullPen || !ClipLine(*s, a, b)) return;
   int x = a.x, y = a.y;
   const int dx = std::abs(b.x - a.x), sx = a.x < b.x ? 1 : -1;
   const int dy = -std::abs(b.y - a.y), sy = a.y < b.y ? 1 : -1;
@@ -208,8 +239,9 @@ bool BrushColor(HBRUSH brush, COLORREF* color, bool* hollow) {
 
 void FillPixels(Surface* s, const RECT& r, COLORREF color) {
   if (s == nullptr) return;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) s->Set(x, y, color);
+  const RECT c = OnSurface(*s, r);
+  for (int y = c.top; y < c.bottom; ++y)
+    for (int x = c.left; x < c.right; ++x) s->Set(x, y, color);
 }
 
 int FontHeight(HDC dc) {
@@ -505,11 +537,12 @@ BOOL DrawFocusRect(HDC dc, const RECT* rect) {
   // An inverted outline: drawn twice, it is gone.
   if (Surface* s = SurfaceOf(dc)) {
     auto invert = [&](int x, int y) { s->Set(x, y, ~s->Get(x, y) & 0xFFFFFF); };
-    for (int x = rect->left; x < rect->right; ++x) {
+    const RECT c = OnSurface(*s, *rect);
+    for (int x = c.left; x < c.right; ++x) {
       invert(x, rect->top);
       if (rect->bottom - 1 > rect->top) invert(x, rect->bottom - 1);
     }
-    for (int y = rect->top + 1; y < rect->bottom - 1; ++y) {
+    for (int y = std::max(c.top, rect->top + 1); y < std::min(c.bottom, rect->bottom - 1); ++y) {
       invert(rect->left, y);
       if (rect->right - 1 > rect->left) invert(rect->right - 1, y);
     }
@@ -578,14 +611,23 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sx, i
   Surface* s = LiveDc(source) ? SurfaceOf(source) : nullptr;
   if (rop != DSTINVERT && s == nullptr) return FALSE;
   if (d != nullptr) {
-    // Through a copy, so that overlapping blits within one surface read the old pixels.
-    std::vector<COLORREF> block(size_t(width) * height);
-    for (int j = 0; j < height; ++j)
-      for (int i = 0; i < width; ++i)
-        block[size_t(j) * width + i] =
-            rop == DSTINVERT ? ~d->Get(x + i, y + j) & 0xFFFFFF : s->Get(sx + i, sy + j);
-    for (int j = 0; j < height; ++j)
-      for (int i = 0; i < width; ++i) d->Set(x + i, y + j, block[size_t(j) * width + i]);
+    // Only what lands on the surface, through a copy, so that overlapping blits within
+    // one surface read the old pixels.
+    const long long i0 = std::max(0LL, -static_cast<long long>(x));
+    const long long j0 = std::max(0LL, -static_cast<long long>(y));
+    const long long i1 = std::min<long long>(width, static_cast<long long>(d->width) - x);
+    const long long j1 = std::min<long long>(height, static_cast<long long>(d->height) - y);
+    if (i0 < i1 && j0 < j1) {
+      const size_t w = size_t(i1 - i0);
+      std::vector<COLORREF> block(w * size_t(j1 - j0));
+      for (long long j = j0; j < j1; ++j)
+        for (long long i = i0; i < i1; ++i)
+          block[size_t(j - j0) * w + size_t(i - i0)] =
+              rop == DSTINVERT ? ~d->Get(int(x + i), int(y + j)) & 0xFFFFFF
+                               : s->Get(int(sx + i), int(sy + j));
+      for (long long j = j0; j < j1; ++j)
+        for (long long i = i0; i < i1; ++i) d->Set(int(x + i), int(y + j), block[size_t(j - j0) * w + size_t(i - i0)]);
+    }
   }
   DrawRecord r = Record(dest, DrawRecord::Op::BitBlt);
   r.rect = {x, y, x + width, y + height};

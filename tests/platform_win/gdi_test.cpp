@@ -56,6 +56,51 @@ TEST_F(GdiTest, AnInvertedFrameDrawnTwiceLeavesTheViewAsItWas) {
   EXPECT_EQ(records[8].to.y, 10);
 }
 
+TEST_F(GdiTest, FarPointsAndHugeAreasDrawOnlyWhatIsOnTheSurface) {
+  HDC dc = GetDC(view);
+  // A zoomed view puts points two thousand million pixels away.
+  HPEN pen = CreatePen(PS_SOLID, 0, 0);
+  HGDIOBJ old = SelectObject(dc, pen);
+  SetROP2(dc, R2_NOT);
+  for (int pass = 0; pass < 2; ++pass) {
+    MoveToEx(dc, -2000000000, 5, nullptr);
+    LineTo(dc, 2000000000, 5);
+    MoveToEx(dc, 7, -2000000000, nullptr);
+    LineTo(dc, 7, 40);
+    MoveToEx(dc, -2000000000, -2000000000, nullptr);
+    LineTo(dc, 2000000000, 2000000000);
+    if (pass == 0) {
+      EXPECT_NE(PixelAt(view, 0, 5), kBlankPixel);
+      EXPECT_NE(PixelAt(view, 399, 5), kBlankPixel);
+      EXPECT_NE(PixelAt(view, 7, 0), kBlankPixel);
+      EXPECT_NE(PixelAt(view, 7, 39), kBlankPixel);
+      EXPECT_EQ(PixelAt(view, 7, 40), kBlankPixel);  // the last pixel is left out
+      EXPECT_NE(PixelAt(view, 100, 100), kBlankPixel);
+    }
+  }
+  for (POINT p : {POINT{0, 5}, POINT{399, 5}, POINT{7, 0}, POINT{7, 39}, POINT{100, 100}, POINT{299, 299}})
+    EXPECT_EQ(PixelAt(view, p.x, p.y), kBlankPixel) << p.x << "," << p.y;
+  SelectObject(dc, old);
+  DeleteObject(pen);
+
+  const RECT everything{-2000000000, -2000000000, 2000000000, 2000000000};
+  HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+  EXPECT_EQ(FillRect(dc, &everything, brush), 1);
+  EXPECT_EQ(PixelAt(view, 399, 299), RGB(1, 2, 3));
+  DrawFocusRect(dc, &everything);
+  EXPECT_EQ(PixelAt(view, 0, 0), RGB(1, 2, 3));  // its outline lies far outside
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, 4, 4);
+  HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+  EXPECT_TRUE(BitBlt(dc, -1000000000, -1000000000, 2000000000, 2000000000, memory, 0, 0, SRCCOPY));
+  EXPECT_EQ(PixelAt(view, 399, 299), 0u);  // outside the bitmap reads black
+  SelectObject(memory, oldBitmap);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  DeleteObject(brush);
+  ReleaseDC(view, dc);
+}
+
 TEST_F(GdiTest, FocusRectanglesAlsoUndoThemselves) {
   HDC dc = GetDC(view);
   const RECT r{5, 5, 25, 15};
