@@ -19,11 +19,13 @@ HostErr NewArt(int16_t type, int16_t paintOrder, ArtHandle prep, ArtHandle* art)
   if (prep && !IsLiveArt(prep)) return kBadParameterErr;
   HostDocument* doc = TargetDocument(prep);
   if (!doc) return kNoDocumentErr;
+  const bool noted = gHost.txSnapshotTaken;
   NoteChange(doc);
   HostArt* made = NewHostArt(doc, type);
   HostErr err = LinkArt(made, paintOrder, prep);
   if (err != kNoErr) {
     made->d.alive = false;
+    ForgetRefusedChange(noted);
     return err;
   }
   *art = made;
@@ -43,11 +45,13 @@ HostErr DuplicateArt(ArtHandle art, int16_t paintOrder, ArtHandle prep, ArtHandl
   if (!IsLiveArt(art) || (prep && !IsLiveArt(prep))) return kBadParameterErr;
   HostDocument* doc = TargetDocument(prep);
   if (!doc) return kNoDocumentErr;
+  const bool noted = gHost.txSnapshotTaken;
   NoteChange(doc);
   HostArt* made = DuplicateArtTree(art, doc);
   HostErr err = LinkArt(made, paintOrder, prep);
   if (err != kNoErr) {
     ForEachArt(made, [](HostArt* a) { a->d.alive = false; });
+    ForgetRefusedChange(noted);
     return err;
   }
   if (copy) *copy = made;
@@ -57,8 +61,11 @@ HostErr DuplicateArt(ArtHandle art, int16_t paintOrder, ArtHandle prep, ArtHandl
 HostErr ReorderArt(ArtHandle art, int16_t paintOrder, ArtHandle prep) {
   if (!IsLiveArt(art) || art->layer || (prep && !IsLiveArt(prep))) return kBadParameterErr;
   if (prep && prep->doc != art->doc) return kBadParameterErr;
+  const bool noted = gHost.txSnapshotTaken;
   NoteChange(art->doc);
-  return LinkArt(art, paintOrder, prep);
+  const HostErr err = LinkArt(art, paintOrder, prep);
+  if (err != kNoErr) ForgetRefusedChange(noted);
+  return err;
 }
 
 HostErr GetArtType(ArtHandle art, int16_t* type) {

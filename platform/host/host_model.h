@@ -361,6 +361,9 @@ PathStyle DefaultPathStyle();
 
 // Undo: every change to a document calls NoteChange first.
 void NoteChange(HostDocument* doc);
+// After a change refused before it touched anything; `wasNoted` is whether the
+// call had noted a change before this one.
+void ForgetRefusedChange(bool wasNoted);
 DocSnapshot TakeSnapshot(const HostDocument* doc);
 void RestoreSnapshot(HostDocument* doc, const DocSnapshot& snap);
 void BeginHostCall();

@@ -221,6 +221,13 @@ void NoteChange(HostDocument* doc) {
   gHost.txSnapshotTaken = true;
 }
 
+void ForgetRefusedChange(bool wasNoted) {
+  if (wasNoted || !gHost.txSnapshotTaken) return;
+  gHost.txDoc = nullptr;
+  gHost.txSnapshotTaken = false;
+  gHost.txBefore = DocSnapshot();
+}
+
 void BeginHostCall() {
   if (gHost.callDepth++ > 0) return;
   gHost.txDoc = nullptr;

@@ -13,6 +13,7 @@ HostErr NewPointText(int16_t paintOrder, ArtHandle prep, int16_t orientation, Re
   if (prep && !IsLiveArt(prep)) return kBadParameterErr;
   HostDocument* doc = prep ? prep->doc : gHost.current;
   if (!doc) return kNoDocumentErr;
+  const bool noted = gHost.txSnapshotTaken;
   NoteChange(doc);
   HostArt* made = NewHostArt(doc, kTextFrameArt);
   made->d.text.anchor = anchor;
@@ -21,6 +22,7 @@ HostErr NewPointText(int16_t paintOrder, ArtHandle prep, int16_t orientation, Re
   HostErr err = LinkArt(made, paintOrder, prep);
   if (err != kNoErr) {
     made->d.alive = false;
+    ForgetRefusedChange(noted);
     return err;
   }
   *art = made;

@@ -88,6 +88,24 @@ TEST_F(UndoTest, CallsThatChangeNothingOrAreSilentLeaveNoEntry) {
   EXPECT_TRUE(vmhost::UndoRecords().empty());
 }
 
+TEST_F(UndoTest, ARefusedPlacementLeavesNoEntryButKeepsAnEarlierChange) {
+  ArtHandle made = nullptr;
+  InHostCall([&] {
+    EXPECT_EQ(kArtSuite.NewArt(kGroupArt, kPlaceInsideOnTop, front, &made), kWrongTypeErr);
+    EXPECT_EQ(kArtSuite.DuplicateArt(group, kPlaceInsideOnTop, front, &made), kWrongTypeErr);
+    EXPECT_EQ(kArtSuite.ReorderArt(group, kPlaceInsideOnTop, front), kWrongTypeErr);
+  });
+  EXPECT_EQ(vmhost::UndoDepth(), 0);
+  const std::string before = DumpDocument(doc);
+  InHostCall([&] {
+    kTagSuite.SetTag(front, "step", "1");
+    EXPECT_EQ(kArtSuite.ReorderArt(group, kPlaceInsideOnTop, front), kWrongTypeErr);
+  });
+  EXPECT_EQ(vmhost::UndoDepth(), 1);
+  ASSERT_TRUE(vmhost::Undo());
+  EXPECT_EQ(DumpDocument(doc), before);
+}
+
 TEST_F(UndoTest, UndoChangesRevertsOnlyTheCurrentCall) {
   InHostCall([&] { kTagSuite.SetTag(front, "kept", "1"); });
   std::string kept = DumpDocument(doc);
