@@ -621,6 +621,12 @@ class Reader {
     auto finish = [&]() {
       if (!paths.empty() && closed.size() < paths.size()) closed.push_back(false);
     };
+    // Drawing on after Z starts a new subpath where the closed one began.
+    auto drawing = [&]() -> std::vector<PathSegment>& {
+      if (paths.empty()) Fail(node, "path data must start with M");
+      if (closed.size() == paths.size()) paths.emplace_back(1, PathSegment{at, at, at, 1});
+      return paths.back();
+    };
     while (true) {
       skip();
       if (i >= d.size()) break;
@@ -643,24 +649,24 @@ class Reader {
         case 'L':
         case 'H':
         case 'V': {
-          if (paths.empty()) Fail(node, "path data must start with M");
+          std::vector<PathSegment>& segs = drawing();
           char c = static_cast<char>(std::toupper(static_cast<unsigned char>(command)));
           RealPoint p = at;
           if (c == 'L') p = point();
           if (c == 'H') p.h = rel ? at.h + number() : number();
           if (c == 'V') p.v = rel ? at.v - number() : -number();
           at = p;
-          paths.back().push_back(PathSegment{p, p, p, 1});
+          segs.push_back(PathSegment{p, p, p, 1});
           lastWasCurveToStart = false;
           break;
         }
         case 'C': {
-          if (paths.empty()) Fail(node, "path data must start with M");
+          std::vector<PathSegment>& segs = drawing();
           RealPoint c1 = point(), c2 = point(), p = point();
-          paths.back().back().out = c1;
+          segs.back().out = c1;
           at = p;
-          paths.back().push_back(PathSegment{p, c2, p, 0});
-          lastWasCurveToStart = p.h == paths.back().front().p.h && p.v == paths.back().front().p.v;
+          segs.push_back(PathSegment{p, c2, p, 0});
+          lastWasCurveToStart = p.h == segs.front().p.h && p.v == segs.front().p.v;
           break;
         }
         case 'Z': {
@@ -670,7 +676,7 @@ class Reader {
             segs.front().in = segs.back().in;
             segs.pop_back();
           }
-          closed.push_back(true);
+          if (closed.size() < paths.size()) closed.push_back(true);  // a second Z closes nothing more
           at = segs.front().p;
           command = 0;
           lastWasCurveToStart = false;

@@ -136,7 +136,8 @@ TEST_F(SvgDocumentTest, PathDataOfOtherEditorsIsRead) {
   WriteFile(path,
             "<svg xmlns='http://www.w3.org/2000/svg'><title>x</title>\n"
             "<path id='p' d='M10,20 l5 0 h5 v-10 C 30 0 40 0 10 20 Z m 1 1 L 2 2'/>\n"
-            "<path id='q' d='M0 0 C 0 -10 10 -10 10 0 C 10 10 0 10 0 0 Z'/></svg>");
+            "<path id='q' d='M0 0 C 0 -10 10 -10 10 0 C 10 10 0 10 0 0 Z'/>\n"
+            "<path id='r' d='M0 0 L 10 0 L 10 10 Z Z l 5 5 l 0 5'/></svg>");
   std::string error;
   DocumentHandle read = vmhost::OpenDocument(path, &error);
   ASSERT_NE(read, nullptr) << error;
@@ -155,6 +156,18 @@ TEST_F(SvgDocumentTest, PathDataOfOtherEditorsIsRead) {
   EXPECT_EQ(outer[0].p.v, -20);  // y turned up
   EXPECT_EQ(vmhost::Segments(subpaths[1])[0].p.h, 11);
   EXPECT_EQ(vmhost::Segments(vmhost::FindArtById("q")).size(), 2u);
+  // After Z the pen goes on from where the closed subpath began, in a subpath of its own.
+  auto afterClose = vmhost::Children(vmhost::FindArtById("r"));
+  ASSERT_EQ(afterClose.size(), 2u);
+  EXPECT_EQ(vmhost::Segments(afterClose[0]).size(), 3u);
+  const auto open = vmhost::Segments(afterClose[1]);
+  ASSERT_EQ(open.size(), 3u);
+  EXPECT_EQ(open[0].p.h, 0);
+  EXPECT_EQ(open[2].p.h, 5);
+  EXPECT_EQ(open[2].p.v, -10);
+  int32_t isClosed = 1;
+  kPathSuite.GetPathClosed(afterClose[1], &isClosed);
+  EXPECT_EQ(isClosed, 0);
   std::remove(path.c_str());
 }
 
