@@ -21,15 +21,7 @@ HostErr NewArt(int16_t type, int16_t paintOrder, ArtHandle prep, ArtHandle* art)
   if (!doc) return kNoDocumentErr;
   const bool noted = gHost.txSnapshotTaken;
   NoteChange(doc);
-  HostArt* made = NewHostArt(doc, type);
-  HostErr err = LinkArt(made, paintOrder, prep);
-  if (err != kNoErr) {
-    made->d.alive = false;
-    ForgetRefusedChange(noted);
-    return err;
-  }
-  *art = made;
-  return kNoErr;
+  return PlaceMadeArt(NewHostArt(doc, type), paintOrder, prep, noted, art);
 }
 
 HostErr DisposeArt(ArtHandle art) {
@@ -47,15 +39,7 @@ HostErr DuplicateArt(ArtHandle art, int16_t paintOrder, ArtHandle prep, ArtHandl
   if (!doc) return kNoDocumentErr;
   const bool noted = gHost.txSnapshotTaken;
   NoteChange(doc);
-  HostArt* made = DuplicateArtTree(art, doc);
-  HostErr err = LinkArt(made, paintOrder, prep);
-  if (err != kNoErr) {
-    ForEachArt(made, [](HostArt* a) { a->d.alive = false; });
-    ForgetRefusedChange(noted);
-    return err;
-  }
-  if (copy) *copy = made;
-  return kNoErr;
+  return PlaceMadeArt(DuplicateArtTree(art, doc), paintOrder, prep, noted, copy);
 }
 
 HostErr ReorderArt(ArtHandle art, int16_t paintOrder, ArtHandle prep) {

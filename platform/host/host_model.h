@@ -353,6 +353,9 @@ bool IsLiveArt(const HostArt* art);
 bool IsLiveLayer(const HostLayer* layer);
 void UnlinkArt(HostArt* art);
 HostErr LinkArt(HostArt* art, int16_t paintOrder, HostArt* prep);
+// Places art just made; when the placement is refused the art (with its children)
+// dies and the change is forgotten. `wasNoted` as for ForgetRefusedChange.
+HostErr PlaceMadeArt(HostArt* made, int16_t paintOrder, HostArt* prep, bool wasNoted, ArtHandle* out);
 void KillArt(HostArt* art);
 HostArt* DuplicateArtTree(const HostArt* art, HostDocument* doc);
 HostLayer* LayerOfArt(const HostArt* art);

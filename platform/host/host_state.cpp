@@ -160,6 +160,17 @@ HostErr LinkArt(HostArt* art, int16_t paintOrder, HostArt* prep) {
   return kNoErr;
 }
 
+HostErr PlaceMadeArt(HostArt* made, int16_t paintOrder, HostArt* prep, bool wasNoted, ArtHandle* out) {
+  const HostErr err = LinkArt(made, paintOrder, prep);
+  if (err != kNoErr) {
+    ForEachArt(made, [](HostArt* a) { a->d.alive = false; });
+    ForgetRefusedChange(wasNoted);
+    return err;
+  }
+  if (out) *out = made;
+  return kNoErr;
+}
+
 void ForEachArt(HostArt* root, const std::function<void(HostArt*)>& visit) {
   visit(root);
   // Copy: a visitor may unlink children.

@@ -19,14 +19,7 @@ HostErr NewPointText(int16_t paintOrder, ArtHandle prep, int16_t orientation, Re
   made->d.text.anchor = anchor;
   made->d.text.orientation = orientation;
   if (!gHost.fonts.empty()) made->d.text.chars.font = gHost.fonts.front().get();
-  HostErr err = LinkArt(made, paintOrder, prep);
-  if (err != kNoErr) {
-    made->d.alive = false;
-    ForgetRefusedChange(noted);
-    return err;
-  }
-  *art = made;
-  return kNoErr;
+  return PlaceMadeArt(made, paintOrder, prep, noted, art);
 }
 
 HostErr GetTextRange(ArtHandle art, TextRangeHandle* range) {
