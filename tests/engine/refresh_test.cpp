@@ -16,7 +16,7 @@ TEST_F(RefreshTest, EachModeGathersItsPathsButNeverGuidesToolGroupsOrPreviewLaye
             selected = Path(top, 0, 2);
   Select({inGroup, selected, Path(toolGroup, 0, 2),
           Path(LayerGroup(vmhost::AddLayer("<<Moravine Preview>>")), 0, 2)});
-  HeldSuites suites;
+  ModuleSuites suites;
   WriteStringTag(toolGroup, kToolConfigTagKey, "1");
   sAIArt->SetArtUserAttr(guide, kArtIsGuide | kArtSelected, kArtIsGuide | kArtSelected);
 
@@ -42,7 +42,7 @@ TEST_F(RefreshTest, EachModeGathersItsPathsButNeverGuidesToolGroupsOrPreviewLaye
 }
 
 TEST_F(RefreshTest, AForcedRefreshMakesThePreviewLayerOnTopOnceAndReusesIt) {
-  HeldSuites suites;
+  ModuleSuites suites;
   RefreshGradingPreview(1);
   RefreshGradingPreview(1);
   LayerHandle top = globals().previewLayer;

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "shell/held_suites.h"
+#include "support/module_suites.h"
 #include "support/module_fixture.h"
 #include "win/win_driver.h"
 #include "win_gdi.h"
@@ -30,7 +30,7 @@ TEST_F(CurveFeedback, PolylineFromAnchorToAnchorWithoutSubPixelSteps) {
   } cases[] = {{1, false}, {0.05, true}, {-1, false}, {0, false}};
   for (const auto& c : cases) {
     vmhost::SetZoom(c.zoom);
-    HeldSuites held;
+    ModuleSuites held;
     HDC dc = GetDC(nullptr);
     const size_t before = vmwin::DrawingOf(dc).size();
     DrawBezierInView(dc, p0, p1, p2, p3);

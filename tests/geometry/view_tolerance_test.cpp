@@ -5,7 +5,7 @@
 #include "geometry/host_math.h"
 #include "geometry/segment_snap.h"
 #include "geometry/view_hit_test.h"
-#include "shell/held_suites.h"
+#include "support/module_suites.h"
 #include "support/module_fixture.h"
 
 using namespace vmtest;
@@ -28,7 +28,7 @@ TEST_F(ViewTolerance, TwoScreenPixelsAtTheFirstViewsZoom) {
   } cases[] = {{2, 1}, {0.5, 4}, {1, 2}, {-0.5, 1}, {0, 0}};
   for (const auto& c : cases) {
     vmhost::SetZoom(c.zoom);
-    HeldSuites held;
+    ModuleSuites held;
     EXPECT_EQ(::ViewTolerance(), c.tolerance) << c.zoom;
     RealPoint corner{10 + c.tolerance, 20 - c.tolerance}, beyond{10 + c.tolerance + 0.01, 20};
     EXPECT_EQ(IsPointNearPointInView(&corner, {10, 20}), 1) << c.zoom;  // bounds inclusive
@@ -36,7 +36,7 @@ TEST_F(ViewTolerance, TwoScreenPixelsAtTheFirstViewsZoom) {
     EXPECT_TRUE(corner.h == 10 && beyond.h == 10 + c.tolerance + 0.01);
   }
   vmhost::CloseDocument(doc);
-  HeldSuites held;
+  ModuleSuites held;
   EXPECT_EQ(::ViewTolerance(), 2);  // no view: taken at 100 %
 }
 
@@ -45,7 +45,7 @@ TEST_F(ViewTolerance, SnappingOntoThePieceFollowsTheZoom) {
   const std::vector<PathSegment> s = vmhost::Segments(art);
   for (const double zoom : {2.0, 0.5}) {
     vmhost::SetZoom(zoom);
-    HeldSuites held;
+    ModuleSuites held;
     RealPoint nearSeam{40, 1.5};
     EXPECT_EQ(SnapPointToPathSegment(&nearSeam, s[0], s[1], 1), zoom < 1) << zoom;
     EXPECT_EQ(nearSeam.v, zoom < 1 ? 0 : 1.5);
@@ -62,7 +62,7 @@ TEST_F(ViewTolerance, SnappingOntoThePieceFollowsTheZoom) {
 
 TEST_F(ViewTolerance, RectanglesThroughTheHostsRealMath) {
   vmhost::SetZoom(2);
-  HeldSuites held;
+  ModuleSuites held;
   const RealRect bounds{0, 100, 50, 0};  // y up: top > bottom
   EXPECT_EQ(IsPointInRectInView({51, 101}, bounds), 1);
   EXPECT_EQ(IsPointInRectInView({51.5, 50}, bounds), 0);

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "headless_run.h"
-#include "shell/held_suites.h"
+#include "support/module_suites.h"
 #include "store/grading_group_tags.h"
 #include "support/module_fixture.h"
 
@@ -19,7 +19,7 @@ class ExamplePattern : public ModuleTest {
     std::string error;
     ASSERT_NE(vmhost::OpenDocument(ExamplePatternPath(), &error), nullptr) << error;
     ASSERT_EQ(TickOnce(), kNoErr);
-    suites_ = std::make_unique<HeldSuites>();
+    suites_ = std::make_unique<ModuleSuites>();
   }
   void TearDown() override {
     std::free(globals().pieceArts);
@@ -41,7 +41,7 @@ class ExamplePattern : public ModuleTest {
   }
 
  private:
-  std::unique_ptr<HeldSuites> suites_;
+  std::unique_ptr<ModuleSuites> suites_;
 };
 
 TEST_F(ExamplePattern, EveryPieceCarriesItsSizesHandleAndVariable) {

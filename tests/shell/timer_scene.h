@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "host/host_driver.h"
-#include "shell/held_suites.h"
+#include "support/module_suites.h"
 #include "store/grading_group_tags.h"
 #include "support/module_fixture.h"
 
@@ -14,7 +14,7 @@ namespace vmtest {
 class TimerScene : public ModuleTest {
  protected:
   static ArtHandle LayerGroup(LayerHandle layer = nullptr) {
-    HeldSuites suites;
+    ModuleSuites suites;
     if (layer == nullptr) sAILayer->GetNthLayer(0, &layer);
     return layer->group;
   }
@@ -25,7 +25,7 @@ class TimerScene : public ModuleTest {
     return vmhost::AddPolyline(parent, p, false);
   }
   static void StoreGroup(std::vector<ArtHandle> arts) {
-    HeldSuites suites;
+    ModuleSuites suites;
     gPlugin->grading_origin = {0, 0};
     SaveGradingGroup(arts.data(), static_cast<int32_t>(arts.size()), 1);
   }

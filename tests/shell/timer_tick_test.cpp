@@ -77,7 +77,7 @@ TEST_F(TimerTickTest, WithARevisionToolThePreviewFollowsSelectionAndZoomWithoutU
   EXPECT_EQ(vmhost::UndoDepth(), undoDepth);
 
   {  // a layer of that name that the user made is not the module's
-    HeldSuites suites;
+    ModuleSuites suites;
     sAILayer->DeleteLayer(globals().previewLayer);
   }
   vmhost::AddLayer("<<Vestamark Preview>>");

@@ -138,7 +138,7 @@ TEST_F(BlockTools, ABlockNeedsAPieceAndAnEditableLayerAndNeverGradesItsOldSelf) 
   DragTool({100, 500}, {460, 140});
   ArtHandle piece = Piece({200, 200}, {150, 450});
   {
-    HeldSuites suites;
+    ModuleSuites suites;
     sAILayer->SetLayerEditable(layer, 0);
   }
   DragTool({100, 500}, {460, 140});
@@ -148,7 +148,7 @@ TEST_F(BlockTools, ABlockNeedsAPieceAndAnEditableLayerAndNeverGradesItsOldSelf) 
 
   // With the old block selected too, only the piece is graded.
   {
-    HeldSuites suites;
+    ModuleSuites suites;
     sAILayer->SetLayerEditable(layer, 1);
   }
   DragTool({100, 500}, {460, 140});

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "host/host_driver.h"
-#include "shell/held_suites.h"
+#include "support/module_suites.h"
 #include "simple_grading/simple_grading_object.h"
 #include "simple_grading_scene.h"
 #include "store/grading_group_tags.h"
@@ -18,7 +18,7 @@ namespace vmtest {
 
 // "left top right bottom" of an art's bounds.
 inline std::string Box(ArtHandle art) {
-  HeldSuites suites;
+  ModuleSuites suites;
   RealRect r{};
   sAIArt->GetArtBounds(art, &r);
   char text[128];
@@ -36,7 +36,7 @@ class ToolsScene : public SimpleGradingScene {
     for (int row = 0; row < kSizeTableRows; ++row)
       g.sizeTable[row] = SizeTableRow{row < 4 ? pitches[row] : 0, 1, 2, 254, 254, 254, 3, 4, 5};
     g.simpleGrading.grading_basic_size = 2;
-    HeldSuites suites;
+    ModuleSuites suites;
     sAILayer->GetNthLayer(0, &layer);
   }
   void TearDown() override {

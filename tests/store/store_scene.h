@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/held_suites.h"
+#include "support/module_suites.h"
 #include "support/module_fixture.h"
 
 namespace vmtest {
@@ -17,7 +17,7 @@ class StoreScene : public ModuleTest {
  protected:
   void SetUp() override {
     ModuleTest::SetUp();
-    suites_ = std::make_unique<HeldSuites>();
+    suites_ = std::make_unique<ModuleSuites>();
     ASSERT_EQ(suites_->result, kNoErr);
   }
   void TearDown() override {
@@ -57,7 +57,7 @@ class StoreScene : public ModuleTest {
   }
 
  private:
-  std::unique_ptr<HeldSuites> suites_;
+  std::unique_ptr<ModuleSuites> suites_;
 };
 
 }  // namespace vmtest

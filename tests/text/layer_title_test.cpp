@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "shell/held_suites.h"
+#include "support/module_suites.h"
 #include "support/module_fixture.h"
 #include "text/text_range_text.h"
 
@@ -30,7 +30,7 @@ TEST_F(LayerTitles, ShiftJisCountedTitlesCutAt254BytesAndComparedWhole) {
   };
   for (const auto& c : cases) {
     LayerHandle layer = vmhost::AddLayer(c.title.c_str());
-    HeldSuites held;
+    ModuleSuites held;
     unsigned char title[kLayerTitleSize + 4];
     std::fill(std::begin(title), std::end(title), 0xEE);
     ASSERT_EQ(GetLayerTitleCounted(layer, title), kNoErr);
@@ -44,7 +44,7 @@ TEST_F(LayerTitles, ShiftJisCountedTitlesCutAt254BytesAndComparedWhole) {
 TEST_F(LayerTitles, ArtOnALockedLayerIsNotUsable) {
   LayerHandle layer = vmhost::AddLayer("Back");
   ArtHandle group = nullptr;
-  HeldSuites held;
+  ModuleSuites held;
   sAILayer->GetFirstArtOfLayer(layer, &group);
   ArtHandle art = vmhost::AddPolyline(group, {{0, 0}, {10, 10}}, false);
   EXPECT_EQ(IsArtOnUsableLayer(art), 0);
@@ -53,7 +53,7 @@ TEST_F(LayerTitles, ArtOnALockedLayerIsNotUsable) {
 }
 
 TEST_F(LayerTitles, ShiftJisTextGoesIntoALabel) {
-  HeldSuites held;
+  ModuleSuites held;
   ArtHandle group = nullptr;
   sAILayer->GetFirstArtOfLayer(vmhost::AddLayer("Labels"), &group);
   ArtHandle label = vmhost::AddText(group, {10, 10}, "");

@@ -4,7 +4,7 @@
 #include "host/host_driver.h"
 #include "resources/basic_settings_resource_ids.h"
 #include "resources/handle_dialog_resource_ids.h"
-#include "shell/held_suites.h"
+#include "support/module_suites.h"
 #include "store/grading_group_tags.h"
 #include "support/module_fixture.h"
 #include "support/tool_gestures.h"
@@ -18,7 +18,7 @@ class DoubleClickDialogTest : public ModuleTest {
   void SetUp() override {
     ModuleTest::SetUp();
     {
-      HeldSuites suites;
+      ModuleSuites suites;
       piece = vmhost::AddGroup(CurrentLayerGroup());
       ArtHandle line = vmhost::AddPolyline(piece, {{0, 0}, {100, 0}, {200, 0}, {300, 0}}, false);
       // The origin mark stays clear of the line.

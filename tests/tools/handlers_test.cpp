@@ -6,7 +6,7 @@
 
 #include "host/host_driver.h"
 #include "panels/variable_registration.h"
-#include "shell/held_suites.h"
+#include "support/module_suites.h"
 #include "shell/localize.h"
 #include "store/grading_group_tags.h"
 #include "support/module_fixture.h"
@@ -27,7 +27,7 @@ class Handlers : public ModuleTest {
   void SetUp() override {
     ModuleTest::SetUp();
     {
-      HeldSuites suites;
+      ModuleSuites suites;
       piece = vmhost::AddGroup(CurrentLayerGroup());
       line = vmhost::AddPolyline(piece, {{0, 0}, {100, 0}, {200, 0}, {300, 0}}, false);
       rect = vmhost::AddPolyline(piece, {{0, 100}, {100, 100}, {100, 200}, {0, 200}}, true);
@@ -146,7 +146,7 @@ TEST_F(Handlers, ItIsTheOnlySelectedHandleInTheFirstFreeSlotStoredShownAndNamedF
   UseTool(kLengthSlot);
   std::memset(&globals().handles[1], 0, sizeof(RevisionHandle));
   globals().handles[0].listSelected = globals().grading_selected = 1;
-  const int previewArts = [] { HeldSuites suites; return ArtCount(); }();
+  const int previewArts = [] { ModuleSuites suites; return ArtCount(); }();
   Drag({0, 100}, {100, 200});
   ASSERT_EQ(Slot(1).kind, kHandleLength);
   EXPECT_EQ(Slot(0).listSelected, 0);

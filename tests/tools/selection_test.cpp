@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "host/host_driver.h"
-#include "shell/held_suites.h"
+#include "support/module_suites.h"
 #include "store/grading_group_tags.h"
 #include "support/module_fixture.h"
 #include "support/tool_gestures.h"
@@ -22,7 +22,7 @@ class Selection : public ModuleTest {
   void SetUp() override {
     ModuleTest::SetUp();
     {
-      HeldSuites suites;
+      ModuleSuites suites;
       LayerHandle layer = nullptr;
       sAILayer->GetCurrentLayer(&layer);
       piece = vmhost::AddGroup(layer->group);
