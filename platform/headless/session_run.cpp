@@ -37,7 +37,7 @@ std::string CodeText(HostErr code) {
     text[i] = c >= 0x20 && c < 0x7F ? c : '?';
   }
   text[4] = 0;
-  return "'" + std::string(text) + "' (" + std::to_string(code) + ")";
+  return std::string("'").append(text).append("' (").append(std::to_string(code)).append(")");
 }
 
 // The module reads its language from the preferences file at start-up; the line is set there

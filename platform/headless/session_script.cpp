@@ -232,7 +232,7 @@ class Reader {
  private:
   static std::string ScriptLine(const std::vector<std::string>& w) {
     std::string out;
-    for (const std::string& word : w) out += (out.empty() ? "" : " ") + Quoted(word);
+    for (const std::string& word : w) out.append(out.empty() ? "" : " ").append(Quoted(word));
     return out + "\n";
   }
 

@@ -190,7 +190,7 @@ class Writer {
     for (HostArt* a : order) {
       if (!a->d.id.empty()) continue;
       std::string id;
-      do id = "a" + std::to_string(doc_->nextArtNumber++);
+      do id = std::string("a").append(std::to_string(doc_->nextArtNumber++));
       while (used.count(id));
       a->d.id = id;
       used.insert(id);
@@ -267,7 +267,7 @@ class Writer {
                         std::to_string(s.strokePaint) + " " + ColorWords(s.strokeColor) + " " +
                         Num(s.strokeWidth) + " " + Num(s.miterLimit) + " " + std::to_string(s.cap) + " " +
                         std::to_string(s.join) + " " + Num(s.dashOffset);
-    for (int i = 0; i < s.dashCount && i < 6; i++) words += " " + Num(s.dash[i]);
+    for (int i = 0; i < s.dashCount && i < 6; i++) words.append(" ").append(Num(s.dash[i]));
     node.append_attribute("vm:style") = words.c_str();
   }
 

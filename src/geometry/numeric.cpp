@@ -47,3 +47,8 @@ double IntPower(double x, int16_t n) {
 int32_t MinInt(int32_t a, int32_t b) { return a < b ? a : b; }
 
 int32_t MaxInt(int32_t a, int32_t b) { return a > b ? a : b; }
+
+double SinglePrecision(double x) {
+  const volatile float rounded = static_cast<float>(x);
+  return rounded;
+}

@@ -23,3 +23,6 @@ int32_t TruncToInt(double x);
 double IntPower(double x, int16_t n);  // 1.0 for n <= 0
 int32_t MinInt(int32_t a, int32_t b);
 int32_t MaxInt(int32_t a, int32_t b);
+// x as the host's single-precision reals hold it; no optimiser may fold the
+// round trip away, or Debug and Release builds would store other coordinates.
+double SinglePrecision(double x);

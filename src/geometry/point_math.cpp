@@ -8,8 +8,8 @@ void CopyPoint(const RealPoint& source, RealPoint* destination) {
 }
 
 void ToRealPoint(const RealPoint& source, RealPoint* destination) {
-  destination->h = static_cast<float>(source.h);
-  destination->v = static_cast<float>(source.v);
+  destination->h = SinglePrecision(source.h);
+  destination->v = SinglePrecision(source.v);
 }
 
 double AngleOf(const RealPoint& p0, const RealPoint& p1) { return Atan2Of(p1.v - p0.v, p1.h - p0.h); }

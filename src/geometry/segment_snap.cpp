@@ -17,8 +17,6 @@ bool InGrownBox(const RealPoint& p, const RealPoint& a, const RealPoint& b, doub
 
 double Clamp(double x, double a, double b) { return MinOf(MaxOf(x, MinOf(a, b)), MaxOf(a, b)); }
 
-double SinglePrecision(double x) { return static_cast<float>(x); }
-
 int16_t SnapToArc(RealPoint* p, const RealPoint& centre, double radius, const CubicPoints& c, double tol) {
   if (!(AbsOf(radius - DistanceBetween(centre, *p)) < tol + 0.01)) return 0;
   const double aq = AngleOf(centre, *p);

@@ -1,5 +1,6 @@
 #include "geometry/view_hit_test.h"
 
+#include "geometry/numeric.h"
 #include "geometry/bezier_tables.h"
 #include "geometry/host_math.h"
 #include "geometry/segment_snap.h"
@@ -31,7 +32,7 @@ int32_t IsPointNearRectCenterInView(RealPoint* p, const RealRect& rect) {
 
 int32_t IsPointInRectInView(const RealPoint& p, const RealRect& rect) {
   if (!sAIRealMath) return 0;
-  const double tol = static_cast<float>(ViewTolerance());
+  const double tol = SinglePrecision(ViewTolerance());
   RealRect grown = rect;
   sAIRealMath->InsetRect(&grown, -tol, -tol);
   return sAIRealMath->PointInRect(&p, &grown) ? 1 : 0;

@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "geometry/numeric.h"
 #include "resources/simple_grading_resource_ids.h"
 #include "shell/dialog_placement.h"
 #include "shell/plugin_globals.h"
@@ -21,7 +22,7 @@ struct ProportionFields {
 
 void SetNumberField(HWND dialog, int id, double value) {
   char text[64];
-  std::snprintf(text, sizeof text, "%g", static_cast<double>(static_cast<float>(value)));
+  std::snprintf(text, sizeof text, "%g", SinglePrecision(value));
   SetDlgItemText(dialog, id, text);
 }
 

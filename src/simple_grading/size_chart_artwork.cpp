@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "geometry/numeric.h"
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "simple_grading/simple_grading_object.h"
@@ -43,7 +44,7 @@ const double* RowValues(const SizeTableRow& row) {
 }
 
 void FormatCell(double value, char* out, size_t size) {
-  std::snprintf(out, size, "%g", static_cast<double>(static_cast<float>(value)));
+  std::snprintf(out, size, "%g", SinglePrecision(value));
 }
 
 void DrawChartGrid(ArtHandle chart, double x, double top, double height, int rows) {

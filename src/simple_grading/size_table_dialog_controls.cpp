@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "geometry/numeric.h"
 #include "resources/simple_grading_resource_ids.h"
 #include "shell/owner_draw_paint.h"
 #include "shell/plugin_globals.h"
@@ -45,7 +46,7 @@ void FillSizeTableControls(HWND dialog) {
     for (int j = 0; j < kColumns; ++j) {
       char text[64] = "";
       if (cells[j] != 0)
-        std::snprintf(text, sizeof text, "%g", static_cast<double>(static_cast<float>(cells[j])));
+        std::snprintf(text, sizeof text, "%g", SinglePrecision(cells[j]));
       SetDlgItemText(dialog, CellId(i, j), text);
     }
     EnableWindow(GetDlgItem(dialog, CellId(i, 0)), i != basic);

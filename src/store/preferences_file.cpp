@@ -7,6 +7,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "geometry/numeric.h"
 #include "shell/plugin_globals.h"
 #include "store/display_unit.h"
 #include "store/preferences_paths.h"
@@ -103,7 +104,7 @@ void WriteKeys(TextFileOutput* out, const PreferenceKey* keys, size_t count) {
         break;
       case kPrefReal:
         WriteTextFileLine(out, "%s = %g\r\n", key.key,
-                          static_cast<double>(static_cast<float>(*static_cast<double*>(FieldAddress(key)))));
+                          SinglePrecision(*static_cast<double*>(FieldAddress(key))));
         break;
       case kPrefText:
         WriteTextFileLine(out, "%s = %s\r\n", key.key,
@@ -191,8 +192,8 @@ void WritePresetLines(TextFileOutput* out) {
     if (preset.scaleIndex < 0 || preset.scaleIndex >= kMaxPresets) continue;
     const ScalePair& scale = gPlugin->presetScale[preset.scaleIndex];
     WriteTextFileLine(out, "%s%02d = %s,%g,%g,%d,%d,%d,%d\r\n", kPresetKeyPrefix, slot + 1,
-                      QuotedText(preset.name).text, static_cast<double>(static_cast<float>(scale.h)),
-                      static_cast<double>(static_cast<float>(scale.v)), preset.output, preset.scaleIndex,
+                      QuotedText(preset.name).text, SinglePrecision(scale.h),
+                      SinglePrecision(scale.v), preset.output, preset.scaleIndex,
                       preset.enabled, 0);
   }
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "geometry/numeric.h"
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "store/art_tags.h"
@@ -45,8 +46,8 @@ void WritePresetTags(ArtHandle art, const char* format, const char* lineEnd) {
     AppendQuotedField(value, sizeof value, name);
     const size_t used = strlen(value);
     snprintf(value + used, sizeof value - used, ",%g,%g,%d,%d,%d,%d%s",
-             static_cast<double>(static_cast<float>(g.presetScale[scale].h)),
-             static_cast<double>(static_cast<float>(g.presetScale[scale].v)), p.output, p.scaleIndex,
+             SinglePrecision(g.presetScale[scale].h),
+             SinglePrecision(g.presetScale[scale].v), p.output, p.scaleIndex,
              p.enabled, 0, lineEnd);
     char key[64];
     snprintf(key, sizeof key, format, slot + 1);

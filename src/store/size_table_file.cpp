@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "geometry/numeric.h"
 #include "shell/plugin_globals.h"
 #include "store/preferences_paths.h"
 
@@ -33,7 +34,7 @@ void WriteSizeTableLines(TextFileOutput* out, int fullPrecision) {
       if (fullPrecision) {
         FormatExact(text[i], sizeof(text[i]), values[i]);
       } else {
-        std::snprintf(text[i], sizeof(text[i]), "%g", static_cast<double>(static_cast<float>(values[i])));
+        std::snprintf(text[i], sizeof(text[i]), "%g", SinglePrecision(values[i]));
       }
     }
     WriteTextFileLine(out, "%s%02d = %s,%s,%s,%s,%s,%s,%s,%s,%s\r\n", kSizeTableKeyPrefix, r + 1, text[0],

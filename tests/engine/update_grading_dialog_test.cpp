@@ -105,7 +105,7 @@ TEST_F(UpdateGradingDialogTest, TheSetListHasOneRowPerEnabledPresetUpToTheFirstE
     if (r.op == vmwin::DrawRecord::Op::Line) lines.push_back({r.from.x, r.from.y, r.to.x, r.to.y});
   }
   ASSERT_EQ(texts.size(), 2u);
-  EXPECT_EQ(texts[0] + texts[1], "S" + wide.substr(0, texts[1].size()));
+  EXPECT_EQ(texts[0] + texts[1], std::string("S").append(wide, 0, texts[1].size()));
   EXPECT_LT(texts[1].size(), wide.size());
   EXPECT_EQ(texts[1].size() % 2, 0u) << "no half character at the end";
   EXPECT_EQ(lines, (std::vector<std::vector<int>>{

@@ -15,7 +15,8 @@ TEST_F(RobustnessTest, SelfReferencesEndWithTheNestingError) {
   SetVariable(1, "b", "c");
   SetVariable(2, "c", "b*2");
   for (int i = 0; i < 60; ++i) {
-    SetVariable(3 + i, "f" + std::to_string(i), "f" + std::to_string(i + 1) + "+f" + std::to_string(i + 1));
+    const std::string next = std::string("f").append(std::to_string(i + 1));
+    SetVariable(3 + i, std::string("f").append(std::to_string(i)), next + "+" + next);
   }
   for (const std::string& text :
        {std::string("a"), std::string("b"), std::string("f0"), std::string(20000, '(')}) {

@@ -54,7 +54,7 @@ TEST_F(LookupTest, LocalVariablesTakeTheirOwnRowOrTheFirstEmptyOne) {
   EXPECT_EQ(SetLocalVariable(std::string(100, 'n').c_str(), std::string(5000, 'v').c_str()), 1);
   EXPECT_EQ(std::strlen(gPlugin->variables.varNames[3]), 81u);
   EXPECT_EQ(std::strlen(gPlugin->variables.varValues[3]), 4095u);
-  for (int row = 4; row < kMaxVariables; ++row) SetVariable(row, "r" + std::to_string(row), "0");
+  for (int row = 4; row < kMaxVariables; ++row) SetVariable(row, std::string("r").append(std::to_string(row)), "0");
   EXPECT_EQ(SetLocalVariable("new", "1"), 0);
 }
 

@@ -49,7 +49,7 @@ ProgramRun HeadlessTest::Host(const std::vector<std::string>& args) const {
   const std::string program = ProgramPath();
   EXPECT_TRUE(std::filesystem::exists(program)) << program << " is not built";
   std::string command = "cd " + ShellQuoted(folder->root()) + " && " + ShellQuoted(program);
-  for (const std::string& a : args) command += " " + ShellQuoted(a);
+  for (const std::string& a : args) command.append(" ").append(ShellQuoted(a));
   command += " >" + ShellQuoted(Path("stdout.txt")) + " 2>" + ShellQuoted(Path("stderr.txt"));
   const int raw = std::system(command.c_str());
   ProgramRun run;

@@ -34,7 +34,7 @@ class SizeTableDialogTest : public SimpleGradingScene {
   // Field texts joined by "|", and enabled states as "1" and "0".
   static std::string Fields(HWND dialog, std::initializer_list<int> ids) {
     std::string out;
-    for (int id : ids) out += (out.empty() ? "" : "|") + FieldText(dialog, id);
+    for (int id : ids) out.append(out.empty() ? "" : "|").append(FieldText(dialog, id));
     return out;
   }
   static std::string Enabled(HWND dialog, std::initializer_list<int> ids) {

@@ -26,7 +26,7 @@ TEST_F(LayerTitles, ShiftJisCountedTitlesCutAt254BytesAndComparedWhole) {
       {"前身頃 ｻｲｽﾞ", "\x91\x4F\x90\x67\x8D\xA0 \xBB\xB2\xBD\xDE", 0},
       {std::string(300, 'L'), std::string(254, 'L'), 0},
       {sleeves, sleevesSjis, 0},
-      {"a" + sleeves, "a" + sleevesSjis.substr(0, 252), 0},  // the 127th kanji would end at byte 255
+      {"a" + sleeves, std::string("a").append(sleevesSjis, 0, 252), 0},  // the 127th kanji would end at byte 255
   };
   for (const auto& c : cases) {
     LayerHandle layer = vmhost::AddLayer(c.title.c_str());

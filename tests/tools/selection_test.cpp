@@ -51,7 +51,8 @@ class Selection : public ModuleTest {
 
   const RevisionHandle& Slot(int s) { return globals().handles[s]; }
   std::string On(ArtHandle art, int32_t index) {
-    return art == line ? "L" + std::to_string(index) : art == rect ? "R" + std::to_string(index) : "";
+    if (art != line && art != rect) return "";
+    return std::string(art == line ? "L" : "R").append(std::to_string(index));
   }
   // A word per used slot: kind and second end ("2L1"), or a point handle's anchor ("R0"); "*" when
   // list-selected, joined by "~" to the slot before in its group.
