@@ -87,11 +87,7 @@ void MeasureBase(int32_t first) {
     int32_t closed = 0;
     sAIPath->GetPathClosed(line.art1, &closed);
     ArtSegments path{closed, count1, graded1};
-    CurveRun run{&path, line.index1, line.index2};
-    if (!closed && run.s2 < run.s1) run = {&path, line.index2, line.index1};
-    gMeasuredBase.length = RunLength(run);
-    const ArcOfRun arc = ArcTestOverRun(run);
-    gMeasuredBase.radius = arc.isArc ? arc.radius : 0;
+    MeasureRun(&path, line.index1, line.index2, &gMeasuredBase.length, &gMeasuredBase.radius);
   }
   if (graded2 != graded1) std::free(graded2);
   std::free(graded1);
