@@ -16,7 +16,6 @@
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
-#include "store/tool_config_tag.h"
 #include "tools/revision_tool_handlers.h"
 #include "tools/undo_text_pairs.h"
 
@@ -68,17 +67,6 @@ LayerHandle FindOrMakePreviewLayer() {
   return layer;
 }
 
-void CollectMembers(ArtHandle titled, uint32_t serial, ArtHandle** members, int32_t* count) {
-  int16_t type = kUnknownArt;
-  GetArtTypeWithToolConfig(titled, &type);
-  if (type == kGroupArt) {
-    CollectPieceMembers(titled, titled, serial, members, count, 0);
-  } else {
-    ForEachSearchedLayer(
-        [&](ArtHandle first) { CollectPieceMembers(first, titled, serial, members, count, 0); });
-  }
-}
-
 void RegradeOnePiece(ArtHandle titled) {
   PluginGlobals& g = *gPlugin;
   if (ReadStringTag(titled, kGradingSerialKey) == nullptr) return;
@@ -86,7 +74,7 @@ void RegradeOnePiece(ArtHandle titled) {
   if (serial == 0) return;
   ArtHandle* members = nullptr;
   int32_t memberCount = 0;
-  CollectMembers(titled, serial, &members, &memberCount);
+  CollectMembersOfTitledArt(titled, serial, &members, &memberCount, 0);
   if (memberCount == 0) {
     std::free(members);
     return;

@@ -6,7 +6,6 @@
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
-#include "store/tool_config_tag.h"
 #include "text/layer_title.h"
 
 namespace {
@@ -29,15 +28,7 @@ void RewritePiece(PluginGlobals* g, ArtHandle titled, int16_t selectedOnly) {
   if (serial == 0) return;
   ArtHandle* members = nullptr;
   int32_t memberCount = 0;
-  int16_t type = kUnknownArt;
-  GetArtTypeWithToolConfig(titled, &type);
-  if (type == kGroupArt) {
-    CollectPieceMembers(titled, titled, serial, &members, &memberCount, selectedOnly);
-  } else {
-    ForEachSearchedLayer([&](ArtHandle first) {
-      CollectPieceMembers(first, titled, serial, &members, &memberCount, selectedOnly);
-    });
-  }
+  CollectMembersOfTitledArt(titled, serial, &members, &memberCount, selectedOnly);
   if (memberCount == 0) return;
 
   ArtHandle* savedPiece = g->pieceArts;
