@@ -8,6 +8,7 @@
 #include "engine/preview_refresh.h"
 #include "engine/update_grading.h"
 #include "engine/update_grading_state.h"
+#include "expr/script_alerts.h"
 #include "resources/update_grading_resource_ids.h"
 #include "shell/dialog_placement.h"
 #include "shell/localize.h"
@@ -270,9 +271,11 @@ intptr_t UpdateGradingDlgProc(HWND dialog, uint32_t message, uintptr_t wParam, i
       if (wParam != kUpdateSetList || lParam == 0) return FALSE;
       DrawUpdateSetListItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
-    case WM_COMMAND:
+    case WM_COMMAND: {
+      ScriptActionScope action;
       OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
       return TRUE;
+    }
     default:
       return FALSE;
   }
@@ -300,9 +303,12 @@ intptr_t ShowUpdateGradingDialog(PluginRef pluginRef) {
   HINSTANCE instance = LastModuleInstance();
   HWND owner = nullptr;
   if (sAIContext != nullptr) sAIContext->GetPlatformAppWindow(&owner);
-  intptr_t result =
-      DialogBoxParam(instance, MAKEINTRESOURCE(DialogIdForLanguage(kUpdateGradingDialogResource)), owner,
-                     UpdateGradingDlgProc, 0);
+  intptr_t result = 0;
+  {
+    ScriptDialogScope commands;
+    result = DialogBoxParam(instance, MAKEINTRESOURCE(DialogIdForLanguage(kUpdateGradingDialogResource)), owner,
+                            UpdateGradingDlgProc, 0);
+  }
   // A dialog that could not be shown changes nothing, as a cancelled one.
   if (result != 1) result = 2;
 

@@ -5,6 +5,7 @@
 
 #include "engine/grading_engine_internal.h"
 #include "engine/preview_builder.h"
+#include "expr/script_alerts.h"
 #include "geometry/point_math.h"
 #include "resources/handle_dialog_resource_ids.h"
 #include "shell/localize.h"
@@ -190,8 +191,11 @@ int32_t RunHandleDialog(PluginRef pluginRef, int32_t resourceId, DLGPROC procedu
     instance = ModuleInstance(access);
   HWND owner = nullptr;
   if (sAIContext != nullptr) sAIContext->GetPlatformAppWindow(&owner);
-  const INT_PTR result =
-      DialogBoxParam(instance, MAKEINTRESOURCE(DialogIdForLanguage(resourceId)), owner, procedure, 0);
+  INT_PTR result = 0;
+  {
+    ScriptDialogScope commands;
+    result = DialogBoxParam(instance, MAKEINTRESOURCE(DialogIdForLanguage(resourceId)), owner, procedure, 0);
+  }
   // A dialog ended some other way leaves no preview layer behind.
   ClosingSteps();
   // A cancelled dialog leaves no undo step.

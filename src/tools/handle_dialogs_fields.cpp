@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "expr/script_alerts.h"
 #include "panels/variable_dialogs.h"
 #include "shell/localize.h"
 #include "shell/plugin_globals.h"
@@ -122,6 +123,7 @@ INT_PTR DispatchHandleDialog(HWND dialog, UINT message, WPARAM wParam, void (*in
     return TRUE;
   }
   if (message == WM_COMMAND) {
+    ScriptActionScope action;
     command(dialog, wParam);
     return TRUE;
   }
