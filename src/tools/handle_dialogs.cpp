@@ -153,22 +153,24 @@ int16_t CommonProportional(int32_t slot) {
   return value;
 }
 
-// A proportional value the user changed reaches every member of the group.
+// The proportional flag is set per member (Alt+Shift does so on purpose): the
+// edited value goes to the opened slot, and to the rest of the group only when
+// the group opened mixed.
 void WriteBackAmountEdit(int32_t slot) {
   RevisionHandle* h = gPlugin->handles;
   const RevisionHandle& e = EditedHandle;
   const int32_t first = FirstSlotOfGroup(slot);
-  const bool proportionalSet = e.proportional != -1 && e.proportional != gOpenedProportional;
+  const bool proportionalForAll = gOpenedProportional == -1 && e.proportional != -1;
   const int16_t own = h[first].proportional;
   h[first] = e;
-  h[first].proportional = proportionalSet ? e.proportional : own;
+  h[first].proportional = own;
   if (e.proportional != -1) h[slot].proportional = e.proportional;
   for (int32_t s = first + 1; e.groupId != 0 && s < kMaxHandles && h[s].groupId == e.groupId; ++s) {
     if (!SameLayout(h[s], e)) continue;
     h[s].direction = e.direction;
     h[s].bothEnds = e.bothEnds;
     std::memcpy(h[s].line.amountExpr, e.line.amountExpr, sizeof e.line.amountExpr);
-    if (proportionalSet) h[s].proportional = e.proportional;
+    if (proportionalForAll) h[s].proportional = e.proportional;
   }
 }
 

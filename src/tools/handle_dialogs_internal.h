@@ -33,6 +33,7 @@ extern int16_t gOpenedProportional;
 // only from the group's first slot; any other slot gives its own value.
 int16_t CommonProportional(int32_t slot);
 // The edited copies written over their slots and the rest of the group.
+// WriteBackAmountEdit reads gOpenedProportional.
 void WriteBackAmountEdit(int32_t slot);
 void WriteBackPointEdit(int32_t slot);
 

@@ -150,7 +150,7 @@ TEST_F(AmountDialogTest, GroupEditReachesEveryMemberAndMixedProportionalOpensInd
                  Click(kAmountProportionalCheck), ReadCheck(kAmountProportionalCheck, &afterSecond),
                  Check(kAmountBothEndsCheck, BST_CHECKED), SetText(kAmountPercentField, "90"), Click(IDOK)}),
             1);
-  // Opened on the second slot, the box shows that slot's own value.
+  // Opened on the second slot, the box shows that slot's own value and sets that slot's only.
   EXPECT_EQ(opened, BST_UNCHECKED);
   EXPECT_EQ(afterFirst, BST_UNCHECKED);
   EXPECT_EQ(afterSecond, BST_CHECKED);
@@ -158,7 +158,7 @@ TEST_F(AmountDialogTest, GroupEditReachesEveryMemberAndMixedProportionalOpensInd
     SCOPED_TRACE(slot);
     EXPECT_EQ(Amount(slot), "90");
     EXPECT_EQ(globals().handles[slot].bothEnds, 1);
-    EXPECT_EQ(globals().handles[slot].proportional, 1);
+    EXPECT_EQ(globals().handles[slot].proportional, slot == 1 ? 0 : 1);
     EXPECT_EQ(globals().handles[slot].line.index2, slot - 1);
   }
   EXPECT_EQ(Amount(4), "100.0");
@@ -172,6 +172,39 @@ TEST_F(AmountDialogTest, GroupEditReachesEveryMemberAndMixedProportionalOpensInd
   EXPECT_EQ(mixed, BST_INDETERMINATE);
   EXPECT_EQ(clicked, BST_UNCHECKED);
   for (int slot : {1, 2, 3}) EXPECT_EQ(globals().handles[slot].proportional, 0);
+}
+
+// Alt+Shift gives each member its own proportional flag; the box changes the slot it was opened
+// on, and the other members too only when the group opened mixed (the box indeterminate).
+TEST_F(AmountDialogTest, ProportionalBoxKeepsTheFlagsEachMemberWasGiven) {
+  ArtHandle art = Polyline({{0, 0}, {100, 0}, {100, 50}}, false);
+  const struct {
+    int opened;
+    std::vector<int16_t> flags;
+    UINT box;  // what the user leaves in the box; 9: untouched
+    std::vector<int16_t> stored;
+  } cases[] = {
+      {1, {0, 0, 0}, BST_CHECKED, {1, 0, 0}},
+      {2, {1, 0, 1}, BST_CHECKED, {1, 1, 1}},
+      {3, {0, 1, 0}, BST_CHECKED, {0, 1, 1}},
+      {1, {1, 0, 1}, 9, {1, 0, 1}},
+      {1, {1, 0, 1}, BST_UNCHECKED, {0, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.opened);
+    for (int slot : {1, 2, 3}) {
+      Handle(slot, kHandleDistance, On(art, 0), On(art, slot - 1), "100.0").groupId = 77;
+      globals().handles[slot].proportional = c.flags[slot - 1];
+    }
+    std::vector<vmwin::UserAction> steps{SetText(kAmountPercentField, "90"), Focus(kAmountNameField)};
+    if (c.box != 9) steps.push_back(Check(kAmountProportionalCheck, c.box));
+    steps.push_back(Click(IDOK));
+    ASSERT_EQ(Run(ShowRevisionDialog, c.opened, kDistanceDialogResource, steps), 1);
+    std::vector<int16_t> stored;
+    for (int slot : {1, 2, 3}) stored.push_back(globals().handles[slot].proportional);
+    EXPECT_EQ(stored, c.stored);
+    EXPECT_EQ(Amount(3), "90");
+  }
 }
 
 TEST_F(AmountDialogTest, OverlongLengthIsRefusedWithABeepAndVariableNeedsAnExpressionField) {
