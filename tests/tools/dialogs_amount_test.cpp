@@ -207,6 +207,37 @@ TEST_F(AmountDialogTest, ProportionalBoxKeepsTheFlagsEachMemberWasGiven) {
   }
 }
 
+// An amount holds 81 bytes: a longer text is refused with a beep, never stored cut (which would
+// change what it adds up to); one that fits is stored whole.
+TEST_F(AmountDialogTest, AnAmountTooLongToStoreIsRefusedNotCut) {
+  std::string fits = "100";
+  while (fits.size() < 79) fits += "+0";
+  fits += "+5";
+  ASSERT_EQ(fits.size(), 81u);
+  const std::string tooLong = fits + "+0";
+  const struct {
+    int16_t kind;
+    int dialog;
+    std::string typed;
+    const char* stored;  // null: what was typed
+  } cases[] = {{kHandleDistance, kDistanceDialogResource, tooLong, "100.0"},
+               {kHandleAngle, kAngleDialogResource, tooLong, "100.0"},
+               {kHandleLength, kLengthDialogResource, fits, nullptr}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.dialog);
+    Handle(0, c.kind, Free({0, 0}), Free({72, 0}), "100.0");
+    const int beeps = vmwin::BeepCount();
+    std::string shown;
+    Run(ShowRevisionDialog, 0, c.dialog,
+        {SetText(kAmountPercentField, c.typed), Focus(kAmountNameField), Read(kAmountPercentField, &shown),
+         Click(IDOK)});
+    const std::string stored = c.stored != nullptr ? c.stored : c.typed;
+    EXPECT_EQ(vmwin::BeepCount() - beeps, c.stored != nullptr ? 1 : 0);
+    EXPECT_EQ(shown, stored);
+    EXPECT_EQ(Amount(0), stored);
+  }
+}
+
 TEST_F(AmountDialogTest, OverlongLengthIsRefusedWithABeepAndVariableNeedsAnExpressionField) {
   Handle(0, kHandleArc, Free({0, 0}), Free({72, 0}), "100.0");
   const int beeps = vmwin::BeepCount();
