@@ -25,7 +25,6 @@
 namespace {
 
 constexpr int kSetRowHeight = 20;
-constexpr RGBColor16 kPreviewLayerColor{0, 65535, 65535};
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
@@ -193,14 +192,6 @@ void DrawTick(HDC dc, const RECT& box, COLORREF color) {
   DeleteObject(pen);
 }
 
-LayerHandle InsertPreviewLayer() {
-  LayerHandle layer = nullptr;
-  if (sAILayer->InsertLayer(nullptr, kPlaceAboveAll, &layer) != kNoErr || layer == nullptr) return nullptr;
-  SetLayerTitleText(layer, gPlugin->previewLayerName);
-  sAILayer->SetLayerColor(layer, kPreviewLayerColor);
-  return layer;
-}
-
 // The topmost ordinary layer the user can see and edit.
 LayerHandle FindTargetLayer() {
   const int32_t layers = CountDocumentLayers();
@@ -290,8 +281,7 @@ intptr_t ShowUpdateGradingDialog(PluginRef pluginRef) {
   std::memcpy(state.savedScales, g->presetScale, sizeof state.savedScales);
   RememberSelectedArts();
 
-  g->previewLayer = FindLayerTitled(g->previewLayerName);
-  if (g->previewLayer == nullptr) g->previewLayer = InsertPreviewLayer();
+  g->previewLayer = FindOrMakeModuleLayer(ModuleLayer::Preview);
   state.targetLayer = FindTargetLayer();
   if (state.targetLayer == nullptr) {
     RestoreSelectedArts();  // frees the list; the selection is untouched
@@ -303,11 +293,11 @@ intptr_t ShowUpdateGradingDialog(PluginRef pluginRef) {
   HINSTANCE instance = LastModuleInstance();
   HWND owner = nullptr;
   if (sAIContext != nullptr) sAIContext->GetPlatformAppWindow(&owner);
+  const int dialogId = DialogIdForLanguage(kUpdateGradingDialogResource);
   intptr_t result = 0;
   {
     ScriptDialogScope commands;
-    result = DialogBoxParam(instance, MAKEINTRESOURCE(DialogIdForLanguage(kUpdateGradingDialogResource)), owner,
-                            UpdateGradingDlgProc, 0);
+    result = DialogBoxParam(instance, MAKEINTRESOURCE(dialogId), owner, UpdateGradingDlgProc, 0);
   }
   // A dialog that could not be shown changes nothing, as a cancelled one.
   if (result != 1) result = 2;

@@ -21,8 +21,6 @@
 
 namespace {
 
-constexpr RGBColor16 kPreviewLayerColor{0, 65535, 65535};
-
 struct SavedVariables {
   char (*values)[kVarValueSize];
   char (*names)[kVarNameSize];
@@ -55,16 +53,6 @@ void PutVariablesBack(VariableTable& t, SavedVariables& saved) {
   std::free(saved.titles);
   std::free(saved.isPrivate);
   saved = SavedVariables{};
-}
-
-LayerHandle FindOrMakePreviewLayer() {
-  const PluginGlobals& g = *gPlugin;
-  if (LayerHandle layer = FindLayerTitled(g.previewLayerName)) return layer;
-  LayerHandle layer = nullptr;
-  if (sAILayer->InsertLayer(nullptr, kPlaceAboveAll, &layer) != kNoErr) return nullptr;
-  SetLayerTitleText(layer, g.previewLayerName);
-  sAILayer->SetLayerColor(layer, kPreviewLayerColor);
-  return layer;
 }
 
 void RegradeOnePiece(ArtHandle titled) {
@@ -123,7 +111,7 @@ void RunVarUpdateCommand() {
     return;
   }
   if (sAILayer == nullptr || sAIArt == nullptr) return;
-  g.previewLayer = FindOrMakePreviewLayer();
+  g.previewLayer = FindOrMakeModuleLayer(ModuleLayer::Preview);
   SavedVariables saved = CopyVariablesAside(g.variables);
   const UpdateGradingSettings& options = g.updateGrading;
   if (options.renewal_mode == 0) {

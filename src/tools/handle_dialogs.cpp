@@ -213,9 +213,8 @@ void CloseHandleDialog(HWND dialog, INT_PTR result) {
 void PreviewEditedHandle() {
   PluginGlobals& g = *gPlugin;
   if (g.editPreviewLayer == nullptr) {
-    LayerHandle layer = nullptr;
-    if (sAILayer->InsertLayer(nullptr, kPlaceAboveAll, &layer) != kNoErr || layer == nullptr) return;
-    SetLayerTitleText(layer, g.sampleLayerName);
+    LayerHandle layer = MakeModuleLayer(ModuleLayer::Sample);
+    if (layer == nullptr) return;
     g.editPreviewLayer = layer;
     SavePreviewArts();
   }
