@@ -19,6 +19,8 @@ struct ProgramRun {
 // The example pattern and its session in the source tree.
 std::string ExamplePatternPath();
 std::string ExampleSessionPath();
+// Any file of the examples folder.
+std::string ExampleFile(const std::string& name);
 
 class HeadlessTest : public ::testing::Test {
  protected:
