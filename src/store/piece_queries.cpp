@@ -68,10 +68,12 @@ ArtHandle FindCommonParentArt(ArtHandle* arts, int32_t count) {
   return answer;
 }
 
+// Where a group is written: the common parent, else the art that already
+// carries it, else the largest path.
 ArtHandle FindGroupBaseArt(ArtHandle* arts, int32_t count) {
   if (arts == nullptr || count <= 0) return nullptr;
   if (ArtHandle parent = FindCommonParentArt(arts, count)) return parent;
-  if (ArtHandle tagged = FindLargestPath(arts, count, 1)) return tagged;
+  if (ArtHandle carrier = FindGroupCarrierArt(arts, count)) return carrier;
   return FindLargestPath(arts, count, 0);
 }
 
