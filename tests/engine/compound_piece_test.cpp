@@ -86,5 +86,28 @@ TEST_F(CompoundPiece, UpdateGradingWritesItWithItsHoleAsACompoundPath) {
   }
 }
 
+TEST_F(CompoundPiece, InsideAGroupPieceItIsWrittenAsACompoundPathOfTheGroupsCopy) {
+  ArtHandle group = vmhost::AddGroup(LayerGroup());
+  ArtHandle facing = Rect(group, 200, 0, 260, 120);
+  ArtHandle front = vmhost::AddGroup(group, kCompoundPathArt);
+  std::vector<ArtHandle> paths{facing, Rect(front, 300, 0, 400, 120), Rect(front, 330, 40, 370, 80)};
+  InModuleCall([&] { SaveGradingGroup(paths.data(), 3, 1); });
+  vmhost::SetSelected(piece, false);
+  vmhost::SetSelected(group, true);
+  ASSERT_EQ(TickOnce(), kNoErr);
+  ASSERT_EQ(globals().pieceArtCount, 3);
+
+  RunUpdate({PressEnter()});
+  LayerHandle written = vmhost::FindLayer("S");
+  ASSERT_NE(written, nullptr);
+  const std::vector<ArtHandle> top = vmhost::Children(LayerGroup(written));
+  ASSERT_EQ(top.size(), 1u);
+  EXPECT_EQ(top[0]->d.type, kGroupArt);
+  std::vector<int16_t> types;
+  for (ArtHandle art : vmhost::Children(top[0])) types.push_back(art->d.type);
+  EXPECT_EQ(types, (std::vector<int16_t>{kCompoundPathArt, kPathArt}));  // the front above the facing, as drawn
+  EXPECT_EQ(vmhost::Children(vmhost::Children(top[0])[0]).size(), 2u);
+}
+
 }  // namespace
 }  // namespace vmtest
