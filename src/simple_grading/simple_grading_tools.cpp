@@ -1,6 +1,7 @@
 #include "simple_grading/simple_grading_tools.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "engine/selection_gathering.h"
 #include "resources/simple_grading_resource_ids.h"
@@ -60,12 +61,17 @@ void EditSizeTable() {
   const int16_t basicSize = g.simpleGrading.grading_basic_size;
   SizeTableRow table[kSizeTableRows];
   std::copy(g.sizeTable, g.sizeTable + kSizeTableRows, table);
+  char name[sizeof g.sizeTableName];
+  std::memcpy(name, g.sizeTableName, sizeof name);
   if (RunDialog(kSizeTableDialogResource) == IDOK) {
     SizeTableChanged();
     g.selectionSignature = SelectionSignature{};
   } else {
+    // The name goes back with the table: a later Save must not write this
+    // table under the name of a file only looked at.
     g.simpleGrading.grading_basic_size = basicSize;
     std::copy(table, table + kSizeTableRows, g.sizeTable);
+    std::memcpy(g.sizeTableName, name, sizeof name);
   }
   g.simpleGrading.measureLength = 0;
 }
