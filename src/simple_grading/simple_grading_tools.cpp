@@ -133,6 +133,9 @@ HostErr SimpleGradingToolMouseUp(ToolMessage* message, int16_t kind) {
   PluginGlobals& g = *gPlugin;
   TrackingState& t = g.tracking;
   if (t.dragging == 1) {
+    // The drag state holds a block only once a drag has drawn one; before
+    // that it is the last drag's, perhaps another kind's.
+    const bool dragged = g.trackingPrev.dragging == 1;
     const double length = MeasuredLengthMillimetres(t.first.point, t.cursor);
     const uint32_t modifiers = message != nullptr && message->event != nullptr
                                    ? message->event->modifiers
@@ -145,9 +148,9 @@ HostErr SimpleGradingToolMouseUp(ToolMessage* message, int16_t kind) {
       DrawSizeChartArtwork(start.h, start.v - kDefaultChartHeight);
     } else if (kind == kSimpleMeasurement) {
       FinishMeasurement(length, modifiers);
-    } else if (IsBlockKind(kind)) {
+    } else if (IsBlockKind(kind) && dragged) {
       BuildSimpleGradingObject(s.block, s.divider1, kind == kSimpleSleeve ? &s.divider2 : nullptr,
-                               s.objectPoint, kind);
+                               s.objectPoint, kind, nullptr);
     }
   }
   ClearTrackingState();
