@@ -118,7 +118,8 @@ TEST_F(JapaneseTexts, TheSizeTableMessagesSpeakJapanese) {
   std::strcpy(globals().sizeTableName, "gamma");
   // A name the host refuses, a name already taken, then the file's removal.
   const std::string saveAs = ShiftJis("別名で保存...");
-  vmwin::ScriptDialog(16163, {PickItemText(4, saveAs), PickItemText(4, saveAs), PickItemText(4, ShiftJis("削除"))});
+  vmwin::ScriptDialog(16163,
+                      {PickItemText(4, saveAs), PickItemText(4, saveAs), PickItemText(4, ShiftJis("削除"))});
   for (const char* name : {"bad\\name", "alpha"}) {
     vmwin::ScriptDialog(16061, {vmwin::SetText(3, name), vmwin::Click(IDOK)});
     vmwin::ScriptMessageBox(name[0] == 'b' ? IDOK : IDCANCEL);

@@ -52,6 +52,20 @@ TEST_F(SizeTableChanges, ABlockThatLostItsPieceNeverTakesAnotherBlocksPiece) {
   EXPECT_EQ(vmwin::BeepCount(), beeps);
 }
 
+TEST_F(SizeTableChanges, EachBlockIsDrawnAgainWithItsOwnProportions) {
+  ArtHandle front = Piece({200, 200}, {150, 450});
+  UseKind(1);
+  DragTool({100, 500}, {460, 140});
+  // What drawing a front block in another document leaves in the settings.
+  SimpleGradingSettings& s = globals().simpleGrading;
+  s.grading_front_bust_position = 30;
+  s.grading_front_body_width = 10;
+  ChangeTable({vmwin::SetText(21 + 20 + 4, "508")});
+  EXPECT_EQ(Paths(Object(2)), (std::vector<std::string>{"100 500 820 140", "100 320 820 320"}));
+  EXPECT_TRUE(s.grading_front_bust_position == 50 && s.grading_front_body_width == 50);
+  EXPECT_EQ(vmhost::Tag(front, kSimpleGradingObjectTypeKey).substr(0, 3), "12,");
+}
+
 TEST_F(SizeTableChanges, AGradedPieceWhoseBlockIsGoneIsGradedAgain) {
   ArtHandle front = Piece({200, 200}, {150, 450});
   UseKind(1);
@@ -84,7 +98,8 @@ TEST_F(SizeTableChanges, SizesWithoutAPitchKeepTheirScales) {
   ChangeTable({vmwin::SetText(21 + 10, "96")});
   EXPECT_DOUBLE_EQ(g.presetScale[1].h, 0.96);
   EXPECT_TRUE(g.presetScale[5].h == 1.1 && g.presetScale[5].v == 1.2);
-  const std::string preferences = ReadHostFile(folders->documents() + "/Adobe/Illustrator/Prefs/Vestamark.ini");
+  const std::string preferences =
+      ReadHostFile(folders->documents() + "/Adobe/Illustrator/Prefs/Vestamark.ini");
   EXPECT_NE(preferences.find("grading_preset_05 = \"XL\",1.1,1.2,"), std::string::npos) << preferences;
 }
 

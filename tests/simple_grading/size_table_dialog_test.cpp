@@ -226,8 +226,8 @@ TEST_F(SizeTableDialogTest, SaveAsRefusesANameTheListWouldNotShowAgain) {
                                                           "exists or filename is invalid.");
     EXPECT_STREQ(globals().sizeTableName, "Beta");
     EXPECT_EQ(selection, 2);
-    EXPECT_EQ(files, (std::vector<std::string>{"Untitled", "alpha", "Beta", "gamma", "-", "Save", "Save As...",
-                                               "Delete"}));
+    EXPECT_EQ(files, (std::vector<std::string>{"Untitled", "alpha", "Beta", "gamma", "-", "Save",
+                                               "Save As...", "Delete"}));
   }
   EXPECT_EQ(ReadHostFile(SizeTablePath("@hidden")), "") << "never written over";
   EXPECT_FALSE(SizeTableExists("x.ini"));
@@ -240,8 +240,9 @@ TEST_F(SizeTableDialogTest, ADeleteThatFailsSaysSoAndKeepsTheEntry) {
   std::vector<std::string> files;
   std::string pitch0;
   int selection = -1;
+  // The file goes behind the dialog's back.
   vmwin::ScriptDialog(kEnglishDialog,
-                      {Look([&](HWND) { std::filesystem::remove(SizeTablePath("gamma")); }),  // gone behind its back
+                      {Look([&](HWND) { std::filesystem::remove(SizeTablePath("gamma")); }),
                        PickItemText(kFiles, "Delete"), Look([&](HWND d) {
                          files = Files(d);
                          selection = ComboSelection(d, kFiles);

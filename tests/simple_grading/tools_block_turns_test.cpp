@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/simple_grading_resource_ids.h"
 #include "tools_scene.h"
 #include "win_driver.h"
 
@@ -50,7 +51,8 @@ TEST_F(BlockTurns, ADragPlacesTheDividersByTheTurn) {
     DragTool({100, 500}, {400, 140});
     EXPECT_EQ(vmhost::Tag(Object(c.kind + 1), kSimpleGradingObjectTypeKey), c.record);
     EXPECT_EQ(Paths(Object(c.kind + 1)), c.paths);
-    EXPECT_EQ(vmhost::Tag(piece, kSimpleGradingObjectTypeKey), std::to_string(c.kind + 11) + ",0,0,0,0,0,0,0");
+    EXPECT_EQ(vmhost::Tag(piece, kSimpleGradingObjectTypeKey),
+              std::to_string(c.kind + 11) + ",0,0,0,0,0,0,0");
     vmhost::SetSelected(piece, false);
     // The next drag starts where this block's corner is: it would take its edge.
     ArtHandle block = Object(c.kind + 1);
@@ -65,12 +67,14 @@ TEST_F(BlockTurns, TheDialogTurnsTheBlockAboutItsObjectPoint) {
   const struct {
     int16_t kind;
     int dialog;
+    std::vector<const char*> percentages;  // as typed into the edits, in order
     RealPoint pieceFrom, pieceTo;
     std::vector<std::string> turned[3];  // at 1, 2 and 3 quarters
   } cases[] = {
       // Width 50 %, height 75 %, bust line a quarter up: object point (460, 195).
       {2,
        16165,
+       {"50", "75", "25"},
        {440, 180},
        {480, 210},
        {{"325 555 865 195", "460 555 460 195"},
@@ -79,6 +83,7 @@ TEST_F(BlockTurns, TheDialogTurnsTheBlockAboutItsObjectPoint) {
       // Front 30 %, back 20 %, length 75 %, cap a fifth down: object point (316, 492).
       {3,
        16166,
+       {"30", "20", "20", "75"},
        {300, 480},
        {330, 500},
        {{"-116 708 424 348", "316 708 316 348", "-116 492 424 492"},
@@ -91,11 +96,16 @@ TEST_F(BlockTurns, TheDialogTurnsTheBlockAboutItsObjectPoint) {
     UseKind(c.kind);
     DragTool({100, 600}, {460, 60});
     for (int turn = 1; turn <= 3; ++turn) {
-      vmwin::ScriptDialog(c.dialog, {vmwin::Check(20 + turn, 1), vmwin::Click(IDOK)});
+      std::vector<vmwin::UserAction> actions;
+      for (size_t i = 0; i < c.percentages.size(); ++i)
+        actions.push_back(vmwin::SetText(kProportionEdits[i], c.percentages[i]));
+      actions.push_back(vmwin::Check(20 + turn, 1));
+      actions.push_back(vmwin::Click(IDOK));
+      vmwin::ScriptDialog(c.dialog, std::move(actions));
       ASSERT_EQ(vmhost::EditToolOptions(), kNoErr);
       EXPECT_EQ(Paths(Object(c.kind + 1)), c.turned[turn - 1]) << turn;
-      EXPECT_EQ(vmhost::Tag(piece, kSimpleGradingObjectTypeKey).substr(0, 3), std::to_string(c.kind + 11) + ",")
-          << turn;
+      const std::string graded = std::to_string(c.kind + 11) + ",";
+      EXPECT_EQ(vmhost::Tag(piece, kSimpleGradingObjectTypeKey).substr(0, 3), graded) << turn;
     }
     vmhost::SetSelected(piece, false);
   }
