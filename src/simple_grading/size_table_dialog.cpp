@@ -150,12 +150,12 @@ void SaveAs(HWND dialog) {
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtr(dialog, GWLP_HINSTANCE));
   const int id = kSaveFileAsDialogResource + (gPlugin->language != 0 ? 1000 : 0);
   if (DialogBoxParam(instance, MAKEINTRESOURCE(id), dialog, SizeTableSaveAsDlgProc, 0) == IDOK) {
-    const int existed = SizeTableFileExists(gPlugin->sizeTableName);
     if (!IsListedSizeTableName(gPlugin->sizeTableName)) {
       // A file the list would never show again could not be chosen again.
       ShowSaveFailed(dialog, gPlugin->sizeTableName);
       SetName(kept);
-    } else if (existed && !Ask(dialog, kOverwriteJapanese, kOverwriteEnglish, gPlugin->sizeTableName)) {
+    } else if (SizeTableFileExists(gPlugin->sizeTableName) &&
+               !Ask(dialog, kOverwriteJapanese, kOverwriteEnglish, gPlugin->sizeTableName)) {
       SetName(kept);
     } else {
       ReadSizeTableControls(dialog);
