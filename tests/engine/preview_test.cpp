@@ -87,9 +87,11 @@ TEST_F(PreviewTest, EachBuildDrawsGradedCopiesAfreshAndAnEmptyPieceLeavesTheLaye
     ArtHandle* arts = globals().previewArts;
     EXPECT_EQ(arts[1], nullptr);
     EXPECT_EQ(Copies(), (std::vector<ArtHandle>{arts[0], arts[2], arts[3], Copies().back()}));
-    EXPECT_EQ(Anchor(arts[0], 2).h * Anchor(arts[0], 2).v, 12 * 15);
+    EXPECT_EQ(Anchor(arts[0], 2).h, 12);
+    EXPECT_EQ(Anchor(arts[0], 2).v, 15);
     const PathStyle& style = arts[0]->d.style;
-    EXPECT_EQ(style.fillPaint * 10 + style.strokePaint, 1);
+    EXPECT_EQ(style.fillPaint, 0);
+    EXPECT_EQ(style.strokePaint, 1);
     EXPECT_EQ(style.strokeWidth, 1.0);
     EXPECT_EQ(Cmyk(style.strokeColor), kCyan);
     EXPECT_EQ(vmhost::Tags(arts[0]), (std::vector<std::pair<std::string, std::string>>{{"note", "kept"}}));
@@ -126,6 +128,23 @@ TEST_F(PreviewTest, OriginCrossRingsAndArrowKeepTheirSizeOnScreen) {
                                 {Anchor(marks[4], 1).h, 50},   {marks[5]->d.style.strokeWidth, 0.5}};
   for (auto [seen, want] : expected) EXPECT_EQ(seen, want);
   EXPECT_NEAR(Anchor(marks[5], 0).h, 50 - 5 * std::cos(0.5236), 1e-5);
+  // The outer ring, 8 points across at zoom 2: four smooth quarters about the origin.
+  const double k = 4 * 0.552277;
+  const PathSegment ring[] = {{{14, 20}, {14, 20 - k}, {14, 20 + k}, 0},
+                              {{10, 24}, {10 + k, 24}, {10 - k, 24}, 0},
+                              {{6, 20}, {6, 20 + k}, {6, 20 - k}, 0},
+                              {{10, 16}, {10 - k, 16}, {10 + k, 16}, 0}};
+  ASSERT_EQ(marks[3]->d.segments.size(), 4u);
+  EXPECT_TRUE(marks[3]->d.closed);
+  for (size_t n = 0; n < 4; ++n) {
+    SCOPED_TRACE(n);
+    const PathSegment& seen = marks[3]->d.segments[n];
+    for (auto [got, want] : {std::pair{seen.p, ring[n].p}, {seen.in, ring[n].in}, {seen.out, ring[n].out}}) {
+      EXPECT_DOUBLE_EQ(got.h, want.h);
+      EXPECT_DOUBLE_EQ(got.v, want.v);
+    }
+    EXPECT_EQ(seen.corner, 0);
+  }
   EXPECT_NEAR(Anchor(marks[5], 2).v, 20 - 5 * std::sin(0.5236), 1e-5);
 
   globals().grading_hvlock = 1;
@@ -175,7 +194,9 @@ TEST_F(PreviewTest, LengthHandleRunsThroughTheClosingSegmentAndIsLabelledHalfway
   ASSERT_EQ(marks.size(), 6u + 9u);
   const ArtData& run = marks[6]->d;
   ASSERT_EQ(run.segments.size(), 3u);
-  EXPECT_EQ(run.segments[0].p.v + run.segments[2].p.h + run.closed, 60);
+  EXPECT_EQ(run.segments[0].p.v, 60);
+  EXPECT_EQ(run.segments[2].p.h, 0);
+  EXPECT_EQ(run.closed, 0);
   EXPECT_EQ(run.style.strokeWidth, 2);
   // Half of 160 points falls on the chord of steps 45 to 46 of the top edge.
   auto step = [](double k) { return 100 - 100 * (3 * k * k / 4096 - 2 * k * k * k / 262144); };
@@ -257,15 +278,21 @@ TEST_F(PreviewTest, LinesOfEitherDirectionReadTheSameWayUp) {
 }
 
 TEST_F(PreviewTest, OsakaWhenTheHostHasItElseTheFirstFont) {
-  const std::pair<std::vector<std::string>, std::string> cases[] = {
-      {{"Arial", "Osaka", "Helvetica"}, "Osaka"}, {{"Arial", "Osaka-Mono"}, "Arial"}, {{}, ""}};
+  // The font used, by its place in the host's list (-1: none at all).
+  const std::pair<std::vector<std::string>, int32_t> cases[] = {{{"Arial", "Osaka", "Helvetica"}, 1},
+                                                                {{"Osaka", "Arial", "Osaka", "Times"}, 2},
+                                                                {{"Arial", "Osaka-Mono"}, 0},
+                                                                {{}, -1}};
   for (const auto& [fonts, used] : cases) {
+    SCOPED_TRACE(used);
     vmhost::SetFontList(fonts);
+    FontHandle expected = nullptr;
+    if (used >= 0) sAIFont->IndexFontList(used, &expected);
     ArtHandle group = vmhost::AddGroup(LayerGroup(preview));
     CreateTextLabel(group, {3, 4}, "B-3", 0, 0);
     ASSERT_EQ(Drawn(group).size(), 1u);
     const ArtHandle text = Drawn(group)[0];
-    EXPECT_EQ(text->d.text.chars.font ? text->d.text.chars.font->name : "", used);
+    EXPECT_EQ(text->d.text.chars.font, expected);
     EXPECT_EQ(vmhost::Text(text), "B-3");
   }
 }

@@ -75,6 +75,16 @@ TEST_F(UpdateGradingDialogTest, ThePreviewShowsEveryPresetAtOnceAndClosingPutsEv
   for (ArtHandle member : members) EXPECT_TRUE(vmhost::IsSelected(member));
 }
 
+TEST_F(UpdateGradingDialogTest, ClosingPutsBackASelectionOfOnePathOfThePiece) {
+  vmhost::SetSelected(piece, false);
+  vmhost::SetSelected(members[1], true);
+  InModuleCall([] { RefreshGradingPreview(0); });
+  EXPECT_EQ(ShowDialog({Click(4), PressEscape()}), 2);
+  EXPECT_FALSE(vmhost::IsSelected(piece));
+  EXPECT_FALSE(vmhost::IsSelected(members[0]));
+  EXPECT_TRUE(vmhost::IsSelected(members[1]));
+}
+
 TEST_F(UpdateGradingDialogTest, TheSetListHasOneRowPerEnabledPresetUpToTheFirstEmptySlot) {
   globals().presets[1].enabled = 0;
   globals().presets[3].empty = 1;
