@@ -79,6 +79,7 @@ TEST_F(GradingEngineTest, DistanceHandleByDirection) {
   // and with both ends each end half of it, end 1 the other way.
   const char* fifth = "moving_distance(20)";
   const double M = 0.2 * std::sqrt(100.0 * 100 + 50 * 50);
+  const double mA = 0.52 * L, mB = 0.48 * L;  // each end's distance from (52, 26), at 150 %
   const struct {
     int16_t direction, both;
     const char* amount;
@@ -95,9 +96,15 @@ TEST_F(GradingEngineTest, DistanceHandleByDirection) {
       {1, 1, fifth, {0, 0}, {-M / 2, 0}, {100 + M / 2, 50}},
       {2, 0, fifth, {0, 0}, {0, 0}, {100, 50 - M}},
       {2, 1, fifth, {0, 0}, {0, M / 2}, {100, 50 - M / 2}},
+      // Along the grading direction each end moves straight away from the origin.
+      {3, 0, fifth, {0, 100}, {0, 0}, {100 + M * u.h, 50 + M * u.v}},
+      {3, 1, fifth, {0, 100}, {0, -M / 2}, {100 + M / 2 * u.h, 50 + M / 2 * u.v}},
       // Both ends about the point (52, 26) of the span nearest to the origin.
       {0, 1, "150", {50, 30}, {-26, -13}, {124, 62}},
       {3, 1, "150", {50, 30}, {-25, -15}, {125, 60}},
+      // Horizontally or vertically with both ends each end keeps its distance across from (52, 26).
+      {1, 1, "150", {50, 30}, {52 - std::sqrt(mA * mA - 26 * 26), 0}, {52 + std::sqrt(mB * mB - 24 * 24), 50}},
+      {2, 1, "150", {50, 30}, {0, 26 - std::sqrt(mA * mA - 52 * 52)}, {100, 26 + std::sqrt(mB * mB - 48 * 48)}},
       {0, 0, "nosuch(1)", {0, 0}, {0, 0}, {0, 0}},  // reported, and counts as 0
   };
   globals().envHandleSlot = 77;
@@ -120,6 +127,18 @@ TEST_F(GradingEngineTest, DistanceHandleByDirection) {
   ExpectNear(Grade(art)[0].p, {100 - std::sqrt(L * L - 50 * 50), 0}, 1e-9);
   Handle(0, kHandleDistance, On(art, 2), On(art, 0), "150", 2);
   ExpectNear(Grade(art)[0].p, {0, 50 - std::sqrt(L * L - 100 * 100)}, 1e-9);
+
+  // A handle with no extent across the chosen direction is left alone.
+  Handle(0, kHandleDistance, On(art, 1), On(art, 2), "150", 1);
+  ExpectNear(Grade(art)[2].p, {100, 50}, 0);
+  Handle(0, kHandleDistance, On(art, 0), On(art, 1), "150", 2);
+  ExpectNear(Grade(art)[1].p, {100, 0}, 0);
+
+  // A free end is where the preset's scale puts it: (100, 0) here, and the span 100.
+  globals().grading_origin = {0, 0};
+  globals().presetScale[kScale] = {2, 1};
+  Handle(0, kHandleDistance, Free({50, 0}), On(art, 1), "150");
+  ExpectNear(Grade(art)[1].p, {250, 0}, 1e-9);
 }
 
 TEST_F(GradingEngineTest, GroupsMoveTogetherAndStraddleLastSlot) {
@@ -139,6 +158,16 @@ TEST_F(GradingEngineTest, GroupsMoveTogetherAndStraddleLastSlot) {
   // A leader whose stored ends coincide gives its members the whole move.
   globals().handles[0].line.p2 = globals().handles[0].line.p1;
   ExpectNear(Grade(art, 0)[3].p, {100, 50}, 1e-9);
+
+  // Along a slanting leader the share is where the member's end falls when
+  // projected onto it: (50, 50) falls at 0.6 of (0, 0) to (100, 50).
+  Handle(0, kHandleDistance, On(art, 0), On(art, 2), "200").groupId = 3;
+  RevisionHandle& slanting = Handle(1, kHandleDistance, On(art, 0), On(art, 3), "0");
+  slanting.groupId = 3;
+  slanting.proportional = 1;
+  const auto graded = Grade(art, 0);
+  ExpectNear(graded[2].p, {200, 100}, 1e-9);
+  ExpectNear(graded[3].p, {110, 80}, 1e-9);
 }
 
 TEST_F(GradingEngineTest, ABothEndsGroupMovesEachMemberWithTheNearerLeaderEnd) {

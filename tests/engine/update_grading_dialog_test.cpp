@@ -135,14 +135,20 @@ TEST_F(UpdateGradingDialogTest, TheCheckSquareTogglesAPresetAndTheRestOfTheRowOn
 }
 
 TEST_F(UpdateGradingDialogTest, WithNoLayerToPreviewInTheDialogDoesNotOpen) {
-  {
-    ModuleSuites suites;
-    sAILayer->DeleteLayer(vmhost::FindLayer(kPreview));
-    sAILayer->SetLayerEditable(CurrentLayer(), 0);
+  // The piece's only layer locked, then hidden.
+  for (const bool hidden : {false, true}) {
+    SCOPED_TRACE(hidden);
+    {
+      ModuleSuites suites;
+      sAILayer->DeleteLayer(vmhost::FindLayer(kPreview));
+      sAILayer->SetLayerEditable(CurrentLayer(), hidden);
+      sAILayer->SetLayerVisible(CurrentLayer(), !hidden);
+    }
+    EXPECT_EQ(ShowDialog({PressEnter()}), 0);
+    EXPECT_TRUE(vmwin::ShownDialogs().empty());
+    EXPECT_NE(vmhost::FindLayer(kPreview), nullptr) << "the preview layer made for it stays";
+    vmwin::ClearScript();
   }
-  EXPECT_EQ(ShowDialog({PressEnter()}), 0);
-  EXPECT_TRUE(vmwin::ShownDialogs().empty());
-  EXPECT_NE(vmhost::FindLayer(kPreview), nullptr) << "the preview layer made for it stays";
 }
 
 TEST_F(UpdateGradingDialogTest, InDocumentModeEveryTitledPieceIsPreviewedAndThePreviewLayerGoes) {

@@ -105,6 +105,30 @@ TEST_F(UpdateGradingOutputTest, ReplacingTheSourceMovesItsTagsOntoTheCopiesAndTe
   EXPECT_EQ(globals().previewArtCount, 3) << "and are previewed";
 }
 
+TEST_F(UpdateGradingOutputTest, ALoosePieceWithoutAnOutputLayerGetsEachCopyRightAboveItsPath) {
+  ArtHandle low = nullptr, high = nullptr;
+  {
+    ModuleSuites suites;
+    low = Rect(LayerGroup(), 0, 200, 100, 250);
+    high = Rect(LayerGroup(), 0, 300, 100, 400);
+    std::vector<ArtHandle> arts{low, high};
+    globals().grading_origin = {0, 0};
+    SaveGradingGroup(arts.data(), 2, 1);
+  }
+  vmhost::SetSelected(piece, false);
+  vmhost::SetSelected(low, true);
+  vmhost::SetSelected(high, true);
+  InModuleCall([] { RefreshGradingPreview(0); });
+  ASSERT_EQ(Piece().size(), 2u);
+  RunUpdate({Check(8, 0), PressEnter()});
+
+  const std::vector<ArtHandle> top = vmhost::Children(LayerGroup());
+  ASSERT_EQ(top.size(), 5u);
+  EXPECT_EQ((std::vector<ArtHandle>{top[1], top[3], top[4]}), (std::vector<ArtHandle>{high, low, piece}));
+  EXPECT_EQ(RightEdges(top[0]), std::vector<double>{200});
+  EXPECT_EQ(RightEdges(top[2]), std::vector<double>{200});
+}
+
 TEST_F(UpdateGradingOutputTest, CancelMakesNoUndoStepAndNoPieceOnlyBeeps) {
   const int32_t depth = vmhost::UndoDepth();
   RunUpdate({Click(4), vmwin::PressEscape()});
