@@ -107,7 +107,7 @@ TEST_F(GradingPathsTest, ArcHandleScalesTheWholeArcAboutItsTangentMeeting) {
     double radius;       // measured afterwards
   } cases[] = {{tails, 1, 2, "150", 1.5, {100, 100}, 1, 2, 150},
                {half, 0, 1, "150", 1.5, {0, 0}, 0, 2, 150},
-               {half, 1, 2, "150", 1.5, {0, 0}, 0, 2, 150},   // grows back to the first anchor
+               {half, 1, 2, "150", 1.5, {0, 0}, 0, 2, 150},  // grows back to the first anchor
                {circle, 3, 1, "50", 0.5, {0, 0}, 0, 3, 50},
                {circle, 0, 1, "50", 0.5, {0, 0}, 0, 3, 50},  // grows round through the closing curve
                {twoArcs, 0, 2, "200", 2, {25, 25}, 0, 2, 0},

@@ -103,8 +103,10 @@ TEST_F(GradingEngineTest, DistanceHandleByDirection) {
       {0, 1, "150", {50, 30}, {-26, -13}, {124, 62}},
       {3, 1, "150", {50, 30}, {-25, -15}, {125, 60}},
       // Horizontally or vertically with both ends each end keeps its distance across from (52, 26).
-      {1, 1, "150", {50, 30}, {52 - std::sqrt(mA * mA - 26 * 26), 0}, {52 + std::sqrt(mB * mB - 24 * 24), 50}},
-      {2, 1, "150", {50, 30}, {0, 26 - std::sqrt(mA * mA - 52 * 52)}, {100, 26 + std::sqrt(mB * mB - 48 * 48)}},
+      {1, 1, "150", {50, 30}, {52 - std::sqrt(mA * mA - 26 * 26), 0},
+       {52 + std::sqrt(mB * mB - 24 * 24), 50}},
+      {2, 1, "150", {50, 30}, {0, 26 - std::sqrt(mA * mA - 52 * 52)},
+       {100, 26 + std::sqrt(mB * mB - 48 * 48)}},
       {0, 0, "nosuch(1)", {0, 0}, {0, 0}, {0, 0}},  // reported, and counts as 0
   };
   globals().envHandleSlot = 77;
@@ -178,8 +180,8 @@ TEST_F(GradingEngineTest, ABothEndsGroupMovesEachMemberWithTheNearerLeaderEnd) {
   Handle(0, kHandleDistance, On(art, 0), On(art, 1), "150", 0, 1);
   Handle(1, kHandleDistance, On(art, 0), On(art, 2), "0");
   Handle(2, kHandleDistance, On(art, 0), On(art, 3), "0");
-  Handle(3, kHandleDistance, On(art, 0), On(art, 4), "0");      // as near one end as the other
-  Handle(4, kHandleDistance, On(art, 6), On(art, 0), "0");      // the leader's end 1 moves once only
+  Handle(3, kHandleDistance, On(art, 0), On(art, 4), "0");  // as near one end as the other
+  Handle(4, kHandleDistance, On(art, 6), On(art, 0), "0");  // the leader's end 1 moves once only
   Handle(5, kHandleDistance, On(art, 0), On(art, 5), "0").proportional = 1;  // a tenth along the leader
   for (int slot = 0; slot < 6; ++slot) globals().handles[slot].groupId = 9;
   const RealPoint expected[] = {{-25, 0}, {125, 0}, {115, 50}, {-15, 50}, {75, 50}, {7.5, 80}, {60, 90}};
