@@ -33,6 +33,12 @@ class CompoundPiece : public UpdateGradingScene {
     vmhost::ClearRecordings();
   }
 
+  // The arts written on the layer of the size S, topmost first.
+  static std::vector<ArtHandle> WrittenForS() {
+    LayerHandle written = vmhost::FindLayer("S");
+    return written != nullptr ? vmhost::Children(LayerGroup(written)) : std::vector<ArtHandle>{};
+  }
+
   ArtHandle outline = nullptr, hole = nullptr;
 };
 
@@ -77,9 +83,7 @@ TEST_F(CompoundPiece, UpdateGradingWritesItWithItsHoleAsACompoundPath) {
       ASSERT_EQ(globals().varTitlesValid, 1);
     }
     RunUpdate({PressEnter()});
-    LayerHandle written = vmhost::FindLayer("S");
-    ASSERT_NE(written, nullptr);
-    const std::vector<ArtHandle> top = vmhost::Children(LayerGroup(written));
+    const std::vector<ArtHandle> top = WrittenForS();
     ASSERT_EQ(top.size(), 1u);
     EXPECT_EQ(top[0]->d.type, kCompoundPathArt);
     EXPECT_EQ(RightEdges(top[0]), (std::vector<double>{200, 140}));  // the outline below, the hole on top
@@ -98,9 +102,7 @@ TEST_F(CompoundPiece, InsideAGroupPieceItIsWrittenAsACompoundPathOfTheGroupsCopy
   ASSERT_EQ(globals().pieceArtCount, 3);
 
   RunUpdate({PressEnter()});
-  LayerHandle written = vmhost::FindLayer("S");
-  ASSERT_NE(written, nullptr);
-  const std::vector<ArtHandle> top = vmhost::Children(LayerGroup(written));
+  const std::vector<ArtHandle> top = WrittenForS();
   ASSERT_EQ(top.size(), 1u);
   EXPECT_EQ(top[0]->d.type, kGroupArt);
   std::vector<int16_t> types;

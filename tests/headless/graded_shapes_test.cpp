@@ -4,25 +4,9 @@
 #include <algorithm>
 
 #include "headless_run.h"
-#include "host/host_driver.h"
-#include "win/win_driver.h"
 
 namespace vmtest {
 namespace {
-
-// The document a run wrote, opened in a fresh host.
-struct Written {
-  explicit Written(const std::string& path) {
-    vmhost::ResetHost();
-    doc = vmhost::OpenDocument(path, &error);
-  }
-  ~Written() {
-    vmhost::ResetHost();
-    vmwin::ResetWindowsLayer();
-  }
-  DocumentHandle doc = nullptr;
-  std::string error;
-};
 
 double Width(ArtHandle path) {
   double left = 1e9, right = -1e9;
@@ -40,7 +24,7 @@ TEST_F(HeadlessTest, FrontDrawnAsACompoundPathIsWrittenForEverySizeWithItsOpenin
       {ExampleFile("front-with-pocket.svg"), ExampleFile("grade-front-with-pocket.session"), Path("graded.svg")});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.find("beep"), std::string::npos) << run.out;
-  Written written(Path("graded.svg"));
+  OpenedDocument written(Path("graded.svg"));
   ASSERT_NE(written.doc, nullptr) << written.error;
   EXPECT_NE(vmhost::Tag(vmhost::FindArtById("front"), "vmk_grading_fxh_conf_1"), "") << "the drawn handle";
   double previous = 0;
@@ -84,7 +68,7 @@ TEST_F(HeadlessTest, MeasurementReversedOnAnOpenHemMarksTheStretchItMeasures) {
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.find("beep"), std::string::npos) << run.out;
 
-  Written written(Path("graded.svg"));
+  OpenedDocument written(Path("graded.svg"));
   ASSERT_NE(written.doc, nullptr) << written.error;
   ArtHandle hem = vmhost::FindArtById("hem");
   // The hem's 100 points, graded at 120 %, in millimetres: distance and length alike.
