@@ -1,12 +1,11 @@
 #include "store/size_table_file.h"
 
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 #include "geometry/numeric.h"
 #include "shell/plugin_globals.h"
 #include "store/preferences_paths.h"
+#include "text/number_text.h"
 
 namespace {
 
@@ -21,7 +20,7 @@ double* RowValues(SizeTableRow& row) {
 // The shortest of 15 or 17 significant digits that reads back as the same double.
 void FormatExact(char* out, size_t size, double value) {
   std::snprintf(out, size, "%.15g", value);
-  if (std::strtod(out, nullptr) != value) std::snprintf(out, size, "%.17g", value);
+  if (TextToReal(out) != value) std::snprintf(out, size, "%.17g", value);
 }
 
 }  // namespace
@@ -42,14 +41,18 @@ void WriteSizeTableLines(TextFileOutput* out, int fullPrecision) {
   }
 }
 
-int ApplySizeTableLine(const KeyValueLine* line, int finiteOnly) {
+int ApplySizeTableLine(const KeyValueLine* line, int numbersOnly) {
   const int number = KeyRowNumber(line->key, kSizeTableKeyPrefix);
   if (number < 0) return 0;
   if (number < 1 || number > kSizeTableRows) return 1;
   double* values = RowValues(gPlugin->sizeTable[number - 1]);
   for (int i = 0; i < kRowValues; ++i) {
-    const double value = std::strtod(KeyValueField(line, i + 1), nullptr);
-    if (!finiteOnly || std::isfinite(value)) values[i] = value;
+    const char* field = KeyValueField(line, i + 1);
+    if (numbersOnly) {
+      ReadLeadingNumber(field, &values[i]);
+    } else {
+      values[i] = TextToReal(field);
+    }
   }
   return 1;
 }
@@ -71,7 +74,7 @@ void ReadSizeTableFile(const char* name) {
   KeyValueLine line;
   while (NextKeyValueLine(&cursor, &line)) {
     if (line.key[0] == '\0' || line.value[0] == '\0') continue;
-    ApplySizeTableLine(&line, /*finiteOnly=*/0);
+    ApplySizeTableLine(&line, /*numbersOnly=*/0);
   }
   FreeTextFileBuffer(text);
 }
