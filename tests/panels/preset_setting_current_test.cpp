@@ -37,7 +37,7 @@ class PresetSettingTest : public InfFlyoutScene {
 };
 
 TEST_F(PresetSettingTest, TheCurrentPresetStaysCurrentWhereverTheDialogMovesIt) {
-  WritePresetFile("Tall", "grading_preset_01 = \"T-L\",1,1,1,2,1,0\r\ngrading_preset_02 = \"T-M\",1,1,1,1,1,0\r\n");
+  WritePresetFile("Tall", "grading_preset_01 = \"T-M\",1,1,1,1,1,0\r\ngrading_preset_02 = \"T-L\",1,1,1,2,1,0\r\n");
   const struct {
     const char* what;
     uint32_t current;  // the flyout item chosen first
@@ -60,7 +60,7 @@ TEST_F(PresetSettingTest, TheCurrentPresetStaysCurrentWhereverTheDialogMovesIt) 
        {PickItem(kPresetList, 0), Click(kPresetRemoveButton)}, {"M*", "L", "LL"}, 1},
       {"S disabled while current: nothing below, M above takes over", 12, {ToggleRow(0)}, {"M*", "L", "LL"}, 1},
       {"a preset file: its preset of the current scale index", 14,
-       {vmwin::PickItemText(kPresetFileCombo, "Tall")}, {"T-L*", "T-M"}, 2},
+       {vmwin::PickItemText(kPresetFileCombo, "Tall")}, {"T-M", "T-L*"}, 2},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

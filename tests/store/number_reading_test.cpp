@@ -23,9 +23,12 @@ TEST_F(NumberReadingTest, TheSameTextGivesTheSameNumberWhereverItIsRead) {
     const char* text;
     double number;  // 0 also for a text that holds no number
     bool isNumber;
+    int32_t integer;  // 0 also for a number beyond 32 bits
   } cases[] = {
-      {"0x10", 0, true},    {"12.5mm", 12.5, true}, {" -3", -3, true}, {".5", 0.5, true}, {"1e3", 1000, true},
-      {"+7,2", 7, true},    {"1e999", 0, false},    {"inf", 0, false}, {"nan", 0, false}, {"x1", 0, false},
+      {"0x10", 0, true, 0},          {"12.5mm", 12.5, true, 12}, {" -3", -3, true, -3}, {".5", 0.5, true, 0},
+      {"1e3", 1000, true, 1000},     {"+7,2", 7, true, 7},       {"1e999", 0, false, 0}, {"inf", 0, false, 0},
+      {"nan", 0, false, 0},          {"x1", 0, false, 0},
+      {"4294967297", 4294967297.0, true, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -33,6 +36,7 @@ TEST_F(NumberReadingTest, TheSameTextGivesTheSameNumberWhereverItIsRead) {
     WriteStringTag(piece, "vmk_grading_origin", "0,0,1");
     WriteStringTag(piece, kSimpleGradingObjectTypeKey, "1,0,0,0,0,0,0,0");
     WriteStringTag(piece, "vmk_grading_angle", c.text);
+    WriteStringTag(piece, kGradingSerialKey, c.text);
     WriteStringTag(piece, "vmk_grading_var_name_000", "pitch_M");
     WriteStringTag(piece, "vmk_grading_var_value_000000", c.text);
     globals().sizeTable[1].pitch = 55;
@@ -41,6 +45,7 @@ TEST_F(NumberReadingTest, TheSameTextGivesTheSameNumberWhereverItIsRead) {
     ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
     EXPECT_EQ(globals().sizeTable[1].pitch, c.number) << "the size table from the variable";
     EXPECT_EQ(globals().grading_angle, c.number) << "a stored tag";
+    EXPECT_EQ(static_cast<int32_t>(globals().grading_serial), c.integer) << "a stored whole number";
     EXPECT_EQ(EvaluateExpressionToNumber((std::string("\"") + c.text + "\"").c_str()), c.number)
         << "the text as an expression's value";
 

@@ -51,6 +51,7 @@ TEST_F(VariablesCsvTest, ValuesAreWrittenInTheCommonFormAndEscapedOnlyWhereItWou
   } cases[] = {
       {"a\tb", "a\\tb"},
       {"line 1\r\nline 2", "line 1\\r\\nline 2"},
+      {"x\r\nAB", "x\\r\\nAB"},  // hexadecimal digits after a line break are only digits
       {"say \"hi\", ok = 1", "say \\\"hi\\\", ok = 1"},
       {"\"A\"&\"\\g8251;\"&B", "\\\"A\\\"&\\\"\\g8251;\\\"&B"},  // the language's own escape, untouched
       {"c:\\\\dir\\x", "c:\\\\dir\\x"},
