@@ -38,8 +38,8 @@ void RemoveNumberedTags(ArtHandle art, const char* format) {
 void WritePresetTags(ArtHandle art, const char* format, const char* lineEnd) {
   for (int slot = 0; slot < kMaxPresets && gPlugin->presets[slot].empty == 0; ++slot) {
     char value[kPresetRecordSize + 2];
-    FormatPresetRecord(slot, value, sizeof value);
-    std::strcat(value, lineEnd);
+    FormatPresetRecord(slot, value, kPresetRecordSize);
+    std::strcat(value, lineEnd);  // at most two bytes
     char key[64];
     snprintf(key, sizeof key, format, slot + 1);
     WriteStringTag(art, key, value);
