@@ -68,7 +68,11 @@ TEST_F(VariablesCsvTest, ValuesAreWrittenInTheCommonFormAndEscapedOnlyWhereItWou
       {"\x81\nz", "\\n81\\n0Az"},
   };
   const int count = static_cast<int>(std::size(cases));
-  for (int row = 0; row < count; ++row) SetVariable(row, ("v" + std::to_string(row)).c_str(), cases[row].value);
+  for (int row = 0; row < count; ++row) {
+    char name[16];
+    std::snprintf(name, sizeof name, "v%d", row);
+    SetVariable(row, name, cases[row].value);
+  }
   ASSERT_EQ(WriteVariablesCsv(path.c_str()), 1);
   std::string expected;
   for (int row = 0; row < count; ++row)
