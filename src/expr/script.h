@@ -39,6 +39,9 @@ uint32_t ScriptErrorsRaised();
 // out: kScriptValueSize bytes. 1 when the name has a value, else 0 and out empty.
 // "title:name" reads the variable of the piece titled so in the document.
 int32_t LookupVariableValue(const char* name, char* out);
+// "title:name" lookups so far: what they read lies in the document, outside
+// the grading group.
+uint32_t StoredVariableReads();
 
 // First group or path at or below art (children before the art) whose grading
 // title is title; found stays untouched when there is none.
