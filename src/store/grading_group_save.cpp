@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "shell/plugin_globals.h"
 #include "store/art_tags.h"
@@ -8,6 +9,7 @@
 #include "store/object_ids.h"
 #include "store/piece_queries.h"
 #include "store/presets_in_document.h"
+#include "store/tag_rewrite.h"
 #include "store/text_fields.h"
 
 namespace {
@@ -27,7 +29,7 @@ int16_t Digit(int16_t value) { return value > 0 ? std::min<int16_t>(value, 9) : 
 
 // The packed code keeps one digit of the direction; a larger direction is
 // written whole in an extra field that older readers never look at.
-void WriteTwoPointHandle(ArtHandle base, int slot, const RevisionHandle& h, ObjectIdPool* pool) {
+void WriteTwoPointHandle(TagRewrite& base, int slot, const RevisionHandle& h, ObjectIdPool* pool) {
   const TwoPointHandleData& d = h.line;
   const int32_t id1 = d.art1 != nullptr ? EnsureObjectId(d.art1, pool) : 0;
   const int32_t id2 = d.art2 != nullptr ? EnsureObjectId(d.art2, pool) : 0;
@@ -45,7 +47,7 @@ void WriteTwoPointHandle(ArtHandle base, int slot, const RevisionHandle& h, Obje
   }
   char key[64];
   snprintf(key, sizeof key, "vmk_grading_fxh_conf_%d", slot + 1);
-  WriteStringTag(base, key, value);
+  base.Add(key, value);
 
   // An amount cleared to nothing is kept as a tag that is present and empty.
   const char* unwritten = UnstoredAmount(h.kind);
@@ -54,11 +56,11 @@ void WriteTwoPointHandle(ArtHandle base, int slot, const RevisionHandle& h, Obje
     CopyTextCut(amount, sizeof amount, d.amountExpr[s], kExprSize);
     if (strcmp(amount, unwritten) == 0) continue;
     snprintf(key, sizeof key, "vmk_grading_fxh_ratio_%d%02d", slot + 1, s + 1);
-    WriteStringTag(base, key, amount);
+    base.Add(key, amount);
   }
 }
 
-void WritePointHandle(ArtHandle base, int slot, const RevisionHandle& h, ObjectIdPool* pool) {
+void WritePointHandle(TagRewrite& base, int slot, const RevisionHandle& h, ObjectIdPool* pool) {
   const PointHandleData& d = h.point;
   const int32_t id = d.art != nullptr ? EnsureObjectId(d.art, pool) : 0;
   const int32_t code = h.listSelected != 0 ? -h.kind : h.kind;
@@ -68,7 +70,7 @@ void WritePointHandle(ArtHandle base, int slot, const RevisionHandle& h, ObjectI
   snprintf(value + used, sizeof value - used, ",%d,%d", id, d.anchorIndex);
   char key[64];
   snprintf(key, sizeof key, "vmk_grading_fxh_conf_%d", slot + 1);
-  WriteStringTag(base, key, value);
+  base.Add(key, value);
 
   for (int s = 0; s < kMaxPresets; ++s) {
     char x[kExprSize];
@@ -81,11 +83,23 @@ void WritePointHandle(ArtHandle base, int slot, const RevisionHandle& h, ObjectI
     strcat(texts, ",");
     AppendQuotedField(texts, sizeof texts, y);
     snprintf(key, sizeof key, "vmk_grading_fxp_%d%02d", slot + 1, s + 1);
-    WriteStringTag(base, key, texts);
+    base.Add(key, texts);
   }
 }
 
-void WriteGroupSettings(ArtHandle base) {
+void AddNumber(TagRewrite& base, const char* key, const char* format, double value) {
+  char text[32];
+  snprintf(text, sizeof text, format, value);
+  base.Add(key, text);
+}
+
+void AddInteger(TagRewrite& base, const char* key, int32_t value) {
+  char text[16];
+  snprintf(text, sizeof text, "%d", value);
+  base.Add(key, text);
+}
+
+void WriteGroupSettings(TagRewrite& base) {
   const PluginGlobals& g = *gPlugin;
   char key[64];
   char value[128];
@@ -95,28 +109,43 @@ void WriteGroupSettings(ArtHandle base) {
     if (s > 0 && pair.h == first.h && pair.v == first.v) continue;
     snprintf(key, sizeof key, "vmk_grading_preset_%d", s + 1);
     snprintf(value, sizeof value, "0,%g,%g", pair.h, pair.v);
-    WriteStringTag(base, key, value);
+    base.Add(key, value);
   }
-  const RealRect bounds = GetBounds(base);
+  const RealRect bounds = GetBounds(base.art());
   const double centreX = (bounds.left + bounds.right) / 2.0;
   const double centreY = (bounds.top + bounds.bottom) / 2.0;
   snprintf(value, sizeof value, "%g,%g,1", g.grading_origin.h - centreX, g.grading_origin.v - centreY);
-  WriteStringTag(base, kGradingOriginKey, value);
-  WriteTagReal(base, "vmk_grading_angle", g.grading_angle);
-  WriteTagReal(base, "vmk_grading_length", g.grading_length);
-  WriteTagReal(base, "vmk_grading_compscale", g.grading_compscale);
-  WriteTagInteger(base, "vmk_grading_hvlock", g.grading_hvlock);
-  WriteTagInteger(base, "vmk_grading_selected", g.grading_selected);
-  WriteTagInteger(base, kGradingSerialKey, static_cast<int32_t>(g.grading_serial));
-  WriteTagInteger(base, "vmk_grading_unit", g.grading_unit);
+  base.Add(kGradingOriginKey, value);
+  AddNumber(base, "vmk_grading_angle", "%g", g.grading_angle);
+  AddNumber(base, "vmk_grading_length", "%g", g.grading_length);
+  AddNumber(base, "vmk_grading_compscale", "%g", g.grading_compscale);
+  AddInteger(base, "vmk_grading_hvlock", g.grading_hvlock);
+  AddInteger(base, "vmk_grading_selected", g.grading_selected);
+  AddInteger(base, kGradingSerialKey, static_cast<int32_t>(g.grading_serial));
+  AddInteger(base, "vmk_grading_unit", g.grading_unit);
   char title[kNameSize];
   CopyTextCut(title, sizeof title, g.grading_title, sizeof g.grading_title);
-  WriteStringTag(base, kGradingTitleKey, title);
+  base.Add(kGradingTitleKey, title);
+}
+
+// The chunk tags of a variable's value, in order.
+template <typename Add>
+void ForEachValueChunk(int row, const char* value, Add add) {
+  const size_t length = strnlen(value, kVarValueSize - 1);
+  for (size_t offset = 0, chunk = 0; offset < length; offset += kValueChunk, ++chunk) {
+    char text[kValueChunk + 1];
+    const size_t bytes = std::min<size_t>(kValueChunk, length - offset);
+    memcpy(text, value + offset, bytes);
+    text[bytes] = '\0';
+    char key[64];
+    snprintf(key, sizeof key, "vmk_grading_var_value_%03d%03zu", row, chunk);
+    add(key, text);
+  }
 }
 
 // Rows are numbered without gaps, since the reader stops at the first
 // missing name.
-void WriteVariables(ArtHandle base) {
+void WriteVariables(TagRewrite& base) {
   const VariableTable& table = gPlugin->variables;
   if (table.varNames == nullptr || table.varValues == nullptr) return;
   int stored = 0;
@@ -126,29 +155,31 @@ void WriteVariables(ArtHandle base) {
     if (name[0] == '\0') continue;
     char key[64];
     snprintf(key, sizeof key, "vmk_grading_var_name_%03d", stored);
-    WriteStringTag(base, key, name);
+    base.Add(key, name);
     if (table.varPrivate != nullptr && table.varPrivate[row] != 0) {
       snprintf(key, sizeof key, "vmk_grading_var_private_%03d", stored);
-      WriteStringTag(base, key, "1");
+      base.Add(key, "1");
     }
-    WriteStoredVariableValue(base, stored, table.varValues[row]);
+    ForEachValueChunk(stored, table.varValues[row], [&](const char* k, const char* text) { base.Add(k, text); });
     ++stored;
   }
+}
+
+// The base art and each listed art, once: their grading tags are written anew.
+std::vector<TagRewrite> RewritesOf(ArtHandle base, ArtHandle* arts, int32_t count) {
+  std::vector<TagRewrite> rewrites{TagRewrite(base)};
+  for (int32_t i = 0; i < count; ++i) {
+    bool known = false;
+    for (const TagRewrite& r : rewrites) known = known || r.art() == arts[i];
+    if (!known) rewrites.emplace_back(arts[i]);
+  }
+  return rewrites;
 }
 
 }  // namespace
 
 void WriteStoredVariableValue(ArtHandle art, int row, const char* value) {
-  const size_t length = strnlen(value, kVarValueSize - 1);
-  for (size_t offset = 0, chunk = 0; offset < length; offset += kValueChunk, ++chunk) {
-    char text[kValueChunk + 1];
-    const size_t bytes = std::min<size_t>(kValueChunk, length - offset);
-    memcpy(text, value + offset, bytes);
-    text[bytes] = '\0';
-    char key[64];
-    snprintf(key, sizeof key, "vmk_grading_var_value_%03d%03zu", row, chunk);
-    WriteStringTag(art, key, text);
-  }
+  ForEachValueChunk(row, value, [&](const char* key, const char* text) { WriteStringTag(art, key, text); });
 }
 
 void SaveGradingGroup(ArtHandle* arts, int32_t count, int16_t renewSerial) {
@@ -162,25 +193,30 @@ void SaveGradingGroup(ArtHandle* arts, int32_t count, int16_t renewSerial) {
     g->grading_serial = static_cast<uint32_t>(DrawRandomNumber(2147483647.0, 2));
   }
 
-  RemoveTagsWithPrefix(base, kGradingTagPrefix);
-  for (int32_t i = 0; i < count; ++i) RemoveTagsWithPrefix(arts[i], kGradingTagPrefix);
-
+  // Every grading tag of the base and the listed arts is written anew; those
+  // already standing as they are to be are left alone.
+  std::vector<TagRewrite> rewrites = RewritesOf(base, arts, count);
+  TagRewrite& onBase = rewrites.front();
   ObjectIdPool pool;
+  pool.rewrites = &rewrites;
   for (int slot = 0; slot < kMaxHandles; ++slot) {
     const RevisionHandle& h = g->handles[slot];
     if (IsTwoPointKind(h.kind)) {
-      WriteTwoPointHandle(base, slot, h, &pool);
+      WriteTwoPointHandle(onBase, slot, h, &pool);
     } else if (h.kind == kHandlePoint) {
-      WritePointHandle(base, slot, h, &pool);
+      WritePointHandle(onBase, slot, h, &pool);
     }
   }
-  WriteGroupSettings(base);
+  WriteGroupSettings(onBase);
+  char serial[16];
+  snprintf(serial, sizeof serial, "%d", static_cast<int32_t>(g->grading_serial));
+  for (int32_t i = 0; i < count; ++i) RewriteOf(pool, arts[i])->Put(kGradingMemberKey, serial);
+  WriteVariables(onBase);
 
-  for (int32_t i = 0; i < count; ++i) {
-    const int selected = GetArtSelected(arts[i]);
-    WriteTagInteger(arts[i], kGradingMemberKey, static_cast<int32_t>(g->grading_serial));
-    SetArtSelected(arts[i], selected);
+  for (const TagRewrite& rewrite : rewrites) {
+    const int selected = GetArtSelected(rewrite.art());
+    rewrite.Apply();
+    SetArtSelected(rewrite.art(), selected);
   }
-  WriteVariables(base);
   SetArtSelected(base, baseSelected);
 }

@@ -87,6 +87,7 @@ TEST_F(InfListLiveValuesTest, EveryRepaintShowsWhatTheEngineMakesOfThePieceNow) 
          std::strcpy(g.handles[0].line.amountExpr[3], "w + 70");
        },
        0, 1},
+      {"that preset's scale changed", [&] { g.presetScale[3] = {1.1, 0.9}; }, 0, 1},
       {"the grading origin moved", [&] { g.grading_origin = {40, -30}; }, 0, 1},
       {"the handle's end on another anchor",
        [&] {
@@ -134,6 +135,21 @@ TEST_F(InfListLiveValuesTest, AValueMeasuredAfterTheHandleReadingItReachesItAtTh
   Paint();
   EXPECT_EQ(Shown(2), GradedDistance());
   EXPECT_NE(Shown(2), settled);
+}
+
+// Painting the list grades as the engine always does, so a handle whose end 2
+// lies on no path has its ends turned round in the table, as after a build.
+TEST_F(InfListLiveValuesTest, PaintingTurnsAHandlesEndsAsAPassWould) {
+  TwoPoint(0, kHandleDistance, square, 0, square, 1, "100");
+  RevisionHandle& turn = TwoPoint(1, kHandleAngle, line, 3, nullptr, 0, "10");
+  turn.line.p2 = {400, 50};
+  TwoPoint(2, kHandleDistance, square, 1, square, 2, "100");  // its row grades through the angle handle
+  Rebuild();
+  Paint();
+  EXPECT_EQ(turn.line.art1, nullptr);
+  EXPECT_EQ(turn.line.art2, line);
+  EXPECT_EQ(turn.line.index2, 3);
+  EXPECT_EQ(turn.line.p1.h, 400);
 }
 
 }  // namespace

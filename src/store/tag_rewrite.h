@@ -1,0 +1,36 @@
+// Writing an art's grading tags anew as if every "vmk_grading_" tag were
+// removed and the new ones set in order, while touching only what then
+// differs: the tags that keep their place and their text are left alone.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "host_types.h"
+
+class TagRewrite {
+ public:
+  explicit TagRewrite(ArtHandle art) : art_(art) {}
+
+  ArtHandle art() const { return art_; }
+  // The next tag; `key` must not have been given before.
+  void Add(const char* key, const char* value);
+  // A tag that may have been given before: then it keeps its place and takes the new text.
+  void Put(const char* key, const char* value);
+  // The text given for key, or null.
+  const char* Given(const char* key) const;
+
+  // The art's tags become: its other tags in their order, then the ones given.
+  void Apply() const;
+
+ private:
+  struct Entry {
+    size_t key, value;  // offsets of NUL-terminated texts in text_
+  };
+  const char* At(size_t offset) const { return text_.data() + offset; }
+
+  ArtHandle art_;
+  std::string text_;  // every key and text given, each ended by a NUL
+  std::vector<Entry> entries_;
+};
