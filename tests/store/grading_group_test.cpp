@@ -255,6 +255,20 @@ TEST_F(GradingGroupTest, NewObjectIdsAreNeverZeroNorAlreadyInTheDocument) {
   EXPECT_EQ(ReadObjectId(stranger), firstDraw);
 }
 
+// The saved arts' ids are given up before new ones are drawn, so a draw may
+// give an art the very id it carried.
+TEST_F(GradingGroupTest, ASavedArtMayDrawTheIdItCarried) {
+  TwoPoint(0, kHandleDistance, a, 0, b, 0);
+  globals().grading_serial = 99;
+  sAIRandom->SetRandomSeed(11);
+  const int32_t firstDraw = static_cast<int32_t>(sAIRandom->FloatRnd() * 99999999.0);
+  WriteTagInteger(a, kObjectIdKey, firstDraw);
+  sAIRandom->SetRandomSeed(11);
+  ArtHandle arts[] = {a, b};
+  SaveGradingGroup(arts, 2, 0);
+  EXPECT_EQ(ReadObjectId(a), firstDraw);
+}
+
 TEST_F(GradingGroupTest, DamagedTagsLoadWithoutTouchingTheGoodRecords) {
   TwoPoint(0, kHandleDistance, a, 1, b, 0);
   SetVariable(0, "v", "1");
@@ -298,6 +312,77 @@ TEST_F(GradingGroupTest, DamagedTagsLoadWithoutTouchingTheGoodRecords) {
   EXPECT_EQ(strlen(globals().grading_title), 79u);  // the double-byte character does not fit
   EXPECT_EQ(strlen(globals().variables.varValues[1]), 4095u);
   EXPECT_STREQ(globals().variables.varNames[0], "v");
+}
+
+// A key is the group's only in the form the writer gives it: other spellings
+// of the same numbers are someone else's tags.
+TEST_F(GradingGroupTest, KeysSpelledOtherwiseAreNotRead) {
+  TwoPoint(0, kHandleDistance, a, 1, b, 0);
+  SetVariable(0, "v", "1");
+  ArtHandle arts[] = {a, b};
+  SaveGradingGroup(arts, 2, 0);
+  const std::string conf = vmhost::Tag(piece, "vmk_grading_fxh_conf_1");
+  for (const char* key : {"vmk_grading_fxh_conf_02", "vmk_grading_fxh_conf_+3", "vmk_grading_fxh_conf_201",
+                          "vmk_grading_fxh_conf_4x"})
+    WriteStringTag(piece, key, conf.c_str());
+  for (const char* key : {"vmk_grading_fxh_ratio_100", "vmk_grading_fxh_ratio_0103", "vmk_grading_fxh_ratio_15",
+                          "vmk_grading_fxh_ratio_1+05", "vmk_grading_fxh_ratio_107x"})
+    WriteStringTag(piece, key, "50");
+  WriteStringTag(piece, "vmk_grading_preset_01", "0,3,3");
+  WriteStringTag(piece, "vmk_grading_var_name_01", "w");
+  WriteStringTag(piece, "vmk_grading_var_name_0001", "w");
+  WriteStringTag(piece, "vmk_grading_var_value_00000", "9");
+  WriteStringTag(piece, "vmk_grading_var_value_0000000", "9");
+  WriteStringTag(piece, "vmk_grading_var_private_0", "1");
+  ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
+  EXPECT_EQ(globals().handles[0].kind, kHandleDistance);
+  EXPECT_EQ(globals().handles[1].kind, kHandleFree);
+  for (int s : {0, 2, 4, 6}) EXPECT_STREQ(globals().handles[0].line.amountExpr[s], "100.0") << s;
+  EXPECT_NE(globals().groupPresetScale[0].h, 3);
+  EXPECT_STREQ(globals().variables.varNames[0], "v");
+  EXPECT_STREQ(globals().variables.varValues[0], "1");
+  EXPECT_EQ(globals().variables.varPrivate[0], 0u);
+  EXPECT_STREQ(globals().variables.varNames[1], "");
+}
+
+// Saving again rewrites only the tags whose text changed, yet the tags end in
+// the order of a save that removed them all and wrote them anew: another
+// program's tag set in between comes before every tag of the group.
+TEST_F(GradingGroupTest, ASaveAgainLeavesTheTagsAsAWholeRewriteWould) {
+  RevisionHandle& h = TwoPoint(0, kHandleDistance, a, 1, b, 0);
+  strcpy(h.line.amountExpr[3], "104");
+  SetVariable(0, "v", std::string(300, 'v'));
+  ArtHandle arts[] = {a, b};
+  SaveGradingGroup(arts, 2, 0);
+  auto names = [](ArtHandle art) {
+    std::vector<std::string> keys;
+    for (const auto& tag : vmhost::Tags(art)) keys.push_back(tag.first);
+    return keys;
+  };
+  const std::vector<std::string> written = names(piece);
+  ASSERT_EQ(written.front(), "vmk_grading_fxh_conf_1");
+  WriteStringTag(piece, "note", "kept");
+  WriteStringTag(a, "note", "kept");
+
+  strcpy(h.line.amountExpr[3], "100.0");  // its tag goes
+  strcpy(h.line.amountExpr[5], "96");     // a new one comes
+  SetVariable(0, "v", "short");           // two chunks go
+  SaveGradingGroup(arts, 2, 0);
+  std::vector<std::string> expected{"note"};
+  for (const std::string& key : written) {
+    if (key == "vmk_grading_fxh_ratio_104") {
+      expected.push_back("vmk_grading_fxh_ratio_106");
+    } else if (key.rfind("vmk_grading_var_value_000", 0) != 0 || key == "vmk_grading_var_value_000000") {
+      expected.push_back(key);
+    }
+  }
+  EXPECT_EQ(names(piece), expected);
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_ratio_106"), "96");
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_var_value_000000"), "short");
+  EXPECT_EQ(names(a), (std::vector<std::string>{"note", "vmk_grading_object_id", "vmk_grading_member"}));
+  ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
+  EXPECT_EQ(globals().handles[0].line.art1, a);
+  EXPECT_EQ(globals().handles[0].line.art2, b);
 }
 
 TEST_F(GradingGroupTest, SimpleGradingObjectsTakeTheirSizeTableFromVariables) {
