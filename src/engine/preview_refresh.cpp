@@ -10,6 +10,7 @@
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
+#include "store/tag_mirror.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ void ForgetGradingPiece() {
 
 void RefreshGradingPreview(int16_t force) {
   PluginGlobals& g = *gPlugin;
+  const KeptTagsScope oneRead;
   GatherSelectedPaths(kGatherSelected, nullptr);
   const bool hasGroup = LoadGradingGroup(g.pieceArts, g.pieceArtCount) != 0;
 

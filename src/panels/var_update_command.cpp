@@ -16,6 +16,7 @@
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
+#include "store/tag_mirror.h"
 #include "tools/revision_tool_handlers.h"
 #include "tools/undo_text_pairs.h"
 
@@ -106,6 +107,7 @@ void RegradePiecesUsingVariables(ArtHandle* arts, int32_t count) {
 
 void RunVarUpdateCommand() {
   PluginGlobals& g = *gPlugin;
+  const KeptTagsScope oneRead;
   if (ShowUpdateGradingDialog(g.pluginRef) != 1) {
     if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
     return;

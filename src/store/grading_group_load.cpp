@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "geometry/point_math.h"
@@ -9,6 +10,7 @@
 #include "store/display_unit.h"
 #include "store/grading_group_tags.h"
 #include "store/group_tag_index.h"
+#include "store/tag_mirror.h"
 #include "store/object_ids.h"
 #include "store/piece_queries.h"
 #include "store/sizes_from_variables.h"
@@ -70,7 +72,7 @@ void FollowPath(ArtHandle art, int32_t index, RealPoint* end, RealPoint* other, 
 
 // What a load reads: the base art's tags and the piece's object ids.
 struct StoredGroup {
-  GroupTagIndex tags;
+  const GroupTagIndex& tags;
   PieceObjectIds ids;
 };
 
@@ -97,11 +99,7 @@ bool ReadTwoPointHandle(const StoredGroup& stored, int key, const char* conf, Re
     if (direction > 9 && direction <= INT16_MAX) h->direction = static_cast<int16_t>(direction);
   }
 
-  const char* initial = UnstoredAmount(h->kind);
-  for (int s = 0; s < kMaxPresets; ++s) {
-    const char* amount = stored.tags.Ratio(key, s + 1);
-    CopyTextCut(d.amountExpr[s], kExprSize, amount != nullptr ? amount : initial);
-  }
+  std::memcpy(d.amountExpr, stored.tags.Amounts(key, UnstoredAmount(h->kind)), sizeof d.amountExpr);
   FollowPath(d.art1, d.index1, &d.p1, &d.p2, d.art2 == nullptr);
   FollowPath(d.art2, d.index2, &d.p2, &d.p1, d.art1 == nullptr);
   return true;
@@ -113,15 +111,8 @@ bool ReadPointHandle(const StoredGroup& stored, int key, const char* conf, Revis
   const int32_t id = FieldInteger(conf, 3);
   d.art = id != 0 ? stored.ids.Find(id, d.anchorIndex) : nullptr;
   if (d.art == nullptr) return false;
-  for (int s = 0; s < kMaxPresets; ++s) {
-    const char* texts = stored.tags.PointTexts(key, s + 1);
-    if (texts == nullptr) continue;
-    char field[kCsvFieldSize];
-    GetCsvField(texts, 0, field);
-    CopyTextCut(d.xExpr[s], kExprSize, field);
-    GetCsvField(texts, 1, field);
-    CopyTextCut(d.yExpr[s], kExprSize, field);
-  }
+  std::memcpy(d.xExpr, stored.tags.PointFields(key, 0), sizeof d.xExpr);
+  std::memcpy(d.yExpr, stored.tags.PointFields(key, 1), sizeof d.yExpr);
   return true;
 }
 
@@ -249,7 +240,11 @@ int LoadGradingGroup(ArtHandle* arts, int32_t count) {
   if (arts == nullptr || count <= 0) return 0;
   ArtHandle base = FindGroupCarrierArt(arts, count);
   if (base == nullptr) return 0;
-  const StoredGroup stored{GroupTagIndex(base), PieceObjectIds()};
+  // Within a command that loads pieces again and again the tags are read once.
+  KeptTags* kept = KeptTagsOf(base);
+  std::unique_ptr<GroupTagIndex> read;
+  if (kept == nullptr) read = std::make_unique<GroupTagIndex>(base);
+  const StoredGroup stored{kept != nullptr ? kept->Index() : *read, PieceObjectIds()};
   ReadHandles(g, stored);
   ReadScalePairs(g, stored.tags);
   ReadSettings(g, base);

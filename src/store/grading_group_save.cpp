@@ -9,6 +9,7 @@
 #include "store/object_ids.h"
 #include "store/piece_queries.h"
 #include "store/presets_in_document.h"
+#include "store/tag_mirror.h"
 #include "store/tag_rewrite.h"
 #include "store/text_fields.h"
 
@@ -26,6 +27,24 @@ size_t FormatConfStart(char* value, size_t size, int32_t code, const RevisionHan
 }
 
 int16_t Digit(int16_t value) { return value > 0 ? std::min<int16_t>(value, 9) : 0; }
+
+// prefix, then "%d" of number and "%02d" of scale, as snprintf would write
+// them; a group has ten thousand such keys.
+void ScaleKey(char (&key)[64], const char* prefix, int number, int scale) {
+  const size_t length = strlen(prefix);
+  memcpy(key, prefix, length);
+  char digits[12];
+  int count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + number % 10);
+    number /= 10;
+  } while (number > 0);
+  char* out = key + length;
+  while (count > 0) *out++ = digits[--count];
+  *out++ = static_cast<char>('0' + scale / 10 % 10);
+  *out++ = static_cast<char>('0' + scale % 10);
+  *out = '\0';
+}
 
 // The packed code keeps one digit of the direction; a larger direction is
 // written whole in an extra field that older readers never look at.
@@ -55,7 +74,7 @@ void WriteTwoPointHandle(TagRewrite& base, int slot, const RevisionHandle& h, Ob
     char amount[kExprSize];
     CopyTextCut(amount, sizeof amount, d.amountExpr[s], kExprSize);
     if (strcmp(amount, unwritten) == 0) continue;
-    snprintf(key, sizeof key, "vmk_grading_fxh_ratio_%d%02d", slot + 1, s + 1);
+    ScaleKey(key, "vmk_grading_fxh_ratio_", slot + 1, s + 1);
     base.Add(key, amount);
   }
 }
@@ -82,7 +101,7 @@ void WritePointHandle(TagRewrite& base, int slot, const RevisionHandle& h, Objec
     AppendQuotedField(texts, sizeof texts, x);
     strcat(texts, ",");
     AppendQuotedField(texts, sizeof texts, y);
-    snprintf(key, sizeof key, "vmk_grading_fxp_%d%02d", slot + 1, s + 1);
+    ScaleKey(key, "vmk_grading_fxp_", slot + 1, s + 1);
     base.Add(key, texts);
   }
 }
@@ -215,7 +234,7 @@ void SaveGradingGroup(ArtHandle* arts, int32_t count, int16_t renewSerial) {
 
   for (const TagRewrite& rewrite : rewrites) {
     const int selected = GetArtSelected(rewrite.art());
-    rewrite.Apply();
+    rewrite.Apply(KeptTagsOf(rewrite.art()));
     SetArtSelected(rewrite.art(), selected);
   }
   SetArtSelected(base, baseSelected);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "shell/suite_pointers.h"
+#include "store/text_fields.h"
 
 namespace {
 
@@ -45,14 +46,17 @@ const char* After(const char* name, const char* prefix) {
 
 }  // namespace
 
-GroupTagIndex::GroupTagIndex(ArtHandle base)
-    : conf_(kMaxHandles + 1),
-      ratio_((kMaxHandles + 1) * kScales),
-      points_((kMaxHandles + 1) * kScales),
-      presets_(kScales),
-      varNames_(kMaxVariables),
-      varPrivate_(kMaxVariables),
-      varChunks_(kMaxVariables * kMaxValueChunks) {
+GroupTagIndex::GroupTagIndex()
+    : conf_(kMaxHandles + 1, -1),
+      ratio_((kMaxHandles + 1) * kScales, -1),
+      points_((kMaxHandles + 1) * kScales, -1),
+      presets_(kScales, -1),
+      varNames_(kMaxVariables, -1),
+      varPrivate_(kMaxVariables, -1),
+      varChunks_(kMaxVariables * kMaxValueChunks, -1),
+      tables_(kMaxHandles + 1) {}
+
+GroupTagIndex::GroupTagIndex(ArtHandle base) : GroupTagIndex() {
   int32_t count = 0;
   if (base == nullptr || sAITag == nullptr || sAITag->CountTags(base, &count) != kNoErr) return;
   for (int32_t n = 0; n < count; ++n) {
@@ -60,30 +64,73 @@ GroupTagIndex::GroupTagIndex(ArtHandle base)
     const char* type = nullptr;
     const char* value = nullptr;
     if (sAITag->GetNthTag(base, n, &name, &type) != kNoErr || name == nullptr) continue;
-    const char* rest = After(name, "vmk_grading_");
-    if (rest == nullptr || sAITag->GetTag(base, name, &value) != kNoErr || value == nullptr) continue;
-    Take(rest, value);
+    if (After(name, kGradingTagPrefix) == nullptr) continue;
+    if (sAITag->GetTag(base, name, &value) != kNoErr || value == nullptr) continue;
+    Take(name, value);
   }
 }
 
-void GroupTagIndex::Take(const char* rest, const char* value) {
+int32_t GroupTagIndex::Keep(int32_t* place, const char* text, int key) {
+  *place = static_cast<int32_t>(texts_.size());
+  texts_.push_back(text);
+  keyOf_.push_back(static_cast<int16_t>(key));
+  return *place;
+}
+
+void GroupTagIndex::Retext(int32_t place, const char* text) {
+  texts_[place] = text;
+  if (keyOf_[place] > 0) tables_[keyOf_[place]] = Tables{};
+}
+
+const GroupTagIndex::Texts& GroupTagIndex::Amounts(int key, const char* initial) const {
+  Tables& made = tables_[key];
+  if (made.amounts == nullptr || made.initial != initial) {
+    made.amounts = std::make_unique<Table>();  // zeroed, as the handle's record
+    made.initial = initial;
+    for (int s = 0; s < kMaxPresets; ++s) {
+      const char* amount = Ratio(key, s + 1);
+      CopyTextCut(made.amounts->text[s], kExprSize, amount != nullptr ? amount : initial);
+    }
+  }
+  return made.amounts->text;
+}
+
+const GroupTagIndex::Texts& GroupTagIndex::PointFields(int key, int axis) const {
+  Tables& made = tables_[key];
+  if (made.points[axis] == nullptr) {
+    made.points[axis] = std::make_unique<Table>();
+    for (int s = 0; s < kMaxPresets; ++s) {
+      const char* texts = PointTexts(key, s + 1);
+      if (texts == nullptr) continue;
+      char field[kCsvFieldSize];
+      GetCsvField(texts, axis, field);
+      CopyTextCut(made.points[axis]->text[s], kExprSize, field);
+    }
+  }
+  return made.points[axis]->text;
+}
+
+int32_t GroupTagIndex::Take(const char* key, const char* text) {
+  const char* rest = After(key, kGradingTagPrefix);
+  if (rest == nullptr) return -1;
   int a = 0, b = 0;
   const char* s = nullptr;
   if ((s = After(rest, "fxh_conf_")) != nullptr) {
-    if (WholeNumber(s, std::strlen(s), kMaxHandles, &a) && a >= 1) conf_[a] = value;
+    if (WholeNumber(s, std::strlen(s), kMaxHandles, &a) && a >= 1) return Keep(&conf_[a], text, 0);
   } else if ((s = After(rest, "fxh_ratio_")) != nullptr) {
-    if (KeyAndScale(s, std::strlen(s), &a, &b)) ratio_[a * kScales + b] = value;
+    if (KeyAndScale(s, std::strlen(s), &a, &b)) return Keep(&ratio_[a * kScales + b], text, a);
   } else if ((s = After(rest, "fxp_")) != nullptr) {
-    if (KeyAndScale(s, std::strlen(s), &a, &b)) points_[a * kScales + b] = value;
+    if (KeyAndScale(s, std::strlen(s), &a, &b)) return Keep(&points_[a * kScales + b], text, a);
   } else if ((s = After(rest, "preset_")) != nullptr) {
-    if (WholeNumber(s, std::strlen(s), kMaxPresets, &a) && a >= 1) presets_[a] = value;
+    if (WholeNumber(s, std::strlen(s), kMaxPresets, &a) && a >= 1) return Keep(&presets_[a], text, 0);
   } else if ((s = After(rest, "var_name_")) != nullptr) {
-    if (FixedNumber(s, std::strlen(s), 3, &a) && a < kMaxVariables) varNames_[a] = value;
+    if (FixedNumber(s, std::strlen(s), 3, &a) && a < kMaxVariables) return Keep(&varNames_[a], text, 0);
   } else if ((s = After(rest, "var_private_")) != nullptr) {
-    if (FixedNumber(s, std::strlen(s), 3, &a) && a < kMaxVariables) varPrivate_[a] = value;
+    if (FixedNumber(s, std::strlen(s), 3, &a) && a < kMaxVariables) return Keep(&varPrivate_[a], text, 0);
   } else if ((s = After(rest, "var_value_")) != nullptr) {
     if (std::strlen(s) == 6 && FixedNumber(s, 3, 3, &a) && FixedNumber(s + 3, 3, 3, &b) && a < kMaxVariables &&
         b < kMaxValueChunks)
-      varChunks_[a * kMaxValueChunks + b] = value;
+      return Keep(&varChunks_[a * kMaxValueChunks + b], text, 0);
   }
+  return -1;
 }

@@ -4,18 +4,7 @@
 
 #include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
-
-namespace {
-
-constexpr const char* kStringTagType = "string";
-
-// A tag that a save removes before it writes the group again.
-bool IsGradingTag(const char* name, const char* type) {
-  return name != nullptr && type != nullptr && std::strcmp(type, kStringTagType) == 0 &&
-         std::strncmp(name, kGradingTagPrefix, std::strlen(kGradingTagPrefix)) == 0;
-}
-
-}  // namespace
+#include "store/tag_mirror.h"
 
 void TagRewrite::Add(const char* key, const char* value) {
   const size_t keyAt = text_.size();
@@ -41,40 +30,67 @@ const char* TagRewrite::Given(const char* key) const {
   return nullptr;
 }
 
-void TagRewrite::Apply() const {
+void TagRewrite::Apply(KeptTags* kept) const {
   if (art_ == nullptr || sAITag == nullptr) return;
   int32_t count = 0;
-  if (sAITag->CountTags(art_, &count) != kNoErr) return;
+  if (kept != nullptr) {
+    count = static_cast<int32_t>(kept->tags().size());
+  } else if (sAITag->CountTags(art_, &count) != kNoErr) {
+    return;
+  }
   // The tags as they stand, and those of them that stay whatever is written.
   std::vector<const char*> names(static_cast<size_t>(count), nullptr);
   std::vector<const char*> others;
   for (int32_t n = 0; n < count; ++n) {
-    const char* type = nullptr;
-    if (sAITag->GetNthTag(art_, n, &names[n], &type) != kNoErr) names[n] = nullptr;
-    if (!IsGradingTag(names[n], type)) others.push_back(names[n]);
+    const char* type = "string";
+    bool grading = false;
+    if (kept != nullptr) {
+      names[n] = kept->tags()[n].name.c_str();
+      grading = kept->tags()[n].grading;
+    } else {
+      if (sAITag->GetNthTag(art_, n, &names[n], &type) != kNoErr) names[n] = nullptr;
+      grading = IsGradingTag(names[n], type);
+    }
+    if (!grading) others.push_back(names[n]);
   }
   // How far the tags as they stand already run as they are to end.
-  size_t kept = 0;
-  while (kept < names.size() && kept < others.size() + entries_.size()) {
-    const char* wanted = kept < others.size() ? others[kept] : At(entries_[kept - others.size()].key);
-    if (names[kept] == nullptr || wanted == nullptr || std::strcmp(names[kept], wanted) != 0) break;
-    ++kept;
+  size_t same = 0;
+  while (same < names.size() && same < others.size() + entries_.size()) {
+    const char* wanted = same < others.size() ? others[same] : At(entries_[same - others.size()].key);
+    if (names[same] == nullptr || wanted == nullptr || std::strcmp(names[same], wanted) != 0) break;
+    ++same;
   }
-  for (int32_t n = count - 1; n >= static_cast<int32_t>(kept); --n) {
+  for (int32_t n = count - 1; n >= static_cast<int32_t>(same); --n) {
     const char* name = nullptr;
     const char* type = nullptr;
-    if (sAITag->GetNthTag(art_, n, &name, &type) != kNoErr || !IsGradingTag(name, type)) continue;
+    if (kept != nullptr) {
+      if (!kept->tags()[n].grading) continue;
+      name = kept->tags()[n].name.c_str();
+    } else if (sAITag->GetNthTag(art_, n, &name, &type) != kNoErr || !IsGradingTag(name, type)) {
+      continue;
+    }
     const std::string key = name;  // the name goes with the tag
     sAITag->RemoveTag(art_, key.c_str());
   }
-  const size_t keptGiven = kept > others.size() ? kept - others.size() : 0;
+  if (kept != nullptr) kept->EraseGradingFrom(same);
+  const size_t sameGiven = same > others.size() ? same - others.size() : 0;
   for (size_t i = 0; i < entries_.size(); ++i) {
     const char* key = At(entries_[i].key);
     const char* value = At(entries_[i].value);
-    const char* standing = nullptr;
-    if (i < keptGiven && sAITag->GetTag(art_, key, &standing) == kNoErr && standing != nullptr &&
-        std::strcmp(standing, value) == 0)
+    if (i < sameGiven) {
+      const size_t n = others.size() + i;
+      const char* standing = nullptr;
+      if (kept != nullptr) {
+        standing = kept->tags()[n].text.c_str();
+      } else if (sAITag->GetTag(art_, key, &standing) != kNoErr) {
+        standing = nullptr;
+      }
+      if (standing != nullptr && std::strcmp(standing, value) == 0) continue;
+      sAITag->SetTag(art_, key, value);
+      if (kept != nullptr) kept->Retext(n, value);
       continue;
+    }
     sAITag->SetTag(art_, key, value);
+    if (kept != nullptr) kept->Append(key, value);
   }
 }

@@ -9,6 +9,8 @@
 
 #include "host_types.h"
 
+class KeptTags;
+
 class TagRewrite {
  public:
   explicit TagRewrite(ArtHandle art) : art_(art) {}
@@ -22,7 +24,8 @@ class TagRewrite {
   const char* Given(const char* key) const;
 
   // The art's tags become: its other tags in their order, then the ones given.
-  void Apply() const;
+  // Kept tags of the art (may be null) stand for the host's and are written too.
+  void Apply(KeptTags* kept) const;
 
  private:
   struct Entry {
