@@ -57,6 +57,14 @@ class GradingGroupTest : public StoreScene {
     return h;
   }
 
+  // A distance handle between the two rectangles and a variable, saved.
+  void SaveOneHandleAndVariable() {
+    TwoPoint(0, kHandleDistance, a, 1, b, 0);
+    SetVariable(0, "v", "1");
+    ArtHandle arts[] = {a, b};
+    SaveGradingGroup(arts, 2, 0);
+  }
+
   void SaveAndReload() {
     ArtHandle arts[] = {a, b};
     SaveGradingGroup(arts, 2, 0);
@@ -270,10 +278,8 @@ TEST_F(GradingGroupTest, ASavedArtMayDrawTheIdItCarried) {
 }
 
 TEST_F(GradingGroupTest, DamagedTagsLoadWithoutTouchingTheGoodRecords) {
-  TwoPoint(0, kHandleDistance, a, 1, b, 0);
-  SetVariable(0, "v", "1");
+  SaveOneHandleAndVariable();
   ArtHandle arts[] = {a, b};
-  SaveGradingGroup(arts, 2, 0);
   const std::string id = vmhost::Tag(a, "vmk_grading_object_id");
   const std::string longName(300, 'n');
   const struct {
@@ -317,10 +323,8 @@ TEST_F(GradingGroupTest, DamagedTagsLoadWithoutTouchingTheGoodRecords) {
 // A key is the group's only in the form the writer gives it: other spellings
 // of the same numbers are someone else's tags.
 TEST_F(GradingGroupTest, KeysSpelledOtherwiseAreNotRead) {
-  TwoPoint(0, kHandleDistance, a, 1, b, 0);
-  SetVariable(0, "v", "1");
+  SaveOneHandleAndVariable();
   ArtHandle arts[] = {a, b};
-  SaveGradingGroup(arts, 2, 0);
   const std::string conf = vmhost::Tag(piece, "vmk_grading_fxh_conf_1");
   for (const char* key : {"vmk_grading_fxh_conf_02", "vmk_grading_fxh_conf_+3", "vmk_grading_fxh_conf_201",
                           "vmk_grading_fxh_conf_4x"})
@@ -328,12 +332,11 @@ TEST_F(GradingGroupTest, KeysSpelledOtherwiseAreNotRead) {
   for (const char* key : {"vmk_grading_fxh_ratio_100", "vmk_grading_fxh_ratio_0103", "vmk_grading_fxh_ratio_15",
                           "vmk_grading_fxh_ratio_1+05", "vmk_grading_fxh_ratio_107x"})
     WriteStringTag(piece, key, "50");
-  WriteStringTag(piece, "vmk_grading_preset_01", "0,3,3");
-  WriteStringTag(piece, "vmk_grading_var_name_01", "w");
-  WriteStringTag(piece, "vmk_grading_var_name_0001", "w");
-  WriteStringTag(piece, "vmk_grading_var_value_00000", "9");
-  WriteStringTag(piece, "vmk_grading_var_value_0000000", "9");
-  WriteStringTag(piece, "vmk_grading_var_private_0", "1");
+  const std::pair<const char*, const char*> rows[] = {
+      {"vmk_grading_preset_01", "0,3,3"},      {"vmk_grading_var_name_01", "w"},
+      {"vmk_grading_var_name_0001", "w"},      {"vmk_grading_var_value_00000", "9"},
+      {"vmk_grading_var_value_0000000", "9"},  {"vmk_grading_var_private_0", "1"}};
+  for (const auto& [key, value] : rows) WriteStringTag(piece, key, value);
   ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
   EXPECT_EQ(globals().handles[0].kind, kHandleDistance);
   EXPECT_EQ(globals().handles[1].kind, kHandleFree);
