@@ -1,6 +1,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "shell/plugin_globals.h"
@@ -46,51 +48,62 @@ void ScaleKey(char (&key)[64], const char* prefix, int number, int scale) {
   *out = '\0';
 }
 
-// The packed code keeps one digit of the direction; a larger direction is
-// written whole in an extra field that older readers never look at.
-void WriteTwoPointHandle(TagRewrite& base, int slot, const RevisionHandle& h, ObjectIdPool* pool) {
+// The ids of the paths a handle lies on, drawn for those without one.
+struct HandleIds {
+  int32_t first;
+  int32_t second;
+};
+
+HandleIds EnsureHandleIds(const RevisionHandle& h, ObjectIdPool* pool) {
+  if (h.kind == kHandlePoint) return {h.point.art != nullptr ? EnsureObjectId(h.point.art, pool) : 0, 0};
   const TwoPointHandleData& d = h.line;
   const int32_t id1 = d.art1 != nullptr ? EnsureObjectId(d.art1, pool) : 0;
   const int32_t id2 = d.art2 != nullptr ? EnsureObjectId(d.art2, pool) : 0;
+  return {id1, id2};
+}
+
+// The conf tag of a handle. The packed code keeps one digit of the direction;
+// a larger direction is written whole in an extra field that older readers
+// never look at.
+void FormatConf(char (&value)[512], const RevisionHandle& h, HandleIds ids) {
+  if (h.kind == kHandlePoint) {
+    const int32_t code = h.listSelected != 0 ? -h.kind : h.kind;
+    const size_t used = FormatConfStart(value, sizeof value, code, h);
+    snprintf(value + used, sizeof value - used, ",%d,%d", ids.first, h.point.anchorIndex);
+    return;
+  }
+  const TwoPointHandleData& d = h.line;
   const int16_t direction = h.direction > 0 ? h.direction : 0;
   int32_t code = h.kind + 100 * (direction % 10) + 1000 * Digit(h.bothEnds) + 10000 * Digit(h.proportional);
   if (h.listSelected != 0) code = -code;
-
-  char value[512];
   const size_t used = FormatConfStart(value, sizeof value, code, h);
-  snprintf(value + used, sizeof value - used, ",%g,%g,%g,%g,%d,%d,%d,%d", d.p1.h, d.p1.v, d.p2.h, d.p2.v, id1,
-           d.index1, id2, d.index2);
+  snprintf(value + used, sizeof value - used, ",%g,%g,%g,%g,%d,%d,%d,%d", d.p1.h, d.p1.v, d.p2.h, d.p2.v,
+           ids.first, d.index1, ids.second, d.index2);
   if (direction > 9) {
     const size_t end = strlen(value);
     snprintf(value + end, sizeof value - end, ",%d", direction);
   }
-  char key[64];
-  snprintf(key, sizeof key, "vmk_grading_fxh_conf_%d", slot + 1);
-  base.Add(key, value);
+}
 
-  // An amount cleared to nothing is kept as a tag that is present and empty.
+void ConfKey(char (&key)[64], int slot) { snprintf(key, sizeof key, "vmk_grading_fxh_conf_%d", slot + 1); }
+
+// The amount tags of a two-point handle. An amount cleared to nothing is kept
+// as a tag that is present and empty.
+void WriteAmounts(TagRewrite& base, int slot, const RevisionHandle& h) {
   const char* unwritten = UnstoredAmount(h.kind);
+  char key[64];
   for (int s = 0; s < kMaxPresets; ++s) {
     char amount[kExprSize];
-    CopyTextCut(amount, sizeof amount, d.amountExpr[s], kExprSize);
+    CopyTextCut(amount, sizeof amount, h.line.amountExpr[s], kExprSize);
     if (strcmp(amount, unwritten) == 0) continue;
     ScaleKey(key, "vmk_grading_fxh_ratio_", slot + 1, s + 1);
     base.Add(key, amount);
   }
 }
 
-void WritePointHandle(TagRewrite& base, int slot, const RevisionHandle& h, ObjectIdPool* pool) {
+void WritePointTexts(TagRewrite& base, int slot, const RevisionHandle& h) {
   const PointHandleData& d = h.point;
-  const int32_t id = d.art != nullptr ? EnsureObjectId(d.art, pool) : 0;
-  const int32_t code = h.listSelected != 0 ? -h.kind : h.kind;
-
-  char value[512];
-  const size_t used = FormatConfStart(value, sizeof value, code, h);
-  snprintf(value + used, sizeof value - used, ",%d,%d", id, d.anchorIndex);
   char key[64];
-  snprintf(key, sizeof key, "vmk_grading_fxh_conf_%d", slot + 1);
-  base.Add(key, value);
-
   for (int s = 0; s < kMaxPresets; ++s) {
     char x[kExprSize];
     char y[kExprSize];
@@ -105,6 +118,8 @@ void WritePointHandle(TagRewrite& base, int slot, const RevisionHandle& h, Objec
     base.Add(key, texts);
   }
 }
+
+bool IsStoredKind(int16_t kind) { return IsTwoPointKind(kind) || kind == kHandlePoint; }
 
 void AddNumber(TagRewrite& base, const char* key, const char* format, double value) {
   char text[32];
@@ -195,6 +210,104 @@ std::vector<TagRewrite> RewritesOf(ArtHandle base, ArtHandle* arts, int32_t coun
   return rewrites;
 }
 
+// What a save wrote on a base art, kept with the art's tags while a command
+// lasts: a save of the same group onto the same arts writes the same tags but
+// for the object ids, which it draws anew.
+struct LastSave {
+  uint64_t version;  // of the kept tags right after
+  std::vector<ArtHandle> arts;
+  RealRect bounds;   // the origin is written relative to them
+  int16_t kinds[kMaxHandles];
+  std::vector<RevisionHandle> stored;  // the handles of stored kinds, in slot order
+  ScalePair scales[kMaxPresets];
+  RealPoint origin;
+  double angle, length, compscale;
+  int16_t hvlock, selected, unit;
+  uint32_t serial;
+  char title[kNameSize];
+  std::vector<std::string> names, values;
+  std::vector<uint32_t> isPrivate;
+  TagRewrite base;
+  std::vector<size_t> confEntries;  // of the stored handles, in slot order
+  size_t idEntry;                   // of the base's own object id, or npos
+};
+
+std::string Field(const char* text, size_t size) { return std::string(text, strnlen(text, size)); }
+
+// The variables as a save reads them.
+void TakeVariables(const VariableTable& t, std::vector<std::string>* names, std::vector<std::string>* values,
+                   std::vector<uint32_t>* isPrivate) {
+  if (t.varNames == nullptr || t.varValues == nullptr) return;
+  for (int row = 0; row < kMaxVariables; ++row) {
+    names->push_back(Field(t.varNames[row], kVarNameSize));
+    values->push_back(names->back().empty() ? std::string() : Field(t.varValues[row], kVarValueSize));
+    isPrivate->push_back(t.varPrivate != nullptr && !names->back().empty() ? t.varPrivate[row] : 0);
+  }
+}
+
+LastSave* RecordOf(KeptTags* kept) { return kept != nullptr ? static_cast<LastSave*>(kept->lastSave.get()) : nullptr; }
+
+void Remember(const PluginGlobals& g, ArtHandle* arts, int32_t count, TagRewrite base,
+              std::vector<size_t> confEntries, KeptTags* kept) {
+  if (kept == nullptr) return;
+  auto last = std::make_shared<LastSave>(LastSave{kept->version(), std::vector<ArtHandle>(arts, arts + count),
+                                                  GetBounds(base.art()), {}, {}, {}, g.grading_origin,
+                                                  g.grading_angle, g.grading_length, g.grading_compscale,
+                                                  g.grading_hvlock, g.grading_selected, g.grading_unit,
+                                                  g.grading_serial, {}, {}, {}, {}, std::move(base),
+                                                  std::move(confEntries), std::string::npos});
+  for (int slot = 0; slot < kMaxHandles; ++slot) {
+    last->kinds[slot] = g.handles[slot].kind;
+    if (IsStoredKind(g.handles[slot].kind)) last->stored.push_back(g.handles[slot]);
+  }
+  std::memcpy(last->scales, g.groupPresetScale, sizeof last->scales);
+  std::memcpy(last->title, g.grading_title, sizeof last->title);
+  TakeVariables(g.variables, &last->names, &last->values, &last->isPrivate);
+  for (size_t n = 0; n < last->base.size(); ++n)
+    if (std::strcmp(last->base.KeyAt(n), kObjectIdKey) == 0) last->idEntry = n;
+  kept->lastSave = std::move(last);
+}
+
+// The group and its arts as they were at the last save through the same kept tags.
+bool SameAsLastSave(const LastSave& last, const PluginGlobals& g, ArtHandle* arts, int32_t count,
+                    const KeptTags& kept) {
+  if (last.version != kept.version() || last.arts != std::vector<ArtHandle>(arts, arts + count)) return false;
+  const RealRect bounds = GetBounds(kept.art());
+  if (std::memcmp(&bounds, &last.bounds, sizeof bounds) != 0) return false;
+  size_t n = 0;
+  for (int slot = 0; slot < kMaxHandles; ++slot) {
+    const RevisionHandle& h = g.handles[slot];
+    if (h.kind != last.kinds[slot]) return false;
+    if (IsStoredKind(h.kind) && std::memcmp(&h, &last.stored[n++], sizeof h) != 0) return false;
+  }
+  const bool settings = std::memcmp(last.scales, g.groupPresetScale, sizeof last.scales) == 0 &&
+                        std::memcmp(&last.origin, &g.grading_origin, sizeof last.origin) == 0 &&
+                        std::memcmp(&last.angle, &g.grading_angle, sizeof last.angle) == 0 &&
+                        std::memcmp(&last.length, &g.grading_length, sizeof last.length) == 0 &&
+                        std::memcmp(&last.compscale, &g.grading_compscale, sizeof last.compscale) == 0 &&
+                        last.hvlock == g.grading_hvlock && last.selected == g.grading_selected &&
+                        last.unit == g.grading_unit && last.serial == g.grading_serial &&
+                        std::strncmp(last.title, g.grading_title, sizeof last.title) == 0;
+  if (!settings) return false;
+  std::vector<std::string> names, values;
+  std::vector<uint32_t> isPrivate;
+  TakeVariables(g.variables, &names, &values, &isPrivate);
+  return names == last.names && values == last.values && isPrivate == last.isPrivate;
+}
+
+void PutMembership(const PluginGlobals& g, ArtHandle* arts, int32_t count, const ObjectIdPool& pool) {
+  char serial[16];
+  snprintf(serial, sizeof serial, "%d", static_cast<int32_t>(g.grading_serial));
+  for (int32_t i = 0; i < count; ++i) RewriteOf(pool, arts[i])->Put(kGradingMemberKey, serial);
+}
+
+// Writes a rewrite with the art's selected state kept.
+void ApplySelectedKept(const TagRewrite& rewrite) {
+  const int selected = GetArtSelected(rewrite.art());
+  rewrite.Apply(KeptTagsOf(rewrite.art()));
+  SetArtSelected(rewrite.art(), selected);
+}
+
 }  // namespace
 
 void WriteStoredVariableValue(ArtHandle art, int row, const char* value) {
@@ -215,27 +328,55 @@ void SaveGradingGroup(ArtHandle* arts, int32_t count, int16_t renewSerial) {
   // Every grading tag of the base and the listed arts is written anew; those
   // already standing as they are to be are left alone.
   std::vector<TagRewrite> rewrites = RewritesOf(base, arts, count);
-  TagRewrite& onBase = rewrites.front();
   ObjectIdPool pool;
   pool.rewrites = &rewrites;
-  for (int slot = 0; slot < kMaxHandles; ++slot) {
-    const RevisionHandle& h = g->handles[slot];
-    if (IsTwoPointKind(h.kind)) {
-      WriteTwoPointHandle(onBase, slot, h, &pool);
-    } else if (h.kind == kHandlePoint) {
-      WritePointHandle(onBase, slot, h, &pool);
+  KeptTags* kept = KeptTagsOf(base);
+  LastSave* last = RecordOf(kept);
+  if (last != nullptr && SameAsLastSave(*last, *g, arts, count, *kept)) {
+    // The same group again: only the object ids are drawn anew, and the tags
+    // that carry them written.
+    std::vector<size_t> changed = last->confEntries;
+    size_t n = 0;
+    for (int slot = 0; slot < kMaxHandles; ++slot) {
+      const RevisionHandle& h = g->handles[slot];
+      if (!IsStoredKind(h.kind)) continue;
+      char value[512];
+      FormatConf(value, h, EnsureHandleIds(h, &pool));
+      last->base.Retext(last->confEntries[n++], value);
     }
-  }
-  WriteGroupSettings(onBase);
-  char serial[16];
-  snprintf(serial, sizeof serial, "%d", static_cast<int32_t>(g->grading_serial));
-  for (int32_t i = 0; i < count; ++i) RewriteOf(pool, arts[i])->Put(kGradingMemberKey, serial);
-  WriteVariables(onBase);
-
-  for (const TagRewrite& rewrite : rewrites) {
-    const int selected = GetArtSelected(rewrite.art());
-    rewrite.Apply(KeptTagsOf(rewrite.art()));
-    SetArtSelected(rewrite.art(), selected);
+    if (const char* id = rewrites.front().Given(kObjectIdKey); id != nullptr && last->idEntry != std::string::npos) {
+      last->base.Retext(last->idEntry, id);
+      changed.push_back(last->idEntry);
+    }
+    PutMembership(*g, arts, count, pool);
+    for (size_t r = 1; r < rewrites.size(); ++r) ApplySelectedKept(rewrites[r]);
+    const int selected = GetArtSelected(base);
+    last->base.ApplyRetexted(*kept, changed);
+    SetArtSelected(base, selected);
+    last->version = kept->version();
+  } else {
+    TagRewrite& onBase = rewrites.front();
+    std::vector<size_t> confEntries;
+    for (int slot = 0; slot < kMaxHandles; ++slot) {
+      const RevisionHandle& h = g->handles[slot];
+      if (!IsStoredKind(h.kind)) continue;
+      char value[512];
+      FormatConf(value, h, EnsureHandleIds(h, &pool));
+      char key[64];
+      ConfKey(key, slot);
+      confEntries.push_back(onBase.size());
+      onBase.Add(key, value);
+      if (h.kind == kHandlePoint) {
+        WritePointTexts(onBase, slot, h);
+      } else {
+        WriteAmounts(onBase, slot, h);
+      }
+    }
+    WriteGroupSettings(onBase);
+    PutMembership(*g, arts, count, pool);
+    WriteVariables(onBase);
+    for (TagRewrite& rewrite : rewrites) ApplySelectedKept(rewrite);
+    Remember(*g, arts, count, std::move(rewrites.front()), std::move(confEntries), KeptTagsOf(base));
   }
   SetArtSelected(base, baseSelected);
 }

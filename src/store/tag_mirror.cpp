@@ -49,6 +49,7 @@ const GroupTagIndex& KeptTags::Index() {
 }
 
 void KeptTags::Retext(size_t n, const char* text) {
+  ++version_;
   Tag& tag = tags_[n];
   tag.text = text;
   if (index_ != nullptr && tag.place >= 0) index_->Retext(tag.place, tag.text.c_str());
@@ -56,6 +57,7 @@ void KeptTags::Retext(size_t n, const char* text) {
 
 void KeptTags::EraseGradingFrom(size_t n) {
   if (n >= tags_.size()) return;
+  ++version_;
   tags_.erase(std::remove_if(tags_.begin() + static_cast<std::ptrdiff_t>(n), tags_.end(),
                              [](const Tag& tag) { return tag.grading; }),
               tags_.end());
@@ -63,6 +65,7 @@ void KeptTags::EraseGradingFrom(size_t n) {
 }
 
 void KeptTags::Append(const char* name, const char* text) {
+  ++version_;
   tags_.push_back({name, text, true, -1});
   index_.reset();
 }

@@ -41,6 +41,8 @@ class KeptTags {
   // The group's numbered tags among them.
   const GroupTagIndex& Index();
 
+  // Counts the changes below: tags that stand as they stood keep it.
+  uint64_t version() const { return version_; }
   // What a save writes to the host, written here too.
   void Retext(size_t n, const char* text);
   void EraseGradingFrom(size_t n);  // the grading tags from tag n on
@@ -50,6 +52,11 @@ class KeptTags {
   ArtHandle art_;
   std::vector<Tag> tags_;
   std::unique_ptr<GroupTagIndex> index_;  // null while it must be made again
+  uint64_t version_ = 0;
+
+ public:
+  // The last save's own record of what it wrote here, for the save after it.
+  std::shared_ptr<void> lastSave;
 };
 
 // The kept tags of art, read from the host at the first call; null outside a

@@ -24,6 +24,21 @@ void TagRewrite::Put(const char* key, const char* value) {
   Add(key, value);
 }
 
+void TagRewrite::Retext(size_t n, const char* value) {
+  entries_[n].value = text_.size();
+  text_.append(value).push_back('\0');
+}
+
+void TagRewrite::ApplyRetexted(KeptTags& kept, const std::vector<size_t>& entries) const {
+  const size_t others = kept.tags().size() - entries_.size();
+  for (size_t i : entries) {
+    const char* value = At(entries_[i].value);
+    if (std::strcmp(kept.tags()[others + i].text.c_str(), value) == 0) continue;
+    sAITag->SetTag(art_, At(entries_[i].key), value);
+    kept.Retext(others + i, value);
+  }
+}
+
 const char* TagRewrite::Given(const char* key) const {
   for (const Entry& e : entries_)
     if (std::strcmp(At(e.key), key) == 0) return At(e.value);

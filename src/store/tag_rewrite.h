@@ -22,10 +22,17 @@ class TagRewrite {
   void Put(const char* key, const char* value);
   // The text given for key, or null.
   const char* Given(const char* key) const;
+  // Tags given so far; entry n takes another text.
+  size_t size() const { return entries_.size(); }
+  const char* KeyAt(size_t n) const { return At(entries_[n].key); }
+  void Retext(size_t n, const char* value);
 
   // The art's tags become: its other tags in their order, then the ones given.
   // Kept tags of the art (may be null) stand for the host's and are written too.
   void Apply(KeptTags* kept) const;
+  // The same when the kept tags stand as this rewrite left them, save that
+  // the texts of the entries listed may have changed since.
+  void ApplyRetexted(KeptTags& kept, const std::vector<size_t>& entries) const;
 
  private:
   struct Entry {

@@ -1,11 +1,13 @@
 // A piece's grading group saved into the tags of its arts and loaded back.
 #include <cstddef>
+#include <functional>
 #include <map>
 
 #include "host/host_driver.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
 #include "store/object_ids.h"
+#include "store/tag_mirror.h"
 #include "store/variable_number.h"
 #include "store_scene.h"
 
@@ -386,6 +388,63 @@ TEST_F(GradingGroupTest, ASaveAgainLeavesTheTagsAsAWholeRewriteWould) {
   ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
   EXPECT_EQ(globals().handles[0].line.art1, a);
   EXPECT_EQ(globals().handles[0].line.art2, b);
+}
+
+// A command that loads and saves a group again and again reads its tags
+// once, yet every load sees what the command wrote, by a save or otherwise.
+TEST_F(GradingGroupTest, WithinOneCommandEveryLoadSeesWhatWasWritten) {
+  ArtHandle arts[] = {a, b};
+  const KeptTagsScope command;
+  SaveOneHandleAndVariable();
+  ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
+  EXPECT_STREQ(globals().handles[0].line.amountExpr[2], "100.0");
+  WriteStringTag(piece, "vmk_grading_fxh_ratio_103", "77");
+  ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
+  EXPECT_STREQ(globals().handles[0].line.amountExpr[2], "77");
+  strcpy(globals().handles[0].line.amountExpr[4], "55");
+  strcpy(globals().variables.varValues[0], "2");
+  SaveGradingGroup(arts, 2, 0);
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_ratio_105"), "55");
+  ASSERT_EQ(LoadGradingGroup(nullptr, 0), 0);
+  ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
+  EXPECT_STREQ(globals().handles[0].line.amountExpr[2], "77");
+  EXPECT_STREQ(globals().handles[0].line.amountExpr[4], "55");
+  EXPECT_STREQ(globals().variables.varValues[0], "2");
+}
+
+// Saved again and again in one command, a group writes each change: the
+// saves after the first compare with what the first wrote.
+TEST_F(GradingGroupTest, WithinOneCommandEverySaveWritesWhatChanged) {
+  ArtHandle arts[] = {a, b};
+  const KeptTagsScope command;
+  SaveOneHandleAndVariable();
+  SaveGradingGroup(arts, 2, 0);  // the same group: only the ids are drawn anew
+  PluginGlobals& g = globals();
+  const struct {
+    const char* change;
+    std::function<void()> make;
+    const char* key;
+    std::string expected;
+  } cases[] = {
+      {"an amount", [&] { strcpy(g.handles[0].line.amountExpr[6], "93"); }, "vmk_grading_fxh_ratio_107", "93"},
+      {"a handle's name", [&] { strcpy(g.handles[0].name, "hem"); }, "vmk_grading_fxh_conf_1", "hem"},
+      {"a scale pair", [&] { g.groupPresetScale[4] = {1.5, 0.5}; }, "vmk_grading_preset_5", "0,1.5,0.5"},
+      {"the angle", [&] { g.grading_angle = 0.25; }, "vmk_grading_angle", "0.25"},
+      {"the title", [&] { strcpy(g.grading_title, "Cuff"); }, "vmk_grading_title", "Cuff"},
+      {"a variable", [&] { strcpy(g.variables.varValues[0], "42"); }, "vmk_grading_var_value_000000", "42"},
+      {"a new handle", [&] { TwoPoint(1, kHandlePlain, a, 0, b, 1); }, "vmk_grading_fxh_conf_2", "1,0,"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.change);
+    c.make();
+    SaveGradingGroup(arts, 2, 0);
+    EXPECT_NE(vmhost::Tag(piece, c.key).find(c.expected), std::string::npos) << vmhost::Tag(piece, c.key);
+    SaveGradingGroup(arts, 2, 0);
+  }
+  const std::string confBefore = vmhost::Tag(piece, "vmk_grading_fxh_conf_1");
+  ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
+  EXPECT_EQ(g.handles[0].line.art1, a) << confBefore;
+  EXPECT_EQ(g.handles[1].line.art2, b);
 }
 
 TEST_F(GradingGroupTest, SimpleGradingObjectsTakeTheirSizeTableFromVariables) {
