@@ -36,14 +36,30 @@ KeptTags::KeptTags(ArtHandle art) : art_(art) {
     if (sAITag->GetNthTag(art, n, &name, &type) != kNoErr || name == nullptr) name = "";
     const bool grading = IsGradingTag(name, type);
     if (grading && (sAITag->GetTag(art, name, &text) != kNoErr || text == nullptr)) text = "";
-    tags_.push_back({name, grading ? text : "", grading, -1});
+    tags_.push_back({Keep(name), Keep(grading ? text : ""), grading, -1});
   }
+}
+
+const char* KeptTags::Keep(const char* text) {
+  constexpr size_t kBlock = 64 * 1024;
+  const size_t bytes = std::strlen(text) + 1;
+  if (bytes > storeLeft_) {
+    const size_t size = std::max(kBlock, bytes);
+    store_.push_back(std::make_unique<char[]>(size));
+    storeNext_ = store_.back().get();
+    storeLeft_ = size;
+  }
+  char* kept = storeNext_;
+  std::memcpy(kept, text, bytes);
+  storeNext_ += bytes;
+  storeLeft_ -= bytes;
+  return kept;
 }
 
 const GroupTagIndex& KeptTags::Index() {
   if (index_ == nullptr) {
     index_ = std::make_unique<GroupTagIndex>();
-    for (Tag& tag : tags_) tag.place = tag.grading ? index_->Take(tag.name.c_str(), tag.text.c_str()) : -1;
+    for (Tag& tag : tags_) tag.place = tag.grading ? index_->Take(tag.name, tag.text) : -1;
   }
   return *index_;
 }
@@ -51,8 +67,8 @@ const GroupTagIndex& KeptTags::Index() {
 void KeptTags::Retext(size_t n, const char* text) {
   ++version_;
   Tag& tag = tags_[n];
-  tag.text = text;
-  if (index_ != nullptr && tag.place >= 0) index_->Retext(tag.place, tag.text.c_str());
+  tag.text = Keep(text);
+  if (index_ != nullptr && tag.place >= 0) index_->Retext(tag.place, tag.text);
 }
 
 void KeptTags::EraseGradingFrom(size_t n) {
@@ -66,7 +82,7 @@ void KeptTags::EraseGradingFrom(size_t n) {
 
 void KeptTags::Append(const char* name, const char* text) {
   ++version_;
-  tags_.push_back({name, text, true, -1});
+  tags_.push_back({Keep(name), Keep(text), true, -1});
   index_.reset();
 }
 

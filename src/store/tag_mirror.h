@@ -28,8 +28,8 @@ class KeptTagsScope {
 class KeptTags {
  public:
   struct Tag {
-    std::string name;
-    std::string text;
+    const char* name;  // both kept in the art's own store
+    const char* text;
     bool grading;   // a string tag whose key begins "vmk_grading_"
     int32_t place;  // in the index, -1 when not filed
   };
@@ -49,8 +49,14 @@ class KeptTags {
   void Append(const char* name, const char* text);
 
  private:
+  // A copy of text that stays where it is for as long as this lives.
+  const char* Keep(const char* text);
+
   ArtHandle art_;
   std::vector<Tag> tags_;
+  std::vector<std::unique_ptr<char[]>> store_;  // blocks of texts, each filled in turn
+  char* storeNext_ = nullptr;
+  size_t storeLeft_ = 0;
   std::unique_ptr<GroupTagIndex> index_;  // null while it must be made again
   uint64_t version_ = 0;
 

@@ -33,7 +33,7 @@ void TagRewrite::ApplyRetexted(KeptTags& kept, const std::vector<size_t>& entrie
   const size_t others = kept.tags().size() - entries_.size();
   for (size_t i : entries) {
     const char* value = At(entries_[i].value);
-    if (std::strcmp(kept.tags()[others + i].text.c_str(), value) == 0) continue;
+    if (std::strcmp(kept.tags()[others + i].text, value) == 0) continue;
     sAITag->SetTag(art_, At(entries_[i].key), value);
     kept.Retext(others + i, value);
   }
@@ -60,7 +60,7 @@ void TagRewrite::Apply(KeptTags* kept) const {
     const char* type = "string";
     bool grading = false;
     if (kept != nullptr) {
-      names[n] = kept->tags()[n].name.c_str();
+      names[n] = kept->tags()[n].name;
       grading = kept->tags()[n].grading;
     } else {
       if (sAITag->GetNthTag(art_, n, &names[n], &type) != kNoErr) names[n] = nullptr;
@@ -80,7 +80,7 @@ void TagRewrite::Apply(KeptTags* kept) const {
     const char* type = nullptr;
     if (kept != nullptr) {
       if (!kept->tags()[n].grading) continue;
-      name = kept->tags()[n].name.c_str();
+      name = kept->tags()[n].name;
     } else if (sAITag->GetNthTag(art_, n, &name, &type) != kNoErr || !IsGradingTag(name, type)) {
       continue;
     }
@@ -96,7 +96,7 @@ void TagRewrite::Apply(KeptTags* kept) const {
       const size_t n = others.size() + i;
       const char* standing = nullptr;
       if (kept != nullptr) {
-        standing = kept->tags()[n].text.c_str();
+        standing = kept->tags()[n].text;
       } else if (sAITag->GetTag(art_, key, &standing) != kNoErr) {
         standing = nullptr;
       }

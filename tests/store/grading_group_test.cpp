@@ -337,7 +337,8 @@ TEST_F(GradingGroupTest, KeysSpelledOtherwiseAreNotRead) {
   const std::pair<const char*, const char*> rows[] = {
       {"vmk_grading_preset_01", "0,3,3"},      {"vmk_grading_var_name_01", "w"},
       {"vmk_grading_var_name_0001", "w"},      {"vmk_grading_var_value_00000", "9"},
-      {"vmk_grading_var_value_0000000", "9"},  {"vmk_grading_var_private_0", "1"}};
+      {"vmk_grading_var_value_0000000", "9"},  {"vmk_grading_var_private_0", "1"},
+      {"vmk_grading_var_value_000002", "9"}};  // after a missing chunk
   for (const auto& [key, value] : rows) WriteStringTag(piece, key, value);
   ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
   EXPECT_EQ(globals().handles[0].kind, kHandleDistance);
@@ -398,9 +399,11 @@ TEST_F(GradingGroupTest, WithinOneCommandEveryLoadSeesWhatWasWritten) {
   SaveOneHandleAndVariable();
   ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
   EXPECT_STREQ(globals().handles[0].line.amountExpr[2], "100.0");
-  WriteStringTag(piece, "vmk_grading_fxh_ratio_103", "77");
+  WriteStringTag(piece, "vmk_grading_fxh_ratio_103", "77");   // a new tag
+  WriteStringTag(piece, "vmk_grading_var_value_000000", "8");  // a new text
   ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
   EXPECT_STREQ(globals().handles[0].line.amountExpr[2], "77");
+  EXPECT_STREQ(globals().variables.varValues[0], "8");
   strcpy(globals().handles[0].line.amountExpr[4], "55");
   strcpy(globals().variables.varValues[0], "2");
   SaveGradingGroup(arts, 2, 0);
@@ -410,6 +413,27 @@ TEST_F(GradingGroupTest, WithinOneCommandEveryLoadSeesWhatWasWritten) {
   EXPECT_STREQ(globals().handles[0].line.amountExpr[2], "77");
   EXPECT_STREQ(globals().handles[0].line.amountExpr[4], "55");
   EXPECT_STREQ(globals().variables.varValues[0], "2");
+  strcpy(globals().handles[0].line.amountExpr[2], "66");  // a tag that stands takes a new text
+  SaveGradingGroup(arts, 2, 0);
+  ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
+  EXPECT_STREQ(globals().handles[0].line.amountExpr[2], "66");
+}
+
+// What a command read is not taken for true by the next: between commands
+// the host changes tags on its own (an undo), which no write of the module shows.
+TEST_F(GradingGroupTest, TheNextCommandReadsTheTagsAnew) {
+  ArtHandle arts[] = {a, b};
+  SaveOneHandleAndVariable();
+  {
+    const KeptTagsScope command;
+    ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
+  }
+  sAITag->SetTag(piece, "vmk_grading_var_value_000000", "5");
+  {
+    const KeptTagsScope command;
+    ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
+  }
+  EXPECT_STREQ(globals().variables.varValues[0], "5");
 }
 
 // Saved again and again in one command, a group writes each change: the
@@ -445,6 +469,20 @@ TEST_F(GradingGroupTest, WithinOneCommandEverySaveWritesWhatChanged) {
   ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
   EXPECT_EQ(g.handles[0].line.art1, a) << confBefore;
   EXPECT_EQ(g.handles[1].line.art2, b);
+}
+
+// An id names the first member that carries it; when that one has no anchor
+// at the handle's index the handle is dropped, though a later member carrying
+// the same id (a copy) would have one.
+TEST_F(GradingGroupTest, AnIdNamesTheFirstMemberCarryingItOnly) {
+  ArtHandle twin = vmhost::AddPolyline(piece, {{0, 0}, {10, 0}, {20, 0}, {30, 0}, {40, 0}, {50, 0}}, false);
+  SetPiece({a, b, twin});
+  TwoPoint(0, kHandleDistance, b, 0, twin, 5);
+  ArtHandle arts[] = {a, b, twin};
+  SaveGradingGroup(arts, 3, 0);
+  WriteStringTag(a, kObjectIdKey, vmhost::Tag(twin, kObjectIdKey).c_str());  // a carries twin's id, first
+  ASSERT_EQ(LoadGradingGroup(arts, 3), 1);
+  EXPECT_EQ(globals().handles[0].kind, kHandleFree) << "anchor 5 is past a's four";
 }
 
 TEST_F(GradingGroupTest, SimpleGradingObjectsTakeTheirSizeTableFromVariables) {
