@@ -134,7 +134,8 @@ TEST_F(SvgDocumentTest, TheSavedFileIsSvgThatViewersDraw) {
 TEST_F(SvgDocumentTest, PathDataOfOtherEditorsIsRead) {
   std::string path = TempPath("foreign.svg");
   WriteFile(path,
-            "<svg xmlns='http://www.w3.org/2000/svg'><title>x</title>\n"
+            "<svg xmlns='http://www.w3.org/2000/svg' width='100pt' height='100pt' viewBox='0 0 100 100'>"
+            "<title>x</title>\n"
             "<path id='p' d='M10,20 l5 0 h5 v-10 C 30 0 40 0 10 20 Z m 1 1 L 2 2'/>\n"
             "<path id='q' d='M0 0 C 0 -10 10 -10 10 0 C 10 10 0 10 0 0 Z'/>\n"
             "<path id='r' d='M0 0 L 10 0 L 10 10 Z Z l 5 5 l 0 5'/></svg>");
@@ -177,7 +178,7 @@ TEST_F(SvgDocumentTest, BadFilesGiveAClearErrorAndNoDocument) {
       {"<html/>", "the root element is not <svg>"},
       {"<svg>\n<path id='p' vm:segments='1 2 3'/></svg>", "line 2: broken vm:segments (id 'p')"},
       {"<svg><path d='M 0 0 L 5'/></svg>", "broken path data"},
-      {"<svg><path d='M 0 0 A 1 1 0 0 0 5 5'/></svg>", "unsupported path command 'A'"},
+      {"<svg><path d='M 0 0 B 1 1 0 0 0 5 5'/></svg>", "unsupported path command 'B'"},
       {"<svg><path d='L 1 1'/></svg>", "must start with M"},
       {"<svg><path d=''/></svg>", "a path without data"},
       {"<svg><g vm:tag.k='%G1'/></svg>", "bad value of tag 'k'"},
