@@ -36,8 +36,9 @@ std::vector<CubicPiece> ArcAsCubics(RealPoint from, double rx, double ry, double
     ry *= std::sqrt(reach);
   }
   const double rx2 = rx * rx, ry2 = ry * ry;
-  double share = (rx2 * ry2 - rx2 * y1 * y1 - ry2 * x1 * x1) / (rx2 * y1 * y1 + ry2 * x1 * x1);
-  if (!(share > 0)) share = 0;  // rounding past a half ellipse, or radii just grown
+  // Grown radii reach just across: the centre is the chord's middle.
+  double share = reach > 1 ? 0 : (rx2 * ry2 - rx2 * y1 * y1 - ry2 * x1 * x1) / (rx2 * y1 * y1 + ry2 * x1 * x1);
+  if (!(share > 0)) share = 0;  // rounding past a half ellipse
   const double sign = large != sweep ? 1 : -1;
   const double cx1 = sign * std::sqrt(share) * rx * y1 / ry, cy1 = sign * std::sqrt(share) * -ry * x1 / rx;
   const double cx = cosPhi * cx1 - sinPhi * cy1 + (from.h + to.h) / 2;

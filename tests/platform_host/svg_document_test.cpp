@@ -1,7 +1,12 @@
 // Documents saved as SVG and read back: nothing changes, and bad files give a
 // clear error instead of a document.
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -169,6 +174,44 @@ TEST_F(SvgDocumentTest, PathDataOfOtherEditorsIsRead) {
   int32_t isClosed = 1;
   kPathSuite.GetPathClosed(afterClose[1], &isClosed);
   EXPECT_EQ(isClosed, 0);
+  std::remove(path.c_str());
+}
+
+TEST_F(SvgDocumentTest, ASaveThatCannotBeCompletedLeavesTheOldFileAsItWas) {
+  BuildDocument();
+  const std::string path = TempPath("kept.svg");
+  WriteFile(path, "the old drawing\n");
+  chmod(path.c_str(), 0640);
+  // A full disk: no file may grow past 64 bytes.
+  rlimit room{};
+  getrlimit(RLIMIT_FSIZE, &room);
+  rlimit full = room;
+  full.rlim_cur = 64;
+  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &full);
+  std::string error;
+  const bool saved = vmhost::SaveDocument(doc, path, &error);
+  setrlimit(RLIMIT_FSIZE, &room);
+  std::signal(SIGXFSZ, handler);
+  EXPECT_FALSE(saved);
+  EXPECT_NE(error.find(path + ": cannot be written"), std::string::npos) << error;
+  EXPECT_EQ(ReadFile(path), "the old drawing\n");
+  // A folder where the file would go stays a folder.
+  const std::string folder = TempPath("folder.svg");
+  std::filesystem::create_directory(folder);
+  EXPECT_FALSE(vmhost::SaveDocument(doc, folder, &error));
+  EXPECT_NE(error.find("it is a folder"), std::string::npos) << error;
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+  std::filesystem::remove(folder);
+  // Nothing half-written is left beside the file; with room, the new drawing takes its place.
+  const std::string name = path.substr(path.rfind('/') + 1);
+  for (const auto& entry : std::filesystem::directory_iterator(::testing::TempDir()))
+    EXPECT_NE(entry.path().filename().string().rfind("." + name, 0), 0u) << entry.path();
+  ASSERT_TRUE(vmhost::SaveDocument(doc, path, &error)) << error;
+  EXPECT_NE(ReadFile(path).find("<svg"), std::string::npos);
+  struct stat mode {};
+  stat(path.c_str(), &mode);
+  EXPECT_EQ(mode.st_mode & 0777, 0640u);
   std::remove(path.c_str());
 }
 
