@@ -197,13 +197,9 @@ class Runner {
     std::string why;
     bool ok = true;
     for (size_t i = 0; i < pending_.size() && ok; ++i) {
-      const Pending& p = pending_[i];
-      bool savedAgain = false;  // a later save to the same file is the one kept
-      for (size_t j = i + 1; j < pending_.size(); ++j) savedAgain = savedAgain || pending_[j].to == p.to;
-      if (savedAgain) continue;
-      const std::string temp = WriteBeside(p.to, p.bytes, &why);
+      const std::string temp = WriteBeside(pending_[i].to, pending_[i].bytes, &why);
       ok = !temp.empty();
-      if (ok) staged.emplace_back(temp, &p);
+      if (ok) staged.emplace_back(temp, &pending_[i]);
     }
     for (size_t i = 0; i < staged.size(); ++i) {
       if (ok) {

@@ -67,6 +67,13 @@ TEST_F(HeadlessTest, ListNamesEveryArtOfAnotherProgramsPatternWithItsPlace) {
   ASSERT_EQ(exported.status, 0) << exported.err;
   EXPECT_NE(exported.err.find("line 24: skipped <image>"), std::string::npos) << exported.err;
   EXPECT_EQ(ListRow(exported.out, "a8")[1], "path");  // the same ids every time: art the file left unnamed
+  // A session on it shows the same, after the document opens.
+  const ProgramRun session = Grade("tick\n", PatternFile("commercial-export.svg"));
+  ASSERT_EQ(session.status, 0) << session.err;
+  EXPECT_NE(session.out.find("commercial-export.svg\n   " + PatternFile("commercial-export.svg") +
+                             ": line 13: skipped <linearGradient>"),
+            std::string::npos)
+      << session.out;
 
   EXPECT_EQ(Host({"--list", Path("absent.svg")}).status, 1);
   EXPECT_EQ(Host({"--list"}).status, 2);

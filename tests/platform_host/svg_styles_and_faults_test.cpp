@@ -39,7 +39,7 @@ class SvgStylesAndFaultsTest : public HostTest {
 TEST_F(SvgStylesAndFaultsTest, StylesheetRulesStyleAttributesAndParentsGiveEachPathItsLook) {
   const std::string sheet =
       "<style>/* path{stroke:red} */ @media print { path { stroke-width: 9 } }\n"
-      "path { stroke: #000; stroke-width: 2 } .thin { stroke-width: 0.5 } path.thick { stroke-width: 3 }\n"
+      ".thin { stroke-width: 0.5 } path { stroke: #000; stroke-width: 2 } path.thick { stroke-width: 3 }\n"
       "g path { stroke-width: 8 } rect, .plain { stroke: none }</style>";
   const struct {
     std::string body;
@@ -47,7 +47,7 @@ TEST_F(SvgStylesAndFaultsTest, StylesheetRulesStyleAttributesAndParentsGiveEachP
     double width;  // when stroked
   } cases[] = {
       {sheet + "<path id='s' d='M0 0L1 1'/>", 1, 1, 2},
-      {sheet + "<path id='s' class='thin' d='M0 0L1 1'/>", 1, 1, 0.5},
+      {sheet + "<path id='s' class='thin' d='M0 0L1 1'/>", 1, 1, 0.5},      // a class outweighs a later element rule
       {sheet + "<path id='s' class='thick thin' d='M0 0L1 1'/>", 1, 1, 3},  // element and class outweigh class
       {sheet + "<path id='s' class='thin' style='stroke-width:4' d='M0 0L1 1'/>", 1, 1, 4},
       {sheet + "<path id='s' stroke-width='7' d='M0 0L1 1'/>", 1, 1, 2},  // a rule outweighs an attribute
@@ -126,6 +126,35 @@ TEST_F(SvgStylesAndFaultsTest, MarkedLayersBecomeLayersAndOtherGroupsStayGroups)
   EXPECT_EQ(vmhost::FindArtById("plain")->d.parent, vmhost::FindLayer("Layer 1")->group);
   EXPECT_NE(vmhost::FindArtById("hidden")->d.attrs & kArtHidden, 0u);
   EXPECT_EQ(vmhost::FindArtById("p1")->d.attrs & kArtHidden, 0u);
+  // What a hidden layer holds shows again with the layer.
+  EXPECT_EQ(vmhost::Children(vmhost::FindLayer("unlabelled")->group).at(0)->d.attrs & kArtHidden, 0u);
+}
+
+TEST_F(SvgStylesAndFaultsTest, TextIsOneLineOfPointTextWhereItsFirstCharacterStands) {
+  const struct {
+    const char* text;
+    const char* characters;
+    double h, v, size;
+  } cases[] = {
+      {"<text id='s' x='1' y='2'>\n   Cut   2\n </text>", "Cut 2", 1, -2, 16},
+      {"<text id='s' x='1 5 9' y='2'>abc</text>", "abc", 1, -2, 16},
+      {"<text id='s' x='1' y='2' font-size='10'>\n <tspan x='10' y='20' style='font-size:5px'>Front</tspan></text>",
+       "Front", 10, -20, 5},
+      {"<text id='s' x='0' y='0'><tspan x='3' y='4'>One</tspan><tspan x='3' y='14'>Two</tspan></text>", "One Two", 3,
+       -4, 16},
+      {"<text id='s' x='0' y='0' font-size='2mm'>A<tspan>B</tspan> C</text>", "AB C", 0, 0, 96 / 25.4 * 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    std::string error;
+    ASSERT_NE(Read(c.text, &error), nullptr) << error;
+    ArtHandle text = vmhost::FindArtById("s");
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(vmhost::Text(text), c.characters);
+    EXPECT_NEAR(text->d.text.anchor.h, c.h, 1e-12);
+    EXPECT_NEAR(text->d.text.anchor.v, c.v, 1e-12);
+    EXPECT_NEAR(text->d.text.chars.size, c.size, 1e-12);
+  }
 }
 
 TEST_F(SvgStylesAndFaultsTest, ArtWithoutAnIdGetsOneThatNoOtherArtHas) {
@@ -186,6 +215,13 @@ TEST_F(SvgStylesAndFaultsTest, AFileThatCannotBeReadStopsWithItsLine) {
     for (int k = 0; k < 10; ++k) level += "<use href='#n" + std::to_string(i - 1) + "'/>";
     nest += level + "</g>";
   }
+  std::string chain = "<path id='u0' d='M0 0L1 1'/>";
+  for (int i = 1; i <= 300; ++i)
+    chain += "<use id='u" + std::to_string(i) + "' href='#u" + std::to_string(i - 1) + "'/>";
+  std::string long_path = "<defs><path id='long' d='M0 0";
+  for (int i = 0; i < 30000; ++i) long_path += " l1 0";
+  long_path += "'/></defs>";
+  for (int i = 0; i < 40; ++i) long_path += "<use href='#long'/>";
   const struct {
     std::string body;
     const char* fault;
@@ -202,6 +238,8 @@ TEST_F(SvgStylesAndFaultsTest, AFileThatCannotBeReadStopsWithItsLine) {
       {"\n<path d='M0 0 L 1 0'/><use href='#q' x='zz'/><path id='q' d='M0 0L1 1'/>", "line 3: bad x or y"},
       {"\n<text transform='scale(0)'>x</text>", "line 3: text of no size"},
       {nest, "more than 200000 objects"},
+      {long_path, "more than 1000000 anchors"},
+      {chain, "uses nested more than 256 deep"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.body.substr(0, 80));

@@ -33,7 +33,7 @@ void WriteWholeText(const std::string& path, const std::string& text) { std::ofs
 bool CanRender() { return std::system("command -v rsvg-convert >/dev/null 2>&1") == 0; }
 
 std::optional<PixelBox> PaintedPixels(const std::string& svgPath) {
-  const std::string png = svgPath + ".png";
+  const std::string png = ScratchPath(svgPath.substr(svgPath.rfind('/') + 1) + ".png");
   const std::string command = "rsvg-convert -o '" + png + "' '" + svgPath + "' 2>/dev/null";
   if (std::system(command.c_str()) != 0) return std::nullopt;
   png_image image{};
