@@ -80,10 +80,20 @@ TEST_F(HeadlessTest, ListNamesEveryArtOfAnotherProgramsPatternWithItsPlace) {
 }
 
 TEST_F(HeadlessTest, APieceOfAnotherProgramsPatternIsGradedByGesturesForEverySize) {
-  // The front's side seam, from the hem corner up to the underarm, as --list placed it.
+  // The piece: the path of six anchors on the layer "Pattern", from 30 to 160 mm across.
+  const ProgramRun list = Host({"--list", EditorPattern()});
+  std::string piece;
+  std::istringstream rows(list.out);
+  for (std::string line; std::getline(rows, line);) {
+    const std::vector<std::string> row = WordsOf(line);
+    if (row.size() == 8 && row[1] == "path" && row[2] == "\"Pattern\"" && row[3] == "6") piece = row[0];
+  }
+  ASSERT_EQ(piece, "front") << list.out;
+  EXPECT_EQ(ListRow(list.out, piece)[6], "160.00");
+  // Its side seam, from the hem up to the underarm.
   const ProgramRun run = Grade(
       "language english\n"
-      "select front\n"
+      "select " + piece + "\n"
       "tick\n"
       "tool Distance revision\n"
       "down 150mm -220mm\n"

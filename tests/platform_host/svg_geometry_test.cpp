@@ -186,6 +186,11 @@ TEST_F(SvgGeometryTest, BasicShapesAreThePathsTheyStandFor) {
   EXPECT_EQ(rounded[1].out.v, rounded[1].p.v);
   EXPECT_NEAR(rounded[1].out.h, 8 + 2 * 0.5522847498, 1e-9);
   EXPECT_NEAR(rounded[2].in.v, -(1 - 0.5522847498), 1e-9);
+  // A circle is four quarter arcs round its centre.
+  const auto circle = vmhost::Segments(Read("<circle id='s' cx='5' cy='5' r='5'/>"));
+  ASSERT_EQ(circle.size(), 4u);
+  ExpectPoint(circle[0].out, {10, 5 + 5 * 0.5522847498}, "the first handle");
+  ExpectPoint(circle[1].in, {5 + 5 * 0.5522847498, 10}, "the second handle");
   // Shapes of no size draw nothing, and become no art.
   for (const char* empty : {"<rect id='s' width='0' height='5'/>", "<circle id='s' r='0'/>",
                             "<polyline id='s' points=''/>", "<ellipse id='s' rx='3' ry='0'/>"}) {

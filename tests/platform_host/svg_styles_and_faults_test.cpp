@@ -40,6 +40,7 @@ TEST_F(SvgStylesAndFaultsTest, StylesheetRulesStyleAttributesAndParentsGiveEachP
   const std::string sheet =
       "<style>/* path{stroke:red} */ @media print { path { stroke-width: 9 } }\n"
       ".thin { stroke-width: 0.5 } path { stroke: #000; stroke-width: 2 } path.thick { stroke-width: 3 }\n"
+      ".dashed.thin { stroke-width: 6 }\n"
       "g path { stroke-width: 8 } rect, .plain { stroke: none }</style>";
   const struct {
     std::string body;
@@ -49,6 +50,7 @@ TEST_F(SvgStylesAndFaultsTest, StylesheetRulesStyleAttributesAndParentsGiveEachP
       {sheet + "<path id='s' d='M0 0L1 1'/>", 1, 1, 2},
       {sheet + "<path id='s' class='thin' d='M0 0L1 1'/>", 1, 1, 0.5},      // a class outweighs a later element rule
       {sheet + "<path id='s' class='thick thin' d='M0 0L1 1'/>", 1, 1, 3},  // element and class outweigh class
+      {sheet + "<path id='s' class='thin dashed' d='M0 0L1 1'/>", 1, 1, 6},  // two classes, both on it
       {sheet + "<path id='s' class='thin' style='stroke-width:4' d='M0 0L1 1'/>", 1, 1, 4},
       {sheet + "<path id='s' stroke-width='7' d='M0 0L1 1'/>", 1, 1, 2},  // a rule outweighs an attribute
       {sheet + "<g stroke-width='5'><path id='s' d='M0 0L1 1'/></g>", 1, 1, 2},
