@@ -98,7 +98,7 @@ bool ReadTwoPointHandle(ArtHandle base, int key, const char* conf, RevisionHandl
     if (direction > 9 && direction <= INT16_MAX) h->direction = static_cast<int16_t>(direction);
   }
 
-  const char* initial = h->kind == kHandleMeasurement ? "" : "100.0";
+  const char* initial = UnstoredAmount(h->kind);
   for (int s = 0; s < kMaxPresets; ++s) {
     char tagKey[64];
     snprintf(tagKey, sizeof tagKey, "vmk_grading_fxh_ratio_%d%02d", key, s + 1);

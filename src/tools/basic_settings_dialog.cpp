@@ -1,7 +1,6 @@
 #include "tools/basic_settings_dialog.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "panels/inf_panel_list.h"
 #include "resources/basic_settings_resource_ids.h"
@@ -61,7 +60,7 @@ void SetNumber(HWND dialog, int control, double value) {
 double ReadNumber(HWND dialog, int control) {
   char text[256] = "";
   GetDlgItemText(dialog, control, text, sizeof text);
-  return std::atof(text);
+  return TextToReal(text);
 }
 
 bool LockChecked(HWND dialog) { return IsDlgButtonChecked(dialog, kBasicLockCheck) == BST_CHECKED; }
