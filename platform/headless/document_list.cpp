@@ -56,7 +56,7 @@ int ListDocument(const std::string& path, std::ostream& out, std::ostream& err) 
   }
   std::vector<std::vector<std::string>> rows{{"ID", "KIND", "LAYER", "ANCHORS", "LEFT", "BOTTOM", "RIGHT", "TOP (mm)"}};
   for (HostLayer* layer : doc->d.layers) {
-    const std::string title = "\"" + ToUtf8(layer->d.title) + "\"";
+    const std::string title = std::string("\"").append(ToUtf8(layer->d.title)).append("\"");
     std::vector<std::pair<HostArt*, int>> todo;  // depth first, the topmost first
     for (auto it = layer->group->d.children.rbegin(); it != layer->group->d.children.rend(); ++it)
       todo.emplace_back(*it, 0);

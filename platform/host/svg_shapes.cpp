@@ -32,7 +32,7 @@ class Shape {
   std::string Outline() const {
     const std::string_view name = node_.name();
     if (name == "line")
-      return "M" + Pair(Length("x1", 'x'), Length("y1", 'y')) + "L" + Pair(Length("x2", 'x'), Length("y2", 'y'));
+      return Step("M", Length("x1", 'x'), Length("y1", 'y')) + Step("L", Length("x2", 'x'), Length("y2", 'y'));
     if (name == "polyline" || name == "polygon") return Points(name == "polygon");
     if (name == "rect") return Rect();
     const double cx = Length("cx", 'x'), cy = Length("cy", 'y');
@@ -47,13 +47,16 @@ class Shape {
       if (std::isnan(ry)) ry = rx;
     }
     if (!(rx > 0 && ry > 0)) return "";
-    const std::string arc = "A" + Pair(rx, ry) + " 0 0 1 ";
-    return "M" + Pair(cx + rx, cy) + arc + Pair(cx, cy + ry) + arc + Pair(cx - rx, cy) + arc + Pair(cx, cy - ry) + arc +
-           Pair(cx + rx, cy) + "Z";
+    const std::string arc = Step("A", rx, ry) + "0 0 1 ";
+    return Step("M", cx + rx, cy) + arc + Step("", cx, cy + ry) + arc + Step("", cx - rx, cy) + arc +
+           Step("", cx, cy - ry) + arc + Step("", cx + rx, cy) + "Z";
   }
 
  private:
-  static std::string Pair(double x, double y) { return Num(x) + " " + Num(y) + " "; }
+  // A command and a point: "L1 2 ".
+  static std::string Step(const char* command, double x, double y) {
+    return std::string(command).append(Num(x)).append(" ").append(Num(y)).append(" ");
+  }
 
   std::string Points(bool closed) const {
     SvgScanner scan(node_.attribute("points").value());
@@ -63,8 +66,8 @@ class Shape {
     scan.SkipSeparators();
     if (!scan.AtEnd() || v.size() % 2 != 0) throw BadAttribute{"points"};
     if (v.empty()) return "";
-    std::string d = "M";
-    for (size_t i = 0; i < v.size(); i += 2) d += Pair(v[i], v[i + 1]);
+    std::string d;
+    for (size_t i = 0; i < v.size(); i += 2) d += Step(i == 0 ? "M" : "", v[i], v[i + 1]);
     return closed ? d + "Z" : d;
   }
 
@@ -81,20 +84,20 @@ class Shape {
     rx = std::min(rx, w / 2);
     ry = std::min(ry, h / 2);
     if (rx == 0 || ry == 0)
-      return "M" + Pair(x, y) + "L" + Pair(x + w, y) + "L" + Pair(x + w, y + h) + "L" + Pair(x, y + h) + "Z";
-    const std::string arc = "A" + Pair(rx, ry) + " 0 0 1 ";
-    std::string d = "M" + Pair(x + rx, y);
+      return Step("M", x, y) + Step("L", x + w, y) + Step("L", x + w, y + h) + Step("L", x, y + h) + "Z";
+    const std::string arc = Step("A", rx, ry) + "0 0 1 ";
+    std::string d = Step("M", x + rx, y);
     auto line = [&](double fromX, double fromY, double toX, double toY) {
-      if (fromX != toX || fromY != toY) d += "L" + Pair(toX, toY);
+      if (fromX != toX || fromY != toY) d += Step("L", toX, toY);
     };
     line(x + rx, y, x + w - rx, y);
-    d += arc + Pair(x + w, y + ry);
+    d += arc + Step("", x + w, y + ry);
     line(x + w, y + ry, x + w, y + h - ry);
-    d += arc + Pair(x + w - rx, y + h);
+    d += arc + Step("", x + w - rx, y + h);
     line(x + w - rx, y + h, x + rx, y + h);
-    d += arc + Pair(x, y + h - ry);
+    d += arc + Step("", x, y + h - ry);
     line(x, y + h - ry, x, y + ry);
-    d += arc + Pair(x + rx, y);
+    d += arc + Step("", x + rx, y);
     return d + "Z";
   }
 

@@ -69,9 +69,10 @@ std::string PathData(const std::vector<PathSegment>& s, bool closed) {
   auto pt = [](RealPoint p) { return Num(p.h) + " " + Num(-p.v); };
   auto piece = [&](const PathSegment& a, const PathSegment& b) {
     bool straight = a.out.h == a.p.h && a.out.v == a.p.v && b.in.h == b.p.h && b.in.v == b.p.v;
-    return straight ? " L" + pt(b.p) : " C" + pt(a.out) + " " + pt(b.in) + " " + pt(b.p);
+    std::string out = straight ? " L" : " C" + pt(a.out) + " " + pt(b.in) + " ";
+    return out.append(pt(b.p));
   };
-  std::string d = "M" + pt(s[0].p);
+  std::string d = std::string("M").append(pt(s[0].p));
   for (size_t i = 1; i < s.size(); i++) d += piece(s[i - 1], s[i]);
   if (closed) {
     const PathSegment& last = s.back();
