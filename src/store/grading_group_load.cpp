@@ -40,13 +40,6 @@ void EmptyVariables(VariableTable* table) {
   }
 }
 
-// The art that carries the group-level tags, or null when none does.
-ArtHandle FindStoredBase(ArtHandle* arts, int32_t count) {
-  ArtHandle parent = FindCommonParentArt(arts, count);
-  if (parent != nullptr && ReadStringTag(parent, kGradingOriginKey) != nullptr) return parent;
-  return FindLargestPath(arts, count, 1);
-}
-
 int32_t FieldInteger(const char* text, int index) {
   char field[kCsvFieldSize];
   GetCsvField(text, index, field);
@@ -255,7 +248,7 @@ int LoadGradingGroup(ArtHandle* arts, int32_t count) {
   EmptyVariables(&g->variables);
 
   if (arts == nullptr || count <= 0) return 0;
-  ArtHandle base = FindStoredBase(arts, count);
+  ArtHandle base = FindGroupCarrierArt(arts, count);
   if (base == nullptr) return 0;
   ReadHandles(g, base);
   ReadScalePairs(g, base);

@@ -1,5 +1,6 @@
 // The polling timer: what a tick notices in the selection, the zoom and the
 // current document, and what it leaves alone.
+#include "store/art_tags.h"
 #include "timer_scene.h"
 
 namespace vmtest {
@@ -85,6 +86,27 @@ TEST_F(TimerTickTest, WithARevisionToolThePreviewFollowsSelectionAndZoomWithoutU
   ASSERT_EQ(TickOnce(), kNoErr);
   EXPECT_EQ(globals().lastZoom, 2.0);
   EXPECT_TRUE(PreviewHeights().empty());
+}
+
+TEST_F(TimerTickTest, APieceWhoseOriginTagIsEmptyIsReadOnceNotOnEveryTick) {
+  ArtHandle piece = vmhost::AddGroup(LayerGroup());
+  StoreGroup({Path(piece, 20, 3), Path(piece, 10, 2)});
+  ASSERT_EQ(vmhost::SelectTool(globals().toolHandles[1]), kNoErr);
+  {
+    ModuleSuites suites;
+    WriteStringTag(piece, "vmk_grading_origin", "");
+  }
+  Select({piece});
+  ASSERT_EQ(TickOnce(), kNoErr);
+  EXPECT_EQ(globals().pieceArtCount, 2);
+  EXPECT_EQ(std::to_string(globals().grading_serial), vmhost::Tag(piece, "vmk_grading_serial"));
+  // Idle ticks leave the preview that was drawn; a reload would draw it anew.
+  const std::vector<ArtHandle> drawn = vmhost::Children(vmhost::FindLayer("<<Vestamark Preview>>")->group);
+  ASSERT_EQ(drawn.size(), 1u);
+  for (int tick = 0; tick < 2; ++tick) {
+    ASSERT_EQ(TickOnce(), kNoErr);
+    EXPECT_EQ(vmhost::Children(vmhost::FindLayer("<<Vestamark Preview>>")->group), drawn);
+  }
 }
 
 }  // namespace
