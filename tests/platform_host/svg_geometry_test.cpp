@@ -263,6 +263,9 @@ TEST_F(SvgGeometryTest, ThePagesUnitsMakeTheDocumentsPoints) {
       {"width='200mm' height='100mm' viewBox='0 0 100 100' preserveAspectRatio='xMidYMid slice'", 144 / 25.4,
        144 / 25.4},
       {"width='200mm' height='100mm' viewBox='0 0 100 100' preserveAspectRatio='none'", 144 / 25.4, 72 / 25.4},
+      // The host's own files are in points, their page written with a unit or not.
+      {"xmlns:vm='urn:x-vestamark:document:1' width='100' height='100' viewBox='0 0 100 100'", 1, 1},
+      {"xmlns:vm='urn:x-vestamark:document:1'", 1, 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.root);
