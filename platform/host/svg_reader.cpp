@@ -205,8 +205,7 @@ RealMatrix SvgReader::RootMatrix(pugi::xml_node svg) {
   // The host's own files are drawn in points, whatever their page says: it was written without a
   // unit before it carried one.
   for (pugi::xml_attribute a : svg.attributes())
-    if (std::string_view(a.name()).substr(0, 6) == "xmlns:" && std::strcmp(a.value(), kVmNamespace) == 0)
-      sx = sy = 1;
+    if (std::string_view(a.name()).substr(0, 6) == "xmlns:" && std::strcmp(a.value(), kVmNamespace) == 0) sx = sy = 1;
   return RealMatrix{sx, 0, 0, -sy, 0, 0};
 }
 
