@@ -18,6 +18,11 @@ TEST_F(LanguageTest, OperatorsConditionalsAndTheirQuirks) {
       {"(1+2*3)&(2*3+1)&(1+2*3*4)&((1+2)*3)&(10-4-3)", "772593"},
       {"1>0*5", "5"},          // (1>0)*5: only a sign in front groups a product
       {"1+2*3>4*5", "6"},      // 1+((2*3)>4*5)
+      // The product after a sign ends at every operator of its level.
+      {"1+2*3&4", "74"},
+      {"1+2*3=6", "0"},  // (1+(2*3))=6
+      {"1+2*3||0", "1"},
+      {"1+2*3&&0", "0"},
       {"2+3*-1", "4"},         // the product ends at the '-'
       {"(-5)&(5*-3)", "-52"},  // the later operator wins
       {"3&4&\"ab\"&\" c\"", "34ab c"},
