@@ -42,7 +42,8 @@ TEST_F(UpdateGradingOutputTest,
   EXPECT_EQ(EdgesOfLayer("S"), (std::vector<double>{200, 200}));
   EXPECT_EQ(EdgesOfLayer("L"), (std::vector<double>{400, 400}));
   EXPECT_TRUE(vmhost::FindLayer("M") == nullptr && vmhost::FindLayer("LL") == nullptr);
-  EXPECT_EQ(globals().currentPresetSlot * 10 + globals().currentScaleIndex, 0);
+  EXPECT_EQ(globals().currentPresetSlot, 0);
+  EXPECT_EQ(globals().currentScaleIndex, 0);
   EXPECT_EQ(RightEdges(globals().previewArts[0]), std::vector<double>{200}) << "the preview is S's again";
   EXPECT_EQ(vmhost::UndoText(), "更新の取り消し");
 }
