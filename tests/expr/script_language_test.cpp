@@ -79,6 +79,22 @@ TEST_F(LanguageTest, ReportedErrorShowsOneAlertAndGivesZero) {
   EXPECT_EQ(alerts().size(), 2u);
 }
 
+// A faulty amount counts as 0, not as the part before the fault; the alert
+// quotes the source cut at 80 bytes, marked when 80 or more.
+TEST_F(LanguageTest, AReportedErrorDropsThePartialValueAndQuotesEightyBytes) {
+  EXPECT_EQ(Run("5+IF(0){1}+2"), "5");
+  EXPECT_EQ(RunReported("5+IF(0){1}+2"), "");
+  EXPECT_EQ(EvaluateExpressionToNumber("7+x:y("), 0.0);
+  const std::string source79 = "3+IF(0){1}" + std::string(69, '1');
+  const std::string source80 = source79 + "1";
+  EXPECT_EQ(RunReported(source79), "");
+  EXPECT_EQ(RunReported(source80), "");
+  ASSERT_EQ(alerts().size(), 4u);
+  EXPECT_EQ(alerts()[1], "Script Error!\nundefined variable(x)\n7+x:y(\n");
+  EXPECT_EQ(alerts()[2], "Script Error!\nout of construction(" + source79.substr(10, 31) + ")\n" + source79 + "\n");
+  EXPECT_EQ(alerts()[3], "Script Error!\nout of construction(" + source80.substr(10, 31) + ")\n" + source80 + "...\n");
+}
+
 TEST_F(LanguageTest, MacrosReadTheHandleBeingGradedInTheUsersUnit) {
   gPlugin->envLength = 2.834645669291339 * 40;  // 40 mm
   gPlugin->envDistance = 2.834645669291339 * 12.5;
