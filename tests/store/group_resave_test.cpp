@@ -67,6 +67,56 @@ TEST_F(GroupResaveTest, TheBaseArtKeepsNoTagOfDeletedHandlesVariablesOrScalePair
   EXPECT_STREQ(globals().variables.varNames[1], "");
 }
 
+TEST_F(GroupResaveTest, ASaveKeepsTheTagsThatAreNotTheGroups) {
+  ArtHandle piece = vmhost::AddGroup(LayerGroup());
+  ArtHandle a = Rect(piece, 0, 0, 100, 50);
+  WriteStringTag(piece, "vmk_simple_grading_object_type", "1,0,0,0,0,0,0,0");
+  WriteStringTag(piece, "note", "kept");
+  WriteStringTag(a, "vmk_simple_grading_object_type", "3");
+  SetPiece({a});
+  SaveGradingGroup(&a, 1, 0);
+  SaveGradingGroup(&a, 1, 0);
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_simple_grading_object_type"), "1,0,0,0,0,0,0,0");
+  EXPECT_EQ(vmhost::Tag(piece, "note"), "kept");
+  EXPECT_EQ(vmhost::Tag(a, "vmk_simple_grading_object_type"), "3");
+}
+
+// Every size whose pair differs from size 1's in either direction is stored.
+TEST_F(GroupResaveTest, AScalePairDifferingInOneDirectionOnlyIsStored) {
+  ArtHandle piece = vmhost::AddGroup(LayerGroup());
+  ArtHandle a = Rect(piece, 0, 0, 100, 50);
+  for (ScalePair& pair : globals().groupPresetScale) pair = {1, 1};
+  globals().groupPresetScale[3] = {1, 1.2};
+  globals().groupPresetScale[4] = {0.9, 1};
+  SetPiece({a});
+  SaveGradingGroup(&a, 1, 0);
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_preset_4"), "0,1,1.2");
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_preset_5"), "0,0.9,1");
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_preset_6"), "");
+  for (ScalePair& pair : globals().presetScale) pair = {2, 2};
+  ASSERT_EQ(LoadGradingGroup(&a, 1), 1);
+  EXPECT_EQ(globals().groupPresetScale[3].v, 1.2);
+  EXPECT_EQ(globals().presetScale[4].h, 0.9);
+  EXPECT_EQ(globals().presetScale[5].h, 1);
+}
+
+// A serial below 2 is no serial: the save draws one; a real one is kept.
+TEST_F(GroupResaveTest, AGroupWithoutARealSerialGetsOneWhenSaved) {
+  ArtHandle piece = vmhost::AddGroup(LayerGroup());
+  ArtHandle a = Rect(piece, 0, 0, 100, 50);
+  SetPiece({a});
+  for (uint32_t serial : {0u, 1u}) {
+    globals().grading_serial = serial;
+    SaveGradingGroup(&a, 1, 0);
+    EXPECT_GE(globals().grading_serial, 2u) << serial;
+    EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_serial"), std::to_string(globals().grading_serial)) << serial;
+    EXPECT_EQ(vmhost::Tag(a, "vmk_grading_member"), std::to_string(globals().grading_serial)) << serial;
+  }
+  globals().grading_serial = 2;
+  SaveGradingGroup(&a, 1, 0);
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_serial"), "2");
+}
+
 // A path once saved as a piece of its own, then grouped with another into a
 // new piece, must not still read as its own piece.
 TEST_F(GroupResaveTest, AMemberKeepsNoneOfTheTagsOfThePieceItWasBefore) {

@@ -76,6 +76,64 @@ TEST_F(HandleRelinkTest, AnEndFollowsItsAnchorOnlyWhenItMovedMoreThanAHundredthO
   }
 }
 
+TEST_F(HandleRelinkTest, AFreeFirstEndFollowsTheSecondEndsAnchor) {
+  ArtHandle piece = vmhost::AddGroup(LayerGroup());
+  ArtHandle a = Rect(piece, 0, 0, 100, 50);
+  RevisionHandle& h = globals().handles[0];
+  h.kind = kHandlePlain;
+  h.line.p1 = {5, 5};
+  h.line.art2 = a;
+  h.line.index2 = 2;
+  h.line.p2 = {100, 50};
+  SetPiece({a});
+  SaveGradingGroup(&a, 1, 0);
+  MoveAnchor(a, 2, {110, 45});
+  ASSERT_EQ(LoadGradingGroup(&a, 1), 1);
+  const TwoPointHandleData& d = globals().handles[0].line;
+  EXPECT_EQ(d.art1, nullptr);
+  EXPECT_EQ(d.art2, a);
+  EXPECT_DOUBLE_EQ(d.p2.h, 110);
+  EXPECT_DOUBLE_EQ(d.p2.v, 45);
+  EXPECT_DOUBLE_EQ(d.p1.h, 15);
+  EXPECT_DOUBLE_EQ(d.p1.v, 0);
+}
+
+// Keys are read from 1 to 200 whatever is missing between them; a handle whose
+// paths no longer fit its kind is dropped, and the rest close up.
+TEST_F(HandleRelinkTest, HandlesLoadPastAMissingKeyAndWithoutTheOnesThatLostTheirPaths) {
+  ArtHandle piece = vmhost::AddGroup(LayerGroup());
+  ArtHandle a = Rect(piece, 0, 0, 100, 50), b = Rect(piece, 200, 0, 260, 80);
+  const struct {
+    int16_t kind;
+    ArtHandle art1, art2;
+    const char* name;
+  } stored[] = {
+      {kHandleLength, a, a, "along a"},
+      {kHandleDistance, a, b, "key 2, removed below"},
+      {kHandleLength, a, b, "length across two paths"},
+      {kHandleDistance, a, nullptr, "distance to nowhere"},
+      {kHandleDistance, b, a, "b to a"},
+  };
+  for (int slot = 0; slot < 5; ++slot) {
+    RevisionHandle& h = globals().handles[slot];
+    h.kind = stored[slot].kind;
+    h.line.art1 = stored[slot].art1;
+    h.line.art2 = stored[slot].art2;
+    h.line.index1 = 0;
+    h.line.index2 = 2;
+    strcpy(h.name, stored[slot].name);
+  }
+  std::vector<ArtHandle> arts = {a, b};
+  SetPiece(arts);
+  SaveGradingGroup(arts.data(), 2, 0);
+  RemoveTag(piece, "vmk_grading_fxh_conf_2");
+  ASSERT_EQ(LoadGradingGroup(arts.data(), 2), 1);
+  EXPECT_STREQ(globals().handles[0].name, "along a");
+  EXPECT_STREQ(globals().handles[1].name, "b to a");
+  EXPECT_EQ(globals().handles[1].line.art1, b);
+  EXPECT_EQ(globals().handles[2].kind, kHandleFree);
+}
+
 // A duplicated path carries the object id of its original; a handle stays
 // with the first path of the piece that has the id, or is dropped.
 TEST_F(HandleRelinkTest, AHandleNeverMovesOntoACopyOfItsPath) {
