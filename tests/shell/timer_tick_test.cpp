@@ -1,12 +1,32 @@
 // The polling timer: what a tick notices in the selection, the zoom and the
 // current document, and what it leaves alone.
+#include <cstring>
+
 #include "store/art_tags.h"
 #include "timer_scene.h"
 
 namespace vmtest {
 namespace {
 
-using TimerTickTest = TimerScene;
+class TimerTickTest : public TimerScene {
+ protected:
+  // A tick that reloads the grading group replaces a title never stored.
+  bool TickReloads() {
+    std::strcpy(globals().grading_title, "not stored");
+    EXPECT_EQ(TickOnce(), kNoErr);
+    return std::strcmp(globals().grading_title, "not stored") != 0;
+  }
+  // A stored piece of one path, selected, with a revision tool that has seen it.
+  ArtHandle PieceUnderRevisionTool(int toolSlot) {
+    ArtHandle piece = vmhost::AddGroup(LayerGroup());
+    StoreGroup({Path(piece, 0, 3)});
+    Select({piece});
+    EXPECT_EQ(vmhost::SelectTool(globals().toolHandles[toolSlot]), kNoErr);
+    EXPECT_EQ(TickOnce(), kNoErr);
+    EXPECT_NE(globals().grading_serial, 0u);
+    return piece;
+  }
+};
 
 std::vector<double> PreviewHeights() {
   std::vector<double> heights;
@@ -96,13 +116,8 @@ TEST_F(TimerTickTest, WithARevisionToolThePreviewFollowsSelectionAndZoomWithoutU
 }
 
 TEST_F(TimerTickTest, PuttingARevisionToolAwayRemovesThePreviewAndForgetsThePiece) {
-  ArtHandle piece = vmhost::AddGroup(LayerGroup());
-  StoreGroup({Path(piece, 0, 3)});
-  Select({piece});
-  ASSERT_EQ(vmhost::SelectTool(globals().toolHandles[2]), kNoErr);
-  ASSERT_EQ(TickOnce(), kNoErr);
+  ArtHandle piece = PieceUnderRevisionTool(2);
   ASSERT_NE(vmhost::FindLayer("<<Vestamark Preview>>"), nullptr);
-  ASSERT_NE(globals().grading_serial, 0u);
   const int32_t undoDepth = vmhost::UndoDepth();
 
   ASSERT_EQ(vmhost::SelectTool(nullptr), kNoErr);
@@ -179,6 +194,62 @@ TEST_F(TimerTickTest, ADocumentThatBecomesCurrentBringsItsPresetConfiguration) {
     EXPECT_EQ(presets, (std::vector<std::u16string>{u"110", u"120"})) << panel;
     EXPECT_EQ(checked, u"120") << panel;
   }
+}
+
+// Two pieces graded loose on the layer, then grouped by the user: the group
+// carries no tags, so the group is found on the larger tagged path. An
+// unchanged selection then reloads nothing, tick after tick.
+TEST_F(TimerTickTest, WithARevisionToolAnUnchangedSelectionReloadsNothing) {
+  ArtHandle large = Path(LayerGroup(), 0, 4), small = Path(LayerGroup(), 50, 2);
+  StoreGroup({large, small});
+  ArtHandle group = vmhost::AddGroup(LayerGroup());
+  {
+    ModuleSuites suites;
+    ASSERT_EQ(sAIArt->ReorderArt(small, kPlaceInsideOnTop, group), kNoErr);
+    ASSERT_EQ(sAIArt->ReorderArt(large, kPlaceInsideOnTop, group), kNoErr);
+  }
+  Select({group});
+  ASSERT_EQ(vmhost::SelectTool(globals().toolHandles[1]), kNoErr);
+  ASSERT_EQ(TickOnce(), kNoErr);
+  ASSERT_NE(globals().grading_serial, 0u);
+  for (int tick = 0; tick < 3; ++tick) EXPECT_FALSE(TickReloads()) << tick;
+}
+
+// Undo brings back the group's tags as they were, under the serial they had;
+// the selection is the same, and the tick still reloads the group.
+TEST_F(TimerTickTest, WithARevisionToolAGroupStoredAnewUnderTheSameSelectionIsReloaded) {
+  ArtHandle piece = PieceUnderRevisionTool(1);
+  EXPECT_FALSE(TickReloads());
+  {
+    ModuleSuites suites;
+    WriteStringTag(piece, kGradingSerialKey, "777");
+    WriteStringTag(piece, kGradingTitleKey, "Restored");
+  }
+  ASSERT_TRUE(TickReloads());
+  EXPECT_EQ(globals().grading_serial, 777u);
+  EXPECT_STREQ(globals().grading_title, "Restored");
+  EXPECT_FALSE(TickReloads());
+}
+
+// A document saved with a preview layer in it: on switching to it with a
+// revision tool, that layer and what it held give way to a new one on top.
+TEST_F(TimerTickTest, ADocumentThatBecomesCurrentWithARevisionToolGetsAFreshPreviewLayer) {
+  ASSERT_EQ(vmhost::SelectTool(globals().toolHandles[1]), kNoErr);
+  ASSERT_EQ(TickOnce(), kNoErr);
+  vmhost::NewDocument("Saved with a preview");
+  LayerHandle stale = vmhost::AddLayer("<<Vestamark Preview>>", false);
+  Path(LayerGroup(stale), 0, 2);
+  vmhost::AddLayer("Pattern");
+  ASSERT_EQ(TickOnce(), kNoErr);
+  LayerHandle top = nullptr;
+  {
+    ModuleSuites suites;
+    sAILayer->GetNthLayer(0, &top);
+  }
+  EXPECT_EQ(vmhost::LayerTitle(top), "<<Vestamark Preview>>");
+  EXPECT_EQ(globals().previewLayer, top);
+  EXPECT_EQ(vmhost::FindLayer("<<Vestamark Preview>>"), top);
+  EXPECT_TRUE(vmhost::Children(top->group).empty());
 }
 
 }  // namespace
