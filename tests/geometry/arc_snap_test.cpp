@@ -63,7 +63,8 @@ TEST_F(Snapping, LineSnapMovesAlongOneAxis) {
   // A foot beyond an end takes the end only when it is nearer than the tolerance.
   RealPoint nearEnd{10.5, 0.2}, farEnd{10.9, 0.9};
   EXPECT_EQ(PerpendicularFootOnSegment(&nearEnd, {0, 0}, {10, 0}, 1.0), 1);
-  EXPECT_TRUE(nearEnd.h == 10 && nearEnd.v == 0);
+  EXPECT_EQ(nearEnd.h, 10);
+  EXPECT_EQ(nearEnd.v, 0);
   EXPECT_EQ(PerpendicularFootOnSegment(&farEnd, {0, 0}, {10, 0}, 1.0), 0);
 }
 
