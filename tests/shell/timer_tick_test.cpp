@@ -196,23 +196,27 @@ TEST_F(TimerTickTest, ADocumentThatBecomesCurrentBringsItsPresetConfiguration) {
   }
 }
 
-// Two pieces graded loose on the layer, then grouped by the user: the group
-// carries no tags, so the group is found on the larger tagged path. An
-// unchanged selection then reloads nothing, tick after tick.
+// Two paths graded as a piece loose on the layer, grouped by the user while a
+// revision tool is out: the new group carries no tags, so the group is still
+// the one on the larger path, and the unchanged selection reloads nothing.
 TEST_F(TimerTickTest, WithARevisionToolAnUnchangedSelectionReloadsNothing) {
-  ArtHandle large = Path(LayerGroup(), 0, 4), small = Path(LayerGroup(), 50, 2);
+  ArtHandle pattern = LayerGroup();  // the preview layer goes on top of it
+  ArtHandle large = Path(pattern, 0, 4), small = Path(pattern, 50, 2);
   StoreGroup({large, small});
-  ArtHandle group = vmhost::AddGroup(LayerGroup());
-  {
-    ModuleSuites suites;
-    ASSERT_EQ(sAIArt->ReorderArt(small, kPlaceInsideOnTop, group), kNoErr);
-    ASSERT_EQ(sAIArt->ReorderArt(large, kPlaceInsideOnTop, group), kNoErr);
-  }
-  Select({group});
+  Select({large, small});
   ASSERT_EQ(vmhost::SelectTool(globals().toolHandles[1]), kNoErr);
   ASSERT_EQ(TickOnce(), kNoErr);
   ASSERT_NE(globals().grading_serial, 0u);
+  const SelectionSignature before = globals().selectionSignature;
+  ArtHandle group = vmhost::AddGroup(pattern);
+  {
+    ModuleSuites suites;
+    for (ArtHandle path : {large, small}) ASSERT_EQ(sAIArt->ReorderArt(path, kPlaceInsideOnTop, group), kNoErr);
+  }
+  Select({large, small});  // grouping keeps the selection
   for (int tick = 0; tick < 3; ++tick) EXPECT_FALSE(TickReloads()) << tick;
+  EXPECT_EQ(globals().selectionSignature.firstPath, before.firstPath);
+  EXPECT_TRUE(vmhost::Tags(group).empty());
 }
 
 // Undo brings back the group's tags as they were, under the serial they had;
