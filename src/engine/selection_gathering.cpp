@@ -39,6 +39,27 @@ bool IsGuide(ArtHandle art) {
   return sAIArt->GetArtUserAttr(art, kArtIsGuide, &attr) == kNoErr && (attr & kArtIsGuide) != 0;
 }
 
+// The gathered paths become the current piece, with their united bounds.
+void KeepGatheredPaths(ArtHandle* paths, int32_t count) {
+  PluginGlobals& g = *gPlugin;
+  FreePieceLists();
+  g.previewLayer = nullptr;
+  g.selectionBounds = RealRect{0, 0, 0, 0};
+  g.lastZoom = 1.0;
+  for (int32_t i = 0; i < count; ++i) {
+    const RealRect bounds = GetBounds(paths[i]);
+    if (i == 0) {
+      g.selectionBounds = bounds;
+    } else {
+      sAIRealMath->UnionRect(&g.selectionBounds, &bounds, &g.selectionBounds);
+    }
+  }
+  g.pieceArts = paths;
+  g.pieceArtCount = count;
+  g.previewArts = static_cast<ArtHandle*>(std::calloc(count + 1, sizeof(ArtHandle)));
+  g.previewArtCount = 0;
+}
+
 }  // namespace
 
 void FreePieceLists() {
@@ -65,28 +86,19 @@ void GatherSelectedPathsInArt(ArtHandle art, ArtHandle** list, int32_t* count, i
 }
 
 void GatherSelectedPaths(int16_t mode, const RealRect* reference) {
-  PluginGlobals& g = *gPlugin;
-  FreePieceLists();
-  g.previewLayer = nullptr;
-  g.selectionBounds = RealRect{0, 0, 0, 0};
-  g.lastZoom = 1.0;
-
   ArtHandle* paths = nullptr;
   int32_t count = 0;
   if (sAILayer != nullptr && sAIArt != nullptr) {
     ForEachSearchedLayer(
         [&](ArtHandle first) { GatherSelectedPathsInArt(first, &paths, &count, mode, reference); });
   }
-  for (int32_t i = 0; i < count; ++i) {
-    const RealRect bounds = GetBounds(paths[i]);
-    if (i == 0) {
-      g.selectionBounds = bounds;
-    } else {
-      sAIRealMath->UnionRect(&g.selectionBounds, &bounds, &g.selectionBounds);
-    }
-  }
-  g.pieceArts = paths;
-  g.pieceArtCount = count;
-  g.previewArts = static_cast<ArtHandle*>(std::calloc(count + 1, sizeof(ArtHandle)));
-  g.previewArtCount = 0;
+  KeepGatheredPaths(paths, count);
+}
+
+void GatherPiecePaths(ArtHandle piece) {
+  ArtHandle* paths = nullptr;
+  int32_t count = 0;
+  // Any mode but the selection's and the rectangles' keeps every path.
+  if (piece != nullptr && sAIArt != nullptr) GatherSelectedPathsInArt(piece, &paths, &count, 0, nullptr);
+  KeepGatheredPaths(paths, count);
 }

@@ -15,6 +15,8 @@ constexpr int16_t kGatherOverlapping = -2;
 // Replaces pieceArts by the paths the mode keeps. `reference` is null, one
 // rectangle or three, as the mode wants.
 void GatherSelectedPaths(int16_t mode, const RealRect* reference);
+// Replaces pieceArts by every path of one piece, selected or not.
+void GatherPiecePaths(ArtHandle piece);
 
 // Appends the kept paths at and below `art` to the heap list.
 void GatherSelectedPathsInArt(ArtHandle art, ArtHandle** list, int32_t* count, int16_t mode,

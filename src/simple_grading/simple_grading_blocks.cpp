@@ -19,28 +19,41 @@ constexpr double kBlockStrokeWidth = 0.1;
 constexpr double kBlockMiterLimit = 4;
 constexpr double kEdgeTolerance = 0.01;
 
-struct BlockFields {
-  int16_t* rotation;
-  double* reals[4];
+using Setting = double SimpleGradingSettings::*;
+using Proportion = double BlockProportions::*;
+using S = SimpleGradingSettings;
+using P = BlockProportions;
+
+// Where each block kind keeps its proportions among the settings, in the order
+// of the four reals of its record (a body block writes 0 in the last).
+struct KindFields {
+  int16_t SimpleGradingSettings::*rotation;
+  Setting settings[4];
+  Proportion proportions[4];
+};
+constexpr KindFields kKindFields[3] = {
+    {&S::grading_front_rotation,
+     {&S::grading_front_body_width, &S::grading_front_body_height, &S::grading_front_bust_position, nullptr},
+     {&P::width, &P::height, &P::bustPosition, nullptr}},
+    {&S::grading_back_rotation,
+     {&S::grading_back_body_width, &S::grading_back_body_height, &S::grading_back_bust_position, nullptr},
+     {&P::width, &P::height, &P::bustPosition, nullptr}},
+    {&S::grading_sleeve_rotation,
+     {&S::grading_sleeve_cap_height, &S::grading_sleeve_depth, &S::grading_sleeve_front_body_width,
+      &S::grading_sleeve_back_body_width},
+     {&P::capHeight, &P::length, &P::frontWidth, &P::backWidth}},
 };
 
-BlockFields FieldsOf(int16_t kind) {
-  SimpleGradingSettings& s = gPlugin->simpleGrading;
-  switch (kind) {
-    case kSimpleFrontBody:
-      return {&s.grading_front_rotation,
-              {&s.grading_front_body_width, &s.grading_front_body_height, &s.grading_front_bust_position,
-               nullptr}};
-    case kSimpleBackBody:
-      return {
-          &s.grading_back_rotation,
-          {&s.grading_back_body_width, &s.grading_back_body_height, &s.grading_back_bust_position, nullptr}};
-    case kSimpleSleeve:
-      return {&s.grading_sleeve_rotation,
-              {&s.grading_sleeve_cap_height, &s.grading_sleeve_depth, &s.grading_sleeve_front_body_width,
-               &s.grading_sleeve_back_body_width}};
-    default:
-      return {nullptr, {nullptr, nullptr, nullptr, nullptr}};
+// The four reals of the kind's record.
+void RecordReals(int16_t kind, const BlockProportions& p, double reals[4]) {
+  const KindFields& f = kKindFields[kind - kSimpleFrontBody];
+  for (int i = 0; i < 4; ++i) reals[i] = f.proportions[i] != nullptr ? p.*f.proportions[i] : 0;
+}
+
+void TakeRecordReals(int16_t kind, const double reals[4], BlockProportions* p) {
+  const KindFields& f = kKindFields[kind - kSimpleFrontBody];
+  for (int i = 0; i < 4; ++i) {
+    if (f.proportions[i] != nullptr) p->*f.proportions[i] = reals[i];
   }
 }
 
@@ -49,11 +62,11 @@ void BlockSize(int16_t kind, double* width, double* height) {
   const SizeTableRow& b = BasicSizeRow();
   const BlockProportions p = GetBlockProportions(kind);
   if (kind == kSimpleSleeve) {
-    *width = (p.reals[2] + p.reals[3]) / 100 * MillimetresToPoints(b.dressLength);
-    *height = p.reals[1] / 100 * MillimetresToPoints(b.sleeveDepth);
+    *width = (p.frontWidth + p.backWidth) / 100 * MillimetresToPoints(b.dressLength);
+    *height = p.length / 100 * MillimetresToPoints(b.sleeveDepth);
   } else {
-    *width = p.reals[0] / 100 * MillimetresToPoints(b.bustGirth);
-    *height = p.reals[1] / 100 * MillimetresToPoints(b.dressLength);
+    *width = p.width / 100 * MillimetresToPoints(b.bustGirth);
+    *height = p.height / 100 * MillimetresToPoints(b.dressLength);
   }
 }
 
@@ -150,29 +163,60 @@ void RegradeGradedPiece(int16_t kind, const RealPoint& point) {
   WriteSimpleGradingObjectRecord(piece, kind + kGradedPieceTypeOffset - 1, point, 0, nullptr);
 }
 
+// The kind's block drawn anew at the size the table and its proportions give,
+// its object point kept; nothing without a block.
+void RedrawBlock(int16_t kind, const RealPoint& point, ArtHandle piece) {
+  ArtHandle block = FindSimpleGradingObject(kind + 1);
+  if (block == nullptr) return;
+  const RealRect bounds = GetBounds(block);
+  const RealPoint at{(bounds.left + bounds.right) / 2 + point.h, (bounds.top + bounds.bottom) / 2 + point.v};
+  double w = 0, h = 0;
+  BlockSize(kind, &w, &h);
+  if (GetBlockProportions(kind).rotation % 2 != 0) std::swap(w, h);
+  // Placed at the origin first, then moved so that its object point lands on
+  // `at`.
+  SimpleGradingDragState s{};
+  s.block = RealRect{0, h, w, 0};
+  PlaceBlockDividers(kind, &s);
+  const double dx = at.h - s.objectPoint.h, dy = at.v - s.objectPoint.v;
+  s.block = RealRect{s.block.left + dx, s.block.top + dy, s.block.right + dx, s.block.bottom + dy};
+  s.divider1 = Moved(s.divider1, dx, dy);
+  s.divider2 = Moved(s.divider2, dx, dy);
+  BuildSimpleGradingObject(s.block, s.divider1, kind == kSimpleSleeve ? &s.divider2 : nullptr, at, kind,
+                           piece);
+}
+
 }  // namespace
 
 BlockProportions GetBlockProportions(int16_t kind) {
-  const BlockFields f = FieldsOf(kind);
-  BlockProportions p{0, {0, 0, 0, 0}};
-  if (f.rotation == nullptr) return p;
-  p.rotation = *f.rotation;
-  for (int i = 0; i < 4; ++i) p.reals[i] = f.reals[i] != nullptr ? *f.reals[i] : 0;
+  BlockProportions p{};
+  if (!IsBlockKind(kind)) return p;
+  const KindFields& f = kKindFields[kind - kSimpleFrontBody];
+  const SimpleGradingSettings& s = gPlugin->simpleGrading;
+  p.rotation = s.*f.rotation;
+  for (int i = 0; i < 4; ++i) {
+    if (f.settings[i] != nullptr) p.*f.proportions[i] = s.*f.settings[i];
+  }
   return p;
 }
 
 void SetBlockProportions(int16_t kind, const BlockProportions& p) {
-  const BlockFields f = FieldsOf(kind);
-  if (f.rotation == nullptr) return;
-  *f.rotation = p.rotation;
+  if (!IsBlockKind(kind)) return;
+  const KindFields& f = kKindFields[kind - kSimpleFrontBody];
+  SimpleGradingSettings& s = gPlugin->simpleGrading;
+  s.*f.rotation = p.rotation;
   for (int i = 0; i < 4; ++i) {
-    if (f.reals[i] != nullptr) *f.reals[i] = p.reals[i];
+    if (f.settings[i] != nullptr) s.*f.settings[i] = p.*f.proportions[i];
   }
 }
 
 int ReadBlockRecordIntoSettings(int16_t kind, RealPoint* point) {
+  if (!IsBlockKind(kind)) return 0;
   BlockProportions p = GetBlockProportions(kind);
-  if (!ReadSimpleGradingObjectRecord(kind, point, &p.rotation, p.reals)) return 0;
+  double reals[4];
+  RecordReals(kind, p, reals);
+  if (!ReadSimpleGradingObjectRecord(kind, point, &p.rotation, reals)) return 0;
+  TakeRecordReals(kind, reals, &p);
   SetBlockProportions(kind, p);
   return 1;
 }
@@ -197,9 +241,9 @@ void PlaceBlockDividers(int16_t kind, SimpleGradingDragState* state) {
   const BlockProportions p = GetBlockProportions(kind);
   const int16_t rotation = static_cast<int16_t>(p.rotation & 3);
   if (kind == kSimpleSleeve) {
-    const double c = 1 - p.reals[0] / 100;
-    const double parts = p.reals[2] + p.reals[3];
-    const double s = parts > 0 ? p.reals[2] / parts : 0.5;
+    const double c = 1 - p.capHeight / 100;
+    const double parts = p.frontWidth + p.backWidth;
+    const double s = parts > 0 ? p.frontWidth / parts : 0.5;
     RealPoint cap, split;
     switch (rotation) {
       case 0:
@@ -220,7 +264,7 @@ void PlaceBlockDividers(int16_t kind, SimpleGradingDragState* state) {
     state->objectPoint = rotation % 2 == 0 ? RealPoint{split.h, cap.v} : RealPoint{cap.h, split.v};
     return;
   }
-  const double f = p.reals[2] / 100;
+  const double f = p.bustPosition / 100;
   RealPoint bust;
   if (kind == kSimpleFrontBody) {
     // Three quarters on, the point sits on the bottom edge: that is where
@@ -241,7 +285,7 @@ void PlaceBlockDividers(int16_t kind, SimpleGradingDragState* state) {
 }
 
 void BuildSimpleGradingObject(const RealRect& rect, const RealPoint& divider1, const RealPoint* divider2,
-                              const RealPoint& point, int16_t kind) {
+                              const RealPoint& point, int16_t kind, ArtHandle piece) {
   PluginGlobals& g = *gPlugin;
   if (sAILayer == nullptr || sAIArt == nullptr || sAIPath == nullptr) return;
   LayerHandle layer = nullptr;
@@ -251,7 +295,11 @@ void BuildSimpleGradingObject(const RealRect& rect, const RealPoint& divider1, c
     Beep();
     return;
   }
-  GatherSelectedPaths(kGatherSelected, &rect);
+  if (piece != nullptr) {
+    GatherPiecePaths(piece);
+  } else {
+    GatherSelectedPaths(kGatherSelected, &rect);
+  }
   if (g.pieceArtCount == 0) {
     Beep();
     return;
@@ -273,7 +321,9 @@ void BuildSimpleGradingObject(const RealRect& rect, const RealPoint& divider1, c
 
   const RealPoint centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
   const BlockProportions p = GetBlockProportions(kind);
-  WriteSimpleGradingObjectRecord(block, kind, Moved(point, -centre.h, -centre.v), p.rotation, p.reals);
+  double reals[4];
+  RecordReals(kind, p, reals);
+  WriteSimpleGradingObjectRecord(block, kind, Moved(point, -centre.h, -centre.v), p.rotation, reals);
 
   LoadGradingGroup(g.pieceArts, g.pieceArtCount);
   g.grading_origin = point;
@@ -299,45 +349,29 @@ void BuildSimpleGradingObject(const RealRect& rect, const RealPoint& divider1, c
 
 void ApplySimpleGradingToObject(int16_t kind, const RealPoint& point) {
   if (!IsBlockKind(kind)) return;
-  if (ArtHandle block = FindSimpleGradingObject(kind + 1)) {
-    const RealRect bounds = GetBounds(block);
-    const RealPoint at{(bounds.left + bounds.right) / 2 + point.h,
-                       (bounds.top + bounds.bottom) / 2 + point.v};
-    double w = 0, h = 0;
-    BlockSize(kind, &w, &h);
-    if (GetBlockProportions(kind).rotation % 2 != 0) std::swap(w, h);
-    // Placed at the origin first, then moved so that its object point lands on
-    // `at`.
-    SimpleGradingDragState s{};
-    s.block = RealRect{0, h, w, 0};
-    PlaceBlockDividers(kind, &s);
-    const double dx = at.h - s.objectPoint.h, dy = at.v - s.objectPoint.v;
-    s.block = RealRect{s.block.left + dx, s.block.top + dy, s.block.right + dx, s.block.bottom + dy};
-    s.divider1 = Moved(s.divider1, dx, dy);
-    s.divider2 = Moved(s.divider2, dx, dy);
-    BuildSimpleGradingObject(s.block, s.divider1, kind == kSimpleSleeve ? &s.divider2 : nullptr, at, kind);
-  }
+  RedrawBlock(kind, point, nullptr);
   RegradeGradedPiece(kind, point);
 }
 
 void ReapplySimpleGradingBlocks() {
   for (int16_t kind = kSimpleFrontBody; kind <= kSimpleSleeve; ++kind) {
     RealPoint point{0, 0};
-    if (!ReadBlockRecordIntoSettings(kind, &point)) continue;
+    ReadBlockRecordIntoSettings(kind, &point);
     // The table changed for every block: each is drawn again around its own
-    // graded piece, whatever the user has selected.
+    // graded piece, whatever the user has selected; a block without one stays.
     if (ArtHandle piece = FindSimpleGradingObject(kind + kGradedPieceTypeOffset)) {
-      DeselectEverything();
-      SelectArtTree(piece);
+      RedrawBlock(kind, point, piece);
     }
-    ApplySimpleGradingToObject(kind, point);
+    RegradeGradedPiece(kind, point);
   }
 }
 
 void SetScalesFromPitches() {
   PluginGlobals& g = *gPlugin;
   for (int row = 0; row < kSizeTableRows; ++row) {
-    const double factor = g.sizeTable[row].pitch / 100;
-    g.presetScale[row] = g.groupPresetScale[row] = ScalePair{factor, factor};
+    const double pitch = g.sizeTable[row].pitch;
+    // A scale of 0 would grade every piece of the preset to a point.
+    if (!(pitch > 0) || !std::isfinite(pitch)) continue;
+    g.presetScale[row] = g.groupPresetScale[row] = ScalePair{pitch / 100, pitch / 100};
   }
 }

@@ -8,12 +8,14 @@
 #include "host_types.h"
 #include "shell/plugin_globals.h"
 
-// A block kind's rotation and its four percentages in the record's order
-// (body: width, height, bust position, 0; sleeve: cap height, length, front,
-// back).
+// A block kind's rotation and percentages. Body blocks: width of the bust
+// girth, height of the dress length, bust line up from the bottom in parts of
+// the height. Sleeve: cap line down from the top in parts of the length,
+// length of the sleeve depth, front and back widths of the dress length.
 struct BlockProportions {
   int16_t rotation;
-  double reals[4];
+  double width, height, bustPosition;
+  double capHeight, length, frontWidth, backWidth;
 };
 BlockProportions GetBlockProportions(int16_t kind);
 void SetBlockProportions(int16_t kind, const BlockProportions& p);
@@ -36,12 +38,16 @@ int IsHorizontalDivider(const RealRect& rect, const RealPoint& divider);
 // the kind's percentages and rotation.
 void PlaceBlockDividers(int16_t kind, SimpleGradingDragState* state);
 
+// The block around `piece`, or around the selected paths when it is null.
 void BuildSimpleGradingObject(const RealRect& rect, const RealPoint& divider1, const RealPoint* divider2,
-                              const RealPoint& point, int16_t kind);
+                              const RealPoint& point, int16_t kind, ArtHandle piece);
+// Redraws the block around the selected paths and regrades its graded piece.
 // `point` is relative to the centre of the block's bounds, as in the record.
 void ApplySimpleGradingToObject(int16_t kind, const RealPoint& point);
-// Every block present, front, back then sleeve, from its own record.
+// Front, back then sleeve, each from its own record: the block redrawn around
+// its own graded piece, and the graded piece regraded even without a block.
 void ReapplySimpleGradingBlocks();
 
-// Both scale pairs of presets 0 to 9 from the pitches of the size table.
+// Both scale pairs of presets 0 to 9 from the pitches of the size table; a
+// row without a pitch keeps its scales.
 void SetScalesFromPitches();

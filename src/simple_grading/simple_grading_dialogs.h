@@ -40,5 +40,7 @@ constexpr int kMaxListedSizeTables = 100;
 constexpr char kUntitledSizeTable[] = "Untitled";
 // Listed names, sorted without regard to case; returns how many.
 int ListSizeTableFiles(char (*names)[256], int capacity);
+// 1 when the list would show a file saved under the name as that name again.
+int IsListedSizeTableName(const char* name);
 int SizeTableFileExists(const char* name);
 int DeleteSizeTableFile(const char* name);

@@ -49,8 +49,8 @@ bool Fraction(double from, double span, double* percent) {
 void SetSleeveSplit(BlockProportions* p, double a, double b) {
   const double dress = MillimetresToPoints(BasicSizeRow().dressLength);
   if (a > 1 && b > 1 && dress > 0) {
-    p->reals[2] = a / dress * 100;
-    p->reals[3] = b / dress * 100;
+    p->frontWidth = a / dress * 100;
+    p->backWidth = b / dress * 100;
   }
 }
 
@@ -60,12 +60,12 @@ void EditGrabbedDivider(int16_t kind, int16_t edge, const RealRect& r, const Rea
   const int16_t rot = static_cast<int16_t>(p->rotation & 3);
   if (kind != kSimpleSleeve) {
     const double from[4] = {c.v - r.bottom, c.h - r.left, r.top - c.v, r.right - c.h};
-    Fraction(from[rot], rot % 2 == 0 ? h : w, &p->reals[2]);
+    Fraction(from[rot], rot % 2 == 0 ? h : w, &p->bustPosition);
     return;
   }
   if ((edge == 6) == (rot % 2 == 0)) {
     const double from[4] = {r.top - c.v, r.right - c.h, c.v - r.bottom, c.h - r.left};
-    Fraction(from[rot], rot % 2 == 0 ? h : w, &p->reals[0]);
+    Fraction(from[rot], rot % 2 == 0 ? h : w, &p->capHeight);
     return;
   }
   const double span = rot % 2 == 0 ? w : h;
@@ -91,14 +91,14 @@ void SetProportionsFromRect(int16_t kind, const RealRect& r, BlockProportions* p
     if (base > 0) *out = span / base * 100;
   };
   if (kind == kSimpleSleeve) {
-    percent(along, b.sleeveDepth, &p->reals[1]);
-    const double parts = p->reals[2] + p->reals[3];
-    const double s = parts > 0 ? p->reals[2] / parts : 0.5;
+    percent(along, b.sleeveDepth, &p->length);
+    const double parts = p->frontWidth + p->backWidth;
+    const double s = parts > 0 ? p->frontWidth / parts : 0.5;
     SetSleeveSplit(p, across * s, across * (1 - s));
     return;
   }
-  percent(along, b.dressLength, &p->reals[1]);
-  percent(across, b.bustGirth, &p->reals[0]);
+  percent(along, b.dressLength, &p->height);
+  percent(across, b.bustGirth, &p->width);
 }
 
 bool ToWindow(const RealPoint& p, POINT* out) {

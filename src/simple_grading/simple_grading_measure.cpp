@@ -10,6 +10,7 @@
 #include "simple_grading/size_chart.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
+#include "store/size_table_row.h"
 
 namespace {
 
@@ -31,10 +32,9 @@ int StoreMeasurementInSizeTable() {
   for (int row = 0; row < kMeasuredRows; ++row) {
     SizeTableRow& r = g.sizeTable[row];
     const double v = RoundToTenth(g.simpleGrading.measureLength * (100 / basicPitch) * r.pitch / 100);
-    double* const cells[8] = {&r.collarWidth, &r.sleeveLength,  &r.dressLength, &r.bustGirth,
-                              &r.sleeveDepth, &r.shoulderWidth, &r.cuffsWidth,  &r.cuffsHeight};
-    // Girths are measured across half the body.
-    *cells[column] = column == 3 || column == 5 ? 2 * v : v;
+    // Measure type t is column t + 1, after the pitch; girths are measured
+    // across half the body.
+    SizeTableCell(r, column + 1) = column == 3 || column == 5 ? 2 * v : v;
   }
   return 1;
 }

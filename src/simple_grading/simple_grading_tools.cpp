@@ -1,6 +1,7 @@
 #include "simple_grading/simple_grading_tools.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "engine/selection_gathering.h"
 #include "resources/simple_grading_resource_ids.h"
@@ -60,12 +61,17 @@ void EditSizeTable() {
   const int16_t basicSize = g.simpleGrading.grading_basic_size;
   SizeTableRow table[kSizeTableRows];
   std::copy(g.sizeTable, g.sizeTable + kSizeTableRows, table);
+  char name[sizeof g.sizeTableName];
+  std::memcpy(name, g.sizeTableName, sizeof name);
   if (RunDialog(kSizeTableDialogResource) == IDOK) {
     SizeTableChanged();
     g.selectionSignature = SelectionSignature{};
   } else {
+    // The name goes back with the table: a later Save must not write this
+    // table under the name of a file only looked at.
     g.simpleGrading.grading_basic_size = basicSize;
     std::copy(table, table + kSizeTableRows, g.sizeTable);
+    std::memcpy(g.sizeTableName, name, sizeof name);
   }
   g.simpleGrading.measureLength = 0;
 }
@@ -127,6 +133,9 @@ HostErr SimpleGradingToolMouseUp(ToolMessage* message, int16_t kind) {
   PluginGlobals& g = *gPlugin;
   TrackingState& t = g.tracking;
   if (t.dragging == 1) {
+    // The drag state holds a block only once a drag has drawn one; before
+    // that it is the last drag's, perhaps another kind's.
+    const bool dragged = g.trackingPrev.dragging == 1;
     const double length = MeasuredLengthMillimetres(t.first.point, t.cursor);
     const uint32_t modifiers = message != nullptr && message->event != nullptr
                                    ? message->event->modifiers
@@ -139,9 +148,9 @@ HostErr SimpleGradingToolMouseUp(ToolMessage* message, int16_t kind) {
       DrawSizeChartArtwork(start.h, start.v - kDefaultChartHeight);
     } else if (kind == kSimpleMeasurement) {
       FinishMeasurement(length, modifiers);
-    } else if (IsBlockKind(kind)) {
+    } else if (IsBlockKind(kind) && dragged) {
       BuildSimpleGradingObject(s.block, s.divider1, kind == kSimpleSleeve ? &s.divider2 : nullptr,
-                               s.objectPoint, kind);
+                               s.objectPoint, kind, nullptr);
     }
   }
   ClearTrackingState();

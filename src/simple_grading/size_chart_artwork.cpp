@@ -7,6 +7,7 @@
 #include "simple_grading/size_chart.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
+#include "store/size_table_row.h"
 #include "store/sizes_from_variables.h"
 #include "store/text_fields.h"
 
@@ -16,7 +17,6 @@ const double kChartColumnEdges[kChartColumns + 1] = {0,       86.2,    153.445, 
 namespace {
 
 constexpr int kSizeNameColumn = 1;
-constexpr int kRowMeasurements = 9;
 constexpr double kHeaderBaselineDrop = 48.5;
 constexpr double kFirstRowBaselineDrop = 140.5;
 
@@ -37,11 +37,6 @@ const char* const kEnglishHeaders[kChartColumns] = {
     "% Pitch",    "mm",           "Collar width",   "Sleeve length", "Dress length",
     "Bust girth", "Sleeve depth", "Shoulder width", "Cuffs width",   "Cuffs height",
 };
-
-const double* RowValues(const SizeTableRow& row) {
-  static_assert(sizeof(SizeTableRow) == kRowMeasurements * sizeof(double));
-  return &row.pitch;
-}
 
 void FormatCell(double value, char* out, size_t size) {
   std::snprintf(out, size, "%g", SinglePrecision(value));
@@ -69,13 +64,13 @@ void DrawChartTexts(ArtHandle chart, const PluginGlobals* g, double x, double to
   for (int i = 0; i < rows; ++i) {
     const double baseline = top - kFirstRowBaselineDrop - i * kChartRowHeight;
     const int16_t highlight = i == g->simpleGrading.grading_basic_size ? 1 : 0;
-    const double* values = RowValues(g->sizeTable[i]);
+    const SizeTableRow& row = g->sizeTable[i];
     for (int c = 0; c < kChartColumns; ++c) {
       char text[kNameSize + 8];
       if (c == kSizeNameColumn) {
         SizeTableRowName(i, text, sizeof text);
       } else {
-        FormatCell(values[c == 0 ? 0 : c - 1], text, sizeof text);
+        FormatCell(SizeTableCell(row, c == 0 ? 0 : c - 1), text, sizeof text);
       }
       CreatePointTextArt(chart, x + kChartColumnEdges[c], baseline, x + kChartColumnEdges[c + 1], baseline,
                          text, 1, c == kSizeNameColumn ? kChartNameText : kChartNumberText, highlight);
@@ -89,13 +84,13 @@ void WriteChartVariables(PluginGlobals* g, int rows) {
   for (int i = 0; i < rows; ++i) {
     char sizeName[kNameSize];
     SizeTableRowName(i, sizeName, sizeof sizeName);
-    const double* values = RowValues(g->sizeTable[i]);
-    for (int c = 0; c < kRowMeasurements; ++c) {
-      const int slot = kRowMeasurements * i + c;
+    const SizeTableRow& row = g->sizeTable[i];
+    for (int c = 0; c < kSizeTableColumns; ++c) {
+      const int slot = kSizeTableColumns * i + c;
       char name[kVarNameSize + kNameSize];
       std::snprintf(name, sizeof name, SizeTableVariablePattern(g->language, c), sizeName);
       CopyTextCut(table.varNames[slot], kVarNameSize, name);
-      FormatCell(values[c], table.varValues[slot], kVarValueSize);
+      FormatCell(SizeTableCell(row, c), table.varValues[slot], kVarValueSize);
       if (table.varPrivate != nullptr) table.varPrivate[slot] = 0;
     }
   }

@@ -150,8 +150,12 @@ void SaveAs(HWND dialog) {
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtr(dialog, GWLP_HINSTANCE));
   const int id = kSaveFileAsDialogResource + (gPlugin->language != 0 ? 1000 : 0);
   if (DialogBoxParam(instance, MAKEINTRESOURCE(id), dialog, SizeTableSaveAsDlgProc, 0) == IDOK) {
-    const int existed = SizeTableFileExists(gPlugin->sizeTableName);
-    if (existed && !Ask(dialog, kOverwriteJapanese, kOverwriteEnglish, gPlugin->sizeTableName)) {
+    if (!IsListedSizeTableName(gPlugin->sizeTableName)) {
+      // A file the list would never show again could not be chosen again.
+      ShowSaveFailed(dialog, gPlugin->sizeTableName);
+      SetName(kept);
+    } else if (SizeTableFileExists(gPlugin->sizeTableName) &&
+               !Ask(dialog, kOverwriteJapanese, kOverwriteEnglish, gPlugin->sizeTableName)) {
       SetName(kept);
     } else {
       ReadSizeTableControls(dialog);
@@ -178,7 +182,12 @@ void DeleteCurrent(HWND dialog) {
     BackToCurrent(dialog);
     return;
   }
-  DeleteSizeTableFile(gPlugin->sizeTableName);
+  if (!DeleteSizeTableFile(gPlugin->sizeTableName)) {
+    // A file that stays on disk keeps its entry.
+    MessageBeep(MB_BEEP_DEFAULT);
+    BackToCurrent(dialog);
+    return;
+  }
   if (gCurrentEntry > 0) {
     SendMessage(FileCombo(dialog), CB_DELETESTRING, static_cast<WPARAM>(gCurrentEntry), 0);
     const int files = EntryCount(dialog) - kFileCommandCount;

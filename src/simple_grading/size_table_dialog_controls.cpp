@@ -6,21 +6,16 @@
 #include "shell/owner_draw_paint.h"
 #include "shell/plugin_globals.h"
 #include "simple_grading/simple_grading_dialogs.h"
+#include "store/size_table_row.h"
 #include "store/sizes_from_variables.h"
 #include "store/text_fields.h"
 
 namespace {
 
-constexpr int kColumns = 9;
 constexpr int kCellTextSize = 80;     // 79 characters and a NUL
 constexpr int kComboStringSize = 62;  // 61 bytes and a NUL
 constexpr COLORREF kDisabledGray = RGB(127, 127, 127);
 constexpr COLORREF kSelectedFill = RGB(211, 211, 211);
-
-double* RowCells(SizeTableRow& row) {
-  static_assert(sizeof(SizeTableRow) == kColumns * sizeof(double));
-  return &row.pitch;
-}
 
 int CellId(int row, int column) { return kSizeTableFirstCell + 10 * row + column; }
 
@@ -42,11 +37,11 @@ void FillSizeTableControls(HWND dialog) {
     SizeTableRowName(i, label, sizeof label);
     SetDlgItemText(dialog, kSizeTableRowLabel + 10 * i, label);
     SendMessage(basicCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
-    double* cells = RowCells(g->sizeTable[i]);
-    for (int j = 0; j < kColumns; ++j) {
+    const SizeTableRow& row = g->sizeTable[i];
+    for (int j = 0; j < kSizeTableColumns; ++j) {
       char text[64] = "";
-      if (cells[j] != 0)
-        std::snprintf(text, sizeof text, "%g", SinglePrecision(cells[j]));
+      if (SizeTableCell(row, j) != 0)
+        std::snprintf(text, sizeof text, "%g", SinglePrecision(SizeTableCell(row, j)));
       SetDlgItemText(dialog, CellId(i, j), text);
     }
     EnableWindow(GetDlgItem(dialog, CellId(i, 0)), i != basic);
@@ -57,11 +52,10 @@ void FillSizeTableControls(HWND dialog) {
 void ReadSizeTableControls(HWND dialog) {
   PluginGlobals* g = gPlugin;
   for (int i = 0; i < kSizeTableRows; ++i) {
-    double* cells = RowCells(g->sizeTable[i]);
-    for (int j = 0; j < kColumns; ++j) {
+    for (int j = 0; j < kSizeTableColumns; ++j) {
       char text[kCellTextSize] = {};
       GetDlgItemText(dialog, CellId(i, j), text, sizeof text);
-      cells[j] = TextToReal(text);
+      SizeTableCell(g->sizeTable[i], j) = TextToReal(text);
     }
   }
   const LRESULT basic = SendSizeTableDlgItemMessage(dialog, kSizeTableBasicCombo, CB_GETCURSEL, 0, 0);

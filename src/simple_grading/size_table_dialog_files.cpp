@@ -71,6 +71,15 @@ int ListSizeTableFiles(char (*names)[256], int capacity) {
   return count;
 }
 
+int IsListedSizeTableName(const char* name) {
+  char fileName[256];
+  char listed[256];
+  if (name == nullptr || std::snprintf(fileName, sizeof fileName, "%s.ini", name) >= int{sizeof fileName}) {
+    return 0;
+  }
+  return ListedName(fileName, listed, sizeof listed) && std::strcmp(listed, name) == 0;
+}
+
 int SizeTableFileExists(const char* name) {
   char path[kTextFilePathSize];
   if (!BuildSizeTableFilePath(name, path, sizeof path)) return 0;

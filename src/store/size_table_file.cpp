@@ -7,17 +7,11 @@
 #include "geometry/numeric.h"
 #include "shell/plugin_globals.h"
 #include "store/preferences_paths.h"
+#include "store/size_table_row.h"
 
 namespace {
 
 constexpr char kSizeTableKeyPrefix[] = "grading_size_table_";
-constexpr int kRowValues = 9;
-
-double* RowValues(SizeTableRow& row) {
-  static_assert(sizeof(SizeTableRow) == kRowValues * sizeof(double));
-  return &row.pitch;
-}
-
 // The shortest of 15 or 17 significant digits that reads back as the same double.
 void FormatExact(char* out, size_t size, double value) {
   std::snprintf(out, size, "%.15g", value);
@@ -28,13 +22,13 @@ void FormatExact(char* out, size_t size, double value) {
 
 void WriteSizeTableLines(TextFileOutput* out, int fullPrecision) {
   for (int r = 0; r < kSizeTableRows; ++r) {
-    double* values = RowValues(gPlugin->sizeTable[r]);
-    char text[kRowValues][32];
-    for (int i = 0; i < kRowValues; ++i) {
+    const SizeTableRow& row = gPlugin->sizeTable[r];
+    char text[kSizeTableColumns][32];
+    for (int i = 0; i < kSizeTableColumns; ++i) {
       if (fullPrecision) {
-        FormatExact(text[i], sizeof(text[i]), values[i]);
+        FormatExact(text[i], sizeof(text[i]), SizeTableCell(row, i));
       } else {
-        std::snprintf(text[i], sizeof(text[i]), "%g", SinglePrecision(values[i]));
+        std::snprintf(text[i], sizeof(text[i]), "%g", SinglePrecision(SizeTableCell(row, i)));
       }
     }
     WriteTextFileLine(out, "%s%02d = %s,%s,%s,%s,%s,%s,%s,%s,%s\r\n", kSizeTableKeyPrefix, r + 1, text[0],
@@ -46,10 +40,10 @@ int ApplySizeTableLine(const KeyValueLine* line, int finiteOnly) {
   const int number = KeyRowNumber(line->key, kSizeTableKeyPrefix);
   if (number < 0) return 0;
   if (number < 1 || number > kSizeTableRows) return 1;
-  double* values = RowValues(gPlugin->sizeTable[number - 1]);
-  for (int i = 0; i < kRowValues; ++i) {
+  SizeTableRow& row = gPlugin->sizeTable[number - 1];
+  for (int i = 0; i < kSizeTableColumns; ++i) {
     const double value = std::strtod(KeyValueField(line, i + 1), nullptr);
-    if (!finiteOnly || std::isfinite(value)) values[i] = value;
+    if (!finiteOnly || std::isfinite(value)) SizeTableCell(row, i) = value;
   }
   return 1;
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "shell/plugin_globals.h"
+#include "store/size_table_row.h"
 #include "store/text_fields.h"
 #include "store/variable_number.h"
 
@@ -46,14 +47,11 @@ void FillSizeTableFromVariables() {
   for (int r = 0; r < kSizeTableRows; ++r) {
     char sizeName[kNameSize];
     SizeTableRowName(r, sizeName, sizeof sizeName);
-    double* cells[] = {
-        &g->sizeTable[r].pitch,         &g->sizeTable[r].collarWidth, &g->sizeTable[r].sleeveLength,
-        &g->sizeTable[r].dressLength,   &g->sizeTable[r].bustGirth,   &g->sizeTable[r].sleeveDepth,
-        &g->sizeTable[r].shoulderWidth, &g->sizeTable[r].cuffsWidth,  &g->sizeTable[r].cuffsHeight};
-    for (int c = 0; c < 9; ++c) {
+    for (int c = 0; c < kSizeTableColumns; ++c) {
+      double& cell = SizeTableCell(g->sizeTable[r], c);
       char name[kNameSize + 32];
       snprintf(name, sizeof name, patterns[c], sizeName);
-      *cells[c] = GetVariableNumber(name, *cells[c]);
+      cell = GetVariableNumber(name, cell);
     }
   }
 }

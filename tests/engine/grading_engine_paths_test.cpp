@@ -107,7 +107,9 @@ TEST_F(GradingPathsTest, ArcHandleScalesTheWholeArcAboutItsTangentMeeting) {
     double radius;       // measured afterwards
   } cases[] = {{tails, 1, 2, "150", 1.5, {100, 100}, 1, 2, 150},
                {half, 0, 1, "150", 1.5, {0, 0}, 0, 2, 150},
+               {half, 1, 2, "150", 1.5, {0, 0}, 0, 2, 150},  // grows back to the first anchor
                {circle, 3, 1, "50", 0.5, {0, 0}, 0, 3, 50},
+               {circle, 0, 1, "50", 0.5, {0, 0}, 0, 3, 50},  // grows round through the closing curve
                {twoArcs, 0, 2, "200", 2, {25, 25}, 0, 2, 0},
                {cornered, 3, 1, "150", 1.5, {100, 100}, 3, 1, 150},
                {rect, 0, 0, "200", 2, {10, 10}, 0, 3, 0}};  // ends on one anchor: the whole path about it
@@ -157,10 +159,12 @@ TEST_F(GradingPathsTest, DistanceInTheFrameOfAMeasurementHandle) {
   const double L = 1.5 * std::sqrt(12500.0);
   SetVariable(0, "turn", "90");
   Handle(0, kHandleDistance, On(art, 0), On(art, 2), "150", 5);
-  std::strcpy(Handle(1, kHandleMeasurement, On(art, 1), On(art, 2), "").line.amountExpr[1], "turn");
+  // Only measurement handles that name an angle variable give frames.
+  std::strcpy(Handle(1, kHandleMeasurement, On(art, 0), On(art, 1), "").line.amountExpr[0], "d");
+  std::strcpy(Handle(2, kHandleMeasurement, On(art, 1), On(art, 2), "").line.amountExpr[1], "turn");
   ExpectNear(Grade(art, 0)[2].p, {100, std::sqrt(L * L - 100 * 100)}, 1e-4);
   // Without that measurement handle the grading direction stands in.
-  globals().handles[1].kind = kHandleFree;
+  globals().handles[2].kind = kHandleFree;
   ExpectNear(Grade(art)[2].p, {std::sqrt(L * L - 50 * 50), 50}, 1e-9);
 }
 

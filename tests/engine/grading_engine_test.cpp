@@ -58,6 +58,7 @@ TEST_F(GradingEngineTest, SlotWalkStopsAtLastSlotAndPassesOverWhatItCannotUse) {
   const auto graded = Grade(art);
   ExpectNear(graded[1].p, {50, 0}, 1e-9);
   ExpectNear(graded[2].p, {100 + 10 * kMm, 50 - 5 * kMm}, 1e-9);
+  ExpectNear(graded[2].in, {100 + 10 * kMm, 50 - 5 * kMm}, 1e-9);
   ExpectNear(graded[2].out, {100 + 10 * kMm, 50 - 5 * kMm}, 1e-9);
   const TwoPointHandleData& line = globals().handles[6].line;
   EXPECT_EQ(line.art1, nullptr);
@@ -74,6 +75,11 @@ TEST_F(GradingEngineTest, DistanceHandleByDirection) {
   const RealPoint u{2 / std::sqrt(5.0), -1 / std::sqrt(5.0)};
   const double s = 100 * -u.v + std::sqrt(2000 - 100 * 100 + L * L);
   const char* moving = "moving_distance(10) / %%DISTANCE%% * 100 * %%GR_COMPSCALE%%";
+  // Moving by a fifth of the span: horizontally to the right, vertically down,
+  // and with both ends each end half of it, end 1 the other way.
+  const char* fifth = "moving_distance(20)";
+  const double M = 0.2 * std::sqrt(100.0 * 100 + 50 * 50);
+  const double mA = 0.52 * L, mB = 0.48 * L;  // each end's distance from (52, 26), at 150 %
   const struct {
     int16_t direction, both;
     const char* amount;
@@ -86,9 +92,21 @@ TEST_F(GradingEngineTest, DistanceHandleByDirection) {
       {4, 0, "150", {0, 0}, {0, 0}, {100, 50}},
       {1, 0, "10", {0, 0}, {0, 0}, {0, 50}},  // shorter than the height: as near as it gets
       {0, 0, moving, {0, 0}, {0, 0}, {100 + 10 * kMm * u.h, 50 - 10 * kMm * u.v}},
+      {1, 0, fifth, {0, 0}, {0, 0}, {100 + M, 50}},
+      {1, 1, fifth, {0, 0}, {-M / 2, 0}, {100 + M / 2, 50}},
+      {2, 0, fifth, {0, 0}, {0, 0}, {100, 50 - M}},
+      {2, 1, fifth, {0, 0}, {0, M / 2}, {100, 50 - M / 2}},
+      // Along the grading direction each end moves straight away from the origin.
+      {3, 0, fifth, {0, 100}, {0, 0}, {100 + M * u.h, 50 + M * u.v}},
+      {3, 1, fifth, {0, 100}, {0, -M / 2}, {100 + M / 2 * u.h, 50 + M / 2 * u.v}},
       // Both ends about the point (52, 26) of the span nearest to the origin.
       {0, 1, "150", {50, 30}, {-26, -13}, {124, 62}},
       {3, 1, "150", {50, 30}, {-25, -15}, {125, 60}},
+      // Horizontally or vertically with both ends each end keeps its distance across from (52, 26).
+      {1, 1, "150", {50, 30}, {52 - std::sqrt(mA * mA - 26 * 26), 0},
+       {52 + std::sqrt(mB * mB - 24 * 24), 50}},
+      {2, 1, "150", {50, 30}, {0, 26 - std::sqrt(mA * mA - 52 * 52)},
+       {100, 26 + std::sqrt(mB * mB - 48 * 48)}},
       {0, 0, "nosuch(1)", {0, 0}, {0, 0}, {0, 0}},  // reported, and counts as 0
   };
   globals().envHandleSlot = 77;
@@ -111,6 +129,18 @@ TEST_F(GradingEngineTest, DistanceHandleByDirection) {
   ExpectNear(Grade(art)[0].p, {100 - std::sqrt(L * L - 50 * 50), 0}, 1e-9);
   Handle(0, kHandleDistance, On(art, 2), On(art, 0), "150", 2);
   ExpectNear(Grade(art)[0].p, {0, 50 - std::sqrt(L * L - 100 * 100)}, 1e-9);
+
+  // A handle with no extent across the chosen direction is left alone.
+  Handle(0, kHandleDistance, On(art, 1), On(art, 2), "150", 1);
+  ExpectNear(Grade(art)[2].p, {100, 50}, 0);
+  Handle(0, kHandleDistance, On(art, 0), On(art, 1), "150", 2);
+  ExpectNear(Grade(art)[1].p, {100, 0}, 0);
+
+  // A free end is where the preset's scale puts it: (100, 0) here, and the span 100.
+  globals().grading_origin = {0, 0};
+  globals().presetScale[kScale] = {2, 1};
+  Handle(0, kHandleDistance, Free({50, 0}), On(art, 1), "150");
+  ExpectNear(Grade(art)[1].p, {250, 0}, 1e-9);
 }
 
 TEST_F(GradingEngineTest, GroupsMoveTogetherAndStraddleLastSlot) {
@@ -130,6 +160,37 @@ TEST_F(GradingEngineTest, GroupsMoveTogetherAndStraddleLastSlot) {
   // A leader whose stored ends coincide gives its members the whole move.
   globals().handles[0].line.p2 = globals().handles[0].line.p1;
   ExpectNear(Grade(art, 0)[3].p, {100, 50}, 1e-9);
+
+  // Along a slanting leader the share is where the member's end falls when
+  // projected onto it: (50, 50) falls at 0.6 of (0, 0) to (100, 50).
+  Handle(0, kHandleDistance, On(art, 0), On(art, 2), "200").groupId = 3;
+  RevisionHandle& slanting = Handle(1, kHandleDistance, On(art, 0), On(art, 3), "0");
+  slanting.groupId = 3;
+  slanting.proportional = 1;
+  const auto graded = Grade(art, 0);
+  ExpectNear(graded[2].p, {200, 100}, 1e-9);
+  ExpectNear(graded[3].p, {110, 80}, 1e-9);
+}
+
+TEST_F(GradingEngineTest, ABothEndsGroupMovesEachMemberWithTheNearerLeaderEnd) {
+  // The leader spans (0, 0) to (100, 0) and grows to 150 % about its middle:
+  // end 1 goes 25 left, end 2 goes 25 right.
+  ArtHandle art = Polyline({{0, 0}, {100, 0}, {90, 50}, {10, 50}, {50, 50}, {10, 80}, {60, 90}}, false);
+  globals().grading_origin = {50, -100};
+  Handle(0, kHandleDistance, On(art, 0), On(art, 1), "150", 0, 1);
+  Handle(1, kHandleDistance, On(art, 0), On(art, 2), "0");
+  Handle(2, kHandleDistance, On(art, 0), On(art, 3), "0");
+  Handle(3, kHandleDistance, On(art, 0), On(art, 4), "0");  // as near one end as the other
+  Handle(4, kHandleDistance, On(art, 6), On(art, 0), "0");  // the leader's end 1 moves once only
+  Handle(5, kHandleDistance, On(art, 0), On(art, 5), "0").proportional = 1;  // a tenth along the leader
+  for (int slot = 0; slot < 6; ++slot) globals().handles[slot].groupId = 9;
+  const RealPoint expected[] = {{-25, 0}, {125, 0}, {115, 50}, {-15, 50}, {75, 50}, {7.5, 80}, {60, 90}};
+  const auto graded = Grade(art);
+  for (size_t i = 0; i < std::size(expected); ++i) {
+    SCOPED_TRACE(i);
+    ExpectNear(graded[i].p, expected[i], 1e-9);
+    ExpectNear(graded[i].in, expected[i], 1e-9);
+  }
 }
 
 TEST_F(GradingEngineTest, AmountsThatOverflowLeaveTheBaseOutlineInsteadOfNoNumbers) {

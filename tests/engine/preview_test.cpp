@@ -53,6 +53,13 @@ class PreviewTest : public StoreScene {
   }
 
   static RealPoint Anchor(ArtHandle art, size_t n) { return art->d.segments.at(n).p; }
+  static void ExpectPoints(ArtHandle art, const std::vector<RealPoint>& anchors) {
+    ASSERT_EQ(art->d.segments.size(), anchors.size());
+    for (size_t n = 0; n < anchors.size(); ++n) {
+      EXPECT_NEAR(Anchor(art, n).h, anchors[n].h, 1e-12) << "anchor " << n;
+      EXPECT_NEAR(Anchor(art, n).v, anchors[n].v, 1e-12) << "anchor " << n;
+    }
+  }
   static std::array<double, 4> Cmyk(const HostColor& c) { return {c.c, c.m, c.y, c.k}; }
   static std::vector<std::string> Texts(const std::vector<ArtHandle>& arts) {
     std::vector<std::string> texts;
@@ -127,7 +134,25 @@ TEST_F(PreviewTest, OriginCrossRingsAndArrowKeepTheirSizeOnScreen) {
                                 {Anchor(marks[2], 0).h, 12.5}, {Anchor(marks[3], 1).v, 24},
                                 {Anchor(marks[4], 1).h, 50},   {marks[5]->d.style.strokeWidth, 0.5}};
   for (auto [seen, want] : expected) EXPECT_EQ(seen, want);
+  EXPECT_EQ(globals().previewArts[0]->d.style.strokeWidth, 0.5) << "the copies too";
   EXPECT_NEAR(Anchor(marks[5], 0).h, 50 - 5 * std::cos(0.5236), 1e-5);
+  // The outer ring, 8 points across at zoom 2: four smooth quarters about the origin.
+  const double k = 4 * 0.552277;
+  const PathSegment ring[] = {{{14, 20}, {14, 20 - k}, {14, 20 + k}, 0},
+                              {{10, 24}, {10 + k, 24}, {10 - k, 24}, 0},
+                              {{6, 20}, {6, 20 + k}, {6, 20 - k}, 0},
+                              {{10, 16}, {10 - k, 16}, {10 + k, 16}, 0}};
+  ASSERT_EQ(marks[3]->d.segments.size(), 4u);
+  EXPECT_TRUE(marks[3]->d.closed);
+  for (size_t n = 0; n < 4; ++n) {
+    SCOPED_TRACE(n);
+    const PathSegment& seen = marks[3]->d.segments[n];
+    for (auto [got, want] : {std::pair{seen.p, ring[n].p}, {seen.in, ring[n].in}, {seen.out, ring[n].out}}) {
+      EXPECT_DOUBLE_EQ(got.h, want.h);
+      EXPECT_DOUBLE_EQ(got.v, want.v);
+    }
+    EXPECT_EQ(seen.corner, 0);
+  }
   EXPECT_NEAR(Anchor(marks[5], 2).v, 20 - 5 * std::sin(0.5236), 1e-5);
 
   globals().grading_hvlock = 1;
@@ -139,18 +164,28 @@ TEST_F(PreviewTest, OriginCrossRingsAndArrowKeepTheirSizeOnScreen) {
 }
 
 TEST_F(PreviewTest, TwoPointHandlesGetLineEndsAndNumber) {
+  // After the line: a cross at each end, a marker on an end that lies on a
+  // path (distance, angle: the second only; measurement: none), the label.
   const struct {
     int16_t kind, proportional;
-    size_t marks, secondMarker;
-  } cases[] = {{kHandleDistance, 0, 8, 5}, {kHandleLength, -1, 9, 6}, {kHandleLength, 1, 9, 6}};
+    size_t marks, secondMarker;  // 0: no marker at the second end
+  } cases[] = {{kHandleDistance, 0, 8, 5}, {kHandleLength, -1, 9, 6}, {kHandleLength, 1, 9, 6},
+               {kHandleAngle, 0, 8, 5},    {kHandleMeasurement, 0, 7, 0}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.kind);
     Line(4, c.kind, {0, 0}, {100, 0}, back, front).proportional = c.proportional;
     Line(5, kHandleDistance, {0, 50}, {100, 50}).listSelected = 1;
     BuildGradingPreview(1, 0);
     std::vector<ArtHandle> marks = PlainMarks();
     ASSERT_EQ(marks.size(), 6 + c.marks);
     EXPECT_EQ(Anchor(marks[6], 1).h, 100);
-    EXPECT_EQ(marks[6 + c.secondMarker]->d.segments[0].corner, c.proportional != 0);
+    // The first end's cross: two diagonals 5 points long each way.
+    const double d = 5 * std::sin(0.7854);
+    ExpectPoints(marks[7], {{-d, -d}, {d, d}});
+    ExpectPoints(marks[8], {{-d, d}, {d, -d}});
+    if (c.secondMarker) {
+      EXPECT_EQ(marks[6 + c.secondMarker]->d.segments[0].corner, c.proportional != 0);
+    }
     EXPECT_EQ(Texts(marks), std::vector<std::string>{"5"});
     EXPECT_EQ(Texts(SelectedMarks()), std::vector<std::string>{"6"});
     EXPECT_EQ(Cmyk(SelectedMarks()[0]->d.style.strokeColor), kRed);
@@ -179,25 +214,34 @@ TEST_F(PreviewTest, LengthHandleRunsThroughTheClosingSegmentAndIsLabelledHalfway
   ASSERT_EQ(run.segments.size(), 3u);
   EXPECT_EQ(run.segments[0].p.v, 60);
   EXPECT_EQ(run.segments[2].p.h, 0);
-  EXPECT_FALSE(run.closed);
+  EXPECT_EQ(run.closed, 0);
   EXPECT_EQ(run.style.strokeWidth, 2);
   // Half of 160 points falls on the chord of steps 45 to 46 of the top edge.
   auto step = [](double k) { return 100 - 100 * (3 * k * k / 4096 - 2 * k * k * k / 262144); };
   const RealMatrix& label = marks.back()->d.text.matrix;
   EXPECT_NEAR(label.tx, (step(45) + step(46)) / 2, 1e-4);
   EXPECT_NEAR(label.ty, 56, 1e-4);
+
+  // From the left edge's top round to the bottom's right end: the two pieces
+  // on either side of the closing anchor join there once.
+  Line(0, kHandleLength, {0, 60}, {100, 0}, outline, outline, 3, 1);
+  BuildGradingPreview(1, 0);
+  ExpectPoints(PlainMarks()[6], {{0, 60}, {0, 0}, {100, 0}});
 }
 
 TEST_F(PreviewTest, PointHandlesAreSquaresNamedOrLetteredByMemberAndAnchor) {
   globals().lastZoom = 2;
-  globals().handles[0].kind = globals().handles[1].kind = kHandlePoint;
+  globals().handles[0].kind = globals().handles[1].kind = globals().handles[2].kind = kHandlePoint;
   globals().handles[0].point = {front, 2, {}, {}};
   globals().handles[1].point = {back, 2, {}, {}};
   std::strcpy(globals().handles[1].name, "Hem");
+  // A further point of Hem's group gets its square but no label of its own.
+  globals().handles[2].point = {back, 0, {}, {}};
+  globals().handles[1].groupId = globals().handles[2].groupId = 4;
   BuildGradingPreview(1, 0);
   std::vector<ArtHandle> marks = PlainMarks();
   EXPECT_EQ(Texts(marks), (std::vector<std::string>{"C-3", "Hem"}));
-  ASSERT_EQ(marks.size(), 6u + 4u);
+  ASSERT_EQ(marks.size(), 6u + 5u);
   EXPECT_EQ(Anchor(marks[6], 0).h, 30 - 1.5);
   EXPECT_EQ(marks[7]->d.text.anchor.h, 34);
   EXPECT_EQ(marks[7]->d.text.anchor.v, 6);
@@ -261,15 +305,21 @@ TEST_F(PreviewTest, LinesOfEitherDirectionReadTheSameWayUp) {
 }
 
 TEST_F(PreviewTest, OsakaWhenTheHostHasItElseTheFirstFont) {
-  const std::pair<std::vector<std::string>, std::string> cases[] = {
-      {{"Arial", "Osaka", "Helvetica"}, "Osaka"}, {{"Arial", "Osaka-Mono"}, "Arial"}, {{}, ""}};
+  // The font used, by its place in the host's list (-1: none at all).
+  const std::pair<std::vector<std::string>, int32_t> cases[] = {{{"Arial", "Osaka", "Helvetica"}, 1},
+                                                                {{"Osaka", "Arial", "Osaka", "Times"}, 2},
+                                                                {{"Arial", "Osaka-Mono"}, 0},
+                                                                {{}, -1}};
   for (const auto& [fonts, used] : cases) {
+    SCOPED_TRACE(used);
     vmhost::SetFontList(fonts);
+    FontHandle expected = nullptr;
+    if (used >= 0) sAIFont->IndexFontList(used, &expected);
     ArtHandle group = vmhost::AddGroup(LayerGroup(preview));
     CreateTextLabel(group, {3, 4}, "B-3", 0, 0);
     ASSERT_EQ(Drawn(group).size(), 1u);
     const ArtHandle text = Drawn(group)[0];
-    EXPECT_EQ(text->d.text.chars.font ? text->d.text.chars.font->name : "", used);
+    EXPECT_EQ(text->d.text.chars.font, expected);
     EXPECT_EQ(vmhost::Text(text), "B-3");
   }
 }

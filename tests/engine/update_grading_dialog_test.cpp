@@ -75,6 +75,16 @@ TEST_F(UpdateGradingDialogTest, ThePreviewShowsEveryPresetAtOnceAndClosingPutsEv
   for (ArtHandle member : members) EXPECT_TRUE(vmhost::IsSelected(member));
 }
 
+TEST_F(UpdateGradingDialogTest, ClosingPutsBackASelectionOfOnePathOfThePiece) {
+  vmhost::SetSelected(piece, false);
+  vmhost::SetSelected(members[1], true);
+  InModuleCall([] { RefreshGradingPreview(0); });
+  EXPECT_EQ(ShowDialog({Click(4), PressEscape()}), 2);
+  EXPECT_FALSE(vmhost::IsSelected(piece));
+  EXPECT_FALSE(vmhost::IsSelected(members[0]));
+  EXPECT_TRUE(vmhost::IsSelected(members[1]));
+}
+
 TEST_F(UpdateGradingDialogTest, TheSetListHasOneRowPerEnabledPresetUpToTheFirstEmptySlot) {
   globals().presets[1].enabled = 0;
   globals().presets[3].empty = 1;
@@ -125,14 +135,20 @@ TEST_F(UpdateGradingDialogTest, TheCheckSquareTogglesAPresetAndTheRestOfTheRowOn
 }
 
 TEST_F(UpdateGradingDialogTest, WithNoLayerToPreviewInTheDialogDoesNotOpen) {
-  {
-    ModuleSuites suites;
-    sAILayer->DeleteLayer(vmhost::FindLayer(kPreview));
-    sAILayer->SetLayerEditable(CurrentLayer(), 0);
+  // The piece's only layer locked, then hidden.
+  for (const bool hidden : {false, true}) {
+    SCOPED_TRACE(hidden);
+    {
+      ModuleSuites suites;
+      sAILayer->DeleteLayer(vmhost::FindLayer(kPreview));
+      sAILayer->SetLayerEditable(CurrentLayer(), hidden);
+      sAILayer->SetLayerVisible(CurrentLayer(), !hidden);
+    }
+    EXPECT_EQ(ShowDialog({PressEnter()}), 0);
+    EXPECT_TRUE(vmwin::ShownDialogs().empty());
+    EXPECT_NE(vmhost::FindLayer(kPreview), nullptr) << "the preview layer made for it stays";
+    vmwin::ClearScript();
   }
-  EXPECT_EQ(ShowDialog({PressEnter()}), 0);
-  EXPECT_TRUE(vmwin::ShownDialogs().empty());
-  EXPECT_NE(vmhost::FindLayer(kPreview), nullptr) << "the preview layer made for it stays";
 }
 
 TEST_F(UpdateGradingDialogTest, InDocumentModeEveryTitledPieceIsPreviewedAndThePreviewLayerGoes) {

@@ -48,6 +48,34 @@ TEST_F(UpdateGradingOutputTest,
   EXPECT_EQ(vmhost::UndoText(), "更新の取り消し");
 }
 
+TEST_F(UpdateGradingOutputTest, WritingSeveralSetsKeepsTheOriginalsEvenWhenTheUserHadClearedLeave) {
+  const struct {
+    int16_t mode;
+    std::vector<vmwin::UserAction> actions;
+    std::vector<double> s, m, l, ll;
+  } cases[] = {
+      // Switched to all sets in the dialog.
+      {0, {Click(4), PressEnter()}, {200, 200}, {300, 300}, {400, 400}, {500, 500}},
+      // Chosen sets stored from an earlier run: the dialog opens in that mode.
+      {2, {PressEnter()}, {}, {300, 300}, {}, {500, 500}},
+  };
+  for (int s = 0; s < 4; ++s) globals().presets[s].output = static_cast<int16_t>(s % 2);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.mode);
+    globals().updateGrading.renewal_mode = c.mode;
+    globals().updateGrading.renewal_leave = 0;
+    RunUpdate(c.actions);
+    EXPECT_EQ(globals().updateGrading.renewal_leave, 1);
+    EXPECT_EQ(vmhost::Children(piece), members) << "the piece keeps its own paths";
+    EXPECT_EQ(RightEdges(piece), (std::vector<double>{100, 100}));
+    EXPECT_EQ(EdgesOfLayer("S"), c.s);
+    EXPECT_EQ(EdgesOfLayer("M"), c.m);
+    EXPECT_EQ(EdgesOfLayer("L"), c.l);
+    EXPECT_EQ(EdgesOfLayer("LL"), c.ll);
+    ASSERT_TRUE(vmhost::Undo());
+  }
+}
+
 TEST_F(UpdateGradingOutputTest, ChosenSetsGoIntoOneLayerWhoseNameKeepsAtMost79BytesOfWholeCharacters) {
   for (int s = 0; s < 4; ++s) globals().presets[s].output = static_cast<int16_t>(s % 2);
   const std::string name(79, 'n');
@@ -75,6 +103,30 @@ TEST_F(UpdateGradingOutputTest, ReplacingTheSourceMovesItsTagsOntoTheCopiesAndTe
   EXPECT_EQ(vmhost::Notifications(), (std::vector<std::string>{kUpdateGradingNotification}));
   EXPECT_EQ(Piece(), copies) << "the copies are the piece now";
   EXPECT_EQ(globals().previewArtCount, 3) << "and are previewed";
+}
+
+TEST_F(UpdateGradingOutputTest, ALoosePieceWithoutAnOutputLayerGetsEachCopyRightAboveItsPath) {
+  ArtHandle low = nullptr, high = nullptr;
+  {
+    ModuleSuites suites;
+    low = Rect(LayerGroup(), 0, 200, 100, 250);
+    high = Rect(LayerGroup(), 0, 300, 100, 400);
+    std::vector<ArtHandle> arts{low, high};
+    globals().grading_origin = {0, 0};
+    SaveGradingGroup(arts.data(), 2, 1);
+  }
+  vmhost::SetSelected(piece, false);
+  vmhost::SetSelected(low, true);
+  vmhost::SetSelected(high, true);
+  InModuleCall([] { RefreshGradingPreview(0); });
+  ASSERT_EQ(Piece().size(), 2u);
+  RunUpdate({Check(8, 0), PressEnter()});
+
+  const std::vector<ArtHandle> top = vmhost::Children(LayerGroup());
+  ASSERT_EQ(top.size(), 5u);
+  EXPECT_EQ((std::vector<ArtHandle>{top[1], top[3], top[4]}), (std::vector<ArtHandle>{high, low, piece}));
+  EXPECT_EQ(RightEdges(top[0]), std::vector<double>{200});
+  EXPECT_EQ(RightEdges(top[2]), std::vector<double>{200});
 }
 
 TEST_F(UpdateGradingOutputTest, CancelMakesNoUndoStepAndNoPieceOnlyBeeps) {

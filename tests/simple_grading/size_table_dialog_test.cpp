@@ -204,5 +204,60 @@ TEST_F(SizeTableDialogTest, DeletingTheLastFileMovesToTheOneAbove) {
   EXPECT_STREQ(globals().sizeTableName, "Untitled");
 }
 
+// A file saved as "@mine" or "x.ini" would never be listed again (or be
+// listed under another name): such names are refused as a failed save.
+TEST_F(SizeTableDialogTest, SaveAsRefusesANameTheListWouldNotShowAgain) {
+  for (const char* name : {"@hidden", "x.ini", "Untitled 2"}) {
+    SCOPED_TRACE(name);
+    vmwin::ClearScript();
+    const size_t boxes = vmwin::ShownMessageBoxes().size();
+    std::vector<std::string> files;
+    int selection = -1;
+    vmwin::ScriptDialog(kEnglishDialog, {PickItemText(kFiles, "Save As..."), Look([&](HWND d) {
+                                           files = Files(d);
+                                           selection = ComboSelection(d, kFiles);
+                                         })});
+    vmwin::ScriptDialog(17061, {SetText(3, name), vmwin::Click(IDOK)});
+    vmwin::ScriptMessageBox(IDOK);
+    RunDialog(kEnglishDialog);
+    ASSERT_EQ(vmwin::ShownMessageBoxes().size(), boxes + 1) << "no question of overwriting";
+    EXPECT_EQ(vmwin::ShownMessageBoxes().back().text, "Create '" + std::string(name) +
+                                                          "' File is Failed.\rDestination file already "
+                                                          "exists or filename is invalid.");
+    EXPECT_STREQ(globals().sizeTableName, "Beta");
+    EXPECT_EQ(selection, 2);
+    EXPECT_EQ(files, (std::vector<std::string>{"Untitled", "alpha", "Beta", "gamma", "-", "Save",
+                                               "Save As...", "Delete"}));
+  }
+  EXPECT_EQ(ReadHostFile(SizeTablePath("@hidden")), "") << "never written over";
+  EXPECT_FALSE(SizeTableExists("x.ini"));
+  EXPECT_FALSE(SizeTableExists("Untitled 2"));
+}
+
+TEST_F(SizeTableDialogTest, ADeleteThatFailsSaysSoAndKeepsTheEntry) {
+  std::strcpy(globals().sizeTableName, "gamma");
+  globals().sizeTable[0].pitch = 91;
+  std::vector<std::string> files;
+  std::string pitch0;
+  int selection = -1;
+  // The file goes behind the dialog's back.
+  vmwin::ScriptDialog(kEnglishDialog,
+                      {Look([&](HWND) { std::filesystem::remove(SizeTablePath("gamma")); }),
+                       PickItemText(kFiles, "Delete"), Look([&](HWND d) {
+                         files = Files(d);
+                         selection = ComboSelection(d, kFiles);
+                         pitch0 = FieldText(d, 21);
+                       })});
+  vmwin::ScriptMessageBox(IDOK);
+  const int beeps = vmwin::BeepCount();
+  RunDialog(kEnglishDialog);
+  EXPECT_EQ(vmwin::BeepCount(), beeps + 1);
+  EXPECT_EQ(files, (std::vector<std::string>{"Untitled", "alpha", "Beta", "gamma", "-", "Save", "Save As...",
+                                             "Delete"}));
+  EXPECT_EQ(selection, 3);
+  EXPECT_STREQ(globals().sizeTableName, "gamma");
+  EXPECT_EQ(pitch0, "91") << "nothing else is loaded";
+}
+
 }  // namespace
 }  // namespace vmtest

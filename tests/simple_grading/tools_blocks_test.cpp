@@ -11,13 +11,6 @@ namespace {
 
 using BlockTools = ToolsScene;
 
-// The block's paths as drawn: outline first, then the dividers.
-std::vector<std::string> Paths(ArtHandle block) {
-  std::vector<std::string> boxes;
-  for (ArtHandle path : vmhost::Children(block)) boxes.insert(boxes.begin(), Box(path));
-  return boxes;
-}
-
 TEST_F(BlockTools, ADragDrawsTheBlockAndTurnsTheSelectedPieceIntoAGradedPiece) {
   const struct {
     int16_t kind, rotation;

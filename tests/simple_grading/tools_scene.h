@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "host/host_driver.h"
 #include "support/module_suites.h"
@@ -24,6 +25,13 @@ inline std::string Box(ArtHandle art) {
   char text[128];
   std::snprintf(text, sizeof text, "%g %g %g %g", r.left, r.top, r.right, r.bottom);
   return text;
+}
+
+// A block's paths as drawn: outline first, then the dividers.
+inline std::vector<std::string> Paths(ArtHandle block) {
+  std::vector<std::string> boxes;
+  for (ArtHandle path : vmhost::Children(block)) boxes.insert(boxes.begin(), Box(path));
+  return boxes;
 }
 
 class ToolsScene : public SimpleGradingScene {
