@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "bench_document.h"
 #include "engine/preview_refresh.h"
 #include "host/host_driver.h"
 #include "host_suite_tables.h"
@@ -26,11 +27,7 @@ TimerHandle gTimer = nullptr;
 // A started module and a document holding the graded piece, selected, beside
 // 50 other paths; the module has seen the document.
 void BuildScene(bool revisionTool) {
-  vmhost::ResetHost();
-  PluginRef module = vmhost::LoadModule();
-  vmhost::Startup(module);
-  vmhost::NewDocument("Bench");
-  gTimer = vmhost::FindTimer("Vestamark_TIMER");
+  gTimer = StartBenchModule(false);
   for (int i = 0; i < 50; ++i) vmhost::AddPolyline(nullptr, {{0, 1000.0 + i}, {50, 1000.0 + i}}, false);
 
   ArtHandle piece = vmhost::AddGroup(nullptr);

@@ -21,8 +21,7 @@ bool OnSameArc(const ArtSegments& path, int32_t k, const ArcOfRun& arc) {
          SameCircle(centre, radius, arc.centre, arc.radius);
 }
 
-void ExtendArcRun(CurveRun* run, const ArcOfRun& arc) {
-  const ArtSegments& path = *run->path;
+void ExtendArcRun(const ArtSegments& path, AnchorRun* run, const ArcOfRun& arc) {
   if (run->s1 < run->s2) {
     while (run->s1 > 0 && OnSameArc(path, run->s1, arc)) --run->s1;
     const int32_t limit = path.segmentCount + (path.closed ? 1 : 0) - 1;
@@ -49,7 +48,7 @@ bool TangentsMeet(const GradedSegment& start, const GradedSegment& end, RealPoin
   return IntersectLines(start.p, start.out, start.p, end.p, end.in, end.p, meeting) != 0;
 }
 
-bool AnchorInRun(const CurveRun& run, int32_t k) {
+bool AnchorInRun(const AnchorRun& run, int32_t k) {
   if (run.s1 == run.s2) return true;
   if (run.s1 < run.s2) return run.s1 <= k && k <= run.s2;
   return k <= run.s2 || k >= run.s1;
@@ -68,11 +67,11 @@ void ApplyArcHandle(GradingPass& pass, int32_t slot) {
   if (!StartRunHandle(pass, slot, &run)) return;
   const ArcOfRun arc = ArcTestOverRun(run);
   g.envRadius = arc.radius;
-  if (arc.isArc) ExtendArcRun(&run, arc);
-
   const ArtSegments& path = *run.path;
-  const GradedSegment& start = path.segments[run.s1];
-  const GradedSegment& end = path.segments[run.s2];
+  if (arc.isArc) ExtendArcRun(path, &run.span, arc);
+
+  const GradedSegment& start = path.segments[run.span.s1];
+  const GradedSegment& end = path.segments[run.span.s2];
   // Parallel or missing tangents fall back to the arc's own centre, or midway
   // between the ends of a run that is no arc (the anchor itself for one anchor).
   RealPoint centre;
@@ -82,7 +81,7 @@ void ApplyArcHandle(GradingPass& pass, int32_t slot) {
 
   const double r = AmountOf(line.amountExpr[pass.scaleIndex]) / 100;
   for (int32_t k = 0; k < path.segmentCount; ++k) {
-    if (!AnchorInRun(run, k)) continue;
+    if (!AnchorInRun(run.span, k)) continue;
     GradedSegment& anchor = path.segments[k];
     anchor.p = ScaleAbout(centre, anchor.p, r);
     anchor.in = ScaleAbout(centre, anchor.in, r);

@@ -16,14 +16,12 @@ int16_t RunOfHandle(GradingPass& pass, const TwoPointHandleData& line, CurveRun*
   if (line.art1 != line.art2) return 0;
   if (MemberAnchor(pass, line.art1, line.index1) == nullptr) return 0;
   if (MemberAnchor(pass, line.art2, line.index2) == nullptr) return 0;
-  run->path = MemberPath(pass, line.art1);
-  run->s1 = line.index1;
-  run->s2 = line.index2;
-  if (!run->path->closed && run->s2 < run->s1) {
-    run->s1 = line.index2;
-    run->s2 = line.index1;
-  }
+  *run = RunOnPath(MemberPath(pass, line.art1), line.index1, line.index2);
   return 1;
+}
+
+CurveRun RunOnPath(ArtSegments* path, int32_t index1, int32_t index2) {
+  return {path, RunBetweenAnchors(path->closed, path->segmentCount, index1, index2)};
 }
 
 int16_t StartRunHandle(GradingPass& pass, int32_t slot, CurveRun* run) {
@@ -32,28 +30,17 @@ int16_t StartRunHandle(GradingPass& pass, int32_t slot, CurveRun* run) {
   return 1;
 }
 
-int32_t CurveCount(const ArtSegments& path) {
-  if (path.segmentCount <= 0) return 0;
-  return path.closed ? path.segmentCount : path.segmentCount - 1;
-}
-
 GradedSegment& CurveStart(const ArtSegments& path, int32_t k) { return path.segments[k - 1]; }
 
 GradedSegment& CurveEnd(const ArtSegments& path, int32_t k) {
   return path.segments[k == path.segmentCount ? 0 : k];
 }
 
-int16_t CurveInRun(const CurveRun& run, int32_t k) {
-  if (run.s1 < run.s2) return run.s1 < k && k <= run.s2;
-  if (run.s2 < run.s1) return k > run.s1 || k <= run.s2;
-  return 0;
-}
-
 double RunLength(const CurveRun& run) {
   const ArtSegments& path = *run.path;
   double length = 0;
-  for (int32_t k = 1; k <= CurveCount(path); ++k) {
-    if (CurveInRun(run, k)) length += BezierSegmentLength(CurveStart(path, k), CurveEnd(path, k));
+  for (int32_t k = 1; k <= CurveCount(run.span); ++k) {
+    if (CurveInRun(run.span, k)) length += BezierSegmentLength(CurveStart(path, k), CurveEnd(path, k));
   }
   return length;
 }
@@ -72,8 +59,8 @@ ArcOfRun ArcTestOverRun(const CurveRun& run) {
   RealPoint centreSum{0, 0};
   RealPoint lastCentre{0, 0};
   double lastRadius = 0;
-  for (int32_t k = 1; k <= CurveCount(path); ++k) {
-    if (!CurveInRun(run, k)) continue;
+  for (int32_t k = 1; k <= CurveCount(run.span); ++k) {
+    if (!CurveInRun(run.span, k)) continue;
     RealPoint centre;
     double radius = 0;
     if (!DetectCircularArcInBezier(CurveStart(path, k), CurveEnd(path, k), &centre, &radius)) return arc;
@@ -90,4 +77,10 @@ ArcOfRun ArcTestOverRun(const CurveRun& run) {
   arc.radius = radiusSum / accepted;
   arc.centre = {centreSum.h / accepted, centreSum.v / accepted};
   return arc;
+}
+
+void MeasureRun(ArtSegments* path, int32_t index1, int32_t index2, double* length, double* radius) {
+  const CurveRun run = RunOnPath(path, index1, index2);
+  *length = RunLength(run);
+  *radius = ArcTestOverRun(run).radius;
 }

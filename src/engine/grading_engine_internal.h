@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "engine/anchor_run.h"
 #include "engine/grading_engine.h"
 #include "shell/plugin_globals.h"
 
@@ -29,13 +30,10 @@ struct GradingPass {
   int16_t scaleIndex;
 };
 
-// A run of curves from anchor s1 to anchor s2 of one path. Curve k (1 to
-// segmentCount) runs from anchor k-1 to anchor k; curve segmentCount is the
-// closing curve of a closed path, ending at anchor 0.
+// The run of a handle on one member path.
 struct CurveRun {
   ArtSegments* path;
-  int32_t s1;
-  int32_t s2;
+  AnchorRun span;
 };
 
 struct ArcOfRun {
@@ -60,19 +58,20 @@ void SetEnvironment(PluginGlobals& g, double distance, double length, double rad
 double AmountOf(const char (&field)[kExprSize]);
 void CopyField(char (&out)[kExprSize + 1], const char (&field)[kExprSize]);
 
-// Both ends on one member path with indexes inside it; an open path's ends
-// come ordered so that only a closed path has s2 < s1.
+// Both ends on one member path with indexes inside it.
 int16_t RunOfHandle(GradingPass& pass, const TwoPointHandleData& line, CurveRun* run);
 // RunOfHandle, and the environment of the handle at slot when there is a run.
 int16_t StartRunHandle(GradingPass& pass, int32_t slot, CurveRun* run);
-int16_t CurveInRun(const CurveRun& run, int32_t k);
-int32_t CurveCount(const ArtSegments& path);
+CurveRun RunOnPath(ArtSegments* path, int32_t index1, int32_t index2);
 GradedSegment& CurveStart(const ArtSegments& path, int32_t k);
 GradedSegment& CurveEnd(const ArtSegments& path, int32_t k);
 double RunLength(const CurveRun& run);
 // Centres and radii within 0.1 of each other.
 bool SameCircle(const RealPoint& centre1, double radius1, const RealPoint& centre2, double radius2);
 ArcOfRun ArcTestOverRun(const CurveRun& run);
+// Length and mean radius (0 unless one arc) of the run between two anchors of
+// a graded path, measured as the engine measures it.
+void MeasureRun(ArtSegments* path, int32_t index1, int32_t index2, double* length, double* radius);
 
 // Each returns the last slot it consumed.
 int32_t ApplyDistanceGroup(GradingPass& pass, int32_t slot);

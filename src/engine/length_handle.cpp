@@ -37,8 +37,8 @@ void ApplyLengthHandle(GradingPass& pass, int32_t slot) {
   if (!StartRunHandle(pass, slot, &run)) return;
   g.envLength = RunLength(run);
   const ArtSegments& path = *run.path;
-  for (int32_t k = 1; k <= CurveCount(path); ++k) {
-    if (!CurveInRun(run, k)) continue;
+  for (int32_t k = 1; k <= CurveCount(run.span); ++k) {
+    if (!CurveInRun(run.span, k)) continue;
     GradedSegment& start = CurveStart(path, k);
     GradedSegment& end = CurveEnd(path, k);
     const double length = BezierSegmentLength(start, end);

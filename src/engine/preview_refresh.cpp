@@ -5,7 +5,6 @@
 #include "geometry/host_math.h"
 #include "panels/inf_panel_list.h"
 #include "panels/variable_commands.h"
-#include "shell/host_string.h"
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
@@ -14,16 +13,6 @@
 
 namespace {
 
-constexpr RGBColor16 kPreviewLayerColor{0, 65535, 65535};
-
-LayerHandle MakePreviewLayer() {
-  LayerHandle layer = nullptr;
-  if (sAILayer->InsertLayer(nullptr, kPlaceAboveAll, &layer) != kNoErr) return nullptr;
-  SetLayerTitleText(layer, gPlugin->previewLayerName);
-  sAILayer->SetLayerColor(layer, kPreviewLayerColor);
-  return layer;
-}
-
 void RefreshPanelLists() {
   RebuildInfList();
   FillVarList();
@@ -31,16 +20,8 @@ void RefreshPanelLists() {
 
 }  // namespace
 
-LayerHandle FindLayerTitled(const char* title) {
-  if (sAILayer == nullptr) return nullptr;
-  HostString text(title);
-  LayerHandle layer = nullptr;
-  if (text.get() == nullptr || sAILayer->GetLayerByTitle(&layer, text.get()) != kNoErr) return nullptr;
-  return layer;
-}
-
 void DeletePreviewLayer() {
-  if (LayerHandle layer = FindLayerTitled(gPlugin->previewLayerName)) sAILayer->DeleteLayer(layer);
+  if (LayerHandle layer = FindModuleLayer(ModuleLayer::Preview)) sAILayer->DeleteLayer(layer);
   gPlugin->previewLayer = nullptr;
 }
 
@@ -60,14 +41,14 @@ void RefreshGradingPreview(int16_t force) {
     if (sAIDocumentView->GetDocumentViewZoom(view, &zoom) == kNoErr) g.lastZoom = zoom;
     // A zoom the host cannot give would make the default length infinite.
     if (g.grading_length == 0.0 && g.lastZoom > 0.0) g.grading_length = 100.0 / g.lastZoom;
-    g.previewLayer = FindLayerTitled(g.previewLayerName);
+    g.previewLayer = FindModuleLayer(ModuleLayer::Preview);
     if (force == 0) {
       if ((g.varTitlesValid == 0 && g.previewLayer == nullptr) || (g.varTitlesValid != 0 && !hasGroup)) {
         FreePieceLists();
         LoadGradingGroup(nullptr, 0);
       }
     } else {
-      if (g.previewLayer == nullptr) g.previewLayer = MakePreviewLayer();
+      if (g.previewLayer == nullptr) g.previewLayer = MakeModuleLayer(ModuleLayer::Preview);
       LoadPieceFromSelection(0);
       BuildGradingPreview(0, 0);
       if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
@@ -78,7 +59,7 @@ void RefreshGradingPreview(int16_t force) {
 
 void ClearGradingPreview() {
   if (gPlugin->currentView != nullptr) {
-    if (FindLayerTitled(gPlugin->previewLayerName) != nullptr) {
+    if (FindModuleLayer(ModuleLayer::Preview) != nullptr) {
       DeletePreviewLayer();
       if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
     }

@@ -15,7 +15,5 @@ void ClearGradingPreview();
 // loaded grading group, leaving the document as it is.
 void ForgetGradingPiece();
 
-// The current document's layer titled `title` (code page 932), or null.
-LayerHandle FindLayerTitled(const char* title);
 // Deletes the module's preview layer of the current document, if there is one.
 void DeletePreviewLayer();

@@ -2,82 +2,35 @@
 
 #include <cstdlib>
 
+#include "engine/anchor_run.h"
 #include "engine/annotation_labels.h"
 #include "geometry/bezier_tables.h"
-#include "geometry/host_math.h"
 #include "geometry/point_math.h"
 #include "geometry/segment_length.h"
 #include "shell/suite_pointers.h"
-
-namespace {
-
-// A run being gathered; appends beyond its room are dropped, so indexes read
-// from a damaged handle can never overrun it.
-struct RunBuffer {
-  PathSegment* segments;
-  int32_t count;
-  int32_t room;
-};
-
-void Append(RunBuffer& run, const PathSegment& segment) {
-  if (run.count < run.room) run.segments[run.count++] = segment;
-}
-
-bool Taken(int32_t s, int32_t i1, int32_t i2) {
-  if (i1 < i2) return i1 < s && s <= i2;
-  if (i2 < i1) return s <= i2 || s > i1;
-  return false;
-}
-
-void TakeSegment(RunBuffer& a, RunBuffer& b, const PathSegment& previous, const PathSegment& segment) {
-  RunBuffer& run = a.count == 0 || HostPointsEqual(a.segments[a.count - 1].p, previous.p) ? a : b;
-  if (run.count == 0) Append(run, previous);
-  Append(run, segment);
-}
-
-// Joins b onto a where an end of one is the start of the other.
-void JoinRuns(RunBuffer& a, const RunBuffer& b) {
-  if (b.count == 0) return;
-  if (a.count > 0 && HostPointsEqual(a.segments[a.count - 1].p, b.segments[0].p)) {
-    for (int32_t j = 1; j < b.count; ++j) Append(a, b.segments[j]);
-  } else if (a.count > 0 && HostPointsEqual(b.segments[b.count - 1].p, a.segments[0].p)) {
-    auto* joined = static_cast<PathSegment*>(std::calloc(static_cast<size_t>(a.room), sizeof(PathSegment)));
-    if (joined == nullptr) return;
-    RunBuffer out{joined, 0, a.room};
-    for (int32_t j = 0; j < b.count; ++j) Append(out, b.segments[j]);
-    for (int32_t j = 1; j < a.count; ++j) Append(out, a.segments[j]);
-    std::free(a.segments);
-    a = out;
-  }
-}
-
-}  // namespace
 
 PreviewRun BuildHandleRun(ArtHandle path, int32_t i1, int32_t i2) {
   PreviewRun result{nullptr, 0};
   int16_t n = 0;
   int32_t closed = 0;
-  if (sAIPath->GetPathSegmentCount(path, &n) != kNoErr || n < 1) return result;
+  if (sAIPath->GetPathSegmentCount(path, &n) != kNoErr || n < 2) return result;
+  if (i1 < 0 || i2 < 0 || i1 >= n || i2 >= n) return result;
   sAIPath->GetPathClosed(path, &closed);
   auto* outline = static_cast<PathSegment*>(std::calloc(static_cast<size_t>(n), sizeof(PathSegment)));
-  const int32_t room = n + 1;
-  RunBuffer a{static_cast<PathSegment*>(std::calloc(static_cast<size_t>(room), sizeof(PathSegment))), 0,
-              room};
-  RunBuffer b{static_cast<PathSegment*>(std::calloc(static_cast<size_t>(room), sizeof(PathSegment))), 0,
-              room};
-  if (outline != nullptr && a.segments != nullptr && b.segments != nullptr &&
-      sAIPath->GetPathSegments(path, 0, n, outline) == kNoErr) {
-    for (int32_t s = 1; s < n; ++s)
-      if (Taken(s, i1, i2)) TakeSegment(a, b, outline[s - 1], outline[s]);
-    if (closed && i2 < i1 && Taken(0, i1, i2)) TakeSegment(a, b, outline[n - 1], outline[0]);
-    JoinRuns(a, b);
-    result = {a.segments, a.count};
-    a.segments = nullptr;
+  // The run passes every anchor at most once, its first anchor again when it is a whole circle.
+  auto* run = static_cast<PathSegment*>(std::calloc(static_cast<size_t>(n) + 1, sizeof(PathSegment)));
+  if (outline != nullptr && run != nullptr && sAIPath->GetPathSegments(path, 0, n, outline) == kNoErr) {
+    const AnchorRun span = RunBetweenAnchors(closed, n, i1, i2);
+    int32_t count = 0;
+    run[count++] = outline[span.s1];
+    ForEachCurveAlongRun(span, [&](int32_t k) { run[count++] = outline[CurveEndAnchor(span, k)]; });
+    if (count > 1) {
+      result = {run, count};
+      run = nullptr;
+    }
   }
   std::free(outline);
-  std::free(a.segments);
-  std::free(b.segments);
-  if (result.count == 0) FreePreviewRun(&result);
+  std::free(run);
   return result;
 }
 

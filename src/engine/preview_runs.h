@@ -11,8 +11,8 @@ struct PreviewRun {
   int32_t count;
 };
 
-// The run of the base outline from segment index i1 to i2 (through the
-// closing segment of a closed path when i2 < i1). Free it with FreePreviewRun.
+// The run of the base outline between the anchors i1 and i2 of a handle, in
+// the order the run passes them. Free it with FreePreviewRun.
 PreviewRun BuildHandleRun(ArtHandle path, int32_t i1, int32_t i2);
 void FreePreviewRun(PreviewRun* run);
 

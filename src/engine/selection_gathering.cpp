@@ -76,7 +76,7 @@ void GatherSelectedPathsInArt(ArtHandle art, ArtHandle** list, int32_t* count, i
                               const RealRect* reference) {
   int16_t type = kUnknownArt;
   if (GetArtTypeWithToolConfig(art, &type) != kNoErr) return;
-  if (type == kGroupArt) {
+  if (IsEnteredArt(type)) {
     ForEachChildArt(art,
                     [&](ArtHandle child) { GatherSelectedPathsInArt(child, list, count, mode, reference); });
     return;

@@ -40,12 +40,15 @@ int PresetTakesPart(int32_t slot, int16_t mode, int32_t currentSlot);
 // Writes the graded copies of the current piece for the current preset; with
 // `rebuild` the preview copies are first built for that preset.
 void WriteGradedOutput(int16_t rebuild);
-// Where the copies of the piece whose base art is `base` go: a new group
-// above a group base, or the output layer (a new group inside it for a group
-// base); null when they go directly above their members.
+// Where the copies of the piece whose base art is `base` go: a new group (or
+// compound path) above a group (or compound path) base, or the output layer
+// (a new group or compound path inside it for such a base); null when they go
+// directly above their members.
 ArtHandle GradedOutputDestination(ArtHandle base);
 // Duplicates each preview copy of the current piece into `destination` (or
-// above its member), keeping or replacing the members as the options say.
+// above its member), keeping or replacing the members as the options say. The
+// paths of a compound path inside the piece go into a compound path of their
+// own in `destination`, so that its holes stay holes.
 void WriteGradedCopies(ArtHandle destination, ArtHandle base);
 // Replaces every string tag of `destination` by those of `source`.
 void CopyStringTags(ArtHandle destination, ArtHandle source);

@@ -8,6 +8,7 @@
 #include "engine/preview_refresh.h"
 #include "engine/update_grading.h"
 #include "engine/update_grading_state.h"
+#include "expr/script_alerts.h"
 #include "resources/update_grading_resource_ids.h"
 #include "shell/dialog_placement.h"
 #include "shell/localize.h"
@@ -24,7 +25,6 @@
 namespace {
 
 constexpr int kSetRowHeight = 20;
-constexpr RGBColor16 kPreviewLayerColor{0, 65535, 65535};
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
@@ -192,14 +192,6 @@ void DrawTick(HDC dc, const RECT& box, COLORREF color) {
   DeleteObject(pen);
 }
 
-LayerHandle InsertPreviewLayer() {
-  LayerHandle layer = nullptr;
-  if (sAILayer->InsertLayer(nullptr, kPlaceAboveAll, &layer) != kNoErr || layer == nullptr) return nullptr;
-  SetLayerTitleText(layer, gPlugin->previewLayerName);
-  sAILayer->SetLayerColor(layer, kPreviewLayerColor);
-  return layer;
-}
-
 // The topmost ordinary layer the user can see and edit.
 LayerHandle FindTargetLayer() {
   const int32_t layers = CountDocumentLayers();
@@ -270,9 +262,11 @@ intptr_t UpdateGradingDlgProc(HWND dialog, uint32_t message, uintptr_t wParam, i
       if (wParam != kUpdateSetList || lParam == 0) return FALSE;
       DrawUpdateSetListItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
-    case WM_COMMAND:
+    case WM_COMMAND: {
+      ScriptActionScope action;
       OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
       return TRUE;
+    }
     default:
       return FALSE;
   }
@@ -287,8 +281,7 @@ intptr_t ShowUpdateGradingDialog(PluginRef pluginRef) {
   std::memcpy(state.savedScales, g->presetScale, sizeof state.savedScales);
   RememberSelectedArts();
 
-  g->previewLayer = FindLayerTitled(g->previewLayerName);
-  if (g->previewLayer == nullptr) g->previewLayer = InsertPreviewLayer();
+  g->previewLayer = FindOrMakeModuleLayer(ModuleLayer::Preview);
   state.targetLayer = FindTargetLayer();
   if (state.targetLayer == nullptr) {
     RestoreSelectedArts();  // frees the list; the selection is untouched
@@ -300,9 +293,12 @@ intptr_t ShowUpdateGradingDialog(PluginRef pluginRef) {
   HINSTANCE instance = LastModuleInstance();
   HWND owner = nullptr;
   if (sAIContext != nullptr) sAIContext->GetPlatformAppWindow(&owner);
-  intptr_t result =
-      DialogBoxParam(instance, MAKEINTRESOURCE(DialogIdForLanguage(kUpdateGradingDialogResource)), owner,
-                     UpdateGradingDlgProc, 0);
+  const int dialogId = DialogIdForLanguage(kUpdateGradingDialogResource);
+  intptr_t result = 0;
+  {
+    ScriptDialogScope commands;
+    result = DialogBoxParam(instance, MAKEINTRESOURCE(dialogId), owner, UpdateGradingDlgProc, 0);
+  }
   // A dialog that could not be shown changes nothing, as a cancelled one.
   if (result != 1) result = 2;
 

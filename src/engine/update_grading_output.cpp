@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/preview_builder.h"
 #include "engine/preview_refresh.h"
@@ -53,26 +55,50 @@ LayerHandle FindOrInsertOutputLayer(const char* title) {
   return layer;
 }
 
-ArtHandle NewGroup(int16_t paintOrder, ArtHandle prep) {
-  ArtHandle group = nullptr;
-  if (prep == nullptr || sAIArt->NewArt(kGroupArt, paintOrder, prep, &group) != kNoErr) return nullptr;
-  return group;
+// A new group or compound path, styled as the one it stands for.
+ArtHandle NewHolderLike(ArtHandle model, int16_t paintOrder, ArtHandle prep) {
+  ArtHandle holder = nullptr;
+  const int16_t type = TypeOfArt(model);
+  if (prep == nullptr || sAIArt->NewArt(type, paintOrder, prep, &holder) != kNoErr) return nullptr;
+  PathStyle style{};
+  if (type == kCompoundPathArt && sAIPathStyle->GetPathStyle(model, &style) == kNoErr)
+    sAIPathStyle->SetPathStyle(holder, &style);
+  return holder;
 }
+
+// Each compound path of the piece and the compound path its copies go into.
+struct CompoundCopies {
+  std::vector<std::pair<ArtHandle, ArtHandle>> made;
+
+  // Where the copy of `member` goes inside `destination`.
+  ArtHandle HolderFor(ArtHandle member, ArtHandle destination, ArtHandle base) {
+    ArtHandle parent = nullptr;
+    if (sAIArt->GetArtParent(member, &parent) != kNoErr || parent == nullptr || parent == base ||
+        TypeOfArt(parent) != kCompoundPathArt)
+      return destination;
+    for (const auto& [compound, copy] : made)
+      if (compound == parent) return copy;
+    ArtHandle copy = NewHolderLike(parent, kPlaceInsideOnBottom, destination);
+    if (copy == nullptr) return destination;
+    made.emplace_back(parent, copy);
+    return copy;
+  }
+};
 
 }  // namespace
 
 ArtHandle GradedOutputDestination(ArtHandle base) {
   const PluginGlobals& g = *gPlugin;
   const UpdateGradingSettings& options = g.updateGrading;
-  const bool baseIsGroup = TypeOfArt(base) == kGroupArt;
-  if (options.renewal_out_layer == 0) return baseIsGroup ? NewGroup(kPlaceAbove, base) : nullptr;
+  const bool baseHolds = IsEnteredArt(TypeOfArt(base));
+  if (options.renewal_out_layer == 0) return baseHolds ? NewHolderLike(base, kPlaceAbove, base) : nullptr;
   const bool perPreset =
       options.renewal_out_preset != 0 && g.currentPresetSlot >= 0 && g.currentPresetSlot < kMaxPresets;
   char title[kNameSize];
   std::memcpy(title, perPreset ? g.presets[g.currentPresetSlot].name : options.renewal_out_lname, kNameSize);
   title[kNameSize - 1] = '\0';
   ArtHandle root = GetFirstArtOfLayer(FindOrInsertOutputLayer(title));
-  return baseIsGroup ? NewGroup(kPlaceInsideOnTop, root) : root;
+  return baseHolds ? NewHolderLike(base, kPlaceInsideOnTop, root) : root;
 }
 
 void CopyStringTags(ArtHandle destination, ArtHandle source) {
@@ -104,16 +130,19 @@ void WriteGradedOutput(int16_t rebuild) {
 void WriteGradedCopies(ArtHandle destination, ArtHandle base) {
   PluginGlobals& g = *gPlugin;
   const bool leave = g.updateGrading.renewal_leave != 0;
-  if (!leave && TypeOfArt(base) == kGroupArt) CopyStringTags(destination, base);
+  if (!leave && IsEnteredArt(TypeOfArt(base))) CopyStringTags(destination, base);
   if (g.pieceArts == nullptr || g.previewArts == nullptr) return;
   const int32_t members = g.pieceArtCount < g.previewArtCount ? g.pieceArtCount : g.previewArtCount;
+  CompoundCopies compounds;
   for (int32_t i = 0; i < members; ++i) {
     ArtHandle member = g.pieceArts[i];
     if (member == nullptr || g.previewArts[i] == nullptr) continue;
     ArtHandle copy = nullptr;
-    const HostErr err = destination != nullptr
-                            ? sAIArt->DuplicateArt(g.previewArts[i], kPlaceInsideOnBottom, destination, &copy)
-                            : sAIArt->DuplicateArt(g.previewArts[i], kPlaceAbove, member, &copy);
+    const HostErr err =
+        destination != nullptr
+            ? sAIArt->DuplicateArt(g.previewArts[i], kPlaceInsideOnBottom,
+                                   compounds.HolderFor(member, destination, base), &copy)
+            : sAIArt->DuplicateArt(g.previewArts[i], kPlaceAbove, member, &copy);
     // A member whose copy could not be made stays, even when it was to be replaced.
     if (err != kNoErr || copy == nullptr) continue;
     if (TypeOfArt(copy) == kPathArt) {

@@ -13,7 +13,6 @@
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
-#include "store/tool_config_tag.h"
 #include "win_api.h"
 
 UpdateDialogState gUpdateDialog = {};
@@ -76,9 +75,9 @@ int IsRemembered(ArtHandle art) {
   return 0;
 }
 
-int IsGroup(ArtHandle art) {
+int IsEntered(ArtHandle art) {
   int16_t type = kUnknownArt;
-  return sAIArt->GetArtType(art, &type) == kNoErr && type == kGroupArt;
+  return sAIArt->GetArtType(art, &type) == kNoErr && IsEnteredArt(type);
 }
 
 }  // namespace
@@ -128,14 +127,7 @@ void AddPiecesToUpdatePreview(ArtHandle* arts, int32_t count) {
     if (serial == 0) continue;
     ArtHandle* members = nullptr;
     int32_t memberCount = 0;
-    int16_t type = kUnknownArt;
-    GetArtTypeWithToolConfig(arts[i], &type);
-    if (type == kGroupArt) {
-      CollectPieceMembers(arts[i], arts[i], serial, &members, &memberCount, 0);
-    } else {
-      ForEachSearchedLayer(
-          [&](ArtHandle first) { CollectPieceMembers(first, arts[i], serial, &members, &memberCount, 0); });
-    }
+    CollectMembersOfTitledArt(arts[i], serial, &members, &memberCount, 0);
     if (memberCount == 0) continue;
     // The lists in place are freed, not dropped.
     FreePieceLists();
@@ -151,13 +143,13 @@ void AddPiecesToUpdatePreview(ArtHandle* arts, int32_t count) {
 }
 
 void RememberSelectedArtsInArt(ArtHandle art) {
-  if (IsGroup(art)) ForEachChildArt(art, RememberSelectedArtsInArt);
+  if (IsEntered(art)) ForEachChildArt(art, RememberSelectedArtsInArt);
   if (GetArtSelected(art)) AppendArt(art, &gUpdateDialog.selectedArts, &gUpdateDialog.selectedCount);
 }
 
 void RestoreSelectedArtsInArt(ArtHandle art) {
   SetArtSelected(art, IsRemembered(art));
-  if (IsGroup(art)) ForEachChildArt(art, RestoreSelectedArtsInArt);
+  if (IsEntered(art)) ForEachChildArt(art, RestoreSelectedArtsInArt);
 }
 
 void RememberSelectedArts() {

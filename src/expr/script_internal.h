@@ -49,7 +49,8 @@ bool CallScriptFunction(const std::string& name, const std::string* arguments, i
 // The distance a distance handle would move, for "moving_distance(".
 bool MovingDistanceOfHandle(double millimetres, double* distance);
 
-// Shows a "Script Error!" text as a modal alert unless errors are silent.
+// Shows a "Script Error!" text as a modal alert unless errors are silent or
+// the user action under way has shown one already.
 void ShowScriptMessage(const char* text);
 // The first 80 bytes of a source text, with "..." when it has 80 bytes or more.
 std::string ScriptSourceExcerpt(const char* text, size_t length);

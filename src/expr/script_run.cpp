@@ -3,6 +3,7 @@
 #include <string>
 
 #include "expr/script.h"
+#include "expr/script_alerts.h"
 #include "expr/script_internal.h"
 #include "shell/host_string.h"
 #include "shell/plugin_globals.h"
@@ -49,8 +50,7 @@ std::string ScriptSourceExcerpt(const char* text, size_t length) {
 }
 
 void ShowScriptMessage(const char* text) {
-  if (gPlugin == nullptr || gPlugin->scriptError.silent != 0) return;
-  ShowMessageAlert(text);
+  if (TakeScriptAlert()) ShowMessageAlert(text);
 }
 
 void RunScript(const char* text, char* result, int16_t report) {

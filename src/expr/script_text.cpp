@@ -1,9 +1,8 @@
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "expr/script_internal.h"
+#include "text/number_text.h"
 #include "text/shift_jis_chars.h"
 
 namespace {
@@ -40,15 +39,7 @@ void CapScriptValue(std::string* value) {
     value->resize(ScriptFitLength(value->data(), value->size(), kScriptWorkBytes));
 }
 
-double ReadScriptNumber(const char* text) {
-  const char* p = text;
-  while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
-  const char* body = (*p == '+' || *p == '-') ? p + 1 : p;
-  bool digitFirst = (*body >= '0' && *body <= '9') || (*body == '.' && body[1] >= '0' && body[1] <= '9');
-  // Only decimal texts are numbers: no hexadecimal, infinity or NaN spellings.
-  if (!digitFirst || (body[0] == '0' && (body[1] == 'x' || body[1] == 'X'))) return 0.0;
-  return std::strtod(p, nullptr);
-}
+double ReadScriptNumber(const char* text) { return TextToReal(text); }
 
 std::string FormatScriptNumber(double value) {
   char buffer[64];

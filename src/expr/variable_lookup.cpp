@@ -65,7 +65,7 @@ ArtHandle SearchGradingTitle(ArtHandle art, const char* title) {
   ForEachChildArt(art, [&](ArtHandle child) {
     if (found == nullptr) found = SearchGradingTitle(child, title);
   });
-  if (found != nullptr || (type != kGroupArt && type != kPathArt)) return found;
+  if (found != nullptr || (!IsEnteredArt(type) && type != kPathArt)) return found;
   const char* own = ReadStringTag(art, kGradingTitleKey);
   return own != nullptr && std::strcmp(own, title) == 0 ? art : nullptr;
 }

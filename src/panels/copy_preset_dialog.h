@@ -1,4 +1,4 @@
-// The dialog that asks which preset to copy from.
+// The dialog that asks which preset receives the current preset's amounts.
 #pragma once
 
 #include <cstdint>

@@ -49,11 +49,12 @@ void ShowPieceInCurrentPreset() {
 
 void RunPresetSetting() {
   PluginGlobals& g = *gPlugin;
-  const int16_t keptSlot = g.currentPresetSlot;
-  if (RunPresetManagerDialog(g.pluginRef) != 1) return;
   const int16_t scaleBefore = g.currentScaleIndex;
-  g.currentPresetSlot = keptSlot;
-  ReseatCurrentPreset();  // the nearest usable slot below, else above
+  if (RunPresetManagerDialog(g.pluginRef) != 1) return;
+  // The dialog moved the slot with the current preset; only when that preset
+  // was removed or disabled does the nearest usable slot below, else above,
+  // take over.
+  ReseatCurrentPreset();
   if (g.currentScaleIndex != scaleBefore) ShowPieceInCurrentPreset();
   // The table is the user's configuration, not an edit of the document.
   MarkSilent();
@@ -71,7 +72,8 @@ void CopyPresetAmounts() {
   if (ShowCopyPresetDialog(g.pluginRef, name) != 1) return;
   int k = 0;
   while (k < kMaxPresets && (g.presets[k].empty != 0 || std::strcmp(g.presets[k].name, name) != 0)) ++k;
-  if (k == kMaxPresets || !ValidScale(g.presets[k].scaleIndex)) return;
+  // The current preset copied onto itself: nothing to do, to undo or to save.
+  if (k == kMaxPresets || k == g.currentPresetSlot || !ValidScale(g.presets[k].scaleIndex)) return;
   const int t = g.presets[k].scaleIndex;
 
   g.groupPresetScale[t] = g.presetScale[t];

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "engine/grading_engine_internal.h"
+#include "expr/script_alerts.h"
 #include "panels/inf_panel_list.h"
 #include "shell/localize.h"
 #include "shell/module_instance.h"
@@ -180,6 +181,7 @@ void PaintInfoPanelItem(const OwnerDrawRecord* item) {
   const LRESULT textLength = SendMessage(list, LB_GETTEXTLEN, item->itemId, 0);
   if (textLength <= 0) return;
 
+  const SilentScriptErrors painting;
   HDC dc = item->hdc;
   const LayoutRect& r = item->rcItem;
   const auto slot = static_cast<int32_t>(static_cast<intptr_t>(item->itemData));

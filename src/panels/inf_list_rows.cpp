@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <utility>
 
 #include "engine/grading_engine_internal.h"
 #include "geometry/point_math.h"
@@ -54,16 +53,12 @@ class GradedPath {
   }
 
   // Length and radius of the curves between the two anchors.
-  void MeasureRun(int32_t a, int32_t b, double* length, double* radius) {
+  void Measure(int32_t a, int32_t b, double* length, double* radius) {
     *length = 0;
     *radius = 0;
     RealPoint unused;
     if (!Anchor(a, &unused) || !Anchor(b, &unused)) return;
-    if (!path_.closed && b < a) std::swap(a, b);
-    const CurveRun run{&path_, a, b};
-    *length = RunLength(run);
-    const ArcOfRun arc = ArcTestOverRun(run);
-    *radius = arc.isArc ? arc.radius : 0.0;
+    MeasureRun(&path_, a, b, length, radius);
   }
 
  private:
@@ -137,8 +132,8 @@ void PaintTwoPointRow(const InfRow& row) {
   double length = 0, radius = 0;
   if (line.art1 == line.art2 && PieceIndex(line.art1) >= 0) {
     double lengthAfter = 0, radiusAfter = 0;
-    GradedPath(line.art1, slot - 1).MeasureRun(line.index1, line.index2, &length, &radius);
-    GradedPath(line.art1, slot).MeasureRun(line.index1, line.index2, &lengthAfter, &radiusAfter);
+    GradedPath(line.art1, slot - 1).Measure(line.index1, line.index2, &length, &radius);
+    GradedPath(line.art1, slot).Measure(line.index1, line.index2, &lengthAfter, &radiusAfter);
     if (h.kind != kHandleArc) {
       row.Length(136, 230, 1, "OL", length / scale);
       row.Length(136, 230, 2, "GL", lengthAfter / scale);
@@ -201,7 +196,7 @@ void PaintMeasurementRow(const InfRow& row) {
   ExpressionText(row, 2, line.amountExpr[1]);
   if (line.art1 == line.art2 && PieceIndex(line.art1) >= 0) {
     double length = 0, radius = 0;
-    GradedPath(line.art1, slot).MeasureRun(line.index1, line.index2, &length, &radius);
+    GradedPath(line.art1, slot).Measure(line.index1, line.index2, &length, &radius);
     row.Localized(26, 3, kLocalizedTexts[kLengthText].japanese, length * perPoint, 0, unit);
     ExpressionText(row, 3, line.amountExpr[2]);
   }

@@ -2,13 +2,13 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 #include "panels/inf_flyout_commands.h"
 #include "panels/panel_window_procs.h"
 #include "panels/variable_commands.h"
 #include "shell/module_instance.h"
 #include "shell/suite_pointers.h"
+#include "text/number_text.h"
 #include "win_api.h"
 
 namespace {
@@ -221,7 +221,7 @@ void PaintPanelButton(const PanelWindowState& state, const DRAWITEMSTRUCT* item)
   }
   char text[16] = "";
   GetWindowText(item->hwndItem, text, sizeof text);
-  const long index = std::strtol(text, nullptr, 10);
+  const int32_t index = TextToInteger(text);
   // The text is only ours until something else sets it.
   if (index < 0 || index >= kIconSlots) return;
   HICON icon = IsWindowEnabled(item->hwndItem) ? state.icons[index] : state.disabledIcons[index];

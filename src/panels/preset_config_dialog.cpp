@@ -36,8 +36,21 @@ void InitPresetConfigDialog(HWND dialog) {
   gPlugin->dragListMessage = static_cast<int32_t>(RegisterWindowMessage(DRAGLISTMSGSTRING));
 }
 
+// The slot the current preset now has, or the one of its stand-in.
+void SeatCurrentPreset(HWND dialog) {
+  int16_t seat = 0;
+  const int rows = PresetListRowCount(dialog);
+  for (int row = 0; row < rows; ++row)
+    if (gPresetConfig.currentEntry >= 0 && PresetSlotOfRow(dialog, row) == gPresetConfig.currentEntry)
+      seat = static_cast<int16_t>(row);
+  gPlugin->currentPresetSlot = seat;
+}
+
 void EndPresetConfigDialog(HWND dialog, INT_PTR result) {
-  if (result == IDOK) RebuildPresetTableFromList(dialog);
+  if (result == IDOK) {
+    RebuildPresetTableFromList(dialog);
+    SeatCurrentPreset(dialog);
+  }
   EndDialog(dialog, result);
   gPlugin->dragListMessage = -1;
 }
@@ -84,6 +97,8 @@ intptr_t RunPresetManagerDialog(PluginRef pluginRef) {
     std::memcpy(gPresetConfig.working, g.presets, sizeof g.presets);
     std::memcpy(gPresetConfig.workingScales, g.presetScale, sizeof g.presetScale);
     CopyTextCut(gPresetConfig.openingFileName, sizeof gPresetConfig.openingFileName, g.presetFileName);
+    const bool current = g.currentPresetSlot >= 0 && g.currentPresetSlot < kMaxPresets;
+    gPresetConfig.currentEntry = current ? g.currentPresetSlot : -1;
     const int32_t id = DialogIdForLanguage(kPresetConfigDialogResource);
     result = DialogBoxParam(gPresetConfig.instance, MAKEINTRESOURCE(id), PresetDialogParent(),
                             PresetConfigDialogProc, 0);

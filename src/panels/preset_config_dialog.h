@@ -8,7 +8,9 @@
 #include "win_api.h"
 
 // Runs the dialog over a working copy of the presets; OK (1) writes the copy
-// back in list order, Cancel (2) drops it.
+// back in list order and moves the current preset slot with the preset that
+// was current (onto the one listed before it when that preset was removed),
+// Cancel (2) drops it.
 intptr_t RunPresetManagerDialog(PluginRef pluginRef);
 
 INT_PTR PresetConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

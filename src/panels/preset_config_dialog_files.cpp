@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "panels/file_save_alert.h"
 #include "panels/preset_config_dialog_internal.h"
 #include "resources/preset_dialog_resources.h"
-#include "shell/host_string.h"
 #include "shell/localize.h"
 #include "shell/plugin_globals.h"
 #include "store/preferences_file.h"
@@ -103,17 +103,6 @@ void InsertFileSorted(HWND dialog, const char* name, int files) {
   SendMessage(FileCombo(dialog), CB_INSERTSTRING, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(name));
 }
 
-void ShowSaveFailed(const char* name) {
-  MessageBeep(MB_BEEP_DEFAULT);
-  char text[512];
-  if (EnglishTexts()) {
-    std::snprintf(text, sizeof text, kSaveFailedEnglish, name);
-  } else {
-    std::snprintf(text, sizeof text, kSaveFailedJapanese, name, -1);
-  }
-  ShowMessageAlert(text);
-}
-
 // Writes the list, in list order, to the file `presetFileName`.
 bool WriteListToPresetFile(HWND dialog) {
   PresetTableCopy kept;
@@ -123,11 +112,21 @@ bool WriteListToPresetFile(HWND dialog) {
       IsListedFileName(gPlugin->presetFileName) && WritePreferencesIni(gPlugin->presetFileName);
   RestorePresetTable(kept);
   if (!written) {
-    ShowSaveFailed(gPlugin->presetFileName);
+    ShowFileSaveFailed(gPlugin->presetFileName);
     return false;
   }
   WritePreferencesIni(nullptr);  // remembers the file's name
   return true;
+}
+
+// In a set taken from a file the preset of the current scale index, whose
+// amounts the handles keep, stays current; without one the first row stands in.
+void FollowCurrentPresetIntoSet() {
+  gPresetConfig.currentEntry = -1;
+  for (int16_t slot = 0; slot < kMaxPresets && gPresetConfig.currentEntry < 0; ++slot) {
+    const PresetRecord& preset = gPresetConfig.working[slot];
+    if (!preset.empty && preset.scaleIndex == gPlugin->currentScaleIndex) gPresetConfig.currentEntry = slot;
+  }
 }
 
 }  // namespace
@@ -229,6 +228,7 @@ void RefreshPresetList(HWND dialog) {
   std::memcpy(gPresetConfig.working, g.presets, sizeof g.presets);
   std::memcpy(gPresetConfig.workingScales, g.presetScale, sizeof g.presetScale);
   RestorePresetTable(kept);
+  FollowCurrentPresetIntoSet();
   FillPresetList(dialog);
   EnablePresetButtons(dialog);
 }

@@ -36,6 +36,9 @@ struct PresetConfigDialogState {
   // File combo box.
   int16_t currentFileEntry;
   int16_t lastFileSelection;
+  // The working-copy slot of the preset that is current. When that preset is
+  // removed, the one listed before it stands in (-1: it was the first row).
+  int16_t currentEntry;
 };
 extern PresetConfigDialogState gPresetConfig;
 

@@ -164,6 +164,8 @@ void RemoveSelectedPreset(HWND dialog) {
   char format[256];
   LocalizeUiString(gPlugin->pluginRef, kLocalizedTexts[kRemovePresetText].japanese, format, sizeof format);
   if (!AskPresetQuestion(format, preset.name)) return;
+  if (slot == gPresetConfig.currentEntry)
+    gPresetConfig.currentEntry = static_cast<int16_t>(row > 0 ? PresetSlotOfRow(dialog, row - 1) : -1);
   SendPresetConfigDlgItemMessage(dialog, kPresetList, LB_DELETESTRING, static_cast<WPARAM>(row), 0);
   std::memset(&preset, 0, sizeof preset);
   preset.empty = 1;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/preview_builder.h"
+#include "panels/file_save_alert.h"
 #include "panels/inf_flyout_commands.h"
 #include "panels/inf_panel_list.h"
 #include "panels/panel_windows.h"
@@ -103,7 +104,8 @@ void ExportVariables() {
   if (!CopyPath300(wide, chosen)) return;
   char path[kPathChars] = "";
   if (WideCharToMultiByte(CP_ACP, 0, wide, -1, path, sizeof path, nullptr, nullptr) <= 0) return;
-  WriteVariablesCsv(path);
+  // A file that could not be written leaves the old one; the user is told.
+  if (!WriteVariablesCsv(path)) ShowFileSaveFailed(path);
 }
 
 void ChoosePreset(uint32_t item) {

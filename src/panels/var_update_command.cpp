@@ -16,13 +16,10 @@
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
-#include "store/tool_config_tag.h"
 #include "tools/revision_tool_handlers.h"
 #include "tools/undo_text_pairs.h"
 
 namespace {
-
-constexpr RGBColor16 kPreviewLayerColor{0, 65535, 65535};
 
 struct SavedVariables {
   char (*values)[kVarValueSize];
@@ -58,27 +55,6 @@ void PutVariablesBack(VariableTable& t, SavedVariables& saved) {
   saved = SavedVariables{};
 }
 
-LayerHandle FindOrMakePreviewLayer() {
-  const PluginGlobals& g = *gPlugin;
-  if (LayerHandle layer = FindLayerTitled(g.previewLayerName)) return layer;
-  LayerHandle layer = nullptr;
-  if (sAILayer->InsertLayer(nullptr, kPlaceAboveAll, &layer) != kNoErr) return nullptr;
-  SetLayerTitleText(layer, g.previewLayerName);
-  sAILayer->SetLayerColor(layer, kPreviewLayerColor);
-  return layer;
-}
-
-void CollectMembers(ArtHandle titled, uint32_t serial, ArtHandle** members, int32_t* count) {
-  int16_t type = kUnknownArt;
-  GetArtTypeWithToolConfig(titled, &type);
-  if (type == kGroupArt) {
-    CollectPieceMembers(titled, titled, serial, members, count, 0);
-  } else {
-    ForEachSearchedLayer(
-        [&](ArtHandle first) { CollectPieceMembers(first, titled, serial, members, count, 0); });
-  }
-}
-
 void RegradeOnePiece(ArtHandle titled) {
   PluginGlobals& g = *gPlugin;
   if (ReadStringTag(titled, kGradingSerialKey) == nullptr) return;
@@ -86,7 +62,7 @@ void RegradeOnePiece(ArtHandle titled) {
   if (serial == 0) return;
   ArtHandle* members = nullptr;
   int32_t memberCount = 0;
-  CollectMembers(titled, serial, &members, &memberCount);
+  CollectMembersOfTitledArt(titled, serial, &members, &memberCount, 0);
   if (memberCount == 0) {
     std::free(members);
     return;
@@ -135,7 +111,7 @@ void RunVarUpdateCommand() {
     return;
   }
   if (sAILayer == nullptr || sAIArt == nullptr) return;
-  g.previewLayer = FindOrMakePreviewLayer();
+  g.previewLayer = FindOrMakeModuleLayer(ModuleLayer::Preview);
   SavedVariables saved = CopyVariablesAside(g.variables);
   const UpdateGradingSettings& options = g.updateGrading;
   if (options.renewal_mode == 0) {

@@ -72,15 +72,15 @@ const DialogTemplate kRenameJapanese = {
     "\226\274\217\314\202\314\225\317\215X", kDialogStyle, 284, 76, kNameItemsJapanese, 4};
 const DialogTemplate kRenameEnglish = {"Rename preset", kDialogStyle, 284, 76, kNameItemsEnglish, 4};
 
-// "コピー元："
+// "コピー先：": OK copies the current preset's amounts into the chosen one.
 const DialogItemTemplate kCopyItemsJapanese[] = {
-    {kCopyPresetLabel, "STATIC", "\203R\203s\201[\214\263\201F", SS_LEFT, 10, 14, 80, 16},
+    {kCopyPresetLabel, "STATIC", "\203R\203s\201[\220\346\201F", SS_LEFT, 10, 14, 80, 16},
     {kCopyPresetCombo, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL, 94, 10, 180, 20},
     {IDOK, "BUTTON", "OK", BS_DEFPUSHBUTTON, 126, 42, 70, 22},
     {IDCANCEL, "BUTTON", kCancelJapanese, BS_PUSHBUTTON, 204, 42, 70, 22},
 };
 const DialogItemTemplate kCopyItemsEnglish[] = {
-    {kCopyPresetLabel, "STATIC", "Copy from :", SS_LEFT, 10, 14, 80, 16},
+    {kCopyPresetLabel, "STATIC", "Copy to :", SS_LEFT, 10, 14, 80, 16},
     {kCopyPresetCombo, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL, 94, 10, 180, 20},
     {IDOK, "BUTTON", "OK", BS_DEFPUSHBUTTON, 126, 42, 70, 22},
     {IDCANCEL, "BUTTON", "Cancel", BS_PUSHBUTTON, 204, 42, 70, 22},

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "expr/script_alerts.h"
 #include "shell/about_dialog.h"
 #include "shell/deferred_command.h"
 #include "shell/host_string.h"
@@ -108,6 +109,7 @@ extern "C" HostErr PluginMain(const char* caller, const char* selector, void* me
       }
     } else if (gPlugin != nullptr) {
       // Without a record (start-up failed) there is nothing to route to.
+      ScriptActionScope action;
       result = DispatchPluginMessage(caller, selector, message);
     }
   }

@@ -12,6 +12,7 @@
 #include "shell/suite_pointers.h"
 #include "shell/timer_tool_message.h"
 #include "shell/tool_dispatch.h"
+#include "store/module_layers.h"
 #include "store/presets_in_document.h"
 
 namespace {
@@ -61,7 +62,7 @@ void WatchWithRevisionTool(DocViewHandle view) {
   if (static_cast<uint32_t>(serial) == g.grading_serial && SameSignature(signature, g.selectionSignature)) {
     double zoom = 0.0;
     if (sAIDocumentView->GetDocumentViewZoom(view, &zoom) != kNoErr || zoom == g.lastZoom) return;
-    LayerHandle named = FindLayerTitled(g.previewLayerName);
+    LayerHandle named = FindModuleLayer(ModuleLayer::Preview);
     if (named == nullptr || named != g.previewLayer) return;
     g.lastZoom = zoom;
     BuildGradingPreview(0, 0);

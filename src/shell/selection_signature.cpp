@@ -12,7 +12,7 @@
 
 void AccumulateSelectedPaths(ArtHandle art, ArtHandle* first, int32_t* count, int32_t* segments) {
   const int16_t type = ArtTypeOrUnknown(art);
-  if (type == kGroupArt) {
+  if (IsEnteredArt(type)) {
     ForEachChildArt(art, [&](ArtHandle child) { AccumulateSelectedPaths(child, first, count, segments); });
     return;
   }
@@ -34,7 +34,7 @@ void ComputeSelectionSignature(ArtHandle* first, int32_t* count, int32_t* segmen
 
 void CollectPathArts(ArtHandle art, ArtHandle** array, int32_t* count, int32_t depth) {
   const int16_t type = ArtTypeOrUnknown(art);
-  if (type == kGroupArt) {
+  if (IsEnteredArt(type)) {
     ForEachChildArt(art, [&](ArtHandle child) { CollectPathArts(child, array, count, depth + 1); });
     return;
   }
@@ -47,15 +47,7 @@ int32_t FindGradingOriginSerial() {
   int32_t count = 0;
   ForEachSearchedLayer([&](ArtHandle layerGroup) { CollectPathArts(layerGroup, &paths, &count, 0); });
 
-  ArtHandle candidate = FindCommonParentArt(paths, count);
-  if (candidate != nullptr && !HasNonEmptyTag(candidate, kGradingOriginKey)) candidate = nullptr;
-  if (candidate == nullptr) {
-    int32_t tagged = 0;
-    for (int32_t i = 0; i < count; ++i) {
-      if (HasNonEmptyTag(paths[i], kGradingOriginKey)) paths[tagged++] = paths[i];
-    }
-    candidate = FindLargestPath(paths, tagged, 0);
-  }
+  ArtHandle candidate = FindGroupCarrierArt(paths, count);
   int32_t serial = 0;
   if (candidate != nullptr && HasNonEmptyTag(candidate, kGradingSerialKey))
     serial = ReadTagInteger(candidate, kGradingSerialKey);

@@ -40,13 +40,6 @@ void EmptyVariables(VariableTable* table) {
   }
 }
 
-// The art that carries the group-level tags, or null when none does.
-ArtHandle FindStoredBase(ArtHandle* arts, int32_t count) {
-  ArtHandle parent = FindCommonParentArt(arts, count);
-  if (parent != nullptr && ReadStringTag(parent, kGradingOriginKey) != nullptr) return parent;
-  return FindLargestPath(arts, count, 1);
-}
-
 int32_t FieldInteger(const char* text, int index) {
   char field[kCsvFieldSize];
   GetCsvField(text, index, field);
@@ -98,7 +91,7 @@ bool ReadTwoPointHandle(ArtHandle base, int key, const char* conf, RevisionHandl
     if (direction > 9 && direction <= INT16_MAX) h->direction = static_cast<int16_t>(direction);
   }
 
-  const char* initial = h->kind == kHandleMeasurement ? "" : "100.0";
+  const char* initial = UnstoredAmount(h->kind);
   for (int s = 0; s < kMaxPresets; ++s) {
     char tagKey[64];
     snprintf(tagKey, sizeof tagKey, "vmk_grading_fxh_ratio_%d%02d", key, s + 1);
@@ -255,7 +248,7 @@ int LoadGradingGroup(ArtHandle* arts, int32_t count) {
   EmptyVariables(&g->variables);
 
   if (arts == nullptr || count <= 0) return 0;
-  ArtHandle base = FindStoredBase(arts, count);
+  ArtHandle base = FindGroupCarrierArt(arts, count);
   if (base == nullptr) return 0;
   ReadHandles(g, base);
   ReadScalePairs(g, base);

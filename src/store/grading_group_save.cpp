@@ -47,10 +47,12 @@ void WriteTwoPointHandle(ArtHandle base, int slot, const RevisionHandle& h, Obje
   snprintf(key, sizeof key, "vmk_grading_fxh_conf_%d", slot + 1);
   WriteStringTag(base, key, value);
 
+  // An amount cleared to nothing is kept as a tag that is present and empty.
+  const char* unwritten = UnstoredAmount(h.kind);
   for (int s = 0; s < kMaxPresets; ++s) {
     char amount[kExprSize];
     CopyTextCut(amount, sizeof amount, d.amountExpr[s], kExprSize);
-    if (amount[0] == '\0' || strcmp(amount, "100.0") == 0) continue;
+    if (strcmp(amount, unwritten) == 0) continue;
     snprintf(key, sizeof key, "vmk_grading_fxh_ratio_%d%02d", slot + 1, s + 1);
     WriteStringTag(base, key, amount);
   }

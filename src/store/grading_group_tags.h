@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host_types.h"
+#include "store/grading_records.h"
 
 constexpr const char* kGradingTagPrefix = "vmk_grading_";
 constexpr const char* kGradingOriginKey = "vmk_grading_origin";
@@ -16,6 +17,11 @@ constexpr const char* kSimpleGradingObjectTypeKey = "vmk_simple_grading_object_t
 
 // 1 for the kinds whose handle has two ends (every kind but the point handle).
 inline int IsTwoPointKind(int16_t kind) { return kind >= 1 && kind <= 7 && kind != 4; }
+
+// The amount a handle of this kind has when its ratio tag is missing ("100.0",
+// or empty for a measurement). Any other amount, an empty one included, is
+// written as a tag.
+inline const char* UnstoredAmount(int16_t kind) { return kind == kHandleMeasurement ? "" : "100.0"; }
 
 // Writes the current grading group onto the member arts; a new serial is drawn
 // when `renewSerial` is set or the group has none.

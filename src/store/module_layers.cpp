@@ -1,15 +1,28 @@
 #include "store/module_layers.h"
 
 #include "geometry/host_math.h"
+#include "shell/host_string.h"
+#include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "text/layer_title.h"
 
-int LayerTitleIs(LayerHandle layer, const char* title) {
-  if (layer == nullptr) return 0;
-  unsigned char counted[kLayerTitleSize] = {};
-  GetLayerTitleCounted(layer, counted);
-  return CountedTitleIs(counted, title);
+namespace {
+
+// Cyan in the host's 16-bit RGB: the preview layer's colour in the layers list.
+constexpr RGBColor16 kPreviewLayerColor{0, 65535, 65535};
+
+const char* ModuleLayerTitle(ModuleLayer which) {
+  switch (which) {
+    case ModuleLayer::Preview:
+      return gPlugin->previewLayerName;
+    case ModuleLayer::Sample:
+      return gPlugin->sampleLayerName;
+    default:
+      return kVestamarkSimulateLayer;
+  }
 }
+
+}  // namespace
 
 int IsPreviewLayer(LayerHandle layer) {
   if (layer == nullptr) return 0;
@@ -53,4 +66,28 @@ void SetLayerTitleText(LayerHandle layer, const char* title) {
   if (sAIUnicodeString->NewFromCodePage(title, 932, &text) != kNoErr) return;
   sAILayer->SetLayerTitle(layer, text);
   sAIUnicodeString->Dispose(text);
+}
+
+LayerHandle FindLayerTitled(const char* title) {
+  if (sAILayer == nullptr) return nullptr;
+  HostString text(title);
+  LayerHandle layer = nullptr;
+  if (text.get() == nullptr || sAILayer->GetLayerByTitle(&layer, text.get()) != kNoErr) return nullptr;
+  return layer;
+}
+
+LayerHandle FindModuleLayer(ModuleLayer which) { return FindLayerTitled(ModuleLayerTitle(which)); }
+
+LayerHandle MakeModuleLayer(ModuleLayer which) {
+  LayerHandle layer = nullptr;
+  if (sAILayer == nullptr || sAILayer->InsertLayer(nullptr, kPlaceAboveAll, &layer) != kNoErr) return nullptr;
+  if (layer == nullptr) return nullptr;
+  SetLayerTitleText(layer, ModuleLayerTitle(which));
+  if (which == ModuleLayer::Preview) sAILayer->SetLayerColor(layer, kPreviewLayerColor);
+  return layer;
+}
+
+LayerHandle FindOrMakeModuleLayer(ModuleLayer which) {
+  if (LayerHandle layer = FindModuleLayer(which)) return layer;
+  return MakeModuleLayer(which);
 }

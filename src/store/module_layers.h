@@ -9,9 +9,6 @@
 // 1 for a layer titled as one of the preview layers that art walks pass over.
 int IsPreviewLayer(LayerHandle layer);
 
-// 1 when the layer's title is exactly `title`.
-int LayerTitleIs(LayerHandle layer, const char* title);
-
 // 1 for a layer that is neither a preview layer nor one of the module's
 // temporary layers (simulate, sample).
 int IsOrdinaryLayer(LayerHandle layer);
@@ -30,6 +27,19 @@ int HasDocumentView();
 
 // Titles a layer with a code page 932 text.
 void SetLayerTitleText(LayerHandle layer, const char* title);
+
+// The current document's layer titled `title` (code page 932), or null.
+LayerHandle FindLayerTitled(const char* title);
+
+// The layers the module makes for itself: the preview of the current piece,
+// the live preview of an open handle dialog, and the layer every piece is
+// drawn on while the pieces are written afresh.
+enum class ModuleLayer { Preview, Sample, Simulate };
+// The current document's layer of that kind, found by its title, or null.
+LayerHandle FindModuleLayer(ModuleLayer which);
+// A new layer of that kind above all layers, with its title and colour.
+LayerHandle MakeModuleLayer(ModuleLayer which);
+LayerHandle FindOrMakeModuleLayer(ModuleLayer which);
 
 // Calls `visit` with the first art of every layer, in host order, that is not
 // a preview layer; the walk ends at the first layer the host fails to give.

@@ -6,6 +6,7 @@
 #include "shell/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
+#include "store/module_layers.h"
 #include "store/text_fields.h"
 #include "store/tool_config_tag.h"
 
@@ -67,20 +68,28 @@ ArtHandle FindCommonParentArt(ArtHandle* arts, int32_t count) {
   return answer;
 }
 
+// Where a group is written: the common parent, else the art that already
+// carries it, else the largest path.
 ArtHandle FindGroupBaseArt(ArtHandle* arts, int32_t count) {
   if (arts == nullptr || count <= 0) return nullptr;
   if (ArtHandle parent = FindCommonParentArt(arts, count)) return parent;
-  if (ArtHandle tagged = FindLargestPath(arts, count, 1)) return tagged;
+  if (ArtHandle carrier = FindGroupCarrierArt(arts, count)) return carrier;
   return FindLargestPath(arts, count, 0);
+}
+
+ArtHandle FindGroupCarrierArt(ArtHandle* arts, int32_t count) {
+  ArtHandle parent = FindCommonParentArt(arts, count);
+  if (parent != nullptr && ReadStringTag(parent, kGradingOriginKey) != nullptr) return parent;
+  return FindLargestPath(arts, count, 1);
 }
 
 void CollectTitledArt(ArtHandle start, ArtHandle** list, int32_t* count) {
   if (start == nullptr || sAIArt == nullptr) return;
   const int16_t type = ArtTypeOrUnknown(start);
-  if (type == kGroupArt) {
+  if (IsEnteredArt(type)) {
     ForEachChildArt(start, [&](ArtHandle child) { CollectTitledArt(child, list, count); });
   }
-  if ((type == kGroupArt || type == kPathArt) && ReadStringTag(start, kGradingTitleKey) != nullptr) {
+  if ((IsEnteredArt(type) || type == kPathArt) && ReadStringTag(start, kGradingTitleKey) != nullptr) {
     AppendArt(start, list, count);
   }
 }
@@ -89,7 +98,7 @@ void CollectPieceMembers(ArtHandle start, ArtHandle root, uint32_t serial, ArtHa
                          int16_t selectedOnly) {
   if (start == nullptr || sAIArt == nullptr) return;
   const int16_t type = ArtTypeOrUnknown(start);
-  if (type == kGroupArt) {
+  if (IsEnteredArt(type)) {
     ForEachChildArt(
         start, [&](ArtHandle child) { CollectPieceMembers(child, root, serial, list, count, selectedOnly); });
     return;
@@ -104,4 +113,14 @@ void CollectPieceMembers(ArtHandle start, ArtHandle root, uint32_t serial, ArtHa
   const char* member = ReadStringTag(start, kGradingMemberKey);
   if (member != nullptr && static_cast<uint32_t>(TextToInteger(member)) == serial)
     AppendArt(start, list, count);
+}
+
+void CollectMembersOfTitledArt(ArtHandle titled, uint32_t serial, ArtHandle** list, int32_t* count,
+                               int16_t selectedOnly) {
+  if (IsEnteredArt(ArtTypeOrUnknown(titled))) {
+    CollectPieceMembers(titled, titled, serial, list, count, selectedOnly);
+    return;
+  }
+  ForEachSearchedLayer(
+      [&](ArtHandle first) { CollectPieceMembers(first, titled, serial, list, count, selectedOnly); });
 }

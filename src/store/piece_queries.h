@@ -8,6 +8,11 @@
 #include "host_types.h"
 #include "shell/suite_pointers.h"
 
+// Groups and compound paths are entered by every walk over a piece's art (the
+// paths of a compound path are members like any other); a group that carries
+// the tool configuration reads as a type of its own and is not entered.
+inline bool IsEnteredArt(int16_t type) { return type == kGroupArt || type == kCompoundPathArt; }
+
 // The deepest art that is an ancestor of every listed art (below the layer
 // group), or null. One listed group is its own answer.
 ArtHandle FindCommonParentArt(ArtHandle* arts, int32_t count);
@@ -15,13 +20,26 @@ ArtHandle FindCommonParentArt(ArtHandle* arts, int32_t count);
 // The art that carries a group's group-level tags, or null.
 ArtHandle FindGroupBaseArt(ArtHandle* arts, int32_t count);
 
-// Appends every titled group or path at and below `start` (children first) to
-// the heap list, which grows by one entry per art; the caller frees it.
+// The art whose grading group the arts belong to: their common parent when it
+// carries the origin tag, whatever its value, else the largest path of at
+// least two segments that carries it; null when none does. The group loader
+// and the polling timer both go by it.
+ArtHandle FindGroupCarrierArt(ArtHandle* arts, int32_t count);
+
+// Appends every titled group, compound path or path at and below `start`
+// (children first) to the heap list, which grows by one entry per art; the
+// caller frees it.
 void CollectTitledArt(ArtHandle start, ArtHandle** list, int32_t* count);
 
 // Appends the member paths of the piece with `serial` at and below `start`.
 void CollectPieceMembers(ArtHandle start, ArtHandle root, uint32_t serial, ArtHandle** list, int32_t* count,
                          int16_t selectedOnly);
+
+// Appends the members of the piece whose group-level tags `titled` carries:
+// a titled group or compound path holds them, a titled path finds them on
+// every layer but the preview layers.
+void CollectMembersOfTitledArt(ArtHandle titled, uint32_t serial, ArtHandle** list, int32_t* count,
+                               int16_t selectedOnly);
 
 // Reloads and saves every titled piece of the document so that its tags are
 // written afresh, then reloads the current piece.

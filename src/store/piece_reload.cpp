@@ -6,38 +6,16 @@
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
-#include "store/tool_config_tag.h"
 #include "text/layer_title.h"
 
 namespace {
-
-LayerHandle FindOrCreateSimulateLayer() {
-  const int32_t layers = CountDocumentLayers();
-  for (int32_t n = 0; n < layers; ++n) {
-    LayerHandle layer = GetLayerAt(n);
-    if (layer == nullptr) break;
-    if (LayerTitleIs(layer, kVestamarkSimulateLayer)) return layer;
-  }
-  LayerHandle layer = nullptr;
-  if (sAILayer->InsertLayer(nullptr, kPlaceAboveAll, &layer) != kNoErr) return nullptr;
-  SetLayerTitleText(layer, kVestamarkSimulateLayer);
-  return layer;
-}
 
 void RewritePiece(PluginGlobals* g, ArtHandle titled, int16_t selectedOnly) {
   const auto serial = static_cast<uint32_t>(ReadTagInteger(titled, kGradingSerialKey, 0));
   if (serial == 0) return;
   ArtHandle* members = nullptr;
   int32_t memberCount = 0;
-  int16_t type = kUnknownArt;
-  GetArtTypeWithToolConfig(titled, &type);
-  if (type == kGroupArt) {
-    CollectPieceMembers(titled, titled, serial, &members, &memberCount, selectedOnly);
-  } else {
-    ForEachSearchedLayer([&](ArtHandle first) {
-      CollectPieceMembers(first, titled, serial, &members, &memberCount, selectedOnly);
-    });
-  }
+  CollectMembersOfTitledArt(titled, serial, &members, &memberCount, selectedOnly);
   if (memberCount == 0) return;
 
   ArtHandle* savedPiece = g->pieceArts;
@@ -69,7 +47,7 @@ void LoadPieceFromSelection(int16_t selectedOnly) {
   ForEachSearchedLayer([&](ArtHandle first) { CollectTitledArt(first, &titled, &titledCount); });
 
   const LayerHandle savedPreviewLayer = g->previewLayer;
-  g->previewLayer = FindOrCreateSimulateLayer();
+  g->previewLayer = FindOrMakeModuleLayer(ModuleLayer::Simulate);
   for (int32_t i = titledCount - 1; i >= 0; --i) RewritePiece(g, titled[i], selectedOnly);
   free(titled);
   if (g->previewLayer != nullptr) sAILayer->DeleteLayer(g->previewLayer);

@@ -3,7 +3,6 @@
 #include <climits>
 #include <cmath>
 #include <cstddef>
-#include <cstdlib>
 #include <cstring>
 #include <iterator>
 
@@ -114,19 +113,13 @@ void WriteKeys(TextFileOutput* out, const PreferenceKey* keys, size_t count) {
   }
 }
 
-int16_t ReadInt16(const char* text) {
-  long value = std::strtol(text, nullptr, 10);
-  if (value > INT16_MAX) value = INT16_MAX;
-  if (value < INT16_MIN) value = INT16_MIN;
-  return static_cast<int16_t>(value);
-}
-
-// A setting that is not a finite number keeps its value.
-bool ReadReal(const char* text, double* value) {
-  const double parsed = std::strtod(text, nullptr);
-  if (!std::isfinite(parsed)) return false;
-  *value = parsed;
-  return true;
+// A numeric setting is taken only when its value is a number that fits the
+// field ("nan", say, leaves the setting as it was).
+void ReadShortSetting(const char* text, int16_t* field) {
+  double value = 0;
+  if (!ReadLeadingNumber(text, &value)) return;
+  value = std::trunc(value);
+  if (value >= INT16_MIN && value <= INT16_MAX) *field = static_cast<int16_t>(value);
 }
 
 bool ApplyKey(const KeyValueLine& line, const PreferenceKey* keys, size_t count) {
@@ -135,10 +128,10 @@ bool ApplyKey(const KeyValueLine& line, const PreferenceKey* keys, size_t count)
     if (std::strcmp(line.key, key.key) != 0) continue;
     switch (key.kind) {
       case kPrefInt:
-        *static_cast<int16_t*>(FieldAddress(key)) = ReadInt16(line.value);
+        ReadShortSetting(line.value, static_cast<int16_t*>(FieldAddress(key)));
         break;
       case kPrefReal:
-        ReadReal(line.value, static_cast<double*>(FieldAddress(key)));
+        ReadLeadingNumber(line.value, static_cast<double*>(FieldAddress(key)));
         break;
       case kPrefText:
         CopyShiftJisCut(static_cast<char*>(FieldAddress(key)), kNameSize, line.value);
@@ -151,7 +144,7 @@ bool ApplyKey(const KeyValueLine& line, const PreferenceKey* keys, size_t count)
 
 void ApplyMainFileLine(const KeyValueLine& line) {
   if (std::strcmp(line.key, "grading_unit") == 0) {
-    gPlugin->grading_unit = ReadInt16(line.value);
+    ReadShortSetting(line.value, &gPlugin->grading_unit);
     SetUnitPerPoint(gPlugin->grading_unit);
   } else if (std::strcmp(line.key, "language") == 0) {
     gPlugin->language = 0;
@@ -160,41 +153,23 @@ void ApplyMainFileLine(const KeyValueLine& line) {
     }
   } else if (!ApplyKey(line, kLeadingKeys, std::size(kLeadingKeys)) &&
              !ApplyKey(line, kTrailingKeys, std::size(kTrailingKeys))) {
-    ApplySizeTableLine(&line, /*finiteOnly=*/1);
+    ApplySizeTableLine(&line, /*numbersOnly=*/1);
   }
 }
 
-void ApplyPresetLine(const KeyValueLine& line) {
-  const int number = KeyRowNumber(line.key, kPresetKeyPrefix);
-  if (number < 1 || number > kMaxPresets) return;
-  const int slot = number - 1;
-  const bool olderForm = line.extra[3][0] == '\0';
-  const long scaleIndex = olderForm ? slot : std::strtol(line.extra[3], nullptr, 10);
-  if (scaleIndex < 0 || scaleIndex >= kMaxPresets) return;  // would address past the scale table
-
-  PresetRecord& preset = gPlugin->presets[slot];
-  CopyShiftJisCut(preset.name, sizeof(preset.name), line.value);
-  ScalePair& scale = gPlugin->presetScale[scaleIndex];
-  ReadReal(line.extra[0], &scale.h);
-  ReadReal(line.extra[1], &scale.v);
-  preset.output = ReadInt16(line.extra[2]);
-  preset.scaleIndex = static_cast<int32_t>(scaleIndex);
-  preset.enabled = olderForm ? 1 : ReadInt16(line.extra[4]);
-  preset.empty = olderForm ? 0 : ReadInt16(line.extra[5]);
+void TakePresetLine(PresetReading* reading, const KeyValueLine& line) {
+  const char* const fields[kPresetRecordFields] = {line.value,    line.extra[0], line.extra[1], line.extra[2],
+                                                   line.extra[3], line.extra[4], line.extra[5]};
+  TakePresetRecord(reading, KeyRowNumber(line.key, kPresetKeyPrefix), fields);
 }
 
 }  // namespace
 
 void WritePresetLines(TextFileOutput* out) {
-  for (int slot = 0; slot < kMaxPresets; ++slot) {
-    const PresetRecord& preset = gPlugin->presets[slot];
-    if (preset.empty) break;
-    if (preset.scaleIndex < 0 || preset.scaleIndex >= kMaxPresets) continue;
-    const ScalePair& scale = gPlugin->presetScale[preset.scaleIndex];
-    WriteTextFileLine(out, "%s%02d = %s,%g,%g,%d,%d,%d,%d\r\n", kPresetKeyPrefix, slot + 1,
-                      QuotedText(preset.name).text, SinglePrecision(scale.h),
-                      SinglePrecision(scale.v), preset.output, preset.scaleIndex,
-                      preset.enabled, 0);
+  for (int slot = 0; slot < kMaxPresets && gPlugin->presets[slot].empty == 0; ++slot) {
+    char record[kPresetRecordSize];
+    FormatPresetRecord(slot, record, sizeof record);
+    WriteTextFileLine(out, "%s%02d = %s\r\n", kPresetKeyPrefix, slot + 1, record);
   }
 }
 
@@ -225,15 +200,19 @@ void ReadPreferencesIni(const char* name) {
   char* text = ReadTextFileWhole(path, nullptr);
   if (text == nullptr) return;
   ClearPresetTable();
+  PresetReading presets;
+  BeginPresetReading(&presets);
   const char* cursor = text;
   KeyValueLine line;
   while (NextKeyValueLine(&cursor, &line)) {
-    if (line.key[0] == '\0' || line.value[0] == '\0' || std::strcmp(line.value, "nan") == 0) continue;
+    if (line.key[0] == '\0') continue;
+    // A preset line without a name is a damaged record, not a line to pass over.
     if (KeyRowNumber(line.key, kPresetKeyPrefix) >= 0) {
-      ApplyPresetLine(line);
-    } else if (name == nullptr) {
+      TakePresetLine(&presets, line);
+    } else if (name == nullptr && line.value[0] != '\0') {
       ApplyMainFileLine(line);
     }
   }
+  PlacePresetRecords(presets);
   FreeTextFileBuffer(text);
 }

@@ -1,10 +1,67 @@
 #include "store/preset_table.h"
 
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 
+#include "geometry/numeric.h"
 #include "shell/plugin_globals.h"
+#include "store/text_fields.h"
 
 void ClearPresetTable() {
   std::memset(gPlugin->presets, 0, sizeof gPlugin->presets);
   for (PresetRecord& preset : gPlugin->presets) preset.empty = 1;
+}
+
+void FormatPresetRecord(int slot, char* out, size_t size) {
+  const PluginGlobals& g = *gPlugin;
+  const PresetRecord& p = g.presets[slot];
+  char name[kNameSize];
+  CopyTextCut(name, sizeof name, p.name, sizeof p.name);
+  const int scale = p.scaleIndex >= 0 && p.scaleIndex < kMaxPresets ? p.scaleIndex : 0;
+  out[0] = '\0';
+  AppendQuotedField(out, size, name);
+  const size_t used = std::strlen(out);
+  std::snprintf(out + used, size - used, ",%g,%g,%d,%d,%d,%d", SinglePrecision(g.presetScale[scale].h),
+                SinglePrecision(g.presetScale[scale].v), p.output, p.scaleIndex, p.enabled, 0);
+}
+
+void BeginPresetReading(PresetReading* reading) { std::memset(reading, 0, sizeof *reading); }
+
+void TakePresetRecord(PresetReading* reading, int number, const char* const (&fields)[kPresetRecordFields]) {
+  if (number < 1 || number > kMaxPresets) return;
+  const int n = number - 1;
+  const bool olderForm = fields[4][0] == '\0';
+  const double scaleIndex = olderForm ? n : std::trunc(TextToReal(fields[4]));
+  if (fields[0][0] == '\0' || scaleIndex < 0 || scaleIndex >= kMaxPresets) {
+    // A good record of the same number given before stays.
+    if (reading->state[n] != PresetReading::kGood) reading->state[n] = PresetReading::kDamaged;
+    return;
+  }
+  PresetRecord& p = reading->record[n];
+  std::memset(&p, 0, sizeof p);
+  CopyTextCut(p.name, sizeof p.name, fields[0]);
+  p.scaleIndex = static_cast<int32_t>(scaleIndex);
+  p.output = TextToShort(fields[3]);
+  p.enabled = olderForm ? 1 : TextToShort(fields[5]);
+  p.empty = olderForm ? 0 : TextToShort(fields[6]);
+  reading->hasScale[n][0] = static_cast<int8_t>(ReadLeadingNumber(fields[1], &reading->scale[n].h));
+  reading->hasScale[n][1] = static_cast<int8_t>(ReadLeadingNumber(fields[2], &reading->scale[n].v));
+  reading->state[n] = PresetReading::kGood;
+}
+
+void PlacePresetRecords(const PresetReading& reading) {
+  PluginGlobals& g = *gPlugin;
+  ClearPresetTable();
+  int slot = 0;
+  for (int n = 0; n < kMaxPresets; ++n) {
+    if (reading.state[n] == PresetReading::kDamaged) continue;
+    if (reading.state[n] == PresetReading::kGood) {
+      const PresetRecord& p = reading.record[n];
+      g.presets[slot] = p;
+      if (reading.hasScale[n][0]) g.presetScale[p.scaleIndex].h = reading.scale[n].h;
+      if (reading.hasScale[n][1]) g.presetScale[p.scaleIndex].v = reading.scale[n].v;
+    }
+    ++slot;
+  }
 }

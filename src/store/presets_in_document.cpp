@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "geometry/numeric.h"
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "store/art_tags.h"
@@ -16,6 +15,7 @@ namespace {
 constexpr const char* kConfigPathKey = "vmk_grading_prconf_path";
 constexpr const char* kDocumentPresetKey = "grading_preset_%02d";
 constexpr const char* kConfigPresetKey = "vmk_grading_prconf_%02d";
+constexpr const char* kFirstConfigPresetKey = "vmk_grading_prconf_01";
 
 bool IsVisibleAndEditable(LayerHandle layer) {
   int32_t visible = 0;
@@ -36,58 +36,39 @@ void RemoveNumberedTags(ArtHandle art, const char* format) {
 
 // One tag per preset up to the first free slot.
 void WritePresetTags(ArtHandle art, const char* format, const char* lineEnd) {
-  const PluginGlobals& g = *gPlugin;
-  for (int slot = 0; slot < kMaxPresets && g.presets[slot].empty == 0; ++slot) {
-    const PresetRecord& p = g.presets[slot];
-    char name[kNameSize];
-    CopyTextCut(name, sizeof name, p.name, sizeof p.name);
-    const int scale = p.scaleIndex >= 0 && p.scaleIndex < kMaxPresets ? p.scaleIndex : 0;
-    char value[256] = "";
-    AppendQuotedField(value, sizeof value, name);
-    const size_t used = strlen(value);
-    snprintf(value + used, sizeof value - used, ",%g,%g,%d,%d,%d,%d%s",
-             SinglePrecision(g.presetScale[scale].h),
-             SinglePrecision(g.presetScale[scale].v), p.output, p.scaleIndex,
-             p.enabled, 0, lineEnd);
+  for (int slot = 0; slot < kMaxPresets && gPlugin->presets[slot].empty == 0; ++slot) {
+    char value[kPresetRecordSize + 2];
+    FormatPresetRecord(slot, value, kPresetRecordSize);
+    std::strcat(value, lineEnd);  // at most two bytes
     char key[64];
     snprintf(key, sizeof key, format, slot + 1);
     WriteStringTag(art, key, value);
   }
 }
 
-// Reads the records 01, 02, ... up to the first missing or empty one into
-// consecutive slots. A record whose scale index lies outside the scale tables
-// is skipped.
+// Reads the records 01, 02, ... up to the first missing or empty one; the
+// value is cut to `valueLimit` bytes and every field after the name to
+// `fieldSize` - 1.
 void ReadPresetTags(ArtHandle art, const char* format, const char* separators, size_t valueLimit,
                     size_t fieldSize) {
-  PluginGlobals* g = gPlugin;
-  int next = 0;
-  for (int n = 0; n < kMaxPresets; ++n) {
+  PresetReading reading;
+  BeginPresetReading(&reading);
+  for (int n = 1; n <= kMaxPresets; ++n) {
     char key[64];
-    snprintf(key, sizeof key, format, n + 1);
+    snprintf(key, sizeof key, format, n);
     const char* tag = ReadStringTag(art, key);
     if (tag == nullptr || tag[0] == '\0') break;
     char value[kCsvFieldSize];
     CopyTextCut(value, valueLimit + 1 < sizeof value ? valueLimit + 1 : sizeof value, tag);
-    char field[kCsvFieldSize];
-    GetSeparatedField(value, 4, field, fieldSize, separators);
-    const int32_t scale = TextToInteger(field);
-    if (scale < 0 || scale >= kMaxPresets) continue;
-    PresetRecord& p = g->presets[next++];
-    GetSeparatedField(value, 0, field, kCsvFieldSize, separators);
-    CopyTextCut(p.name, sizeof p.name, field);
-    p.scaleIndex = scale;
-    GetSeparatedField(value, 1, field, fieldSize, separators);
-    g->presetScale[scale].h = TextToReal(field);
-    GetSeparatedField(value, 2, field, fieldSize, separators);
-    g->presetScale[scale].v = TextToReal(field);
-    GetSeparatedField(value, 3, field, fieldSize, separators);
-    p.output = static_cast<int16_t>(TextToInteger(field));
-    GetSeparatedField(value, 5, field, fieldSize, separators);
-    p.enabled = static_cast<int16_t>(TextToInteger(field));
-    GetSeparatedField(value, 6, field, fieldSize, separators);
-    p.empty = static_cast<int16_t>(TextToInteger(field));
+    char texts[kPresetRecordFields][kCsvFieldSize];
+    const char* fields[kPresetRecordFields];
+    for (int f = 0; f < kPresetRecordFields; ++f) {
+      GetSeparatedField(value, f, texts[f], f == 0 ? kCsvFieldSize : fieldSize, separators);
+      fields[f] = texts[f];
+    }
+    TakePresetRecord(&reading, n, fields);
   }
+  PlacePresetRecords(reading);
 }
 
 // The art the configuration goes on: the first art of the current layer, or
@@ -140,7 +121,6 @@ void LoadPresetsFromDocument() {
     if (HasNonEmptyTag(first, "grading_preset_01")) source = first;
   }
   if (source == nullptr) return;
-  ClearPresetTable();
   gPlugin->presetFileName[0] = '\0';
   ReadPresetTags(source, kDocumentPresetKey, "=,", 255, 32);
 }
@@ -155,7 +135,7 @@ void SavePresetConfig() {
     if (first == nullptr) break;
     // A configuration saved with an empty file name is removed as well, so
     // that none of its records outlives it.
-    if (ReadStringTag(first, kConfigPathKey) == nullptr && !HasNonEmptyTag(first, "vmk_grading_prconf_01"))
+    if (ReadStringTag(first, kConfigPathKey) == nullptr && !HasNonEmptyTag(first, kFirstConfigPresetKey))
       continue;
     RemoveTag(first, kConfigPathKey);
     RemoveNumberedTags(first, kConfigPresetKey);
@@ -173,11 +153,13 @@ int LoadPresetConfig() {
   for (int32_t n = 0; n < layers && source == nullptr; ++n) {
     ArtHandle first = GetFirstArtOfLayer(GetLayerAt(n));
     if (first == nullptr) return 0;
-    if (HasNonEmptyTag(first, kConfigPathKey)) source = first;
+    // Saved while no preset file was chosen, a configuration has an empty file
+    // name but its presets all the same.
+    if (HasNonEmptyTag(first, kConfigPathKey) || HasNonEmptyTag(first, kFirstConfigPresetKey)) source = first;
   }
   if (source == nullptr) return 0;
-  CopyTextCut(gPlugin->presetFileName, sizeof gPlugin->presetFileName, ReadStringTag(source, kConfigPathKey));
-  ClearPresetTable();
+  const char* fileName = ReadStringTag(source, kConfigPathKey);
+  CopyTextCut(gPlugin->presetFileName, sizeof gPlugin->presetFileName, fileName != nullptr ? fileName : "");
   ReadPresetTags(source, kConfigPresetKey, ",", kCsvFieldSize - 1, kCsvFieldSize);
   return 1;
 }

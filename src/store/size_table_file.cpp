@@ -1,13 +1,12 @@
 #include "store/size_table_file.h"
 
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 #include "geometry/numeric.h"
 #include "shell/plugin_globals.h"
 #include "store/preferences_paths.h"
 #include "store/size_table_row.h"
+#include "text/number_text.h"
 
 namespace {
 
@@ -15,7 +14,7 @@ constexpr char kSizeTableKeyPrefix[] = "grading_size_table_";
 // The shortest of 15 or 17 significant digits that reads back as the same double.
 void FormatExact(char* out, size_t size, double value) {
   std::snprintf(out, size, "%.15g", value);
-  if (std::strtod(out, nullptr) != value) std::snprintf(out, size, "%.17g", value);
+  if (TextToReal(out) != value) std::snprintf(out, size, "%.17g", value);
 }
 
 }  // namespace
@@ -36,14 +35,18 @@ void WriteSizeTableLines(TextFileOutput* out, int fullPrecision) {
   }
 }
 
-int ApplySizeTableLine(const KeyValueLine* line, int finiteOnly) {
+int ApplySizeTableLine(const KeyValueLine* line, int numbersOnly) {
   const int number = KeyRowNumber(line->key, kSizeTableKeyPrefix);
   if (number < 0) return 0;
   if (number < 1 || number > kSizeTableRows) return 1;
   SizeTableRow& row = gPlugin->sizeTable[number - 1];
   for (int i = 0; i < kSizeTableColumns; ++i) {
-    const double value = std::strtod(KeyValueField(line, i + 1), nullptr);
-    if (!finiteOnly || std::isfinite(value)) SizeTableCell(row, i) = value;
+    const char* field = KeyValueField(line, i + 1);
+    if (numbersOnly) {
+      ReadLeadingNumber(field, &SizeTableCell(row, i));
+    } else {
+      SizeTableCell(row, i) = TextToReal(field);
+    }
   }
   return 1;
 }
@@ -65,7 +68,7 @@ void ReadSizeTableFile(const char* name) {
   KeyValueLine line;
   while (NextKeyValueLine(&cursor, &line)) {
     if (line.key[0] == '\0' || line.value[0] == '\0') continue;
-    ApplySizeTableLine(&line, /*finiteOnly=*/0);
+    ApplySizeTableLine(&line, /*numbersOnly=*/0);
   }
   FreeTextFileBuffer(text);
 }

@@ -13,6 +13,6 @@ void ReadSizeTableFile(const char* name);
 // The ten "grading_size_table_%02d" lines; full precision reads back exactly,
 // otherwise the values pass through single precision.
 void WriteSizeTableLines(TextFileOutput* out, int fullPrecision);
-// Sets a row from a "grading_size_table_NN" line; 0 for any other key. With
-// finiteOnly a value that is not a finite number keeps the row's old value.
-int ApplySizeTableLine(const KeyValueLine* line, int finiteOnly);
+// Sets a row from a "grading_size_table_NN" line; 0 for any other key. A value
+// that is no number reads as 0, or with numbersOnly keeps the row's old value.
+int ApplySizeTableLine(const KeyValueLine* line, int numbersOnly);

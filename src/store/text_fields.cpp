@@ -1,26 +1,6 @@
 #include "store/text_fields.h"
 
-#include <cerrno>
-#include <climits>
-#include <cmath>
-#include <cstdlib>
 #include <cstring>
-
-int32_t TextToInteger(const char* text) {
-  if (text == nullptr) return 0;
-  errno = 0;
-  const long long value = strtoll(text, nullptr, 10);
-  if (errno == ERANGE || value < INT32_MIN || value > UINT32_MAX) return 0;
-  // Unsigned fields (group ids, serials) travel as "%d" of their bits.
-  return static_cast<int32_t>(static_cast<uint32_t>(value));
-}
-
-double TextToReal(const char* text) {
-  if (text == nullptr) return 0.0;
-  const double value = strtod(text, nullptr);
-  // A damaged tag must not bring an infinity or a NaN into the geometry.
-  return std::isfinite(value) ? value : 0.0;
-}
 
 int GetSeparatedField(const char* text, int index, char* out, size_t outSize, const char* separators) {
   if (outSize > 0) out[0] = '\0';

@@ -5,15 +5,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "text/number_text.h"
 #include "text/shift_jis_chars.h"
 
 // Field buffer of GetCsvField: 259 bytes and a NUL.
 constexpr int kCsvFieldSize = 260;
-
-// Leading number of a text, as decimal conversion reads it; a text that does
-// not start with a number, or a number out of range, reads as 0.
-int32_t TextToInteger(const char* text);
-double TextToReal(const char* text);
 
 // Copies field `index` (from 0) of `text` into `out` (`outSize` bytes, cut at a
 // whole character). Fields end at any byte of `separators` outside double

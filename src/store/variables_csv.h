@@ -2,9 +2,10 @@
 // variable with its owner title, name, private flag and value.
 #pragma once
 
-// Writes the table to `path` (code page 932), replacing any file there;
-// nothing is written when the file cannot be created.
-void WriteVariablesCsv(const char* path);
+// Writes the table to `path` (code page 932), replacing any file there.
+// 1 when written; 0 when the file could not be created or written whole, and
+// the old file, if any, is left as it was.
+int WriteVariablesCsv(const char* path);
 
 // Takes the values of the file's lines into the rows with the same owner and
 // name; rows are never added, removed or renamed.

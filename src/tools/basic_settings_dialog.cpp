@@ -1,7 +1,7 @@
 #include "tools/basic_settings_dialog.h"
 
+#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 #include "panels/inf_panel_list.h"
 #include "resources/basic_settings_resource_ids.h"
@@ -61,7 +61,7 @@ void SetNumber(HWND dialog, int control, double value) {
 double ReadNumber(HWND dialog, int control) {
   char text[256] = "";
   GetDlgItemText(dialog, control, text, sizeof text);
-  return std::atof(text);
+  return TextToReal(text);
 }
 
 bool LockChecked(HWND dialog) { return IsDlgButtonChecked(dialog, kBasicLockCheck) == BST_CHECKED; }
@@ -119,7 +119,21 @@ void ChangeUnit(HWND dialog) {
   ShowOrigin(dialog, x, y, dialogUnit);
 }
 
-void StoreSettings(HWND dialog) {
+// Every graded length is divided by the compilation scale: a text that is no
+// number, or 0, is refused with a beep and the old value shown again.
+bool TakeCompilationScale(HWND dialog, double* ratio) {
+  const double percent = ReadNumber(dialog, kBasicCompScaleCombo);
+  if (std::isfinite(percent) && percent != 0) {
+    *ratio = percent / 100;
+    return true;
+  }
+  MessageBeep(0);
+  SetNumber(dialog, kBasicCompScaleCombo, gPlugin->grading_compscale * 100);
+  SetFocus(GetDlgItem(dialog, kBasicCompScaleCombo));
+  return false;
+}
+
+void StoreSettings(HWND dialog, double compScale) {
   PluginGlobals& g = *gPlugin;
   const LRESULT chosen = SendBasicSettingsDlgItemMessage(dialog, kBasicUnitCombo, CB_GETCURSEL, 0, 0);
   const int16_t unit = chosen >= 0 && chosen < kUnitCount ? static_cast<int16_t>(chosen) : dialogUnit;
@@ -133,7 +147,7 @@ void StoreSettings(HWND dialog) {
   ScalePair& scale = g.presetScale[g.currentScaleIndex];
   scale.h = ReadNumber(dialog, kBasicScaleHEdit) / 100;
   scale.v = g.grading_hvlock ? scale.h : ReadNumber(dialog, kBasicScaleVEdit) / 100;
-  g.grading_compscale = ReadNumber(dialog, kBasicCompScaleCombo) / 100;
+  g.grading_compscale = compScale;
   char title[256] = "";
   GetDlgItemText(dialog, kBasicNameEdit, title, sizeof title);
   CopyTextCut(g.grading_title, sizeof g.grading_title, title);
@@ -165,10 +179,13 @@ INT_PTR BasicSettingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         case kBasicUnitCombo:
           ChangeUnit(dialog);
           return TRUE;
-        case IDOK:
-          StoreSettings(dialog);
+        case IDOK: {
+          double compScale = 0;
+          if (!TakeCompilationScale(dialog, &compScale)) return TRUE;
+          StoreSettings(dialog, compScale);
           EndDialog(dialog, 1);
           return TRUE;
+        }
         case IDCANCEL:
           EndDialog(dialog, 2);
           return TRUE;

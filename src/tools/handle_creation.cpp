@@ -9,37 +9,10 @@
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
+#include "tools/handle_kind.h"
 #include "tools/tool_utilities.h"
 
 namespace {
-
-int16_t KindFromEnds(int16_t toolIndex, RevisionHandle* handle) {
-  const TwoPointHandleData& line = handle->line;
-  if (toolIndex == kToolMeasurement) return kHandleMeasurement;
-  if (line.art1 != nullptr && line.art1 == line.art2) {
-    switch (toolIndex) {
-      case kToolDistance:
-        return kHandleDistance;
-      case kToolAngle:
-        return kHandleAngle;
-      case kToolArc:
-        return HandleRunIsArc(handle) ? kHandleArc : kHandlePlain;
-      case kToolLength:
-        return kHandleLength;
-      default:
-        return kHandlePlain;
-    }
-  }
-  if (line.art1 == nullptr && line.art2 == nullptr) return kHandlePlain;
-  if (toolIndex == kToolDistance) return kHandleDistance;
-  if (toolIndex == kToolAngle) return kHandleAngle;
-  return kHandlePlain;
-}
-
-bool IsOpenPath(ArtHandle art) {
-  int32_t closed = 0;
-  return art != nullptr && sAIPath != nullptr && sAIPath->GetPathClosed(art, &closed) == kNoErr && !closed;
-}
 
 // An end on a path comes second, a free end first.
 void PutEndOnPathSecond(TwoPointHandleData& line) {
@@ -49,14 +22,6 @@ void PutEndOnPathSecond(TwoPointHandleData& line) {
   std::swap(line.index1, line.index2);
   line.art1 = nullptr;
   line.index1 = 0;
-}
-
-// A run along an open path goes forwards.
-void PutRunInPathOrder(TwoPointHandleData& line) {
-  if (!IsOpenPath(line.art1) || line.index2 >= line.index1) return;
-  std::swap(line.p1, line.p2);
-  std::swap(line.art1, line.art2);
-  std::swap(line.index1, line.index2);
 }
 
 int32_t FirstFreeSlot() {
@@ -81,7 +46,7 @@ void CreateHandleFromDrag(ToolHandle tool, int16_t toolIndex) {
   handle.listSelected = 1;
   HitTestHandleEndpoints(&handle);
 
-  handle.kind = KindFromEnds(toolIndex, &handle);
+  handle.kind = KindFromEnds(HandleKindOfTool(toolIndex), handle);
   if (handle.kind == kHandlePlain) {
     Beep();
     return;
@@ -97,7 +62,7 @@ void CreateHandleFromDrag(ToolHandle tool, int16_t toolIndex) {
     PutEndOnPathSecond(line);
   }
   if (handle.kind == kHandleLength || handle.kind == kHandleMeasurement || handle.kind == kHandleArc) {
-    PutRunInPathOrder(line);
+    PutEndsInRunOrder(line);
   }
   if (handle.kind == kHandleMeasurement) NameMeasurementVariables(&handle);
 

@@ -35,10 +35,6 @@ void HitTestHandleEndpoints(RevisionHandle* handle);
 // within 5 screen pixels of the point (no path when there is none).
 void HitTestAnchorPoint(const RealPoint& point, RevisionHandle* handle);
 
-// 1 when both ends lie on one path and the curves between them form one
-// circular arc. On an open path the ends are first put in path order.
-int16_t HandleRunIsArc(RevisionHandle* handle);
-
 // The names of a new measurement handle's target variables, registered in
 // the variable table; without a free letter the names stay empty.
 void NameMeasurementVariables(RevisionHandle* handle);

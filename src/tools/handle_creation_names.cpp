@@ -1,11 +1,9 @@
-// The arc test of a new arc or measurement handle, and the letter-numbered
-// names of a measurement handle's variables.
+// The letter-numbered names of a new measurement handle's variables.
 #include <cstdio>
 #include <cstring>
-#include <utility>
-#include <vector>
 
 #include "engine/grading_engine_internal.h"
+#include "tools/handle_kind.h"
 #include "panels/variable_registration.h"
 #include "shell/localize.h"
 #include "shell/plugin_globals.h"
@@ -19,12 +17,6 @@ constexpr int kMeasurementSuffixTexts[4] = {55, 56, 57, 58};
 constexpr int kMeasurementNames = 4;
 // A new letter needs room for the four names in the table.
 constexpr int kLastRowForNewLetter = 196;
-
-void SwapEnds(TwoPointHandleData& line) {
-  std::swap(line.p1, line.p2);
-  std::swap(line.art1, line.art2);
-  std::swap(line.index1, line.index2);
-}
 
 bool IsLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
@@ -60,28 +52,12 @@ char NextMeasurementLetter(char suffixes[kMeasurementNames][kVarNameSize]) {
 
 }  // namespace
 
-int16_t HandleRunIsArc(RevisionHandle* handle) {
-  TwoPointHandleData& line = handle->line;
-  if (line.art1 == nullptr || line.art1 != line.art2 || sAIPath == nullptr) return 0;
-  int16_t count = 0;
-  int32_t closed = 0;
-  if (sAIPath->GetPathSegmentCount(line.art1, &count) != kNoErr || count <= 0) return 0;
-  if (sAIPath->GetPathClosed(line.art1, &closed) != kNoErr) return 0;
-  if (!closed && line.index2 < line.index1) SwapEnds(line);
-  if (line.index1 < 0 || line.index2 < 0 || line.index1 >= count || line.index2 >= count) return 0;
-  std::vector<PathSegment> segments(count);
-  if (sAIPath->GetPathSegments(line.art1, 0, count, segments.data()) != kNoErr) return 0;
-  ArtSegments path{closed, count, segments.data()};
-  const CurveRun run{&path, line.index1, line.index2};
-  return ArcTestOverRun(run).isArc;
-}
-
 void NameMeasurementVariables(RevisionHandle* handle) {
   char suffixes[kMeasurementNames][kVarNameSize];
   for (int s = 0; s < kMeasurementNames; ++s) SuffixText(s, suffixes[s], sizeof suffixes[s]);
   const char letter = NextMeasurementLetter(suffixes);
   if (letter == 0) return;
-  const int names = HandleRunIsArc(handle) ? kMeasurementNames : kMeasurementNames - 1;
+  const int names = HandleRunIsArc(*handle) ? kMeasurementNames : kMeasurementNames - 1;
   for (int s = 0; s < names; ++s) {
     char(&field)[kExprSize] = handle->line.amountExpr[s];
     std::snprintf(field, sizeof field, "%.*s%c", kExprSize - 2, suffixes[s], letter);

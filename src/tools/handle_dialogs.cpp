@@ -5,6 +5,7 @@
 
 #include "engine/grading_engine_internal.h"
 #include "engine/preview_builder.h"
+#include "expr/script_alerts.h"
 #include "geometry/point_math.h"
 #include "resources/handle_dialog_resource_ids.h"
 #include "shell/localize.h"
@@ -87,11 +88,7 @@ void MeasureBase(int32_t first) {
     int32_t closed = 0;
     sAIPath->GetPathClosed(line.art1, &closed);
     ArtSegments path{closed, count1, graded1};
-    CurveRun run{&path, line.index1, line.index2};
-    if (!closed && run.s2 < run.s1) run = {&path, line.index2, line.index1};
-    gMeasuredBase.length = RunLength(run);
-    const ArcOfRun arc = ArcTestOverRun(run);
-    gMeasuredBase.radius = arc.isArc ? arc.radius : 0;
+    MeasureRun(&path, line.index1, line.index2, &gMeasuredBase.length, &gMeasuredBase.radius);
   }
   if (graded2 != graded1) std::free(graded2);
   std::free(graded1);
@@ -156,22 +153,24 @@ int16_t CommonProportional(int32_t slot) {
   return value;
 }
 
-// A proportional value the user changed reaches every member of the group.
+// The proportional flag is set per member (Alt+Shift does so on purpose): the
+// edited value goes to the opened slot, and to the rest of the group only when
+// the group opened mixed.
 void WriteBackAmountEdit(int32_t slot) {
   RevisionHandle* h = gPlugin->handles;
   const RevisionHandle& e = EditedHandle;
   const int32_t first = FirstSlotOfGroup(slot);
-  const bool proportionalSet = e.proportional != -1 && e.proportional != gOpenedProportional;
+  const bool proportionalForAll = gOpenedProportional == -1 && e.proportional != -1;
   const int16_t own = h[first].proportional;
   h[first] = e;
-  h[first].proportional = proportionalSet ? e.proportional : own;
+  h[first].proportional = own;
   if (e.proportional != -1) h[slot].proportional = e.proportional;
   for (int32_t s = first + 1; e.groupId != 0 && s < kMaxHandles && h[s].groupId == e.groupId; ++s) {
     if (!SameLayout(h[s], e)) continue;
     h[s].direction = e.direction;
     h[s].bothEnds = e.bothEnds;
     std::memcpy(h[s].line.amountExpr, e.line.amountExpr, sizeof e.line.amountExpr);
-    if (proportionalSet) h[s].proportional = e.proportional;
+    if (proportionalForAll) h[s].proportional = e.proportional;
   }
 }
 
@@ -194,8 +193,11 @@ int32_t RunHandleDialog(PluginRef pluginRef, int32_t resourceId, DLGPROC procedu
     instance = ModuleInstance(access);
   HWND owner = nullptr;
   if (sAIContext != nullptr) sAIContext->GetPlatformAppWindow(&owner);
-  const INT_PTR result =
-      DialogBoxParam(instance, MAKEINTRESOURCE(DialogIdForLanguage(resourceId)), owner, procedure, 0);
+  INT_PTR result = 0;
+  {
+    ScriptDialogScope commands;
+    result = DialogBoxParam(instance, MAKEINTRESOURCE(DialogIdForLanguage(resourceId)), owner, procedure, 0);
+  }
   // A dialog ended some other way leaves no preview layer behind.
   ClosingSteps();
   // A cancelled dialog leaves no undo step.
@@ -211,9 +213,8 @@ void CloseHandleDialog(HWND dialog, INT_PTR result) {
 void PreviewEditedHandle() {
   PluginGlobals& g = *gPlugin;
   if (g.editPreviewLayer == nullptr) {
-    LayerHandle layer = nullptr;
-    if (sAILayer->InsertLayer(nullptr, kPlaceAboveAll, &layer) != kNoErr || layer == nullptr) return;
-    SetLayerTitleText(layer, g.sampleLayerName);
+    LayerHandle layer = MakeModuleLayer(ModuleLayer::Sample);
+    if (layer == nullptr) return;
     g.editPreviewLayer = layer;
     SavePreviewArts();
   }

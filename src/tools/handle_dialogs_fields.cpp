@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "expr/script_alerts.h"
 #include "panels/variable_dialogs.h"
 #include "shell/localize.h"
 #include "shell/plugin_globals.h"
@@ -96,9 +97,25 @@ void ReadFieldCut(HWND dialog, int id, char* out, size_t size) {
   CopyTextCut(out, size, cut);
 }
 
-int ReadChangedField(HWND dialog, const ShownTexts* shown, int id, char (&out)[kNameSize]) {
-  ReadFieldCut(dialog, id, out, sizeof out);
-  return id < 0 || id >= kShownFields || std::strcmp(out, shown->text[id]) != 0;
+int ReadChangedAmount(HWND dialog, ShownTexts* shown, int id, char (&out)[kExprSize]) {
+  static char text[kFieldReadSize];
+  text[0] = '\0';
+  GetDlgItemText(dialog, id, text, sizeof text);
+  if (id >= 0 && id < kShownFields && std::strcmp(text, shown->text[id]) == 0) return 0;
+  if (std::strlen(text) >= sizeof out) {
+    RefuseFieldText(dialog, shown, id);
+    return 0;
+  }
+  std::memcpy(out, text, std::strlen(text) + 1);
+  return 1;
+}
+
+void RefuseFieldText(HWND dialog, ShownTexts* shown, int id) {
+  MessageBeep(0);
+  if (id < 0 || id >= kShownFields) return;
+  char previous[kShownTextSize];
+  std::memcpy(previous, shown->text[id], sizeof previous);
+  ShowFieldText(dialog, shown, id, previous);
 }
 
 int WrapExpression(const char* prefix, const char* text, const char* suffix, char (&out)[kExprSize]) {
@@ -122,6 +139,7 @@ INT_PTR DispatchHandleDialog(HWND dialog, UINT message, WPARAM wParam, void (*in
     return TRUE;
   }
   if (message == WM_COMMAND) {
+    ScriptActionScope action;
     command(dialog, wParam);
     return TRUE;
   }

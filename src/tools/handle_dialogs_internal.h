@@ -33,6 +33,7 @@ extern int16_t gOpenedProportional;
 // only from the group's first slot; any other slot gives its own value.
 int16_t CommonProportional(int32_t slot);
 // The edited copies written over their slots and the rest of the group.
+// WriteBackAmountEdit reads gOpenedProportional.
 void WriteBackAmountEdit(int32_t slot);
 void WriteBackPointEdit(int32_t slot);
 
@@ -72,8 +73,11 @@ struct ShownTexts {
 };
 void ShowFieldText(HWND dialog, ShownTexts* shown, int id, const char* text);
 void ShowFieldNumber(HWND dialog, ShownTexts* shown, int id, double value);
-// The field's text, cut at 80 characters; 1 when it differs from what was shown.
-int ReadChangedField(HWND dialog, const ShownTexts* shown, int id, char (&out)[kNameSize]);
+// An amount field's text, when it differs from what was shown and fits an
+// amount; a longer text is refused, never cut: 0, and RefuseFieldText.
+int ReadChangedAmount(HWND dialog, ShownTexts* shown, int id, char (&out)[kExprSize]);
+// A text the handle cannot take: a beep, and the field shows its old text again.
+void RefuseFieldText(HWND dialog, ShownTexts* shown, int id);
 void ReadFieldCut(HWND dialog, int id, char* out, size_t size);
 // prefix + text + suffix into an expression field; 0, and out untouched, when it would not fit.
 int WrapExpression(const char* prefix, const char* text, const char* suffix, char (&out)[kExprSize]);

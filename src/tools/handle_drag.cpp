@@ -1,7 +1,5 @@
 // A drag that starts on a mark: a handle's end or line, a point handle, or
 // the grading origin and its arrow.
-#include <utility>
-
 #include "engine/preview_builder.h"
 #include "geometry/host_math.h"
 #include "geometry/point_math.h"
@@ -12,6 +10,7 @@
 #include "store/grading_group_tags.h"
 #include "tools/handle_creation.h"
 #include "tools/handle_groups.h"
+#include "tools/handle_kind.h"
 #include "tools/handle_selection.h"
 #include "tools/revision_tool_handlers.h"
 #include "tools/tool_utilities.h"
@@ -25,11 +24,6 @@ namespace {
 constexpr double kArrowPixels = 100.0;
 
 RealPoint Moved(const RealPoint& p, const RealPoint& delta) { return {p.h + delta.h, p.v + delta.v}; }
-
-bool OnOpenPath(ArtHandle art) {
-  int32_t closed = 0;
-  return art != nullptr && sAIPath != nullptr && sAIPath->GetPathClosed(art, &closed) == kNoErr && !closed;
-}
 
 // A handle's ends moved by the drag; a change of kind is refused.
 void DragHandleEnds(ToolHandle tool, int32_t slot, int16_t code, const RealPoint& to,
@@ -46,19 +40,11 @@ void DragHandleEnds(ToolHandle tool, int32_t slot, int16_t code, const RealPoint
     line.p2 = Moved(line.p2, delta);
   }
   HitTestHandleEndpoints(&moved);
-  const bool onOnePath = line.art1 != nullptr && line.art1 == line.art2;
-  if (kind != kHandleMeasurement && !onOnePath) {
-    moved.kind = line.art1 == nullptr && line.art2 == nullptr ? kHandlePlain : kHandleDistance;
-  }
-  if (moved.kind != kind) {
+  if (KindFromEnds(kind, moved) != kind) {
     Beep();
     return;
   }
-  if (kind == kHandleLength && OnOpenPath(line.art1) && line.index2 < line.index1) {
-    std::swap(line.p1, line.p2);
-    std::swap(line.art1, line.art2);
-    std::swap(line.index1, line.index2);
-  }
+  if (kind == kHandleLength) PutEndsInRunOrder(line);
   // The group's later distance handles keep the lead's offset between the ends.
   if (kind == kHandleDistance && moved.groupId != 0) {
     const RealPoint offset{line.p1.h - line.p2.h, line.p1.v - line.p2.v};

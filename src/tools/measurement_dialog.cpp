@@ -10,7 +10,7 @@
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "store/text_fields.h"
-#include "tools/handle_creation.h"
+#include "tools/handle_kind.h"
 #include "tools/handle_dialogs.h"
 #include "tools/handle_dialogs_internal.h"
 
@@ -120,7 +120,8 @@ int32_t ShowMeasurementDialog(PluginRef pluginRef, int32_t slot) {
   if (g == nullptr || slot < 0 || slot >= kMaxHandles || g->handles[slot].kind != kHandleMeasurement)
     return 2;
   EditedHandle = g->handles[slot];
-  isArcRange = HandleRunIsArc(&EditedHandle);
+  PutEndsInRunOrder(EditedHandle.line);
+  isArcRange = HandleRunIsArc(EditedHandle);
   if (RunHandleDialog(pluginRef, kMeasurementDialogResource, MeasurementDlgProc) != 1) return 2;
   if (!CommitNames(pluginRef, slot)) {
     if (sAIUndo != nullptr) sAIUndo->SetSilent(1);

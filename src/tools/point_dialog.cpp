@@ -75,16 +75,13 @@ void Initialise(HWND dialog) {
 }
 
 void OffsetEntered(HWND dialog, int axis) {
-  char text[kNameSize];
+  char text[kExprSize];
   const int id = kOffsetFields[axis];
-  if (!ReadChangedField(dialog, &gPointDialog.shown, id, text)) return;
+  if (!ReadChangedAmount(dialog, &gPointDialog.shown, id, text)) return;
   char stored[kExprSize];
   if (!WrapExpression("(", text, kOffsetEnding, stored)) {
-    // Too long for the offset: the field goes back to what it held.
-    MessageBeep(0);
-    char previous[kShownTextSize];
-    std::memcpy(previous, gPointDialog.shown.text[id], sizeof previous);
-    ShowFieldText(dialog, &gPointDialog.shown, id, previous);
+    // Too long for the offset once stored in its form.
+    RefuseFieldText(dialog, &gPointDialog.shown, id);
     return;
   }
   CopyTextCut(gPointDialog.shown.text[id], kShownTextSize, text);

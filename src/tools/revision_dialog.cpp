@@ -143,8 +143,8 @@ void Initialise(HWND dialog) {
 }
 
 void PercentEntered(HWND dialog) {
-  char text[kNameSize];
-  if (!ReadChangedField(dialog, &gAmount.shown, kAmountPercentField, text)) return;
+  char text[kExprSize];
+  if (!ReadChangedAmount(dialog, &gAmount.shown, kAmountPercentField, text)) return;
   CopyTextCut(gAmount.shown.text[kAmountPercentField], kShownTextSize, text);
   if (!SameExpression(text, Amount())) CopyTextCut(Amount(), kExprSize, text);
   if (!IsAngle()) ShowFieldNumber(dialog, &gAmount.shown, kAmountLengthField, LengthFromPercent());
@@ -166,14 +166,11 @@ int StoreLength(HWND dialog, const char* length) {
 }
 
 void LengthEntered(HWND dialog) {
-  char text[kNameSize];
-  if (!ReadChangedField(dialog, &gAmount.shown, kAmountLengthField, text)) return;
+  char text[kExprSize];
+  if (!ReadChangedAmount(dialog, &gAmount.shown, kAmountLengthField, text)) return;
   if (!StoreLength(dialog, text)) {
-    // Too long for the amount: the field goes back to what it held.
-    MessageBeep(0);
-    char previous[kShownTextSize];
-    std::memcpy(previous, gAmount.shown.text[kAmountLengthField], sizeof previous);
-    ShowFieldText(dialog, &gAmount.shown, kAmountLengthField, previous);
+    // Too long for the amount once stored in its form.
+    RefuseFieldText(dialog, &gAmount.shown, kAmountLengthField);
     return;
   }
   CopyTextCut(gAmount.shown.text[kAmountLengthField], kShownTextSize, text);

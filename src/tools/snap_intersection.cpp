@@ -175,7 +175,11 @@ void TestCrossingSegment(CrossingSearch* search, const CrossingSegment& segment)
   if (sSegmentB.hit.art != nullptr || FollowsSegmentA(segment.hit.art, segment, &search->point)) return;
   sSegmentB = segment;
   RealPoint meet;
-  if (!SegmentsMeet(sSegmentA, sSegmentB, search->point, search->tol, &meet)) return;
+  if (!SegmentsMeet(sSegmentA, sSegmentB, search->point, search->tol, &meet)) {
+    // A near miss: a later segment may still cross the first one here.
+    sSegmentB = {};
+    return;
+  }
   ToRealPoint(meet, &search->point);
   search->kind = kSnapKindIntersection;
 }

@@ -2,13 +2,14 @@
 
 #include "geometry/view_hit_test.h"
 #include "store/module_layers.h"
+#include "store/piece_queries.h"
 #include "tools/snap_targets.h"
 
 HostErr VisitSnapArt(ArtHandle art, SnapPathTest test, void* search) {
   int16_t type = kUnknownArt;
   if (const HostErr error = GetArtTypeWithToolConfig(art, &type)) return error;
   if (type == kPathArt) return test(art, search);
-  if (type != kGroupArt && type != kCompoundPathArt) return kNoErr;
+  if (!IsEnteredArt(type)) return kNoErr;
   ArtHandle child = nullptr;
   if (const HostErr error = sAIArt->GetArtFirstChild(art, &child)) return error;
   while (child != nullptr) {

@@ -14,20 +14,6 @@ namespace fs = std::filesystem;
 constexpr char kSvgHead[] =
     "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:vm=\"urn:x-vestamark:document:1\">\n";
 
-// A document read back in a fresh host, for comparing what the program wrote.
-struct OpenedDocument {
-  explicit OpenedDocument(const std::string& path) {
-    vmhost::ResetHost();
-    doc = vmhost::OpenDocument(path, &error);
-  }
-  ~OpenedDocument() {
-    vmhost::ResetHost();
-    vmwin::ResetWindowsLayer();
-  }
-  DocumentHandle doc = nullptr;
-  std::string error;
-};
-
 struct PieceShape {
   std::vector<PathSegment> segments;
   std::vector<std::pair<std::string, std::string>> tags;

@@ -6,7 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "host/host_driver.h"
 #include "support/win_temp_folders.h"
+#include "win/win_driver.h"
 
 namespace vmtest {
 
@@ -19,6 +21,22 @@ struct ProgramRun {
 // The example pattern and its session in the source tree.
 std::string ExamplePatternPath();
 std::string ExampleSessionPath();
+// Any file of the examples folder.
+std::string ExampleFile(const std::string& name);
+
+// A document the program wrote, read back in a fresh host.
+struct OpenedDocument {
+  explicit OpenedDocument(const std::string& path) {
+    vmhost::ResetHost();
+    doc = vmhost::OpenDocument(path, &error);
+  }
+  ~OpenedDocument() {
+    vmhost::ResetHost();
+    vmwin::ResetWindowsLayer();
+  }
+  DocumentHandle doc = nullptr;
+  std::string error;
+};
 
 class HeadlessTest : public ::testing::Test {
  protected:

@@ -50,6 +50,18 @@ TEST_F(InfFlyoutPresets, CopyGivesTheChosenPresetTheCurrentAmountsAndMakesItCurr
   EXPECT_EQ(vmhost::UndoText(), "プリセット編集の取り消し");
 }
 
+TEST_F(InfFlyoutPresets, CopyingThePresetOntoItselfChangesNothingAndSavesNothing) {
+  Choose(14);
+  const std::string serial = vmhost::Tag(piece, "vmk_grading_serial");
+  const int32_t depth = vmhost::UndoDepth();
+  vmwin::ScriptDialog(16063, {vmwin::PickItemText(4, "L"), vmwin::PressEnter()});
+  Choose(9);
+  EXPECT_EQ(vmwin::ScriptStepsLeft(), 0u);
+  EXPECT_EQ(vmhost::UndoDepth(), depth);
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_serial"), serial) << "the group is not saved again";
+  EXPECT_EQ(PresetItems(), (std::vector<std::string>{"S", "M", "L*", "LL"}));
+}
+
 TEST_F(InfFlyoutPresets, InitialisingResetsOnlyTheCurrentPresetsAmountsAfterAYes) {
   vmhost::QueueAlertAnswer(0);
   Choose(10);

@@ -57,6 +57,25 @@ TEST_F(PresetCopyDialogTest, OffersNothingAfterAFreeSlotAndTheLastEqualNameIsSel
   EXPECT_EQ(offered, (std::vector<std::string>{"M", "L"}));
 }
 
+// OK copies the current preset's amounts into the chosen one, and the label says so.
+TEST_F(PresetCopyDialogTest, TheLabelNamesTheChosenPresetAsTheTarget) {
+  const struct {
+    int16_t language;
+    int dialog;
+    const char* label;
+  } cases[] = {{kLanguageJapanese, kCopy, "\x83\x52\x83\x73\x81\x5B\x90\xE6\x81\x46"},  // "コピー先："
+               {kLanguageEnglish, kCopy + 1000, "Copy to :"}};
+  for (const auto& c : cases) {
+    globals().language = c.language;
+    char name[kNameSize] = "M";
+    char label[64] = "";
+    ScriptDialog(c.dialog, {Do([&](HWND d) { GetDlgItemText(d, kCopyPresetLabel, label, sizeof label); }),
+                            PressEnter()});
+    EXPECT_EQ(RunCopy(name), IDOK);
+    EXPECT_STREQ(label, c.label);
+  }
+}
+
 TEST_F(PresetCopyDialogTest, CancelLeavesTheName) {
   char name[kNameSize] = "L";
   ScriptDialog(kCopy, {PickItem(kCopyPresetCombo, 0), Click(IDCANCEL)});

@@ -75,7 +75,7 @@ TEST_F(VarDocumentTest, ExportedValuesComeBackIntoThePiecesThatHaveThem) {
   vmhost::QueuePutFileAnswer(CsvPath());
   ASSERT_TRUE(vmhost::ChooseFlyoutItem(VarPanel(), 2));
   std::string csv = ReadHostFile(CsvPath());
-  ASSERT_NE(csv.find("\"Front\",\"B\""), std::string::npos) << csv;
+  ASSERT_NE(csv.find("\"Front\",B,"), std::string::npos) << csv;
   csv.replace(csv.find("\"20\""), 4, "\"21\"");
   WriteHostFile(CsvPath(), csv);
 

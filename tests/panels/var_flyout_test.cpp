@@ -1,5 +1,10 @@
 // The Variable flyout: the presets to choose from, and CSV files read into the
 // current piece.
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+
 #include "panels/var_scene.h"
 
 using namespace vmtest;
@@ -62,7 +67,56 @@ TEST_F(VarFlyoutTest, AnImportedFileSetsTheValuesOfThePiecesOwnVariables) {
   vmhost::QueuePutFileAnswer(folders->root() + "/out.csv");
   ASSERT_TRUE(vmhost::ChooseFlyoutItem(VarPanel(), 2));
   EXPECT_EQ(ReadHostFile(folders->root() + "/out.csv"),
-            "\"Front\",\"A\",0,\"10\"\r\n\"Front\",\"B\",0,\"B+1\"\r\n\"Front\",\"C\",0,\"30\"\r\n");
+            "\"Front\",A,0,\"10\"\r\n\"Front\",B,0,\"B+1\"\r\n\"Front\",C,0,\"30\"\r\n");
+}
+
+// The user exports the variables where no file can be written: an alert says
+// so, and a file that was there keeps what it held.
+TEST_F(VarFlyoutTest, AnExportThatCannotBeWrittenIsReportedAndKeepsTheOldFile) {
+  const std::string root = folders->root();
+  std::filesystem::create_directories(root + "/blocked.csv.tmp");  // a folder that takes no new file
+  std::string longValue(4000, 'v');
+  const struct {
+    const char* what;
+    std::string path;
+    rlim_t fileSizeLimit;  // RLIM_INFINITY: as the system has it
+  } cases[] = {
+      {"a folder that is not there", root + "/missing/out.csv", RLIM_INFINITY},
+      {"a folder where the file cannot be made", root + "/blocked.csv", RLIM_INFINITY},
+      {"a disk that fills up", root + "/full.csv", 1024},
+  };
+  InModuleCall([&] { std::snprintf(globals().variables.varValues[0], kVarValueSize, "%s", longValue.c_str()); });
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.path.find("missing") == std::string::npos) WriteHostFile(c.path, "old export\r\n");
+    vmhost::ClearRecordings();
+    vmhost::QueuePutFileAnswer(c.path);
+    rlimit kept{};
+    getrlimit(RLIMIT_FSIZE, &kept);
+    rlimit limited = kept;
+    limited.rlim_cur = c.fileSizeLimit;
+    void (*keptHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    const bool chosen = vmhost::ChooseFlyoutItem(VarPanel(), 2);
+    setrlimit(RLIMIT_FSIZE, &kept);
+    std::signal(SIGXFSZ, keptHandler);
+    ASSERT_TRUE(chosen);
+    ASSERT_EQ(AlertTexts().size(), 2u);  // the save dialog, then the alert
+    const std::string alert = AlertTexts()[1];
+    // ""...out.csv" ファイルを作成出来ませんでした。[-1]"
+    EXPECT_NE(alert.find("\xE3\x83\x95\xE3\x82\xA1\xE3\x82\xA4\xE3\x83\xAB\xE3\x82\x92"
+                         "\xE4\xBD\x9C\xE6\x88\x90"),
+              std::string::npos)
+        << alert;
+    EXPECT_NE(alert.find(std::filesystem::path(c.path).filename().string()), std::string::npos);
+    EXPECT_EQ(ReadHostFile(c.path), c.path.find("missing") == std::string::npos ? "old export\r\n" : "<missing>");
+    if (c.path.find("blocked") == std::string::npos) {
+      EXPECT_FALSE(std::filesystem::exists(c.path + ".tmp")) << "no half-written file is left";
+    }
+  }
+  vmhost::QueuePutFileAnswer(root + "/full.csv");
+  ASSERT_TRUE(vmhost::ChooseFlyoutItem(VarPanel(), 2));
+  EXPECT_EQ(ReadHostFile(root + "/full.csv").substr(0, 20), "\"Front\",A,0,\"vvvvvvv");
 }
 
 }  // namespace

@@ -256,5 +256,26 @@ TEST_F(TimerTickTest, ADocumentThatBecomesCurrentWithARevisionToolGetsAFreshPrev
   EXPECT_TRUE(vmhost::Children(top->group).empty());
 }
 
+TEST_F(TimerTickTest, APieceWhoseOriginTagIsEmptyIsReadOnceNotOnEveryTick) {
+  ArtHandle piece = vmhost::AddGroup(LayerGroup());
+  StoreGroup({Path(piece, 20, 3), Path(piece, 10, 2)});
+  ASSERT_EQ(vmhost::SelectTool(globals().toolHandles[1]), kNoErr);
+  {
+    ModuleSuites suites;
+    WriteStringTag(piece, "vmk_grading_origin", "");
+  }
+  Select({piece});
+  ASSERT_EQ(TickOnce(), kNoErr);
+  EXPECT_EQ(globals().pieceArtCount, 2);
+  EXPECT_EQ(std::to_string(globals().grading_serial), vmhost::Tag(piece, "vmk_grading_serial"));
+  // Idle ticks leave the preview that was drawn; a reload would draw it anew.
+  const std::vector<ArtHandle> drawn = vmhost::Children(vmhost::FindLayer("<<Vestamark Preview>>")->group);
+  ASSERT_EQ(drawn.size(), 1u);
+  for (int tick = 0; tick < 2; ++tick) {
+    ASSERT_EQ(TickOnce(), kNoErr);
+    EXPECT_EQ(vmhost::Children(vmhost::FindLayer("<<Vestamark Preview>>")->group), drawn);
+  }
+}
+
 }  // namespace
 }  // namespace vmtest

@@ -154,10 +154,13 @@ const ReadCase kReadCases[] = {
        EXPECT_STREQ(g.unitName, "mm");
        EXPECT_EQ(g.language, 2);
      }},
-    {"an unknown language is Japanese, integers saturate", "language = FRENCH\ntoolMode = 99999999999\n",
+    {"an unknown language is Japanese, a number beyond its field is no number",
+     "language = FRENCH\ntoolMode = 2\ntoolMode = 99999\nflUseGrid = 0x10\nflGrWidth = 1e999\n",
      [](const PluginGlobals& g) {
        EXPECT_EQ(g.language, 0);
-       EXPECT_EQ(g.toolMode, INT16_MAX);
+       EXPECT_EQ(g.toolMode, 2);
+       EXPECT_EQ(g.flUseGrid, 0);  // the decimal number at its start
+       EXPECT_DOUBLE_EQ(g.flGrWidth, 14.17323);
      }},
 };
 

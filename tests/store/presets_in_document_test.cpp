@@ -100,7 +100,8 @@ TEST_F(PresetsInDocumentTest, ConfigurationRoundTripsAndAvoidsTheSimulateLayer) 
   LayerHandle second = vmhost::AddLayer("Second", false);
   WriteStringTag(LayerGroup(second), "vmk_grading_prconf_path", "");
   WriteStringTag(LayerGroup(second), "vmk_grading_prconf_01", "\"stale\",1,1,0,0,1,0");
-  EXPECT_EQ(LoadPresetConfig(), 0);
+  EXPECT_EQ(LoadPresetConfig(), 1);  // saved while no preset file was chosen
+  EXPECT_STREQ(globals().presets[0].name, "stale");
 
   LayerHandle simulate = vmhost::AddLayer("<<Vestamark Simulate>>");
   sAILayer->SetCurrentLayer(simulate);

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,6 +47,13 @@ class StoreScene : public ModuleTest {
     globals().pieceArts = static_cast<ArtHandle*>(std::malloc(arts.size() * sizeof(ArtHandle)));
     std::memcpy(globals().pieceArts, arts.data(), arts.size() * sizeof(ArtHandle));
     globals().pieceArtCount = static_cast<int32_t>(arts.size());
+  }
+
+  // A file under the user's Prefs folder ("Vestamark.ini", "Vestamark/Winter.ini"), its folder made.
+  std::string PrefsFile(const std::string& relative) const {
+    const std::string path = folders->documents() + "/Adobe/Illustrator/Prefs/" + relative;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    return path;
   }
 
   void SetVariable(int row, const char* name, const std::string& value, uint32_t isPrivate = 0,

@@ -32,11 +32,78 @@ TEST_F(VariablesCsvTest, EveryValueNameAndOwnerRoundTripsExactly) {
   for (int row = 0; row < 10; ++row) SetVariable(row, names[row], values[row], row % 2);
   WriteVariablesCsv(path.c_str());
   const std::string file = ReadHostFile(hostPath);
-  EXPECT_EQ(file.substr(0, file.find('\n') + 1), "\"Front piece\",\"t\",0,\"a\\tb\"\r\n");
+  EXPECT_EQ(file.substr(0, file.find('\n') + 1), "\"Front piece\",t,0,\"a\\tb\"\r\n");
   for (int row = 0; row < 10; ++row) strcpy(globals().variables.varValues[row], "old");
   ReadVariablesCsv(path.c_str());
   for (int row = 0; row < 10; ++row) EXPECT_EQ(Value(row), values[row]) << names[row];
   EXPECT_STREQ(globals().variables.varNames[1], "n,comma");
+}
+
+// A value goes into the file as the common form writes it: TAB as \t, a CR LF
+// pair as \r\n, a double quote as \", a double-byte character and every other
+// byte as they are. Only where that form would not read back as the value does
+// one byte go as "\n" and its two hexadecimal digits, which a reader that does
+// not know them reads as the bare digits.
+TEST_F(VariablesCsvTest, ValuesAreWrittenInTheCommonFormAndEscapedOnlyWhereItWouldLoseThem) {
+  const struct {
+    std::string value;
+    std::string field;  // between the double quotes of the file
+  } cases[] = {
+      {"a\tb", "a\\tb"},
+      {"line 1\r\nline 2", "line 1\\r\\nline 2"},
+      {"x\r\nAB", "x\\r\\nAB"},  // hexadecimal digits after a line break are only digits
+      {"say \"hi\", ok = 1", "say \\\"hi\\\", ok = 1"},
+      {"\"A\"&\"\\g8251;\"&B", "\\\"A\\\"&\\\"\\g8251;\\\"&B"},  // the language's own escape, untouched
+      {"c:\\\\dir\\x", "c:\\\\dir\\x"},
+      {"\\\"", "\\\\\""},
+      {"\x95\x5ct", "\x95\x5ct"},    // a trail byte 0x5C is no backslash
+      {"\x81\t\x81\"", "\x81\t\x81\""},  // a lead byte takes the byte after it, whatever it is
+      {"a\rb", "a\\n0Db"},
+      {"a\nb", "a\\n0Ab"},
+      {"a\n\rb\r\n\r", "a\\n0A\\n0Db\\r\\n\\n0D"},
+      {"\"x\"&\"\\r\"&\"y\"", "\\\"x\\\"&\\\"\\n5Cr\\\"&\\\"y\\\""},  // "\r" as the language writes it
+      {"\\t\\n", "\\n5Ct\\n5Cn"},
+      {"dir\\", "dir\\n5C"},
+      {"ab\x81", "ab\\n81"},
+      {"\x81\nz", "\\n81\\n0Az"},
+  };
+  const int count = static_cast<int>(std::size(cases));
+  for (int row = 0; row < count; ++row) {
+    char name[16];
+    std::snprintf(name, sizeof name, "v%d", row);
+    SetVariable(row, name, cases[row].value);
+  }
+  ASSERT_EQ(WriteVariablesCsv(path.c_str()), 1);
+  std::string expected;
+  for (int row = 0; row < count; ++row)
+    expected += "\"Front piece\",v" + std::to_string(row) + ",0,\"" + cases[row].field + "\"\r\n";
+  EXPECT_EQ(ReadHostFile(hostPath), expected);
+  for (int row = 0; row < count; ++row) strcpy(globals().variables.varValues[row], "");
+  ReadVariablesCsv(path.c_str());
+  for (int row = 0; row < count; ++row) EXPECT_EQ(Value(row), cases[row].value) << cases[row].field;
+  ASSERT_EQ(WriteVariablesCsv(path.c_str()), 1);
+  EXPECT_EQ(ReadHostFile(hostPath), expected) << "written again, the same bytes";
+}
+
+TEST_F(VariablesCsvTest, NamesGoBareUnlessTheyWouldNotReadBackBare) {
+  const struct {
+    const char* name;
+    const char* written;
+  } cases[] = {{"w", "w"},           {"\x95\x5c", "\x95\x5c"}, {"bs\\", "bs\\"},
+               {"n blank", "\"n blank\""}, {"n,comma", "\"n,comma\""}, {"q\"", "\"q\\\"\""},
+               {"tab\\t", "\"tab\\n5Ct\""}, {"lead\x81", "\"lead\\n81\""}};
+  int row = 0;
+  for (const auto& c : cases) SetVariable(row++, c.name, "1");
+  ASSERT_EQ(WriteVariablesCsv(path.c_str()), 1);
+  std::string expected;
+  for (const auto& c : cases) expected += std::string("\"Front piece\",") + c.written + ",0,\"1\"\r\n";
+  EXPECT_EQ(ReadHostFile(hostPath), expected);
+  // Every value changed in the file comes back to its own name.
+  std::string edited;
+  for (const auto& c : cases) edited += std::string("\"Front piece\",") + c.written + ",0,\"2\"\r\n";
+  WriteHostFile(hostPath, edited);
+  ReadVariablesCsv(path.c_str());
+  for (row = 0; row < static_cast<int>(std::size(cases)); ++row) EXPECT_EQ(Value(row), "2") << cases[row].name;
 }
 
 TEST_F(VariablesCsvTest, DocumentModeMatchesEachRowsOwnTitle) {
@@ -44,7 +111,7 @@ TEST_F(VariablesCsvTest, DocumentModeMatchesEachRowsOwnTitle) {
   SetVariable(0, "w", "1", 0, "Front");
   SetVariable(1, "w", "2", 0, "Back");
   WriteVariablesCsv(path.c_str());
-  EXPECT_EQ(ReadHostFile(hostPath), "\"Front\",\"w\",0,\"1\"\r\n\"Back\",\"w\",0,\"2\"\r\n");
+  EXPECT_EQ(ReadHostFile(hostPath), "\"Front\",w,0,\"1\"\r\n\"Back\",w,0,\"2\"\r\n");
   WriteHostFile(hostPath, "Back,w,0,\"20\"\r\nBack,unknown,0,\"5\"\r\nSide,w,0,\"7\"\r\n");
   ReadVariablesCsv(path.c_str());
   EXPECT_EQ(Value(0), "1");
@@ -59,10 +126,14 @@ TEST_F(VariablesCsvTest, FilesOfTheOlderFormatStillImport) {
   WriteHostFile(hostPath,
                 "'comment,w,0,\"9\"\n"
                 "Front,w,0,\"a\\r\\nb\\tc\\\"d\"\r\n"
-                "Front,blank name,0,\"x\"\r\n");
+                "Front,blank name,0,\"x\"\r\n"
+                "Front,x,0,\"1\\r2\\n3\\g4;\\\\5\"\r\n");
+  SetVariable(2, "x", "0");
   ReadVariablesCsv(path.c_str());
   EXPECT_EQ(Value(0), "a\r\nb\tc\"d");
   EXPECT_EQ(Value(1), "0");  // blanks outside quotes were always dropped
+  // A lone \r is a line break, a lone \n nothing, other backslashes stay as they are.
+  EXPECT_EQ(Value(2), "1\r\n23\\g4;\\\\5");
 }
 
 TEST_F(VariablesCsvTest, OverlongAndMalformedLinesNeitherCrashNorSpill) {

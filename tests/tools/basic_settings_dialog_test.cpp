@@ -49,6 +49,30 @@ TEST_F(BasicSettings, FieldsFollowTheLockAndTheUnitAndOkStoresThemWithTheGroup) 
   EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_compscale"), "0.75");
 }
 
+// Every graded length is divided by the compilation scale: 0 or a text that is no number is
+// refused on OK with a beep, the old scale shown again and the dialog left open.
+TEST_F(BasicSettings, ACompilationScaleOfZeroOrNoNumberIsRefused) {
+  globals().grading_compscale = 0.5;
+  std::vector<std::string> shown;
+  auto look = Do([&](HWND d) {
+    char text[256];
+    shown.push_back(GetDlgItemText(d, 19, text, 256) ? text : "");
+  });
+  const int beeps = BeepCount();
+  ScriptDialog(16152, {SetText(19, "0"), PressEnter(), look, SetText(19, "half"), PressEnter(), look,
+                       SetText(19, "150"), PressEnter()});
+  Choose(4);
+  EXPECT_EQ(BeepCount() - beeps, 2);
+  EXPECT_EQ(shown, (std::vector<std::string>{"50.00", "50.00"}));
+  EXPECT_EQ(ShownDialogs().back().result, IDOK);
+  EXPECT_EQ(globals().grading_compscale, 1.5);
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_compscale"), "1.5");
+
+  ScriptDialog(16152, {SetText(19, "0"), PressEnter(), PressEscape()});
+  Choose(4);
+  EXPECT_EQ(globals().grading_compscale, 1.5);
+}
+
 TEST_F(BasicSettings, CancelChangesNothingAndALongNameIsCutBeforeADoubleByteCharacter) {
   const std::string angleTag = vmhost::Tag(piece, "vmk_grading_angle");
   ScriptDialog(16152,

@@ -150,7 +150,7 @@ TEST_F(AmountDialogTest, GroupEditReachesEveryMemberAndMixedProportionalOpensInd
                  Click(kAmountProportionalCheck), ReadCheck(kAmountProportionalCheck, &afterSecond),
                  Check(kAmountBothEndsCheck, BST_CHECKED), SetText(kAmountPercentField, "90"), Click(IDOK)}),
             1);
-  // Opened on the second slot, the box shows that slot's own value.
+  // Opened on the second slot, the box shows that slot's own value and sets that slot's only.
   EXPECT_EQ(opened, BST_UNCHECKED);
   EXPECT_EQ(afterFirst, BST_UNCHECKED);
   EXPECT_EQ(afterSecond, BST_CHECKED);
@@ -158,7 +158,7 @@ TEST_F(AmountDialogTest, GroupEditReachesEveryMemberAndMixedProportionalOpensInd
     SCOPED_TRACE(slot);
     EXPECT_EQ(Amount(slot), "90");
     EXPECT_EQ(globals().handles[slot].bothEnds, 1);
-    EXPECT_EQ(globals().handles[slot].proportional, 1);
+    EXPECT_EQ(globals().handles[slot].proportional, slot == 1 ? 0 : 1);
     EXPECT_EQ(globals().handles[slot].line.index2, slot - 1);
   }
   EXPECT_EQ(Amount(4), "100.0");
@@ -172,6 +172,70 @@ TEST_F(AmountDialogTest, GroupEditReachesEveryMemberAndMixedProportionalOpensInd
   EXPECT_EQ(mixed, BST_INDETERMINATE);
   EXPECT_EQ(clicked, BST_UNCHECKED);
   for (int slot : {1, 2, 3}) EXPECT_EQ(globals().handles[slot].proportional, 0);
+}
+
+// Alt+Shift gives each member its own proportional flag; the box changes the slot it was opened
+// on, and the other members too only when the group opened mixed (the box indeterminate).
+TEST_F(AmountDialogTest, ProportionalBoxKeepsTheFlagsEachMemberWasGiven) {
+  ArtHandle art = Polyline({{0, 0}, {100, 0}, {100, 50}}, false);
+  const struct {
+    int opened;
+    std::vector<int16_t> flags;
+    UINT box;  // what the user leaves in the box; 9: untouched
+    std::vector<int16_t> stored;
+  } cases[] = {
+      {1, {0, 0, 0}, BST_CHECKED, {1, 0, 0}},
+      {2, {1, 0, 1}, BST_CHECKED, {1, 1, 1}},
+      {3, {0, 1, 0}, BST_CHECKED, {0, 1, 1}},
+      {1, {1, 0, 1}, 9, {1, 0, 1}},
+      {1, {1, 0, 1}, BST_UNCHECKED, {0, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.opened);
+    for (int slot : {1, 2, 3}) {
+      Handle(slot, kHandleDistance, On(art, 0), On(art, slot - 1), "100.0").groupId = 77;
+      globals().handles[slot].proportional = c.flags[slot - 1];
+    }
+    std::vector<vmwin::UserAction> steps{SetText(kAmountPercentField, "90"), Focus(kAmountNameField)};
+    if (c.box != 9) steps.push_back(Check(kAmountProportionalCheck, c.box));
+    steps.push_back(Click(IDOK));
+    ASSERT_EQ(Run(ShowRevisionDialog, c.opened, kDistanceDialogResource, steps), 1);
+    std::vector<int16_t> stored;
+    for (int slot : {1, 2, 3}) stored.push_back(globals().handles[slot].proportional);
+    EXPECT_EQ(stored, c.stored);
+    EXPECT_EQ(Amount(3), "90");
+  }
+}
+
+// An amount holds 81 bytes: a longer text is refused with a beep, never stored cut (which would
+// change what it adds up to); one that fits is stored whole.
+TEST_F(AmountDialogTest, AnAmountTooLongToStoreIsRefusedNotCut) {
+  std::string fits = "100";
+  while (fits.size() < 79) fits += "+0";
+  fits += "+5";
+  ASSERT_EQ(fits.size(), 81u);
+  const std::string tooLong = fits + "+0";
+  const struct {
+    int16_t kind;
+    int dialog;
+    std::string typed;
+    const char* stored;  // null: what was typed
+  } cases[] = {{kHandleDistance, kDistanceDialogResource, tooLong, "100.0"},
+               {kHandleAngle, kAngleDialogResource, tooLong, "100.0"},
+               {kHandleLength, kLengthDialogResource, fits, nullptr}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.dialog);
+    Handle(0, c.kind, Free({0, 0}), Free({72, 0}), "100.0");
+    const int beeps = vmwin::BeepCount();
+    std::string shown;
+    Run(ShowRevisionDialog, 0, c.dialog,
+        {SetText(kAmountPercentField, c.typed), Focus(kAmountNameField), Read(kAmountPercentField, &shown),
+         Click(IDOK)});
+    const std::string stored = c.stored != nullptr ? c.stored : c.typed;
+    EXPECT_EQ(vmwin::BeepCount() - beeps, c.stored != nullptr ? 1 : 0);
+    EXPECT_EQ(shown, stored);
+    EXPECT_EQ(Amount(0), stored);
+  }
 }
 
 TEST_F(AmountDialogTest, OverlongLengthIsRefusedWithABeepAndVariableNeedsAnExpressionField) {

@@ -117,5 +117,18 @@ TEST_F(DoubleClickDialogTest, OnAMeasurementHandleItOpensTheMeasurementDialog) {
   EXPECT_EQ(vmhost::UndoText(), "補正ハンドル編集の取り消し");
 }
 
+// The edit is one action and OK with the rebuild after it another: a faulty amount alerts once in
+// each, though the edit evaluates it for the length field and for the live preview.
+TEST_F(DoubleClickDialogTest, AFaultyAmountAlertsOnceForTheEditAndOnceForOK) {
+  vmhost::ClearRecordings();
+  DoubleClickHandleLine(
+      {vmwin::SetText(kAmountPercentField, "nosuch(1)"), vmwin::Focus(kAmountNameField), vmwin::Click(IDOK)});
+  ASSERT_EQ(vmwin::ShownDialogs().back().result, IDOK);
+  EXPECT_EQ(Amount(), "nosuch(1)");
+  size_t alerts = 0;
+  for (const std::string& text : AlertTexts()) alerts += text.rfind("Script Error!", 0) == 0;
+  EXPECT_EQ(alerts, 2u);
+}
+
 }  // namespace
 }  // namespace vmtest

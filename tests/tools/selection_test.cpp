@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "host/host_driver.h"
 #include "support/module_suites.h"
@@ -14,7 +15,7 @@
 namespace vmtest {
 namespace {
 
-enum ToolSlot { kDistanceSlot = 1, kLengthSlot, kPointSlot };
+enum ToolSlot { kDistanceSlot = 1, kLengthSlot, kPointSlot, kAngleSlot, kMeasureSlot };
 constexpr uint32_t kAlt = kModOption, kShift = kModShift;
 
 class Selection : public ModuleTest {
@@ -217,6 +218,54 @@ TEST_F(Selection, TheLeadsEndsCarryTheGroupAndTheOriginTurnsWithItsArrow) {
   }
   EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_length"), "50");
   EXPECT_EQ(vmhost::UndoText(), "基本設定の取り消し");
+}
+
+// The annotation paths of the preview drawn twice as wide as the rest: the runs along the outline.
+std::vector<ArtHandle> PreviewRuns(ArtHandle art = nullptr) {
+  if (art == nullptr) art = vmhost::FindLayer("<<Vestamark Preview>>")->group;
+  std::vector<ArtHandle> runs;
+  for (ArtHandle child : vmhost::Children(art)) {
+    if (child->d.type == kPathArt && child->d.style.strokeWidth == 2) runs.push_back(child);
+    for (ArtHandle run : PreviewRuns(child)) runs.push_back(run);
+  }
+  return runs;
+}
+
+TEST_F(Selection, AMeasurementDraggedPastItsOtherEndMeasuresAndMarksTheStretchBetweenThem) {
+  UseTool(kMeasureSlot);
+  Drag({0, 0}, {200, 0});
+  Drag({0, 0}, {300, 0});  // the first end goes beyond the second
+  EXPECT_EQ(Beeps(), 0);
+  EXPECT_EQ(Ends(0), "300,0L3 200,0L2");
+  // Along the straight line the measured length is the distance between the ends.
+  EXPECT_STREQ(globals().variables.varNames[2], "\222\267\202\263A");  // 長さA
+  EXPECT_STREQ(globals().variables.varValues[2], globals().variables.varValues[0]);
+
+  std::vector<ArtHandle> runs = PreviewRuns();
+  ASSERT_EQ(runs.size(), 1u);
+  const std::vector<PathSegment> run = vmhost::Segments(runs[0]);
+  ASSERT_EQ(run.size(), 2u);
+  EXPECT_EQ(run[0].p.h, 200);
+  EXPECT_EQ(run[1].p.h, 300);
+  // The number sits on a box at half the stretch.
+  double boxH = 0;
+  int boxes = 0;
+  for (ArtHandle art : vmhost::Children(runs[0]->d.parent)) {
+    if (art->d.type != kPathArt || art->d.style.fillColor.kind != ColorKind::Gray) continue;
+    for (const PathSegment& corner : vmhost::Segments(art)) boxH += corner.p.h / 4;
+    ++boxes;
+  }
+  ASSERT_EQ(boxes, 1);
+  EXPECT_NEAR(boxH, 250, 2);
+}
+
+TEST_F(Selection, AnAngleHandleFromAFreePointKeepsItsKindWhileItsEndIsDragged) {
+  UseTool(kAngleSlot);
+  Drag({50, 50}, {100, 0});
+  ASSERT_EQ(Table(), "7L1*");
+  Play({{{100, 0}, {200, 0}, 0, "7L2*", 0},
+        {{200, 0}, {200, 50}, 0, "7L2*", 1}});  // both ends free: refused
+  EXPECT_EQ(Ends(0), "50,50 200,0L2");
 }
 
 }  // namespace

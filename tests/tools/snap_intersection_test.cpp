@@ -26,6 +26,9 @@ TEST_F(Crossings, FoundWhereSegmentsReallyCross) {
       {"first anchor of a closed path", {}, {{0, 0}, {100, 0}, {100, 100}, {0, 100}}, 1, {0.5, 0.5}, 0, {}},
       {"line across an arc", {Arc({0, 0}, 100, 0, 90), Line({x, 0}, {x, 200})}, {}, 0, {x + 0.5, 94.5}, 1,
        {x, std::sqrt(10000 - x * x)}},
+      // Paths are met topmost first: y = 0, the nearly parallel line, then x = 50.
+      {"a near miss before the crossing", {Line({50, -100}, {50, 100}), Line({0, 0.5}, {100, 0.6}),
+       Line({0, 0}, {100, 0})}, {}, 0, {50.5, 0.5}, 1, {50, 0}},
       {"two arcs", {Arc({0, 0}, 100, 0, 90), Arc({100, 0}, 100, 90, 180)}, {}, 0, {50.5, 86}, 1,
        {50, std::sqrt(7500.0)}},
       // clang-format on

@@ -1,0 +1,39 @@
+#include "expr/script_alerts.h"
+
+#include "shell/plugin_globals.h"
+
+namespace {
+
+int32_t sActionDepth = 0;
+// The depth at which the innermost open dialog of the module runs its message loop.
+int32_t sDialogDepth = 0;
+bool sAlertShown = false;
+
+}  // namespace
+
+ScriptActionScope::ScriptActionScope() {
+  if (sActionDepth++ == sDialogDepth) sAlertShown = false;
+}
+
+ScriptActionScope::~ScriptActionScope() { --sActionDepth; }
+
+ScriptDialogScope::ScriptDialogScope() : outerDialogDepth_(sDialogDepth) { sDialogDepth = sActionDepth; }
+
+ScriptDialogScope::~ScriptDialogScope() { sDialogDepth = outerDialogDepth_; }
+
+SilentScriptErrors::SilentScriptErrors() : wasSilent_(gPlugin != nullptr ? gPlugin->scriptError.silent : 0) {
+  if (gPlugin != nullptr) gPlugin->scriptError.silent = 1;
+}
+
+SilentScriptErrors::~SilentScriptErrors() {
+  if (gPlugin != nullptr) gPlugin->scriptError.silent = wasSilent_;
+}
+
+int TakeScriptAlert() {
+  if (gPlugin == nullptr || gPlugin->scriptError.silent != 0) return 0;
+  // Outside every action (a call made by the module for itself) each error is shown.
+  if (sActionDepth == 0) return 1;
+  if (sAlertShown) return 0;
+  sAlertShown = true;
+  return 1;
+}
