@@ -174,12 +174,12 @@ void RunUpdateGradingCommand() {
     RunVarUpdateCommand();
     return;
   }
-  // Every preset reloads and saves the same pieces: their tags are read once.
-  const KeptTagsScope oneRead;
   if (ShowUpdateGradingDialog(g.pluginRef) != 1) {
     if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
     return;
   }
+  // Every preset reloads and saves the same pieces: their tags are read once.
+  const KeptTagsScope oneRead;
   const UpdateGradingSettings& options = g.updateGrading;
   if (options.renewal_mode == 0) {
     WriteGradedOutput(0);

@@ -107,11 +107,12 @@ void RegradePiecesUsingVariables(ArtHandle* arts, int32_t count) {
 
 void RunVarUpdateCommand() {
   PluginGlobals& g = *gPlugin;
-  const KeptTagsScope oneRead;
   if (ShowUpdateGradingDialog(g.pluginRef) != 1) {
     if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
     return;
   }
+  // Every preset reloads and saves the same pieces: their tags are read once.
+  const KeptTagsScope oneRead;
   if (sAILayer == nullptr || sAIArt == nullptr) return;
   g.previewLayer = FindOrMakeModuleLayer(ModuleLayer::Preview);
   SavedVariables saved = CopyVariablesAside(g.variables);
