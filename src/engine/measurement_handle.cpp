@@ -19,7 +19,8 @@ void StoreMeasured(GradingPass& pass, const char (&nameField)[kExprSize], bool k
   if (known) std::snprintf(text, sizeof text, "%.2f", value);
   if (pass.journal != nullptr) {
     const int row = FindVariableRow(name);
-    if (row >= 0) pass.journal->values.emplace_back(row, std::string(pass.g->variables.varValues[row], kVarValueSize));
+    if (row >= 0)
+      pass.journal->values.emplace_back(row, std::string(pass.g->variables.varValues[row], kVarValueSize));
   }
   if (SetVariableValue(name, text)) pass.changedInputs = true;
 }
@@ -42,6 +43,7 @@ void ApplyMeasurementHandle(GradingPass& pass, int32_t slot) {
     StoreMeasured(pass, line.amountExpr[2], onePath, onePath ? RunLength(run) * g.unitPerPoint : 0);
   }
   if (line.amountExpr[3][0] != '\0') {
-    StoreMeasured(pass, line.amountExpr[3], onePath, onePath ? ArcTestOverRun(run).radius * g.unitPerPoint : 0);
+    StoreMeasured(pass, line.amountExpr[3], onePath,
+                  onePath ? ArcTestOverRun(run).radius * g.unitPerPoint : 0);
   }
 }

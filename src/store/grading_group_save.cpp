@@ -194,7 +194,8 @@ void WriteVariables(TagRewrite& base) {
       snprintf(key, sizeof key, "vmk_grading_var_private_%03d", stored);
       base.Add(key, "1");
     }
-    ForEachValueChunk(stored, table.varValues[row], [&](const char* k, const char* text) { base.Add(k, text); });
+    ForEachValueChunk(stored, table.varValues[row],
+                      [&](const char* k, const char* text) { base.Add(k, text); });
     ++stored;
   }
 }
@@ -214,9 +215,12 @@ std::vector<TagRewrite> RewritesOf(ArtHandle base, ArtHandle* arts, int32_t coun
 // lasts: a save of the same group onto the same arts writes the same tags but
 // for the object ids, which it draws anew.
 struct LastSave {
+  explicit LastSave(TagRewrite written) : base(std::move(written)) {}
+
+  TagRewrite base;   // what it wrote on the base art
   uint64_t version;  // of the kept tags right after
   std::vector<ArtHandle> arts;
-  RealRect bounds;   // the origin is written relative to them
+  RealRect bounds;  // the origin is written relative to them
   int16_t kinds[kMaxHandles];
   std::vector<RevisionHandle> stored;  // the handles of stored kinds, in slot order
   ScalePair scales[kMaxPresets];
@@ -227,9 +231,8 @@ struct LastSave {
   char title[kNameSize];
   std::vector<std::string> names, values;
   std::vector<uint32_t> isPrivate;
-  TagRewrite base;
-  std::vector<size_t> confEntries;  // of the stored handles, in slot order
-  size_t idEntry;                   // of the base's own object id, or npos
+  std::vector<size_t> confEntries;     // of the stored handles, in slot order
+  size_t idEntry = std::string::npos;  // of the base's own object id
 };
 
 std::string Field(const char* text, size_t size) { return std::string(text, strnlen(text, size)); }
@@ -245,17 +248,26 @@ void TakeVariables(const VariableTable& t, std::vector<std::string>* names, std:
   }
 }
 
-LastSave* RecordOf(KeptTags* kept) { return kept != nullptr ? static_cast<LastSave*>(kept->lastSave.get()) : nullptr; }
+LastSave* RecordOf(KeptTags* kept) {
+  return kept != nullptr ? static_cast<LastSave*>(kept->lastSave.get()) : nullptr;
+}
 
 void Remember(const PluginGlobals& g, ArtHandle* arts, int32_t count, TagRewrite base,
               std::vector<size_t> confEntries, KeptTags* kept) {
   if (kept == nullptr) return;
-  auto last = std::make_shared<LastSave>(LastSave{kept->version(), std::vector<ArtHandle>(arts, arts + count),
-                                                  GetBounds(base.art()), {}, {}, {}, g.grading_origin,
-                                                  g.grading_angle, g.grading_length, g.grading_compscale,
-                                                  g.grading_hvlock, g.grading_selected, g.grading_unit,
-                                                  g.grading_serial, {}, {}, {}, {}, std::move(base),
-                                                  std::move(confEntries), std::string::npos});
+  auto last = std::make_shared<LastSave>(std::move(base));
+  last->version = kept->version();
+  last->arts.assign(arts, arts + count);
+  last->bounds = GetBounds(last->base.art());
+  last->origin = g.grading_origin;
+  last->angle = g.grading_angle;
+  last->length = g.grading_length;
+  last->compscale = g.grading_compscale;
+  last->hvlock = g.grading_hvlock;
+  last->selected = g.grading_selected;
+  last->unit = g.grading_unit;
+  last->serial = g.grading_serial;
+  last->confEntries = std::move(confEntries);
   for (int slot = 0; slot < kMaxHandles; ++slot) {
     last->kinds[slot] = g.handles[slot].kind;
     if (IsStoredKind(g.handles[slot].kind)) last->stored.push_back(g.handles[slot]);
@@ -308,6 +320,60 @@ void ApplySelectedKept(const TagRewrite& rewrite) {
   SetArtSelected(rewrite.art(), selected);
 }
 
+// The same group again: only the object ids are drawn anew, and the tags
+// that carry them written.
+void SaveSameGroupAgain(const PluginGlobals& g, ArtHandle* arts, int32_t count, ObjectIdPool* pool,
+                        LastSave* last, KeptTags* kept) {
+  std::vector<TagRewrite>& rewrites = *pool->rewrites;
+  std::vector<size_t> changed = last->confEntries;
+  size_t n = 0;
+  for (int slot = 0; slot < kMaxHandles; ++slot) {
+    const RevisionHandle& h = g.handles[slot];
+    if (!IsStoredKind(h.kind)) continue;
+    char value[512];
+    FormatConf(value, h, EnsureHandleIds(h, pool));
+    last->base.Retext(last->confEntries[n++], value);
+  }
+  const char* id = rewrites.front().Given(kObjectIdKey);
+  if (id != nullptr && last->idEntry != std::string::npos) {
+    last->base.Retext(last->idEntry, id);
+    changed.push_back(last->idEntry);
+  }
+  PutMembership(g, arts, count, *pool);
+  for (size_t r = 1; r < rewrites.size(); ++r) ApplySelectedKept(rewrites[r]);
+  const int selected = GetArtSelected(kept->art());
+  last->base.ApplyRetexted(*kept, changed);
+  SetArtSelected(kept->art(), selected);
+  last->version = kept->version();
+}
+
+void SaveWholeGroup(const PluginGlobals& g, ArtHandle* arts, int32_t count, ObjectIdPool* pool) {
+  std::vector<TagRewrite>& rewrites = *pool->rewrites;
+  TagRewrite& onBase = rewrites.front();
+  std::vector<size_t> confEntries;
+  for (int slot = 0; slot < kMaxHandles; ++slot) {
+    const RevisionHandle& h = g.handles[slot];
+    if (!IsStoredKind(h.kind)) continue;
+    char value[512];
+    FormatConf(value, h, EnsureHandleIds(h, pool));
+    char key[64];
+    ConfKey(key, slot);
+    confEntries.push_back(onBase.size());
+    onBase.Add(key, value);
+    if (h.kind == kHandlePoint) {
+      WritePointTexts(onBase, slot, h);
+    } else {
+      WriteAmounts(onBase, slot, h);
+    }
+  }
+  WriteGroupSettings(onBase);
+  PutMembership(g, arts, count, *pool);
+  WriteVariables(onBase);
+  for (TagRewrite& rewrite : rewrites) ApplySelectedKept(rewrite);
+  KeptTags* kept = KeptTagsOf(onBase.art());
+  Remember(g, arts, count, std::move(onBase), std::move(confEntries), kept);
+}
+
 }  // namespace
 
 void WriteStoredVariableValue(ArtHandle art, int row, const char* value) {
@@ -333,50 +399,9 @@ void SaveGradingGroup(ArtHandle* arts, int32_t count, int16_t renewSerial) {
   KeptTags* kept = KeptTagsOf(base);
   LastSave* last = RecordOf(kept);
   if (last != nullptr && SameAsLastSave(*last, *g, arts, count, *kept)) {
-    // The same group again: only the object ids are drawn anew, and the tags
-    // that carry them written.
-    std::vector<size_t> changed = last->confEntries;
-    size_t n = 0;
-    for (int slot = 0; slot < kMaxHandles; ++slot) {
-      const RevisionHandle& h = g->handles[slot];
-      if (!IsStoredKind(h.kind)) continue;
-      char value[512];
-      FormatConf(value, h, EnsureHandleIds(h, &pool));
-      last->base.Retext(last->confEntries[n++], value);
-    }
-    if (const char* id = rewrites.front().Given(kObjectIdKey); id != nullptr && last->idEntry != std::string::npos) {
-      last->base.Retext(last->idEntry, id);
-      changed.push_back(last->idEntry);
-    }
-    PutMembership(*g, arts, count, pool);
-    for (size_t r = 1; r < rewrites.size(); ++r) ApplySelectedKept(rewrites[r]);
-    const int selected = GetArtSelected(base);
-    last->base.ApplyRetexted(*kept, changed);
-    SetArtSelected(base, selected);
-    last->version = kept->version();
+    SaveSameGroupAgain(*g, arts, count, &pool, last, kept);
   } else {
-    TagRewrite& onBase = rewrites.front();
-    std::vector<size_t> confEntries;
-    for (int slot = 0; slot < kMaxHandles; ++slot) {
-      const RevisionHandle& h = g->handles[slot];
-      if (!IsStoredKind(h.kind)) continue;
-      char value[512];
-      FormatConf(value, h, EnsureHandleIds(h, &pool));
-      char key[64];
-      ConfKey(key, slot);
-      confEntries.push_back(onBase.size());
-      onBase.Add(key, value);
-      if (h.kind == kHandlePoint) {
-        WritePointTexts(onBase, slot, h);
-      } else {
-        WriteAmounts(onBase, slot, h);
-      }
-    }
-    WriteGroupSettings(onBase);
-    PutMembership(*g, arts, count, pool);
-    WriteVariables(onBase);
-    for (TagRewrite& rewrite : rewrites) ApplySelectedKept(rewrite);
-    Remember(*g, arts, count, std::move(rewrites.front()), std::move(confEntries), KeptTagsOf(base));
+    SaveWholeGroup(*g, arts, count, &pool);
   }
   SetArtSelected(base, baseSelected);
 }

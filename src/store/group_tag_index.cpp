@@ -128,8 +128,8 @@ int32_t GroupTagIndex::Take(const char* key, const char* text) {
   } else if ((s = After(rest, "var_private_")) != nullptr) {
     if (FixedNumber(s, std::strlen(s), 3, &a) && a < kMaxVariables) return Keep(&varPrivate_[a], text, 0);
   } else if ((s = After(rest, "var_value_")) != nullptr) {
-    if (std::strlen(s) == 6 && FixedNumber(s, 3, 3, &a) && FixedNumber(s + 3, 3, 3, &b) && a < kMaxVariables &&
-        b < kMaxValueChunks)
+    if (std::strlen(s) == 6 && FixedNumber(s, 3, 3, &a) && FixedNumber(s + 3, 3, 3, &b) &&
+        a < kMaxVariables && b < kMaxValueChunks)
       return Keep(&varChunks_[a * kMaxValueChunks + b], text, 0);
   }
   return -1;

@@ -76,7 +76,8 @@ TagRewrite* RewriteOf(const ObjectIdPool& pool, ArtHandle art) {
 int32_t EnsureObjectId(ArtHandle art, ObjectIdPool* pool) {
   TagRewrite* rewrite = RewriteOf(*pool, art);
   const char* given = rewrite != nullptr ? rewrite->Given(kObjectIdKey) : nullptr;
-  const int32_t existing = rewrite != nullptr ? (given != nullptr ? TextToInteger(given) : 0) : ReadObjectId(art);
+  const int32_t existing =
+      rewrite != nullptr ? (given != nullptr ? TextToInteger(given) : 0) : ReadObjectId(art);
   if (existing > 0) return existing;
   if (!pool->gathered) {
     pool->gathered = true;

@@ -102,8 +102,9 @@ KeptTags* KeptTagsOf(ArtHandle art) {
 }
 
 void ForgetKeptTags(ArtHandle art) {
-  sKept.erase(std::remove_if(sKept.begin(), sKept.end(), [&](const auto& kept) { return kept->art() == art; }),
-              sKept.end());
+  sKept.erase(
+      std::remove_if(sKept.begin(), sKept.end(), [&](const auto& kept) { return kept->art() == art; }),
+      sKept.end());
 }
 
 void ForgetAllKeptTags() { sKept.clear(); }
