@@ -168,8 +168,8 @@ PieceGrading GradePieceThrough(int32_t lastSlot, PassObserver* observer, PassJou
 
   // A scale index outside the tables grades nothing: the paths come back as drawn.
   const bool scaleKnown = g->currentScaleIndex >= 0 && g->currentScaleIndex < kMaxPresets;
-  GradingPass pass{g, nullptr, pathCount, {}, scaleKnown ? g->currentScaleIndex : int16_t{0},
-                   false,   false, journal};
+  GradingPass pass{g, nullptr, pathCount, {}, scaleKnown ? g->currentScaleIndex : int16_t{0}, false, false,
+                   journal};
   pass.base = BaseTransform(*g, scaleKnown ? g->presetScale[pass.scaleIndex] : ScalePair{1.0, 1.0});
   if (pathCount == 0) return result;
   pass.paths = static_cast<ArtSegments*>(std::calloc(pathCount, sizeof(ArtSegments)));

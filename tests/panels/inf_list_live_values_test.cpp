@@ -7,6 +7,7 @@
 
 #include "engine/grading_engine.h"
 #include "panels/inf_list_scene.h"
+#include "shell/suite_pointers.h"
 #include "store/art_tags.h"
 
 using namespace vmtest;
@@ -33,6 +34,13 @@ class InfListLiveValuesTest : public InfListScene {
       }
     });
     return texts;
+  }
+  // A corner of a polyline dragged to p in the host.
+  void MoveCorner(ArtHandle art, int16_t index, RealPoint p) {
+    InModuleCall([&] {
+      const PathSegment corner = vmhost::Corner(p.h, p.v);
+      sAIPath->SetPathSegments(art, index, 1, &corner);
+    });
   }
   // The same as the list shows them: OD and GD of the first handle's row,
   // X and X' of the third's (the first two alone with `count` 2).
@@ -77,7 +85,7 @@ TEST_F(InfListLiveValuesTest, EveryRepaintShowsWhatTheEngineMakesOfThePieceNow) 
     std::function<void()> make;
     int i1, i2;
   } cases[] = {
-      {"an anchor moved in the host", [&] { square->d.segments[1].p = {130, 100}; }, 0, 1},
+      {"an anchor moved in the host", [&] { MoveCorner(square, 1, {130, 100}); }, 0, 1},
       {"another amount", [&] { std::strcpy(g.handles[0].line.amountExpr[2], "w + 110"); }, 0, 1},
       {"another value of the variable", [&] { std::strcpy(g.variables.varValues[0], "25"); }, 0, 1},
       {"another preset",
@@ -128,7 +136,7 @@ TEST_F(InfListLiveValuesTest, AValueMeasuredAfterTheHandleReadingItReachesItAtTh
   EXPECT_EQ(std::string(g.variables.varValues[0]), "127.00") << "300 points at 120 % across, in mm";
   EXPECT_EQ(settled, GradedDistance());
 
-  line->d.segments[3].p = {150, 0};  // the line shortened in the host
+  MoveCorner(line, 3, {150, 0});  // the line shortened in the host
   Paint();
   EXPECT_EQ(Shown(2), settled) << "the handle still reads the length measured before";
   EXPECT_EQ(std::string(g.variables.varValues[0]), "63.50");
