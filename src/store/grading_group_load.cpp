@@ -121,8 +121,8 @@ void ReadHandles(PluginGlobals* g, const StoredGroup& stored) {
   for (int key = 1; key <= kMaxHandles; ++key) {
     const char* conf = stored.tags.Conf(key);
     if (conf == nullptr) continue;
+    // The table was cleared, and a record that is dropped is cleared again.
     RevisionHandle* h = &g->handles[next];
-    memset(h, 0, sizeof *h);
 
     int64_t code = FieldInteger(conf, 0);
     if (code < 0) {
