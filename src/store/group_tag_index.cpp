@@ -115,10 +115,11 @@ int32_t GroupTagIndex::Take(const char* key, const char* text) {
   if (rest == nullptr) return -1;
   int a = 0, b = 0;
   const char* s = nullptr;
-  if ((s = After(rest, "fxh_conf_")) != nullptr) {
-    if (WholeNumber(s, std::strlen(s), kMaxHandles, &a) && a >= 1) return Keep(&conf_[a], text, 0);
-  } else if ((s = After(rest, "fxh_ratio_")) != nullptr) {
+  // The amounts first: they are nearly all of a group's tags.
+  if ((s = After(rest, "fxh_ratio_")) != nullptr) {
     if (KeyAndScale(s, std::strlen(s), &a, &b)) return Keep(&ratio_[a * kScales + b], text, a);
+  } else if ((s = After(rest, "fxh_conf_")) != nullptr) {
+    if (WholeNumber(s, std::strlen(s), kMaxHandles, &a) && a >= 1) return Keep(&conf_[a], text, 0);
   } else if ((s = After(rest, "fxp_")) != nullptr) {
     if (KeyAndScale(s, std::strlen(s), &a, &b)) return Keep(&points_[a * kScales + b], text, a);
   } else if ((s = After(rest, "preset_")) != nullptr) {
