@@ -185,13 +185,17 @@ class Writer {
     for (HostLayer* layer : doc_->d.layers)
       ForEachArt(layer->group, [&](HostArt* a) {
         order.push_back(a);
-        if (!a->d.id.empty() && !used.insert(a->d.id).second) a->d.id.clear();  // a repeated id is renewed
+        if (!a->d.id.empty() && !used.insert(a->d.id).second) {  // a repeated id is renewed
+          ForgetKeptCopy(a);
+          a->d.id.clear();
+        }
       });
     for (HostArt* a : order) {
       if (!a->d.id.empty()) continue;
       std::string id;
       do id = std::string("a").append(std::to_string(doc_->nextArtNumber++));
       while (used.count(id));
+      ForgetKeptCopy(a);
       a->d.id = id;
       used.insert(id);
     }
