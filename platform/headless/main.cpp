@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "document_list.h"
 #include "session_run.h"
 #include "session_script.h"
 
@@ -12,12 +13,15 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: vestamark-host DOCUMENT.svg SESSION OUTPUT.svg\n"
+    "       vestamark-host --list DOCUMENT.svg\n"
     "\n"
     "Starts the Vestamark module in the stand-in host, opens DOCUMENT.svg, replays the steps of\n"
     "SESSION as a person's actions, and writes the resulting document to OUTPUT.svg. It prints\n"
     "what a person would have seen: alerts, dialogs, undo texts, beeps and the layers written.\n"
     "A fault in the session or the document stops the run with its line number; nothing is\n"
     "written then, and the exit status is 1 (2 for a wrong command line).\n"
+    "--list prints each art of DOCUMENT.svg: its id, kind, layer, number of anchors, and its\n"
+    "bounds in millimetres, as a session's coordinates give them (y upwards).\n"
     "\n"
     "SESSION holds one step a line; '#' starts a comment. Start-up options come first:\n"
     "  language japanese|english|korean     documents FOLDER\n"
@@ -42,6 +46,11 @@ int main(int argc, char** argv) {
       std::cout << kUsage;
       return 0;
     }
+  }
+  if (!args.empty() && args[0] == "--list") {
+    if (args.size() == 2) return headless::ListDocument(args[1], std::cout, std::cerr);
+    std::cerr << "vestamark-host: --list takes one document\n\n" << kUsage;
+    return 2;
   }
   if (args.size() != 3) {
     std::cerr << "vestamark-host: expected a document, a session and an output file\n\n" << kUsage;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/host_driver.h"
+#include "host/whole_file.h"
 #include "win/win_driver.h"
 #include "win/win_paths.h"
 #include "win_api.h"
@@ -138,12 +139,14 @@ class Runner {
     }
     Check(vmhost::NotifyAppStarted());
     std::string why;
-    doc_ = vmhost::OpenDocument(paths_.document, &why);
+    std::vector<std::string> warnings;
+    doc_ = vmhost::OpenDocument(paths_.document, &why, &warnings);
     if (doc_ == nullptr) {
       err << "vestamark-host: " << why << "\nvestamark-host: nothing was written\n";
       return false;
     }
     out_ << "opened " << paths_.document << "\n";
+    for (const std::string& w : warnings) out_ << "   " << w << "\n";
     try {
       Tick(1);
     } catch (const SessionFault& f) {
@@ -168,15 +171,8 @@ class Runner {
       out_ << "note: " << gHost.alertAnswers.size() << " alert answer(s) were not used\n";
     if (!gHost.putFileAnswers.empty())
       out_ << "note: " << gHost.putFileAnswers.size() << " put-file answer(s) were not used\n";
-    for (const Pending& p : pending_) {
-      std::error_code ec;
-      fs::copy_file(p.from, p.to, fs::copy_options::overwrite_existing, ec);
-      if (ec) {
-        err << "vestamark-host: " << p.to.string() << ": cannot be written: " << ec.message() << "\n";
-        return false;
-      }
-    }
-    for (const Pending& p : pending_) out_ << "wrote " << p.to.string() << "\n";
+    if (!WriteAll(err)) return false;
+    for (const Pending& p : pending_) out_ << "wrote " << p.to << "\n";
     return true;
   }
 
@@ -188,12 +184,33 @@ class Runner {
     started_ = false;
   }
 
-  fs::path scratch;
-
  private:
   struct Pending {
-    fs::path from, to;
+    std::string bytes;
+    std::string to;
   };
+
+  // Each output is written whole beside its place first; only when every one is complete do they
+  // take their places, so a failing output leaves every old file as it was.
+  bool WriteAll(std::ostream& err) {
+    std::vector<std::pair<std::string, const Pending*>> staged;
+    std::string why;
+    bool ok = true;
+    for (size_t i = 0; i < pending_.size() && ok; ++i) {
+      const std::string temp = WriteBeside(pending_[i].to, pending_[i].bytes, &why);
+      ok = !temp.empty();
+      if (ok) staged.emplace_back(temp, &pending_[i]);
+    }
+    for (size_t i = 0; i < staged.size(); ++i) {
+      if (ok) {
+        ok = PutInPlace(staged[i].first, staged[i].second->to, &why);
+      } else {
+        std::remove(staged[i].first.c_str());
+      }
+    }
+    if (!ok) err << "vestamark-host: " << why << "\nvestamark-host: nothing was written\n";
+    return ok;
+  }
 
   void Check(HostErr err) {
     if (err != kNoErr) out_ << "   the module answered error " << CodeText(err) << "\n";
@@ -252,12 +269,16 @@ class Runner {
       case StepKind::Track:
         err = vmhost::TrackCursor(p, s.modifiers);
         break;
-      case StepKind::Down:
-        // The pointer reaches the point before the button goes down, and the host tracks it there.
-        err = vmhost::TrackCursor(p, s.modifiers & ~kModDoubleClick);
+      case StepKind::Down: {
+        // A person's pointer comes to the point from beside it before the button goes down, so
+        // the module sees it arrive even where it already rested (it starts at the origin).
+        const double zoom = doc_->view.zoom > 0 ? doc_->view.zoom : 1;
+        err = vmhost::TrackCursor(RealPoint{p.h - 1 / zoom, p.v}, s.modifiers & ~kModDoubleClick);
+        if (err == kNoErr) err = vmhost::TrackCursor(p, s.modifiers & ~kModDoubleClick);
         vmwin::SetKeyDown(VK_LBUTTON, true);
         if (err == kNoErr) err = vmhost::MouseDown(p, s.modifiers);
         break;
+      }
       case StepKind::Drag:
         err = vmhost::MouseDrag(p, s.modifiers);
         break;
@@ -362,10 +383,7 @@ class Runner {
     const fs::path folder = fs::path(destination).parent_path();
     if (!folder.empty() && !fs::is_directory(folder))
       Fault("cannot save to " + destination + ": no folder " + folder.string());
-    const fs::path temp = scratch / ("save-" + std::to_string(pending_.size()) + ".svg");
-    std::string why;
-    if (!vmhost::SaveDocument(doc_, temp.string(), &why)) Fault("the document cannot be saved: " + why);
-    pending_.push_back({temp, destination});
+    pending_.push_back({vmhost::DocumentText(doc_), destination});
     finalSaved_ = destination == paths_.output;
     ReportLayers(destination);
   }
@@ -437,13 +455,11 @@ int RunSession(const Session& session, const RunPaths& paths, std::ostream& out,
     err << "vestamark-host: cannot make a scratch folder\n";
     return 1;
   }
-  const fs::path documents =
-      session.documents.empty() ? scratch / "Documents" : fs::absolute(session.documents);
+  const fs::path documents = session.documents.empty() ? scratch / "Documents" : fs::absolute(session.documents);
   int status = 1;
   vmwin::ResetWindowsLayer();
   vmhost::ResetHost();
   Runner runner(paths, out);
-  runner.scratch = scratch;
   try {
     fs::create_directories(documents);
     fs::create_directories(scratch / "Desktop");
@@ -460,8 +476,8 @@ int RunSession(const Session& session, const RunPaths& paths, std::ostream& out,
         current = nullptr;
         if (runner.Finish(err)) status = 0;
       } catch (const SessionFault& f) {
-        err << paths.session << ":" << (current != nullptr ? std::to_string(current->line) + ": " : " ")
-            << f.why << "\nvestamark-host: nothing was written\n";
+        err << paths.session << ":" << (current != nullptr ? std::to_string(current->line) + ": " : " ") << f.why
+            << "\nvestamark-host: nothing was written\n";
       }
     }
   } catch (const SessionFault& f) {

@@ -249,8 +249,8 @@ DocumentHandle NewDocument(const char* name) {
   return doc;
 }
 
-DocumentHandle OpenDocument(const std::string& path, std::string* error) {
-  HostDocument* doc = ReadSvgDocument(path, error);
+DocumentHandle OpenDocument(const std::string& path, std::string* error, std::vector<std::string>* warnings) {
+  HostDocument* doc = ReadSvgDocument(path, error, warnings);
   if (doc) DocumentChanged();
   return doc;
 }
@@ -258,6 +258,8 @@ DocumentHandle OpenDocument(const std::string& path, std::string* error) {
 bool SaveDocument(DocumentHandle doc, const std::string& path, std::string* error) {
   return WriteSvgDocument(doc, path, error);
 }
+
+std::string DocumentText(DocumentHandle doc) { return SvgDocumentText(doc); }
 
 void SwitchDocument(DocumentHandle doc) {
   if (gHost.current == doc) return;

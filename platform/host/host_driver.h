@@ -76,8 +76,13 @@ int32_t DroppedPlays();
 // New, open, switch and close send the document-changed notification, as the
 // host does; the notification goes only to started plug-ins.
 DocumentHandle NewDocument(const char* name = "Untitled-1");
-DocumentHandle OpenDocument(const std::string& path, std::string* error);
+// Elements the host cannot hold are skipped, each with a line in `warnings`.
+DocumentHandle OpenDocument(const std::string& path, std::string* error,
+                            std::vector<std::string>* warnings = nullptr);
+// Writes the whole file, or leaves the old one as it was.
 bool SaveDocument(DocumentHandle doc, const std::string& path, std::string* error);
+// What SaveDocument would write.
+std::string DocumentText(DocumentHandle doc);
 void SwitchDocument(DocumentHandle doc);
 void CloseDocument(DocumentHandle doc);
 DocumentHandle CurrentDocument();

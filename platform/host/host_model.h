@@ -380,5 +380,14 @@ void AddHostDefaults();
 // ---- document files (host_svg.cpp) ----------------------------------------------------
 
 // Reads a document; on failure returns null and a message naming the fault.
-HostDocument* ReadSvgDocument(const std::string& path, std::string* error);
+// Each element skipped because the host cannot hold it gives a warning line.
+HostDocument* ReadSvgDocument(const std::string& path, std::string* error,
+                              std::vector<std::string>* warnings = nullptr);
+// The same from the file's bytes; `path` names it in messages.
+HostDocument* ReadSvgText(const std::string& path, const std::string& text, std::string* error,
+                          std::vector<std::string>* warnings = nullptr);
+// Writes the whole file or, on failure, leaves the old one as it was.
 bool WriteSvgDocument(HostDocument* doc, const std::string& path, std::string* error);
+std::string SvgDocumentText(HostDocument* doc);
+// Every art without an id (or with one taken before it) gets the next free "a<n>".
+void GiveArtIds(HostDocument* doc);

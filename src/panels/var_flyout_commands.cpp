@@ -16,6 +16,7 @@
 #include "store/grading_group_tags.h"
 #include "store/piece_queries.h"
 #include "store/variables_csv.h"
+#include "text/text_conversion.h"
 #include "win_api.h"
 
 namespace {
@@ -101,9 +102,15 @@ void ExportVariables() {
       kNoErr)
     return;
   WCHAR wide[kPathChars];
-  if (!CopyPath300(wide, chosen)) return;
   char path[kPathChars] = "";
-  if (WideCharToMultiByte(CP_ACP, 0, wide, -1, path, sizeof path, nullptr, nullptr) <= 0) return;
+  if (!CopyPath300(wide, chosen) ||
+      WideCharToMultiByte(CP_ACP, 0, wide, -1, path, sizeof path, nullptr, nullptr) <= 0) {
+    // A path the file calls cannot take writes nothing; the user is told.
+    char shown[sizeof chosen];
+    Utf8ToShiftJis(chosen, shown, sizeof shown);
+    ShowFileSaveFailed(shown);
+    return;
+  }
   // A file that could not be written leaves the old one; the user is told.
   if (!WriteVariablesCsv(path)) ShowFileSaveFailed(path);
 }

@@ -128,8 +128,10 @@ void UpdateInfButtons(HWND panelWindow) {
   if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
 }
 
+// Runs only while the panel exists (the deferred command's runner sees to
+// it); a window the host could not give leaves the list and buttons alone.
 void RunInfPanelCommand(HWND panelWindow, uint16_t controlId, uint16_t notification) {
-  if (gPlugin == nullptr || panelWindow == nullptr) return;
+  if (gPlugin == nullptr) return;
   switch (controlId) {
     case kPanelListId:
       if (notification == LBN_DBLCLK) {

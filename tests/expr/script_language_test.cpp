@@ -18,6 +18,11 @@ TEST_F(LanguageTest, OperatorsConditionalsAndTheirQuirks) {
       {"(1+2*3)&(2*3+1)&(1+2*3*4)&((1+2)*3)&(10-4-3)", "772593"},
       {"1>0*5", "5"},          // (1>0)*5: only a sign in front groups a product
       {"1+2*3>4*5", "6"},      // 1+((2*3)>4*5)
+      // The product after a sign ends at every operator of its level.
+      {"1+2*3&4", "74"},
+      {"1+2*3=6", "0"},  // (1+(2*3))=6
+      {"1+2*3||0", "1"},
+      {"1+2*3&&0", "0"},
       {"2+3*-1", "4"},         // the product ends at the '-'
       {"(-5)&(5*-3)", "-52"},  // the later operator wins
       {"3&4&\"ab\"&\" c\"", "34ab c"},
@@ -72,6 +77,22 @@ TEST_F(LanguageTest, ReportedErrorShowsOneAlertAndGivesZero) {
   gPlugin->scriptError.silent = 1;
   EXPECT_EQ(RunReported("IF(0){1}"), "");
   EXPECT_EQ(alerts().size(), 2u);
+}
+
+// A faulty amount counts as 0, not as the part before the fault; the alert
+// quotes the source cut at 80 bytes, marked when 80 or more.
+TEST_F(LanguageTest, AReportedErrorDropsThePartialValueAndQuotesEightyBytes) {
+  EXPECT_EQ(Run("5+IF(0){1}+2"), "5");
+  EXPECT_EQ(RunReported("5+IF(0){1}+2"), "");
+  EXPECT_EQ(EvaluateExpressionToNumber("7+x:y("), 0.0);
+  const std::string source79 = "3+IF(0){1}" + std::string(69, '1');
+  const std::string source80 = source79 + "1";
+  EXPECT_EQ(RunReported(source79), "");
+  EXPECT_EQ(RunReported(source80), "");
+  ASSERT_EQ(alerts().size(), 4u);
+  EXPECT_EQ(alerts()[1], "Script Error!\nundefined variable(x)\n7+x:y(\n");
+  EXPECT_EQ(alerts()[2], "Script Error!\nout of construction(" + source79.substr(10, 31) + ")\n" + source79 + "\n");
+  EXPECT_EQ(alerts()[3], "Script Error!\nout of construction(" + source80.substr(10, 31) + ")\n" + source80 + "...\n");
 }
 
 TEST_F(LanguageTest, MacrosReadTheHandleBeingGradedInTheUsersUnit) {

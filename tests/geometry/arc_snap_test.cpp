@@ -27,6 +27,9 @@ TEST_F(ArcDetection, AcceptsTrueArcsOnly) {
                  {"handles under 0.1", Arc({0, 0}, 0.15, 0, 90)},
                  {"handles differing by 0.02", Cubic({100, 0}, {100, 55.23}, {55.25, 100}, {0, 100})},
                  {"straight, on one horizontal line", Cubic({0, 0}, {10, 0}, {20, 0}, {30, 0})},
+                 // its circle runs within 0.01 of the chord's middle
+                 {"all but straight, bulging 0.003", Cubic({0, 0}, {10, 0.004}, {20, 0.004}, {30, 0})},
+                 {"all but straight and tilted", Cubic({0, 0}, {10, 10.006}, {20, 20.006}, {30, 30})},
                  {"semicircle, both handles vertical", Cubic({-50, 0}, {-50, 66.7}, {50, 66.7}, {50, 0})},
                  {"tilted semicircle", Arc({0, 0}, 50, 45, 225)},
                  {"S curve", Cubic({0, 0}, {40, 60}, {60, -60}, {100, 0})}};
@@ -34,7 +37,8 @@ TEST_F(ArcDetection, AcceptsTrueArcsOnly) {
     RealPoint untouched{-7, -7};
     double noRadius = -7;
     EXPECT_EQ(DetectCircularArcInBezier(r.curve.s1, r.curve.s2, &untouched, &noRadius), 0) << r.what;
-    EXPECT_TRUE(untouched.h == -7 && noRadius == -7) << r.what;
+    EXPECT_EQ(untouched.h, -7) << r.what;
+    EXPECT_EQ(noRadius, -7) << r.what;
   }
 }
 
@@ -59,7 +63,8 @@ TEST_F(Snapping, LineSnapMovesAlongOneAxis) {
   // A foot beyond an end takes the end only when it is nearer than the tolerance.
   RealPoint nearEnd{10.5, 0.2}, farEnd{10.9, 0.9};
   EXPECT_EQ(PerpendicularFootOnSegment(&nearEnd, {0, 0}, {10, 0}, 1.0), 1);
-  EXPECT_TRUE(nearEnd.h == 10 && nearEnd.v == 0);
+  EXPECT_EQ(nearEnd.h, 10);
+  EXPECT_EQ(nearEnd.v, 0);
   EXPECT_EQ(PerpendicularFootOnSegment(&farEnd, {0, 0}, {10, 0}, 1.0), 0);
 }
 

@@ -7,7 +7,10 @@ using CurveLength = CurveTest;
 
 TEST_F(CurveLength, WeightTablesAndParameters) {
   const BezierWeightTables& w = gPlugin->bezier;
-  EXPECT_TRUE(w.weightA64[0] == 1.0 && w.weightA64[64] == 0 && w.weightB32[0] == 0 && w.weightB32[32] == 0);
+  EXPECT_EQ(w.weightA64[0], 1.0);
+  EXPECT_EQ(w.weightA64[64], 0);
+  EXPECT_EQ(w.weightB32[0], 0);
+  EXPECT_EQ(w.weightB32[32], 0);
   EXPECT_EQ(w.weightA32[16], 0.125);
   EXPECT_EQ(w.weightB32[16], 0.375);
   const CubicPoints c{{1.1, 2.2}, {3, 9}, {7, -4}, {8.3, 0.7}};

@@ -33,7 +33,8 @@ TEST_F(ViewTolerance, TwoScreenPixelsAtTheFirstViewsZoom) {
     RealPoint corner{10 + c.tolerance, 20 - c.tolerance}, beyond{10 + c.tolerance + 0.01, 20};
     EXPECT_EQ(IsPointNearPointInView(&corner, {10, 20}), 1) << c.zoom;  // bounds inclusive
     EXPECT_EQ(IsPointNearPointInView(&beyond, {10, 20}), 0) << c.zoom;
-    EXPECT_TRUE(corner.h == 10 && beyond.h == 10 + c.tolerance + 0.01);
+    EXPECT_EQ(corner.h, 10) << c.zoom;
+    EXPECT_EQ(beyond.h, 10 + c.tolerance + 0.01) << c.zoom;
   }
   vmhost::CloseDocument(doc);
   ModuleSuites held;
@@ -68,11 +69,13 @@ TEST_F(ViewTolerance, RectanglesThroughTheHostsRealMath) {
   EXPECT_EQ(IsPointInRectInView({51.5, 50}, bounds), 0);
   RealPoint p{25.5, 49};
   EXPECT_EQ(IsPointNearRectCenterInView(&p, bounds), 1);
-  EXPECT_TRUE(p.h == 25 && p.v == 50);
+  EXPECT_EQ(p.h, 25);
+  EXPECT_EQ(p.v, 50);
 
   RealRect overlap;
   EXPECT_EQ(RealRectsOverlap(bounds, {40, 120, 80, 90}, &overlap), 1);
-  EXPECT_TRUE(overlap.left == 40 && overlap.bottom == 90);
+  EXPECT_EQ(overlap.left, 40);
+  EXPECT_EQ(overlap.bottom, 90);
   EXPECT_EQ(RealRectsOverlap(bounds, {60, 120, 80, 90}, &overlap), 0);
   EXPECT_EQ(overlap.right, 0);
 }

@@ -226,7 +226,7 @@ TEST_F(HeadlessTest, BadDocumentsStopWithTheirLineAndWriteNothing) {
       {(open + "<path id=\"p\" vm:segments=\"1 2 3\"/>\n</g></svg>\n"),
        ": line 3: ", "broken vm:segments (id 'p')"},
       {(open + "\n<g vm:type=\"banner\"/>\n</g></svg>\n"), ": line 4: ", "unknown vm:type 'banner'"},
-      {(open + "<path d=\"M0 0 Q 1 1 2 2\"/>\n</g></svg>\n"), ": line 3: ", "unsupported path command 'Q'"},
+      {(open + "<path d=\"M0 0 B 1 1 2 2\"/>\n</g></svg>\n"), ": line 3: ", "unsupported path command 'B'"},
       {(head + "<path vm:tag.key=\"%zz\" d=\"M0 0 L1 1\"/>\n</svg>\n"),
        ": line 2: ", "bad value of tag 'key'"},
   };

@@ -45,12 +45,12 @@ std::string HeadlessTest::Write(const std::string& name, const std::string& text
   return path;
 }
 
-ProgramRun HeadlessTest::Host(const std::vector<std::string>& args) const {
+ProgramRun HeadlessTest::Host(const std::vector<std::string>& args, const std::string& shell) const {
   const std::string program = ProgramPath();
   EXPECT_TRUE(std::filesystem::exists(program)) << program << " is not built";
-  std::string command = "cd " + ShellQuoted(folder->root()) + " && " + ShellQuoted(program);
+  std::string command = "cd " + ShellQuoted(folder->root()) + " && (" + shell + " exec " + ShellQuoted(program);
   for (const std::string& a : args) command.append(" ").append(ShellQuoted(a));
-  command += " >" + ShellQuoted(Path("stdout.txt")) + " 2>" + ShellQuoted(Path("stderr.txt"));
+  command += ") >" + ShellQuoted(Path("stdout.txt")) + " 2>" + ShellQuoted(Path("stderr.txt"));
   const int raw = std::system(command.c_str());
   ProgramRun run;
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);

@@ -45,8 +45,8 @@ class HeadlessTest : public ::testing::Test {
   // A file in the test's folder.
   std::string Path(const std::string& name) const { return folder->root() + "/" + name; }
   std::string Write(const std::string& name, const std::string& text) const;
-  // vestamark-host with these arguments (quoted for the shell).
-  ProgramRun Host(const std::vector<std::string>& args) const;
+  // vestamark-host with these arguments (quoted for the shell), after `shell` (e.g. limits) in its shell.
+  ProgramRun Host(const std::vector<std::string>& args, const std::string& shell = "") const;
   // The example pattern, a session text, and the output in the test's folder.
   ProgramRun Grade(const std::string& session, const std::string& document = ExamplePatternPath()) const;
 

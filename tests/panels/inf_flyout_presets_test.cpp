@@ -24,7 +24,8 @@ TEST_F(InfFlyoutPresets, TheItemsListTheEnabledPresetsAndChoosingOneMakesItCurre
   EXPECT_EQ(PresetItems(), (std::vector<std::string>{"S*", "M", "L", "LL"}));
   const int32_t depth = vmhost::UndoDepth();
   Choose(14);
-  EXPECT_TRUE(globals().currentPresetSlot == 2 && globals().currentScaleIndex == 2);
+  EXPECT_EQ(globals().currentPresetSlot, 2);
+  EXPECT_EQ(globals().currentScaleIndex, 2);
   EXPECT_EQ(PresetItems(), (std::vector<std::string>{"S", "M", "L*", "LL"}));
   EXPECT_EQ(vmhost::UndoDepth(), depth) << "no undo step for a choice";
 
@@ -37,14 +38,14 @@ TEST_F(InfFlyoutPresets, TheItemsListTheEnabledPresetsAndChoosingOneMakesItCurre
 TEST_F(InfFlyoutPresets, CopyGivesTheChosenPresetTheCurrentAmountsAndMakesItCurrent) {
   vmwin::ScriptDialog(16063, {vmwin::PressEscape()});
   Choose(9);
-  EXPECT_TRUE(std::strcmp(Slot(0).line.amountExpr[2], "1.2") == 0 && vmhost::UndoText().empty());
+  EXPECT_STREQ(Slot(0).line.amountExpr[2], "1.2");
+  EXPECT_EQ(vmhost::UndoText(), "");
 
   vmwin::ScriptDialog(16063, {vmwin::PickItemText(4, "L"), vmwin::PressEnter()});
   Choose(9);
-  EXPECT_EQ(std::string(Slot(0).line.amountExpr[2]) + " " + Slot(1).point.xExpr[2] + " " +
-                Slot(2).line.amountExpr[2],
-            "1.0 x0 3.2")
-      << "measurements are not copied";
+  EXPECT_STREQ(Slot(0).line.amountExpr[2], "1.0") << "measurements are not copied";
+  EXPECT_STREQ(Slot(1).point.xExpr[2], "x0") << "measurements are not copied";
+  EXPECT_STREQ(Slot(2).line.amountExpr[2], "3.2") << "measurements are not copied";
   EXPECT_EQ(globals().groupPresetScale[2].h, 1.5);
   EXPECT_EQ(PresetItems(), (std::vector<std::string>{"S", "M", "L*", "LL"}));
   EXPECT_EQ(vmhost::UndoText(), "プリセット編集の取り消し");
@@ -69,9 +70,11 @@ TEST_F(InfFlyoutPresets, InitialisingResetsOnlyTheCurrentPresetsAmountsAfterAYes
   EXPECT_EQ(vmhost::Alerts().at(0).text, "プリセット \"S\" を初期化してもいいですか？");
   vmhost::QueueAlertAnswer(1);
   Choose(10);
-  EXPECT_EQ(std::string(Slot(0).line.amountExpr[0]) + " " + Slot(0).line.amountExpr[1] + " [" +
-                Slot(1).point.xExpr[0] + "] " + Slot(1).point.xExpr[1] + " " + Slot(2).line.amountExpr[0],
-            "100.0 1.1 [] x1 3.0");
+  EXPECT_STREQ(Slot(0).line.amountExpr[0], "100.0");
+  EXPECT_STREQ(Slot(0).line.amountExpr[1], "1.1");
+  EXPECT_STREQ(Slot(1).point.xExpr[0], "");
+  EXPECT_STREQ(Slot(1).point.xExpr[1], "x1");
+  EXPECT_STREQ(Slot(2).line.amountExpr[0], "3.0");
   EXPECT_EQ(vmhost::UndoText(), "プリセット編集の取り消し");
 }
 

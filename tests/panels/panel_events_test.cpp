@@ -57,7 +57,10 @@ TEST_F(PanelEventsTest, WithoutADocumentPanelEventsAreDroppedAndNotPassedOn) {
   vmwin::PaintInvalidWindows();
   state.savedWndProc = saved;
   EXPECT_EQ(InternalActionPlays(), 0);
-  for (UINT message : gSavedProcMessages) EXPECT_TRUE(message != WM_COMMAND && message != WM_DRAWITEM);
+  for (UINT message : gSavedProcMessages) {
+    EXPECT_NE(message, WM_COMMAND);
+    EXPECT_NE(message, WM_DRAWITEM);
+  }
   EXPECT_EQ(gSuiteNesting, 0);
 }
 

@@ -84,11 +84,14 @@ TEST_F(VarFlyoutTest, AnExportThatCannotBeWrittenIsReportedAndKeepsTheOldFile) {
       {"a folder that is not there", root + "/missing/out.csv", RLIM_INFINITY},
       {"a folder where the file cannot be made", root + "/blocked.csv", RLIM_INFINITY},
       {"a disk that fills up", root + "/full.csv", 1024},
+      {"a path too long for the file calls", root + "/" + std::string(150, 'p') + "/" + std::string(150, 'q') + ".csv",
+       RLIM_INFINITY},
   };
   InModuleCall([&] { std::snprintf(globals().variables.varValues[0], kVarValueSize, "%s", longValue.c_str()); });
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    if (c.path.find("missing") == std::string::npos) WriteHostFile(c.path, "old export\r\n");
+    const bool existed = c.path.find("missing") == std::string::npos && c.path.size() < 300;
+    if (existed) WriteHostFile(c.path, "old export\r\n");
     vmhost::ClearRecordings();
     vmhost::QueuePutFileAnswer(c.path);
     rlimit kept{};
@@ -109,7 +112,7 @@ TEST_F(VarFlyoutTest, AnExportThatCannotBeWrittenIsReportedAndKeepsTheOldFile) {
               std::string::npos)
         << alert;
     EXPECT_NE(alert.find(std::filesystem::path(c.path).filename().string()), std::string::npos);
-    EXPECT_EQ(ReadHostFile(c.path), c.path.find("missing") == std::string::npos ? "old export\r\n" : "<missing>");
+    EXPECT_EQ(ReadHostFile(c.path), existed ? "old export\r\n" : "<missing>");
     if (c.path.find("blocked") == std::string::npos) {
       EXPECT_FALSE(std::filesystem::exists(c.path + ".tmp")) << "no half-written file is left";
     }

@@ -1,7 +1,12 @@
 // Documents saved as SVG and read back: nothing changes, and bad files give a
 // clear error instead of a document.
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -134,7 +139,8 @@ TEST_F(SvgDocumentTest, TheSavedFileIsSvgThatViewersDraw) {
 TEST_F(SvgDocumentTest, PathDataOfOtherEditorsIsRead) {
   std::string path = TempPath("foreign.svg");
   WriteFile(path,
-            "<svg xmlns='http://www.w3.org/2000/svg'><title>x</title>\n"
+            "<svg xmlns='http://www.w3.org/2000/svg' width='100pt' height='100pt' viewBox='0 0 100 100'>"
+            "<title>x</title>\n"
             "<path id='p' d='M10,20 l5 0 h5 v-10 C 30 0 40 0 10 20 Z m 1 1 L 2 2'/>\n"
             "<path id='q' d='M0 0 C 0 -10 10 -10 10 0 C 10 10 0 10 0 0 Z'/>\n"
             "<path id='r' d='M0 0 L 10 0 L 10 10 Z Z l 5 5 l 0 5'/></svg>");
@@ -171,13 +177,51 @@ TEST_F(SvgDocumentTest, PathDataOfOtherEditorsIsRead) {
   std::remove(path.c_str());
 }
 
+TEST_F(SvgDocumentTest, ASaveThatCannotBeCompletedLeavesTheOldFileAsItWas) {
+  BuildDocument();
+  const std::string path = TempPath("kept.svg");
+  WriteFile(path, "the old drawing\n");
+  chmod(path.c_str(), 0640);
+  // A full disk: no file may grow past 64 bytes.
+  rlimit room{};
+  getrlimit(RLIMIT_FSIZE, &room);
+  rlimit full = room;
+  full.rlim_cur = 64;
+  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &full);
+  std::string error;
+  const bool saved = vmhost::SaveDocument(doc, path, &error);
+  setrlimit(RLIMIT_FSIZE, &room);
+  std::signal(SIGXFSZ, handler);
+  EXPECT_FALSE(saved);
+  EXPECT_NE(error.find(path + ": cannot be written"), std::string::npos) << error;
+  EXPECT_EQ(ReadFile(path), "the old drawing\n");
+  // A folder where the file would go stays a folder.
+  const std::string folder = TempPath("folder.svg");
+  std::filesystem::create_directory(folder);
+  EXPECT_FALSE(vmhost::SaveDocument(doc, folder, &error));
+  EXPECT_NE(error.find("it is a folder"), std::string::npos) << error;
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+  std::filesystem::remove(folder);
+  // Nothing half-written is left beside the file; with room, the new drawing takes its place.
+  const std::string name = path.substr(path.rfind('/') + 1);
+  for (const auto& entry : std::filesystem::directory_iterator(::testing::TempDir()))
+    EXPECT_NE(entry.path().filename().string().rfind("." + name, 0), 0u) << entry.path();
+  ASSERT_TRUE(vmhost::SaveDocument(doc, path, &error)) << error;
+  EXPECT_NE(ReadFile(path).find("<svg"), std::string::npos);
+  struct stat mode {};
+  stat(path.c_str(), &mode);
+  EXPECT_EQ(mode.st_mode & 0777, 0640u);
+  std::remove(path.c_str());
+}
+
 TEST_F(SvgDocumentTest, BadFilesGiveAClearErrorAndNoDocument) {
   const std::pair<const char*, const char*> cases[] = {
       {"<svg><g>", "line 1: not well-formed XML"},
       {"<html/>", "the root element is not <svg>"},
       {"<svg>\n<path id='p' vm:segments='1 2 3'/></svg>", "line 2: broken vm:segments (id 'p')"},
       {"<svg><path d='M 0 0 L 5'/></svg>", "broken path data"},
-      {"<svg><path d='M 0 0 A 1 1 0 0 0 5 5'/></svg>", "unsupported path command 'A'"},
+      {"<svg><path d='M 0 0 B 1 1 0 0 0 5 5'/></svg>", "unsupported path command 'B'"},
       {"<svg><path d='L 1 1'/></svg>", "must start with M"},
       {"<svg><path d=''/></svg>", "a path without data"},
       {"<svg><g vm:tag.k='%G1'/></svg>", "bad value of tag 'k'"},

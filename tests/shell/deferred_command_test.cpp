@@ -7,8 +7,10 @@
 
 #include "support/module_suites.h"
 #include "host_model.h"
+#include "resources/basic_settings_resource_ids.h"
 #include "shell/plugin_main.h"
 #include "support/module_fixture.h"
+#include "win_driver.h"
 
 using namespace vmtest;
 
@@ -55,8 +57,16 @@ TEST_F(DeferredCommandTest, WithoutTheBasicSuiteOnlyANestedAcquisitionSucceeds) 
 
 TEST_F(DeferredCommandTest, APanelCommandRunsInsideAHostCallAndIsCleared) {
   globals().currentView = vmhost::CurrentView();
-  PostDeferredCommand(kDeferredInfFlyoutItem, 4, 0, nullptr);
+  const int32_t depth = vmhost::UndoDepth();
+  vmwin::ScriptDialog(kBasicSettingsDialogResource, {vmwin::SetText(kBasicScaleHEdit, "110"), vmwin::Click(IDOK)});
+  PostDeferredCommand(kDeferredInfFlyoutItem, 4, 0, nullptr);  // "Basic settings..."
   EXPECT_EQ(PlayedActions(), 1);
+  ASSERT_EQ(vmwin::ShownDialogs().size(), 1u);
+  EXPECT_EQ(vmwin::ShownDialogs()[0].templateId, kBasicSettingsDialogResource);
+  EXPECT_DOUBLE_EQ(globals().presetScale[globals().currentScaleIndex].h, 1.1);
+  // Undo is recorded only inside a host call.
+  EXPECT_EQ(vmhost::UndoDepth(), depth + 1);
+  EXPECT_EQ(vmhost::UndoText(), "基本設定の取り消し");
   EXPECT_EQ(globals().deferredCommand.code, 0u);
   EXPECT_EQ(globals().deferredCommand.arg1, 0);
   EXPECT_EQ(gSuiteNesting, 0);
@@ -71,11 +81,14 @@ TEST_F(DeferredCommandTest, APanelCommandWithoutItsPanelIsClearedWithoutRunning)
   row.itemId = 3;
   PostDeferredCommand(kDeferredPaintInfItem, 0, 0, &row);
   EXPECT_EQ(globals().deferredCommand.drawItem.itemId, 3u);  // the copy stays
-  PostDeferredCommand(kDeferredInfPanelCommand, 5, 0, nullptr);
+  PostDeferredCommand(kDeferredInfPanelCommand, 5, 0, nullptr);  // the lock button
   EXPECT_EQ(PlayedActions(), 2);
+  EXPECT_EQ(globals().handlesLocked, 0);
   EXPECT_EQ(globals().deferredCommand.code, 0u);
   EXPECT_EQ(globals().deferredCommand.arg2, 0);
   globals().infPanel = panel;
+  PostDeferredCommand(kDeferredInfPanelCommand, 5, 0, nullptr);
+  EXPECT_EQ(globals().handlesLocked, 1);
 }
 
 TEST_F(DeferredCommandTest, AnEventWithoutADocumentViewIsDropped) {

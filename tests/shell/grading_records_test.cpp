@@ -54,7 +54,10 @@ TEST(PresetRecord, ALongNameIsCutOnAWholeCharacter) {
     InitPresetRecord(&preset, c.name.c_str(), 3, 1, 0, 1);
     EXPECT_EQ(std::strlen(preset.name), c.kept) << c.name;
     EXPECT_EQ(c.name.compare(0, c.kept, preset.name), 0) << c.name;
-    EXPECT_TRUE(preset.scaleIndex == 3 && preset.enabled == 1 && preset.empty == 0 && preset.output == 1);
+    EXPECT_EQ(preset.scaleIndex, 3) << c.name;
+    EXPECT_EQ(preset.enabled, 1) << c.name;
+    EXPECT_EQ(preset.empty, 0) << c.name;
+    EXPECT_EQ(preset.output, 1) << c.name;
   }
 }
 

@@ -21,7 +21,8 @@ TEST_F(StartupTest, FillsEveryDefaultAndCreatesTheFourPresets) {
   for (int i = 0; i < 4; ++i) {
     EXPECT_STREQ(g.presets[i].name, names[i]);
     EXPECT_EQ(g.presets[i].scaleIndex, i);
-    EXPECT_EQ(g.presets[i].enabled + g.presets[i].output, 2);
+    EXPECT_EQ(g.presets[i].enabled, 1);
+    EXPECT_EQ(g.presets[i].output, 1);
     EXPECT_EQ(g.presets[i].empty, 0);
   }
   for (int i = 4; i < kMaxPresets; ++i) EXPECT_EQ(g.presets[i].empty, 1) << i;
@@ -45,9 +46,10 @@ TEST_F(StartupTest, FillsEveryDefaultAndCreatesTheFourPresets) {
   EXPECT_STREQ(g.sampleLayerName, "<<Vestamark Sample>>");
   EXPECT_STREQ(g.productName, "Vestamark");
   EXPECT_EQ(g.dragListMessage, -1);
-  EXPECT_EQ(g.updateGrading.renewal_leave + g.updateGrading.renewal_preview +
-                g.updateGrading.renewal_out_layer + g.updateGrading.renewal_out_preset,
-            4);
+  EXPECT_EQ(g.updateGrading.renewal_leave, 1);
+  EXPECT_EQ(g.updateGrading.renewal_preview, 1);
+  EXPECT_EQ(g.updateGrading.renewal_out_layer, 1);
+  EXPECT_EQ(g.updateGrading.renewal_out_preset, 1);
   EXPECT_EQ(g.updateGrading.renewal_mode, 0);
   EXPECT_STREQ(g.updateGrading.renewal_out_lname, "<< MORAVINE_GRADING >>");
   EXPECT_EQ(g.simpleGrading.grading_front_bust_position, 63);

@@ -28,12 +28,18 @@ TEST_F(SimpleGradingObjectTest, ObjectsAreFoundByTypeAndTheirRecordsReadBack) {
     EXPECT_EQ(FindSimpleGradingObject(2), nullptr);
     EXPECT_EQ(ReadSimpleGradingObjectRecord(0, &point, &rotation, reals), 1);  // "1": the type alone
   });
-  EXPECT_TRUE(point.h == 7 && rotation == 9 && reals[3] == 5) << "fields it lacks stay";
+  EXPECT_EQ(point.h, 7) << "fields it lacks stay";
+  EXPECT_EQ(rotation, 9) << "fields it lacks stay";
+  EXPECT_EQ(reals[3], 5) << "fields it lacks stay";
   EXPECT_EQ(vmhost::Tag(front, kSimpleGradingObjectTypeKey), "2,-12.5,3.25,2,0,0,0,0");
   int32_t type = 0;
   ParseSimpleGradingObjectRecord("4,1.5,-2,3,33,90,20,20", &type, &point, &rotation, reals);
-  EXPECT_TRUE(type == 4 && point.h == 1.5 && point.v == -2 && rotation == 3 && reals[1] == 90 &&
-              reals[3] == 20);
+  EXPECT_EQ(type, 4);
+  EXPECT_EQ(point.h, 1.5);
+  EXPECT_EQ(point.v, -2);
+  EXPECT_EQ(rotation, 3);
+  EXPECT_EQ(reals[1], 90);
+  EXPECT_EQ(reals[3], 20);
 }
 
 }  // namespace

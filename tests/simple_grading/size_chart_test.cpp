@@ -63,8 +63,11 @@ TEST_F(SizeChartTest, FourSizesDrawnAsGrayGridWithTheBasicRowHighlighted) {
                   style.fillPaint ? style.fillColor.gray : style.strokeColor.gray, r.left, r.top, r.right,
                   r.bottom);
     shown.push_back(text);
-    EXPECT_TRUE(style.fillPaint != style.strokePaint && style.strokeWidth == 2 && style.miterLimit == 4 &&
-                style.dashCount == 0 && style.fillColor.kind == ColorKind::Gray);
+    EXPECT_NE(style.fillPaint, style.strokePaint) << k;
+    EXPECT_EQ(style.strokeWidth, 2) << k;
+    EXPECT_EQ(style.miterLimit, 4) << k;
+    EXPECT_EQ(style.dashCount, 0) << k;
+    EXPECT_EQ(style.fillColor.kind, ColorKind::Gray) << k;
   }
   EXPECT_EQ(shown,
             (std::vector<std::string>{"F0.2 186.2 560.25 253.45 50", "F0.2 100 560.25 943.046 493",

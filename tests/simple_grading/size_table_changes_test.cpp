@@ -62,7 +62,8 @@ TEST_F(SizeTableChanges, EachBlockIsDrawnAgainWithItsOwnProportions) {
   s.grading_front_body_width = 10;
   ChangeTable({vmwin::SetText(21 + 20 + 4, "508")});
   EXPECT_EQ(Paths(Object(2)), (std::vector<std::string>{"100 500 820 140", "100 320 820 320"}));
-  EXPECT_TRUE(s.grading_front_bust_position == 50 && s.grading_front_body_width == 50);
+  EXPECT_EQ(s.grading_front_bust_position, 50);
+  EXPECT_EQ(s.grading_front_body_width, 50);
   EXPECT_EQ(vmhost::Tag(front, kSimpleGradingObjectTypeKey).substr(0, 3), "12,");
 }
 
@@ -89,15 +90,18 @@ TEST_F(SizeTableChanges, SizesWithoutAPitchKeepTheirScales) {
   UseKind(1);
   DragTool({100, 500}, {460, 140});
   EXPECT_EQ(g.presetScale[0].h, 0.905);
-  EXPECT_TRUE(g.presetScale[5].h == 1.1 && g.presetScale[5].v == 1.2);
-  EXPECT_TRUE(g.groupPresetScale[5].h == 1.1 && g.groupPresetScale[5].v == 1.2);
+  EXPECT_EQ(g.presetScale[5].h, 1.1);
+  EXPECT_EQ(g.presetScale[5].v, 1.2);
+  EXPECT_EQ(g.groupPresetScale[5].h, 1.1);
+  EXPECT_EQ(g.groupPresetScale[5].v, 1.2);
   EXPECT_EQ(g.presetScale[8].h, 1.3);
   EXPECT_EQ(vmhost::Tag(front, "vmk_grading_preset_6"), "0,1.1,1.2");
 
   // Nor does a new table, nor the preferences written after it.
   ChangeTable({vmwin::SetText(21 + 10, "96")});
   EXPECT_DOUBLE_EQ(g.presetScale[1].h, 0.96);
-  EXPECT_TRUE(g.presetScale[5].h == 1.1 && g.presetScale[5].v == 1.2);
+  EXPECT_EQ(g.presetScale[5].h, 1.1);
+  EXPECT_EQ(g.presetScale[5].v, 1.2);
   const std::string preferences =
       ReadHostFile(folders->documents() + "/Adobe/Illustrator/Prefs/Vestamark.ini");
   EXPECT_NE(preferences.find("grading_preset_05 = \"XL\",1.1,1.2,"), std::string::npos) << preferences;

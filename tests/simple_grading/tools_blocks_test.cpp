@@ -47,7 +47,8 @@ TEST_F(BlockTools, ADragDrawsTheBlockAndTurnsTheSelectedPieceIntoAGradedPiece) {
     EXPECT_EQ(Paths(block), c.paths);
     EXPECT_EQ(vmhost::Tag(piece, kSimpleGradingObjectTypeKey),
               std::to_string(c.kind + 11) + ",0,0,0,0,0,0,0");
-    EXPECT_TRUE(vmhost::IsSelected(piece) && !vmhost::IsSelected(block));
+    EXPECT_TRUE(vmhost::IsSelected(piece));
+    EXPECT_FALSE(vmhost::IsSelected(block));
     EXPECT_EQ(globals().presetScale[0].h, 0.905);
     EXPECT_EQ(globals().groupPresetScale[3].v, 1.048);
     if (c.kind == 1 && earlierFront != nullptr) {
@@ -75,9 +76,12 @@ TEST_F(BlockTools, TheDragShowsTheInvertedOutlineAndBustLineAndLeavesNothingBehi
   vmhost::MouseDrag({90, 10});
   const std::vector<vmwin::DrawRecord>& lines = vmwin::DrawingOf(view);
   ASSERT_EQ(lines.size(), 5u);
-  EXPECT_TRUE(lines[0].from.x == 510 && lines[0].from.y == 350 && lines[2].to.x == 510 &&
-              lines[2].to.y == 390);
-  EXPECT_TRUE(lines[4].from.y == 380 && lines[4].to.y == 380) << "a quarter up from the bottom";
+  EXPECT_EQ(lines[0].from.x, 510);
+  EXPECT_EQ(lines[0].from.y, 350);
+  EXPECT_EQ(lines[2].to.x, 510);
+  EXPECT_EQ(lines[2].to.y, 390);
+  EXPECT_EQ(lines[4].from.y, 380) << "a quarter up from the bottom";
+  EXPECT_EQ(lines[4].to.y, 380) << "a quarter up from the bottom";
   for (const auto& r : lines) EXPECT_EQ(r.rop2, R2_NOT);
   vmhost::MouseDrag({70, 30});
   vmhost::MouseUp({70, 30});

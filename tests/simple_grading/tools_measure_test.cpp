@@ -76,7 +76,8 @@ TEST_F(MeasureTools, TheChartHangsFromTheDragStartAndTheTableDialogRedrawsIt) {
   EXPECT_EQ(Box(Object(1)), "100 800.003 943.046 289.753") << "four rows";
   vmwin::ScriptDialog(16163, {vmwin::PickItem(6, 0), vmwin::Click(IDCANCEL)});
   ASSERT_EQ(vmhost::EditToolOptions(), kNoErr);
-  EXPECT_TRUE(globals().simpleGrading.grading_basic_size == 2 && globals().sizeTable[0].pitch == 90.5);
+  EXPECT_EQ(globals().simpleGrading.grading_basic_size, 2);
+  EXPECT_EQ(globals().sizeTable[0].pitch, 90.5);
 
   // OK: the chart is drawn again where it stood, and a block follows the new basic size.
   globals().simpleGrading.grading_front_bust_position = 50;

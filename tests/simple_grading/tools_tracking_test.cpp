@@ -130,15 +130,18 @@ TEST_F(ToolTracking, TheMeasurementShowsItsLineWithACircleAtEachEndAndLeavesNoth
   const std::vector<vmwin::DrawRecord>& drawn = vmwin::DrawingOf(view);
   ASSERT_EQ(drawn.size(), 3u);
   EXPECT_EQ(drawn[0].op, vmwin::DrawRecord::Op::Line);
-  EXPECT_TRUE(drawn[0].from.x == 510 && drawn[0].from.y == 350);
-  EXPECT_TRUE(drawn[0].to.x == 590 && drawn[0].to.y == 390);
+  EXPECT_EQ(drawn[0].from.x, 510);
+  EXPECT_EQ(drawn[0].from.y, 350);
+  EXPECT_EQ(drawn[0].to.x, 590);
+  EXPECT_EQ(drawn[0].to.y, 390);
   const RECT ends[2] = {{505, 345, 515, 355}, {585, 385, 595, 395}};
   for (int i = 0; i < 2; ++i) {
     const vmwin::DrawRecord& circle = drawn[1 + i];
     EXPECT_EQ(circle.op, vmwin::DrawRecord::Op::Ellipse) << i;
-    EXPECT_TRUE(circle.rect.left == ends[i].left && circle.rect.top == ends[i].top &&
-                circle.rect.right == ends[i].right && circle.rect.bottom == ends[i].bottom)
-        << i;
+    EXPECT_EQ(circle.rect.left, ends[i].left) << i;
+    EXPECT_EQ(circle.rect.top, ends[i].top) << i;
+    EXPECT_EQ(circle.rect.right, ends[i].right) << i;
+    EXPECT_EQ(circle.rect.bottom, ends[i].bottom) << i;
   }
   for (const auto& r : drawn) EXPECT_EQ(r.rop2, R2_NOT);
 

@@ -39,11 +39,14 @@ TEST_F(BasicSettings, FieldsFollowTheLockAndTheUnitAndOkStoresThemWithTheGroup) 
                                       "110",   "110.00", "100.00", "Front", "10",     "shut"}));
   const PluginGlobals& g = globals();
   EXPECT_NEAR(g.grading_angle, 1.570796, 1e-9);
-  EXPECT_TRUE(g.presetScale[2].h == 1.1 && g.presetScale[2].v == 1.1 && g.grading_hvlock == 1);
+  EXPECT_EQ(g.presetScale[2].h, 1.1);
+  EXPECT_EQ(g.presetScale[2].v, 1.1);
+  EXPECT_EQ(g.grading_hvlock, 1);
   EXPECT_EQ(g.groupPresetScale[2].v, 1.1) << "the pair goes with the group";
   EXPECT_EQ(g.grading_compscale, 0.75);
-  EXPECT_TRUE(g.grading_unit == 1 && g.unitPerPoint == 0.035277777777777776 &&
-              g.unitName == std::string("cm"));
+  EXPECT_EQ(g.grading_unit, 1);
+  EXPECT_EQ(g.unitPerPoint, 0.035277777777777776);
+  EXPECT_STREQ(g.unitName, "cm");
   EXPECT_NEAR(g.grading_origin.v, 144, 1e-9);
   EXPECT_EQ(vmhost::UndoText(), "基本設定の取り消し");
   EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_compscale"), "0.75");
@@ -79,8 +82,11 @@ TEST_F(BasicSettings, CancelChangesNothingAndALongNameIsCutBeforeADoubleByteChar
                {SetText(4, "1"), SetText(9, "300"), PickItem(24, 2), SetText(21, "Back"), PressEscape()});
   Choose(4);
   const PluginGlobals& g = globals();
-  EXPECT_TRUE(g.grading_origin.h == 72 && g.presetScale[2].h == 1.2 && g.grading_unit == 0);
-  EXPECT_TRUE(std::string(g.grading_title) == "Front" && vmhost::UndoText().empty());
+  EXPECT_EQ(g.grading_origin.h, 72);
+  EXPECT_EQ(g.presetScale[2].h, 1.2);
+  EXPECT_EQ(g.grading_unit, 0);
+  EXPECT_STREQ(g.grading_title, "Front");
+  EXPECT_EQ(vmhost::UndoText(), "");
   EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_angle"), angleTag);
 
   globals().language = 1;  // 79 letters and "名", which would end past the 80th byte

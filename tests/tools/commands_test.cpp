@@ -65,7 +65,8 @@ TEST_F(CommandsTest, DeletingAGroupMovesTheLaterHandlesDownAndDropsMeasuredVaria
   EXPECT_EQ(RowData(), rows);
   EXPECT_EQ(vmhost::UndoText(), "補正ハンドル削除の取り消し");
   EXPECT_TRUE(vmhost::Tag(piece, "vmk_grading_fxh_conf_196").empty()) << "the stored group lost five slots";
-  EXPECT_FALSE(Enabled(3) || Enabled(4));
+  EXPECT_FALSE(Enabled(3));
+  EXPECT_FALSE(Enabled(4));
 
   for (int row : {1, 0}) User(PickItem(1, row)), Press(3);  // the basic row stays
   EXPECT_EQ(SendMessage(Control(VarWindow(), 1), LB_GETCOUNT, 0, 0), 1) << "W alone is left";
@@ -103,9 +104,10 @@ TEST_F(CommandsTest, EditOpensTheDialogOfTheRowsKindLockTogglesAndUpdateWritesWh
   EXPECT_EQ(vmhost::UndoText(), "基本設定の取り消し");
 
   char icon[4] = "";
-  for (const char* text : {"41", "30"}) {  // the icon index, then the lock
+  for (auto [index, locked] : {std::pair{"4", 1}, std::pair{"3", 0}}) {  // the icon index and the lock
     Press(5), GetWindowText(Control(InfWindow(), 5), icon, sizeof icon);
-    EXPECT_EQ(icon + std::to_string(globals().handlesLocked), text);
+    EXPECT_STREQ(icon, index);
+    EXPECT_EQ(globals().handlesLocked, locked);
   }
   ASSERT_EQ(vmhost::SelectTool(globals().toolHandles[1]), kNoErr);  // update needs a revision tool
   vmwin::ScriptDialog(kUpdateGradingDialogResource, {vmwin::PressEnter()}), Press(6);

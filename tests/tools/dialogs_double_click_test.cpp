@@ -1,6 +1,8 @@
 // A double-click on a handle with a revision tool opens its dialog; what the
 // user confirms there is stored with the piece and can be undone, and what he
 // cancels leaves no trace.
+#include <cstdio>
+
 #include "host/host_driver.h"
 #include "resources/basic_settings_resource_ids.h"
 #include "resources/handle_dialog_resource_ids.h"
@@ -50,10 +52,18 @@ TEST_F(DoubleClickDialogTest, ConfirmedAmountIsStoredAndUndoable) {
   DoubleClickHandleLine({vmwin::SetText(kAmountPercentField, "120"), vmwin::Click(IDOK)});
   ASSERT_EQ(vmwin::ShownDialogs().back().result, IDOK);
   EXPECT_EQ(Amount(), "120");
+  char key[64];
+  std::snprintf(key, sizeof key, "vmk_grading_fxh_ratio_1%02d", globals().currentScaleIndex + 1);
+  EXPECT_EQ(vmhost::Tag(piece, key), "120");
   EXPECT_EQ(vmhost::UndoDepth(), depth + 1);
-  EXPECT_FALSE(vmhost::UndoText().empty());
+  EXPECT_EQ(vmhost::UndoText(), "補正ハンドル編集の取り消し");
+  EXPECT_EQ(vmhost::RedoText(), "");
   EXPECT_EQ(vmhost::FindLayer("<<Vestamark Sample>>"), nullptr);
   EXPECT_NE(vmhost::FindLayer("<<Vestamark Preview>>"), nullptr);
+
+  ASSERT_TRUE(vmhost::Undo());
+  EXPECT_EQ(vmhost::Tag(piece, key), "") << "the default amount leaves no tag";
+  EXPECT_EQ(vmhost::RedoText(), "補正ハンドル編集のやり直し");
 }
 
 TEST_F(DoubleClickDialogTest, CancelledEditLeavesNoUndoStepAndTheOldAmount) {

@@ -1,5 +1,7 @@
 // What a drag with a revision tool shows in the document window: inverted
 // lines, marks and marquees that the next drawing erases exactly.
+#include <utility>
+
 #include "tracking_scene.h"
 
 namespace vmtest {
@@ -15,7 +17,7 @@ std::vector<vmwin::DrawRecord> Drawn(Op op) {
   return out;
 }
 
-bool Is(POINT p, int x, int y) { return p.x == x && p.y == y; }
+std::pair<int, int> At(POINT p) { return {p.x, p.y}; }
 
 TEST_F(Feedback, ADragShowsARubberLineAndLeavesNothingBehind) {
   SetPiece({vmhost::AddPolyline(LayerGroup(), {{0, 0}, {100, 0}}, false)});
@@ -25,14 +27,22 @@ TEST_F(Feedback, ADragShowsARubberLineAndLeavesNothingBehind) {
   // Artwork (0, 0) and (80, 40) are window pixels (500, 400) and (580, 360).
   std::vector<vmwin::DrawRecord> lines = Drawn(Op::Line);
   ASSERT_EQ(lines.size(), 5u);
-  EXPECT_TRUE(Is(lines[0].from, 500, 400) && Is(lines[0].to, 580, 360));
-  EXPECT_TRUE(Is(lines[1].from, 496, 396) && Is(lines[1].to, 504, 404));
-  EXPECT_TRUE(Is(lines[3].from, 576, 356) && Is(lines[3].to, 584, 364));
-  for (const auto& r : vmwin::DrawingOf(ViewWindow())) EXPECT_TRUE(r.rop2 == R2_NOT && r.penColor == 0u);
+  EXPECT_EQ(At(lines[0].from), std::make_pair(500, 400));
+  EXPECT_EQ(At(lines[0].to), std::make_pair(580, 360));
+  EXPECT_EQ(At(lines[1].from), std::make_pair(496, 396));
+  EXPECT_EQ(At(lines[1].to), std::make_pair(504, 404));
+  EXPECT_EQ(At(lines[3].from), std::make_pair(576, 356));
+  EXPECT_EQ(At(lines[3].to), std::make_pair(584, 364));
+  for (const auto& r : vmwin::DrawingOf(ViewWindow())) {
+    EXPECT_EQ(r.rop2, R2_NOT);
+    EXPECT_EQ(r.penColor, 0u);
+  }
   // Only the end on an anchor of the piece is ringed.
   const std::vector<vmwin::DrawRecord> rings = Drawn(Op::Ellipse);
   ASSERT_EQ(rings.size(), 1u);
-  EXPECT_TRUE(rings[0].rect.left == 495 && rings[0].rect.right == 505 && rings[0].hollowBrush);
+  EXPECT_EQ(rings[0].rect.left, 495);
+  EXPECT_EQ(rings[0].rect.right, 505);
+  EXPECT_TRUE(rings[0].hollowBrush);
   EXPECT_EQ(vmwin::PixelAt(ViewWindow(), 540, 380), 0u);
 
   Track({60, -20});
@@ -77,14 +87,18 @@ TEST_F(Feedback, WhatADragShowsByToolAltAndTheMarkGrabbed) {
     Press();
     Track(c.to, c.modifiers);
     const std::vector<vmwin::DrawRecord> lines = Drawn(Op::Line), rings = Drawn(Op::Ellipse);
-    ASSERT_TRUE(lines.size() == c.lines && rings.size() == c.rings) << c.tool;
-    EXPECT_TRUE(Is(lines[0].from, c.from.x, c.from.y) && Is(lines[0].to, c.end.x, c.end.y)) << c.tool;
+    ASSERT_EQ(lines.size(), c.lines) << c.tool;
+    ASSERT_EQ(rings.size(), c.rings) << c.tool;
+    EXPECT_EQ(At(lines[0].from), At(c.from)) << c.tool;
+    EXPECT_EQ(At(lines[0].to), At(c.end)) << c.tool;
     for (size_t i = 0; i < rings.size(); ++i)
       EXPECT_EQ(rings[i].rect.right - rings[i].rect.left, i ? 16 : 10);
   }
   // The arrow head: strokes of 10 pixels at 30 degrees off the shaft, truncated.
   const std::vector<vmwin::DrawRecord> lines = Drawn(Op::Line);
-  EXPECT_TRUE(Is(lines[2].to, 550, 370) && Is(lines[3].to, 540, 370) && Is(lines[4].to, 545, 378));
+  EXPECT_EQ(At(lines[2].to), std::make_pair(550, 370));
+  EXPECT_EQ(At(lines[3].to), std::make_pair(540, 370));
+  EXPECT_EQ(At(lines[4].to), std::make_pair(545, 378));
 }
 
 }  // namespace

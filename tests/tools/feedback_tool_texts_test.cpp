@@ -96,15 +96,20 @@ TEST_F(CursorHint, LabelsSizedByLanguageAndTakenAwayAgain) {
     ShowCursorHint(c.text, c.x, c.y);
     const std::vector<vmwin::DrawRecord>& drawn = vmwin::DrawingOf(screen);
     ASSERT_EQ(drawn.size(), 3u);  // the fill, the text, the frame
-    EXPECT_TRUE(EqualRect(&drawn[0].rect, &c.rect) && drawn[0].brushColor == 0xF2F2F2u) << c.text;
-    EXPECT_TRUE(drawn[1].text == c.text && drawn[1].textColor == 0x444444u && drawn[1].fontHeight == 12);
-    EXPECT_TRUE(drawn[1].from.x == (c.rect.left + c.rect.right) / 2 && drawn[1].from.y == c.rect.top + 3);
+    EXPECT_TRUE(EqualRect(&drawn[0].rect, &c.rect)) << c.text;
+    EXPECT_EQ(drawn[0].brushColor, 0xF2F2F2u) << c.text;
+    EXPECT_EQ(drawn[1].text, c.text);
+    EXPECT_EQ(drawn[1].textColor, 0x444444u);
+    EXPECT_EQ(drawn[1].fontHeight, 12);
+    EXPECT_EQ(drawn[1].from.x, (c.rect.left + c.rect.right) / 2);
+    EXPECT_EQ(drawn[1].from.y, c.rect.top + 3);
     EXPECT_EQ(drawn[1].fontFace, c.language ? "Arial" : "\202l\202r \203S\203V\203b\203N");
     // An empty text only puts back the screen under the last label.
     ShowCursorHint("", 0, 0);
     EXPECT_EQ(vmwin::PixelAt(screen, c.rect.left + 1, c.rect.top + 1), vmwin::kBlankPixel);
-    EXPECT_TRUE(drawn.size() == 4u && drawn[2].op == vmwin::DrawRecord::Op::FrameRect &&
-                globals().cursorHint.memoryDC == nullptr);
+    EXPECT_EQ(globals().cursorHint.memoryDC, nullptr);
+    ASSERT_EQ(drawn.size(), 4u);
+    EXPECT_EQ(drawn[2].op, vmwin::DrawRecord::Op::FrameRect);
   }
 }
 

@@ -72,7 +72,8 @@ TEST_F(DragSnaps, WholeStepsOfTheGridDistance) {
   globals().flGrDistance = 0;  // a step that cannot be taken leaves the point
   RealPoint p{50, 23};
   SnapToDistanceSteps(&p, 0);
-  EXPECT_TRUE(p.h == 50 && p.v == 23);
+  EXPECT_EQ(p.h, 50);
+  EXPECT_EQ(p.v, 23);
 }
 
 TEST_F(DragSnaps, MeasureFromAHitPairSaysTheSide) {

@@ -15,12 +15,14 @@ TEST_F(SnapTargets, CoincidentAnchorsGoToThePathMetFirst) {
 
   const ListSnap one = RunListSnap(SnapToAnchorPoints, {101.2, 0.8});
   EXPECT_EQ(one.kind, kSnapKindAnchor);
-  EXPECT_TRUE(one.point.h == (met == left ? 100 : 100.5) && one.point.v == 0);
+  EXPECT_EQ(one.point.h, met == left ? 100 : 100.5);
+  EXPECT_EQ(one.point.v, 0);
   EXPECT_EQ(one.hits[0].art, met);
   EXPECT_EQ(one.hits[1].art, reinterpret_cast<ArtHandle>(1)) << "nothing past the caller's room";
 
   const ListSnap five = RunListSnap(SnapToAnchorPoints, {101.2, 0.8}, 5);
-  EXPECT_TRUE(five.hits[0].art == met && five.hits[1].art == other);
+  EXPECT_EQ(five.hits[0].art, met);
+  EXPECT_EQ(five.hits[1].art, other);
   for (int i = 2; i < 5; ++i) EXPECT_TRUE(IsNoHit(five.hits[i])) << i;
 }
 
@@ -75,7 +77,8 @@ TEST_F(SnapTargets, BoundsCentreKeepsTheFirstPathsCentre) {
   ArtHandle met = vmhost::Children(LayerGroup())[0];
   const ListSnap s = RunListSnap(SnapToBoundsCentre, {50.6, 20.2}, 3);
   EXPECT_EQ(s.kind, kSnapKindBoundsCentre);
-  EXPECT_TRUE(s.hits[0].art == met && s.hits[0].segment == 0);
+  EXPECT_EQ(s.hits[0].art, met);
+  EXPECT_EQ(s.hits[0].segment, 0);
   EXPECT_EQ(s.hits[1].art, met == wide ? shifted : wide);
   EXPECT_TRUE(IsNoHit(s.hits[2]));
   EXPECT_EQ(s.point.h, met == wide ? 50 : 50.5);
@@ -103,7 +106,8 @@ TEST_F(SnapTargets, OnPathRecordsTheSegmentsEndAnchor) {
     (c.arcsOnly ? HitTestSegment : SnapToPath)(&p, &kind, &hit);
     const int16_t expected = c.hit.art == nullptr ? 0 : c.arcsOnly ? kSnapKindAnchor : kSnapKindOnPath;
     EXPECT_EQ(kind, expected) << c.p.h;
-    EXPECT_TRUE(hit.art == c.hit.art && hit.segment == c.hit.segment) << c.p.h;
+    EXPECT_EQ(hit.art, c.hit.art) << c.p.h;
+    EXPECT_EQ(hit.segment, c.hit.segment) << c.p.h;
     EXPECT_NEAR(p.h, c.on.h, 1e-5) << c.p.h;
     EXPECT_NEAR(p.v, c.on.v, 1e-5) << c.p.h;
   }

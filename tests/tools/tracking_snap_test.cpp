@@ -50,8 +50,13 @@ TEST_F(SnapDriver, TheFirstMarkHitWins) {
     globals().handlesLocked = c.origin == 3;
     EXPECT_EQ(Track(c.cursor), c.kind) << c.what;
     const TrackingState& t = globals().tracking;
-    EXPECT_TRUE(t.hitCode == c.code && t.hitSlot == c.slot && globals().snapKind == c.kind) << c.what;
-    EXPECT_TRUE(Same(t.first.point, c.at) && Same(t.second.point, c.at)) << c.what;
+    EXPECT_EQ(t.hitCode, c.code) << c.what;
+    EXPECT_EQ(t.hitSlot, c.slot) << c.what;
+    EXPECT_EQ(globals().snapKind, c.kind) << c.what;
+    EXPECT_NEAR(t.first.point.h, c.at.h, 1e-4) << c.what;
+    EXPECT_NEAR(t.first.point.v, c.at.v, 1e-4) << c.what;
+    EXPECT_NEAR(t.second.point.h, c.at.h, 1e-4) << c.what;
+    EXPECT_NEAR(t.second.point.v, c.at.v, 1e-4) << c.what;
     Origin({-5000, -5000}, 0, false);
   }
   // A point handle is hit on its anchor, and passed over when that cannot be read.
@@ -89,7 +94,8 @@ TEST_F(SnapDriver, SnapOptionsAndTheGridChooseTheTarget) {
     EXPECT_EQ(Track(c.cursor), c.kind);
     const TrackingState& t = globals().tracking;
     EXPECT_TRUE(Same(t.second.point, c.at)) << c.cursor.h;
-    EXPECT_TRUE(t.firstHits[0].art == c.hit.art && t.secondHits[0].segment == c.hit.segment) << c.kind;
+    EXPECT_EQ(t.firstHits[0].art, c.hit.art) << c.kind;
+    EXPECT_EQ(t.secondHits[0].segment, c.hit.segment) << c.kind;
   }
 }
 
@@ -100,9 +106,12 @@ TEST_F(SnapDriver, ADragMovesTheSecondPointAlongTheNormalOrInFortyFiveDegreeStep
   Press();
   EXPECT_EQ(Track({100.8, 40}), kSnapKindNormal);
   const TrackingState& t = globals().tracking;
-  EXPECT_TRUE(Same(t.first.point, {100, 0}) && t.first.snapKind == kSnapKindAnchor &&
-              t.firstHits[0].art == edge);
-  EXPECT_TRUE(std::fabs(t.second.point.h - 100) < 1e-4 && t.secondHits[0].art == nullptr);
+  EXPECT_NEAR(t.first.point.h, 100, 1e-4);
+  EXPECT_NEAR(t.first.point.v, 0, 1e-4);
+  EXPECT_EQ(t.first.snapKind, kSnapKindAnchor);
+  EXPECT_EQ(t.firstHits[0].art, edge);
+  EXPECT_NEAR(t.second.point.h, 100, 1e-4);
+  EXPECT_EQ(t.secondHits[0].art, nullptr);
   // The mark hit stays the one under the press.
   EXPECT_EQ(Track({300.5, 300.5}), 9);
   EXPECT_EQ(t.hitCode, kHitNone);

@@ -1,0 +1,14 @@
+// How the host's own attributes keep bytes: tags as vm:tag.<name> with every
+// byte outside printable ASCII (and the escape itself) written as two hex digits.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+constexpr const char* kVmNamespace = "urn:x-vestamark:document:1";
+constexpr const char* kTagPrefix = "vm:tag.";
+
+std::string EncodeBytes(const std::string& bytes, char escape, bool (*keep)(unsigned char));
+bool DecodeBytes(std::string_view text, char escape, std::string& out);
+bool KeepValueByte(unsigned char c);
+bool KeepKeyByte(unsigned char c);

@@ -1,0 +1,444 @@
+#include "svg_reader.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "svg_codes.h"
+#include "svg_numbers.h"
+#include "svg_scan.h"
+#include "svg_transform.h"
+
+namespace {
+
+enum class Role {
+  Art,          // drawn as art of the host
+  Definitions,  // drawn only through use
+  TextPart,     // characters of a text
+  Quiet,        // metadata, descriptions, stylesheets, editors' settings
+  CannotHold,   // skipped with a warning
+  Unknown,      // likewise
+};
+
+Role RoleOf(pugi::xml_node node) {
+  const std::string_view name = node.name();
+  // An element of another namespace is an editor's own (its settings, its
+  // view of the page).
+  if (name.find(':') != std::string_view::npos) return Role::Quiet;
+  for (const char* art : {"g", "a", "switch", "path", "text", "use"})
+    if (name == art) return Role::Art;
+  if (IsBasicShape(name)) return Role::Art;
+  if (name == "defs" || name == "symbol") return Role::Definitions;
+  if (name == "tspan") return Role::TextPart;
+  for (const char* quiet : {"title", "desc", "metadata", "style"})
+    if (name == quiet) return Role::Quiet;
+  for (const char* held : {"image",
+                           "linearGradient",
+                           "radialGradient",
+                           "meshgradient",
+                           "pattern",
+                           "clipPath",
+                           "mask",
+                           "filter",
+                           "foreignObject",
+                           "marker",
+                           "script",
+                           "textPath",
+                           "font",
+                           "font-face",
+                           "hatch",
+                           "solidcolor",
+                           "view",
+                           "cursor",
+                           "animate",
+                           "animateMotion",
+                           "animateTransform",
+                           "set",
+                           "svg"})
+    if (name == held) return Role::CannotHold;
+  return Role::Unknown;
+}
+
+// A marked layer: a top-level group with a layer mode attribute, as editors mark them.
+bool IsMarkedLayer(pugi::xml_node node) {
+  if (std::strcmp(node.name(), "g") != 0) return false;
+  for (pugi::xml_attribute a : node.attributes()) {
+    const std::string_view name = a.name();
+    const size_t colon = name.find(':');
+    if (colon != std::string_view::npos && name.substr(colon + 1) == "groupmode" &&
+        std::strcmp(a.value(), "layer") == 0)
+      return true;
+  }
+  return false;
+}
+
+// The value of a namespaced attribute by its local name ("label" of any prefix).
+const char* LocalAttribute(pugi::xml_node node, std::string_view local) {
+  for (pugi::xml_attribute a : node.attributes()) {
+    const std::string_view name = a.name();
+    const size_t colon = name.find(':');
+    if (colon != std::string_view::npos && name.substr(colon + 1) == local) return a.value();
+  }
+  return nullptr;
+}
+
+// The host's own attributes besides tags and state: the element is exact as the host wrote it.
+bool HasOwnAttributes(pugi::xml_node node) {
+  for (pugi::xml_attribute a : node.attributes()) {
+    const std::string_view name = a.name();
+    if (name.substr(0, 3) == "vm:" && name != "vm:state" && name.substr(0, std::strlen(kTagPrefix)) != kTagPrefix)
+      return true;
+  }
+  return false;
+}
+
+std::string CharacterData(pugi::xml_node node) {
+  std::string text;
+  for (pugi::xml_node child : node.children())
+    if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) text += child.value();
+  return text;
+}
+
+RealMatrix Translation(double x, double y) { return RealMatrix{1, 0, 0, 1, x, y}; }
+
+}  // namespace
+
+// ---- faults and warnings ------------------------------------------------------------------
+
+std::string SvgReader::Where(pugi::xml_node node) const {
+  std::string where = source_;
+  const ptrdiff_t offset = node.offset_debug();
+  if (offset >= 0) {
+    const size_t at = std::min(static_cast<size_t>(offset), text_.size());
+    where +=
+        ": line " + std::to_string(1 + std::count(text_.begin(), text_.begin() + static_cast<ptrdiff_t>(at), '\n'));
+  }
+  return where;
+}
+
+void SvgReader::Fail(pugi::xml_node node, const std::string& what) const {
+  const char* id = node.attribute("id").value();
+  throw SvgReadError{Where(node) + ": " + what + (*id ? std::string(" (id '") + id + "')" : std::string())};
+}
+
+void SvgReader::Warn(pugi::xml_node node, const std::string& what) {
+  if (!warnings_) return;
+  const char* id = node.attribute("id").value();
+  warnings_->push_back(Where(node) + ": skipped <" + node.name() + ">" +
+                       (*id ? std::string(" (id '") + id + "')" : std::string()) + ", " + what);
+}
+
+// A number that must fit the host's 16-bit fields.
+int16_t SvgReader::Short(pugi::xml_node node, double v, const char* attr) const {
+  if (!(v >= -32768 && v <= 32767)) Fail(node, std::string("bad ") + attr);
+  return static_cast<int16_t>(v);
+}
+
+HostArt* SvgReader::NewArt(pugi::xml_node node, int16_t type) {
+  if (++arts_ > kMaxArts) Fail(node, "more than " + std::to_string(kMaxArts) + " objects");
+  return NewHostArt(doc_, type);
+}
+
+// ---- the file as a whole ------------------------------------------------------------------
+
+// Elements by id (for use), the stylesheets, and a warning for each element the host cannot
+// hold, in the order of the file. Iterative, so that no nesting runs out of stack.
+void SvgReader::Index(pugi::xml_node root) {
+  pugi::xml_node node = root.first_child();
+  int depth = 1;
+  while (node) {
+    bool descend = false;
+    if (node.type() == pugi::node_element) {
+      if (const char* id = node.attribute("id").value(); *id) targets_.emplace(id, node);
+      const Role role = RoleOf(node);
+      if (std::strcmp(node.name(), "style") == 0) sheet_.AddRules(CharacterData(node));
+      if (role == Role::CannotHold) Warn(node, "which the host cannot hold");
+      if (role == Role::Unknown) Warn(node, "an element the host does not know");
+      descend = (role == Role::Art || role == Role::Definitions || role == Role::TextPart) && depth < kMaxDepth;
+    }
+    if (descend && node.first_child()) {
+      node = node.first_child();
+      ++depth;
+      continue;
+    }
+    while (node != root && !node.next_sibling()) {
+      node = node.parent();
+      --depth;
+    }
+    node = node == root ? pugi::xml_node() : node.next_sibling();
+  }
+}
+
+// The root's page: document points per user unit from width, height and viewBox (px at 96 to
+// the inch; a percentage, or no size, takes the viewBox as it is). The viewBox's origin is kept
+// as the document's, so art the host wrote and art added by an editor stay together.
+RealMatrix SvgReader::RootMatrix(pugi::xml_node svg) {
+  auto extent = [&](const char* name) -> double {
+    const std::string_view text = svg.attribute(name).value();
+    if (text.empty() || text == "auto" || text.back() == '%') return NAN;
+    double points;
+    if (!ReadLength(text, NAN, &points, 72) || !(points > 0)) Fail(svg, std::string("bad ") + name);
+    return points;
+  };
+  const double width = extent("width"), height = extent("height");
+  double sx = kPointsPerPixel, sy = kPointsPerPixel;
+  viewport_ =
+      SvgViewport{std::isnan(width) ? 0 : width / kPointsPerPixel, std::isnan(height) ? 0 : height / kPointsPerPixel};
+  if (pugi::xml_attribute box = svg.attribute("viewBox")) {
+    SvgScanner scan(box.value());
+    double v[4];
+    int n = 0;
+    while (n < 4 && scan.NextNumber(&v[n])) ++n;
+    scan.SkipSeparators();
+    if (n != 4 || !scan.AtEnd() || !(v[2] > 0) || !(v[3] > 0)) Fail(svg, "bad viewBox");
+    viewport_ = SvgViewport{v[2], v[3]};
+    if (!std::isnan(width)) sx = width / v[2];
+    if (!std::isnan(height)) sy = height / v[3];
+    const std::vector<std::string_view> fit = Words(svg.attribute("preserveAspectRatio").value());
+    if (fit.empty() || fit[0] != "none") {
+      const bool slice = fit.size() > 1 && fit[1] == "slice";
+      sx = sy = slice ? std::max(sx, sy) : std::min(sx, sy);
+    }
+    if (!std::isfinite(sx) || !std::isfinite(sy) || !(sx > 0) || !(sy > 0)) Fail(svg, "bad viewBox");
+  }
+  // The host's own files are drawn in points, whatever their page says: it was written without a
+  // unit before it carried one.
+  for (pugi::xml_attribute a : svg.attributes())
+    if (std::string_view(a.name()).substr(0, 6) == "xmlns:" && std::strcmp(a.value(), kVmNamespace) == 0) sx = sy = 1;
+  return RealMatrix{sx, 0, 0, -sy, 0, 0};
+}
+
+RealMatrix SvgReader::ElementMatrix(pugi::xml_node node, const RealMatrix& parent) const {
+  pugi::xml_attribute a = node.attribute("transform");
+  if (!a) return parent;
+  RealMatrix own;
+  if (!ReadTransform(a.value(), &own)) Fail(node, "bad transform");
+  return MultiplyMatrix(own, parent);
+}
+
+void SvgReader::ReadRoot(pugi::xml_node svg) {
+  if (std::strcmp(svg.name(), "svg") != 0) Fail(svg, "the root element is not <svg>");
+  double zoom = 1;
+  if (auto a = svg.attribute("vm:zoom"); a && !ParseNum(a.value(), zoom)) Fail(svg, "bad vm:zoom");
+  doc_->view.zoom = zoom;
+  std::vector<double> center;
+  if (auto a = svg.attribute("vm:center")) {
+    if (!ParseNums(a.value(), center) || center.size() != 2) Fail(svg, "bad vm:center");
+    doc_->view.center = RealPoint{center[0], center[1]};
+  }
+  Index(svg);
+  const Context root{nullptr, ElementMatrix(svg, RootMatrix(svg)), ComputeStyle(SvgStyle{}, svg, sheet_), false};
+  HostLayer* loose = nullptr;  // for art outside any layer
+  Placed looseArt;
+  HostLayer* current = nullptr;
+  for (pugi::xml_node child : svg.children()) {
+    if (child.type() != pugi::node_element) continue;
+    if (std::strcmp(child.attribute("vm:type").value(), "layer") == 0) {
+      HostLayer* layer = ReadOwnLayer(child, root);
+      if (child.attribute("vm:current").as_int() == 1) current = layer;
+    } else if (IsMarkedLayer(child)) {
+      ReadMarkedLayer(child, root);
+    } else if (RoleOf(child) == Role::Art) {
+      if (!loose) loose = NewHostLayer(doc_, u"Layer 1", 0);
+      if (HostArt* art = ReadElement(child, Context{loose->group, root.ctm, root.style, false}))
+        looseArt.emplace_back(child, art);
+    }
+  }
+  if (loose) PlaceAll(looseArt, loose->group);
+  if (doc_->d.layers.empty()) NewHostLayer(doc_, u"Layer 1", 0);
+  doc_->d.current = current ? current : doc_->d.layers.front();
+  GiveArtIds(doc_);
+}
+
+// ---- layers, groups and use ---------------------------------------------------------------
+
+HostLayer* SvgReader::ReadOwnLayer(pugi::xml_node node, const Context& root) {
+  HostLayer* layer = NewHostLayer(doc_, FromUtf8(node.attribute("vm:title").value()), 0);
+  layer->d.visible = node.attribute("vm:visible").as_int(1) != 0;
+  layer->d.editable = node.attribute("vm:editable").as_int(1) != 0;
+  if (auto c = node.attribute("vm:color")) {
+    unsigned r, g, b;
+    if (std::sscanf(c.value(), "%4x %4x %4x", &r, &g, &b) != 3) Fail(node, "bad vm:color");
+    layer->d.color = RGBColor16{static_cast<uint16_t>(r), static_cast<uint16_t>(g), static_cast<uint16_t>(b)};
+  }
+  ReadCommon(node, layer->group, false);
+  ReadChildren(node, Context{layer->group, root.ctm, ComputeStyle(root.style, node, sheet_), false});
+  return layer;
+}
+
+// A marked layer takes its label as its title; hidden by display:none.
+void SvgReader::ReadMarkedLayer(pugi::xml_node node, const Context& root) {
+  const char* label = LocalAttribute(node, "label");
+  const char* id = node.attribute("id").value();
+  HostLayer* layer = NewHostLayer(doc_, FromUtf8(label ? label : *id ? id : "Layer"), 0);
+  const SvgStyle style = ComputeStyle(root.style, node, sheet_);
+  layer->d.visible = !style.hidden;
+  ReadCommon(node, layer->group, false);
+  ReadChildren(node, Context{layer->group, ElementMatrix(node, root.ctm), style, false});
+}
+
+void SvgReader::ReadChildren(pugi::xml_node node, const Context& context) {
+  // Far deeper than any drawing, and well within the stack of every walk over the tree.
+  if (++depth_ > kMaxDepth) Fail(node, "groups nested more than " + std::to_string(kMaxDepth) + " deep");
+  Placed placed;
+  for (pugi::xml_node child : node.children()) {
+    if (child.type() != pugi::node_element || RoleOf(child) != Role::Art) continue;
+    if (std::strcmp(child.attribute("vm:type").value(), "layer") == 0) Fail(child, "a layer inside art");
+    if (HostArt* art = ReadElement(child, context)) placed.emplace_back(child, art);
+  }
+  PlaceAll(placed, context.parent);
+  --depth_;
+}
+
+// Later elements paint on top: the last read goes first among the children.
+void SvgReader::PlaceAll(const Placed& placed, HostArt* parent) {
+  for (auto it = placed.rbegin(); it != placed.rend(); ++it)
+    if (LinkArt(it->second, kPlaceInsideOnBottom, parent) != kNoErr)
+      Fail(it->first, "this art cannot stand inside its parent");
+}
+
+HostArt* SvgReader::ReadElement(pugi::xml_node node, const Context& context) {
+  const std::string_view name = node.name();
+  if (name == "use") return ReadUse(node, context);
+  const SvgStyle style = ComputeStyle(context.style, node, sheet_);
+  const RealMatrix ctm = ElementMatrix(node, context.ctm);
+  const std::string_view type = node.attribute("vm:type").value();
+  HostArt* art;
+  if (name == "path" || IsBasicShape(name)) {
+    art = ReadPath(node, ctm, style);
+  } else if (name == "text" && HasOwnAttributes(node)) {
+    art = NewArt(node, kTextFrameArt);
+    ReadOwnText(node, art);
+  } else if (name == "text") {
+    art = ReadText(node, ctm, style);
+  } else if (type == "compound") {
+    art = NewArt(node, kCompoundPathArt);
+    if (node.attribute("vm:style")) art->d.style = OwnStyle(node);
+  } else if (type == "other") {
+    int artType = node.attribute("vm:art-type").as_int(kOtherArt);
+    if (artType != kPlacedArt && artType != kOtherArt) Fail(node, "bad vm:art-type");
+    art = NewArt(node, static_cast<int16_t>(artType));
+  } else if (type.empty() || type == "group") {
+    art = NewArt(node, kGroupArt);
+  } else {
+    Fail(node, "unknown vm:type '" + std::string(type) + "'");
+  }
+  if (!art) return nullptr;
+  art->d.clipped = node.attribute("vm:clipped").as_int() == 1;
+  ReadCommon(node, art, context.copy);
+  if (style.hidden) art->d.attrs |= kArtHidden;
+  if (art->d.type == kGroupArt || (art->d.type == kCompoundPathArt && art->d.children.empty()))
+    ReadChildren(node, Context{art, ctm, style, context.copy});
+  return art;
+}
+
+// A use draws its element again, moved by x and y after its own transform; the copy takes the
+// use's id, never the original's.
+HostArt* SvgReader::ReadUse(pugi::xml_node node, const Context& context) {
+  const char* href = node.attribute("href").value();
+  if (!*href) href = LocalAttribute(node, "href");
+  const auto target = href && *href == '#' ? targets_.find(std::string_view(href + 1)) : targets_.end();
+  if (target == targets_.end()) {
+    Warn(node, std::string("whose element '") + (href ? href : "") + "' is not in the file");
+    return nullptr;
+  }
+  const pugi::xml_node element = target->second;
+  const Role role = RoleOf(element);
+  if (role != Role::Art && std::strcmp(element.name(), "symbol") != 0) return nullptr;
+  if (std::find(activeUses_.begin(), activeUses_.end(), node) != activeUses_.end())
+    Fail(node, "a use that draws itself");
+  if (++depth_ > kMaxDepth) Fail(node, "uses nested more than " + std::to_string(kMaxDepth) + " deep");
+  activeUses_.push_back(node);
+  const SvgStyle style = ComputeStyle(context.style, node, sheet_);
+  double x = 0, y = 0;
+  if (!ReadLength(node.attribute("x").as_string("0"), viewport_.width, &x) ||
+      !ReadLength(node.attribute("y").as_string("0"), viewport_.height, &y))
+    Fail(node, "bad x or y");
+  const RealMatrix ctm = MultiplyMatrix(Translation(x, y), ElementMatrix(node, context.ctm));
+  HostArt* art;
+  if (role == Role::Art) {
+    art = ReadElement(element, Context{context.parent, ctm, style, true});
+  } else {
+    art = NewArt(element, kGroupArt);
+    ReadChildren(element, Context{art, ctm, ComputeStyle(style, element, sheet_), true});
+  }
+  activeUses_.pop_back();
+  --depth_;
+  if (!art) return nullptr;
+  const std::string id = node.attribute("id").value();
+  if (!context.copy && !id.empty() && takenIds_.insert(id).second) art->d.id = id;
+  if (style.hidden) art->d.attrs |= kArtHidden;
+  return art;
+}
+
+void SvgReader::ReadCommon(pugi::xml_node node, HostArt* art, bool copy) {
+  std::string id = node.attribute("id").value();
+  if (!copy && !id.empty() && takenIds_.insert(id).second) art->d.id = id;  // a repeated id is renewed
+  for (std::string_view w : Words(node.attribute("vm:state").value())) {
+    if (w == "selected")
+      art->d.attrs |= kArtSelected;
+    else if (w == "locked")
+      art->d.attrs |= kArtLocked;
+    else if (w == "hidden")
+      art->d.attrs |= kArtHidden;
+    else if (w == "guide")
+      art->d.attrs |= kArtIsGuide;
+    else
+      Fail(node, "unknown state '" + std::string(w) + "'");
+  }
+  if (art->d.attrs & kArtSelected) std::fill(art->d.segmentSelected.begin(), art->d.segmentSelected.end(), 1);
+  for (pugi::xml_attribute a : node.attributes()) {
+    std::string_view n = a.name();
+    if (n.substr(0, std::strlen(kTagPrefix)) != kTagPrefix) continue;
+    std::string key, value;
+    if (!DecodeBytes(n.substr(std::strlen(kTagPrefix)), '-', key) || key.empty())
+      Fail(node, "bad tag name '" + std::string(n) + "'");
+    if (!DecodeBytes(a.value(), '%', value)) Fail(node, "bad value of tag '" + key + "'");
+    if (art->d.tags.Find(key)) Fail(node, "tag '" + key + "' given twice");
+    art->d.tags.Set(std::make_shared<const ArtTag>(ArtTag{key, value}));
+  }
+}
+
+// ---- entry points -------------------------------------------------------------------------
+
+HostDocument* ReadSvgText(const std::string& path, const std::string& text, std::string* error,
+                          std::vector<std::string>* warnings) {
+  pugi::xml_document xml;
+  pugi::xml_parse_result parsed =
+      xml.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_utf8);
+  if (!parsed) {
+    const size_t at = std::min(static_cast<size_t>(parsed.offset), text.size());
+    const size_t line =
+        1 + static_cast<size_t>(std::count(text.begin(), text.begin() + static_cast<ptrdiff_t>(at), '\n'));
+    if (error) *error = path + ": line " + std::to_string(line) + ": not well-formed XML: " + parsed.description();
+    return nullptr;
+  }
+  HostDocument* previous = gHost.current;
+  HostDocument* doc = NewHostDocument(path.substr(path.find_last_of('/') + 1));
+  std::vector<std::string> seen;
+  try {
+    SvgReader(doc, path, text, &seen).ReadRoot(xml.document_element());
+  } catch (const SvgReadError& e) {
+    CloseHostDocument(doc);
+    gHost.current = previous;
+    if (error) *error = e.message;
+    return nullptr;
+  }
+  if (warnings) *warnings = std::move(seen);
+  return doc;
+}
+
+HostDocument* ReadSvgDocument(const std::string& path, std::string* error, std::vector<std::string>* warnings) {
+  std::string text;
+  FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) {
+    if (error) *error = path + ": cannot be opened";
+    return nullptr;
+  }
+  char buffer[65536];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+  std::fclose(f);
+  return ReadSvgText(path, text, error, warnings);
+}

@@ -1,0 +1,85 @@
+// Reading a document file: the host's own files (exact attributes of our
+// namespace) and SVG as drawing programs write it: shapes, transforms, units,
+// styles, `use`, text and layers as editors mark them. What the host cannot
+// hold is skipped with a warning; a file that cannot be read stops with its
+// file and line.
+#pragma once
+
+#include <map>
+#include <pugixml.hpp>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "host_model.h"
+#include "svg_path_data.h"
+#include "svg_shapes.h"
+#include "svg_style.h"
+
+struct SvgReadError {
+  std::string message;
+};
+
+class SvgReader {
+ public:
+  SvgReader(HostDocument* doc, const std::string& source, const std::string& text, std::vector<std::string>* warnings)
+      : doc_(doc), source_(source), text_(text), warnings_(warnings) {}
+
+  // Throws SvgReadError.
+  void ReadRoot(pugi::xml_node svg);
+
+ private:
+  // Where an element's art goes, and what it inherits.
+  struct Context {
+    HostArt* parent;
+    RealMatrix ctm;  // the element's user units to document points, y up
+    SvgStyle style;  // the parent's
+    bool copy;       // drawn again by a use: the file's ids stay with the originals
+  };
+  using Placed = std::vector<std::pair<pugi::xml_node, HostArt*>>;
+
+  // svg_reader.cpp: the walk over the file.
+  [[noreturn]] void Fail(pugi::xml_node node, const std::string& what) const;
+  void Warn(pugi::xml_node node, const std::string& what);
+  std::string Where(pugi::xml_node node) const;
+  void Index(pugi::xml_node root);
+  RealMatrix RootMatrix(pugi::xml_node svg);
+  RealMatrix ElementMatrix(pugi::xml_node node, const RealMatrix& parent) const;
+  HostLayer* ReadOwnLayer(pugi::xml_node node, const Context& root);
+  void ReadMarkedLayer(pugi::xml_node node, const Context& root);
+  void ReadChildren(pugi::xml_node node, const Context& context);
+  void PlaceAll(const Placed& placed, HostArt* parent);
+  HostArt* ReadElement(pugi::xml_node node, const Context& context);
+  HostArt* ReadUse(pugi::xml_node node, const Context& context);
+  void ReadCommon(pugi::xml_node node, HostArt* art, bool copy);
+  HostArt* NewArt(pugi::xml_node node, int16_t type);
+  int16_t Short(pugi::xml_node node, double v, const char* attr) const;
+
+  // svg_reader_art.cpp: paths, shapes and text.
+  HostArt* ReadPath(pugi::xml_node node, const RealMatrix& ctm, const SvgStyle& style);
+  std::vector<SvgSubpath> OwnSegments(pugi::xml_node node);
+  PathStyle OwnStyle(pugi::xml_node node);
+  HostColor OwnColor(pugi::xml_node node, const std::vector<std::string_view>& w, size_t& i);
+  HostColor OwnColorAttr(pugi::xml_node node, const char* attr);
+  void ReadOwnText(pugi::xml_node node, HostArt* art);
+  HostArt* ReadText(pugi::xml_node node, const RealMatrix& ctm, const SvgStyle& style);
+  RealPoint ToDocument(pugi::xml_node node, const RealMatrix& ctm, RealPoint p) const;
+
+  HostDocument* doc_;
+  std::string source_;
+  const std::string& text_;
+  std::vector<std::string>* warnings_;
+  SvgStylesheet sheet_;
+  std::map<std::string, pugi::xml_node, std::less<>> targets_;  // elements by id, for use
+  std::set<std::string> takenIds_;
+  std::vector<pugi::xml_node> activeUses_;
+  SvgViewport viewport_{0, 0};
+  static constexpr int kMaxDepth = 256;
+  // More art or anchors than any pattern holds: a file that asks for more (uses
+  // of uses of groups) is refused before it exhausts the memory.
+  static constexpr size_t kMaxArts = 200000;
+  static constexpr size_t kMaxAnchors = 1000000;
+  int depth_ = 0;
+  size_t arts_ = 0;
+  size_t anchors_ = 0;
+};

@@ -1,0 +1,280 @@
+// Paths, basic shapes and text: exact from the host's own attributes, else
+// from the SVG, carried through the element's transforms to document points.
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+#include "svg_codes.h"
+#include "svg_numbers.h"
+#include "svg_reader.h"
+#include "svg_transform.h"
+
+namespace {
+
+// Far beyond any pattern, and far within what the numbers of a page can hold.
+constexpr double kMaxCoordinate = 1e9;
+
+// How much the transform scales a length (a line width, a font size).
+double LengthScale(const RealMatrix& m) { return std::sqrt(std::fabs(m.a * m.d - m.b * m.c)); }
+
+std::string CollapsedBlanks(const std::string& text) {
+  std::string out;
+  bool blank = true;  // no blank at the start
+  for (char c : text) {
+    if (c == '\n' || c == '\r') continue;
+    if (c == ' ' || c == '\t') {
+      if (!blank) out += ' ';
+      blank = true;
+      continue;
+    }
+    out += c;
+    blank = false;
+  }
+  if (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
+
+// The first number of an attribute's list ("10 20 30" places each character; the first places the text).
+bool FirstNumber(pugi::xml_node node, const char* name, double* out) {
+  std::string first = node.attribute(name).value();
+  first.resize(std::min(first.size(), first.find_first_of(" ,\t\n\r")));
+  double v;
+  if (!ParseNum(first, v)) return false;
+  *out = v;
+  return true;
+}
+
+}  // namespace
+
+RealPoint SvgReader::ToDocument(pugi::xml_node node, const RealMatrix& ctm, RealPoint p) const {
+  const RealPoint q = ApplyMatrix(ctm, p);
+  if (!(std::fabs(q.h) <= kMaxCoordinate && std::fabs(q.v) <= kMaxCoordinate)) Fail(node, "coordinates out of range");
+  return q;
+}
+
+// ---- paths and basic shapes ---------------------------------------------------------------
+
+HostArt* SvgReader::ReadPath(pugi::xml_node node, const RealMatrix& ctm, const SvgStyle& style) {
+  std::vector<SvgSubpath> paths;
+  PathStyle pathStyle = DefaultPathStyle();
+  if (node.attribute("vm:segments")) {
+    paths = OwnSegments(node);  // exact document points already
+  } else {
+    std::string why;
+    const bool read = std::string_view(node.name()) == "path" ? ReadPathData(node.attribute("d").value(), &paths, &why)
+                                                              : ShapeOutline(node, viewport_, &paths, &why);
+    if (!read) Fail(node, why);
+    if (paths.empty()) return nullptr;  // a shape of no size draws nothing
+    for (SvgSubpath& path : paths)
+      for (PathSegment& s : path.segments) {
+        s.p = ToDocument(node, ctm, s.p);
+        s.in = ToDocument(node, ctm, s.in);
+        s.out = ToDocument(node, ctm, s.out);
+      }
+    pathStyle.fillPaint = style.fill;
+    if (style.fill) pathStyle.fillColor = style.fillColor;
+    pathStyle.strokePaint = style.stroke;
+    if (style.stroke) pathStyle.strokeColor = style.strokeColor;
+    pathStyle.strokeWidth = style.strokeWidth * LengthScale(ctm);
+    if (!std::isfinite(pathStyle.strokeWidth)) Fail(node, "bad stroke-width");
+  }
+  if (node.attribute("vm:style")) pathStyle = OwnStyle(node);
+  for (const SvgSubpath& path : paths) {
+    if (path.segments.size() > 32767) Fail(node, "a path of more than 32767 segments");
+    anchors_ += path.segments.size();
+    if (anchors_ > kMaxAnchors) Fail(node, "more than " + std::to_string(kMaxAnchors) + " anchors");
+  }
+  HostArt* art = NewArt(node, paths.size() == 1 ? kPathArt : kCompoundPathArt);
+  art->d.style = pathStyle;
+  if (paths.size() == 1) {
+    art->d.segments = paths[0].segments;
+    art->d.segmentSelected.assign(paths[0].segments.size(), 0);
+    art->d.closed = paths[0].closed;
+    return art;
+  }
+  // Several subpaths: a compound path of one path each.
+  for (const SvgSubpath& path : paths) {
+    HostArt* sub = NewArt(node, kPathArt);
+    sub->d.style = pathStyle;
+    sub->d.segments = path.segments;
+    sub->d.segmentSelected.assign(path.segments.size(), 0);
+    sub->d.closed = path.closed;
+    LinkArt(sub, kPlaceInsideOnBottom, art);
+  }
+  return art;
+}
+
+std::vector<SvgSubpath> SvgReader::OwnSegments(pugi::xml_node node) {
+  std::vector<SvgSubpath> paths(1);
+  std::string_view text = node.attribute("vm:segments").value();
+  if (!text.empty())
+    for (std::string_view seg : Split(text, ';')) {
+      std::vector<double> v;
+      if (!ParseNums(seg, v) || v.size() != 7) Fail(node, "broken vm:segments");
+      paths[0].segments.push_back(
+          PathSegment{{v[0], v[1]}, {v[2], v[3]}, {v[4], v[5]}, Short(node, v[6], "vm:segments")});
+    }
+  paths[0].closed = node.attribute("vm:closed").as_int() == 1;
+  return paths;
+}
+
+HostColor SvgReader::OwnColor(pugi::xml_node node, const std::vector<std::string_view>& w, size_t& i) {
+  auto num = [&](size_t k) {
+    double v;
+    if (k >= w.size() || !ParseNum(w[k], v)) Fail(node, "bad colour");
+    return v;
+  };
+  if (i >= w.size()) Fail(node, "bad colour");
+  std::string_view kind = w[i++];
+  if (kind == "none") return HostColor{ColorKind::None, 0, 0, 0, 0, 0};
+  if (kind == "gray") return HostColor{ColorKind::Gray, num(i++), 0, 0, 0, 0};
+  if (kind != "cmyk") Fail(node, "bad colour");
+  HostColor c{ColorKind::Process, 0, num(i), num(i + 1), num(i + 2), num(i + 3)};
+  i += 4;
+  return c;
+}
+
+HostColor SvgReader::OwnColorAttr(pugi::xml_node node, const char* attr) {
+  std::vector<std::string_view> w = Words(node.attribute(attr).value());
+  size_t i = 0;
+  HostColor c = OwnColor(node, w, i);
+  if (i != w.size()) Fail(node, std::string("bad ") + attr);
+  return c;
+}
+
+PathStyle SvgReader::OwnStyle(pugi::xml_node node) {
+  std::vector<std::string_view> w = Words(node.attribute("vm:style").value());
+  PathStyle s{};
+  size_t i = 0;
+  auto num = [&]() {
+    double v;
+    if (i >= w.size() || !ParseNum(w[i], v)) Fail(node, "bad vm:style");
+    i++;
+    return v;
+  };
+  s.fillPaint = Short(node, num(), "vm:style");
+  s.fillColor = OwnColor(node, w, i);
+  s.strokePaint = Short(node, num(), "vm:style");
+  s.strokeColor = OwnColor(node, w, i);
+  s.strokeWidth = num();
+  s.miterLimit = num();
+  s.cap = Short(node, num(), "vm:style");
+  s.join = Short(node, num(), "vm:style");
+  s.dashOffset = num();
+  while (i < w.size()) {
+    if (s.dashCount == 6) Fail(node, "more than 6 dashes");
+    s.dash[s.dashCount++] = num();
+  }
+  return s;
+}
+
+// ---- text -----------------------------------------------------------------------------------
+
+void SvgReader::ReadOwnText(pugi::xml_node node, HostArt* art) {
+  TextData& t = art->d.text;
+  std::vector<double> v;
+  if (auto a = node.attribute("vm:anchor")) {
+    if (!ParseNums(a.value(), v) || v.size() != 2) Fail(node, "bad vm:anchor");
+    t.anchor = RealPoint{v[0], v[1]};
+  } else {
+    double x = 0, y = 0;
+    FirstNumber(node, "x", &x);
+    FirstNumber(node, "y", &y);
+    t.anchor = RealPoint{x, -y};
+  }
+  if (auto a = node.attribute("vm:matrix")) {
+    if (!ParseNums(a.value(), v) || v.size() != 6) Fail(node, "bad vm:matrix");
+    t.matrix = RealMatrix{v[0], v[1], v[2], v[3], v[4], v[5]};
+  }
+  t.orientation = static_cast<int16_t>(node.attribute("vm:orientation").as_int(kHorizontalText));
+  std::string font =
+      node.attribute("vm:font") ? node.attribute("vm:font").value() : node.attribute("font-family").value();
+  t.chars.font = font.empty() ? nullptr : FontByName(font);
+  if (auto a = node.attribute("vm:chars")) {
+    if (!ParseNums(a.value(), v) || v.size() != 4 || !(v[0] > 0)) Fail(node, "bad vm:chars");
+    t.chars.size = v[0];
+    t.chars.fill = Short(node, v[1], "vm:chars");
+    t.chars.stroke = Short(node, v[2], "vm:chars");
+    t.chars.horizontalScale = v[3];
+  } else if (double size; FirstNumber(node, "font-size", &size) && size > 0) {
+    t.chars.size = size;
+  }
+  if (node.attribute("vm:fill")) t.chars.fillColor = OwnColorAttr(node, "vm:fill");
+  if (node.attribute("vm:stroke")) t.chars.strokeColor = OwnColorAttr(node, "vm:stroke");
+  if (auto a = node.attribute("vm:para")) {
+    if (!ParseNums(a.value(), v) || v.size() != 3) Fail(node, "bad vm:para");
+    t.para = ParaFeatures{Short(node, v[0], "vm:para"), v[1], v[2]};
+  }
+  std::string text;
+  if (auto a = node.attribute("vm:text")) {
+    if (!DecodeBytes(a.value(), '%', text)) Fail(node, "bad vm:text");
+  } else {
+    text = node.text().get();
+  }
+  t.text = FromUtf8(text);
+}
+
+// Point text at its place: the position and look of its first character, every character of its
+// tspans on one line, turned and slanted as its transforms turn it.
+HostArt* SvgReader::ReadText(pugi::xml_node node, const RealMatrix& ctm, const SvgStyle& style) {
+  RealPoint at{0, 0};
+  FirstNumber(node, "x", &at.h);
+  FirstNumber(node, "y", &at.v);
+  SvgStyle look = style;
+  std::string characters;
+  bool placed = false;
+  // The characters in the order of the file, each tspan's style inherited from its parent.
+  struct Walk {
+    SvgReader& reader;
+    RealPoint& at;
+    SvgStyle& look;
+    std::string& characters;
+    bool& placed;
+    void Visit(pugi::xml_node parent, const SvgStyle& parentStyle, int depth) {
+      for (pugi::xml_node child : parent.children()) {
+        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
+          if (!placed && CollapsedBlanks(child.value()).empty()) continue;
+          if (!placed) look = parentStyle;
+          placed = true;
+          characters += child.value();
+        } else if (child.type() == pugi::node_element && std::string_view(child.name()) == "tspan" &&
+                   depth < kMaxDepth) {
+          const SvgStyle own = ComputeStyle(parentStyle, child, reader.sheet_);
+          // A tspan placed on a line of its own starts a new line: kept as a blank on the one line.
+          const bool positioned = child.attribute("x") || child.attribute("y");
+          if (!placed) {
+            FirstNumber(child, "x", &at.h);
+            FirstNumber(child, "y", &at.v);
+          } else if (positioned) {
+            characters += ' ';
+          }
+          Visit(child, own, depth + 1);
+        }
+      }
+    }
+  } walk{*this, at, look, characters, placed};
+  walk.Visit(node, style, 0);
+
+  HostArt* art = NewArt(node, kTextFrameArt);
+  TextData& t = art->d.text;
+  t.anchor = ToDocument(node, ctm, at);
+  // The transform without the page's turn of y: the text's own frame in document points.
+  RealMatrix turn = MultiplyMatrix(RealMatrix{1, 0, 0, -1, 0, 0}, RealMatrix{ctm.a, ctm.b, ctm.c, ctm.d, 0, 0});
+  const double scale = LengthScale(turn);
+  t.chars.size = look.fontSize * scale;
+  if (!(t.chars.size > 0 && std::isfinite(t.chars.size))) Fail(node, "text of no size");
+  turn = RealMatrix{turn.a / scale, turn.b / scale, turn.c / scale, turn.d / scale, 0, 0};
+  if (!(turn.a == 1 && turn.b == 0 && turn.c == 0 && turn.d == 1)) {
+    // Turned about its anchor.
+    const RealPoint moved = ApplyMatrix(turn, t.anchor);
+    t.matrix = RealMatrix{turn.a, turn.b, turn.c, turn.d, t.anchor.h - moved.h, t.anchor.v - moved.v};
+  }
+  t.chars.font = look.fontFamily.empty() ? nullptr : FontByName(look.fontFamily);
+  t.chars.fill = look.fill;
+  if (look.fill) t.chars.fillColor = look.fillColor;
+  t.chars.stroke = look.stroke;
+  if (look.stroke) t.chars.strokeColor = look.strokeColor;
+  t.para.justification = look.justification;
+  t.text = FromUtf8(CollapsedBlanks(characters));
+  return art;
+}

@@ -1,0 +1,53 @@
+// The paint and text properties the host keeps (fill, stroke, stroke width,
+// font, text anchor, display), as SVG's cascade gives them: presentation
+// attributes, then the stylesheet's element and class rules, then style="".
+#pragma once
+
+#include <pugixml.hpp>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "host_types.h"
+
+struct SvgStyle {
+  bool fill = true;
+  HostColor fillColor{ColorKind::Gray, 1, 0, 0, 0, 0};
+  bool stroke = false;
+  HostColor strokeColor{ColorKind::Gray, 1, 0, 0, 0, 0};
+  double strokeWidth = 1;  // in the element's user units
+  double fontSize = 16;    // likewise
+  std::string fontFamily;
+  int16_t justification = 0;
+  bool hidden = false;  // display:none on this element (not inherited)
+};
+
+using CssDeclarations = std::vector<std::pair<std::string, std::string>>;
+
+// "name: value; ..." in order, names in lower case, "!important" dropped.
+CssDeclarations ReadDeclarations(std::string_view text);
+
+class SvgStylesheet {
+ public:
+  // Rules whose selectors are an element name, classes, or both; other rules and
+  // at-rules are passed over.
+  void AddRules(std::string_view css);
+  // What the rules say of an element, weakest first.
+  CssDeclarations For(std::string_view element, std::string_view classes) const;
+
+ private:
+  struct Rule {
+    std::string element;               // empty: any
+    std::vector<std::string> classes;  // every one must be on the element
+    int weight;
+    CssDeclarations declarations;
+  };
+  std::vector<Rule> rules_;
+};
+
+SvgStyle ComputeStyle(const SvgStyle& parent, pugi::xml_node node, const SvgStylesheet& sheet);
+
+// A CSS colour; false for "none" and what is not a colour. Paint servers
+// (url(...)) take their fallback colour, or paint grey.
+bool ReadColor(std::string_view text, HostColor* out, bool* painted);

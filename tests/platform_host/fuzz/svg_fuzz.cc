@@ -1,0 +1,24 @@
+// libFuzzer target: any bytes as a document file. A file that reads must be
+// written, read again and written to the very same bytes. Kept out of the unit
+// tests (.cc, not globbed).
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "host/host_driver.h"
+#include "win/win_driver.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  std::string error;
+  std::vector<std::string> warnings;
+  if (HostDocument* doc = ReadSvgText("fuzz.svg", text, &error, &warnings)) {
+    const std::string saved = SvgDocumentText(doc);
+    HostDocument* again = ReadSvgText("saved.svg", saved, &error);
+    if (again == nullptr || SvgDocumentText(again) != saved) __builtin_trap();
+  }
+  vmhost::ResetHost();
+  vmwin::ResetWindowsLayer();
+  return 0;
+}
