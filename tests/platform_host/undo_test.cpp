@@ -138,8 +138,12 @@ TEST_F(UndoTest, ANewEntryClearsRedoAndEachCallIsOneStep) {
   EXPECT_FALSE(vmhost::Undo());
 }
 
-// The dump, and what it leaves out: which segments are selected.
+// The dump, and what it leaves out: which art is valid and which segments are
+// selected.
 void AddSegmentSelection(ArtHandle art, std::string& out) {
+  int32_t valid = 0;
+  kArtSuite.ValidArt(art, &valid);
+  out += valid ? "valid\n" : "disposed\n";
   int16_t count = 0;
   if (kPathSuite.GetPathSegmentCount(art, &count) == kNoErr) {
     out += "selected segments";
@@ -182,24 +186,29 @@ class UndoSessionTest : public UndoTest {
           break;
         }
         case 2: {
-          ArtHandle art = nullptr;
-          kArtSuite.NewArt(kPathArt, kPlaceInsideOnBottom, group, &art);
+          ArtHandle inner = nullptr, art = nullptr;
+          kArtSuite.NewArt(kGroupArt, kPlaceInsideOnBottom, group, &inner);
+          kArtSuite.NewArt(kPathArt, kPlaceInsideOnTop, inner, &art);
           PathSegment ends[2] = {vmhost::Corner(n, 0), vmhost::Corner(n, 10)};
           kPathSuite.SetPathSegmentCount(art, 2);
           kPathSuite.SetPathSegments(art, 0, 2, ends);
-          made.push_back(art);
-          everMade.push_back(art);
+          made.push_back(inner);
+          everMade.push_back(inner);
           break;
         }
         case 3:
           kArtSuite.DisposeArt(made[made.size() / 2]);
           made.erase(made.begin() + static_cast<std::ptrdiff_t>(made.size() / 2));
           break;
-        case 4:
+        case 4: {
           kArtSuite.ReorderArt(back, n % 16 == 4 ? kPlaceAboveAll : kPlaceBelowAll, nullptr);
+          RealMatrix shift;
+          kRealMathSuite.MatrixSetTranslate(&shift, 1, 2);
+          kTransformArtSuite.TransformArt(group, &shift, 1.0, kTransformObjects);
           break;
+        }
         case 5:
-          vmhost::SetSelected(front, !vmhost::IsSelected(front));
+          vmhost::SetSelected(group, !vmhost::IsSelected(group));
           kPathSuite.SetPathSegmentSelected(back, static_cast<int16_t>(n % 3), 1);
           break;
         case 6: {
@@ -261,6 +270,7 @@ TEST_F(UndoSessionTest, DisposedArtComesBackOnlyWithTheUndoOfItsDisposal) {
   for (ArtHandle art : everMade) EXPECT_FALSE(valid(art));
   ASSERT_TRUE(vmhost::Undo());  // call 35 disposed what call 34 made
   EXPECT_TRUE(valid(everMade[4]));
+  EXPECT_TRUE(valid(vmhost::Children(everMade[4]).at(0))) << "with what is in it";
   EXPECT_EQ(vmhost::Children(group).back(), everMade[4]) << "back in its place";
   for (size_t k = 0; k < 4; ++k) EXPECT_FALSE(valid(everMade[k]));
 }
