@@ -19,7 +19,7 @@ class ManyTagsTest : public HostTest {
   void SetUp() override {
     HostTest::SetUp();
     piece = vmhost::AddGroup();
-    for (int i = 0; i < 3000; ++i) Set("vmk_grading_" + std::to_string(i), "v" + std::to_string(i));
+    for (int i = 0; i < 3000; ++i) Set("vmk_grading_" + std::to_string(i), std::string("v").append(std::to_string(i)));
   }
 
   // The tag suite and the list the test expects, changed alike.

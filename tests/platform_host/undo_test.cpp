@@ -150,7 +150,7 @@ void AddSegmentSelection(ArtHandle art, std::string& out) {
     for (int16_t i = 0; i < count; ++i) {
       int16_t selected = 0;
       kPathSuite.GetPathSegmentSelected(art, i, &selected);
-      out += " " + std::to_string(selected);
+      out.append(" ").append(std::to_string(selected));
     }
     out += "\n";
   }
