@@ -70,13 +70,20 @@ HostErr GetArtFirstChild(ArtHandle art, ArtHandle* child) {
   return kNoErr;
 }
 
+// A walk over children asks for each one's sibling: the art's place among its
+// parent's children is remembered, and all of them are numbered again only
+// when a change has moved it.
 HostErr SiblingOf(ArtHandle art, int step, ArtHandle* sibling) {
   if (!IsLiveArt(art) || !sibling) return kBadParameterErr;
   *sibling = nullptr;
   if (!art->d.parent) return kNoErr;
   const auto& kids = art->d.parent->d.children;
-  auto it = std::find(kids.begin(), kids.end(), art);
-  ptrdiff_t i = (it - kids.begin()) + step;
+  auto inPlace = [&] { return art->childIndex < kids.size() && kids[art->childIndex] == art; };
+  if (!inPlace()) {
+    for (size_t k = 0; k < kids.size(); ++k) kids[k]->childIndex = k;
+    if (!inPlace()) return kNoErr;  // not among its parent's children
+  }
+  const ptrdiff_t i = static_cast<ptrdiff_t>(art->childIndex) + step;
   if (i >= 0 && i < static_cast<ptrdiff_t>(kids.size())) *sibling = kids[static_cast<size_t>(i)];
   return kNoErr;
 }
@@ -94,6 +101,7 @@ HostErr GetArtUserAttr(ArtHandle art, uint32_t mask, uint32_t* attr) {
 
 void SetSelected(HostArt* art, bool selected) {
   ForEachArt(art, [selected](HostArt* a) {
+    ForgetKeptCopy(a);
     if (selected)
       a->d.attrs |= kArtSelected;
     else
@@ -117,7 +125,7 @@ HostErr SetArtUserAttr(ArtHandle art, uint32_t mask, uint32_t attr) {
     });
   }
   if (next == art->d.attrs && !selectionDiffers) return kNoErr;
-  NoteChange(art->doc);
+  NoteArtChange(art);
   art->d.attrs = next;
   if (selectionTouched) SetSelected(art, (attr & kArtSelected) != 0);
   return kNoErr;
@@ -150,7 +158,7 @@ void SelectUsable(HostArt* group, bool selected) {
     if (kid->d.attrs & (kArtHidden | kArtLocked)) continue;
     bool has = (kid->d.attrs & kArtSelected) != 0;
     if (has != selected) {
-      NoteChange(kid->doc);
+      NoteArtChange(kid);
       if (selected)
         kid->d.attrs |= kArtSelected;
       else
@@ -178,7 +186,7 @@ HostErr DeselectAll() {
   for (HostLayer* layer : gHost.current->d.layers) {
     ForEachArt(layer->group, [](HostArt* a) {
       if (!(a->d.attrs & kArtSelected)) return;
-      NoteChange(a->doc);
+      NoteArtChange(a);
       a->d.attrs &= ~static_cast<uint32_t>(kArtSelected);
       std::fill(a->d.segmentSelected.begin(), a->d.segmentSelected.end(), 0);
     });
@@ -198,7 +206,7 @@ HostErr GetGroupClipped(ArtHandle group, int32_t* clipped) {
 HostErr SetGroupClipped(ArtHandle group, int32_t clipped) {
   if (!IsLiveArt(group)) return kBadParameterErr;
   if (group->d.type != kGroupArt) return kWrongTypeErr;
-  NoteChange(group->doc);
+  NoteArtChange(group);
   group->d.clipped = clipped != 0;
   return kNoErr;
 }
@@ -228,9 +236,9 @@ HostErr SetPathSegmentCount(ArtHandle path, int16_t count) {
   HostErr err = CheckPath(path);
   if (err) return err;
   if (count < 0) return kBadParameterErr;
-  NoteChange(path->doc);
+  NoteArtChange(path);
   PathSegment zero{};
-  path->d.segments.resize(static_cast<size_t>(count), zero);
+  path->d.segments.Edit().resize(static_cast<size_t>(count), zero);
   path->d.segmentSelected.resize(static_cast<size_t>(count), 0);
   return kNoErr;
 }
@@ -249,8 +257,8 @@ HostErr SetPathSegments(ArtHandle path, int16_t index, int16_t count, const Path
   if (err) return err;
   if ((err = CheckRange(path, index, count))) return err;
   if (!segments && count) return kBadParameterErr;
-  NoteChange(path->doc);
-  std::copy_n(segments, count, path->d.segments.begin() + index);
+  NoteArtChange(path);
+  std::copy_n(segments, count, path->d.segments.Edit().begin() + index);
   return kNoErr;
 }
 
@@ -265,7 +273,7 @@ HostErr SetPathClosed(ArtHandle path, int32_t closed) {
   HostErr err = CheckPath(path);
   if (err) return err;
   if (path->d.closed != (closed != 0)) {
-    NoteChange(path->doc);
+    NoteArtChange(path);
     path->d.closed = closed != 0;
   }
   return kNoErr;
@@ -284,7 +292,7 @@ HostErr SetPathSegmentSelected(ArtHandle path, int16_t index, int16_t selected) 
   HostErr err = CheckPath(path);
   if (err) return err;
   if ((err = CheckRange(path, index, 1))) return err;
-  NoteChange(path->doc);
+  NoteArtChange(path);
   path->d.segmentSelected[static_cast<size_t>(index)] = selected ? 1 : 0;
   if (selected) path->d.attrs |= kArtSelected;
   return kNoErr;
@@ -302,7 +310,7 @@ HostErr GetPathStyle(ArtHandle art, PathStyle* style) {
 HostErr SetPathStyle(ArtHandle art, const PathStyle* style) {
   if (!IsLiveArt(art) || !style) return kBadParameterErr;
   if (art->d.type != kPathArt && art->d.type != kCompoundPathArt) return kWrongTypeErr;
-  NoteChange(art->doc);
+  NoteArtChange(art);
   art->d.style = *style;
   art->d.style.dashCount = std::clamp<int16_t>(style->dashCount, 0, 6);
   return kNoErr;
@@ -349,7 +357,7 @@ constexpr const char* kStringTagType = "string";
 
 HostErr SetTag(ArtHandle art, const char* name, const char* value) {
   if (!IsLiveArt(art) || !name || !*name || !value) return kBadParameterErr;
-  NoteChange(art->doc);
+  NoteArtChange(art);
   art->d.tags.Set(std::make_shared<const ArtTag>(ArtTag{name, value}));
   return kNoErr;
 }
@@ -372,7 +380,7 @@ HostErr HasTag(ArtHandle art, const char* name, int32_t* has) {
 HostErr RemoveTag(ArtHandle art, const char* name) {
   if (!IsLiveArt(art) || !name) return kBadParameterErr;
   if (!art->d.tags.Find(name)) return kNotFoundErr;
-  NoteChange(art->doc);
+  NoteArtChange(art);
   art->d.tags.Remove(name);
   return kNoErr;
 }

@@ -1,6 +1,8 @@
 // The basic suite: suites by name and version, blocks, string equality.
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
+#include <unordered_map>
 
 #include "host_model.h"
 #include "host_suite_tables.h"
@@ -135,11 +137,16 @@ const SuiteRow kSuites[] = {
     {kAIUnicodeStringSuiteName, kAIUnicodeStringSuiteVersion, &kUnicodeStringSuite},
 };
 
+// A module acquires every suite it uses for every message it handles.
 const SuiteRow* FindSuite(const char* name, int32_t version) {
+  static const std::unordered_map<std::string_view, const SuiteRow*> byName = [] {
+    std::unordered_map<std::string_view, const SuiteRow*> rows;
+    for (const SuiteRow& row : kSuites) rows.emplace(row.name, &row);
+    return rows;
+  }();
   if (!name) return nullptr;
-  for (const SuiteRow& row : kSuites)
-    if (row.version == version && std::strcmp(row.name, name) == 0) return &row;
-  return nullptr;
+  auto it = byName.find(name);
+  return it != byName.end() && it->second->version == version ? it->second : nullptr;
 }
 
 HostErr AcquireSuite(const char* name, int32_t version, const void** suite) {
@@ -147,7 +154,7 @@ HostErr AcquireSuite(const char* name, int32_t version, const void** suite) {
   *suite = nullptr;
   const SuiteRow* row = FindSuite(name, version);
   if (!row) return kSuiteNotFoundErr;
-  auto failing = gHost.failing.find(name);
+  auto failing = gHost.failing.find(std::string_view(name));
   if (failing != gHost.failing.end()) {
     HostErr err = failing->second.first;
     int32_t& remaining = failing->second.second;
@@ -155,7 +162,9 @@ HostErr AcquireSuite(const char* name, int32_t version, const void** suite) {
     return err;
   }
   *suite = row->table;
-  gHost.acquired[name]++;
+  auto held = gHost.acquired.find(std::string_view(name));
+  if (held == gHost.acquired.end()) held = gHost.acquired.emplace(name, 0).first;
+  held->second++;
   return kNoErr;
 }
 
@@ -163,7 +172,7 @@ HostErr ReleaseSuite(const char* name, int32_t version) {
   if (!FindSuite(name, version)) return kSuiteNotFoundErr;
   // Releasing what is not held is harmless, as after a failed acquisition
   // walk; it is only counted.
-  auto it = gHost.acquired.find(name);
+  auto it = gHost.acquired.find(std::string_view(name));
   if (it == gHost.acquired.end() || it->second == 0) {
     gHost.unbalancedReleases++;
     return kNoErr;

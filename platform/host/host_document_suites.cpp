@@ -208,7 +208,7 @@ HostErr DeleteLayer(LayerHandle layer) {
   NoteChange(doc);
   layers.erase(std::remove(layers.begin(), layers.end(), layer), layers.end());
   layer->d.alive = false;
-  ForEachArt(layer->group, [](HostArt* a) { a->d.alive = false; });
+  KillArtTree(layer->group);
   if (doc->d.current == layer) doc->d.current = layers.front();
   return kNoErr;
 }

@@ -276,7 +276,7 @@ void CloseDocument(DocumentHandle doc) {
 DocumentHandle CurrentDocument() { return gHost.current; }
 DocViewHandle CurrentView() { return gHost.current ? &gHost.current->view : nullptr; }
 
-static bool Step(std::vector<UndoEntry>& from, std::vector<UndoEntry>& to) {
+static bool Step(std::deque<UndoEntry>& from, std::deque<UndoEntry>& to) {
   HostDocument* doc = gHost.current;
   if (!doc || from.empty() || gHost.callDepth > 0) return false;
   UndoEntry entry = std::move(from.back());
@@ -378,7 +378,7 @@ std::vector<ArtHandle> Children(ArtHandle art) {
 }
 
 std::vector<PathSegment> Segments(ArtHandle art) {
-  return IsLiveArt(art) ? art->d.segments : std::vector<PathSegment>();
+  return IsLiveArt(art) ? art->d.segments.items() : std::vector<PathSegment>();
 }
 
 std::string Tag(ArtHandle art, const char* name) {

@@ -103,11 +103,8 @@ Box BoundsOf(const HostArt* art, bool controlPoints) {
   const ArtData& d = art->d;
   switch (d.type) {
     case kPathArt: {
-      const auto& s = d.segments;
-      if (s.empty()) return box;
-      box.Add(s[0].p);
-      for (size_t i = 1; i < s.size(); i++) AddCurve(box, s[i - 1], s[i], controlPoints);
-      if (d.closed && s.size() > 1) AddCurve(box, s.back(), s.front(), controlPoints);
+      const PathBounds& b = d.segments.Bounds(d.closed, controlPoints);
+      if (!b.empty) box = Box{false, b.rect.left, b.rect.top, b.rect.right, b.rect.bottom};
       return box;
     }
     case kTextFrameArt:
@@ -120,6 +117,18 @@ Box BoundsOf(const HostArt* art, bool controlPoints) {
 
 }  // namespace
 
+PathBounds MeasurePath(const std::vector<PathSegment>& s, bool closed, bool controlPoints) {
+  PathBounds bounds;
+  if (s.empty()) return bounds;
+  Box box;
+  box.Add(s[0].p);
+  for (size_t i = 1; i < s.size(); i++) AddCurve(box, s[i - 1], s[i], controlPoints);
+  if (closed && s.size() > 1) AddCurve(box, s.back(), s.front(), controlPoints);
+  bounds.empty = false;
+  bounds.rect = RealRect{box.left, box.top, box.right, box.bottom};
+  return bounds;
+}
+
 RealRect ArtBounds(const HostArt* art, bool controlPoints, bool* empty) {
   Box b = BoundsOf(art, controlPoints);
   if (empty) *empty = b.empty;
@@ -128,9 +137,10 @@ RealRect ArtBounds(const HostArt* art, bool controlPoints, bool* empty) {
 
 void TransformArtTree(HostArt* art, const RealMatrix& m, double lineScale) {
   ForEachArt(art, [&](HostArt* a) {
+    ForgetKeptCopy(a);
     ArtData& d = a->d;
     if (d.type == kPathArt) {
-      for (PathSegment& s : d.segments) {
+      for (PathSegment& s : d.segments.Edit()) {
         s.p = ApplyMatrix(m, s.p);
         s.in = ApplyMatrix(m, s.in);
         s.out = ApplyMatrix(m, s.out);

@@ -10,12 +10,12 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "host_path_segments.h"
 #include "host_suites.h"
+#include "host_tag_list.h"
 #include "host_types.h"
 
 using PluginEntry = HostErr (*)(const char* caller, const char* selector, void* message);
@@ -39,57 +39,7 @@ struct TextData {
   ParaFeatures para{kJustifyLeft, 0, 0};
 };
 
-// A tag never changes once made: setting a tag puts a new one in its place, so
-// the texts the tag suite hands out stay valid until that tag is set again or
-// removed, and undo snapshots share them.
-struct ArtTag {
-  std::string name;
-  std::string value;  // any bytes but NUL
-};
-using TagRef = std::shared_ptr<const ArtTag>;
-
-// An art's tags in the order they were first set, indexed by name: a grading
-// group keeps thousands of tags on one art and looks each up by its key.
-class TagList {
- public:
-  auto begin() const { return tags_.begin(); }
-  auto end() const { return tags_.end(); }
-  size_t size() const { return tags_.size(); }
-  const TagRef& operator[](size_t i) const { return tags_[i]; }
-  const TagRef* Find(std::string_view name) const {
-    auto it = index_.find(name);
-    return it == index_.end() ? nullptr : &tags_[it->second];
-  }
-  // Replaces the tag of that name in place, or appends it.
-  void Set(TagRef tag) {
-    auto it = index_.find(tag->name);
-    if (it != index_.end()) {
-      tags_[it->second] = std::move(tag);
-      return;
-    }
-    index_.emplace(tag->name, tags_.size());
-    tags_.push_back(std::move(tag));
-  }
-  bool Remove(std::string_view name) {
-    auto it = index_.find(name);
-    if (it == index_.end()) return false;
-    size_t at = it->second;
-    index_.erase(it);
-    tags_.erase(tags_.begin() + static_cast<std::ptrdiff_t>(at));
-    for (size_t i = at; i < tags_.size(); ++i) index_[tags_[i]->name] = i;  // only later tags shift
-    return true;
-  }
-
- private:
-  struct NameHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-  };
-  std::vector<TagRef> tags_;
-  std::unordered_map<std::string, size_t, NameHash, std::equal_to<>> index_;
-};
-
-// Everything an art is, apart from its identity. Copied whole for undo.
+// Everything an art is, apart from its identity: what an undo snapshot keeps.
 struct ArtData {
   int16_t type = kUnknownArt;
   bool alive = true;
@@ -98,7 +48,7 @@ struct ArtData {
   uint32_t attrs = 0;
   TagList tags;
   std::string id;            // document-wide name, kept in files
-  std::vector<PathSegment> segments;
+  PathSegments segments;
   std::vector<int16_t> segmentSelected;
   bool closed = false;
   PathStyle style{};
@@ -110,6 +60,13 @@ struct HostArt {
   HostDocument* doc = nullptr;
   HostLayer* layer = nullptr;  // set only on a layer's own group
   ArtData d;
+  // The copy of d the last undo snapshot took, shared by every snapshot since;
+  // dropped by NoteArtChange, so a snapshot copies only art that changed.
+  std::shared_ptr<const ArtData> kept;
+  // Where the art stood among its parent's children when last looked up: a
+  // hint, checked before use.
+  size_t childIndex = 0;
+  uint64_t restoreMark = 0;  // marks the art while a snapshot is put back
 };
 
 struct LayerData {
@@ -142,7 +99,7 @@ struct HostDocView {
 struct DocSnapshot {
   DocData doc;
   std::vector<std::pair<HostLayer*, LayerData>> layers;
-  std::vector<std::pair<HostArt*, ArtData>> arts;
+  std::vector<std::pair<HostArt*, std::shared_ptr<const ArtData>>> arts;
 };
 
 struct UndoEntry {
@@ -157,8 +114,8 @@ struct HostDocument {
   std::vector<std::unique_ptr<HostLayer>> layerPool;
   std::vector<std::unique_ptr<HostArt>> artPool;
   HostDocView view;
-  std::vector<UndoEntry> undoStack;
-  std::vector<UndoEntry> redoStack;
+  std::deque<UndoEntry> undoStack;  // the oldest entry first
+  std::deque<UndoEntry> redoStack;
   int32_t nextArtNumber = 1;
   HWND__* window = nullptr;  // the document window, titled "<name> @ <zoom>%"
 };
@@ -312,8 +269,8 @@ struct HostState {
   int64_t clock = 0;                                     // host ticks
 
   // suites
-  std::map<std::string, int32_t> acquired;                     // name -> outstanding acquisitions
-  std::map<std::string, std::pair<HostErr, int32_t>> failing;  // name -> (error, remaining, -1 always)
+  std::map<std::string, int32_t, std::less<>> acquired;                     // name -> outstanding acquisitions
+  std::map<std::string, std::pair<HostErr, int32_t>, std::less<>> failing;  // name -> (error, remaining, -1 always)
   std::map<void*, size_t> blocks;
   int32_t unbalancedReleases = 0;
 
@@ -357,13 +314,20 @@ HostErr LinkArt(HostArt* art, int16_t paintOrder, HostArt* prep);
 // dies and the change is forgotten. `wasNoted` as for ForgetRefusedChange.
 HostErr PlaceMadeArt(HostArt* made, int16_t paintOrder, HostArt* prep, bool wasNoted, ArtHandle* out);
 void KillArt(HostArt* art);
+// Art and everything in it stops being valid (it stays where it is).
+void KillArtTree(HostArt* art);
 HostArt* DuplicateArtTree(const HostArt* art, HostDocument* doc);
 HostLayer* LayerOfArt(const HostArt* art);
 void ForEachArt(HostArt* root, const std::function<void(HostArt*)>& visit);
 PathStyle DefaultPathStyle();
 
-// Undo: every change to a document calls NoteChange first.
+// Undo: every change to a document calls NoteChange first, and every change
+// to an art NoteArtChange (which calls NoteChange).
 void NoteChange(HostDocument* doc);
+void NoteArtChange(HostArt* art);
+// A change no undo entry records (ids given on save) still makes the art's
+// snapshot copy out of date.
+void ForgetKeptCopy(HostArt* art);
 // After a change refused before it touched anything; `wasNoted` is whether the
 // call had noted a change before this one.
 void ForgetRefusedChange(bool wasNoted);

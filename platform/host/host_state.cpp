@@ -99,6 +99,8 @@ bool IsLiveLayer(const HostLayer* layer) {
 void UnlinkArt(HostArt* art) {
   HostArt* parent = art->d.parent;
   if (!parent) return;
+  ForgetKeptCopy(parent);
+  ForgetKeptCopy(art);
   auto& kids = parent->d.children;
   kids.erase(std::remove(kids.begin(), kids.end(), art), kids.end());
   art->d.parent = nullptr;
@@ -149,6 +151,8 @@ HostErr LinkArt(HostArt* art, int16_t paintOrder, HostArt* prep) {
   if (IsInside(parent, art)) return kBadParameterErr;
   if (parent->d.type == kCompoundPathArt && art->d.type != kPathArt) return kWrongTypeErr;
   UnlinkArt(art);
+  ForgetKeptCopy(parent);
+  ForgetKeptCopy(art);
   auto& kids = parent->d.children;
   if (paintOrder == kPlaceAbove || paintOrder == kPlaceBelow) {
     index = static_cast<size_t>(std::find(kids.begin(), kids.end(), prep) - kids.begin());
@@ -163,7 +167,7 @@ HostErr LinkArt(HostArt* art, int16_t paintOrder, HostArt* prep) {
 HostErr PlaceMadeArt(HostArt* made, int16_t paintOrder, HostArt* prep, bool wasNoted, ArtHandle* out) {
   const HostErr err = LinkArt(made, paintOrder, prep);
   if (err != kNoErr) {
-    ForEachArt(made, [](HostArt* a) { a->d.alive = false; });
+    KillArtTree(made);
     ForgetRefusedChange(wasNoted);
     return err;
   }
@@ -178,9 +182,16 @@ void ForEachArt(HostArt* root, const std::function<void(HostArt*)>& visit) {
   for (HostArt* kid : kids) ForEachArt(kid, visit);
 }
 
+void KillArtTree(HostArt* art) {
+  ForEachArt(art, [](HostArt* a) {
+    ForgetKeptCopy(a);
+    a->d.alive = false;
+  });
+}
+
 void KillArt(HostArt* art) {
   UnlinkArt(art);
-  ForEachArt(art, [](HostArt* a) { a->d.alive = false; });
+  KillArtTree(art);
 }
 
 HostArt* DuplicateArtTree(const HostArt* art, HostDocument* doc) {
@@ -204,25 +215,65 @@ HostLayer* LayerOfArt(const HostArt* art) {
 
 // ---- undo ---------------------------------------------------------------------
 
+namespace {
+
+// Every live art of the document: the layers' groups and what is in them.
+template <typename Visit>
+void ForEachLiveArt(const HostDocument* doc, Visit visit) {
+  std::vector<HostArt*> pending;
+  for (auto it = doc->d.layers.rbegin(); it != doc->d.layers.rend(); ++it) pending.push_back((*it)->group);
+  while (!pending.empty()) {
+    HostArt* art = pending.back();
+    pending.pop_back();
+    visit(art);
+    pending.insert(pending.end(), art->d.children.rbegin(), art->d.children.rend());
+  }
+}
+
+uint64_t gRestoreMark = 0;
+
+}  // namespace
+
+void ForgetKeptCopy(HostArt* art) { art->kept.reset(); }
+
+void NoteArtChange(HostArt* art) {
+  NoteChange(art->doc);
+  ForgetKeptCopy(art);
+}
+
+// Art unchanged since the last snapshot shares that snapshot's copy.
 DocSnapshot TakeSnapshot(const HostDocument* doc) {
   DocSnapshot s;
   s.doc = doc->d;
-  for (auto& layer : doc->layerPool)
-    if (layer->d.alive) s.layers.emplace_back(layer.get(), layer->d);
-  for (auto& art : doc->artPool)
-    if (art->d.alive) s.arts.emplace_back(art.get(), art->d);
+  for (HostLayer* layer : doc->d.layers) s.layers.emplace_back(layer, layer->d);
+  ForEachLiveArt(doc, [&s](HostArt* art) {
+    if (!art->kept) art->kept = std::make_shared<const ArtData>(art->d);
+    s.arts.emplace_back(art, art->kept);
+  });
   return s;
 }
 
+// Only art whose data is not the snapshot's very copy is written back.
 void RestoreSnapshot(HostDocument* doc, const DocSnapshot& snap) {
+  const uint64_t mark = ++gRestoreMark;
+  for (auto& [art, data] : snap.arts) art->restoreMark = mark;
+  ForEachLiveArt(doc, [mark](HostArt* art) {
+    if (art->restoreMark == mark) return;
+    ForgetKeptCopy(art);
+    art->d.alive = false;
+  });
+  for (HostLayer* layer : doc->d.layers) layer->d.alive = false;
   doc->d = snap.doc;
-  for (auto& layer : doc->layerPool) layer->d.alive = false;
-  for (auto& art : doc->artPool) art->d.alive = false;
   for (auto& [layer, data] : snap.layers) layer->d = data;
-  for (auto& [art, data] : snap.arts) art->d = data;
+  for (auto& [art, data] : snap.arts) {
+    if (art->kept == data) continue;
+    art->d = *data;
+    art->kept = data;
+  }
 }
 
-// Each entry holds a whole document; like any host, keep a bounded history.
+// Each entry holds a whole document (sharing the copies of art that did not
+// change); like any host, keep a bounded history.
 constexpr size_t kUndoLimit = 100;
 
 void NoteChange(HostDocument* doc) {
@@ -254,7 +305,7 @@ void EndHostCall() {
     UndoEntry entry{gHost.txUndoText, gHost.txRedoText, std::move(gHost.txBefore)};
     auto& stack = gHost.txDoc->undoStack;
     stack.push_back(std::move(entry));
-    if (stack.size() > kUndoLimit) stack.erase(stack.begin());
+    if (stack.size() > kUndoLimit) stack.pop_front();
     gHost.txDoc->redoStack.clear();
     gHost.undoRecords.push_back({ToUtf8(gHost.txUndoText), ToUtf8(gHost.txRedoText)});
   }

@@ -69,7 +69,7 @@ HostErr InsertAfterUtf16(TextRangeHandle range, const uint16_t* text, int32_t le
   HostArt* art;
   if (HostErr err = RangeArt(range, &art)) return err;
   if (!text || length < 0) return kBadParameterErr;
-  NoteChange(art->doc);
+  NoteArtChange(art);
   for (int32_t i = 0; i < length; i++) art->d.text.text.push_back(static_cast<char16_t>(text[i]));
   return kNoErr;
 }
@@ -87,7 +87,7 @@ HostErr SetCharFeatures(TextRangeHandle range, const CharFeatures* f) {
   HostArt* art;
   if (HostErr err = RangeArt(range, &art)) return err;
   if (!f || (f->font && !IsLiveFont(f->font)) || !(f->size > 0)) return kBadParameterErr;
-  NoteChange(art->doc);
+  NoteArtChange(art);
   CharFeatureData& c = art->d.text.chars;
   c.font = f->font ? f->font : c.font;
   c.size = f->size;
@@ -103,7 +103,7 @@ HostErr SetParaFeatures(TextRangeHandle range, const ParaFeatures* p) {
   HostArt* art;
   if (HostErr err = RangeArt(range, &art)) return err;
   if (!p) return kBadParameterErr;
-  NoteChange(art->doc);
+  NoteArtChange(art);
   art->d.text.para = *p;
   return kNoErr;
 }

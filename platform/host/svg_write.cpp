@@ -241,13 +241,17 @@ void GiveArtIds(HostDocument* doc) {
   for (HostLayer* layer : doc->d.layers)
     ForEachArt(layer->group, [&](HostArt* a) {
       order.push_back(a);
-      if (!a->d.id.empty() && !used.insert(a->d.id).second) a->d.id.clear();  // a repeated id is renewed
+      if (!a->d.id.empty() && !used.insert(a->d.id).second) {  // a repeated id is renewed
+        ForgetKeptCopy(a);
+        a->d.id.clear();
+      }
     });
   for (HostArt* a : order) {
     if (!a->d.id.empty()) continue;
     std::string id;
     do id = std::string("a").append(std::to_string(doc->nextArtNumber++));
     while (used.count(id));
+    ForgetKeptCopy(a);
     a->d.id = id;
     used.insert(id);
   }

@@ -1,0 +1,163 @@
+#include "host_tag_list.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+uint32_t HashOf(std::string_view name) { return static_cast<uint32_t>(std::hash<std::string_view>{}(name)); }
+
+}  // namespace
+
+const TagRef& TagList::operator[](size_t i) const {
+  const size_t block = static_cast<size_t>(std::upper_bound(starts_.begin(), starts_.end(), i) - starts_.begin()) - 1;
+  return blocks_[block]->entries[i - starts_[block]].tag;
+}
+
+std::pair<size_t, size_t> TagList::Locate(uint64_t order) const {
+  const size_t block =
+      static_cast<size_t>(std::upper_bound(firstOrders_.begin(), firstOrders_.end(), order) - firstOrders_.begin()) -
+      1;
+  const std::vector<Entry>& entries = blocks_[block]->entries;
+  // Until a tag of the block is removed, its orders are consecutive.
+  const uint64_t guess = order - entries.front().order;
+  if (guess < entries.size() && entries[guess].order == order) return {block, static_cast<size_t>(guess)};
+  auto it = std::lower_bound(entries.begin(), entries.end(), order,
+                             [](const Entry& e, uint64_t o) { return e.order < o; });
+  return {block, static_cast<size_t>(it - entries.begin())};
+}
+
+size_t TagList::Probe(std::string_view name, uint32_t hash) const {
+  const std::vector<Slot>& slots = index_->slots;
+  const size_t mask = slots.size() - 1;
+  for (size_t i = hash & mask;; i = (i + 1) & mask) {
+    const Slot& slot = slots[i];
+    if (slot.order == 0) return i;
+    if (slot.hash != hash) continue;
+    auto [block, entry] = Locate(slot.order);
+    if (blocks_[block]->entries[entry].tag->name == name) return i;
+  }
+}
+
+const TagRef* TagList::Find(std::string_view name) const {
+  if (size_ == 0) return nullptr;
+  const Slot& slot = index_->slots[Probe(name, HashOf(name))];
+  if (slot.order == 0) return nullptr;
+  auto [block, entry] = Locate(slot.order);
+  return &blocks_[block]->entries[entry].tag;
+}
+
+TagList::Block& TagList::OwnBlock(size_t block) {
+  if (blocks_[block].use_count() > 1) blocks_[block] = std::make_shared<Block>(*blocks_[block]);
+  return *blocks_[block];
+}
+
+TagList::Index& TagList::OwnIndex() {
+  if (!index_) {
+    index_ = std::make_shared<Index>();
+    index_->slots.resize(16);
+  } else if (index_.use_count() > 1) {
+    index_ = std::make_shared<Index>(*index_);
+  }
+  return *index_;
+}
+
+void TagList::Grow() {
+  Index& index = *index_;
+  std::vector<Slot> old(index.slots.size() * 2);
+  old.swap(index.slots);
+  const size_t mask = index.slots.size() - 1;
+  for (const Slot& slot : old) {
+    if (slot.order == 0) continue;
+    size_t i = slot.hash & mask;
+    while (index.slots[i].order != 0) i = (i + 1) & mask;
+    index.slots[i] = slot;
+  }
+}
+
+void TagList::Set(TagRef tag) {
+  const uint32_t hash = HashOf(tag->name);
+  if (size_ > 0) {
+    const Slot& slot = index_->slots[Probe(tag->name, hash)];
+    if (slot.order != 0) {
+      auto [block, entry] = Locate(slot.order);
+      OwnBlock(block).entries[entry].tag = std::move(tag);
+      return;
+    }
+  }
+  const uint64_t order = nextOrder_++;
+  if (blocks_.empty() || blocks_.back()->entries.size() == kBlockSize) {
+    blocks_.push_back(std::make_shared<Block>());
+    firstOrders_.push_back(order);
+    starts_.push_back(size_);
+  }
+  const ArtTag* added = tag.get();
+  OwnBlock(blocks_.size() - 1).entries.push_back(Entry{order, std::move(tag)});
+  ++size_;
+  Index& index = OwnIndex();
+  // At most half full, so that a probe soon meets a free slot.
+  if ((index.used + 1) * 2 > index.slots.size()) Grow();
+  index.slots[Probe(added->name, hash)] = Slot{order, hash};
+  ++index.used;
+}
+
+// Backward-shift deletion: later slots of the same run move up, so that no
+// probe stops early at the freed slot.
+void TagList::EraseSlot(size_t freed) {
+  std::vector<Slot>& slots = OwnIndex().slots;
+  const size_t mask = slots.size() - 1;
+  slots[freed] = Slot{};
+  for (size_t j = (freed + 1) & mask; slots[j].order != 0; j = (j + 1) & mask) {
+    const size_t home = slots[j].hash & mask;
+    // The slot stays when its home lies cyclically after the freed slot, up to it.
+    const bool stays = freed < j ? (home > freed && home <= j) : (home > freed || home <= j);
+    if (stays) continue;
+    slots[freed] = slots[j];
+    slots[j] = Slot{};
+    freed = j;
+  }
+  --index_->used;
+}
+
+bool TagList::Remove(std::string_view name) {
+  if (size_ == 0) return false;
+  const size_t slot = Probe(name, HashOf(name));
+  if (index_->slots[slot].order == 0) return false;
+  auto [block, entry] = Locate(index_->slots[slot].order);
+  std::vector<Entry>& entries = OwnBlock(block).entries;
+  entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(entry));
+  size_t later = block + 1;
+  if (entries.empty()) {
+    blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(block));
+    firstOrders_.erase(firstOrders_.begin() + static_cast<std::ptrdiff_t>(block));
+    starts_.erase(starts_.begin() + static_cast<std::ptrdiff_t>(block));
+    later = block;
+  }
+  for (size_t k = later; k < starts_.size(); ++k) --starts_[k];
+  --size_;
+  EraseSlot(slot);
+  // Removals here and there leave blocks part empty; pack them once they are
+  // mostly air, so a copy stays a copy of few blocks.
+  if (blocks_.size() > 1 && size_ * 4 < blocks_.size() * kBlockSize) Repack();
+  return true;
+}
+
+void TagList::Repack() {
+  std::vector<std::shared_ptr<Block>> packed;
+  firstOrders_.clear();
+  starts_.clear();
+  size_t position = 0;
+  for (const auto& block : blocks_) {
+    for (const Entry& e : block->entries) {
+      if (packed.empty() || packed.back()->entries.size() == kBlockSize) {
+        packed.push_back(std::make_shared<Block>());
+        packed.back()->entries.reserve(kBlockSize);
+        firstOrders_.push_back(e.order);
+        starts_.push_back(position);
+      }
+      packed.back()->entries.push_back(e);
+      ++position;
+    }
+  }
+  blocks_.swap(packed);
+}

@@ -1,0 +1,93 @@
+// An art's tags in the order they were first set, found by name. A grading
+// group keeps thousands of tags on one art, and every undo snapshot holds a
+// copy of the list: copies share fixed-size blocks of tags and the name index,
+// and a change copies only the block (and, to add or remove a name, the index)
+// it touches.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A tag never changes once made: setting a tag puts a new one in its place, so
+// the texts the tag suite hands out stay valid until that tag is set again or
+// removed, and undo snapshots share them.
+struct ArtTag {
+  std::string name;
+  std::string value;  // any bytes but NUL
+};
+using TagRef = std::shared_ptr<const ArtTag>;
+
+class TagList {
+  // Each tag carries the number of its first setting: the list is in that
+  // order, and the index finds a tag by it, so removing one never renumbers
+  // the others.
+  struct Entry {
+    uint64_t order;
+    TagRef tag;
+  };
+  struct Block {
+    std::vector<Entry> entries;  // ascending order, never empty while listed
+  };
+  // Open addressing; order 0 marks a free slot.
+  struct Slot {
+    uint64_t order = 0;
+    uint32_t hash = 0;
+  };
+  struct Index {
+    std::vector<Slot> slots;  // a power of two in size
+    size_t used = 0;
+  };
+
+ public:
+  class Iterator {
+   public:
+    Iterator(const TagList* list, size_t block, size_t entry) : list_(list), block_(block), entry_(entry) {}
+    const TagRef& operator*() const { return list_->blocks_[block_]->entries[entry_].tag; }
+    Iterator& operator++() {
+      if (++entry_ == list_->blocks_[block_]->entries.size()) {
+        ++block_;
+        entry_ = 0;
+      }
+      return *this;
+    }
+    bool operator==(const Iterator& other) const { return block_ == other.block_ && entry_ == other.entry_; }
+
+   private:
+    const TagList* list_;
+    size_t block_, entry_;
+  };
+
+  Iterator begin() const { return Iterator(this, 0, 0); }
+  Iterator end() const { return Iterator(this, blocks_.size(), 0); }
+  size_t size() const { return size_; }
+  const TagRef& operator[](size_t i) const;
+  const TagRef* Find(std::string_view name) const;
+  // Replaces the tag of that name in place, or appends it.
+  void Set(TagRef tag);
+  bool Remove(std::string_view name);
+
+ private:
+  static constexpr size_t kBlockSize = 64;
+
+  // The slot holding the name, or the free slot where it would go.
+  size_t Probe(std::string_view name, uint32_t hash) const;
+  // The block and entry of a tag by its order number.
+  std::pair<size_t, size_t> Locate(uint64_t order) const;
+  Block& OwnBlock(size_t block);
+  Index& OwnIndex();
+  void Grow();
+  void EraseSlot(size_t slot);
+  void Repack();
+
+  std::vector<std::shared_ptr<Block>> blocks_;
+  // Of each block, no more than the order of any tag in it: to find a tag's block.
+  std::vector<uint64_t> firstOrders_;
+  std::vector<size_t> starts_;         // position of each block's first tag
+  std::shared_ptr<Index> index_;
+  size_t size_ = 0;
+  uint64_t nextOrder_ = 1;
+};

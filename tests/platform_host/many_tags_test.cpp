@@ -1,0 +1,106 @@
+// A grading group keeps thousands of tags on one art: they keep their order
+// and are found by name and by index through any mix of changes, and undo
+// gives back the very list there was.
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "support/host_fixture.h"
+
+using namespace vmtest;
+
+namespace {
+
+using Tags = std::vector<std::pair<std::string, std::string>>;
+
+class ManyTagsTest : public HostTest {
+ protected:
+  void SetUp() override {
+    HostTest::SetUp();
+    piece = vmhost::AddGroup();
+    for (int i = 0; i < 3000; ++i) Set("vmk_grading_" + std::to_string(i), std::string("v").append(std::to_string(i)));
+  }
+
+  // The tag suite and the list the test expects, changed alike.
+  void Set(const std::string& name, const std::string& value) {
+    kTagSuite.SetTag(piece, name.c_str(), value.c_str());
+    auto it = std::find_if(expected.begin(), expected.end(), [&](const auto& t) { return t.first == name; });
+    if (it == expected.end())
+      expected.emplace_back(name, value);
+    else
+      it->second = value;
+  }
+  void Remove(const std::string& name) {
+    kTagSuite.RemoveTag(piece, name.c_str());
+    std::erase_if(expected, [&](const auto& t) { return t.first == name; });
+  }
+
+  // What the module reads: by index, then each value by name.
+  Tags ReadTags() {
+    Tags read;
+    int32_t count = 0;
+    kTagSuite.CountTags(piece, &count);
+    for (int32_t n = 0; n < count; ++n) {
+      const char *name = nullptr, *value = nullptr;
+      kTagSuite.GetNthTag(piece, n, &name, nullptr);
+      if (name == nullptr || kTagSuite.GetTag(piece, name, &value) != kNoErr) break;
+      read.emplace_back(name, value);
+    }
+    return read;
+  }
+
+  ArtHandle piece = nullptr;
+  Tags expected;
+};
+
+TEST_F(ManyTagsTest, OrderLookupsAndUndoHoldThroughAnyMixOfChanges) {
+  const Tags original = expected;
+  InHostCall([&] {
+    for (int i = 0; i < 3000; i += 7) Set("vmk_grading_" + std::to_string(i), "changed");
+    for (int i = 1; i < 3000; i += 5) Remove("vmk_grading_" + std::to_string(i));
+    for (int i = 1; i < 300; i += 10) Set("vmk_grading_" + std::to_string(i), "again");  // goes last
+    for (int i = 0; i < 200; ++i) Set("vmk_new_" + std::to_string(i), "new");
+  });
+  const Tags mixed = expected;
+  EXPECT_EQ(ReadTags(), mixed);
+  EXPECT_EQ(vmhost::Tags(piece), mixed);
+  int32_t has = 1;
+  kTagSuite.HasTag(piece, "vmk_grading_6", &has);
+  EXPECT_EQ(has, 0) << "removed";
+
+  // Most of the list goes: what is left still reads in order.
+  InHostCall([&] {
+    for (int i = 0; i < 3000; ++i)
+      if (i % 13 != 0) Remove("vmk_grading_" + std::to_string(i));
+  });
+  EXPECT_EQ(ReadTags(), expected);
+  const Tags thinned = expected;
+
+  ASSERT_TRUE(vmhost::Undo());
+  EXPECT_EQ(ReadTags(), mixed);
+  ASSERT_TRUE(vmhost::Undo());
+  EXPECT_EQ(ReadTags(), original);
+  ASSERT_TRUE(vmhost::Redo());
+  EXPECT_EQ(ReadTags(), mixed);
+  ASSERT_TRUE(vmhost::Redo());
+  EXPECT_EQ(ReadTags(), thinned);
+}
+
+TEST_F(ManyTagsTest, ACopiedPieceChangesApartFromItsOriginal) {
+  ArtHandle copy = nullptr;
+  InHostCall([&] { kArtSuite.DuplicateArt(piece, kPlaceAbove, piece, &copy); });
+  InHostCall([&] {
+    kTagSuite.SetTag(copy, "vmk_grading_10", "copy");
+    kTagSuite.RemoveTag(copy, "vmk_grading_2999");
+    kTagSuite.SetTag(copy, "vmk_copy_only", "1");
+  });
+  EXPECT_EQ(vmhost::Tags(piece), expected) << "the original is untouched";
+  Set("vmk_grading_10", "copy");
+  Remove("vmk_grading_2999");
+  Set("vmk_copy_only", "1");
+  std::swap(piece, copy);
+  EXPECT_EQ(ReadTags(), expected);
+}
+
+}  // namespace
