@@ -26,7 +26,7 @@ CurveRun RunOnPath(ArtSegments* path, int32_t index1, int32_t index2) {
 
 int16_t StartRunHandle(GradingPass& pass, int32_t slot, CurveRun* run) {
   if (!RunOfHandle(pass, pass.g->handles[slot].line, run)) return 0;
-  SetEnvironment(*pass.g, 0, 0, 0, slot);
+  SetPassEnvironment(pass, 0, 0, 0, slot);
   return 1;
 }
 

@@ -21,10 +21,13 @@ int32_t LastMemberSlot(const PluginGlobals& g, int32_t first) {
   return last;
 }
 
-// End 2 becomes the end that lies on a path.
-void NormaliseEnds(RevisionHandle& handle) {
-  TwoPointHandleData& line = handle.line;
+// End 2 becomes the end that lies on a path; the next pass reads the turned ends.
+void NormaliseEnds(GradingPass& pass, int32_t slot) {
+  TwoPointHandleData& line = pass.g->handles[slot].line;
   if (line.art2 != nullptr) return;
+  pass.changedInputs = true;
+  if (pass.journal != nullptr)
+    pass.journal->ends.push_back({slot, line.p1, line.p2, line.art1, line.art2, line.index1, line.index2});
   const RealPoint p1 = line.p1;
   line.p1 = line.p2;
   line.p2 = p1;
@@ -83,13 +86,13 @@ bool IsZero(const RealPoint& d) { return d.h == 0 && d.v == 0; }
 // on a path to move.
 bool StartGroup(GradingPass& pass, int32_t slot, int32_t* last, RealPoint* a, RealPoint* b) {
   PluginGlobals& g = *pass.g;
-  NormaliseEnds(g.handles[slot]);
+  NormaliseEnds(pass, slot);
   *last = LastMemberSlot(g, slot);
   const TwoPointHandleData& line = g.handles[slot].line;
   if (line.art2 == nullptr) return false;
   *a = GradedEnd(pass, line.art1, line.index1, line.p1);
   *b = GradedEnd(pass, line.art2, line.index2, line.p2);
-  SetEnvironment(g, DistanceBetween(*a, *b), 0, 0, slot);
+  SetPassEnvironment(pass, DistanceBetween(*a, *b), 0, 0, slot);
   return true;
 }
 

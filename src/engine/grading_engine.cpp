@@ -42,8 +42,9 @@ void ReadMemberPath(GradingPass& pass, ArtHandle art, ArtSegments* out) {
   out->segments = segments;
 }
 
-void ApplyHandles(GradingPass& pass, int32_t lastSlot) {
+void ApplyHandles(GradingPass& pass, int32_t lastSlot, PassObserver* observer) {
   for (int32_t slot = 0; slot < kMaxHandles && slot <= lastSlot; ++slot) {
+    const int32_t first = slot;
     switch (pass.g->handles[slot].kind) {
       case kHandleDistance:
         slot = ApplyDistanceGroup(pass, slot);
@@ -66,10 +67,13 @@ void ApplyHandles(GradingPass& pass, int32_t lastSlot) {
       default:
         break;
     }
+    if (observer != nullptr) observer->AfterStep(pass, first, slot);
   }
 }
 
 bool IsFinite(const RealPoint& p) { return std::isfinite(p.h) && std::isfinite(p.v); }
+
+}  // namespace
 
 // An amount far beyond any garment can overflow the coordinates; a segment
 // that no longer has a number anywhere keeps its base-scaled place.
@@ -78,8 +82,6 @@ void KeepFiniteSegments(GradedSegment* graded, const GradedSegment* base, int16_
     if (!IsFinite(graded[i].p) || !IsFinite(graded[i].in) || !IsFinite(graded[i].out)) graded[i] = base[i];
   }
 }
-
-}  // namespace
 
 ArtSegments* MemberPath(GradingPass& pass, ArtHandle art) {
   if (art == nullptr) return nullptr;
@@ -119,6 +121,25 @@ RealPoint Polar(const RealPoint& from, double length, double angle) {
   return {from.h + length * std::cos(angle), from.v + length * std::sin(angle)};
 }
 
+void SetPassEnvironment(GradingPass& pass, double distance, double length, double radius, int32_t slot) {
+  pass.environmentSet = true;
+  SetEnvironment(*pass.g, distance, length, radius, slot);
+}
+
+void PassJournal::TakeBack(PluginGlobals& g) const {
+  for (auto it = values.rbegin(); it != values.rend(); ++it)
+    std::memcpy(g.variables.varValues[it->first], it->second.data(), kVarValueSize);
+  for (auto it = ends.rbegin(); it != ends.rend(); ++it) {
+    TwoPointHandleData& line = g.handles[it->slot].line;
+    line.p1 = it->p1;
+    line.p2 = it->p2;
+    line.art1 = it->art1;
+    line.art2 = it->art2;
+    line.index1 = it->index1;
+    line.index2 = it->index2;
+  }
+}
+
 void SetEnvironment(PluginGlobals& g, double distance, double length, double radius, int32_t slot) {
   g.envDistance = distance;
   g.envLength = length;
@@ -137,42 +158,76 @@ double AmountOf(const char (&field)[kExprSize]) {
   return EvaluateExpressionToNumber(text);
 }
 
-GradedSegment* ComputeGradedSegments(ArtHandle targetArt, int32_t lastSlot) {
+PieceGrading GradeWholePiece(int32_t lastSlot) { return GradePieceThrough(lastSlot, nullptr, nullptr); }
+
+PieceGrading GradePieceThrough(int32_t lastSlot, PassObserver* observer, PassJournal* journal) {
+  PieceGrading result{nullptr, 0, false, false};
   PluginGlobals* g = gPlugin;
-  if (g == nullptr || sAIPath == nullptr || sAIRealMath == nullptr) return nullptr;
+  if (g == nullptr || sAIPath == nullptr || sAIRealMath == nullptr) return result;
   const int32_t pathCount = g->pieceArts != nullptr && g->pieceArtCount > 0 ? g->pieceArtCount : 0;
 
-  // A scale index outside the tables grades nothing: the path comes back as drawn.
+  // A scale index outside the tables grades nothing: the paths come back as drawn.
   const bool scaleKnown = g->currentScaleIndex >= 0 && g->currentScaleIndex < kMaxPresets;
-  GradingPass pass{g, nullptr, pathCount, {}, scaleKnown ? g->currentScaleIndex : int16_t{0}};
+  GradingPass pass{g, nullptr, pathCount, {}, scaleKnown ? g->currentScaleIndex : int16_t{0}, false, false,
+                   journal};
   pass.base = BaseTransform(*g, scaleKnown ? g->presetScale[pass.scaleIndex] : ScalePair{1.0, 1.0});
-
+  if (pathCount == 0) return result;
+  pass.paths = static_cast<ArtSegments*>(std::calloc(pathCount, sizeof(ArtSegments)));
+  auto** bases = static_cast<GradedSegment**>(std::calloc(pathCount, sizeof(GradedSegment*)));
+  if (pass.paths == nullptr || bases == nullptr) {
+    std::free(pass.paths);
+    std::free(bases);
+    return result;
+  }
   const uint32_t savedSlot = g->envHandleSlot;
-  if (pathCount > 0) {
-    pass.paths = static_cast<ArtSegments*>(std::calloc(pathCount, sizeof(ArtSegments)));
-    if (pass.paths == nullptr) return nullptr;
-  }
-  for (int32_t i = 0; i < pathCount; ++i) ReadMemberPath(pass, g->pieceArts[i], &pass.paths[i]);
-
-  const ArtSegments* target = MemberPath(pass, targetArt);
-  GradedSegment* base = nullptr;
-  if (target != nullptr && target->segmentCount > 0) {
-    base = static_cast<GradedSegment*>(std::malloc(target->segmentCount * sizeof(GradedSegment)));
-    if (base != nullptr) std::memcpy(base, target->segments, target->segmentCount * sizeof(GradedSegment));
-  }
-
-  if (scaleKnown) ApplyHandles(pass, lastSlot);
-
-  GradedSegment* result = nullptr;
-  if (target != nullptr) {
-    result = target->segments;
-    if (base != nullptr) KeepFiniteSegments(result, base, target->segmentCount);
-  }
+  const uint32_t errorsBefore = ScriptErrorsRaised();
   for (int32_t i = 0; i < pathCount; ++i) {
-    if (&pass.paths[i] != target) std::free(pass.paths[i].segments);
+    ArtSegments& path = pass.paths[i];
+    ReadMemberPath(pass, g->pieceArts[i], &path);
+    if (path.segments == nullptr) continue;
+    const size_t bytes = path.segmentCount * sizeof(GradedSegment);
+    bases[i] = static_cast<GradedSegment*>(std::malloc(bytes));
+    if (bases[i] != nullptr) std::memcpy(bases[i], path.segments, bytes);
   }
-  std::free(base);
-  std::free(pass.paths);
+
+  if (observer != nullptr) observer->Start(pass);
+  if (scaleKnown) ApplyHandles(pass, lastSlot, observer);
+
+  for (int32_t i = 0; i < pathCount; ++i) {
+    if (bases[i] != nullptr) KeepFiniteSegments(pass.paths[i].segments, bases[i], pass.paths[i].segmentCount);
+    std::free(bases[i]);
+  }
+  std::free(bases);
   g->envHandleSlot = savedSlot;
+  result.members = pass.paths;
+  result.count = pathCount;
+  result.changedInputs = pass.changedInputs;
+  result.failedAmounts = ScriptErrorsRaised() != errorsBefore;
+  return result;
+}
+
+void FreePieceGrading(PieceGrading* grading) {
+  for (int32_t i = 0; i < grading->count; ++i) std::free(grading->members[i].segments);
+  std::free(grading->members);
+  *grading = PieceGrading{nullptr, 0, false, false};
+}
+
+ArtSegments* GradedMember(const PieceGrading& grading, ArtHandle art) {
+  const PluginGlobals* g = gPlugin;
+  if (art == nullptr || g == nullptr || g->pieceArts == nullptr) return nullptr;
+  for (int32_t i = 0; i < grading.count && i < g->pieceArtCount; ++i) {
+    if (g->pieceArts[i] == art) return &grading.members[i];
+  }
+  return nullptr;
+}
+
+GradedSegment* ComputeGradedSegments(ArtHandle targetArt, int32_t lastSlot) {
+  PieceGrading grading = GradeWholePiece(lastSlot);
+  GradedSegment* result = nullptr;
+  if (ArtSegments* target = GradedMember(grading, targetArt)) {
+    result = target->segments;
+    target->segments = nullptr;
+  }
+  FreePieceGrading(&grading);
   return result;
 }

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/anchor_run.h"
 #include "engine/grading_engine.h"
@@ -14,12 +17,7 @@ constexpr double kDegreesPerHalfTurn = 180.0;
 // A preset's scale about the grading origin along the grading angle.
 RealMatrix BaseTransform(const PluginGlobals& g, const ScalePair& scale);
 
-// One member path as the engine grades it.
-struct ArtSegments {
-  int32_t closed;
-  int16_t segmentCount;
-  GradedSegment* segments;  // null when segmentCount is 0
-};
+struct PassJournal;
 
 // One call of the engine: the member paths in pieceArts order and the base transform.
 struct GradingPass {
@@ -28,6 +26,24 @@ struct GradingPass {
   int32_t pathCount;
   RealMatrix base;
   int16_t scaleIndex;
+  bool changedInputs;     // see PieceGrading
+  bool environmentSet;    // a handle has set the expression environment
+  PassJournal* journal;   // null unless the pass is to be taken back
+};
+
+// What a pass overwrote outside its own paths, so that a pass run only to look
+// can be taken back: handle ends turned round and measured variables.
+struct PassJournal {
+  struct Ends {
+    int32_t slot;
+    RealPoint p1, p2;
+    ArtHandle art1, art2;
+    int32_t index1, index2;
+  };
+  std::vector<Ends> ends;
+  std::vector<std::pair<int, std::string>> values;  // variable row and its bytes before
+
+  void TakeBack(PluginGlobals& g) const;
 };
 
 // The run of a handle on one member path.
@@ -42,6 +58,24 @@ struct ArcOfRun {
   RealPoint centre;
 };
 
+// Sees a pass once its members are read, then after each slot it applies or
+// each whole group (first to last slot).
+class PassObserver {
+ public:
+  virtual void Start(const GradingPass& pass) = 0;
+  virtual void AfterStep(const GradingPass& pass, int32_t firstSlot, int32_t lastSlot) = 0;
+
+ protected:
+  ~PassObserver() = default;
+};
+
+// GradeWholePiece, the observer (may be null) told of each step and what the
+// pass overwrites written into the journal (may be null).
+PieceGrading GradePieceThrough(int32_t lastSlot, PassObserver* observer, PassJournal* journal);
+
+// Segments whose coordinates are no longer all finite take their base-scaled place.
+void KeepFiniteSegments(GradedSegment* graded, const GradedSegment* base, int16_t count);
+
 ArtSegments* MemberPath(GradingPass& pass, ArtHandle art);
 // Anchor `index` of a member path, or null when the art is no member or the
 // index lies outside the path: such an end is never read or moved.
@@ -54,6 +88,8 @@ void MoveAnchor(GradedSegment* anchor, const RealPoint& delta);
 RealPoint Polar(const RealPoint& from, double length, double angle);
 
 void SetEnvironment(PluginGlobals& g, double distance, double length, double radius, int32_t slot);
+// The environment of the handle at slot, set by the pass.
+void SetPassEnvironment(GradingPass& pass, double distance, double length, double radius, int32_t slot);
 // The value of an amount or a name field, read no further than its fixed size.
 double AmountOf(const char (&field)[kExprSize]);
 void CopyField(char (&out)[kExprSize + 1], const char (&field)[kExprSize]);

@@ -22,7 +22,7 @@ void FitCurveLength(GradedSegment& start, GradedSegment& end, double target) {
     step /= 2;
     trialStart.out = Polar(start.p, outLength * (t + step), outAngle);
     trialEnd.in = Polar(end.p, inLength * (t + step), inAngle);
-    if (BezierSegmentLength(trialStart, trialEnd) <= target) t += step;
+    if (BezierSegmentLengthWithin(trialStart, trialEnd, target)) t += step;
   }
   start.out = Polar(start.p, outLength * t, outAngle);
   end.in = Polar(end.p, inLength * t, inAngle);

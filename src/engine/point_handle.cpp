@@ -12,7 +12,7 @@ void ApplyPointHandle(GradingPass& pass, int32_t slot) {
   const PointHandleData& point = g.handles[slot].point;
   GradedSegment* anchor = MemberAnchor(pass, point.art, point.anchorIndex);
   if (anchor == nullptr) return;
-  SetEnvironment(g, 0, 0, 0, slot);
+  SetPassEnvironment(pass, 0, 0, 0, slot);
   const auto& x = point.xExpr[pass.scaleIndex];
   const auto& y = point.yExpr[pass.scaleIndex];
   // Each coordinate evaluates its text anew, so random amounts differ per coordinate.

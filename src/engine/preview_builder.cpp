@@ -57,9 +57,35 @@ void RestyleCopy(ArtHandle copy, const HostColor& color) {
   if (previewDeselectNewArt) sAIArt->SetArtUserAttr(copy, kArtSelected, 0);
 }
 
+// One pass grades every member. Another is needed only when the last one
+// changed something a pass reads or failed an amount: each copy then takes
+// the pass after the previous copy's, as if each member were graded by a pass
+// of its own.
+class MemberGrading {
+ public:
+  MemberGrading() = default;
+  MemberGrading(const MemberGrading&) = delete;
+  MemberGrading& operator=(const MemberGrading&) = delete;
+  ~MemberGrading() { FreePieceGrading(&grading_); }
+
+  const ArtSegments* For(ArtHandle member) {
+    if (!graded_ || grading_.Unsettled()) {
+      FreePieceGrading(&grading_);
+      grading_ = GradeWholePiece(kMaxHandles);
+      graded_ = true;
+    }
+    return GradedMember(grading_, member);
+  }
+
+ private:
+  PieceGrading grading_{nullptr, 0, false, false};
+  bool graded_ = false;
+};
+
 // The graded copy of member i, without the member's grading tags. A member
 // with fewer than two segments gets none.
-void CopyMember(PluginGlobals& g, int32_t i, ArtHandle copies, ArtHandle layerGroup, const HostColor& color) {
+void CopyMember(PluginGlobals& g, int32_t i, ArtHandle copies, ArtHandle layerGroup, const HostColor& color,
+                MemberGrading* grading) {
   ArtHandle member = g.pieceArts[i];
   int16_t count = 0;
   if (member == nullptr || sAIPath->GetPathSegmentCount(member, &count) != kNoErr || count < 2) return;
@@ -70,9 +96,10 @@ void CopyMember(PluginGlobals& g, int32_t i, ArtHandle copies, ArtHandle layerGr
   if (parent != nullptr && sAIArt->DuplicateArt(member, kPlaceInsideOnTop, parent, &copy) == kNoErr &&
       copy != nullptr) {
     g.previewArts[i] = copy;
-    if (GradedSegment* graded = ComputeGradedSegments(member, kMaxHandles)) {
-      for (int16_t j = 0; j < count; ++j) sAIPath->SetPathSegments(copy, j, 1, &graded[j]);
-      std::free(graded);
+    const ArtSegments* graded = grading->For(member);
+    if (graded != nullptr && graded->segments != nullptr) {
+      for (int16_t j = 0; j < count && j < graded->segmentCount; ++j)
+        sAIPath->SetPathSegments(copy, j, 1, &graded->segments[j]);
     }
     RestyleCopy(copy, color);
     RemoveTagsWithPrefix(copy, kGradingTagPrefix);
@@ -103,7 +130,10 @@ void BuildGradingPreview(int16_t deselect, int16_t layerChoice) {
   ArtHandle copies = NewGroupOnTop(layerGroup);
   g->previewArtCount = g->pieceArtCount;
   const HostColor color = onPreview ? ProcessColor(0.5, 0, 0, 0) : ProcessColor(0, 0.5, 0.5, 0);
-  for (int32_t i = 0; i < g->pieceArtCount; ++i) CopyMember(*g, i, copies, layerGroup, color);
+  {
+    MemberGrading grading;
+    for (int32_t i = 0; i < g->pieceArtCount; ++i) CopyMember(*g, i, copies, layerGroup, color, &grading);
+  }
   if (!onPreview) return;
 
   AnnotationGroups groups{NewGroupOnTop(copies), nullptr};

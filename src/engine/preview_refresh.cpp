@@ -1,5 +1,7 @@
 #include "engine/preview_refresh.h"
 
+#include <optional>
+
 #include "engine/preview_builder.h"
 #include "engine/selection_gathering.h"
 #include "geometry/host_math.h"
@@ -10,6 +12,7 @@
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
+#include "store/tag_mirror.h"
 
 namespace {
 
@@ -33,6 +36,9 @@ void ForgetGradingPiece() {
 
 void RefreshGradingPreview(int16_t force) {
   PluginGlobals& g = *gPlugin;
+  // A forced refresh loads the piece again and saves it: its tags are read once.
+  std::optional<KeptTagsScope> oneRead;
+  if (force != 0) oneRead.emplace();
   GatherSelectedPaths(kGatherSelected, nullptr);
   const bool hasGroup = LoadGradingGroup(g.pieceArts, g.pieceArtCount) != 0;
 

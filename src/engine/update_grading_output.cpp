@@ -17,6 +17,7 @@
 #include "store/art_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
+#include "store/tag_mirror.h"
 #include "tools/revision_tool_handlers.h"
 #include "tools/undo_text_pairs.h"
 #include "win_api.h"
@@ -103,6 +104,7 @@ ArtHandle GradedOutputDestination(ArtHandle base) {
 
 void CopyStringTags(ArtHandle destination, ArtHandle source) {
   if (destination == nullptr || source == nullptr || destination == source || sAITag == nullptr) return;
+  ForgetKeptTags(destination);
   for (int32_t n = TagCount(destination) - 1; n >= 0; --n) {
     if (const char* name = StringTagName(destination, n)) {
       const std::string key = name;  // the host's text goes with the tag
@@ -153,6 +155,7 @@ void WriteGradedCopies(ArtHandle destination, ArtHandle base) {
     SetArtSelected(copy, leave ? 0 : 1);
     SetArtSelected(member, leave ? 1 : 0);
     if (!leave) {
+      ForgetKeptTags(member);
       sAIArt->DisposeArt(member);
       g.pieceArts[i] = nullptr;
     }
@@ -175,6 +178,8 @@ void RunUpdateGradingCommand() {
     if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
     return;
   }
+  // Every preset reloads and saves the same pieces: their tags are read once.
+  const KeptTagsScope oneRead;
   const UpdateGradingSettings& options = g.updateGrading;
   if (options.renewal_mode == 0) {
     WriteGradedOutput(0);

@@ -13,6 +13,7 @@
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
+#include "store/tag_mirror.h"
 #include "win_api.h"
 
 UpdateDialogState gUpdateDialog = {};
@@ -100,6 +101,7 @@ void MakePresetCurrent(int16_t slot) {
 void UpdatePreviewForPresets() {
   PluginGlobals* g = gPlugin;
   if (g == nullptr || sAIArt == nullptr || sAILayer == nullptr) return;
+  const KeptTagsScope oneRead;
   SetCursor(LoadCursor(nullptr, IDC_WAIT));
   if (gUpdateDialog.previewGroup != nullptr) sAIArt->DisposeArt(gUpdateDialog.previewGroup);
   gUpdateDialog.previewGroup = nullptr;

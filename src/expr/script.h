@@ -32,9 +32,16 @@ void EvaluateScript(const char* text, char* result, int32_t depth);
 // The value of an amount as a number; a failing expression gives 0.
 double EvaluateExpressionToNumber(const char* text);
 
+// Errors raised so far, shown or not: a count that moved tells a caller that
+// something it evaluated failed.
+uint32_t ScriptErrorsRaised();
+
 // out: kScriptValueSize bytes. 1 when the name has a value, else 0 and out empty.
 // "title:name" reads the variable of the piece titled so in the document.
 int32_t LookupVariableValue(const char* name, char* out);
+// "title:name" lookups so far: what they read lies in the document, outside
+// the grading group.
+uint32_t StoredVariableReads();
 
 // First group or path at or below art (children before the art) whose grading
 // title is title; found stays untouched when there is none.

@@ -32,9 +32,18 @@ void ClearScriptError() {
 
 }  // namespace
 
+namespace {
+
+uint32_t sErrorsRaised = 0;
+
+}  // namespace
+
+uint32_t ScriptErrorsRaised() { return sErrorsRaised; }
+
 void RaiseScriptError(int32_t code, const char* token, size_t length) {
   ScriptErrorState& state = gPlugin->scriptError;
   if (state.code != kScriptOk) return;
+  ++sErrorsRaised;
   state.code = code;
   size_t kept = ScriptFitLength(token, length, sizeof state.token - 1);
   std::memcpy(state.token, token, kept);

@@ -33,7 +33,10 @@ bool ReadStoredVariable(ArtHandle art, const char* name, std::string* value) {
   return false;
 }
 
+uint32_t sStoredReads = 0;
+
 bool LookupStoredVariable(const char* qualified, std::string* value) {
+  ++sStoredReads;
   if (sAILayer == nullptr || sAIArt == nullptr || sAITag == nullptr) return false;
   const char* colon = std::strchr(qualified, ':');
   std::string title(qualified, colon - qualified);
@@ -77,6 +80,8 @@ void FindArtByGradingTitle(ArtHandle art, const char* title, ArtHandle* found) {
   ArtHandle match = SearchGradingTitle(art, title);
   if (match != nullptr) *found = match;
 }
+
+uint32_t StoredVariableReads() { return sStoredReads; }
 
 int32_t LookupVariableValue(const char* name, char* out) {
   out[0] = '\0';

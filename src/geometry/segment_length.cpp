@@ -1,11 +1,15 @@
 #include "geometry/segment_length.h"
 
+#include <cmath>
+#include <limits>
+
 #include "geometry/arc_detect.h"
 #include "geometry/bezier_tables.h"
 #include "geometry/host_math.h"
 #include "geometry/numeric.h"
 #include "geometry/point_math.h"
 #include "geometry/segment_snap.h"
+#include "shell/plugin_globals.h"
 
 namespace {
 
@@ -23,17 +27,42 @@ RealPoint Advance(const RealPoint& from, double distance, double angle) {
 
 }  // namespace
 
+namespace {
+
+// The 64 chords of a curve summed in order, with the arithmetic of
+// CubicStep64 and DistanceBetween written out so that nothing leaves the
+// loop; the sum stops once it passes `limit` (chords are never negative).
+double ChordSum(const CubicPoints& c, double limit) {
+  const double* a = gPlugin->bezier.weightA64;
+  const double* b = gPlugin->bezier.weightB64;
+  double length = 0;
+  double h = c.p0.h, v = c.p0.v;
+  for (int k = 1; k < 64; ++k) {
+    const double w0 = a[k], w1 = b[k], w2 = b[64 - k], w3 = a[64 - k];
+    const double nh = w0 * c.p0.h + w1 * c.p1.h + w2 * c.p2.h + w3 * c.p3.h;
+    const double nv = w0 * c.p0.v + w1 * c.p1.v + w2 * c.p2.v + w3 * c.p3.v;
+    const double dh = h - nh, dv = v - nv;
+    length += std::sqrt(dh * dh + dv * dv);
+    if (length > limit) return length;
+    h = nh;
+    v = nv;
+  }
+  const double dh = h - c.p3.h, dv = v - c.p3.v;
+  return length + std::sqrt(dh * dh + dv * dv);
+}
+
+}  // namespace
+
 double BezierSegmentLength(const PathSegment& s1, const PathSegment& s2) {
   const CubicPoints c = CubicOfSegments(s1, s2);
   if (IsStraightSegment(c)) return DistanceBetween(c.p0, c.p3);
-  double length = 0;
-  RealPoint previous = c.p0;
-  for (int k = 1; k < 64; ++k) {
-    const RealPoint next = CubicStep64(c, k);
-    length += DistanceBetween(previous, next);
-    previous = next;
-  }
-  return length + DistanceBetween(previous, c.p3);
+  return ChordSum(c, std::numeric_limits<double>::infinity());
+}
+
+bool BezierSegmentLengthWithin(const PathSegment& s1, const PathSegment& s2, double limit) {
+  const CubicPoints c = CubicOfSegments(s1, s2);
+  if (IsStraightSegment(c)) return DistanceBetween(c.p0, c.p3) <= limit;
+  return ChordSum(c, limit) <= limit;
 }
 
 double LengthAlongSegment(const PathSegment& s1, const PathSegment& s2, RealPoint* stop) {

@@ -6,6 +6,8 @@
 #include "host_types.h"
 
 double BezierSegmentLength(const PathSegment& s1, const PathSegment& s2);
+// BezierSegmentLength(s1, s2) <= limit, without summing past the limit.
+bool BezierSegmentLengthWithin(const PathSegment& s1, const PathSegment& s2, double limit);
 // Length from the first anchor to stop (moved onto the segment), or of the whole segment.
 double LengthAlongSegment(const PathSegment& s1, const PathSegment& s2, RealPoint* stop);
 // 1 with the point at that distance from the first anchor and the direction of travel

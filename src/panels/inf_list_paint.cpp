@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/grading_checkpoints.h"
 #include "engine/grading_engine_internal.h"
 #include "expr/script_alerts.h"
 #include "panels/inf_panel_list.h"
@@ -182,6 +183,7 @@ void PaintInfoPanelItem(const OwnerDrawRecord* item) {
   if (textLength <= 0) return;
 
   const SilentScriptErrors painting;
+  const GradedSegmentsScope oneRow;
   HDC dc = item->hdc;
   const LayoutRect& r = item->rcItem;
   const auto slot = static_cast<int32_t>(static_cast<intptr_t>(item->itemData));

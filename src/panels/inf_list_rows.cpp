@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/grading_checkpoints.h"
 #include "engine/grading_engine_internal.h"
 #include "geometry/point_math.h"
 #include "panels/inf_list_paint.h"
@@ -33,7 +34,7 @@ int32_t PieceIndex(ArtHandle art) {
 class GradedPath {
  public:
   GradedPath(ArtHandle art, int32_t lastSlot) {
-    GradedSegment* segments = ComputeGradedSegments(art, lastSlot);
+    GradedSegment* segments = GradedSegmentsThrough(art, lastSlot);
     if (segments == nullptr) return;
     int16_t count = 0;
     int32_t closed = 0;

@@ -16,6 +16,7 @@
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
+#include "store/tag_mirror.h"
 #include "tools/revision_tool_handlers.h"
 #include "tools/undo_text_pairs.h"
 
@@ -110,6 +111,8 @@ void RunVarUpdateCommand() {
     if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
     return;
   }
+  // Every preset reloads and saves the same pieces: their tags are read once.
+  const KeptTagsScope oneRead;
   if (sAILayer == nullptr || sAIArt == nullptr) return;
   g.previewLayer = FindOrMakeModuleLayer(ModuleLayer::Preview);
   SavedVariables saved = CopyVariablesAside(g.variables);

@@ -1,5 +1,6 @@
 #include <cstdlib>
 
+#include "engine/grading_checkpoints.h"
 #include "shell/plugin_globals.h"
 #include "shell/plugin_lifecycle.h"
 #include "shell/suite_pointers.h"
@@ -61,6 +62,7 @@ void ShutdownPlugin() {
   std::free(g.previewArts);
   g.pieceArts = g.previewArts = nullptr;
   g.pieceArtCount = g.previewArtCount = 0;
+  ForgetGradingCheckpoints();
 }
 
 HostErr OnShutdown(SPMessageData* message) {

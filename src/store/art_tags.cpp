@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "shell/suite_pointers.h"
+#include "store/tag_mirror.h"
 #include "store/text_fields.h"
 
 const char* ReadStringTag(ArtHandle art, const char* key) {
@@ -30,6 +31,7 @@ double ReadTagReal(ArtHandle art, const char* key, double fallback) {
 
 void WriteStringTag(ArtHandle art, const char* key, const char* value) {
   if (art == nullptr || sAITag == nullptr) return;
+  ForgetKeptTags(art);
   sAITag->SetTag(art, key, value);
 }
 
@@ -47,11 +49,13 @@ void WriteTagReal(ArtHandle art, const char* key, double value) {
 
 void RemoveTag(ArtHandle art, const char* key) {
   if (art == nullptr || sAITag == nullptr) return;
+  ForgetKeptTags(art);
   sAITag->RemoveTag(art, key);
 }
 
 void RemoveTagsWithPrefix(ArtHandle art, const char* prefix) {
   if (art == nullptr || sAITag == nullptr) return;
+  ForgetKeptTags(art);
   int32_t count = 0;
   if (sAITag->CountTags(art, &count) != kNoErr) return;
   const size_t prefixLength = strlen(prefix);

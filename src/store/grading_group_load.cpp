@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "geometry/point_math.h"
@@ -8,6 +9,8 @@
 #include "store/art_tags.h"
 #include "store/display_unit.h"
 #include "store/grading_group_tags.h"
+#include "store/group_tag_index.h"
+#include "store/tag_mirror.h"
 #include "store/object_ids.h"
 #include "store/piece_queries.h"
 #include "store/sizes_from_variables.h"
@@ -15,7 +18,6 @@
 
 namespace {
 
-constexpr int kMaxValueChunks = 32;
 constexpr double kRelinkTolerance = 0.01;
 
 void SetDefaultTitle(PluginGlobals* g) {
@@ -68,20 +70,26 @@ void FollowPath(ArtHandle art, int32_t index, RealPoint* end, RealPoint* other, 
   *end = segment.p;
 }
 
+// What a load reads: the base art's tags and the piece's object ids.
+struct StoredGroup {
+  const GroupTagIndex& tags;
+  PieceObjectIds ids;
+};
+
 // Resolves an object id; false when a non-zero id names no art of the piece.
-bool ResolveArt(int32_t id, int32_t index, ArtHandle* art) {
-  *art = id != 0 ? FindArtByObjectId(id, index) : nullptr;
+bool ResolveArt(const PieceObjectIds& ids, int32_t id, int32_t index, ArtHandle* art) {
+  *art = id != 0 ? ids.Find(id, index) : nullptr;
   return id == 0 || *art != nullptr;
 }
 
-bool ReadTwoPointHandle(ArtHandle base, int key, const char* conf, RevisionHandle* h) {
+bool ReadTwoPointHandle(const StoredGroup& stored, int key, const char* conf, RevisionHandle* h) {
   TwoPointHandleData& d = h->line;
   d.p1 = RealPoint{FieldReal(conf, 3), FieldReal(conf, 4)};
   d.p2 = RealPoint{FieldReal(conf, 5), FieldReal(conf, 6)};
   d.index1 = FieldInteger(conf, 8);
   d.index2 = FieldInteger(conf, 10);
-  if (!ResolveArt(FieldInteger(conf, 7), d.index1, &d.art1)) return false;
-  if (!ResolveArt(FieldInteger(conf, 9), d.index2, &d.art2)) return false;
+  if (!ResolveArt(stored.ids, FieldInteger(conf, 7), d.index1, &d.art1)) return false;
+  if (!ResolveArt(stored.ids, FieldInteger(conf, 9), d.index2, &d.art2)) return false;
   if (h->kind == kHandleDistance && d.art2 == nullptr) return false;
   if (h->kind == kHandleLength && (d.art1 == nullptr || d.art1 != d.art2)) return false;
 
@@ -91,47 +99,30 @@ bool ReadTwoPointHandle(ArtHandle base, int key, const char* conf, RevisionHandl
     if (direction > 9 && direction <= INT16_MAX) h->direction = static_cast<int16_t>(direction);
   }
 
-  const char* initial = UnstoredAmount(h->kind);
-  for (int s = 0; s < kMaxPresets; ++s) {
-    char tagKey[64];
-    snprintf(tagKey, sizeof tagKey, "vmk_grading_fxh_ratio_%d%02d", key, s + 1);
-    const char* amount = ReadStringTag(base, tagKey);
-    CopyTextCut(d.amountExpr[s], kExprSize, amount != nullptr ? amount : initial);
-  }
+  std::memcpy(d.amountExpr, stored.tags.Amounts(key, UnstoredAmount(h->kind)), sizeof d.amountExpr);
   FollowPath(d.art1, d.index1, &d.p1, &d.p2, d.art2 == nullptr);
   FollowPath(d.art2, d.index2, &d.p2, &d.p1, d.art1 == nullptr);
   return true;
 }
 
-bool ReadPointHandle(ArtHandle base, int key, const char* conf, RevisionHandle* h) {
+bool ReadPointHandle(const StoredGroup& stored, int key, const char* conf, RevisionHandle* h) {
   PointHandleData& d = h->point;
   d.anchorIndex = FieldInteger(conf, 4);
   const int32_t id = FieldInteger(conf, 3);
-  d.art = id != 0 ? FindArtByObjectId(id, d.anchorIndex) : nullptr;
+  d.art = id != 0 ? stored.ids.Find(id, d.anchorIndex) : nullptr;
   if (d.art == nullptr) return false;
-  for (int s = 0; s < kMaxPresets; ++s) {
-    char tagKey[64];
-    snprintf(tagKey, sizeof tagKey, "vmk_grading_fxp_%d%02d", key, s + 1);
-    const char* texts = ReadStringTag(base, tagKey);
-    if (texts == nullptr) continue;
-    char field[kCsvFieldSize];
-    GetCsvField(texts, 0, field);
-    CopyTextCut(d.xExpr[s], kExprSize, field);
-    GetCsvField(texts, 1, field);
-    CopyTextCut(d.yExpr[s], kExprSize, field);
-  }
+  std::memcpy(d.xExpr, stored.tags.PointFields(key, 0), sizeof d.xExpr);
+  std::memcpy(d.yExpr, stored.tags.PointFields(key, 1), sizeof d.yExpr);
   return true;
 }
 
-void ReadHandles(PluginGlobals* g, ArtHandle base) {
+void ReadHandles(PluginGlobals* g, const StoredGroup& stored) {
   int next = 0;
   for (int key = 1; key <= kMaxHandles; ++key) {
-    char tagKey[64];
-    snprintf(tagKey, sizeof tagKey, "vmk_grading_fxh_conf_%d", key);
-    const char* conf = ReadStringTag(base, tagKey);
+    const char* conf = stored.tags.Conf(key);
     if (conf == nullptr) continue;
+    // The table was cleared, and a record that is dropped is cleared again.
     RevisionHandle* h = &g->handles[next];
-    memset(h, 0, sizeof *h);
 
     int64_t code = FieldInteger(conf, 0);
     if (code < 0) {
@@ -150,9 +141,9 @@ void ReadHandles(PluginGlobals* g, ArtHandle base) {
     // Unknown kinds keep only the common fields.
     bool keep = h->kind != kHandleFree;
     if (IsTwoPointKind(h->kind)) {
-      keep = ReadTwoPointHandle(base, key, conf, h);
+      keep = ReadTwoPointHandle(stored, key, conf, h);
     } else if (h->kind == kHandlePoint) {
-      keep = ReadPointHandle(base, key, conf, h);
+      keep = ReadPointHandle(stored, key, conf, h);
     }
     if (keep) {
       ++next;
@@ -164,12 +155,10 @@ void ReadHandles(PluginGlobals* g, ArtHandle base) {
 
 // An index that has no tag was left out by the writer because it equals the
 // first index's pair.
-void ReadScalePairs(PluginGlobals* g, ArtHandle base) {
-  const char* first = ReadStringTag(base, "vmk_grading_preset_1");
+void ReadScalePairs(PluginGlobals* g, const GroupTagIndex& tags) {
+  const char* first = tags.Preset(1);
   for (int s = 0; s < kMaxPresets; ++s) {
-    char key[64];
-    snprintf(key, sizeof key, "vmk_grading_preset_%d", s + 1);
-    const char* pair = ReadStringTag(base, key);
+    const char* pair = tags.Preset(s + 1);
     if (pair == nullptr) pair = first;
     if (pair == nullptr) continue;
     g->groupPresetScale[s] = ScalePair{FieldReal(pair, 1), FieldReal(pair, 2)};
@@ -202,21 +191,22 @@ void ReadSettings(PluginGlobals* g, ArtHandle base) {
   }
 }
 
-void ReadVariables(PluginGlobals* g, ArtHandle base) {
+void ReadVariables(PluginGlobals* g, const GroupTagIndex& tags) {
   VariableTable& table = g->variables;
   if (table.varNames == nullptr || table.varValues == nullptr) return;
+  std::string value;
   for (int row = 0; row < kMaxVariables; ++row) {
-    char key[64];
-    snprintf(key, sizeof key, "vmk_grading_var_name_%03d", row);
-    const char* nameTag = ReadStringTag(base, key);
+    const char* nameTag = tags.VarName(row);
     if (nameTag == nullptr) break;
     char field[kCsvFieldSize];
     GetCsvField(nameTag, 0, field);
     CopyTextCut(table.varNames[row], kVarNameSize, field);
-    snprintf(key, sizeof key, "vmk_grading_var_private_%03d", row);
-    if (table.varPrivate != nullptr) table.varPrivate[row] = ReadTagInteger(base, key, 0) != 0 ? 1 : 0;
-    std::string value;
-    ReadStoredVariableValue(base, row, &value);
+    const char* isPrivate = tags.VarPrivate(row);
+    if (table.varPrivate != nullptr)
+      table.varPrivate[row] = isPrivate != nullptr && TextToInteger(isPrivate) != 0 ? 1 : 0;
+    value.clear();
+    for (int chunk = 0; chunk < kMaxValueChunks && tags.VarChunk(row, chunk) != nullptr; ++chunk)
+      value.append(tags.VarChunk(row, chunk));
     CopyTextCut(table.varValues[row], kVarValueSize, value.c_str());
   }
 }
@@ -250,10 +240,15 @@ int LoadGradingGroup(ArtHandle* arts, int32_t count) {
   if (arts == nullptr || count <= 0) return 0;
   ArtHandle base = FindGroupCarrierArt(arts, count);
   if (base == nullptr) return 0;
-  ReadHandles(g, base);
-  ReadScalePairs(g, base);
+  // Within a command that loads pieces again and again the tags are read once.
+  KeptTags* kept = KeptTagsOf(base);
+  std::unique_ptr<GroupTagIndex> read;
+  if (kept == nullptr) read = std::make_unique<GroupTagIndex>(base);
+  const StoredGroup stored{kept != nullptr ? kept->Index() : *read, PieceObjectIds()};
+  ReadHandles(g, stored);
+  ReadScalePairs(g, stored.tags);
   ReadSettings(g, base);
-  ReadVariables(g, base);
+  ReadVariables(g, stored.tags);
   if (const char* type = ReadStringTag(base, kSimpleGradingObjectTypeKey);
       type != nullptr && TextToInteger(type) == 1) {
     FillSizeTableFromVariables();

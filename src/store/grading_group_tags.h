@@ -27,6 +27,9 @@ inline const char* UnstoredAmount(int16_t kind) { return kind == kHandleMeasurem
 // when `renewSerial` is set or the group has none.
 void SaveGradingGroup(ArtHandle* arts, int32_t count, int16_t renewSerial);
 
+// A variable's value is stored in chunks of 128 bytes, at most this many.
+constexpr int kMaxValueChunks = 32;
+
 // The value of the variable stored in row `row` of an art's tags: its chunks
 // joined, at most 32.
 void ReadStoredVariableValue(ArtHandle art, int row, std::string* value);

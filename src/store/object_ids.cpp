@@ -1,12 +1,14 @@
 #include "store/object_ids.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
+#include "store/tag_rewrite.h"
 #include "store/text_fields.h"
 #include "store/tool_config_tag.h"
 
@@ -14,12 +16,13 @@ namespace {
 
 constexpr int kRandomAttempts = 64;
 
-void GatherIdsBelow(ArtHandle art, std::vector<int32_t>* ids) {
-  const int32_t id = ReadObjectId(art);
+void GatherIdsBelow(ArtHandle art, const ObjectIdPool& pool, std::vector<int32_t>* ids) {
+  // An art being written anew has no id before the first draw.
+  const int32_t id = RewriteOf(pool, art) == nullptr ? ReadObjectId(art) : 0;
   if (id != 0) ids->push_back(id);
   int16_t type = kUnknownArt;
   if (GetArtTypeWithToolConfig(art, &type) != kNoErr || type == kToolConfigGroupArt) return;
-  ForEachChildArt(art, [&](ArtHandle child) { GatherIdsBelow(child, ids); });
+  ForEachChildArt(art, [&](ArtHandle child) { GatherIdsBelow(child, pool, ids); });
 }
 
 bool IdInUse(int32_t id, void* context) {
@@ -31,14 +34,20 @@ bool IdInUse(int32_t id, void* context) {
 
 int32_t ReadObjectId(ArtHandle art) { return ReadTagInteger(art, kObjectIdKey, 0); }
 
-ArtHandle FindArtByObjectId(int32_t id, int32_t index) {
-  if (gPlugin == nullptr || gPlugin->pieceArts == nullptr) return nullptr;
+ArtHandle FindArtByObjectId(int32_t id, int32_t index) { return PieceObjectIds().Find(id, index); }
+
+PieceObjectIds::PieceObjectIds() {
+  if (gPlugin == nullptr || gPlugin->pieceArts == nullptr) return;
   for (int32_t i = 0; i < gPlugin->pieceArtCount; ++i) {
     ArtHandle art = gPlugin->pieceArts[i];
-    const char* value = ReadStringTag(art, kObjectIdKey);
-    if (value == nullptr || TextToInteger(value) != id) continue;
-    const int32_t segments = GetSegmentCount(art);
-    return (index >= 0 && index < segments) ? art : nullptr;
+    if (const char* value = ReadStringTag(art, kObjectIdKey))
+      tagged_.push_back({art, TextToInteger(value), GetSegmentCount(art)});
+  }
+}
+
+ArtHandle PieceObjectIds::Find(int32_t id, int32_t index) const {
+  for (const Entry& e : tagged_) {
+    if (e.id == id) return (index >= 0 && index < e.segments) ? e.art : nullptr;
   }
   return nullptr;
 }
@@ -57,20 +66,36 @@ int32_t DrawRandomNumber(double scale, int32_t minimum, bool (*reject)(int32_t, 
   return value;
 }
 
+TagRewrite* RewriteOf(const ObjectIdPool& pool, ArtHandle art) {
+  if (pool.rewrites == nullptr) return nullptr;
+  for (TagRewrite& rewrite : *pool.rewrites)
+    if (rewrite.art() == art) return &rewrite;
+  return nullptr;
+}
+
 int32_t EnsureObjectId(ArtHandle art, ObjectIdPool* pool) {
-  const int32_t existing = ReadObjectId(art);
+  TagRewrite* rewrite = RewriteOf(*pool, art);
+  const char* given = rewrite != nullptr ? rewrite->Given(kObjectIdKey) : nullptr;
+  const int32_t existing =
+      rewrite != nullptr ? (given != nullptr ? TextToInteger(given) : 0) : ReadObjectId(art);
   if (existing > 0) return existing;
   if (!pool->gathered) {
     pool->gathered = true;
     const int32_t layers = CountDocumentLayers();
     for (int32_t n = 0; n < layers; ++n) {
       ArtHandle first = GetFirstArtOfLayer(GetLayerAt(n));
-      if (first != nullptr) GatherIdsBelow(first, &pool->used);
+      if (first != nullptr) GatherIdsBelow(first, *pool, &pool->used);
     }
     std::sort(pool->used.begin(), pool->used.end());
   }
   const int32_t id = DrawRandomNumber(99999999.0, 1, IdInUse, pool);
   pool->used.insert(std::upper_bound(pool->used.begin(), pool->used.end(), id), id);
-  WriteTagInteger(art, kObjectIdKey, id);
+  if (rewrite != nullptr) {
+    char text[16];
+    snprintf(text, sizeof text, "%d", id);
+    rewrite->Put(kObjectIdKey, text);
+  } else {
+    WriteTagInteger(art, kObjectIdKey, id);
+  }
   return id;
 }

@@ -16,15 +16,37 @@ int32_t ReadObjectId(ArtHandle art);
 // 0 <= index < its segment count; else null (no later art is tried).
 ArtHandle FindArtByObjectId(int32_t id, int32_t index);
 
-// Ids already carried in the document, gathered on the first draw.
+// The same for many lookups: the piece's ids read once.
+class PieceObjectIds {
+ public:
+  PieceObjectIds();
+  ArtHandle Find(int32_t id, int32_t index) const;
+
+ private:
+  struct Entry {
+    ArtHandle art;
+    int32_t id;  // of an art that carries an id tag
+    int32_t segments;
+  };
+  std::vector<Entry> tagged_;  // in the piece's order
+};
+
+class TagRewrite;
+
+// Ids already carried in the document, gathered on the first draw. The arts
+// of `rewrites` (a save writes their tags anew) carry only the ids given there.
 struct ObjectIdPool {
   bool gathered = false;
   std::vector<int32_t> used;
+  std::vector<TagRewrite>* rewrites = nullptr;
 };
 
 // The art's object id; an art without one gets a new id that is neither 0 nor
 // carried by any other art of the document.
 int32_t EnsureObjectId(ArtHandle art, ObjectIdPool* pool);
+
+// The rewrite of art in the pool, or null.
+TagRewrite* RewriteOf(const ObjectIdPool& pool, ArtHandle art);
 
 // A random fraction times `scale`, truncated, drawn again while it is below
 // `minimum` or `reject` says so.

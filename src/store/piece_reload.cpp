@@ -6,6 +6,7 @@
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
+#include "store/tag_mirror.h"
 #include "text/layer_title.h"
 
 namespace {
@@ -42,6 +43,7 @@ void RewritePiece(PluginGlobals* g, ArtHandle titled, int16_t selectedOnly) {
 void LoadPieceFromSelection(int16_t selectedOnly) {
   PluginGlobals* g = gPlugin;
   if (g == nullptr || !HasDocumentView() || sAILayer == nullptr || sAIArt == nullptr) return;
+  const KeptTagsScope oneRead;
   ArtHandle* titled = nullptr;
   int32_t titledCount = 0;
   ForEachSearchedLayer([&](ArtHandle first) { CollectTitledArt(first, &titled, &titledCount); });

@@ -2,6 +2,17 @@
 
 #include <cstring>
 
+namespace {
+
+// strchr(separators, c) for a byte that is not the NUL.
+bool IsSeparator(const char* separators, char c) {
+  for (const char* s = separators; *s != '\0'; ++s)
+    if (*s == c) return true;
+  return false;
+}
+
+}  // namespace
+
 int GetSeparatedField(const char* text, int index, char* out, size_t outSize, const char* separators) {
   if (outSize > 0) out[0] = '\0';
   if (text == nullptr || index < 0) return 0;
@@ -17,7 +28,7 @@ int GetSeparatedField(const char* text, int index, char* out, size_t outSize, co
     }
     if (*p == '"') {
       quoted = !quoted;
-    } else if (!quoted && strchr(separators, *p) != nullptr) {
+    } else if (!quoted && IsSeparator(separators, *p)) {
       ++field;
     }
     ++p;
@@ -42,7 +53,7 @@ int GetSeparatedField(const char* text, int index, char* out, size_t outSize, co
       quoted = !quoted;
       ++p;
       continue;
-    } else if (!quoted && strchr(separators, ch) != nullptr) {
+    } else if (!quoted && IsSeparator(separators, ch)) {
       break;
     }
     if (!full && n + step < outSize) {

@@ -13,6 +13,7 @@
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
 #include "store/module_layers.h"
+#include "store/tag_mirror.h"
 #include "tools/handle_dialogs_internal.h"
 #include "tools/handle_groups.h"
 #include "tools/point_dialog.h"
@@ -134,6 +135,7 @@ void ClosingSteps() {
   if (g.editPreviewLayer == nullptr) return;
   sAILayer->DeleteLayer(g.editPreviewLayer);
   if (sAIUndo != nullptr) sAIUndo->UndoChanges();
+  ForgetAllKeptTags();
   g.editPreviewLayer = nullptr;
   std::free(g.previewArts);
   g.previewArts = gSavedPreviewArts;

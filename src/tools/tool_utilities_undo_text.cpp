@@ -4,6 +4,7 @@
 #include "shell/host_string.h"
 #include "shell/plugin_globals.h"
 #include "shell/suite_pointers.h"
+#include "store/tag_mirror.h"
 #include "store/text_fields.h"
 #include "text/shift_jis_chars.h"
 #include "text/string_limits.h"
@@ -31,6 +32,7 @@ void CutAtUnderscore(char* text) {
 void SetToolUndoRedoText(ToolHandle tool) {
   if (sAIUndo == nullptr || sAITool == nullptr) return;
   sAIUndo->UndoChanges();
+  ForgetAllKeptTags();
   const char* name = nullptr;
   if (sAITool->GetToolName(tool, &name) != kNoErr || name == nullptr) name = "";
 

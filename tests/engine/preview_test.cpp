@@ -112,6 +112,30 @@ TEST_F(PreviewTest, EachBuildDrawsGradedCopiesAfreshAndAnEmptyPieceLeavesTheLaye
   EXPECT_TRUE(Layer().empty());
 }
 
+// The copies come out as if each member had a pass of its own: a handle that
+// reads what a later measurement measures sees the value of the pass before.
+TEST_F(PreviewTest, EachCopyIsGradedAfterWhatThePassBeforeItMeasured) {
+  PluginGlobals& g = globals();
+  const int16_t index = g.currentScaleIndex;
+  g.presetScale[index] = {1.0, 1.0};
+  std::strcpy(g.variables.varNames[0], "w");
+  g.variables.varValues[0][0] = '\0';
+  std::strcpy(Line(0, kHandleDistance, {20, 0}, {30, 0}, front, front, 0, 1).line.amountExpr[index], "100 + w");
+  RevisionHandle& width = Line(1, kHandleMeasurement, {0, 0}, {10, 0}, back, back, 0, 1);
+  std::strcpy(width.line.amountExpr[0], "w");
+  BuildGradingPreview(1, 0);
+  ASSERT_EQ(g.previewArtCount, 4);
+  EXPECT_EQ(std::string(g.variables.varValues[0]), "3.53");
+  EXPECT_EQ(Anchor(g.previewArts[0], 1).h, 10) << "the back: graded before anything was measured";
+  EXPECT_NEAR(Anchor(g.previewArts[2], 1).h, 20 + 10 * 1.0353, 1e-9) << "the front: after the back's pass";
+
+  // Outside any action each pass shows its failing amount, one per copy.
+  std::strcpy(g.handles[0].line.amountExpr[index], "100 + nothing(");
+  vmhost::ClearRecordings();
+  BuildGradingPreview(1, 0);
+  EXPECT_EQ(AlertTexts().size(), 2u);
+}
+
 TEST_F(PreviewTest, EditPreviewLayerGetsCopiesOnlyInTheSecondColour) {
   globals().editPreviewLayer = vmhost::AddLayer("<<Vestamark Sample>>");
   BuildGradingPreview(1, 1);

@@ -147,6 +147,15 @@ void GoldenScene::Variable(int row, const char* name, const std::string& value, 
   table.varPrivate[row] = isPrivate;
 }
 
+void GoldenScene::Settings(RealPoint origin, double angle, double compscale, int16_t unit, double length) {
+  PluginGlobals& g = globals();
+  g.grading_origin = origin;
+  g.grading_angle = angle;
+  g.grading_compscale = compscale;
+  g.grading_unit = unit;
+  g.grading_length = length;
+}
+
 void GoldenScene::StoreGroup(const std::vector<ArtHandle>& arts, const char* title) {
   PluginGlobals& g = globals();
   std::snprintf(g.grading_title, sizeof g.grading_title, "%s", title);
@@ -175,8 +184,8 @@ std::string GoldenScene::Layers(bool preview, const std::vector<std::string>& sk
   return out;
 }
 
-void GoldenScene::ChooseToolOn(ArtHandle art) {
-  vmhost::SetSelected(art, true);
+void GoldenScene::ChooseToolOn(const std::vector<ArtHandle>& arts) {
+  for (ArtHandle art : arts) vmhost::SetSelected(art, true);
   ASSERT_EQ(vmhost::SelectTool(globals().toolHandles[1]), kNoErr);
   ASSERT_EQ(TickOnce(), kNoErr);
   ASSERT_GT(globals().pieceArtCount, 0);
@@ -255,13 +264,22 @@ void GoldenScene::DrawHandle(RealPoint from, RealPoint to) {
 }
 
 void GoldenScene::RunUpdate(const UpdateGradingSettings& options, std::initializer_list<int> chosenSlots) {
+  vmwin::AdvanceTime(1000);  // the panel's own timer enables its Update button
+  vmwin::DispatchPostedMessages();
+  RunUpdateFrom(GetDlgItem(InfPanel()->window, kUpdateButtonId), options, chosenSlots);
+}
+
+void GoldenScene::RunDocumentUpdate(const UpdateGradingSettings& options, std::initializer_list<int> chosenSlots) {
+  RunUpdateFrom(GetDlgItem(vmhost::FindPanel("Vestamark_VAR_PANEL")->window, kUpdateButtonId), options,
+                chosenSlots);
+}
+
+void GoldenScene::RunUpdateFrom(HWND button, const UpdateGradingSettings& options,
+                                std::initializer_list<int> chosenSlots) {
   PluginGlobals& g = globals();
   g.updateGrading = options;
   for (PresetRecord& preset : g.presets) preset.output = 0;
   for (int slot : chosenSlots) g.presets[slot].output = 1;
-  vmwin::AdvanceTime(1000);  // the panel's own timer enables its Update button
-  vmwin::DispatchPostedMessages();
-  HWND button = GetDlgItem(InfPanel()->window, kUpdateButtonId);
   ASSERT_TRUE(IsWindowEnabled(button));
 
   const std::vector<std::string> before = LayerTitles();

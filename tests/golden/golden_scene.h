@@ -31,13 +31,16 @@ class GoldenScene : public ModuleTest {
   RevisionHandle& Point(int slot, ArtHandle art, int32_t index, std::initializer_list<const char*> xs,
                         std::initializer_list<const char*> ys);
   void Variable(int row, const char* name, const std::string& value, uint32_t isPrivate = 0);
+  // The grading origin, angle (radians), compilation scale, unit and arrow length of the next group.
+  void Settings(RealPoint origin, double angle, double compscale, int16_t unit, double length);
   // Writes the handles, variables and settings of the globals onto the arts
   // as the group titled `title`, then clears the handles and variables.
   void StoreGroup(const std::vector<ArtHandle>& arts, const char* title);
 
   // ---- what the grader does, recorded ----
-  // Selects the art, picks the distance tool and records the tags and the preview.
-  void ChooseToolOn(ArtHandle art);
+  // Selects the arts, picks the distance tool and records the tags and the preview.
+  void ChooseToolOn(ArtHandle art) { ChooseToolOn(std::vector<ArtHandle>{art}); }
+  void ChooseToolOn(const std::vector<ArtHandle>& arts);
   // Picks every preset from the Information flyout and records its graded
   // copies; records the whole preview and the Information list in the last.
   void RecordEveryPreset();
@@ -49,6 +52,9 @@ class GoldenScene : public ModuleTest {
   // Enter; records the dialog's preview, the layers the run made and, when
   // the copies went beside the piece or replaced it, the piece's layers.
   void RunUpdate(const UpdateGradingSettings& options, std::initializer_list<int> chosenSlots);
+  // The same from the Variable panel with no revision tool in hand: every
+  // titled piece of the document is previewed and written.
+  void RunDocumentUpdate(const UpdateGradingSettings& options, std::initializer_list<int> chosenSlots);
   void RecordAlerts();
 
   // Compares the record with data/<name>.txt, or writes that file anew
@@ -60,6 +66,7 @@ class GoldenScene : public ModuleTest {
  private:
   void Section(const std::string& title);
   void RecordInfList();
+  void RunUpdateFrom(HWND button, const UpdateGradingSettings& options, std::initializer_list<int> chosenSlots);
   int HandleCount();
   std::vector<std::string> LayerTitles();
   std::string Layers(bool preview, const std::vector<std::string>& skipped = {});

@@ -1,6 +1,7 @@
-// Results frozen byte for byte: three graded pieces taken through choosing the
-// tool, every one of the 99 presets, the Information list, a handle drawn
-// anew and "Update grading", compared with the files in tests/golden/data.
+// Results frozen byte for byte: graded pieces taken through choosing the tool,
+// every one of the 99 presets, the Information list, a handle drawn anew and
+// "Update grading" from either panel, compared with the files in
+// tests/golden/data.
 // A change meant to alter results writes the files anew, from either build:
 //
 //   VESTAMARK_GOLDEN_WRITE=1 build-release/tests/test_golden
@@ -42,12 +43,7 @@ TEST_F(GoldenTest, StraightSidesInNestedGroups) {
   ArtHandle body = vmhost::AddPolyline(
       vmhost::AddGroup(piece), {{0, 50}, {100, 40}, {200, 50}, {220, 150}, {100, 170}, {-20, 150}}, true);
   ArtHandle yoke = vmhost::AddPolyline(piece, {{0, 200}, {100, 190}, {200, 200}, {200, 260}, {0, 260}}, true);
-  PluginGlobals& g = globals();
-  g.grading_origin = {100, 100};
-  g.grading_angle = 0;
-  g.grading_compscale = 1;
-  g.grading_unit = 0;
-  g.grading_length = 80;
+  Settings({100, 100}, 0, 1, 0, 80);
 
   std::snprintf(Line(0, kHandleDistance, body, 1, body, 3, {"100.0", "104.5", "97"}).name, kNameSize,
                 "side seam");
@@ -142,12 +138,7 @@ TEST_F(GoldenTest, CurvesAndArcs) {
     }
   }
   ArtHandle split = vmhost::AddPath(piece, lens, true);
-  PluginGlobals& g = globals();
-  g.grading_origin = {-50, 30};
-  g.grading_angle = kThirtyDegrees;
-  g.grading_compscale = 1.1;
-  g.grading_unit = 1;
-  g.grading_length = 120;
+  Settings({-50, 30}, kThirtyDegrees, 1.1, 1, 120);
 
   Line(0, kHandleArc, circle, 3, circle, 1, {"100.0", "105", "96"});
   Line(1, kHandleLength, outline, 1, outline, 4, {"103", "100.0", "98"});
@@ -186,12 +177,7 @@ TEST_F(GoldenTest, CurvesAndArcs) {
 // and radius stay unknown; an amount that is no expression for some presets.
 TEST_F(GoldenTest, MeasurementsAndVariables) {
   ArtHandle sleeve = vmhost::AddPolyline(LayerGroup(), {{0, 300}, {150, 300}, {120, 400}, {30, 400}}, true);
-  PluginGlobals& g = globals();
-  g.grading_origin = {0, 0};
-  g.grading_angle = -0.2;
-  g.grading_compscale = 0.95;
-  g.grading_unit = 2;
-  g.grading_length = 60;
+  Settings({0, 0}, -0.2, 0.95, 2, 60);
   Line(0, kHandleDistance, sleeve, 0, sleeve, 1, {"100.0", "cap_ease", "98"}).direction = 1;
   Variable(0, "cap", "12.5");
   Variable(1, "cap_ease", "IF(%%PRESET_IDX%% > 50){103}ELSE{101}");
@@ -237,6 +223,97 @@ TEST_F(GoldenTest, MeasurementsAndVariables) {
   RunUpdate(Options(0, 0, 1, 1), {});
   RecordAlerts();
   CheckRecord("measurements_and_variables");
+}
+
+// A front drawn as a compound path, an outline whose neckline arcs run across
+// its closing anchor and a hole, next to a back of loose paths on the layer
+// (no group: the larger path carries the group) with an open curved hem. A
+// length and a measurement reversed on the open hem, a measurement reversed
+// across the hole's closing anchor, grouped point handles, a proportional
+// group across both back paths, a frame beyond the measurements, and the
+// front reading a variable of the back by its title. Each piece is graded
+// with a tool in hand; at the end, with none, the Variable panel updates
+// every titled piece of the document.
+TEST_F(GoldenTest, CompoundFrontAndLooseBack) {
+  ArtHandle front = vmhost::AddGroup(LayerGroup(), kCompoundPathArt);
+  std::vector<PathSegment> rim;
+  const double k = 60 * 4.0 / 3 * std::tan(M_PI / 16);
+  auto arcAnchor = [&](int degrees, bool in, bool out) {
+    const double a = degrees * M_PI / 180;
+    const RealPoint p{60 + 60 * std::cos(a), 120 + 60 * std::sin(a)};
+    const RealPoint t{-std::sin(a) * k, std::cos(a) * k};
+    return PathSegment{p, in ? RealPoint{p.h - t.h, p.v - t.v} : p, out ? RealPoint{p.h + t.h, p.v + t.v} : p,
+                       static_cast<int16_t>(!(in && out))};
+  };
+  rim.push_back(arcAnchor(90, true, true));
+  rim.push_back(arcAnchor(135, true, true));
+  rim.push_back(arcAnchor(180, true, false));
+  rim.push_back(vmhost::Corner(0, 0));
+  rim.push_back(vmhost::Corner(120, 0));
+  rim.push_back(arcAnchor(0, false, true));
+  rim.push_back(arcAnchor(45, true, true));
+  ArtHandle outline = vmhost::AddPath(front, rim, true);
+  ArtHandle hole = vmhost::AddPolyline(front, {{40, 30}, {80, 30}, {80, 70}, {40, 70}}, true);
+  ArtHandle body =
+      vmhost::AddPolyline(LayerGroup(), {{200, 0}, {330, 0}, {340, 90}, {320, 170}, {200, 160}}, true);
+  ArtHandle hem = vmhost::AddPath(LayerGroup(),
+                                  {{{200, -20}, {200, -20}, {220, -45}, 1},
+                                   {{260, -40}, {240, -45}, {280, -35}, 0},
+                                   {{330, -20}, {310, -35}, {350, -5}, 0},
+                                   {{380, 10}, {365, 0}, {380, 10}, 1}},
+                                  false);
+  Settings({260, 80}, 0, 1, 0, 50);
+  Line(0, kHandleLength, hem, 3, hem, 1, {"104", "100.0", "97"});
+  RevisionHandle& along = Line(1, kHandleMeasurement, hem, 3, hem, 0, {});
+  const char* hemNames[4] = {"hem", "hem_angle", "hem_len", "hem_r"};
+  for (int i = 0; i < 4; ++i) std::snprintf(along.line.amountExpr[i], kExprSize, "%s", hemNames[i]);
+  RevisionHandle& leader = Line(2, kHandleDistance, body, 1, body, 2, {"103", "100.0", "98"});
+  leader.bothEnds = 1;
+  leader.groupId = 5;
+  for (int slot : {3, 4}) {
+    RevisionHandle& member = Line(slot, kHandleDistance, body, 1, slot == 3 ? body : hem, slot == 3 ? 3 : 2,
+                                  {"103", "100.0", "98"});
+    member.groupId = 5;
+    member.proportional = 1;
+  }
+  Line(5, kHandleDistance, body, 4, body, 0, {"102", "99"}).direction = 6;
+  Line(6, kHandleDistance, body, 0, hem, 0, {"hem_len / 3 + 60", "100.0"}).direction = 2;
+  for (int i = 0; i < 4; ++i) Variable(i, hemNames[i], "");
+  Variable(4, "ease", "4");
+  StoreGroup({body, hem}, "Back");
+
+  Settings({60, 60}, 0.1, 1.05, 1, 70);
+  Line(0, kHandleDistance, hole, 0, outline, 3, {"105", "100.0", "95"});
+  Line(1, kHandleArc, outline, 6, outline, 1, {"100.0", "104", "97"});
+  Line(2, kHandleLength, outline, 1, outline, 3, {"102", "98"});
+  Point(3, hole, 1, {"1", "0", "-1"}, {"0.5"}).groupId = 9;
+  Point(4, hole, 2, {"1", "0", "-1"}, {"-0.5"}).groupId = 9;
+  RevisionHandle& pocket = Line(5, kHandleMeasurement, hole, 2, hole, 0, {});
+  const char* pocketNames[3] = {"pocket", "pocket_angle", "pocket_len"};
+  for (int i = 0; i < 3; ++i) std::snprintf(pocket.line.amountExpr[i], kExprSize, "%s", pocketNames[i]);
+  Line(6, kHandleDistance, outline, 4, outline, 5, {"Back:ease + 100", "100.0", "pocket_len / 4 + 90"})
+      .direction = 1;
+  Line(7, kHandleAngle, outline, 4, outline, 5, {"0", "2", "-2"});
+  for (int i = 0; i < 3; ++i) Variable(i, pocketNames[i], "");
+  StoreGroup(vmhost::Children(front), "Front");
+
+  ChooseToolOn(front);
+  RecordEveryPreset();
+  DrawHandle({40, 70}, {0, 120});
+  RunUpdate(Options(2, 1, 1, 1), {2, 50});
+
+  vmhost::SetSelected(front, false);
+  ChooseToolOn({body, hem});
+  RecordEveryPreset();
+  RunUpdate(Options(0, 0, 0, 0), {});
+
+  ASSERT_EQ(vmhost::SelectTool(nullptr), kNoErr);
+  vmhost::SetSelected(front, true);
+  ASSERT_EQ(TickOnce(), kNoErr);
+  ASSERT_EQ(globals().varTitlesValid, 1);
+  RunDocumentUpdate(Options(2, 1, 1, 0, "Every piece"), {0, 98});
+  RecordAlerts();
+  CheckRecord("compound_front_and_loose_back");
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 // A piece's grading group saved into the tags of its arts and loaded back.
 #include <cstddef>
+#include <functional>
 #include <map>
 
 #include "host/host_driver.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
 #include "store/object_ids.h"
+#include "store/tag_mirror.h"
 #include "store/variable_number.h"
 #include "store_scene.h"
 
@@ -55,6 +57,14 @@ class GradingGroupTest : public StoreScene {
     h.line.p2 = art2 ? vmhost::Segments(art2)[index2].p : RealPoint{7, 9};
     for (auto& amount : h.line.amountExpr) strcpy(amount, kind == kHandleMeasurement ? "" : "100.0");
     return h;
+  }
+
+  // A distance handle between the two rectangles and a variable, saved.
+  void SaveOneHandleAndVariable() {
+    TwoPoint(0, kHandleDistance, a, 1, b, 0);
+    SetVariable(0, "v", "1");
+    ArtHandle arts[] = {a, b};
+    SaveGradingGroup(arts, 2, 0);
   }
 
   void SaveAndReload() {
@@ -255,11 +265,23 @@ TEST_F(GradingGroupTest, NewObjectIdsAreNeverZeroNorAlreadyInTheDocument) {
   EXPECT_EQ(ReadObjectId(stranger), firstDraw);
 }
 
-TEST_F(GradingGroupTest, DamagedTagsLoadWithoutTouchingTheGoodRecords) {
-  TwoPoint(0, kHandleDistance, a, 1, b, 0);
-  SetVariable(0, "v", "1");
+// The saved arts' ids are given up before new ones are drawn, so a draw may
+// give an art the very id it carried.
+TEST_F(GradingGroupTest, ASavedArtMayDrawTheIdItCarried) {
+  TwoPoint(0, kHandleDistance, a, 0, b, 0);
+  globals().grading_serial = 99;
+  sAIRandom->SetRandomSeed(11);
+  const int32_t firstDraw = static_cast<int32_t>(sAIRandom->FloatRnd() * 99999999.0);
+  WriteTagInteger(a, kObjectIdKey, firstDraw);
+  sAIRandom->SetRandomSeed(11);
   ArtHandle arts[] = {a, b};
   SaveGradingGroup(arts, 2, 0);
+  EXPECT_EQ(ReadObjectId(a), firstDraw);
+}
+
+TEST_F(GradingGroupTest, DamagedTagsLoadWithoutTouchingTheGoodRecords) {
+  SaveOneHandleAndVariable();
+  ArtHandle arts[] = {a, b};
   const std::string id = vmhost::Tag(a, "vmk_grading_object_id");
   const std::string longName(300, 'n');
   const struct {
@@ -298,6 +320,170 @@ TEST_F(GradingGroupTest, DamagedTagsLoadWithoutTouchingTheGoodRecords) {
   EXPECT_EQ(strlen(globals().grading_title), 79u);  // the double-byte character does not fit
   EXPECT_EQ(strlen(globals().variables.varValues[1]), 4095u);
   EXPECT_STREQ(globals().variables.varNames[0], "v");
+}
+
+// A key is the group's only in the form the writer gives it: other spellings
+// of the same numbers are someone else's tags.
+TEST_F(GradingGroupTest, KeysSpelledOtherwiseAreNotRead) {
+  SaveOneHandleAndVariable();
+  ArtHandle arts[] = {a, b};
+  const std::string conf = vmhost::Tag(piece, "vmk_grading_fxh_conf_1");
+  for (const char* key : {"vmk_grading_fxh_conf_02", "vmk_grading_fxh_conf_+3", "vmk_grading_fxh_conf_201",
+                          "vmk_grading_fxh_conf_4x"})
+    WriteStringTag(piece, key, conf.c_str());
+  for (const char* key : {"vmk_grading_fxh_ratio_100", "vmk_grading_fxh_ratio_0103", "vmk_grading_fxh_ratio_15",
+                          "vmk_grading_fxh_ratio_1+05", "vmk_grading_fxh_ratio_107x"})
+    WriteStringTag(piece, key, "50");
+  const std::pair<const char*, const char*> rows[] = {
+      {"vmk_grading_preset_01", "0,3,3"},      {"vmk_grading_var_name_01", "w"},
+      {"vmk_grading_var_name_0001", "w"},      {"vmk_grading_var_value_00000", "9"},
+      {"vmk_grading_var_value_0000000", "9"},  {"vmk_grading_var_private_0", "1"},
+      {"vmk_grading_var_value_000002", "9"}};  // after a missing chunk
+  for (const auto& [key, value] : rows) WriteStringTag(piece, key, value);
+  ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
+  EXPECT_EQ(globals().handles[0].kind, kHandleDistance);
+  EXPECT_EQ(globals().handles[1].kind, kHandleFree);
+  for (int s : {0, 2, 4, 6}) EXPECT_STREQ(globals().handles[0].line.amountExpr[s], "100.0") << s;
+  EXPECT_NE(globals().groupPresetScale[0].h, 3);
+  EXPECT_STREQ(globals().variables.varNames[0], "v");
+  EXPECT_STREQ(globals().variables.varValues[0], "1");
+  EXPECT_EQ(globals().variables.varPrivate[0], 0u);
+  EXPECT_STREQ(globals().variables.varNames[1], "");
+}
+
+// Saving again rewrites only the tags whose text changed, yet the tags end in
+// the order of a save that removed them all and wrote them anew: another
+// program's tag set in between comes before every tag of the group.
+TEST_F(GradingGroupTest, ASaveAgainLeavesTheTagsAsAWholeRewriteWould) {
+  RevisionHandle& h = TwoPoint(0, kHandleDistance, a, 1, b, 0);
+  strcpy(h.line.amountExpr[3], "104");
+  SetVariable(0, "v", std::string(300, 'v'));
+  ArtHandle arts[] = {a, b};
+  SaveGradingGroup(arts, 2, 0);
+  auto names = [](ArtHandle art) {
+    std::vector<std::string> keys;
+    for (const auto& tag : vmhost::Tags(art)) keys.push_back(tag.first);
+    return keys;
+  };
+  const std::vector<std::string> written = names(piece);
+  ASSERT_EQ(written.front(), "vmk_grading_fxh_conf_1");
+  WriteStringTag(piece, "note", "kept");
+  WriteStringTag(a, "note", "kept");
+
+  strcpy(h.line.amountExpr[3], "100.0");  // its tag goes
+  strcpy(h.line.amountExpr[5], "96");     // a new one comes
+  SetVariable(0, "v", "short");           // two chunks go
+  SaveGradingGroup(arts, 2, 0);
+  std::vector<std::string> expected{"note"};
+  for (const std::string& key : written) {
+    if (key == "vmk_grading_fxh_ratio_104") {
+      expected.push_back("vmk_grading_fxh_ratio_106");
+    } else if (key.rfind("vmk_grading_var_value_000", 0) != 0 || key == "vmk_grading_var_value_000000") {
+      expected.push_back(key);
+    }
+  }
+  EXPECT_EQ(names(piece), expected);
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_ratio_106"), "96");
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_var_value_000000"), "short");
+  EXPECT_EQ(names(a), (std::vector<std::string>{"note", "vmk_grading_object_id", "vmk_grading_member"}));
+  ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
+  EXPECT_EQ(globals().handles[0].line.art1, a);
+  EXPECT_EQ(globals().handles[0].line.art2, b);
+}
+
+// A command that loads and saves a group again and again reads its tags
+// once, yet every load sees what the command wrote, by a save or otherwise.
+TEST_F(GradingGroupTest, WithinOneCommandEveryLoadSeesWhatWasWritten) {
+  ArtHandle arts[] = {a, b};
+  const KeptTagsScope command;
+  SaveOneHandleAndVariable();
+  ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
+  EXPECT_STREQ(globals().handles[0].line.amountExpr[2], "100.0");
+  WriteStringTag(piece, "vmk_grading_var_value_000000", "8");  // a new text
+  ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
+  EXPECT_STREQ(globals().variables.varValues[0], "8");
+  WriteStringTag(piece, "vmk_grading_fxh_ratio_103", "77");  // a new tag
+  ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
+  EXPECT_STREQ(globals().handles[0].line.amountExpr[2], "77");
+  strcpy(globals().handles[0].line.amountExpr[4], "55");
+  strcpy(globals().variables.varValues[0], "2");
+  SaveGradingGroup(arts, 2, 0);
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_fxh_ratio_105"), "55");
+  ASSERT_EQ(LoadGradingGroup(nullptr, 0), 0);
+  ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
+  EXPECT_STREQ(globals().handles[0].line.amountExpr[2], "77");
+  EXPECT_STREQ(globals().handles[0].line.amountExpr[4], "55");
+  EXPECT_STREQ(globals().variables.varValues[0], "2");
+  strcpy(globals().handles[0].line.amountExpr[2], "66");  // a tag that stands takes a new text
+  SaveGradingGroup(arts, 2, 0);
+  ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
+  EXPECT_STREQ(globals().handles[0].line.amountExpr[2], "66");
+}
+
+// What a command read is not taken for true by the next: between commands
+// the host changes tags on its own (an undo), which no write of the module shows.
+TEST_F(GradingGroupTest, TheNextCommandReadsTheTagsAnew) {
+  ArtHandle arts[] = {a, b};
+  SaveOneHandleAndVariable();
+  {
+    const KeptTagsScope command;
+    ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
+  }
+  sAITag->SetTag(piece, "vmk_grading_var_value_000000", "5");
+  {
+    const KeptTagsScope command;
+    ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
+  }
+  EXPECT_STREQ(globals().variables.varValues[0], "5");
+}
+
+// Saved again and again in one command, a group writes each change: the
+// saves after the first compare with what the first wrote.
+TEST_F(GradingGroupTest, WithinOneCommandEverySaveWritesWhatChanged) {
+  ArtHandle arts[] = {a, b};
+  const KeptTagsScope command;
+  SaveOneHandleAndVariable();
+  SaveGradingGroup(arts, 2, 0);  // the same group: only the ids are drawn anew
+  PluginGlobals& g = globals();
+  const struct {
+    const char* change;
+    std::function<void()> make;
+    const char* key;
+    std::string expected;
+  } cases[] = {
+      {"an amount", [&] { strcpy(g.handles[0].line.amountExpr[6], "93"); }, "vmk_grading_fxh_ratio_107", "93"},
+      {"a handle's name", [&] { strcpy(g.handles[0].name, "hem"); }, "vmk_grading_fxh_conf_1", "hem"},
+      {"a scale pair", [&] { g.groupPresetScale[4] = {1.5, 0.5}; }, "vmk_grading_preset_5", "0,1.5,0.5"},
+      {"the angle", [&] { g.grading_angle = 0.25; }, "vmk_grading_angle", "0.25"},
+      {"the title", [&] { strcpy(g.grading_title, "Cuff"); }, "vmk_grading_title", "Cuff"},
+      {"a variable", [&] { strcpy(g.variables.varValues[0], "42"); }, "vmk_grading_var_value_000000", "42"},
+      {"a new handle", [&] { TwoPoint(1, kHandlePlain, a, 0, b, 1); }, "vmk_grading_fxh_conf_2", "1,0,"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.change);
+    c.make();
+    SaveGradingGroup(arts, 2, 0);
+    EXPECT_NE(vmhost::Tag(piece, c.key).find(c.expected), std::string::npos) << vmhost::Tag(piece, c.key);
+    SaveGradingGroup(arts, 2, 0);
+  }
+  const std::string confBefore = vmhost::Tag(piece, "vmk_grading_fxh_conf_1");
+  ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
+  EXPECT_EQ(g.handles[0].line.art1, a) << confBefore;
+  EXPECT_EQ(g.handles[1].line.art2, b);
+}
+
+// An id names the first member that carries it; when that one has no anchor
+// at the handle's index the handle is dropped, though a later member carrying
+// the same id (a copy) would have one.
+TEST_F(GradingGroupTest, AnIdNamesTheFirstMemberCarryingItOnly) {
+  ArtHandle twin = vmhost::AddPolyline(piece, {{0, 0}, {10, 0}, {20, 0}, {30, 0}, {40, 0}, {50, 0}}, false);
+  SetPiece({a, b, twin});
+  TwoPoint(0, kHandleDistance, b, 0, twin, 5);
+  ArtHandle arts[] = {a, b, twin};
+  SaveGradingGroup(arts, 3, 0);
+  WriteStringTag(a, kObjectIdKey, vmhost::Tag(twin, kObjectIdKey).c_str());  // a carries twin's id, first
+  ASSERT_EQ(LoadGradingGroup(arts, 3), 1);
+  EXPECT_EQ(globals().handles[0].kind, kHandleFree) << "anchor 5 is past a's four";
 }
 
 TEST_F(GradingGroupTest, SimpleGradingObjectsTakeTheirSizeTableFromVariables) {
