@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "common/suite_pointers.h"
 #include "engine/preview_marks.h"
-#include "shell/suite_pointers.h"
 #include "text/text_range_text.h"
 
 namespace {

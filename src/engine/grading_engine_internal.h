@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
+#include "common/plugin_globals.h"
 #include "engine/anchor_run.h"
 #include "engine/grading_engine.h"
-#include "shell/plugin_globals.h"
 
 // Degrees convert to radians with this half turn.
 constexpr double kDegreeHalfTurn = 3.141592;

@@ -2,10 +2,10 @@
 #include <cstdio>
 #include <string>
 
+#include "common/suite_pointers.h"
 #include "engine/grading_engine_internal.h"
 #include "engine/variable_value.h"
 #include "geometry/point_math.h"
-#include "shell/suite_pointers.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "common/suite_pointers.h"
 #include "engine/grading_engine_internal.h"
 #include "geometry/numeric.h"
 #include "geometry/point_math.h"
-#include "shell/suite_pointers.h"
 
 namespace {
 

@@ -3,27 +3,19 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/annotation_labels.h"
 #include "engine/preview_builder.h"
+#include "engine/piece_members.h"
 #include "engine/preview_marks.h"
 #include "engine/preview_runs.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/text_fields.h"
-#include "tools/tool_utilities.h"
 
 namespace {
 
 ArtHandle GroupFor(const AnnotationGroups& groups, int16_t selected) {
   return selected ? groups.selected : groups.plain;
-}
-
-// Index in pieceArts, or -1.
-int32_t MemberIndex(ArtHandle art) {
-  const PluginGlobals& g = *gPlugin;
-  for (int32_t i = 0; art != nullptr && g.pieceArts != nullptr && i < g.pieceArtCount; ++i)
-    if (g.pieceArts[i] == art) return i;
-  return -1;
 }
 
 bool RunsAlongOutline(int16_t kind) {
@@ -46,7 +38,7 @@ void DrawTwoPointLeader(ArtHandle group, int32_t slot, const RevisionHandle& han
   const int16_t kind = handle.kind;
   int32_t member = -1;
   if (RunsAlongOutline(kind) && line.art1 != nullptr && line.art1 == line.art2)
-    member = MemberIndex(line.art1);
+    member = PieceMemberIndex(line.art1);
   PreviewRun run{nullptr, 0};
   if (member < 0) {
     DrawAnnotationLine(group, line.p1, line.p2, selected);
@@ -88,11 +80,7 @@ void DrawPointHandle(ArtHandle group, const RevisionHandle& handle, int16_t sele
   if (!labelled) return;
   char text[kNameSize];
   CopyTextCut(text, sizeof text, handle.name, kNameSize);
-  if (text[0] == '\0') {
-    const int32_t member = MemberIndex(point.art);
-    std::snprintf(text, sizeof text, "%c-%d", HandleIndexToLetter(member < 0 ? 0 : member),
-                  static_cast<int>(point.anchorIndex + 1));
-  }
+  if (text[0] == '\0') FormatPointHandleName(point.art, point.anchorIndex, text, sizeof text);
   CreateTextLabel(group, {x + 8 / z, y - 8 / z}, text, selected, previewDeselectNewArt);
 }
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/preview_builder.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 
 double PreviewZoom() {
   const PluginGlobals* g = gPlugin;

@@ -52,7 +52,3 @@ ArtHandle GradedOutputDestination(ArtHandle base);
 void WriteGradedCopies(ArtHandle destination, ArtHandle base);
 // Replaces every string tag of `destination` by those of `source`.
 void CopyStringTags(ArtHandle destination, ArtHandle source);
-
-// The Information panel's update command: the dialog, then the copies for the
-// chosen presets, the undo texts and the notification.
-void RunUpdateGradingCommand();

@@ -4,22 +4,22 @@
 #include <cstring>
 #include <vector>
 
+#include "common/dialog_placement.h"
+#include "common/module_instance.h"
+#include "common/owner_draw_paint.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/preview_builder.h"
 #include "engine/preview_refresh.h"
 #include "engine/update_grading.h"
 #include "engine/update_grading_state.h"
 #include "expr/script_alerts.h"
 #include "resources/update_grading_resource_ids.h"
-#include "shell/dialog_placement.h"
-#include "shell/localize.h"
-#include "shell/module_instance.h"
-#include "shell/owner_draw_paint.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
 #include "store/text_fields.h"
 #include "text/byte_classes.h"
+#include "text/localize.h"
 #include "win_api.h"
 
 namespace {

@@ -3,12 +3,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/preview_builder.h"
 #include "engine/selection_gathering.h"
 #include "engine/update_grading.h"
 #include "engine/update_grading_state.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"

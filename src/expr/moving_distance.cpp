@@ -1,9 +1,9 @@
 #include <cmath>
 
+#include "common/plugin_globals.h"
 #include "expr/script_internal.h"
 #include "geometry/numeric.h"
 #include "geometry/point_math.h"
-#include "shell/plugin_globals.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <cstring>
 #include <string>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "expr/script.h"
 #include "expr/script_internal.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"

@@ -1,6 +1,6 @@
 #include "geometry/host_math.h"
 
-#include "shell/suite_pointers.h"
+#include "common/suite_pointers.h"
 
 int32_t HostPointsEqual(const RealPoint& a, const RealPoint& b) {
   if (sAIRealMath) return sAIRealMath->EqualPoints(&a, &b) ? 1 : 0;

@@ -3,13 +3,13 @@
 #include <cmath>
 #include <limits>
 
+#include "common/plugin_globals.h"
 #include "geometry/arc_detect.h"
 #include "geometry/bezier_tables.h"
 #include "geometry/host_math.h"
 #include "geometry/numeric.h"
 #include "geometry/point_math.h"
 #include "geometry/segment_snap.h"
-#include "shell/plugin_globals.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "panels/inf_flyout_commands.h"
 
+#include "common/host_string.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "panels/inf_flyout_internal.h"
-#include "shell/host_string.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/text_fields.h"
 #include "tools/basic_settings_dialog.h"
 

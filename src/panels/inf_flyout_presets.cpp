@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/preview_builder.h"
 #include "panels/copy_preset_dialog.h"
 #include "panels/inf_flyout_commands.h"
@@ -10,15 +12,13 @@
 #include "panels/inf_panel_list.h"
 #include "panels/preset_config_dialog.h"
 #include "panels/variable_commands.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
-#include "shell/plugin_lifecycle.h"
-#include "shell/suite_pointers.h"
+#include "resources/undo_text_pairs.h"
 #include "store/piece_queries.h"
+#include "store/preset_table.h"
 #include "store/presets_in_document.h"
 #include "store/text_fields.h"
+#include "text/localize.h"
 #include "tools/revision_tool_handlers.h"
-#include "tools/undo_text_pairs.h"
 
 namespace {
 

@@ -4,14 +4,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/module_instance.h"
+#include "common/owner_draw_paint.h"
 #include "engine/grading_checkpoints.h"
 #include "engine/grading_engine_internal.h"
 #include "expr/script_alerts.h"
 #include "panels/inf_panel_list.h"
-#include "shell/localize.h"
-#include "shell/module_instance.h"
-#include "shell/owner_draw_paint.h"
 #include "text/byte_classes.h"
+#include "text/localize.h"
 #include "tools/handle_groups.h"
 #include "win_api.h"
 

@@ -3,16 +3,15 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/host_string.h"
+#include "common/suite_pointers.h"
 #include "engine/preview_builder.h"
 #include "panels/panel_controls.h"
-#include "shell/host_string.h"
-#include "shell/localize.h"
-#include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
+#include "text/localize.h"
+#include "text/undo_texts.h"
 #include "tools/handle_groups.h"
-#include "tools/revision_tool_handlers.h"
 #include "tools/tool_utilities.h"
-#include "tools/undo_text_pairs.h"
 #include "win_api.h"
 
 namespace {

@@ -3,12 +3,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/dialog_placement.h"
+#include "common/plugin_globals.h"
 #include "panels/preset_config_dialog_internal.h"
 #include "resources/preset_dialog_resources.h"
-#include "shell/dialog_placement.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
 #include "store/text_fields.h"
+#include "text/localize.h"
 
 PresetConfigDialogState gPresetConfig;
 

@@ -3,14 +3,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/plugin_globals.h"
 #include "panels/file_save_alert.h"
 #include "panels/preset_config_dialog_internal.h"
 #include "resources/preset_dialog_resources.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
 #include "store/preferences_file.h"
 #include "store/preferences_paths.h"
 #include "store/text_fields.h"
+#include "text/localize.h"
 
 namespace {
 

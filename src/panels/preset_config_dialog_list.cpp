@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/plugin_globals.h"
 #include "panels/preset_config_dialog_internal.h"
 #include "resources/preset_dialog_resources.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
 #include "store/text_fields.h"
+#include "text/localize.h"
 
 namespace {
 

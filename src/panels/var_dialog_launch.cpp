@@ -1,11 +1,11 @@
 #include <cstring>
 
+#include "common/module_instance.h"
+#include "common/suite_pointers.h"
 #include "panels/variable_commands.h"
 #include "panels/variable_dialogs.h"
-#include "shell/localize.h"
-#include "shell/module_instance.h"
-#include "shell/suite_pointers.h"
 #include "store/text_fields.h"
+#include "text/localize.h"
 #include "win_api.h"
 
 intptr_t ShowVariableDialog(PluginRef, char* name, char* value, uint32_t* isPrivate) {

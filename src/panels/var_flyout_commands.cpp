@@ -3,6 +3,9 @@
 #include <cstring>
 #include <string>
 
+#include "common/host_string.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/preview_builder.h"
 #include "panels/file_save_alert.h"
 #include "panels/inf_flyout_commands.h"
@@ -10,9 +13,6 @@
 #include "panels/panel_windows.h"
 #include "panels/var_piece_tags.h"
 #include "panels/variable_commands.h"
-#include "shell/host_string.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
 #include "store/piece_queries.h"
 #include "store/variables_csv.h"

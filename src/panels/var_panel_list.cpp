@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "shell/owner_draw_paint.h"
-#include "shell/plugin_globals.h"
+#include "common/owner_draw_paint.h"
+#include "common/plugin_globals.h"
 #include "store/text_fields.h"
 #include "text/byte_classes.h"
 #include "win_api.h"

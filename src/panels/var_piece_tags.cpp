@@ -4,9 +4,9 @@
 #include <cstring>
 #include <string>
 
+#include "common/grading_records.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
-#include "store/grading_records.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
 #include "store/text_fields.h"

@@ -4,21 +4,20 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/preview_builder.h"
 #include "engine/preview_refresh.h"
 #include "engine/update_grading.h"
 #include "engine/update_grading_state.h"
 #include "panels/var_piece_tags.h"
 #include "panels/variable_commands.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
 #include "store/tag_mirror.h"
-#include "tools/revision_tool_handlers.h"
-#include "tools/undo_text_pairs.h"
+#include "text/undo_texts.h"
 
 namespace {
 

@@ -3,6 +3,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/host_string.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/preview_builder.h"
 #include "engine/update_grading.h"
 #include "panels/inf_flyout_commands.h"
@@ -11,15 +14,11 @@
 #include "panels/panel_windows.h"
 #include "panels/var_piece_tags.h"
 #include "panels/variable_registration.h"
-#include "shell/host_string.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"
 #include "store/text_fields.h"
-#include "tools/revision_tool_handlers.h"
-#include "tools/undo_text_pairs.h"
+#include "text/undo_texts.h"
 #include "win_api.h"
 
 namespace {

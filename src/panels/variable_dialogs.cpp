@@ -1,8 +1,8 @@
 // The variable edit dialog: name, value expression and private flag.
 #include "panels/variable_dialogs.h"
 
-#include "shell/dialog_placement.h"
-#include "shell/plugin_globals.h"
+#include "common/dialog_placement.h"
+#include "common/plugin_globals.h"
 #include "store/text_fields.h"
 #include "tools/handle_dialogs_internal.h"
 

@@ -4,14 +4,14 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/dialog_placement.h"
+#include "common/module_instance.h"
+#include "common/owner_draw_paint.h"
+#include "common/plugin_globals.h"
 #include "panels/var_piece_tags.h"
 #include "panels/variable_dialogs.h"
-#include "shell/dialog_placement.h"
-#include "shell/localize.h"
-#include "shell/module_instance.h"
-#include "shell/owner_draw_paint.h"
-#include "shell/plugin_globals.h"
 #include "store/text_fields.h"
+#include "text/localize.h"
 #include "tools/handle_dialogs_internal.h"
 
 namespace {

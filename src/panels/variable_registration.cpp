@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "shell/host_string.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
+#include "common/host_string.h"
+#include "common/plugin_globals.h"
 #include "store/text_fields.h"
+#include "text/localize.h"
 
 namespace {
 

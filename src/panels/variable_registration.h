@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
+#include "common/grading_records.h"
 #include "host_types.h"
-#include "store/grading_records.h"
 
 constexpr int32_t kVariableTableFull = -1;
 constexpr int32_t kVariableDuplicate = -2;

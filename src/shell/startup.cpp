@@ -1,15 +1,16 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/module_instance.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "geometry/bezier_tables.h"
 #include "resources/module_resources.h"
-#include "shell/deferred_command.h"
-#include "shell/module_instance.h"
-#include "shell/plugin_globals.h"
+#include "shell/deferred_command_runner.h"
 #include "shell/plugin_lifecycle.h"
 #include "shell/registrations.h"
-#include "shell/suite_pointers.h"
 #include "store/preferences_file.h"
+#include "store/preset_table.h"
 #include "store/text_fields.h"
 #include "text/layer_title.h"
 #include "win_api.h"
@@ -200,16 +201,4 @@ HostErr StartupPlugin(SPMessageData* message) {
   if (error == kNoErr) error = AddPollTimer(message);
   if (error == kNoErr) error = RegisterInternalAction(message);
   return error;
-}
-
-void ReseatCurrentPreset() {
-  PluginGlobals& g = *gPlugin;
-  // A slot outside the table (a damaged preference) starts from the nearest
-  // end.
-  if (g.currentPresetSlot < 0) g.currentPresetSlot = 0;
-  if (g.currentPresetSlot > kMaxPresets - 1) g.currentPresetSlot = kMaxPresets - 1;
-  auto unusable = [&](int slot) { return g.presets[slot].empty != 0 || g.presets[slot].enabled == 0; };
-  while (g.currentPresetSlot != 0 && unusable(g.currentPresetSlot)) --g.currentPresetSlot;
-  while (g.currentPresetSlot != kMaxPresets - 1 && unusable(g.currentPresetSlot)) ++g.currentPresetSlot;
-  g.currentScaleIndex = static_cast<int16_t>(g.presets[g.currentPresetSlot].scaleIndex);
 }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/plugin_globals.h"
 #include "geometry/point_math.h"
-#include "shell/plugin_globals.h"
 #include "simple_grading/simple_grading_blocks.h"
 #include "simple_grading/simple_grading_object.h"
 #include "simple_grading/size_chart.h"

@@ -1,8 +1,8 @@
 #include <cstdio>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "geometry/numeric.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "simple_grading/simple_grading_object.h"
 #include "simple_grading/size_chart.h"
 #include "store/art_tags.h"

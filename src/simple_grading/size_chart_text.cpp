@@ -1,8 +1,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "simple_grading/size_chart.h"
 #include "store/text_fields.h"
 #include "text/text_range_text.h"

@@ -1,13 +1,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/dialog_placement.h"
+#include "common/plugin_globals.h"
 #include "resources/file_command_resources.h"
 #include "resources/simple_grading_resource_ids.h"
-#include "shell/dialog_placement.h"
-#include "shell/plugin_globals.h"
 #include "simple_grading/simple_grading_dialogs.h"
 #include "store/size_table_file.h"
 #include "store/text_fields.h"
+#include "text/localize.h"
 
 namespace {
 
@@ -74,8 +75,7 @@ void OpenSizeTableDialog(HWND dialog) {
   SendMessage(combo, CB_RESETCONTENT, 0, 0);
   SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kUntitledSizeTable));
   AddResourceStringsToSizeTableCombo(dialog, kSizeTableFileCombo,
-                                     kFileCommandStrings + (gPlugin->language != 0 ? 1000 : 0),
-                                     kFileCommandCount);
+                                     ResourceIdUnlessJapanese(kFileCommandStrings), kFileCommandCount);
   static char names[kMaxListedSizeTables][256];
   const int count = ListSizeTableFiles(names, kMaxListedSizeTables);
   gCurrentEntry = -1;
@@ -148,7 +148,7 @@ void SaveAs(HWND dialog) {
   char kept[sizeof gPlugin->sizeTableName];
   std::memcpy(kept, gPlugin->sizeTableName, sizeof kept);
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtr(dialog, GWLP_HINSTANCE));
-  const int id = kSaveFileAsDialogResource + (gPlugin->language != 0 ? 1000 : 0);
+  const int id = ResourceIdUnlessJapanese(kSaveFileAsDialogResource);
   if (DialogBoxParam(instance, MAKEINTRESOURCE(id), dialog, SizeTableSaveAsDlgProc, 0) == IDOK) {
     if (!IsListedSizeTableName(gPlugin->sizeTableName)) {
       // A file the list would never show again could not be chosen again.

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "shell/suite_pointers.h"
+#include "common/suite_pointers.h"
 #include "store/tag_mirror.h"
 #include "store/text_fields.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 
 int SetUnitPerPoint(int32_t unit) {
   static constexpr struct {

@@ -3,17 +3,17 @@
 #include <memory>
 #include <string>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "geometry/point_math.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/display_unit.h"
 #include "store/grading_group_tags.h"
 #include "store/group_tag_index.h"
-#include "store/tag_mirror.h"
 #include "store/object_ids.h"
 #include "store/piece_queries.h"
 #include "store/sizes_from_variables.h"
+#include "store/tag_mirror.h"
 #include "store/text_fields.h"
 
 namespace {

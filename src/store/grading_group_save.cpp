@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
 #include "store/object_ids.h"

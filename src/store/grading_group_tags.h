@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/grading_records.h"
 #include "host_types.h"
-#include "store/grading_records.h"
 
 constexpr const char* kGradingTagPrefix = "vmk_grading_";
 constexpr const char* kGradingOriginKey = "vmk_grading_origin";

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
+#include "common/suite_pointers.h"
 #include "host_types.h"
-#include "shell/suite_pointers.h"
 
 // Groups and compound paths are entered by every walk over a piece's art (the
 // paths of a compound path are members like any other); a group that carries

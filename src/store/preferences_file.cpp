@@ -6,8 +6,8 @@
 #include <cstring>
 #include <iterator>
 
+#include "common/plugin_globals.h"
 #include "geometry/numeric.h"
-#include "shell/plugin_globals.h"
 #include "store/display_unit.h"
 #include "store/preferences_paths.h"
 #include "store/preset_table.h"

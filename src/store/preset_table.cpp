@@ -4,13 +4,25 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/plugin_globals.h"
 #include "geometry/numeric.h"
-#include "shell/plugin_globals.h"
 #include "store/text_fields.h"
 
 void ClearPresetTable() {
   std::memset(gPlugin->presets, 0, sizeof gPlugin->presets);
   for (PresetRecord& preset : gPlugin->presets) preset.empty = 1;
+}
+
+void ReseatCurrentPreset() {
+  PluginGlobals& g = *gPlugin;
+  // A slot outside the table (a damaged preference) starts from the nearest
+  // end.
+  if (g.currentPresetSlot < 0) g.currentPresetSlot = 0;
+  if (g.currentPresetSlot > kMaxPresets - 1) g.currentPresetSlot = kMaxPresets - 1;
+  auto unusable = [&](int slot) { return g.presets[slot].empty != 0 || g.presets[slot].enabled == 0; };
+  while (g.currentPresetSlot != 0 && unusable(g.currentPresetSlot)) --g.currentPresetSlot;
+  while (g.currentPresetSlot != kMaxPresets - 1 && unusable(g.currentPresetSlot)) ++g.currentPresetSlot;
+  g.currentScaleIndex = static_cast<int16_t>(g.presets[g.currentPresetSlot].scaleIndex);
 }
 
 void FormatPresetRecord(int slot, char* out, size_t size) {

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 #include "store/size_table_row.h"
 #include "store/text_fields.h"
 #include "store/variable_number.h"

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 #include "store/text_fields.h"
 #include "store/text_file_io.h"
 

@@ -3,17 +3,17 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/dialog_placement.h"
+#include "common/module_instance.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "panels/inf_panel_list.h"
 #include "resources/basic_settings_resource_ids.h"
-#include "shell/dialog_placement.h"
-#include "shell/localize.h"
-#include "shell/module_instance.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
+#include "resources/undo_text_pairs.h"
 #include "store/text_fields.h"
+#include "text/localize.h"
 #include "tools/handle_dialogs_internal.h"
 #include "tools/revision_tool_handlers.h"
-#include "tools/undo_text_pairs.h"
 
 int16_t dialogUnit = 0;
 

@@ -3,11 +3,11 @@
 #include <cstring>
 #include <utility>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/preview_builder.h"
 #include "panels/inf_panel_list.h"
 #include "panels/variable_commands.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
 #include "tools/handle_kind.h"
 #include "tools/tool_utilities.h"

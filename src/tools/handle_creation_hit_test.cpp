@@ -2,9 +2,9 @@
 #include <cstring>
 #include <vector>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "geometry/host_math.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "tools/handle_creation.h"
 
 namespace {

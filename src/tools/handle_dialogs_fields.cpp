@@ -2,11 +2,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/plugin_globals.h"
 #include "expr/script_alerts.h"
 #include "panels/variable_dialogs.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
 #include "store/text_fields.h"
+#include "text/localize.h"
 #include "tools/handle_dialogs_internal.h"
 
 namespace {

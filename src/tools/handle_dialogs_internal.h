@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "common/grading_records.h"
 #include "host_types.h"
-#include "store/grading_records.h"
 #include "win_api.h"
 
 // The copies the dialogs edit; OK writes them back into the handle table.

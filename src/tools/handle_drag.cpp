@@ -1,22 +1,21 @@
 // A drag that starts on a mark: a handle's end or line, a point handle, or
 // the grading origin and its arrow.
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/preview_builder.h"
 #include "geometry/host_math.h"
 #include "geometry/point_math.h"
 #include "panels/inf_panel_list.h"
 #include "panels/panel_windows.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
+#include "text/undo_texts.h"
 #include "tools/handle_creation.h"
 #include "tools/handle_groups.h"
 #include "tools/handle_kind.h"
 #include "tools/handle_selection.h"
-#include "tools/revision_tool_handlers.h"
 #include "tools/tool_utilities.h"
 #include "tools/tracking_snap.h"
 #include "tools/tracking_state.h"
-#include "tools/undo_text_pairs.h"
 
 namespace {
 

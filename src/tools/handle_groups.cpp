@@ -2,10 +2,10 @@
 
 #include <cstring>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/preview_builder.h"
 #include "panels/inf_panel_list.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
 #include "store/object_ids.h"
 #include "tools/tool_utilities.h"

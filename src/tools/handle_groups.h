@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
+#include "common/grading_records.h"
 #include "host_types.h"
-#include "store/grading_records.h"
 
 // The first slot of the run that `slot` belongs to (`slot` itself without a
 // group).

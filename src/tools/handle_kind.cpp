@@ -3,8 +3,8 @@
 #include <utility>
 #include <vector>
 
+#include "common/suite_pointers.h"
 #include "engine/grading_engine_internal.h"
-#include "shell/suite_pointers.h"
 #include "tools/handle_creation.h"
 
 namespace {

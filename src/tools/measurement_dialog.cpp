@@ -3,16 +3,16 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/dialog_placement.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/grading_engine_internal.h"
 #include "panels/variable_registration.h"
 #include "resources/handle_dialog_resource_ids.h"
-#include "shell/dialog_placement.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/text_fields.h"
-#include "tools/handle_kind.h"
 #include "tools/handle_dialogs.h"
 #include "tools/handle_dialogs_internal.h"
+#include "tools/handle_kind.h"
 
 namespace {
 

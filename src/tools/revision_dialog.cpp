@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/dialog_placement.h"
+#include "common/plugin_globals.h"
 #include "engine/grading_engine_internal.h"
 #include "expr/script.h"
 #include "resources/handle_dialog_resource_ids.h"
-#include "shell/dialog_placement.h"
-#include "shell/plugin_globals.h"
 #include "store/text_fields.h"
 #include "tools/handle_dialogs_internal.h"
 

@@ -1,27 +1,27 @@
 #include "tools/revision_tool_handlers.h"
 
+#include "common/dialog_result.h"
+#include "common/host_string.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/preview_builder.h"
 #include "geometry/host_math.h"
 #include "panels/inf_panel_list.h"
 #include "panels/variable_commands.h"
-#include "shell/host_string.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
-#include "tools/handle_creation.h"
+#include "text/localize.h"
+#include "text/undo_texts.h"
 #include "tools/basic_settings_dialog.h"
+#include "tools/handle_creation.h"
 #include "tools/handle_dialogs.h"
 #include "tools/handle_selection.h"
 #include "tools/tool_feedback.h"
 #include "tools/tool_utilities.h"
 #include "tools/tracking_snap.h"
 #include "tools/tracking_state.h"
-#include "tools/undo_text_pairs.h"
 
 namespace {
 
-constexpr int32_t kDialogOk = 1;
 
 bool IsOriginMark(int16_t code) {
   return code == kHitOrigin || code == kHitArrowEnd || code == kHitArrowLine;
@@ -73,15 +73,6 @@ void StoreAfterEdit(int undoTextIndex) {
   SetLocalizedUndoRedoText(undoTextIndex);
   BuildGradingPreview(1, 0);
   SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
-}
-
-void SetLocalizedUndoRedoText(int undoTextIndex) {
-  if (sAIUndo == nullptr) return;
-  char undo[256], redo[256];
-  LocalizeUiString(gPlugin->pluginRef, kLocalizedTexts[undoTextIndex].japanese, undo, sizeof undo);
-  LocalizeUiString(gPlugin->pluginRef, kLocalizedTexts[undoTextIndex + 1].japanese, redo, sizeof redo);
-  HostString undoText(undo), redoText(redo);
-  sAIUndo->SetUndoTextUS(undoText.get(), redoText.get());
 }
 
 void RevisionToolTrackCursor(ToolMessage* message, int16_t toolIndex) {

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <functional>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "geometry/host_math.h"
 #include "geometry/numeric.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "text/document_window.h"
 #include "tools/handle_creation.h"
 #include "tools/tracking_snap.h"

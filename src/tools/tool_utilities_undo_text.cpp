@@ -1,9 +1,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "shell/host_string.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
+#include "common/host_string.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "store/tag_mirror.h"
 #include "store/text_fields.h"
 #include "text/shift_jis_chars.h"

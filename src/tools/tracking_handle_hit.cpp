@@ -1,7 +1,7 @@
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "geometry/point_math.h"
 #include "geometry/segment_snap.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "tools/tracking_snap.h"
 #include "tools/tracking_state.h"
 

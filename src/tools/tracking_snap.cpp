@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "common/plugin_globals.h"
 #include "geometry/numeric.h"
 #include "geometry/point_math.h"
-#include "shell/plugin_globals.h"
 #include "tools/snap_targets.h"
 #include "tools/tracking_state.h"
 
