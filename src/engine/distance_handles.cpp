@@ -5,6 +5,7 @@
 #include "engine/grading_engine_internal.h"
 #include "engine/point_moves.h"
 #include "expr/script.h"
+#include "geometry/angles.h"
 #include "geometry/point_math.h"
 
 namespace {
@@ -42,7 +43,7 @@ double MeasurementFrameAngle(const PluginGlobals& g, int32_t n) {
   for (int32_t slot = 0; slot < kMaxHandles; ++slot) {
     const RevisionHandle& h = g.handles[slot];
     if (h.kind != kHandleMeasurement || h.line.amountExpr[1][0] == '\0') continue;
-    if (--n == 0) return AmountOf(h.line.amountExpr[1]) * kDegreeHalfTurn / kDegreesPerHalfTurn;
+    if (--n == 0) return AmountOf(h.line.amountExpr[1]) * kPiCut / kDegreesPerHalfTurn;
   }
   return g.grading_angle;  // that frame is gone: the grading direction stands in
 }
@@ -145,7 +146,7 @@ int32_t ApplyAngleGroup(GradingPass& pass, int32_t slot) {
   RealPoint pivot, b;
   if (!StartGroup(pass, slot, &last, &pivot, &b)) return last;
   const TwoPointHandleData& line = g.handles[slot].line;
-  const double turn = AmountOf(line.amountExpr[pass.scaleIndex]) / kDegreesPerHalfTurn * kDegreeHalfTurn;
+  const double turn = AmountOf(line.amountExpr[pass.scaleIndex]) / kDegreesPerHalfTurn * kPiCut;
 
   for (int32_t s = slot; s <= last; ++s) {
     const RevisionHandle& member = g.handles[s];

@@ -4,6 +4,8 @@
 
 #include "common/plugin_globals.h"
 
+bool HasCurrentPiece() { return gPlugin->pieceArts != nullptr && gPlugin->pieceArtCount > 0; }
+
 int32_t PieceMemberIndex(ArtHandle art) {
   const PluginGlobals& g = *gPlugin;
   for (int32_t i = 0; art != nullptr && g.pieceArts != nullptr && i < g.pieceArtCount; ++i)

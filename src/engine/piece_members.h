@@ -8,6 +8,9 @@
 
 #include "host_types.h"
 
+// A piece is current: pieceArts holds at least one path.
+bool HasCurrentPiece();
+
 // Index of art in pieceArts, or -1 (also for a null art).
 int32_t PieceMemberIndex(ArtHandle art);
 

@@ -6,10 +6,11 @@
 #include "common/plugin_globals.h"
 #include "common/suite_pointers.h"
 #include "engine/annotation_labels.h"
-#include "engine/preview_builder.h"
 #include "engine/piece_members.h"
+#include "engine/preview_builder.h"
 #include "engine/preview_marks.h"
 #include "engine/preview_runs.h"
+#include "geometry/angles.h"
 #include "store/text_fields.h"
 
 namespace {
@@ -100,7 +101,7 @@ void DrawOriginMarks(const AnnotationGroups& groups) {
   const double a = g.grading_angle;
   const RealPoint tip{o.h + g.grading_length * std::cos(a), o.v + g.grading_length * std::sin(a)};
   DrawAnnotationLine(group, o, tip, selected);
-  const double back1 = a - 3.141592 - 0.5236, back2 = a - 3.141592 + 0.5236;
+  const double back1 = a - kPiCut - kSixthPiShort, back2 = a - kPiCut + kSixthPiShort;
   const PathSegment head[3] = {
       CornerSegment(tip.h + 10 / z * std::cos(back1), tip.v + 10 / z * std::sin(back1)),
       CornerSegment(tip.h, tip.v),

@@ -11,6 +11,7 @@
 #include "panels/inf_flyout_internal.h"
 #include "panels/inf_panel_list.h"
 #include "panels/preset_config_dialog.h"
+#include "panels/preset_flyout_items.h"
 #include "panels/variable_commands.h"
 #include "resources/undo_text_pairs.h"
 #include "store/piece_queries.h"
@@ -33,16 +34,6 @@ bool HasAmount(int16_t kind) {
 
 void MarkSilent() {
   if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
-}
-
-// After a change of the current preset's scale index: the piece is gathered
-// again and shown in the new preset.
-void ShowPieceInCurrentPreset() {
-  LoadPieceFromSelection(0);
-  if (gPlugin->pieceArtCount > 0) {
-    BuildGradingPreview(0, 0);
-    RebuildInfList();
-  }
 }
 
 }  // namespace
@@ -118,25 +109,9 @@ void InitializePreset() {
   InvalidateInfList();
 }
 
-bool PresetCanBeChosen(int32_t slot) {
-  const PluginGlobals& g = *gPlugin;
-  return slot >= 0 && slot < kMaxPresets && g.presets[slot].empty == 0 &&
-         ValidScale(g.presets[slot].scaleIndex);
-}
-
 void ChoosePreset(int16_t slot) {
-  PluginGlobals& g = *gPlugin;
-  if (slot == g.currentPresetSlot || !PresetCanBeChosen(slot)) return;
-  if (sAIPanelFlyoutMenu != nullptr && g.infFlyout != nullptr) {
-    sAIPanelFlyoutMenu->SetItemChecked(g.infFlyout,
-                                       kFirstPresetItem + static_cast<uint32_t>(g.currentPresetSlot), 0);
-    sAIPanelFlyoutMenu->SetItemChecked(g.infFlyout, kFirstPresetItem + static_cast<uint32_t>(slot), 1);
-  }
-  g.currentPresetSlot = slot;
-  g.currentScaleIndex = static_cast<int16_t>(g.presets[slot].scaleIndex);
-  UpdateVarFlyoutState();
-  InvalidateInfList();
-  ShowPieceInCurrentPreset();
-  MarkSilent();
-  FillVarList();
+  ChoosePresetInFlyout(slot, gPlugin->infFlyout, kInfFirstPresetItem, [] {
+    UpdateVarFlyoutState();
+    InvalidateInfList();
+  });
 }

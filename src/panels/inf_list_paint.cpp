@@ -7,8 +7,9 @@
 #include "common/module_instance.h"
 #include "common/owner_draw_paint.h"
 #include "engine/grading_checkpoints.h"
-#include "engine/grading_engine_internal.h"
+#include "engine/handle_measures.h"
 #include "expr/script_alerts.h"
+#include "geometry/angles.h"
 #include "panels/inf_panel_list.h"
 #include "text/byte_classes.h"
 #include "text/localize.h"
@@ -49,7 +50,7 @@ void PaintBasicRow(const InfRow& row) {
   row.Localized(26, 1, kLocalizedTexts[kOriginText].japanese, g.grading_origin.h * unit.perPoint,
                 g.grading_origin.v * unit.perPoint, unit.suffix);
   row.Localized(26, 2, kLocalizedTexts[kAngleText].japanese,
-                g.grading_angle / kDegreeHalfTurn * kDegreesPerHalfTurn);
+                g.grading_angle / kPiCut * kDegreesPerHalfTurn);
   const int16_t index = g.currentScaleIndex;
   const ScalePair scale = index >= 0 && index < kMaxPresets ? g.presetScale[index] : ScalePair{1.0, 1.0};
   row.Localized(26, 3, kLocalizedTexts[kScaleText].japanese, scale.h * 100, scale.v * 100);

@@ -6,8 +6,9 @@
 
 #include "common/suite_pointers.h"
 #include "engine/grading_checkpoints.h"
-#include "engine/grading_engine_internal.h"
+#include "engine/handle_measures.h"
 #include "engine/piece_members.h"
+#include "geometry/angles.h"
 #include "geometry/point_math.h"
 #include "panels/inf_list_paint.h"
 #include "text/localize.h"
@@ -185,7 +186,7 @@ void PaintMeasurementRow(const InfRow& row) {
 
   row.Localized(26, 1, kLocalizedTexts[kDistanceText].japanese, DistanceBetween(p1, p2) * perPoint, 0, unit);
   ExpressionText(row, 1, line.amountExpr[0]);
-  const double angle = sAIRealMath->PointAngle(&p1, &p2) / kDegreeHalfTurn * kDegreesPerHalfTurn;
+  const double angle = sAIRealMath->PointAngle(&p1, &p2) / kPiCut * kDegreesPerHalfTurn;
   row.Localized(26, 2, kLocalizedTexts[kMeasuredAngleText].japanese, angle);
   ExpressionText(row, 2, line.amountExpr[1]);
   if (line.art1 == line.art2 && PieceMemberIndex(line.art1) >= 0) {

@@ -8,7 +8,7 @@
 #include "engine/update_grading.h"
 #include "engine/update_grading_state.h"
 #include "panels/grading_preview_refresh.h"
-#include "panels/variable_commands.h"
+#include "panels/var_update_command.h"
 #include "store/piece_queries.h"
 #include "store/tag_mirror.h"
 #include "text/undo_texts.h"

@@ -1,8 +1,9 @@
+#include "panels/var_dialog_launch.h"
+
 #include <cstring>
 
 #include "common/module_instance.h"
 #include "common/suite_pointers.h"
-#include "panels/variable_commands.h"
 #include "panels/variable_dialogs.h"
 #include "store/text_fields.h"
 #include "text/localize.h"

@@ -1,6 +1,5 @@
-// The Variable panel's Update button: every titled piece of the document is
-// graded again with its own variables and written out as "Update grading"
-// would write the current piece.
+#include "panels/var_update_command.h"
+
 #include <cstdlib>
 #include <cstring>
 
@@ -11,7 +10,6 @@
 #include "engine/update_grading.h"
 #include "engine/update_grading_state.h"
 #include "panels/var_piece_tags.h"
-#include "panels/variable_commands.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"

@@ -6,13 +6,16 @@
 #include "common/host_string.h"
 #include "common/plugin_globals.h"
 #include "common/suite_pointers.h"
+#include "engine/piece_members.h"
 #include "engine/preview_builder.h"
 #include "engine/update_grading.h"
-#include "panels/inf_flyout_commands.h"
 #include "panels/inf_panel_list.h"
 #include "panels/panel_controls.h"
 #include "panels/panel_windows.h"
+#include "panels/preset_flyout_items.h"
+#include "panels/var_dialog_launch.h"
 #include "panels/var_piece_tags.h"
+#include "panels/var_update_command.h"
 #include "panels/variable_registration.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
@@ -23,7 +26,6 @@
 
 namespace {
 
-constexpr uint32_t kFirstPresetItem = 4;
 constexpr const char kProposedNames[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
 HWND VarPanelWindow() {
@@ -33,7 +35,6 @@ HWND VarPanelWindow() {
   return window;
 }
 
-bool HasCurrentPiece() { return gPlugin->pieceArts != nullptr && gPlugin->pieceArtCount > 0; }
 bool InPieceMode() { return gPlugin->varTitlesValid == 0; }
 
 void EnableButton(HWND window, int id, bool enabled) {
@@ -250,7 +251,7 @@ void UpdateVarButtons(HWND window) {
 }
 
 void UpdateVarFlyoutState() {
-  if (gPlugin != nullptr) RebuildPresetFlyoutItems(gPlugin->varFlyout, kFirstPresetItem);
+  if (gPlugin != nullptr) RebuildPresetFlyoutItems(gPlugin->varFlyout, kVarFirstPresetItem);
 }
 
 void RunVarPanelCommand(HWND window, uint16_t controlId, uint16_t notification) {

@@ -4,7 +4,7 @@
 #include "common/dialog_placement.h"
 #include "common/plugin_globals.h"
 #include "store/text_fields.h"
-#include "tools/handle_dialogs_internal.h"
+#include "tools/handle_dialogs_fields.h"
 
 VariableDialogTransfer gVariableDialogTransfer;
 

@@ -12,7 +12,7 @@
 #include "panels/variable_dialogs.h"
 #include "store/text_fields.h"
 #include "text/localize.h"
-#include "tools/handle_dialogs_internal.h"
+#include "tools/handle_dialogs_fields.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "common/suite_pointers.h"
 #include "panels/inf_flyout_commands.h"
 #include "panels/inf_panel_list.h"
+#include "panels/var_flyout_commands.h"
 #include "panels/variable_commands.h"
 #include "tools/handle_commands.h"
 

@@ -7,6 +7,7 @@
 #include "common/module_instance.h"
 #include "common/plugin_globals.h"
 #include "common/suite_pointers.h"
+#include "geometry/angles.h"
 #include "panels/inf_panel_list.h"
 #include "resources/basic_settings_resource_ids.h"
 #include "resources/undo_text_pairs.h"
@@ -88,7 +89,7 @@ void InitDialog(HWND dialog) {
   SendBasicSettingsDlgItemMessage(dialog, kBasicUnitCombo, CB_SETCURSEL, static_cast<WPARAM>(dialogUnit), 0);
 
   ShowOrigin(dialog, g.grading_origin.h, g.grading_origin.v, dialogUnit);
-  SetNumber(dialog, kBasicAngleEdit, g.grading_angle / 3.141592 * 180);
+  SetNumber(dialog, kBasicAngleEdit, g.grading_angle / kPiCut * kDegreesPerHalfTurn);
   const ScalePair& scale = g.presetScale[g.currentScaleIndex];
   SetNumber(dialog, kBasicScaleHEdit, scale.h * 100);
   SetNumber(dialog, kBasicScaleVEdit, scale.v * 100);
@@ -142,7 +143,7 @@ void StoreSettings(HWND dialog, double compScale) {
   CopyTextCut(g.unitName, sizeof g.unitName, kUnits[unit].name);
   g.grading_origin.h = UnitToPoints(ReadNumber(dialog, kBasicOriginXEdit), unit);
   g.grading_origin.v = UnitToPoints(ReadNumber(dialog, kBasicOriginYEdit), unit);
-  g.grading_angle = ReadNumber(dialog, kBasicAngleEdit) / 180 * 3.141592;
+  g.grading_angle = ReadNumber(dialog, kBasicAngleEdit) / kDegreesPerHalfTurn * kPiCut;
   g.grading_hvlock = LockChecked(dialog) ? 1 : 0;
   ScalePair& scale = g.presetScale[g.currentScaleIndex];
   scale.h = ReadNumber(dialog, kBasicScaleHEdit) / 100;

@@ -4,7 +4,7 @@
 
 #include "common/plugin_globals.h"
 #include "common/suite_pointers.h"
-#include "engine/grading_engine_internal.h"
+#include "engine/handle_measures.h"
 #include "panels/variable_registration.h"
 #include "text/localize.h"
 #include "tools/handle_creation.h"

@@ -7,7 +7,7 @@
 #include "common/module_instance.h"
 #include "common/plugin_globals.h"
 #include "common/suite_pointers.h"
-#include "engine/grading_engine_internal.h"
+#include "engine/handle_measures.h"
 #include "engine/piece_members.h"
 #include "engine/preview_builder.h"
 #include "expr/script_alerts.h"

@@ -1,4 +1,5 @@
-// Fields, lists and the "Variable..." button of the revision handle dialogs.
+#include "tools/handle_dialogs_fields.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -7,7 +8,6 @@
 #include "panels/variable_dialogs.h"
 #include "store/text_fields.h"
 #include "text/localize.h"
-#include "tools/handle_dialogs_internal.h"
 
 namespace {
 

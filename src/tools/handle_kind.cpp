@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "common/suite_pointers.h"
-#include "engine/grading_engine_internal.h"
+#include "engine/anchor_run.h"
+#include "engine/handle_measures.h"
 #include "tools/handle_creation.h"
 
 namespace {
@@ -57,7 +58,7 @@ int16_t HandleRunIsArc(const RevisionHandle& handle) {
   std::vector<PathSegment> segments(count);
   if (sAIPath->GetPathSegments(line.art1, 0, count, segments.data()) != kNoErr) return 0;
   ArtSegments path{closed, count, segments.data()};
-  return ArcTestOverRun(RunOnPath(&path, line.index1, line.index2)).isArc;
+  return RunIsOneArc(&path, line.index1, line.index2);
 }
 
 void PutEndsInRunOrder(TwoPointHandleData& line) {

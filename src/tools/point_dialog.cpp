@@ -7,7 +7,7 @@
 
 #include "common/dialog_placement.h"
 #include "common/plugin_globals.h"
-#include "engine/grading_engine_internal.h"
+#include "engine/handle_measures.h"
 #include "resources/handle_dialog_resource_ids.h"
 #include "store/text_fields.h"
 #include "tools/handle_dialogs_internal.h"

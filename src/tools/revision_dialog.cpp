@@ -5,7 +5,7 @@
 
 #include "common/dialog_placement.h"
 #include "common/plugin_globals.h"
-#include "engine/grading_engine_internal.h"
+#include "engine/handle_measures.h"
 #include "expr/script.h"
 #include "resources/handle_dialog_resource_ids.h"
 #include "store/text_fields.h"
