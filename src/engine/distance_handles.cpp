@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "engine/grading_engine_internal.h"
+#include "engine/handle_ends.h"
 #include "engine/point_moves.h"
 #include "expr/script.h"
 #include "geometry/angles.h"
@@ -29,13 +30,7 @@ void NormaliseEnds(GradingPass& pass, int32_t slot) {
   pass.changedInputs = true;
   if (pass.journal != nullptr)
     pass.journal->ends.push_back({slot, line.p1, line.p2, line.art1, line.art2, line.index1, line.index2});
-  const RealPoint p1 = line.p1;
-  line.p1 = line.p2;
-  line.p2 = p1;
-  line.art2 = line.art1;
-  line.index2 = line.index1;
-  line.art1 = nullptr;
-  line.index1 = 0;
+  PutEndOnPathSecond(line);
 }
 
 // The angle of the n-th measurement handle with an angle variable, in slot order.

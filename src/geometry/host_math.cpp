@@ -27,7 +27,6 @@ double FirstViewZoom() {
   return zoom;
 }
 
-double ViewTolerance() {
-  const double zoom = FirstViewZoom();
-  return zoom > 0 ? 2 / zoom : -2 * zoom;
-}
+double ScreenPixelsToPoints(double pixels, double zoom) { return zoom > 0 ? pixels / zoom : -pixels * zoom; }
+
+double ViewTolerance() { return ScreenPixelsToPoints(2, FirstViewZoom()); }

@@ -4,10 +4,10 @@
 
 #include "common/plugin_globals.h"
 #include "common/suite_pointers.h"
+#include "engine/grading_edit.h"
 #include "panels/inf_flyout_internal.h"
 #include "panels/inf_panel_list.h"
 #include "resources/undo_text_pairs.h"
-#include "tools/revision_tool_handlers.h"
 
 namespace {
 

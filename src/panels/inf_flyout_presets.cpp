@@ -5,7 +5,7 @@
 
 #include "common/plugin_globals.h"
 #include "common/suite_pointers.h"
-#include "engine/preview_builder.h"
+#include "engine/grading_edit.h"
 #include "panels/copy_preset_dialog.h"
 #include "panels/inf_flyout_commands.h"
 #include "panels/inf_flyout_internal.h"
@@ -14,12 +14,10 @@
 #include "panels/preset_flyout_items.h"
 #include "panels/variable_commands.h"
 #include "resources/undo_text_pairs.h"
-#include "store/piece_queries.h"
 #include "store/preset_table.h"
 #include "store/presets_in_document.h"
 #include "store/text_fields.h"
 #include "text/localize.h"
-#include "tools/revision_tool_handlers.h"
 
 namespace {
 

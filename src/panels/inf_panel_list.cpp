@@ -3,13 +3,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "common/host_string.h"
 #include "common/suite_pointers.h"
-#include "engine/preview_builder.h"
+#include "engine/grading_edit.h"
 #include "panels/panel_controls.h"
-#include "store/grading_group_tags.h"
-#include "text/localize.h"
-#include "text/undo_texts.h"
+#include "resources/undo_text_pairs.h"
 #include "tools/handle_groups.h"
 #include "tools/tool_utilities.h"
 #include "win_api.h"
@@ -226,8 +223,6 @@ void ReorderRevisionHandles(int32_t targetRow, int32_t targetSlot, int32_t sourc
   std::memcpy(&handles[d], scratch, k * sizeof(RevisionHandle));
   std::free(scratch);
 
-  SetLocalizedUndoRedoText(kUndoReplaceHandleText);
-  BuildGradingPreview(1, 0);
-  SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
+  StoreAfterEdit(kUndoReplaceHandleText);
   RebuildInfList();
 }

@@ -45,7 +45,7 @@ void ShowBadPresetName(const char* name) {
   ShowPresetMessage(format, name);
 }
 
-int FirstFreeSlot() {
+int FirstFreePresetSlot() {
   for (int slot = 0; slot < kMaxPresets; ++slot)
     if (gPresetConfig.working[slot].empty) return slot;
   return -1;
@@ -172,7 +172,7 @@ void RemoveSelectedPreset(HWND dialog) {
 }
 
 void AddPreset(HWND dialog) {
-  const int slot = FirstFreeSlot();
+  const int slot = FirstFreePresetSlot();
   if (slot < 0) {
     MessageBeep(MB_BEEP_DEFAULT);
     return;

@@ -7,8 +7,8 @@
 #include "common/host_string.h"
 #include "common/plugin_globals.h"
 #include "common/suite_pointers.h"
+#include "engine/grading_edit.h"
 #include "engine/piece_members.h"
-#include "engine/preview_builder.h"
 #include "panels/file_save_alert.h"
 #include "panels/inf_flyout_commands.h"
 #include "panels/inf_panel_list.h"
@@ -16,7 +16,6 @@
 #include "panels/preset_flyout_items.h"
 #include "panels/var_piece_tags.h"
 #include "panels/variable_commands.h"
-#include "store/grading_group_tags.h"
 #include "store/piece_queries.h"
 #include "store/variables_csv.h"
 #include "text/text_conversion.h"
@@ -82,8 +81,7 @@ void ImportVariables() {
   ReadVariablesCsv(path);
   if (gPlugin->varTitlesValid == 0) {
     if (!HasCurrentPiece()) return;
-    BuildGradingPreview(1, 0);
-    SaveGradingGroup(gPlugin->pieceArts, gPlugin->pieceArtCount, 1);
+    StoreGradingEdit();
     FillVarList();
     InvalidateInfList();
   } else {

@@ -3,11 +3,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "common/host_string.h"
 #include "common/plugin_globals.h"
 #include "common/suite_pointers.h"
+#include "engine/grading_edit.h"
 #include "engine/piece_members.h"
-#include "engine/preview_builder.h"
 #include "engine/update_grading.h"
 #include "panels/inf_panel_list.h"
 #include "panels/panel_controls.h"
@@ -18,7 +17,6 @@
 #include "panels/var_update_command.h"
 #include "panels/variable_registration.h"
 #include "store/art_tags.h"
-#include "store/grading_group_tags.h"
 #include "store/module_layers.h"
 #include "store/text_fields.h"
 #include "text/undo_texts.h"
@@ -108,8 +106,7 @@ void SyncListRows(HWND list) {
 
 // After a change of the current piece's variables.
 void StorePieceVariables() {
-  BuildGradingPreview(1, 0);
-  SaveGradingGroup(gPlugin->pieceArts, gPlugin->pieceArtCount, 1);
+  StoreGradingEdit();
   FillVarList();
   InvalidateInfList();
 }
@@ -196,9 +193,7 @@ void DeleteVariable(HWND window) {
     const LRESULT data = SendMessage(list, LB_GETITEMDATA, static_cast<WPARAM>(r), 0);
     if (data > row) SendMessage(list, LB_SETITEMDATA, static_cast<WPARAM>(r), data - 1);
   }
-  SetLocalizedUndoRedoText(kUndoDeleteVariable);
-  BuildGradingPreview(1, 0);
-  SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
+  StoreAfterEdit(kUndoDeleteVariable);
   InvalidateInfList();
   UpdateVarButtons(window);
 }

@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "common/plugin_globals.h"
+#include "engine/grading_edit.h"
 #include "panels/inf_panel_list.h"
 #include "panels/panel_controls.h"
 #include "panels/variable_commands.h"
@@ -8,7 +9,6 @@
 #include "resources/undo_text_pairs.h"
 #include "tools/handle_commands.h"
 #include "tools/handle_groups.h"
-#include "tools/revision_tool_handlers.h"
 #include "win_api.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include "common/dialog_result.h"
 #include "common/plugin_globals.h"
 #include "common/suite_pointers.h"
+#include "engine/grading_edit.h"
 #include "engine/preview_builder.h"
 #include "panels/inf_panel_list.h"
 #include "panels/panel_controls.h"
@@ -14,7 +15,6 @@
 #include "resources/undo_text_pairs.h"
 #include "tools/basic_settings_dialog.h"
 #include "tools/handle_dialogs.h"
-#include "tools/revision_tool_handlers.h"
 #include "win_api.h"
 
 namespace {

@@ -1,10 +1,10 @@
 #include "tools/handle_kind.h"
 
-#include <utility>
 #include <vector>
 
 #include "common/suite_pointers.h"
 #include "engine/anchor_run.h"
+#include "engine/handle_ends.h"
 #include "engine/handle_measures.h"
 #include "tools/handle_creation.h"
 
@@ -66,7 +66,5 @@ void PutEndsInRunOrder(TwoPointHandleData& line) {
   int32_t closed = 0;
   if (line.art1 != line.art2 || !ReadPath(line.art1, &count, &closed)) return;
   if (RunBetweenAnchors(closed, count, line.index1, line.index2).s1 == line.index1) return;
-  std::swap(line.p1, line.p2);
-  std::swap(line.art1, line.art2);
-  std::swap(line.index1, line.index2);
+  SwapHandleEnds(line);
 }

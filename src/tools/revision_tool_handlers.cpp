@@ -1,16 +1,13 @@
 #include "tools/revision_tool_handlers.h"
 
 #include "common/dialog_result.h"
-#include "common/host_string.h"
 #include "common/plugin_globals.h"
-#include "common/suite_pointers.h"
-#include "engine/preview_builder.h"
+#include "engine/grading_edit.h"
 #include "geometry/host_math.h"
 #include "panels/inf_panel_list.h"
 #include "panels/variable_commands.h"
+#include "resources/undo_text_pairs.h"
 #include "store/grading_group_tags.h"
-#include "text/localize.h"
-#include "text/undo_texts.h"
 #include "tools/basic_settings_dialog.h"
 #include "tools/handle_creation.h"
 #include "tools/handle_dialogs.h"
@@ -67,13 +64,6 @@ bool MarqueeGesture(int16_t toolIndex, uint32_t modifiers) {
 }
 
 }  // namespace
-
-void StoreAfterEdit(int undoTextIndex) {
-  PluginGlobals& g = *gPlugin;
-  SetLocalizedUndoRedoText(undoTextIndex);
-  BuildGradingPreview(1, 0);
-  SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
-}
 
 void RevisionToolTrackCursor(ToolMessage* message, int16_t toolIndex) {
   PluginGlobals& g = *gPlugin;

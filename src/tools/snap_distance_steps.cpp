@@ -83,8 +83,7 @@ void StepFromPath(const SnapHit& hit, double step, RealPoint* p) {
 void SnapToDistanceSteps(RealPoint* point, int16_t mode) {
   const TrackingState& t = gPlugin->tracking;
   const double step = gPlugin->flGrDistance;
-  const double zoom = FirstViewZoom();
-  const double pixel = zoom > 0 ? 1 / zoom : -zoom;
+  const double pixel = ScreenPixelsToPoints(1, FirstViewZoom());
   RealPoint p = *point;
   if (mode == 1) mode = ChooseAxis(t, p, pixel);
   SnapHit a = kNoSnapHit, b = kNoSnapHit;
