@@ -80,7 +80,7 @@ void DrawPointHandle(ArtHandle group, const RevisionHandle& handle, int16_t sele
   DrawAnnotationPath(group, square, 4, 1, selected, 1.0);
   if (!labelled) return;
   char text[kNameSize];
-  CopyTextCut(text, sizeof text, handle.name, kNameSize);
+  CopyTextCutValidTrail(text, sizeof text, handle.name, kNameSize);
   if (text[0] == '\0') FormatPointHandleName(point.art, point.anchorIndex, text, sizeof text);
   CreateTextLabel(group, {x + 8 / z, y - 8 / z}, text, selected, previewDeselectNewArt);
 }

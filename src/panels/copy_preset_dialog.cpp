@@ -68,7 +68,7 @@ INT_PTR CopyPresetDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 }
 
 intptr_t ShowCopyPresetDialog(PluginRef pluginRef, char* name) {
-  CopyTextCut(CopyPresetTransfer, sizeof CopyPresetTransfer, name);
+  CopyTextCutValidTrail(CopyPresetTransfer, sizeof CopyPresetTransfer, name);
   HINSTANCE instance = PresetDialogInstance(pluginRef);
   const int32_t id = DialogIdForLanguage(kCopyPresetDialogResource);
   const intptr_t result =

@@ -57,7 +57,7 @@ void CopyPresetAmounts() {
   const int16_t from = g.currentScaleIndex;
   if (!ValidScale(from) || !ValidScale(g.currentPresetSlot)) return;
   char name[kNameSize];
-  CopyTextCut(name, sizeof name, g.presets[g.currentPresetSlot].name, sizeof g.presets[0].name);
+  CopyTextCutValidTrail(name, sizeof name, g.presets[g.currentPresetSlot].name, sizeof g.presets[0].name);
   if (ShowCopyPresetDialog(g.pluginRef, name) != 1) return;
   int k = 0;
   while (k < kMaxPresets && (g.presets[k].empty != 0 || std::strcmp(g.presets[k].name, name) != 0)) ++k;

@@ -141,7 +141,7 @@ void RenameSelectedPreset(HWND dialog) {
     return;
   }
   char name[kNameSize];
-  CopyTextCut(name, sizeof name, gPresetConfig.working[slot].name);
+  CopyTextCutValidTrail(name, sizeof name, gPresetConfig.working[slot].name);
   if (RunPresetNameDialog(dialog, DialogIdForLanguage(kRenamePresetDialogResource), name) != IDOK) return;
   if (!IsAcceptablePresetName(name, slot)) {
     ShowBadPresetName(name);

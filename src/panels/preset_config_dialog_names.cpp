@@ -42,7 +42,7 @@ INT_PTR NameDialogProc(HWND dialog, UINT message, WPARAM wParam, int edit, int l
   if (LOWORD(wParam) == IDOK) {
     char text[kNameSize];
     GetDlgItemText(dialog, edit, text, limit + 1);
-    CopyTextCut(gNameTransfer, kNameSize, text);
+    CopyTextCutValidTrail(gNameTransfer, kNameSize, text);
     EndDialog(dialog, IDOK);
     return TRUE;
   }

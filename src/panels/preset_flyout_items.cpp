@@ -18,7 +18,7 @@ void RebuildPresetFlyoutItems(FlyoutMenuHandle flyout, uint32_t firstItem) {
   for (uint32_t slot = 0; slot < kMaxPresets && g->presets[slot].empty == 0; ++slot) {
     if (g->presets[slot].enabled == 0) continue;
     char name[kNameSize];
-    CopyTextCut(name, sizeof name, g->presets[slot].name, sizeof g->presets[slot].name);
+    CopyTextCutValidTrail(name, sizeof name, g->presets[slot].name, sizeof g->presets[slot].name);
     HostString text(name);
     menu.AppendItem(flyout, firstItem + slot, text.get());
   }

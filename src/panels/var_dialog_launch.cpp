@@ -11,8 +11,8 @@
 
 intptr_t ShowVariableDialog(PluginRef, char* name, char* value, uint32_t* isPrivate) {
   VariableDialogTransfer& transfer = gVariableDialogTransfer;
-  CopyTextCut(transfer.name, sizeof transfer.name, name);
-  CopyTextCut(transfer.value, sizeof transfer.value, value);
+  CopyTextCutValidTrail(transfer.name, sizeof transfer.name, name);
+  CopyTextCutValidTrail(transfer.value, sizeof transfer.value, value);
   transfer.isPrivate = *isPrivate;
   HWND owner = nullptr;
   if (sAIContext != nullptr) sAIContext->GetPlatformAppWindow(&owner);
@@ -20,8 +20,8 @@ intptr_t ShowVariableDialog(PluginRef, char* name, char* value, uint32_t* isPriv
       DialogBoxParam(LastModuleInstance(), MAKEINTRESOURCE(DialogIdForLanguage(kVariableEditDialogId)), owner,
                      VariableEditDlgProc, 0);
   if (result == 1) {
-    CopyTextCut(name, kNameSize, transfer.name);
-    CopyTextCut(value, kVarValueSize, transfer.value);
+    CopyTextCutValidTrail(name, kNameSize, transfer.name);
+    CopyTextCutValidTrail(value, kVarValueSize, transfer.value);
     *isPrivate = transfer.isPrivate != 0 ? 1 : 0;
   }
   return result;

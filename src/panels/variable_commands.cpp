@@ -8,6 +8,7 @@
 #include "engine/grading_edit.h"
 #include "engine/piece_members.h"
 #include "engine/update_grading.h"
+#include "engine/update_grading_selection.h"
 #include "panels/inf_panel_list.h"
 #include "panels/panel_controls.h"
 #include "panels/panel_windows.h"
@@ -19,6 +20,7 @@
 #include "store/art_tags.h"
 #include "store/module_layers.h"
 #include "store/text_fields.h"
+#include "store/variable_rows.h"
 #include "text/undo_texts.h"
 #include "win_api.h"
 
@@ -50,13 +52,6 @@ int32_t CurrentTableRow(HWND list, int32_t* listRow = nullptr) {
   return data >= 0 && data < kMaxVariables ? data : -1;
 }
 
-void ClearTable(VariableTable& t) {
-  std::memset(t.varNames, 0, sizeof t.varNames[0] * kMaxVariables);
-  std::memset(t.varValues, 0, sizeof t.varValues[0] * kMaxVariables);
-  std::memset(t.varTitles, 0, sizeof t.varTitles[0] * kMaxVariables);
-  std::memset(t.varPrivate, 0, sizeof t.varPrivate[0] * kMaxVariables);
-}
-
 bool TableHasPair(const VariableTable& t, int32_t used, const char* title, const char* name) {
   for (int32_t r = 0; r < used; ++r)
     if (std::strcmp(t.varTitles[r], title) == 0 && std::strcmp(t.varNames[r], name) == 0) return true;
@@ -67,7 +62,7 @@ bool TableHasPair(const VariableTable& t, int32_t used, const char* title, const
 // pieces were read.
 int32_t FillTableFromSelectedPieces() {
   VariableTable& t = gPlugin->variables;
-  ClearTable(t);
+  ClearVariableTable(t);
   ArtHandle* arts = nullptr;
   int32_t count = 0;
   CollectDocumentTitledArts(&arts, &count);
@@ -155,7 +150,7 @@ void EditVariable(HWND window) {
   const int32_t row = CurrentTableRow(GetDlgItem(window, kPanelListId));
   if (row < 0) return;
   char name[kNameSize], value[kVarValueSize];
-  CopyTextCut(name, sizeof name, t.varNames[row]);
+  CopyTextCutValidTrail(name, sizeof name, t.varNames[row]);
   std::memcpy(value, t.varValues[row], kVarValueSize);
   uint32_t isPrivate = t.varPrivate[row];
   if (!AskForVariable(name, value, &isPrivate)) return;
@@ -168,8 +163,8 @@ void EditVariable(HWND window) {
   RememberSelectedArts();
   const bool done = RewriteDocumentVariable(t.varTitles[row], t.varNames[row], name, value);
   if (done) {
-    CopyTextCut(t.varNames[row], kVarNameSize, name);
-    CopyTextCut(t.varValues[row], kVarValueSize, value);
+    CopyTextCutValidTrail(t.varNames[row], kVarNameSize, name);
+    CopyTextCutValidTrail(t.varValues[row], kVarValueSize, value);
     SetLocalizedUndoRedoText(kUndoEditVariable);
   }
   RestoreSelectedArts();
@@ -286,23 +281,7 @@ void ReorderVariables(int32_t targetRow, int32_t targetTableRow, int32_t sourceR
   if (t < 0 || t >= kMaxVariables || s < 0 || s >= kMaxVariables) return;
   VariableTable& table = gPlugin->variables;
   if (table.varNames == nullptr) return;
-  char title[kVarNameSize], name[kVarNameSize];
-  char value[kVarValueSize];
-  std::memcpy(title, table.varTitles[s], kVarNameSize);
-  std::memcpy(name, table.varNames[s], kVarNameSize);
-  std::memcpy(value, table.varValues[s], kVarValueSize);
-  const uint32_t isPrivate = table.varPrivate[s];
-  RemoveVariableRow(table, s, true);
-  for (int32_t r = kMaxVariables - 1; r > t; --r) {
-    std::memcpy(table.varTitles[r], table.varTitles[r - 1], kVarNameSize);
-    std::memcpy(table.varNames[r], table.varNames[r - 1], kVarNameSize);
-    std::memcpy(table.varValues[r], table.varValues[r - 1], kVarValueSize);
-    table.varPrivate[r] = table.varPrivate[r - 1];
-  }
-  std::memcpy(table.varTitles[t], title, kVarNameSize);
-  std::memcpy(table.varNames[t], name, kVarNameSize);
-  std::memcpy(table.varValues[t], value, kVarValueSize);
-  table.varPrivate[t] = isPrivate;
+  MoveVariableRow(table, s, t);
   SetLocalizedUndoRedoText(kUndoReorderVariable);
   if (InPieceMode()) {
     StorePieceVariables();

@@ -30,7 +30,7 @@ void ReadVariableEdit(HWND dialog) {
   static char value[2 * kVarValueSize];
   value[0] = '\0';
   GetDlgItemText(dialog, kVarEditValueField, value, sizeof value);
-  CopyTextCut(t.value, sizeof t.value, value);
+  CopyTextCutValidTrail(t.value, sizeof t.value, value);
   t.isPrivate = IsDlgButtonChecked(dialog, kVarEditPrivateCheck) == BST_CHECKED ? 1 : 0;
 }
 

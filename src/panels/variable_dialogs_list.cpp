@@ -43,7 +43,7 @@ void ReadRowText(HWND control, UINT lengthMessage, UINT textMessage, LRESULT row
   char* text = static_cast<char*>(std::calloc(static_cast<size_t>(length) + 1, 1));
   if (text == nullptr) return;
   if (SendMessage(control, textMessage, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text)) >= 0)
-    CopyTextCut(out, size, text);
+    CopyTextCutValidTrail(out, size, text);
   std::free(text);
 }
 
@@ -133,7 +133,7 @@ void PickSelectedName(HWND dialog) {
     ReadSourceText(dialog, source, title);
     std::snprintf(gPickedText, sizeof gPickedText, "%s:%s", title, name);
   } else {
-    CopyTextCut(gPickedText, sizeof gPickedText, name);
+    CopyTextCutValidTrail(gPickedText, sizeof gPickedText, name);
   }
   EndDialog(dialog, IDOK);
 }
@@ -227,7 +227,7 @@ int32_t ShowVariableListDialog(PluginRef, HWND parent, char* text) {
   gPickedText[0] = '\0';
   const INT_PTR result = DialogBoxParam(instance, MAKEINTRESOURCE(DialogIdForLanguage(kVariableListDialogId)),
                                         parent, VariableListDlgProc, 0);
-  if (result == IDOK && text != nullptr) CopyTextCut(text, kPickedVariableSize, gPickedText);
+  if (result == IDOK && text != nullptr) CopyTextCutValidTrail(text, kPickedVariableSize, gPickedText);
   std::free(gTitledArts);
   gTitledArts = nullptr;
   gTitledArtCount = 0;

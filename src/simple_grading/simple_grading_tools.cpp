@@ -13,6 +13,7 @@
 #include "simple_grading/simple_grading_measure.h"
 #include "simple_grading/simple_grading_object.h"
 #include "simple_grading/size_chart.h"
+#include "simple_grading/size_chart_redraw.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
 #include "store/preferences_file.h"

@@ -89,7 +89,7 @@ void WriteChartVariables(PluginGlobals* g, int rows) {
       const int slot = kSizeTableColumns * i + c;
       char name[kVarNameSize + kNameSize];
       std::snprintf(name, sizeof name, SizeTableVariablePattern(g->language, c), sizeName);
-      CopyTextCut(table.varNames[slot], kVarNameSize, name);
+      CopyTextCutValidTrail(table.varNames[slot], kVarNameSize, name);
       FormatCell(SizeTableCell(row, c), table.varValues[slot], kVarValueSize);
       if (table.varPrivate != nullptr) table.varPrivate[slot] = 0;
     }

@@ -38,7 +38,9 @@ void BackToCurrent(HWND dialog) { SelectEntry(dialog, gCurrentEntry); }
 
 int IsUntitled() { return std::strcmp(gPlugin->sizeTableName, kUntitledSizeTable) == 0; }
 
-void SetName(const char* name) { CopyTextCut(gPlugin->sizeTableName, sizeof gPlugin->sizeTableName, name); }
+void SetName(const char* name) {
+  CopyTextCutValidTrail(gPlugin->sizeTableName, sizeof gPlugin->sizeTableName, name);
+}
 
 // The current entry's text becomes the size-table name, which is loaded and shown.
 void LoadCurrentEntry(HWND dialog) {

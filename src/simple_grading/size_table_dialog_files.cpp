@@ -111,7 +111,7 @@ INT_PTR SizeTableSaveAsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
   if (command == IDOK) {
     char name[kNameFieldSize] = {};
     GetDlgItemText(dialog, kSaveFileAsNameEdit, name, sizeof name);
-    CopyTextCut(gPlugin->sizeTableName, sizeof gPlugin->sizeTableName, name);
+    CopyTextCutValidTrail(gPlugin->sizeTableName, sizeof gPlugin->sizeTableName, name);
   }
   EndDialog(dialog, command);
   return TRUE;

@@ -134,7 +134,7 @@ bool ApplyKey(const KeyValueLine& line, const PreferenceKey* keys, size_t count)
         ReadLeadingNumber(line.value, static_cast<double*>(FieldAddress(key)));
         break;
       case kPrefText:
-        CopyShiftJisCut(static_cast<char*>(FieldAddress(key)), kNameSize, line.value);
+        CopyTextCutAnyTrail(static_cast<char*>(FieldAddress(key)), kNameSize, line.value);
         break;
     }
     return true;

@@ -29,7 +29,7 @@ void FormatPresetRecord(int slot, char* out, size_t size) {
   const PluginGlobals& g = *gPlugin;
   const PresetRecord& p = g.presets[slot];
   char name[kNameSize];
-  CopyTextCut(name, sizeof name, p.name, sizeof p.name);
+  CopyTextCutValidTrail(name, sizeof name, p.name, sizeof p.name);
   const int scale = p.scaleIndex >= 0 && p.scaleIndex < kMaxPresets ? p.scaleIndex : 0;
   out[0] = '\0';
   AppendQuotedField(out, size, name);
@@ -52,7 +52,7 @@ void TakePresetRecord(PresetReading* reading, int number, const char* const (&fi
   }
   PresetRecord& p = reading->record[n];
   std::memset(&p, 0, sizeof p);
-  CopyTextCut(p.name, sizeof p.name, fields[0]);
+  CopyTextCutValidTrail(p.name, sizeof p.name, fields[0]);
   p.scaleIndex = static_cast<int32_t>(scaleIndex);
   p.output = TextToShort(fields[3]);
   p.enabled = olderForm ? 1 : TextToShort(fields[5]);

@@ -24,7 +24,7 @@ void LocalizeUiString(PluginRef /*pluginRef*/, const char* japanese, char* out, 
       }
     }
   }
-  CopyTextCut(out, outSize, text);
+  CopyTextCutValidTrail(out, outSize, text);
 }
 
 int32_t DialogIdForLanguage(int32_t id) {

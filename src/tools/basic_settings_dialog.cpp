@@ -80,7 +80,7 @@ void InitDialog(HWND dialog) {
   SetNumber(dialog, kBasicCompScaleCombo, g.grading_compscale * 100);
 
   char title[kNameSize];
-  CopyTextCut(title, sizeof title, g.grading_title, sizeof g.grading_title);
+  CopyTextCutValidTrail(title, sizeof title, g.grading_title, sizeof g.grading_title);
   SetDlgItemText(dialog, kBasicNameEdit, title);
 }
 
@@ -130,7 +130,7 @@ void StoreSettings(HWND dialog, double compScale) {
   g.grading_compscale = compScale;
   char title[256] = "";
   GetDlgItemText(dialog, kBasicNameEdit, title, sizeof title);
-  CopyTextCut(g.grading_title, sizeof g.grading_title, title);
+  CopyTextCutValidTrail(g.grading_title, sizeof g.grading_title, title);
 }
 
 }  // namespace

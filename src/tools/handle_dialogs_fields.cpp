@@ -79,7 +79,7 @@ void InsertPickedVariable(SavedEditField* saved, HWND dialog) {
 
 void ShowFieldText(HWND dialog, ShownTexts* shown, int id, const char* text) {
   SetDlgItemText(dialog, id, text);
-  if (id >= 0 && id < kShownFields) CopyTextCut(shown->text[id], kShownTextSize, text);
+  if (id >= 0 && id < kShownFields) CopyTextCutValidTrail(shown->text[id], kShownTextSize, text);
 }
 
 void ShowFieldNumber(HWND dialog, ShownTexts* shown, int id, double value) {
@@ -93,8 +93,8 @@ void ReadFieldCut(HWND dialog, int id, char* out, size_t size) {
   text[0] = '\0';
   GetDlgItemText(dialog, id, text, sizeof text);
   char cut[kNameSize];
-  CopyTextCut(cut, sizeof cut, text);
-  CopyTextCut(out, size, cut);
+  CopyTextCutValidTrail(cut, sizeof cut, text);
+  CopyTextCutValidTrail(out, size, cut);
 }
 
 int ReadChangedAmount(HWND dialog, ShownTexts* shown, int id, char (&out)[kExprSize]) {

@@ -37,7 +37,7 @@ void SetToolUndoRedoText(ToolHandle tool) {
   if (sAITool->GetToolName(tool, &name) != kNoErr || name == nullptr) name = "";
 
   char base[kToolNameSize];
-  CopyTextCut(base, sizeof base, name);
+  CopyTextCutValidTrail(base, sizeof base, name);
   const bool japanese = gPlugin->language == 0;
   StrRemoveSubstring(base, japanese ? kJapaneseToolWord : "tool");
   CutAtUnderscore(base);
