@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
+#include "common/suite_table.h"
 #include "host/host_driver.h"
 #include "host_suite_tables.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
-#include "shell/suite_table.h"
 #include "win_driver.h"
 
 // Preferences and presets go to a folder of the run's own, never the user's.

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "bench_document.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/grading_engine.h"
 #include "host/host_driver.h"
 #include "realistic_piece.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // for every segment of every visible path.
 #include <benchmark/benchmark.h>
 
+#include "common/plugin_globals.h"
 #include "geometry/arc_detect.h"
 #include "geometry/bezier_tables.h"
 #include "geometry/segment_length.h"
 #include "geometry/segment_snap.h"
-#include "shell/plugin_globals.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "bench_document.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "host/host_driver.h"
 #include "realistic_piece.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 
 namespace bench {
 

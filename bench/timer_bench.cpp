@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "bench_document.h"
-#include "engine/preview_refresh.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
+#include "common/suite_table.h"
 #include "host/host_driver.h"
 #include "host_suite_tables.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
-#include "shell/suite_table.h"
+#include "panels/grading_preview_refresh.h"
 #include "store/grading_group_tags.h"
 
 namespace {

@@ -3,8 +3,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "common/suite_pointers.h"
 #include "engine/preview_marks.h"
-#include "shell/suite_pointers.h"
+#include "geometry/angles.h"
 #include "text/text_range_text.h"
 
 namespace {
@@ -99,15 +100,15 @@ void CreateRotatedTextLabel(ArtHandle group, const RealPoint& a, const RealPoint
   if (group == nullptr) return;
   // Lines of opposite direction read the same way up.
   double angle = sAIRealMath->PointAngle(&a, &b);
-  if (std::sin(angle - 1.5708) > 0) angle += 3.141592;
+  if (std::sin(angle - kHalfPiShort) > 0) angle += kPiCut;
   const double z = PreviewZoom();
   const RealPoint mid{(a.h + b.h) / 2, (a.v + b.v) / 2};
   RealPoint centre;
   if (offsetOnly == 0) {
-    centre = {mid.h + 4 / z * std::cos(angle - 1.5708), mid.v + 4 / z * std::sin(angle - 1.5708)};
+    centre = {mid.h + 4 / z * std::cos(angle - kHalfPiShort), mid.v + 4 / z * std::sin(angle - kHalfPiShort)};
     DrawLabelBox(group, angle, mid, highlight, deselect);
   } else {
-    centre = {mid.h + 2 / z * std::cos(angle + 1.5708), mid.v + 2 / z * std::sin(angle + 1.5708)};
+    centre = {mid.h + 2 / z * std::cos(angle + kHalfPiShort), mid.v + 2 / z * std::sin(angle + kHalfPiShort)};
   }
   ArtHandle art = NewLabelText(group, {0, 0}, deselect);
   if (art == nullptr) return;

@@ -84,3 +84,7 @@ void MeasureRun(ArtSegments* path, int32_t index1, int32_t index2, double* lengt
   *length = RunLength(run);
   *radius = ArcTestOverRun(run).radius;
 }
+
+int16_t RunIsOneArc(ArtSegments* path, int32_t index1, int32_t index2) {
+  return ArcTestOverRun(RunOnPath(path, index1, index2)).isArc;
+}

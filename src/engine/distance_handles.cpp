@@ -3,8 +3,10 @@
 #include <cstring>
 
 #include "engine/grading_engine_internal.h"
+#include "engine/handle_ends.h"
 #include "engine/point_moves.h"
 #include "expr/script.h"
+#include "geometry/angles.h"
 #include "geometry/point_math.h"
 
 namespace {
@@ -28,13 +30,7 @@ void NormaliseEnds(GradingPass& pass, int32_t slot) {
   pass.changedInputs = true;
   if (pass.journal != nullptr)
     pass.journal->ends.push_back({slot, line.p1, line.p2, line.art1, line.art2, line.index1, line.index2});
-  const RealPoint p1 = line.p1;
-  line.p1 = line.p2;
-  line.p2 = p1;
-  line.art2 = line.art1;
-  line.index2 = line.index1;
-  line.art1 = nullptr;
-  line.index1 = 0;
+  PutEndOnPathSecond(line);
 }
 
 // The angle of the n-th measurement handle with an angle variable, in slot order.
@@ -42,7 +38,7 @@ double MeasurementFrameAngle(const PluginGlobals& g, int32_t n) {
   for (int32_t slot = 0; slot < kMaxHandles; ++slot) {
     const RevisionHandle& h = g.handles[slot];
     if (h.kind != kHandleMeasurement || h.line.amountExpr[1][0] == '\0') continue;
-    if (--n == 0) return AmountOf(h.line.amountExpr[1]) * kDegreeHalfTurn / kDegreesPerHalfTurn;
+    if (--n == 0) return AmountOf(h.line.amountExpr[1]) * kPiCut / kDegreesPerHalfTurn;
   }
   return g.grading_angle;  // that frame is gone: the grading direction stands in
 }
@@ -145,7 +141,7 @@ int32_t ApplyAngleGroup(GradingPass& pass, int32_t slot) {
   RealPoint pivot, b;
   if (!StartGroup(pass, slot, &last, &pivot, &b)) return last;
   const TwoPointHandleData& line = g.handles[slot].line;
-  const double turn = AmountOf(line.amountExpr[pass.scaleIndex]) / kDegreesPerHalfTurn * kDegreeHalfTurn;
+  const double turn = AmountOf(line.amountExpr[pass.scaleIndex]) / kDegreesPerHalfTurn * kPiCut;
 
   for (int32_t s = slot; s <= last; ++s) {
     const RevisionHandle& member = g.handles[s];

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "common/suite_pointers.h"
 #include "engine/grading_engine_internal.h"
 #include "expr/script.h"
-#include "shell/suite_pointers.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/suite_pointers.h"
 #include "engine/grading_engine_internal.h"
 #include "expr/script.h"
-#include "shell/suite_pointers.h"
 
 // Translate by -origin, rotate by -angle, scale, rotate back, translate back.
 RealMatrix BaseTransform(const PluginGlobals& g, const ScalePair& scale) {

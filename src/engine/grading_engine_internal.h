@@ -6,16 +6,11 @@
 #include <utility>
 #include <vector>
 
+#include "common/plugin_globals.h"
 #include "engine/anchor_run.h"
 #include "engine/grading_engine.h"
-#include "shell/plugin_globals.h"
-
-// Degrees convert to radians with this half turn.
-constexpr double kDegreeHalfTurn = 3.141592;
-constexpr double kDegreesPerHalfTurn = 180.0;
-
-// A preset's scale about the grading origin along the grading angle.
-RealMatrix BaseTransform(const PluginGlobals& g, const ScalePair& scale);
+#include "engine/handle_measures.h"
+#include "geometry/angles.h"
 
 struct PassJournal;
 
@@ -87,12 +82,8 @@ void MoveAnchor(GradedSegment* anchor, const RealPoint& delta);
 // from + length along angle.
 RealPoint Polar(const RealPoint& from, double length, double angle);
 
-void SetEnvironment(PluginGlobals& g, double distance, double length, double radius, int32_t slot);
 // The environment of the handle at slot, set by the pass.
 void SetPassEnvironment(GradingPass& pass, double distance, double length, double radius, int32_t slot);
-// The value of an amount or a name field, read no further than its fixed size.
-double AmountOf(const char (&field)[kExprSize]);
-void CopyField(char (&out)[kExprSize + 1], const char (&field)[kExprSize]);
 
 // Both ends on one member path with indexes inside it.
 int16_t RunOfHandle(GradingPass& pass, const TwoPointHandleData& line, CurveRun* run);
@@ -105,9 +96,6 @@ double RunLength(const CurveRun& run);
 // Centres and radii within 0.1 of each other.
 bool SameCircle(const RealPoint& centre1, double radius1, const RealPoint& centre2, double radius2);
 ArcOfRun ArcTestOverRun(const CurveRun& run);
-// Length and mean radius (0 unless one arc) of the run between two anchors of
-// a graded path, measured as the engine measures it.
-void MeasureRun(ArtSegments* path, int32_t index1, int32_t index2, double* length, double* radius);
 
 // Each returns the last slot it consumed.
 int32_t ApplyDistanceGroup(GradingPass& pass, int32_t slot);

@@ -2,10 +2,11 @@
 #include <cstdio>
 #include <string>
 
+#include "common/suite_pointers.h"
 #include "engine/grading_engine_internal.h"
 #include "engine/variable_value.h"
+#include "geometry/angles.h"
 #include "geometry/point_math.h"
-#include "shell/suite_pointers.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ void ApplyMeasurementHandle(GradingPass& pass, int32_t slot) {
   StoreMeasured(pass, line.amountExpr[0], true, DistanceBetween(a, b) * g.unitPerPoint);
   if (line.amountExpr[1][0] != '\0') {
     StoreMeasured(pass, line.amountExpr[1], true,
-                  sAIRealMath->PointAngle(&a, &b) / kDegreeHalfTurn * kDegreesPerHalfTurn);
+                  sAIRealMath->PointAngle(&a, &b) / kPiCut * kDegreesPerHalfTurn);
   }
   CurveRun run;
   const bool onePath = RunOfHandle(pass, line, &run) != 0;

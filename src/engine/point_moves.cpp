@@ -2,19 +2,19 @@
 
 #include <cmath>
 
+#include "common/suite_pointers.h"
 #include "engine/grading_engine_internal.h"
+#include "geometry/angles.h"
 #include "geometry/numeric.h"
 #include "geometry/point_math.h"
-#include "shell/suite_pointers.h"
 
 namespace {
 
-constexpr double kHalfTurn = 3.141593;
 constexpr double kMinExtent = 0.1;
 
 // A negative length goes the other way.
 void MoveBy(RealPoint* p, double length, double angle) {
-  *p = length >= 0 ? Polar(*p, length, angle) : Polar(*p, -length, angle + kHalfTurn);
+  *p = length >= 0 ? Polar(*p, length, angle) : Polar(*p, -length, angle + kPiRounded);
 }
 
 // The coordinate across the kept one that gives the length; a length shorter
@@ -96,7 +96,7 @@ void MoveDistance(RealPoint* a, RealPoint* b, double ratio, int16_t direction, b
   const double along = AngleOf(*a, *b);
   switch (direction) {
     case 0:
-      if (bothEnds) MoveBy(a, length, along + kHalfTurn);
+      if (bothEnds) MoveBy(a, length, along + kPiRounded);
       MoveBy(b, length, along);
       return;
     case 1:

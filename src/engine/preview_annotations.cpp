@@ -3,27 +3,20 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/annotation_labels.h"
+#include "engine/piece_members.h"
 #include "engine/preview_builder.h"
 #include "engine/preview_marks.h"
 #include "engine/preview_runs.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
+#include "geometry/angles.h"
 #include "store/text_fields.h"
-#include "tools/tool_utilities.h"
 
 namespace {
 
 ArtHandle GroupFor(const AnnotationGroups& groups, int16_t selected) {
   return selected ? groups.selected : groups.plain;
-}
-
-// Index in pieceArts, or -1.
-int32_t MemberIndex(ArtHandle art) {
-  const PluginGlobals& g = *gPlugin;
-  for (int32_t i = 0; art != nullptr && g.pieceArts != nullptr && i < g.pieceArtCount; ++i)
-    if (g.pieceArts[i] == art) return i;
-  return -1;
 }
 
 bool RunsAlongOutline(int16_t kind) {
@@ -46,7 +39,7 @@ void DrawTwoPointLeader(ArtHandle group, int32_t slot, const RevisionHandle& han
   const int16_t kind = handle.kind;
   int32_t member = -1;
   if (RunsAlongOutline(kind) && line.art1 != nullptr && line.art1 == line.art2)
-    member = MemberIndex(line.art1);
+    member = PieceMemberIndex(line.art1);
   PreviewRun run{nullptr, 0};
   if (member < 0) {
     DrawAnnotationLine(group, line.p1, line.p2, selected);
@@ -87,12 +80,8 @@ void DrawPointHandle(ArtHandle group, const RevisionHandle& handle, int16_t sele
   DrawAnnotationPath(group, square, 4, 1, selected, 1.0);
   if (!labelled) return;
   char text[kNameSize];
-  CopyTextCut(text, sizeof text, handle.name, kNameSize);
-  if (text[0] == '\0') {
-    const int32_t member = MemberIndex(point.art);
-    std::snprintf(text, sizeof text, "%c-%d", HandleIndexToLetter(member < 0 ? 0 : member),
-                  static_cast<int>(point.anchorIndex + 1));
-  }
+  CopyTextCutValidTrail(text, sizeof text, handle.name, kNameSize);
+  if (text[0] == '\0') FormatPointHandleName(point.art, point.anchorIndex, text, sizeof text);
   CreateTextLabel(group, {x + 8 / z, y - 8 / z}, text, selected, previewDeselectNewArt);
 }
 
@@ -112,7 +101,7 @@ void DrawOriginMarks(const AnnotationGroups& groups) {
   const double a = g.grading_angle;
   const RealPoint tip{o.h + g.grading_length * std::cos(a), o.v + g.grading_length * std::sin(a)};
   DrawAnnotationLine(group, o, tip, selected);
-  const double back1 = a - 3.141592 - 0.5236, back2 = a - 3.141592 + 0.5236;
+  const double back1 = a - kPiCut - kSixthPiShort, back2 = a - kPiCut + kSixthPiShort;
   const PathSegment head[3] = {
       CornerSegment(tip.h + 10 / z * std::cos(back1), tip.v + 10 / z * std::sin(back1)),
       CornerSegment(tip.h, tip.v),

@@ -2,11 +2,11 @@
 
 #include <cstdlib>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/grading_engine.h"
 #include "engine/preview_annotations.h"
 #include "engine/preview_marks.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
 

@@ -2,9 +2,10 @@
 
 #include <cmath>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/preview_builder.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
+#include "geometry/angles.h"
 
 double PreviewZoom() {
   const PluginGlobals* g = gPlugin;
@@ -46,7 +47,7 @@ ArtHandle DrawAnnotationLine(ArtHandle group, const RealPoint& a, const RealPoin
 }
 
 void DrawEndCross(ArtHandle group, const RealPoint& at, int16_t selected) {
-  const double d = std::sin(0.7854) * 5.0 / PreviewZoom();
+  const double d = std::sin(kQuarterPiShort) * 5.0 / PreviewZoom();
   DrawAnnotationLine(group, {at.h - d, at.v - d}, {at.h + d, at.v + d}, selected);
   DrawAnnotationLine(group, {at.h - d, at.v + d}, {at.h + d, at.v - d}, selected);
 }

@@ -2,26 +2,15 @@
 
 #include <optional>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/preview_builder.h"
 #include "engine/selection_gathering.h"
 #include "geometry/host_math.h"
-#include "panels/inf_panel_list.h"
-#include "panels/variable_commands.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
 #include "store/tag_mirror.h"
-
-namespace {
-
-void RefreshPanelLists() {
-  RebuildInfList();
-  FillVarList();
-}
-
-}  // namespace
 
 void DeletePreviewLayer() {
   if (LayerHandle layer = FindModuleLayer(ModuleLayer::Preview)) sAILayer->DeleteLayer(layer);
@@ -34,7 +23,7 @@ void ForgetGradingPiece() {
   LoadGradingGroup(nullptr, 0);
 }
 
-void RefreshGradingPreview(int16_t force) {
+void RefreshPreviewFromSelection(int16_t force) {
   PluginGlobals& g = *gPlugin;
   // A forced refresh loads the piece again and saves it: its tags are read once.
   std::optional<KeptTagsScope> oneRead;
@@ -60,10 +49,9 @@ void RefreshGradingPreview(int16_t force) {
       if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
     }
   }
-  RefreshPanelLists();
 }
 
-void ClearGradingPreview() {
+void ClearPreviewOfPiece() {
   if (gPlugin->currentView != nullptr) {
     if (FindModuleLayer(ModuleLayer::Preview) != nullptr) {
       DeletePreviewLayer();
@@ -71,5 +59,4 @@ void ClearGradingPreview() {
     }
   }
   ForgetGradingPiece();
-  RefreshPanelLists();
 }

@@ -2,12 +2,12 @@
 
 #include <cstdlib>
 
+#include "common/suite_pointers.h"
 #include "engine/anchor_run.h"
 #include "engine/annotation_labels.h"
 #include "geometry/bezier_tables.h"
 #include "geometry/point_math.h"
 #include "geometry/segment_length.h"
-#include "shell/suite_pointers.h"
 
 PreviewRun BuildHandleRun(ArtHandle path, int32_t i1, int32_t i2) {
   PreviewRun result{nullptr, 0};

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 #include "store/art_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"

@@ -22,12 +22,6 @@ void UpdatePreviewForPresets();
 // Previews every titled piece of the list for the current preset.
 void AddPiecesToUpdatePreview(ArtHandle* arts, int32_t count);
 
-// The selection of the ordinary layers, kept while the dialog disturbs it.
-void RememberSelectedArts();
-void RestoreSelectedArts();
-void RememberSelectedArtsInArt(ArtHandle art);
-void RestoreSelectedArtsInArt(ArtHandle art);
-
 intptr_t UpdateGradingDlgProc(HWND__* dialog, uint32_t message, uintptr_t wParam, intptr_t lParam);
 void DrawUpdateSetListItem(const DRAWITEMSTRUCT* item);
 intptr_t SendUpdateDlgItemMessage(HWND__* dialog, int id, uint32_t message, uintptr_t wParam,
@@ -52,7 +46,3 @@ ArtHandle GradedOutputDestination(ArtHandle base);
 void WriteGradedCopies(ArtHandle destination, ArtHandle base);
 // Replaces every string tag of `destination` by those of `source`.
 void CopyStringTags(ArtHandle destination, ArtHandle source);
-
-// The Information panel's update command: the dialog, then the copies for the
-// chosen presets, the undo texts and the notification.
-void RunUpdateGradingCommand();

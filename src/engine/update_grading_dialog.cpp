@@ -4,22 +4,23 @@
 #include <cstring>
 #include <vector>
 
+#include "common/dialog_placement.h"
+#include "common/module_instance.h"
+#include "common/owner_draw_paint.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/preview_builder.h"
 #include "engine/preview_refresh.h"
 #include "engine/update_grading.h"
+#include "engine/update_grading_selection.h"
 #include "engine/update_grading_state.h"
 #include "expr/script_alerts.h"
 #include "resources/update_grading_resource_ids.h"
-#include "shell/dialog_placement.h"
-#include "shell/localize.h"
-#include "shell/module_instance.h"
-#include "shell/owner_draw_paint.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
 #include "store/text_fields.h"
 #include "text/byte_classes.h"
+#include "text/localize.h"
 #include "win_api.h"
 
 namespace {
@@ -91,7 +92,7 @@ void InitDialog(HWND dialog) {
   CheckDlgButton(dialog, kUpdateLayerPerPresetCheck,
                  options.renewal_out_preset ? BST_CHECKED : BST_UNCHECKED);
   char name[kNameSize];
-  CopyTextCut(name, sizeof name, options.renewal_out_lname, sizeof options.renewal_out_lname);
+  CopyTextCutValidTrail(name, sizeof name, options.renewal_out_lname, sizeof options.renewal_out_lname);
   SetDlgItemText(dialog, kUpdateLayerNameEdit, name);
   EnableModeControls(dialog);
   EnableLayerControls(dialog);
@@ -103,7 +104,7 @@ void ReadLayerName(HWND dialog) {
   const int length = GetWindowTextLength(edit);
   std::vector<char> text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
   GetWindowText(edit, text.data(), static_cast<int>(text.size()));
-  CopyTextCut(Options().renewal_out_lname, kNameSize - 1, text.data());
+  CopyTextCutValidTrail(Options().renewal_out_lname, kNameSize - 1, text.data());
 }
 
 RECT CheckSquare(const RECT& row) {
@@ -233,7 +234,7 @@ void DrawUpdateSetListItem(const DRAWITEMSTRUCT* item) {
   SetTextAlign(dc, TA_LEFT | TA_BASELINE);
   SetBkMode(dc, TRANSPARENT);
   char name[kNameSize];
-  CopyTextCut(name, sizeof name, preset.name, sizeof preset.name);
+  CopyTextCutValidTrail(name, sizeof name, preset.name, sizeof preset.name);
   int length = static_cast<int>(std::strlen(name));
   const int room = row.right - 1 - row.left - 25;
   SIZE extent{};

@@ -7,19 +7,15 @@
 #include <utility>
 #include <vector>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/preview_builder.h"
-#include "engine/preview_refresh.h"
 #include "engine/update_grading.h"
 #include "engine/update_grading_state.h"
-#include "panels/variable_commands.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
 #include "store/tag_mirror.h"
-#include "tools/revision_tool_handlers.h"
-#include "tools/undo_text_pairs.h"
 #include "win_api.h"
 
 namespace {
@@ -160,50 +156,4 @@ void WriteGradedCopies(ArtHandle destination, ArtHandle base) {
       g.pieceArts[i] = nullptr;
     }
   }
-}
-
-void RunUpdateGradingCommand() {
-  PluginGlobals& g = *gPlugin;
-  if (g.pieceArtCount == 0) {
-    MessageBeep(MB_BEEP_DEFAULT);
-    return;
-  }
-  // Without a revision tool the dialog previews, and gives up the current
-  // piece for, every titled piece: those are what OK must write.
-  if (g.varTitlesValid != 0) {
-    RunVarUpdateCommand();
-    return;
-  }
-  if (ShowUpdateGradingDialog(g.pluginRef) != 1) {
-    if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
-    return;
-  }
-  // Every preset reloads and saves the same pieces: their tags are read once.
-  const KeptTagsScope oneRead;
-  const UpdateGradingSettings& options = g.updateGrading;
-  if (options.renewal_mode == 0) {
-    WriteGradedOutput(0);
-    if (options.renewal_leave == 0) {
-      RefreshGradingPreview(0);
-      BuildGradingPreview(0, 0);
-    }
-  } else {
-    const int16_t slot = g.currentPresetSlot;
-    ScalePair scales[kMaxPresets];
-    std::memcpy(scales, g.presetScale, sizeof scales);
-    std::memcpy(g.presetScale, g.groupPresetScale, sizeof g.presetScale);
-    ForEachOutputPreset(options.renewal_mode, slot, [] {
-      LoadPieceFromSelection(0);
-      WriteGradedOutput(1);
-    });
-    std::memcpy(g.presetScale, scales, sizeof scales);
-    if (g.currentPresetSlot != slot) {
-      MakePresetCurrent(slot);
-      LoadPieceFromSelection(0);
-      BuildGradingPreview(0, 0);
-    }
-  }
-  if (options.renewal_mode == 0 && options.renewal_leave == 0 && sAINotifier != nullptr)
-    sAINotifier->Notify(kUpdateGradingNotification, nullptr);
-  SetLocalizedUndoRedoText(kUndoUpdate);
 }

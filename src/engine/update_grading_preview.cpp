@@ -1,14 +1,15 @@
 // The dialog's live preview: graded copies of every preset that takes part,
-// gathered in one group on the target layer, and the selection kept aside.
+// gathered in one group on the target layer.
 #include <cstdlib>
 #include <cstring>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/preview_builder.h"
 #include "engine/selection_gathering.h"
+#include "engine/titled_pieces.h"
 #include "engine/update_grading.h"
 #include "engine/update_grading_state.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"
@@ -70,17 +71,6 @@ void PreviewTitledPieces(PluginGlobals& g) {
   std::free(titled);
 }
 
-int IsRemembered(ArtHandle art) {
-  for (int32_t i = 0; i < gUpdateDialog.selectedCount; ++i)
-    if (gUpdateDialog.selectedArts[i] == art) return 1;
-  return 0;
-}
-
-int IsEntered(ArtHandle art) {
-  int16_t type = kUnknownArt;
-  return sAIArt->GetArtType(art, &type) == kNoErr && IsEnteredArt(type);
-}
-
 }  // namespace
 
 int PresetTakesPart(int32_t slot, int16_t mode, int32_t currentSlot) {
@@ -124,47 +114,12 @@ void UpdatePreviewForPresets() {
 void AddPiecesToUpdatePreview(ArtHandle* arts, int32_t count) {
   PluginGlobals& g = *gPlugin;
   LoadPieceFromSelection(0);
-  for (int32_t i = count - 1; i >= 0; --i) {
-    const auto serial = static_cast<uint32_t>(ReadTagInteger(arts[i], kGradingSerialKey, 0));
-    if (serial == 0) continue;
-    ArtHandle* members = nullptr;
-    int32_t memberCount = 0;
-    CollectMembersOfTitledArt(arts[i], serial, &members, &memberCount, 0);
-    if (memberCount == 0) continue;
-    // The lists in place are freed, not dropped.
-    FreePieceLists();
-    g.pieceArts = members;
-    g.pieceArtCount = memberCount;
-    g.previewArts =
-        static_cast<ArtHandle*>(std::calloc(static_cast<size_t>(memberCount) + 1, sizeof(ArtHandle)));
-    g.previewArtCount = 0;
-    LoadGradingGroup(members, memberCount);
+  bool previewed = false;
+  ForEachTitledPiece(arts, count, [&](ArtHandle) {
+    previewed = true;
+    LoadGradingGroup(g.pieceArts, g.pieceArtCount);
     PreviewPieceIntoGroup(g);
-    FreePieceLists();
-  }
-}
-
-void RememberSelectedArtsInArt(ArtHandle art) {
-  if (IsEntered(art)) ForEachChildArt(art, RememberSelectedArtsInArt);
-  if (GetArtSelected(art)) AppendArt(art, &gUpdateDialog.selectedArts, &gUpdateDialog.selectedCount);
-}
-
-void RestoreSelectedArtsInArt(ArtHandle art) {
-  SetArtSelected(art, IsRemembered(art));
-  if (IsEntered(art)) ForEachChildArt(art, RestoreSelectedArtsInArt);
-}
-
-void RememberSelectedArts() {
-  if (!HasDocumentView()) return;
-  std::free(gUpdateDialog.selectedArts);
-  gUpdateDialog.selectedArts = nullptr;
-  gUpdateDialog.selectedCount = 0;
-  ForEachSearchedLayer(RememberSelectedArtsInArt);
-}
-
-void RestoreSelectedArts() {
-  if (HasDocumentView()) ForEachSearchedLayer(RestoreSelectedArtsInArt);
-  std::free(gUpdateDialog.selectedArts);
-  gUpdateDialog.selectedArts = nullptr;
-  gUpdateDialog.selectedCount = 0;
+  });
+  // The dialog gives the current piece up for the titled pieces it previews.
+  if (previewed) FreePieceLists();
 }

@@ -3,10 +3,10 @@
 
 #include <cstdint>
 
+#include "common/grading_records.h"
+#include "common/plugin_globals.h"
 #include "engine/update_grading.h"
 #include "host_types.h"
-#include "shell/plugin_globals.h"
-#include "store/grading_records.h"
 
 struct UpdateDialogState {
   PluginRef pluginRef;

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 #include "store/text_fields.h"
 
 int FindVariableRow(const char* name) {
@@ -24,7 +24,7 @@ int SetVariableValue(const char* name, const char* value) {
   if (row < 0 || value == nullptr) return 0;
   char* text = gPlugin->variables.varValues[row];
   char cut[kVarValueSize];
-  CopyTextCut(cut, sizeof cut, value);
+  CopyTextCutValidTrail(cut, sizeof cut, value);
   if (std::strcmp(cut, text) == 0) return 0;
   std::memcpy(text, cut, std::strlen(cut) + 1);
   return 1;

@@ -1,9 +1,10 @@
 #include <cmath>
 
+#include "common/plugin_globals.h"
 #include "expr/script_internal.h"
+#include "geometry/angles.h"
 #include "geometry/numeric.h"
 #include "geometry/point_math.h"
-#include "shell/plugin_globals.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ RealPoint ToGradingFrame(const RealPoint& p, const PluginGlobals& g) {
 }
 
 RealPoint MoveAlong(const RealPoint& p, double angle, double d) {
-  if (d < 0) angle += kArcPi;
+  if (d < 0) angle += kPiRounded;
   double length = std::fabs(d);
   return RealPoint{p.h + length * std::cos(angle), p.v + length * std::sin(angle)};
 }

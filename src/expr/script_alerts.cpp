@@ -1,6 +1,6 @@
 #include "expr/script_alerts.h"
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <cstring>
 #include <string>
 
+#include "common/plugin_globals.h"
 #include "expr/script_internal.h"
-#include "shell/plugin_globals.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 #include <cstring>
 #include <string>
 
+#include "common/host_string.h"
+#include "common/plugin_globals.h"
 #include "expr/script.h"
 #include "expr/script_alerts.h"
 #include "expr/script_internal.h"
-#include "shell/host_string.h"
-#include "shell/plugin_globals.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <cstring>
 #include <string>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "expr/script.h"
 #include "expr/script_internal.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"
@@ -101,8 +101,8 @@ int32_t SetLocalVariable(const char* name, const char* value) {
   for (int32_t row = 0; row < kMaxVariables; ++row) {
     char* rowName = table.varNames[row];
     if (rowName[0] != '\0' && std::strncmp(rowName, name, kVarNameSize) != 0) continue;
-    CopyWholeCharacters(rowName, kVarNameSize, name, SIZE_MAX, ShiftJisTrail::kAny);
-    CopyWholeCharacters(table.varValues[row], kVarValueSize, value, SIZE_MAX, ShiftJisTrail::kAny);
+    CopyTextCutAnyTrail(rowName, kVarNameSize, name);
+    CopyTextCutAnyTrail(table.varValues[row], kVarValueSize, value);
     return 1;
   }
   return 0;

@@ -1,9 +1,9 @@
 #include "geometry/bezier_draw.h"
 
+#include "common/suite_pointers.h"
 #include "geometry/bezier_tables.h"
 #include "geometry/host_math.h"
 #include "geometry/numeric.h"
-#include "shell/suite_pointers.h"
 #include "win_gdi.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "geometry/bezier_tables.h"
 
+#include "common/plugin_globals.h"
 #include "geometry/host_math.h"
 #include "geometry/numeric.h"
-#include "shell/plugin_globals.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "geometry/host_math.h"
 
-#include "shell/suite_pointers.h"
+#include "common/suite_pointers.h"
 
 int32_t HostPointsEqual(const RealPoint& a, const RealPoint& b) {
   if (sAIRealMath) return sAIRealMath->EqualPoints(&a, &b) ? 1 : 0;
@@ -27,7 +27,6 @@ double FirstViewZoom() {
   return zoom;
 }
 
-double ViewTolerance() {
-  const double zoom = FirstViewZoom();
-  return zoom > 0 ? 2 / zoom : -2 * zoom;
-}
+double ScreenPixelsToPoints(double pixels, double zoom) { return zoom > 0 ? pixels / zoom : -pixels * zoom; }
+
+double ViewTolerance() { return ScreenPixelsToPoints(2, FirstViewZoom()); }

@@ -13,5 +13,8 @@ int32_t RealRectsOverlap(const RealRect& a, const RealRect& b, RealRect* out);
 DocViewHandle FirstView();
 // Its zoom; 1.0 when there is no view.
 double FirstViewZoom();
-// Two screen pixels in document points.
+// Screen pixels in document points at a zoom (at a zoom of 0 or below:
+// -pixels * zoom).
+double ScreenPixelsToPoints(double pixels, double zoom);
+// Two screen pixels in document points at the first view's zoom.
 double ViewTolerance();

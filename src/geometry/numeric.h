@@ -4,11 +4,6 @@
 
 #include <cstdint>
 
-// Angle constants as the geometry compares and folds them.
-constexpr double kArcPi = 3.141593;
-constexpr double kArcTwoPi = 6.283186;
-constexpr double kRightAngle = 1.570796;
-
 int32_t SignOf(double x);
 double MinOf(double a, double b);  // b on equality
 double MaxOf(double a, double b);  // b on equality

@@ -3,13 +3,14 @@
 #include <cmath>
 #include <limits>
 
+#include "common/plugin_globals.h"
+#include "geometry/angles.h"
 #include "geometry/arc_detect.h"
 #include "geometry/bezier_tables.h"
 #include "geometry/host_math.h"
 #include "geometry/numeric.h"
 #include "geometry/point_math.h"
 #include "geometry/segment_snap.h"
-#include "shell/plugin_globals.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ constexpr double kStopTolerance = 0.0001;
 // Angle swept from a0 to a1 the short way.
 double ShortSweep(double a0, double a1) {
   const double d = AbsOf(a1 - a0);
-  return d > kArcPi ? kArcTwoPi - d : d;
+  return d > kPiRounded ? kTwoPiRounded - d : d;
 }
 
 RealPoint Advance(const RealPoint& from, double distance, double angle) {
@@ -105,11 +106,11 @@ int16_t PointAtLengthOnSegment(const PathSegment& s1, const PathSegment& s2, dou
     const double a0 = AngleOf(centre, c.p0), a1 = AngleOf(centre, c.p3);
     if (!(radius > 0) || distance > radius * ShortSweep(a0, a1)) return 0;
     bool counterClockwise = a0 < a1;
-    if (AbsOf(a1 - a0) > kArcPi) counterClockwise = !counterClockwise;
+    if (AbsOf(a1 - a0) > kPiRounded) counterClockwise = !counterClockwise;
     const double turn = counterClockwise ? distance / radius : -distance / radius;
     *point = Advance(centre, radius, a0 + turn);
     // The tangent in the direction of travel.
-    *angle = a0 + turn + (counterClockwise ? kRightAngle : -kRightAngle);
+    *angle = a0 + turn + (counterClockwise ? kHalfPiRounded : -kHalfPiRounded);
     return 1;
   }
   double length = 0;

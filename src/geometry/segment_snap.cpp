@@ -1,5 +1,6 @@
 #include "geometry/segment_snap.h"
 
+#include "geometry/angles.h"
 #include "geometry/arc_detect.h"
 #include "geometry/bezier_tables.h"
 #include "geometry/host_math.h"
@@ -81,18 +82,18 @@ int16_t PerpendicularFootOnSegment(RealPoint* p, const RealPoint& a, const RealP
 int16_t AngleInArcRange(const RealPoint& centre, const RealPoint& p0, const RealPoint& p3, double angle) {
   double a0 = AngleOf(centre, p0);
   double a1 = AngleOf(centre, p3);
-  if (AbsOf(a1 - a0) > kArcPi) {
+  if (AbsOf(a1 - a0) > kPiRounded) {
     if (a1 >= 0)
-      a0 += kArcTwoPi;
+      a0 += kTwoPiRounded;
     else
-      a1 += kArcTwoPi;
+      a1 += kTwoPiRounded;
   }
   const double low = MinOf(a0, a1), high = MaxOf(a0, a1);
   if (low <= angle && angle <= high) return 1;
   if (angle > 0)
-    angle -= kArcTwoPi;
+    angle -= kTwoPiRounded;
   else if (angle < 0)
-    angle += kArcTwoPi;
+    angle += kTwoPiRounded;
   else
     return 0;
   return low <= angle && angle <= high ? 1 : 0;

@@ -1,10 +1,10 @@
 #include "geometry/view_hit_test.h"
 
-#include "geometry/numeric.h"
+#include "common/suite_pointers.h"
 #include "geometry/bezier_tables.h"
 #include "geometry/host_math.h"
+#include "geometry/numeric.h"
 #include "geometry/segment_snap.h"
-#include "shell/suite_pointers.h"
 
 int16_t HitTestSegmentInView(RealPoint* p, const PathSegment& s1, const PathSegment& s2) {
   if (IsStraightSegment(CubicOfSegments(s1, s2))) return 0;

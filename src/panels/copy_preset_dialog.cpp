@@ -2,12 +2,12 @@
 
 #include <cstring>
 
+#include "common/dialog_placement.h"
+#include "common/plugin_globals.h"
 #include "panels/preset_config_dialog_internal.h"
 #include "resources/preset_dialog_resources.h"
-#include "shell/dialog_placement.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
 #include "store/text_fields.h"
+#include "text/localize.h"
 
 char CopyPresetTransfer[kNameSize];
 
@@ -68,7 +68,7 @@ INT_PTR CopyPresetDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 }
 
 intptr_t ShowCopyPresetDialog(PluginRef pluginRef, char* name) {
-  CopyTextCut(CopyPresetTransfer, sizeof CopyPresetTransfer, name);
+  CopyTextCutValidTrail(CopyPresetTransfer, sizeof CopyPresetTransfer, name);
   HINSTANCE instance = PresetDialogInstance(pluginRef);
   const int32_t id = DialogIdForLanguage(kCopyPresetDialogResource);
   const intptr_t result =

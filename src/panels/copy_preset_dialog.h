@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
+#include "common/grading_records.h"
 #include "host_types.h"
-#include "store/grading_records.h"
 #include "win_api.h"
 
 // The name carried into and out of the dialog: 80 bytes and a NUL.

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
+#include "common/host_string.h"
+#include "common/plugin_globals.h"
 #include "resources/file_command_resources.h"
-#include "shell/host_string.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
+#include "text/localize.h"
 #include "win_api.h"
 
 void ShowFileSaveFailed(const char* name) {

@@ -2,12 +2,12 @@
 #include <cstring>
 #include <vector>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
+#include "engine/grading_edit.h"
 #include "panels/inf_flyout_internal.h"
 #include "panels/inf_panel_list.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
-#include "tools/revision_tool_handlers.h"
-#include "tools/undo_text_pairs.h"
+#include "resources/undo_text_pairs.h"
 
 namespace {
 

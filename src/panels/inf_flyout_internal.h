@@ -3,9 +3,6 @@
 
 #include <cstdint>
 
-// Preset items carry this id plus the preset's slot.
-constexpr uint32_t kFirstPresetItem = 12;
-
 // Items 1 and 2: the selected handles get one new group id (or none) and
 // become consecutive slots from the first of them.
 void GroupSelectedHandles(bool group);

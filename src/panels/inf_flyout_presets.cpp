@@ -3,22 +3,21 @@
 #include <cstdio>
 #include <cstring>
 
-#include "engine/preview_builder.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
+#include "engine/grading_edit.h"
 #include "panels/copy_preset_dialog.h"
 #include "panels/inf_flyout_commands.h"
 #include "panels/inf_flyout_internal.h"
 #include "panels/inf_panel_list.h"
 #include "panels/preset_config_dialog.h"
+#include "panels/preset_flyout_items.h"
 #include "panels/variable_commands.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
-#include "shell/plugin_lifecycle.h"
-#include "shell/suite_pointers.h"
-#include "store/piece_queries.h"
+#include "resources/undo_text_pairs.h"
+#include "store/preset_table.h"
 #include "store/presets_in_document.h"
 #include "store/text_fields.h"
-#include "tools/revision_tool_handlers.h"
-#include "tools/undo_text_pairs.h"
+#include "text/localize.h"
 
 namespace {
 
@@ -33,16 +32,6 @@ bool HasAmount(int16_t kind) {
 
 void MarkSilent() {
   if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
-}
-
-// After a change of the current preset's scale index: the piece is gathered
-// again and shown in the new preset.
-void ShowPieceInCurrentPreset() {
-  LoadPieceFromSelection(0);
-  if (gPlugin->pieceArtCount > 0) {
-    BuildGradingPreview(0, 0);
-    RebuildInfList();
-  }
 }
 
 }  // namespace
@@ -68,7 +57,7 @@ void CopyPresetAmounts() {
   const int16_t from = g.currentScaleIndex;
   if (!ValidScale(from) || !ValidScale(g.currentPresetSlot)) return;
   char name[kNameSize];
-  CopyTextCut(name, sizeof name, g.presets[g.currentPresetSlot].name, sizeof g.presets[0].name);
+  CopyTextCutValidTrail(name, sizeof name, g.presets[g.currentPresetSlot].name, sizeof g.presets[0].name);
   if (ShowCopyPresetDialog(g.pluginRef, name) != 1) return;
   int k = 0;
   while (k < kMaxPresets && (g.presets[k].empty != 0 || std::strcmp(g.presets[k].name, name) != 0)) ++k;
@@ -118,25 +107,9 @@ void InitializePreset() {
   InvalidateInfList();
 }
 
-bool PresetCanBeChosen(int32_t slot) {
-  const PluginGlobals& g = *gPlugin;
-  return slot >= 0 && slot < kMaxPresets && g.presets[slot].empty == 0 &&
-         ValidScale(g.presets[slot].scaleIndex);
-}
-
 void ChoosePreset(int16_t slot) {
-  PluginGlobals& g = *gPlugin;
-  if (slot == g.currentPresetSlot || !PresetCanBeChosen(slot)) return;
-  if (sAIPanelFlyoutMenu != nullptr && g.infFlyout != nullptr) {
-    sAIPanelFlyoutMenu->SetItemChecked(g.infFlyout,
-                                       kFirstPresetItem + static_cast<uint32_t>(g.currentPresetSlot), 0);
-    sAIPanelFlyoutMenu->SetItemChecked(g.infFlyout, kFirstPresetItem + static_cast<uint32_t>(slot), 1);
-  }
-  g.currentPresetSlot = slot;
-  g.currentScaleIndex = static_cast<int16_t>(g.presets[slot].scaleIndex);
-  UpdateVarFlyoutState();
-  InvalidateInfList();
-  ShowPieceInCurrentPreset();
-  MarkSilent();
-  FillVarList();
+  ChoosePresetInFlyout(slot, gPlugin->infFlyout, kInfFirstPresetItem, [] {
+    UpdateVarFlyoutState();
+    InvalidateInfList();
+  });
 }

@@ -1,17 +1,16 @@
 // Removing the plug-in's tags from the current piece.
 #include <algorithm>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/preview_builder.h"
-#include "engine/preview_refresh.h"
+#include "panels/grading_preview_refresh.h"
 #include "panels/inf_flyout_internal.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
 #include "store/piece_queries.h"
-#include "tools/revision_tool_handlers.h"
-#include "tools/undo_text_pairs.h"
+#include "text/localize.h"
+#include "text/undo_texts.h"
 
 namespace {
 

@@ -4,14 +4,16 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/module_instance.h"
+#include "common/owner_draw_paint.h"
 #include "engine/grading_checkpoints.h"
-#include "engine/grading_engine_internal.h"
+#include "engine/handle_measures.h"
 #include "expr/script_alerts.h"
+#include "geometry/angles.h"
 #include "panels/inf_panel_list.h"
-#include "shell/localize.h"
-#include "shell/module_instance.h"
-#include "shell/owner_draw_paint.h"
+#include "store/display_unit.h"
 #include "text/byte_classes.h"
+#include "text/localize.h"
 #include "tools/handle_groups.h"
 #include "win_api.h"
 
@@ -27,29 +29,16 @@ constexpr int kAngleText = 48;
 constexpr int kScaleText = 49;
 constexpr COLORREF kWhite = 0xFFFFFF;
 
-struct UnitOfLength {
-  const char* suffix;
-  double perPoint;
-};
-constexpr UnitOfLength kUnits[] = {{"mm", 25.4 / 72}, {"cm", 2.54 / 72}, {"in", 1.0 / 72}};
-constexpr UnitOfLength kOriginUnits[] = {
-    {"mm", 0.35277777777777775}, {"cm", 0.035277777777777776}, {"in", 1.0 / 72}};
-
-const UnitOfLength& UnitOf(const UnitOfLength (&units)[3]) {
-  const int16_t unit = gPlugin->grading_unit;
-  return units[unit >= 0 && unit < 3 ? unit : 0];
-}
-
 void PaintBasicRow(const InfRow& row) {
   const PluginGlobals& g = *gPlugin;
   row.Strip("0");
   row.WhiteWhenSelected();
   row.KindIcon(kBasicIcon);
-  const UnitOfLength& unit = UnitOf(kOriginUnits);
+  const DisplayUnit& unit = kDisplayUnits[ValidDisplayUnit(gPlugin->grading_unit)];
   row.Localized(26, 1, kLocalizedTexts[kOriginText].japanese, g.grading_origin.h * unit.perPoint,
-                g.grading_origin.v * unit.perPoint, unit.suffix);
+                g.grading_origin.v * unit.perPoint, unit.name);
   row.Localized(26, 2, kLocalizedTexts[kAngleText].japanese,
-                g.grading_angle / kDegreeHalfTurn * kDegreesPerHalfTurn);
+                g.grading_angle / kPiCut * kDegreesPerHalfTurn);
   const int16_t index = g.currentScaleIndex;
   const ScalePair scale = index >= 0 && index < kMaxPresets ? g.presetScale[index] : ScalePair{1.0, 1.0};
   row.Localized(26, 3, kLocalizedTexts[kScaleText].japanese, scale.h * 100, scale.v * 100);
@@ -85,8 +74,8 @@ void PaintContent(const InfRow& row) {
 }  // namespace
 
 void FormatLengthInUnit(double points, char* out, size_t outSize) {
-  const UnitOfLength& unit = UnitOf(kUnits);
-  std::snprintf(out, outSize, "%.2f%s", points * unit.perPoint, unit.suffix);
+  const DisplayUnit& unit = kDisplayUnits[ValidDisplayUnit(gPlugin->grading_unit)];
+  std::snprintf(out, outSize, "%.2f%s", points * unit.perPoint, unit.name);
 }
 
 void DrawIconCentered(HDC dc, int32_t iconId, const LayoutRect& rect) {

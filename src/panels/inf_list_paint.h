@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 
 struct HDC__;
 

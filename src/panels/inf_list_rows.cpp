@@ -4,13 +4,14 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/suite_pointers.h"
 #include "engine/grading_checkpoints.h"
-#include "engine/grading_engine_internal.h"
+#include "engine/handle_measures.h"
+#include "engine/piece_members.h"
+#include "geometry/angles.h"
 #include "geometry/point_math.h"
 #include "panels/inf_list_paint.h"
-#include "shell/localize.h"
-#include "shell/suite_pointers.h"
-#include "tools/tool_utilities.h"
+#include "text/localize.h"
 
 namespace {
 
@@ -22,13 +23,6 @@ constexpr int kAmountLabel = 50;
 constexpr int kAngleAmountLabel = 64;
 constexpr const char* kPercentAmount = "%.2f\201\223";  // full-width percent sign
 constexpr const char* kDegreeAmount = "%.2f\201\213";
-
-int32_t PieceIndex(ArtHandle art) {
-  const PluginGlobals& g = *gPlugin;
-  for (int32_t i = 0; art != nullptr && g.pieceArts != nullptr && i < g.pieceArtCount; ++i)
-    if (g.pieceArts[i] == art) return i;
-  return -1;
-}
 
 // One member path graded through the handles up to lastSlot.
 class GradedPath {
@@ -115,11 +109,11 @@ void PaintTwoPointRow(const InfRow& row) {
 
   RealPoint before1 = PresetPoint(line.p1), before2 = PresetPoint(line.p2);
   RealPoint after1 = before1, after2 = before2;
-  if (PieceIndex(line.art1) >= 0) {
+  if (PieceMemberIndex(line.art1) >= 0) {
     GradedPath(line.art1, slot - 1).Anchor(line.index1, &before1);
     GradedPath(line.art1, slot).Anchor(line.index1, &after1);
   }
-  if (PieceIndex(line.art2) >= 0) {
+  if (PieceMemberIndex(line.art2) >= 0) {
     GradedPath(line.art2, slot - 1).Anchor(line.index2, &before2);
     GradedPath(line.art2, slot).Anchor(line.index2, &after2);
   }
@@ -131,7 +125,7 @@ void PaintTwoPointRow(const InfRow& row) {
 
   const double distance = DistanceBetween(before1, before2);
   double length = 0, radius = 0;
-  if (line.art1 == line.art2 && PieceIndex(line.art1) >= 0) {
+  if (line.art1 == line.art2 && PieceMemberIndex(line.art1) >= 0) {
     double lengthAfter = 0, radiusAfter = 0;
     GradedPath(line.art1, slot - 1).Measure(line.index1, line.index2, &length, &radius);
     GradedPath(line.art1, slot).Measure(line.index1, line.index2, &lengthAfter, &radiusAfter);
@@ -154,7 +148,7 @@ void PaintPointRow(const InfRow& row) {
   PluginGlobals& g = *gPlugin;
   const int32_t slot = row.slot;
   const PointHandleData& point = g.handles[slot].point;
-  const int32_t i = PieceIndex(point.art);
+  const int32_t i = PieceMemberIndex(point.art);
   SetEnvironment(g, 0, 0, 0, slot);
   RealPoint before{0, 0}, after{0, 0};
   if (i < 0 || !GradedPath(point.art, slot - 1).Anchor(point.anchorIndex, &before) ||
@@ -183,8 +177,8 @@ void PaintMeasurementRow(const InfRow& row) {
   row.KindIcon(16258);
 
   RealPoint p1 = PresetPoint(line.p1), p2 = PresetPoint(line.p2);
-  if (PieceIndex(line.art1) >= 0) GradedPath(line.art1, slot).Anchor(line.index1, &p1);
-  if (PieceIndex(line.art2) >= 0) GradedPath(line.art2, slot).Anchor(line.index2, &p2);
+  if (PieceMemberIndex(line.art1) >= 0) GradedPath(line.art1, slot).Anchor(line.index1, &p1);
+  if (PieceMemberIndex(line.art2) >= 0) GradedPath(line.art2, slot).Anchor(line.index2, &p2);
   char unit[sizeof g.unitName + 1];
   std::memcpy(unit, g.unitName, sizeof g.unitName);
   unit[sizeof g.unitName] = '\0';
@@ -192,10 +186,10 @@ void PaintMeasurementRow(const InfRow& row) {
 
   row.Localized(26, 1, kLocalizedTexts[kDistanceText].japanese, DistanceBetween(p1, p2) * perPoint, 0, unit);
   ExpressionText(row, 1, line.amountExpr[0]);
-  const double angle = sAIRealMath->PointAngle(&p1, &p2) / kDegreeHalfTurn * kDegreesPerHalfTurn;
+  const double angle = sAIRealMath->PointAngle(&p1, &p2) / kPiCut * kDegreesPerHalfTurn;
   row.Localized(26, 2, kLocalizedTexts[kMeasuredAngleText].japanese, angle);
   ExpressionText(row, 2, line.amountExpr[1]);
-  if (line.art1 == line.art2 && PieceIndex(line.art1) >= 0) {
+  if (line.art1 == line.art2 && PieceMemberIndex(line.art1) >= 0) {
     double length = 0, radius = 0;
     GradedPath(line.art1, slot).Measure(line.index1, line.index2, &length, &radius);
     row.Localized(26, 3, kLocalizedTexts[kLengthText].japanese, length * perPoint, 0, unit);
@@ -208,7 +202,7 @@ void PaintAngleRow(const InfRow& row) {
   const int32_t slot = row.slot;
   const TwoPointHandleData& line = g.handles[slot].line;
   RealPoint before{0, 0}, after{0, 0};
-  if (PieceIndex(line.art2) < 0 || !GradedPath(line.art2, slot - 1).Anchor(line.index2, &before) ||
+  if (PieceMemberIndex(line.art2) < 0 || !GradedPath(line.art2, slot - 1).Anchor(line.index2, &before) ||
       !GradedPath(line.art2, slot).Anchor(line.index2, &after))
     return;
   row.Strip(nullptr);

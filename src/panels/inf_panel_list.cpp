@@ -3,16 +3,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/preview_builder.h"
+#include "common/suite_pointers.h"
+#include "engine/grading_edit.h"
 #include "panels/panel_controls.h"
-#include "shell/host_string.h"
-#include "shell/localize.h"
-#include "shell/suite_pointers.h"
-#include "store/grading_group_tags.h"
+#include "resources/undo_text_pairs.h"
 #include "tools/handle_groups.h"
-#include "tools/revision_tool_handlers.h"
 #include "tools/tool_utilities.h"
-#include "tools/undo_text_pairs.h"
 #include "win_api.h"
 
 namespace {
@@ -227,8 +223,6 @@ void ReorderRevisionHandles(int32_t targetRow, int32_t targetSlot, int32_t sourc
   std::memcpy(&handles[d], scratch, k * sizeof(RevisionHandle));
   std::free(scratch);
 
-  SetLocalizedUndoRedoText(kUndoReplaceHandleText);
-  BuildGradingPreview(1, 0);
-  SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
+  StoreAfterEdit(kUndoReplaceHandleText);
   RebuildInfList();
 }

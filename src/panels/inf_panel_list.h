@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 
 struct HWND__;
 

@@ -1,9 +1,9 @@
 #include <cstring>
 
+#include "common/plugin_globals.h"
 #include "panels/panel_controls.h"
 #include "panels/panel_windows.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
+#include "text/localize.h"
 #include "tools/cursor_hint.h"
 #include "win_api.h"
 

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/module_instance.h"
+#include "common/suite_pointers.h"
 #include "panels/inf_flyout_commands.h"
 #include "panels/panel_window_procs.h"
 #include "panels/variable_commands.h"
-#include "shell/module_instance.h"
-#include "shell/suite_pointers.h"
 #include "text/number_text.h"
 #include "win_api.h"
 

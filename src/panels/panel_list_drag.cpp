@@ -2,11 +2,11 @@
 
 #include <cstdlib>
 
+#include "common/plugin_globals.h"
 #include "panels/inf_panel_list.h"
 #include "panels/panel_controls.h"
 #include "panels/panel_windows.h"
 #include "panels/variable_commands.h"
-#include "shell/plugin_globals.h"
 #include "win_api.h"
 
 namespace {

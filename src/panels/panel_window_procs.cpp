@@ -1,11 +1,11 @@
 #include "panels/panel_window_procs.h"
 
+#include "common/deferred_command.h"
+#include "common/plugin_globals.h"
+#include "common/suite_table.h"
 #include "panels/inf_panel_list.h"
 #include "panels/panel_controls.h"
 #include "panels/var_panel_list.h"
-#include "shell/deferred_command.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_table.h"
 #include "win_api.h"
 
 namespace {

@@ -1,12 +1,12 @@
 #include "panels/panel_windows.h"
 
+#include "common/deferred_command.h"
+#include "common/host_string.h"
+#include "common/module_instance.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
+#include "common/suite_table.h"
 #include "panels/panel_controls.h"
-#include "shell/deferred_command.h"
-#include "shell/host_string.h"
-#include "shell/module_instance.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
-#include "shell/suite_table.h"
 #include "win_api.h"
 
 namespace {

@@ -3,12 +3,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/dialog_placement.h"
+#include "common/plugin_globals.h"
 #include "panels/preset_config_dialog_internal.h"
 #include "resources/preset_dialog_resources.h"
-#include "shell/dialog_placement.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
 #include "store/text_fields.h"
+#include "text/localize.h"
 
 PresetConfigDialogState gPresetConfig;
 
@@ -96,7 +96,8 @@ intptr_t RunPresetManagerDialog(PluginRef pluginRef) {
   if (gPresetConfig.working != nullptr && gPresetConfig.workingScales != nullptr) {
     std::memcpy(gPresetConfig.working, g.presets, sizeof g.presets);
     std::memcpy(gPresetConfig.workingScales, g.presetScale, sizeof g.presetScale);
-    CopyTextCut(gPresetConfig.openingFileName, sizeof gPresetConfig.openingFileName, g.presetFileName);
+    CopyTextCutValidTrail(gPresetConfig.openingFileName, sizeof gPresetConfig.openingFileName,
+                          g.presetFileName);
     const bool current = g.currentPresetSlot >= 0 && g.currentPresetSlot < kMaxPresets;
     gPresetConfig.currentEntry = current ? g.currentPresetSlot : -1;
     const int32_t id = DialogIdForLanguage(kPresetConfigDialogResource);
@@ -104,7 +105,8 @@ intptr_t RunPresetManagerDialog(PluginRef pluginRef) {
                             PresetConfigDialogProc, 0);
   }
   // A cancelled dialog leaves the preset set it was opened with, name included.
-  if (result != IDOK) CopyTextCut(g.presetFileName, sizeof g.presetFileName, gPresetConfig.openingFileName);
+  if (result != IDOK)
+    CopyTextCutValidTrail(g.presetFileName, sizeof g.presetFileName, gPresetConfig.openingFileName);
   std::free(gPresetConfig.working);
   std::free(gPresetConfig.workingScales);
   gPresetConfig.working = nullptr;
@@ -167,7 +169,7 @@ int GetPresetConfigListCurSel(HWND dialog, int noSelection) {
 
 void CopyPresetConfigStringLeft(char* destination, const char* source, int count) {
   if (count < 0) count = 0;
-  CopyTextCut(destination, static_cast<size_t>(count) + 1, source);
+  CopyTextCutValidTrail(destination, static_cast<size_t>(count) + 1, source);
 }
 
 int AbsInt(int value) { return value < 0 ? -value : value; }

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/owner_draw_paint.h"
+#include "common/plugin_globals.h"
 #include "panels/preset_config_dialog_internal.h"
 #include "resources/preset_dialog_resources.h"
-#include "shell/owner_draw_paint.h"
-#include "shell/plugin_globals.h"
 #include "text/shift_jis_chars.h"
 #include "text/string_limits.h"
 

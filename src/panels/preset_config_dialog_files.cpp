@@ -3,14 +3,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/plugin_globals.h"
 #include "panels/file_save_alert.h"
 #include "panels/preset_config_dialog_internal.h"
 #include "resources/preset_dialog_resources.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
 #include "store/preferences_file.h"
 #include "store/preferences_paths.h"
 #include "store/text_fields.h"
+#include "text/localize.h"
 
 namespace {
 
@@ -179,7 +179,7 @@ void FillPresetFileCombo(HWND dialog) {
   int current = FindFileEntry(dialog, gPlugin->presetFileName);
   if (current < 0) {
     SendMessage(combo, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(kUntitledPresetFile));
-    CopyTextCut(gPlugin->presetFileName, sizeof gPlugin->presetFileName, kUntitledPresetFile);
+    CopyTextCutValidTrail(gPlugin->presetFileName, sizeof gPlugin->presetFileName, kUntitledPresetFile);
     current = 0;
   }
   SelectFileEntry(dialog, current);
@@ -241,7 +241,7 @@ void SavePresetFile(HWND dialog) {
 void SavePresetFileAs(HWND dialog) {
   PluginGlobals& g = *gPlugin;
   char kept[kNameSize];
-  CopyTextCut(kept, sizeof kept, g.presetFileName);
+  CopyTextCutValidTrail(kept, sizeof kept, g.presetFileName);
   char name[kNameSize] = {};
   if (RunPresetSaveAsDialog(dialog, name) != IDOK) {
     ReselectCurrentFile(dialog);
@@ -250,12 +250,12 @@ void SavePresetFileAs(HWND dialog) {
   CopyPresetConfigStringLeft(g.presetFileName, name, kPresetFileNameMax);
   if (IsListedFileName(g.presetFileName) && PresetFileExists(g.presetFileName) &&
       !AskPresetQuestion(EnglishTexts() ? kOverwriteEnglish : kOverwriteJapanese, g.presetFileName)) {
-    CopyTextCut(g.presetFileName, sizeof g.presetFileName, kept);
+    CopyTextCutValidTrail(g.presetFileName, sizeof g.presetFileName, kept);
     ReselectCurrentFile(dialog);
     return;
   }
   if (!WriteListToPresetFile(dialog)) {
-    CopyTextCut(g.presetFileName, sizeof g.presetFileName, kept);
+    CopyTextCutValidTrail(g.presetFileName, sizeof g.presetFileName, kept);
     ReselectCurrentFile(dialog);
     return;
   }

@@ -2,10 +2,10 @@
 // resources, the main window as their owner, and alerts.
 #include <cstdio>
 
+#include "common/host_string.h"
+#include "common/module_instance.h"
+#include "common/suite_pointers.h"
 #include "panels/preset_config_dialog_internal.h"
-#include "shell/host_string.h"
-#include "shell/module_instance.h"
-#include "shell/suite_pointers.h"
 
 HINSTANCE PresetDialogInstance(PluginRef pluginRef) {
   AccessRef access = nullptr;

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
+#include "common/grading_records.h"
 #include "panels/preset_config_dialog.h"
-#include "store/grading_records.h"
 
 // Private messages the dialog posts to itself from the file combo box.
 constexpr UINT kPresetSaveMessage = 2025;

@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/plugin_globals.h"
 #include "panels/preset_config_dialog_internal.h"
 #include "resources/preset_dialog_resources.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
 #include "store/text_fields.h"
+#include "text/localize.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ void ShowBadPresetName(const char* name) {
   ShowPresetMessage(format, name);
 }
 
-int FirstFreeSlot() {
+int FirstFreePresetSlot() {
   for (int slot = 0; slot < kMaxPresets; ++slot)
     if (gPresetConfig.working[slot].empty) return slot;
   return -1;
@@ -141,7 +141,7 @@ void RenameSelectedPreset(HWND dialog) {
     return;
   }
   char name[kNameSize];
-  CopyTextCut(name, sizeof name, gPresetConfig.working[slot].name);
+  CopyTextCutValidTrail(name, sizeof name, gPresetConfig.working[slot].name);
   if (RunPresetNameDialog(dialog, DialogIdForLanguage(kRenamePresetDialogResource), name) != IDOK) return;
   if (!IsAcceptablePresetName(name, slot)) {
     ShowBadPresetName(name);
@@ -172,7 +172,7 @@ void RemoveSelectedPreset(HWND dialog) {
 }
 
 void AddPreset(HWND dialog) {
-  const int slot = FirstFreeSlot();
+  const int slot = FirstFreePresetSlot();
   if (slot < 0) {
     MessageBeep(MB_BEEP_DEFAULT);
     return;

@@ -2,12 +2,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/dialog_placement.h"
+#include "common/plugin_globals.h"
 #include "panels/preset_config_dialog_internal.h"
 #include "resources/preset_dialog_resources.h"
-#include "shell/dialog_placement.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
 #include "store/text_fields.h"
+#include "text/localize.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ INT_PTR NameDialogProc(HWND dialog, UINT message, WPARAM wParam, int edit, int l
   if (LOWORD(wParam) == IDOK) {
     char text[kNameSize];
     GetDlgItemText(dialog, edit, text, limit + 1);
-    CopyTextCut(gNameTransfer, kNameSize, text);
+    CopyTextCutValidTrail(gNameTransfer, kNameSize, text);
     EndDialog(dialog, IDOK);
     return TRUE;
   }

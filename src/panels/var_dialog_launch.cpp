@@ -1,17 +1,18 @@
+#include "panels/var_dialog_launch.h"
+
 #include <cstring>
 
-#include "panels/variable_commands.h"
+#include "common/module_instance.h"
+#include "common/suite_pointers.h"
 #include "panels/variable_dialogs.h"
-#include "shell/localize.h"
-#include "shell/module_instance.h"
-#include "shell/suite_pointers.h"
 #include "store/text_fields.h"
+#include "text/localize.h"
 #include "win_api.h"
 
 intptr_t ShowVariableDialog(PluginRef, char* name, char* value, uint32_t* isPrivate) {
   VariableDialogTransfer& transfer = gVariableDialogTransfer;
-  CopyTextCut(transfer.name, sizeof transfer.name, name);
-  CopyTextCut(transfer.value, sizeof transfer.value, value);
+  CopyTextCutValidTrail(transfer.name, sizeof transfer.name, name);
+  CopyTextCutValidTrail(transfer.value, sizeof transfer.value, value);
   transfer.isPrivate = *isPrivate;
   HWND owner = nullptr;
   if (sAIContext != nullptr) sAIContext->GetPlatformAppWindow(&owner);
@@ -19,8 +20,8 @@ intptr_t ShowVariableDialog(PluginRef, char* name, char* value, uint32_t* isPriv
       DialogBoxParam(LastModuleInstance(), MAKEINTRESOURCE(DialogIdForLanguage(kVariableEditDialogId)), owner,
                      VariableEditDlgProc, 0);
   if (result == 1) {
-    CopyTextCut(name, kNameSize, transfer.name);
-    CopyTextCut(value, kVarValueSize, transfer.value);
+    CopyTextCutValidTrail(name, kNameSize, transfer.name);
+    CopyTextCutValidTrail(value, kVarValueSize, transfer.value);
     *isPrivate = transfer.isPrivate != 0 ? 1 : 0;
   }
   return result;

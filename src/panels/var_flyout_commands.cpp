@@ -1,19 +1,21 @@
-// The Variable panel's flyout: CSV import and export, and the preset choice.
+#include "panels/var_flyout_commands.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
-#include "engine/preview_builder.h"
+#include "common/host_string.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
+#include "engine/grading_edit.h"
+#include "engine/piece_members.h"
 #include "panels/file_save_alert.h"
 #include "panels/inf_flyout_commands.h"
 #include "panels/inf_panel_list.h"
 #include "panels/panel_windows.h"
+#include "panels/preset_flyout_items.h"
 #include "panels/var_piece_tags.h"
 #include "panels/variable_commands.h"
-#include "shell/host_string.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
-#include "store/grading_group_tags.h"
 #include "store/piece_queries.h"
 #include "store/variables_csv.h"
 #include "text/text_conversion.h"
@@ -23,7 +25,6 @@ namespace {
 
 constexpr uint32_t kImportItem = 1;
 constexpr uint32_t kExportItem = 2;
-constexpr uint32_t kFirstPresetItem = 4;
 constexpr int kPathChars = 300;
 constexpr int kOpenPathChars = 260;
 
@@ -44,8 +45,6 @@ bool CopyPath300(WCHAR (&out)[kPathChars], const char* utf8Path) {
   std::memset(out, 0, sizeof out);
   return MultiByteToWideChar(CP_UTF8, 0, utf8Path, -1, out, kPathChars) > 0;
 }
-
-bool HasCurrentPiece() { return gPlugin->pieceArts != nullptr && gPlugin->pieceArtCount > 0; }
 
 // Writes the imported values into the pieces they belong to; a variable a
 // piece does not have is not added.
@@ -82,8 +81,7 @@ void ImportVariables() {
   ReadVariablesCsv(path);
   if (gPlugin->varTitlesValid == 0) {
     if (!HasCurrentPiece()) return;
-    BuildGradingPreview(1, 0);
-    SaveGradingGroup(gPlugin->pieceArts, gPlugin->pieceArtCount, 1);
+    StoreGradingEdit();
     FillVarList();
     InvalidateInfList();
   } else {
@@ -115,28 +113,6 @@ void ExportVariables() {
   if (!WriteVariablesCsv(path)) ShowFileSaveFailed(path);
 }
 
-void ChoosePreset(uint32_t item) {
-  PluginGlobals& g = *gPlugin;
-  const auto slot = static_cast<int32_t>(item - kFirstPresetItem);
-  if (!PresetCanBeChosen(slot)) return;
-  if (slot != g.currentPresetSlot) {
-    if (g.varFlyout != nullptr && sAIPanelFlyoutMenu != nullptr) {
-      sAIPanelFlyoutMenu->SetItemChecked(g.varFlyout, kFirstPresetItem + g.currentPresetSlot, 0);
-      sAIPanelFlyoutMenu->SetItemChecked(g.varFlyout, item, 1);
-    }
-    g.currentPresetSlot = static_cast<int16_t>(slot);
-    g.currentScaleIndex = static_cast<int16_t>(g.presets[slot].scaleIndex);
-    UpdateInfFlyoutState();
-    LoadPieceFromSelection(0);
-    if (HasCurrentPiece()) {
-      BuildGradingPreview(0, 0);
-      RebuildInfList();
-    }
-    if (sAIUndo != nullptr) sAIUndo->SetSilent(1);
-    FillVarList();
-  }
-}
-
 }  // namespace
 
 void RunVarFlyoutCommand(uint32_t itemId) {
@@ -145,7 +121,8 @@ void RunVarFlyoutCommand(uint32_t itemId) {
     ImportVariables();
   } else if (itemId == kExportItem) {
     ExportVariables();
-  } else if (itemId >= kFirstPresetItem) {
-    ChoosePreset(itemId);
+  } else if (itemId >= kVarFirstPresetItem) {
+    ChoosePresetInFlyout(static_cast<int32_t>(itemId - kVarFirstPresetItem), gPlugin->varFlyout,
+                         kVarFirstPresetItem, UpdateInfFlyoutState);
   }
 }

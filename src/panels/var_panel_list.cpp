@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "shell/owner_draw_paint.h"
-#include "shell/plugin_globals.h"
+#include "common/owner_draw_paint.h"
+#include "common/plugin_globals.h"
 #include "store/text_fields.h"
 #include "text/byte_classes.h"
 #include "win_api.h"
@@ -31,7 +31,7 @@ void TextOutWithEllipsis(HDC dc, const char* text, POINT point, int maxWidth) {
   // Room for "..." after a cut that keeps nearly all of the 255 bytes, as a
   // proportional font allows.
   char buffer[kTextBufferSize + 3];
-  CopyTextCut(buffer, kTextBufferSize, text != nullptr ? text : "");
+  CopyTextCutValidTrail(buffer, kTextBufferSize, text != nullptr ? text : "");
   for (char* p = buffer; *p != '\0'; ++p)
     if (static_cast<unsigned char>(*p) < 0x20) *p = ' ';
   size_t length = std::strlen(buffer);

@@ -4,9 +4,9 @@
 #include <cstring>
 #include <string>
 
+#include "common/grading_records.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
-#include "store/grading_records.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
 #include "store/text_fields.h"
@@ -31,7 +31,7 @@ void CollectDocumentTitledArts(ArtHandle** arts, int32_t* count) {
 
 void ReadPieceTitle(ArtHandle art, char* out, size_t outSize) {
   const char* title = ReadStringTag(art, kGradingTitleKey);
-  CopyTextCut(out, outSize < kNameSize ? outSize : kNameSize, title != nullptr ? title : "");
+  CopyTextCutValidTrail(out, outSize < kNameSize ? outSize : kNameSize, title != nullptr ? title : "");
 }
 
 bool ReadPieceVariableName(ArtHandle art, int32_t k, char* out, size_t outSize) {
@@ -41,7 +41,7 @@ bool ReadPieceVariableName(ArtHandle art, int32_t k, char* out, size_t outSize) 
   if (tag == nullptr) return false;
   char field[kCsvFieldSize];
   GetCsvField(tag, 0, field);
-  CopyTextCut(out, outSize, field);
+  CopyTextCutValidTrail(out, outSize, field);
   return true;
 }
 
@@ -55,7 +55,7 @@ void ReadPieceVariableValue(ArtHandle art, int32_t k, char* out, size_t outSize)
   // Chunks may part a double-byte character, so they are joined before the cut.
   std::string value;
   ReadStoredVariableValue(art, k, &value);
-  CopyTextCut(out, outSize, value.c_str());
+  CopyTextCutValidTrail(out, outSize, value.c_str());
 }
 
 int32_t FindPieceVariable(ArtHandle art, const char* name) {

@@ -3,28 +3,29 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/preview_builder.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
+#include "engine/grading_edit.h"
+#include "engine/piece_members.h"
 #include "engine/update_grading.h"
-#include "panels/inf_flyout_commands.h"
+#include "engine/update_grading_selection.h"
 #include "panels/inf_panel_list.h"
 #include "panels/panel_controls.h"
 #include "panels/panel_windows.h"
+#include "panels/preset_flyout_items.h"
+#include "panels/var_dialog_launch.h"
 #include "panels/var_piece_tags.h"
+#include "panels/var_update_command.h"
 #include "panels/variable_registration.h"
-#include "shell/host_string.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/art_tags.h"
-#include "store/grading_group_tags.h"
 #include "store/module_layers.h"
 #include "store/text_fields.h"
-#include "tools/revision_tool_handlers.h"
-#include "tools/undo_text_pairs.h"
+#include "store/variable_rows.h"
+#include "text/undo_texts.h"
 #include "win_api.h"
 
 namespace {
 
-constexpr uint32_t kFirstPresetItem = 4;
 constexpr const char kProposedNames[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
 HWND VarPanelWindow() {
@@ -34,7 +35,6 @@ HWND VarPanelWindow() {
   return window;
 }
 
-bool HasCurrentPiece() { return gPlugin->pieceArts != nullptr && gPlugin->pieceArtCount > 0; }
 bool InPieceMode() { return gPlugin->varTitlesValid == 0; }
 
 void EnableButton(HWND window, int id, bool enabled) {
@@ -52,13 +52,6 @@ int32_t CurrentTableRow(HWND list, int32_t* listRow = nullptr) {
   return data >= 0 && data < kMaxVariables ? data : -1;
 }
 
-void ClearTable(VariableTable& t) {
-  std::memset(t.varNames, 0, sizeof t.varNames[0] * kMaxVariables);
-  std::memset(t.varValues, 0, sizeof t.varValues[0] * kMaxVariables);
-  std::memset(t.varTitles, 0, sizeof t.varTitles[0] * kMaxVariables);
-  std::memset(t.varPrivate, 0, sizeof t.varPrivate[0] * kMaxVariables);
-}
-
 bool TableHasPair(const VariableTable& t, int32_t used, const char* title, const char* name) {
   for (int32_t r = 0; r < used; ++r)
     if (std::strcmp(t.varTitles[r], title) == 0 && std::strcmp(t.varNames[r], name) == 0) return true;
@@ -69,7 +62,7 @@ bool TableHasPair(const VariableTable& t, int32_t used, const char* title, const
 // pieces were read.
 int32_t FillTableFromSelectedPieces() {
   VariableTable& t = gPlugin->variables;
-  ClearTable(t);
+  ClearVariableTable(t);
   ArtHandle* arts = nullptr;
   int32_t count = 0;
   CollectDocumentTitledArts(&arts, &count);
@@ -108,8 +101,7 @@ void SyncListRows(HWND list) {
 
 // After a change of the current piece's variables.
 void StorePieceVariables() {
-  BuildGradingPreview(1, 0);
-  SaveGradingGroup(gPlugin->pieceArts, gPlugin->pieceArtCount, 1);
+  StoreGradingEdit();
   FillVarList();
   InvalidateInfList();
 }
@@ -158,7 +150,7 @@ void EditVariable(HWND window) {
   const int32_t row = CurrentTableRow(GetDlgItem(window, kPanelListId));
   if (row < 0) return;
   char name[kNameSize], value[kVarValueSize];
-  CopyTextCut(name, sizeof name, t.varNames[row]);
+  CopyTextCutValidTrail(name, sizeof name, t.varNames[row]);
   std::memcpy(value, t.varValues[row], kVarValueSize);
   uint32_t isPrivate = t.varPrivate[row];
   if (!AskForVariable(name, value, &isPrivate)) return;
@@ -171,8 +163,8 @@ void EditVariable(HWND window) {
   RememberSelectedArts();
   const bool done = RewriteDocumentVariable(t.varTitles[row], t.varNames[row], name, value);
   if (done) {
-    CopyTextCut(t.varNames[row], kVarNameSize, name);
-    CopyTextCut(t.varValues[row], kVarValueSize, value);
+    CopyTextCutValidTrail(t.varNames[row], kVarNameSize, name);
+    CopyTextCutValidTrail(t.varValues[row], kVarValueSize, value);
     SetLocalizedUndoRedoText(kUndoEditVariable);
   }
   RestoreSelectedArts();
@@ -196,9 +188,7 @@ void DeleteVariable(HWND window) {
     const LRESULT data = SendMessage(list, LB_GETITEMDATA, static_cast<WPARAM>(r), 0);
     if (data > row) SendMessage(list, LB_SETITEMDATA, static_cast<WPARAM>(r), data - 1);
   }
-  SetLocalizedUndoRedoText(kUndoDeleteVariable);
-  BuildGradingPreview(1, 0);
-  SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
+  StoreAfterEdit(kUndoDeleteVariable);
   InvalidateInfList();
   UpdateVarButtons(window);
 }
@@ -251,7 +241,7 @@ void UpdateVarButtons(HWND window) {
 }
 
 void UpdateVarFlyoutState() {
-  if (gPlugin != nullptr) RebuildPresetFlyoutItems(gPlugin->varFlyout, kFirstPresetItem);
+  if (gPlugin != nullptr) RebuildPresetFlyoutItems(gPlugin->varFlyout, kVarFirstPresetItem);
 }
 
 void RunVarPanelCommand(HWND window, uint16_t controlId, uint16_t notification) {
@@ -291,23 +281,7 @@ void ReorderVariables(int32_t targetRow, int32_t targetTableRow, int32_t sourceR
   if (t < 0 || t >= kMaxVariables || s < 0 || s >= kMaxVariables) return;
   VariableTable& table = gPlugin->variables;
   if (table.varNames == nullptr) return;
-  char title[kVarNameSize], name[kVarNameSize];
-  char value[kVarValueSize];
-  std::memcpy(title, table.varTitles[s], kVarNameSize);
-  std::memcpy(name, table.varNames[s], kVarNameSize);
-  std::memcpy(value, table.varValues[s], kVarValueSize);
-  const uint32_t isPrivate = table.varPrivate[s];
-  RemoveVariableRow(table, s, true);
-  for (int32_t r = kMaxVariables - 1; r > t; --r) {
-    std::memcpy(table.varTitles[r], table.varTitles[r - 1], kVarNameSize);
-    std::memcpy(table.varNames[r], table.varNames[r - 1], kVarNameSize);
-    std::memcpy(table.varValues[r], table.varValues[r - 1], kVarValueSize);
-    table.varPrivate[r] = table.varPrivate[r - 1];
-  }
-  std::memcpy(table.varTitles[t], title, kVarNameSize);
-  std::memcpy(table.varNames[t], name, kVarNameSize);
-  std::memcpy(table.varValues[t], value, kVarValueSize);
-  table.varPrivate[t] = isPrivate;
+  MoveVariableRow(table, s, t);
   SetLocalizedUndoRedoText(kUndoReorderVariable);
   if (InPieceMode()) {
     StorePieceVariables();

@@ -1,10 +1,10 @@
 // The variable edit dialog: name, value expression and private flag.
 #include "panels/variable_dialogs.h"
 
-#include "shell/dialog_placement.h"
-#include "shell/plugin_globals.h"
+#include "common/dialog_placement.h"
+#include "common/plugin_globals.h"
 #include "store/text_fields.h"
-#include "tools/handle_dialogs_internal.h"
+#include "tools/handle_dialogs_fields.h"
 
 VariableDialogTransfer gVariableDialogTransfer;
 
@@ -30,7 +30,7 @@ void ReadVariableEdit(HWND dialog) {
   static char value[2 * kVarValueSize];
   value[0] = '\0';
   GetDlgItemText(dialog, kVarEditValueField, value, sizeof value);
-  CopyTextCut(t.value, sizeof t.value, value);
+  CopyTextCutValidTrail(t.value, sizeof t.value, value);
   t.isPrivate = IsDlgButtonChecked(dialog, kVarEditPrivateCheck) == BST_CHECKED ? 1 : 0;
 }
 

@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
+#include "common/grading_records.h"
 #include "host_types.h"
 #include "resources/variable_dialog_resources.h"
-#include "store/grading_records.h"
 #include "win_api.h"
 
 // What the variable edit dialog shows and gives back.

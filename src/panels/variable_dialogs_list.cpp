@@ -4,15 +4,15 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/dialog_placement.h"
+#include "common/module_instance.h"
+#include "common/owner_draw_paint.h"
+#include "common/plugin_globals.h"
 #include "panels/var_piece_tags.h"
 #include "panels/variable_dialogs.h"
-#include "shell/dialog_placement.h"
-#include "shell/localize.h"
-#include "shell/module_instance.h"
-#include "shell/owner_draw_paint.h"
-#include "shell/plugin_globals.h"
 #include "store/text_fields.h"
-#include "tools/handle_dialogs_internal.h"
+#include "text/localize.h"
+#include "tools/handle_dialogs_fields.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ void ReadRowText(HWND control, UINT lengthMessage, UINT textMessage, LRESULT row
   char* text = static_cast<char*>(std::calloc(static_cast<size_t>(length) + 1, 1));
   if (text == nullptr) return;
   if (SendMessage(control, textMessage, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text)) >= 0)
-    CopyTextCut(out, size, text);
+    CopyTextCutValidTrail(out, size, text);
   std::free(text);
 }
 
@@ -133,7 +133,7 @@ void PickSelectedName(HWND dialog) {
     ReadSourceText(dialog, source, title);
     std::snprintf(gPickedText, sizeof gPickedText, "%s:%s", title, name);
   } else {
-    CopyTextCut(gPickedText, sizeof gPickedText, name);
+    CopyTextCutValidTrail(gPickedText, sizeof gPickedText, name);
   }
   EndDialog(dialog, IDOK);
 }
@@ -227,7 +227,7 @@ int32_t ShowVariableListDialog(PluginRef, HWND parent, char* text) {
   gPickedText[0] = '\0';
   const INT_PTR result = DialogBoxParam(instance, MAKEINTRESOURCE(DialogIdForLanguage(kVariableListDialogId)),
                                         parent, VariableListDlgProc, 0);
-  if (result == IDOK && text != nullptr) CopyTextCut(text, kPickedVariableSize, gPickedText);
+  if (result == IDOK && text != nullptr) CopyTextCutValidTrail(text, kPickedVariableSize, gPickedText);
   std::free(gTitledArts);
   gTitledArts = nullptr;
   gTitledArtCount = 0;

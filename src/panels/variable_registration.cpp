@@ -2,10 +2,11 @@
 
 #include <cstring>
 
-#include "shell/host_string.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
+#include "common/host_string.h"
+#include "common/plugin_globals.h"
 #include "store/text_fields.h"
+#include "store/variable_rows.h"
+#include "text/localize.h"
 
 namespace {
 
@@ -28,8 +29,8 @@ int32_t RegisterVariable(PluginRef pluginRef, const char* oldName, const char* n
   if (t.varNames == nullptr || t.varValues == nullptr || t.varPrivate == nullptr) return kVariableTableFull;
   // Names are compared as the table would hold them.
   char oldCut[kVarNameSize], newCut[kVarNameSize];
-  CopyTextCut(oldCut, sizeof oldCut, oldName != nullptr ? oldName : "");
-  CopyTextCut(newCut, sizeof newCut, newName != nullptr ? newName : "");
+  CopyTextCutValidTrail(oldCut, sizeof oldCut, oldName != nullptr ? oldName : "");
+  CopyTextCutValidTrail(newCut, sizeof newCut, newName != nullptr ? newName : "");
 
   int32_t result = kVariableTableFull;
   for (int32_t row = 0; row < kMaxVariables; ++row) {
@@ -61,26 +62,12 @@ int32_t RegisterVariable(PluginRef pluginRef, const char* oldName, const char* n
   }
   if (newCut[0] != '\0') {
     std::memcpy(t.varNames[result], newCut, kVarNameSize);
-    CopyTextCut(t.varValues[result], kVarValueSize, value != nullptr ? value : "");
+    CopyTextCutValidTrail(t.varValues[result], kVarValueSize, value != nullptr ? value : "");
     t.varPrivate[result] = isPrivate;
   } else if (oldCut[0] != '\0') {
     RemoveVariableRow(t, result, false);
   }
   return result;
-}
-
-void RemoveVariableRow(VariableTable& t, int32_t row, bool withTitle) {
-  if (row < 0 || row >= kMaxVariables) return;
-  for (int32_t r = row; r < kMaxVariables - 1; ++r) {
-    std::memcpy(t.varNames[r], t.varNames[r + 1], kVarNameSize);
-    std::memcpy(t.varValues[r], t.varValues[r + 1], kVarValueSize);
-    if (withTitle) std::memcpy(t.varTitles[r], t.varTitles[r + 1], kVarNameSize);
-    t.varPrivate[r] = t.varPrivate[r + 1];
-  }
-  std::memset(t.varNames[kMaxVariables - 1], 0, kVarNameSize);
-  std::memset(t.varValues[kMaxVariables - 1], 0, kVarValueSize);
-  if (withTitle) std::memset(t.varTitles[kMaxVariables - 1], 0, kVarNameSize);
-  t.varPrivate[kMaxVariables - 1] = 0;
 }
 
 void ShowDuplicateVariableAlert(PluginRef pluginRef) {

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
+#include "common/grading_records.h"
 #include "host_types.h"
-#include "store/grading_records.h"
 
 constexpr int32_t kVariableTableFull = -1;
 constexpr int32_t kVariableDuplicate = -2;
@@ -17,7 +17,4 @@ constexpr int32_t kVariableDuplicate = -2;
 int32_t RegisterVariable(PluginRef pluginRef, const char* oldName, const char* newName, const char* value,
                          uint32_t isPrivate);
 
-// Rows above `row` move down one and the last row is cleared; titles move too
-// when asked.
-void RemoveVariableRow(VariableTable& t, int32_t row, bool withTitle);
 void ShowDuplicateVariableAlert(PluginRef pluginRef);

@@ -1,9 +1,9 @@
 #include "shell/about_dialog.h"
 
+#include "common/dialog_placement.h"
+#include "common/module_instance.h"
 #include "resources/shell_resource_ids.h"
-#include "shell/dialog_placement.h"
-#include "shell/localize.h"
-#include "shell/module_instance.h"
+#include "text/localize.h"
 #include "win_api.h"
 
 namespace {

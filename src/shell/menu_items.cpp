@@ -1,8 +1,8 @@
 #include "shell/menu_items.h"
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "shell/about_dialog.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "shell/notifiers.h"
 
+#include "common/plugin_globals.h"
 #include "panels/inf_flyout_commands.h"
 #include "panels/panel_windows.h"
 #include "panels/variable_commands.h"
-#include "shell/plugin_globals.h"
 #include "store/presets_in_document.h"
 
 HostErr OnNotify(NotifierMessage* message) {

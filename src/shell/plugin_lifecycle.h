@@ -1,8 +1,8 @@
 // Start-up, shut-down, unload and reload of the globals record.
 #pragma once
 
+#include "common/grading_records.h"
 #include "host_types.h"
-#include "store/grading_records.h"
 
 HostErr OnStartup(SPMessageData* message);
 HostErr StartupPlugin(SPMessageData* message);
@@ -17,4 +17,3 @@ void SetStartupDefaults(PluginRef pluginRef);
 void FreeVariableTable(VariableTable& table);
 void InitPresetRecord(PresetRecord* record, const char* name, int32_t scaleIndex, int16_t enabled,
                       int16_t empty, int16_t output);
-void ReseatCurrentPreset();

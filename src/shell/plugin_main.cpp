@@ -2,17 +2,17 @@
 
 #include <cstdio>
 
+#include "common/host_string.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
+#include "common/suite_table.h"
 #include "expr/script_alerts.h"
 #include "shell/about_dialog.h"
-#include "shell/deferred_command.h"
-#include "shell/host_string.h"
+#include "shell/deferred_command_runner.h"
 #include "shell/menu_items.h"
 #include "shell/notifiers.h"
-#include "shell/plugin_globals.h"
 #include "shell/plugin_lifecycle.h"
 #include "shell/poll_timer.h"
-#include "shell/suite_pointers.h"
-#include "shell/suite_table.h"
 #include "shell/tool_dispatch.h"
 
 namespace {

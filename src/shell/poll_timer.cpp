@@ -1,18 +1,19 @@
 #include "shell/poll_timer.h"
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "engine/preview_builder.h"
 #include "engine/preview_refresh.h"
 #include "geometry/host_math.h"
+#include "panels/grading_preview_refresh.h"
 #include "panels/inf_flyout_commands.h"
 #include "panels/panel_windows.h"
 #include "panels/variable_commands.h"
-#include "shell/plugin_globals.h"
-#include "shell/plugin_lifecycle.h"
 #include "shell/selection_signature.h"
-#include "shell/suite_pointers.h"
 #include "shell/timer_tool_message.h"
 #include "shell/tool_dispatch.h"
 #include "store/module_layers.h"
+#include "store/preset_table.h"
 #include "store/presets_in_document.h"
 
 namespace {

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "shell/host_string.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
+#include "common/host_string.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
+#include "text/localize.h"
 
 const RevisionToolRow kRevisionToolRows[kRevisionTools] = {
     {1, 1, 1, 16252, 16352},  // distance

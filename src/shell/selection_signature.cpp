@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
+#include "common/suite_pointers.h"
 #include "engine/selection_gathering.h"
-#include "shell/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"

@@ -1,10 +1,10 @@
 #include <cstdlib>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
+#include "common/suite_table.h"
 #include "engine/grading_checkpoints.h"
-#include "shell/plugin_globals.h"
 #include "shell/plugin_lifecycle.h"
-#include "shell/suite_pointers.h"
-#include "shell/suite_table.h"
 #include "store/preferences_file.h"
 #include "win_api.h"
 

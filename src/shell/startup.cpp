@@ -1,15 +1,16 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/module_instance.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "geometry/bezier_tables.h"
 #include "resources/module_resources.h"
-#include "shell/deferred_command.h"
-#include "shell/module_instance.h"
-#include "shell/plugin_globals.h"
+#include "shell/deferred_command_runner.h"
 #include "shell/plugin_lifecycle.h"
 #include "shell/registrations.h"
-#include "shell/suite_pointers.h"
 #include "store/preferences_file.h"
+#include "store/preset_table.h"
 #include "store/text_fields.h"
 #include "text/layer_title.h"
 #include "win_api.h"
@@ -54,7 +55,7 @@ void FreeVariableTable(VariableTable& v) {
 
 void InitPresetRecord(PresetRecord* record, const char* name, int32_t scaleIndex, int16_t enabled,
                       int16_t empty, int16_t output) {
-  CopyTextCut(record->name, sizeof record->name, name);
+  CopyTextCutValidTrail(record->name, sizeof record->name, name);
   record->scaleIndex = scaleIndex;
   record->enabled = enabled;
   record->empty = empty;
@@ -115,7 +116,7 @@ void SetStartupDefaults(PluginRef pluginRef) {
   g.grading_hvlock = 1;
   g.grading_unit = 0;
   g.unitPerPoint = 0.35277777777777775;
-  CopyTextCut(g.unitName, sizeof g.unitName, "mm");
+  CopyTextCutValidTrail(g.unitName, sizeof g.unitName, "mm");
   g.grading_serial = 0;
   g.currentScaleIndex = 0;
   g.currentPresetSlot = 0;
@@ -130,11 +131,11 @@ void SetStartupDefaults(PluginRef pluginRef) {
   g.previewArts = nullptr;
   g.previewArtCount = 0;
   g.previewLayer = nullptr;
-  CopyTextCut(g.previewLayerName, sizeof g.previewLayerName, kVestamarkPreviewLayer);
+  CopyTextCutValidTrail(g.previewLayerName, sizeof g.previewLayerName, kVestamarkPreviewLayer);
   g.editPreviewLayer = nullptr;
-  CopyTextCut(g.sampleLayerName, sizeof g.sampleLayerName, kVestamarkSampleLayer);
+  CopyTextCutValidTrail(g.sampleLayerName, sizeof g.sampleLayerName, kVestamarkSampleLayer);
   g.updateGrading = UpdateGradingSettings{1, 0, 1, 1, 1, {}};
-  CopyTextCut(g.updateGrading.renewal_out_lname, sizeof g.updateGrading.renewal_out_lname,
+  CopyTextCutValidTrail(g.updateGrading.renewal_out_lname, sizeof g.updateGrading.renewal_out_lname,
               "<< MORAVINE_GRADING >>");
   g.listDrag = ListDragState{};
   g.scriptError = ScriptErrorState{};
@@ -142,7 +143,7 @@ void SetStartupDefaults(PluginRef pluginRef) {
   g.envDistance = g.envLength = g.envRadius = 0;
   g.envHandleSlot = 0;
   g.language = 0;
-  CopyTextCut(g.productName, sizeof g.productName, "Vestamark");
+  CopyTextCutValidTrail(g.productName, sizeof g.productName, "Vestamark");
   g.panelHint = PanelHintState{};
   g.cursorHint = CursorHintState{};
   g.dragListMessage = -1;
@@ -183,8 +184,8 @@ HostErr StartupPlugin(SPMessageData* message) {
 
   sAIRandom->SetRandomSeed(GetTickCount());
 
-  CopyTextCut(gPlugin->previewLayerName, sizeof gPlugin->previewLayerName, kVestamarkPreviewLayer);
-  CopyTextCut(gPlugin->sampleLayerName, sizeof gPlugin->sampleLayerName, kVestamarkSampleLayer);
+  CopyTextCutValidTrail(gPlugin->previewLayerName, sizeof gPlugin->previewLayerName, kVestamarkPreviewLayer);
+  CopyTextCutValidTrail(gPlugin->sampleLayerName, sizeof gPlugin->sampleLayerName, kVestamarkSampleLayer);
 
   if (gPlugin->presets[0].empty != 0) {
     InitPresetRecord(&gPlugin->presets[0], "S", 0, 1, 0, 1);
@@ -200,16 +201,4 @@ HostErr StartupPlugin(SPMessageData* message) {
   if (error == kNoErr) error = AddPollTimer(message);
   if (error == kNoErr) error = RegisterInternalAction(message);
   return error;
-}
-
-void ReseatCurrentPreset() {
-  PluginGlobals& g = *gPlugin;
-  // A slot outside the table (a damaged preference) starts from the nearest
-  // end.
-  if (g.currentPresetSlot < 0) g.currentPresetSlot = 0;
-  if (g.currentPresetSlot > kMaxPresets - 1) g.currentPresetSlot = kMaxPresets - 1;
-  auto unusable = [&](int slot) { return g.presets[slot].empty != 0 || g.presets[slot].enabled == 0; };
-  while (g.currentPresetSlot != 0 && unusable(g.currentPresetSlot)) --g.currentPresetSlot;
-  while (g.currentPresetSlot != kMaxPresets - 1 && unusable(g.currentPresetSlot)) ++g.currentPresetSlot;
-  g.currentScaleIndex = static_cast<int16_t>(g.presets[g.currentPresetSlot].scaleIndex);
 }

@@ -2,8 +2,8 @@
 // from the timer.
 #pragma once
 
+#include "common/plugin_globals.h"
 #include "host_types.h"
-#include "shell/plugin_globals.h"
 
 LayoutRect RectZero();
 LayoutRect RectInit(int32_t a, int32_t b, int32_t c, int32_t d);

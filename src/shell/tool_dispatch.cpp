@@ -1,8 +1,8 @@
 #include "shell/tool_dispatch.h"
 
-#include "engine/preview_refresh.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
+#include "panels/grading_preview_refresh.h"
 #include "simple_grading/simple_grading_tools.h"
 #include "tools/revision_tool_handlers.h"
 #include "tools/tracking_state.h"

@@ -1,10 +1,10 @@
 #include <cstdio>
 
+#include "common/dialog_placement.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "geometry/numeric.h"
 #include "resources/simple_grading_resource_ids.h"
-#include "shell/dialog_placement.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "simple_grading/simple_grading_dialogs.h"
 #include "store/text_fields.h"
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "common/suite_pointers.h"
 #include "engine/selection_gathering.h"
-#include "shell/suite_pointers.h"
 #include "simple_grading/simple_grading_object.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"

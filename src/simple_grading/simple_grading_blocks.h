@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
+#include "common/plugin_globals.h"
 #include "host_types.h"
-#include "shell/plugin_globals.h"
 
 // A block kind's rotation and percentages. Body blocks: width of the bust
 // girth, height of the dress length, bust line up from the bottom in parts of

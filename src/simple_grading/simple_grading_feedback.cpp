@@ -4,9 +4,9 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "geometry/host_math.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "simple_grading/simple_grading_blocks.h"
 #include "simple_grading/simple_grading_object.h"
 #include "store/art_tags.h"

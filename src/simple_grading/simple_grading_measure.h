@@ -1,5 +1,4 @@
-// Lengths measured with the measurement tool, scaled into the size table, and
-// the chart that shows the table.
+// Lengths measured with the measurement tool, scaled into the size table.
 #pragma once
 
 #include "host_types.h"
@@ -11,6 +10,3 @@ double MeasuredLengthMillimetres(const RealPoint& from, const RealPoint& to);
 // to 3 of the chosen column. 0, with nothing stored, when the basic row has no
 // pitch.
 int StoreMeasurementInSizeTable();
-
-// Draws the size chart again where it stands, when there is one.
-void RedrawSizeChart();

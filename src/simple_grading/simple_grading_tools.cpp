@@ -3,19 +3,21 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/module_instance.h"
+#include "common/plugin_globals.h"
 #include "engine/selection_gathering.h"
 #include "resources/simple_grading_resource_ids.h"
-#include "shell/module_instance.h"
-#include "shell/plugin_globals.h"
 #include "simple_grading/simple_grading_blocks.h"
 #include "simple_grading/simple_grading_dialogs.h"
 #include "simple_grading/simple_grading_feedback.h"
 #include "simple_grading/simple_grading_measure.h"
 #include "simple_grading/simple_grading_object.h"
 #include "simple_grading/size_chart.h"
+#include "simple_grading/size_chart_redraw.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
 #include "store/preferences_file.h"
+#include "text/localize.h"
 #include "tools/tool_utilities.h"
 #include "tools/tracking_state.h"
 
@@ -27,8 +29,7 @@ constexpr double kDefaultChartHeight = 510.247;
 constexpr double kShortestMeasurement = 0.1;
 
 INT_PTR RunDialog(int32_t japaneseId) {
-  const int32_t id = gPlugin->language == 0 ? japaneseId : japaneseId + 1000;
-  return RunSimpleGradingDialog(LastModuleInstance(), id);
+  return RunSimpleGradingDialog(LastModuleInstance(), ResourceIdUnlessJapanese(japaneseId));
 }
 
 // After the size table changed: stored, shown and graded again.

@@ -1,8 +1,8 @@
 #include <cstdio>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "geometry/numeric.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "simple_grading/simple_grading_object.h"
 #include "simple_grading/size_chart.h"
 #include "store/art_tags.h"
@@ -89,7 +89,7 @@ void WriteChartVariables(PluginGlobals* g, int rows) {
       const int slot = kSizeTableColumns * i + c;
       char name[kVarNameSize + kNameSize];
       std::snprintf(name, sizeof name, SizeTableVariablePattern(g->language, c), sizeName);
-      CopyTextCut(table.varNames[slot], kVarNameSize, name);
+      CopyTextCutValidTrail(table.varNames[slot], kVarNameSize, name);
       FormatCell(SizeTableCell(row, c), table.varValues[slot], kVarValueSize);
       if (table.varPrivate != nullptr) table.varPrivate[slot] = 0;
     }

@@ -1,4 +1,4 @@
-#include "shell/suite_pointers.h"
+#include "common/suite_pointers.h"
 #include "simple_grading/size_chart.h"
 
 namespace {

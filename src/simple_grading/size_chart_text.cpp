@@ -1,8 +1,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "simple_grading/size_chart.h"
 #include "store/text_fields.h"
 #include "text/text_range_text.h"
@@ -39,7 +39,7 @@ FontHandle ChartFont(int16_t language) {
 ArtHandle CreatePointTextArt(ArtHandle group, double x1, double y1, double x2, double y2, const char* text,
                              int16_t centred, int16_t kind, int16_t highlight) {
   char copy[kNameSize + 16];
-  CopyTextCut(copy, sizeof copy, text != nullptr ? text : "");
+  CopyTextCutValidTrail(copy, sizeof copy, text != nullptr ? text : "");
   if (copy[0] == '\0') std::strcpy(copy, "     ");
 
   ArtHandle art = nullptr;

@@ -1,13 +1,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/dialog_placement.h"
+#include "common/plugin_globals.h"
 #include "resources/file_command_resources.h"
 #include "resources/simple_grading_resource_ids.h"
-#include "shell/dialog_placement.h"
-#include "shell/plugin_globals.h"
 #include "simple_grading/simple_grading_dialogs.h"
 #include "store/size_table_file.h"
 #include "store/text_fields.h"
+#include "text/localize.h"
 
 namespace {
 
@@ -37,7 +38,9 @@ void BackToCurrent(HWND dialog) { SelectEntry(dialog, gCurrentEntry); }
 
 int IsUntitled() { return std::strcmp(gPlugin->sizeTableName, kUntitledSizeTable) == 0; }
 
-void SetName(const char* name) { CopyTextCut(gPlugin->sizeTableName, sizeof gPlugin->sizeTableName, name); }
+void SetName(const char* name) {
+  CopyTextCutValidTrail(gPlugin->sizeTableName, sizeof gPlugin->sizeTableName, name);
+}
 
 // The current entry's text becomes the size-table name, which is loaded and shown.
 void LoadCurrentEntry(HWND dialog) {
@@ -74,8 +77,7 @@ void OpenSizeTableDialog(HWND dialog) {
   SendMessage(combo, CB_RESETCONTENT, 0, 0);
   SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kUntitledSizeTable));
   AddResourceStringsToSizeTableCombo(dialog, kSizeTableFileCombo,
-                                     kFileCommandStrings + (gPlugin->language != 0 ? 1000 : 0),
-                                     kFileCommandCount);
+                                     ResourceIdUnlessJapanese(kFileCommandStrings), kFileCommandCount);
   static char names[kMaxListedSizeTables][256];
   const int count = ListSizeTableFiles(names, kMaxListedSizeTables);
   gCurrentEntry = -1;
@@ -148,7 +150,7 @@ void SaveAs(HWND dialog) {
   char kept[sizeof gPlugin->sizeTableName];
   std::memcpy(kept, gPlugin->sizeTableName, sizeof kept);
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtr(dialog, GWLP_HINSTANCE));
-  const int id = kSaveFileAsDialogResource + (gPlugin->language != 0 ? 1000 : 0);
+  const int id = ResourceIdUnlessJapanese(kSaveFileAsDialogResource);
   if (DialogBoxParam(instance, MAKEINTRESOURCE(id), dialog, SizeTableSaveAsDlgProc, 0) == IDOK) {
     if (!IsListedSizeTableName(gPlugin->sizeTableName)) {
       // A file the list would never show again could not be chosen again.

@@ -1,10 +1,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/owner_draw_paint.h"
+#include "common/plugin_globals.h"
 #include "geometry/numeric.h"
 #include "resources/simple_grading_resource_ids.h"
-#include "shell/owner_draw_paint.h"
-#include "shell/plugin_globals.h"
 #include "simple_grading/simple_grading_dialogs.h"
 #include "store/size_table_row.h"
 #include "store/sizes_from_variables.h"

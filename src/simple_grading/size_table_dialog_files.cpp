@@ -2,9 +2,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/dialog_placement.h"
+#include "common/plugin_globals.h"
 #include "resources/simple_grading_resource_ids.h"
-#include "shell/dialog_placement.h"
-#include "shell/plugin_globals.h"
 #include "simple_grading/simple_grading_dialogs.h"
 #include "store/preferences_paths.h"
 #include "store/text_fields.h"
@@ -111,7 +111,7 @@ INT_PTR SizeTableSaveAsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
   if (command == IDOK) {
     char name[kNameFieldSize] = {};
     GetDlgItemText(dialog, kSaveFileAsNameEdit, name, sizeof name);
-    CopyTextCut(gPlugin->sizeTableName, sizeof gPlugin->sizeTableName, name);
+    CopyTextCutValidTrail(gPlugin->sizeTableName, sizeof gPlugin->sizeTableName, name);
   }
   EndDialog(dialog, command);
   return TRUE;

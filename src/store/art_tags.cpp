@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "shell/suite_pointers.h"
+#include "common/suite_pointers.h"
 #include "store/tag_mirror.h"
 #include "store/text_fields.h"
 
@@ -66,7 +66,7 @@ void RemoveTagsWithPrefix(ArtHandle art, const char* prefix) {
     if (strcmp(type, "string") != 0 || strncmp(name, prefix, prefixLength) != 0) continue;
     // The name belongs to the tag being removed.
     char key[256];
-    CopyTextCut(key, sizeof key, name);
+    CopyTextCutValidTrail(key, sizeof key, name);
     sAITag->RemoveTag(art, key);
   }
 }

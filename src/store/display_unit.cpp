@@ -2,15 +2,18 @@
 
 #include <cstring>
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
+
+const DisplayUnit kDisplayUnits[kDisplayUnitCount] = {
+    {"mm", 0.35277777777777775}, {"cm", 0.035277777777777776}, {"in", 0.013888888888888888}};
+
+int16_t ValidDisplayUnit(int32_t unit) {
+  return unit >= 0 && unit < kDisplayUnitCount ? static_cast<int16_t>(unit) : 0;
+}
 
 int SetUnitPerPoint(int32_t unit) {
-  static constexpr struct {
-    double perPoint;
-    const char* name;
-  } kUnits[] = {{0.35277777777777775, "mm"}, {0.035277777777777776, "cm"}, {0.013888888888888888, "in"}};
   if (gPlugin == nullptr || unit < 0 || unit > 2) return 0;
-  gPlugin->unitPerPoint = kUnits[unit].perPoint;
-  std::strcpy(gPlugin->unitName, kUnits[unit].name);
+  gPlugin->unitPerPoint = kDisplayUnits[unit].perPoint;
+  std::strcpy(gPlugin->unitName, kDisplayUnits[unit].name);
   return 1;
 }

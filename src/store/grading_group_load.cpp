@@ -3,17 +3,17 @@
 #include <memory>
 #include <string>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "geometry/point_math.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/display_unit.h"
 #include "store/grading_group_tags.h"
 #include "store/group_tag_index.h"
-#include "store/tag_mirror.h"
 #include "store/object_ids.h"
 #include "store/piece_queries.h"
 #include "store/sizes_from_variables.h"
+#include "store/tag_mirror.h"
 #include "store/text_fields.h"
 
 namespace {
@@ -30,7 +30,7 @@ void SetDefaultTitle(PluginGlobals* g) {
     title[3 + i] = kAlphabet[index];
   }
   title[7] = '\0';
-  CopyTextCut(g->grading_title, sizeof g->grading_title, title);
+  CopyTextCutValidTrail(g->grading_title, sizeof g->grading_title, title);
 }
 
 void EmptyVariables(VariableTable* table) {
@@ -132,7 +132,7 @@ void ReadHandles(PluginGlobals* g, const StoredGroup& stored) {
     h->groupId = static_cast<uint32_t>(FieldInteger(conf, 1));
     char field[kCsvFieldSize];
     GetCsvField(conf, 2, field);
-    CopyTextCut(h->name, sizeof h->name, field);
+    CopyTextCutValidTrail(h->name, sizeof h->name, field);
     h->kind = static_cast<int16_t>(code % 100);
     h->direction = static_cast<int16_t>(code / 100 % 10);
     h->bothEnds = static_cast<int16_t>(code / 1000 % 10);
@@ -187,7 +187,7 @@ void ReadSettings(PluginGlobals* g, ArtHandle base) {
   // Other Parts index their unit tables by it: an unknown unit is not taken.
   if (SetUnitPerPoint(unit) != 0) g->grading_unit = static_cast<int16_t>(unit);
   if (const char* title = ReadStringTag(base, kGradingTitleKey)) {
-    CopyTextCut(g->grading_title, sizeof g->grading_title, title);
+    CopyTextCutValidTrail(g->grading_title, sizeof g->grading_title, title);
   }
 }
 
@@ -200,14 +200,14 @@ void ReadVariables(PluginGlobals* g, const GroupTagIndex& tags) {
     if (nameTag == nullptr) break;
     char field[kCsvFieldSize];
     GetCsvField(nameTag, 0, field);
-    CopyTextCut(table.varNames[row], kVarNameSize, field);
+    CopyTextCutValidTrail(table.varNames[row], kVarNameSize, field);
     const char* isPrivate = tags.VarPrivate(row);
     if (table.varPrivate != nullptr)
       table.varPrivate[row] = isPrivate != nullptr && TextToInteger(isPrivate) != 0 ? 1 : 0;
     value.clear();
     for (int chunk = 0; chunk < kMaxValueChunks && tags.VarChunk(row, chunk) != nullptr; ++chunk)
       value.append(tags.VarChunk(row, chunk));
-    CopyTextCut(table.varValues[row], kVarValueSize, value.c_str());
+    CopyTextCutValidTrail(table.varValues[row], kVarValueSize, value.c_str());
   }
 }
 
@@ -244,7 +244,7 @@ int LoadGradingGroup(ArtHandle* arts, int32_t count) {
   KeptTags* kept = KeptTagsOf(base);
   std::unique_ptr<GroupTagIndex> read;
   if (kept == nullptr) read = std::make_unique<GroupTagIndex>(base);
-  const StoredGroup stored{kept != nullptr ? kept->Index() : *read, PieceObjectIds()};
+  const StoredGroup stored{kept != nullptr ? kept->Index() : *read, PieceObjectIds(arts, count)};
   ReadHandles(g, stored);
   ReadScalePairs(g, stored.tags);
   ReadSettings(g, base);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
 #include "store/object_ids.h"
@@ -22,7 +22,7 @@ constexpr int kValueChunk = 128;
 // "code,groupId,"name"" of a conf tag; returns the length written.
 size_t FormatConfStart(char* value, size_t size, int32_t code, const RevisionHandle& h) {
   char name[kNameSize];
-  CopyTextCut(name, sizeof name, h.name, sizeof h.name);
+  CopyTextCutValidTrail(name, sizeof name, h.name, sizeof h.name);
   snprintf(value, size, "%d,%d,", code, static_cast<int32_t>(h.groupId));
   AppendQuotedField(value, size, name);
   return strlen(value);
@@ -94,7 +94,7 @@ void WriteAmounts(TagRewrite& base, int slot, const RevisionHandle& h) {
   char key[64];
   for (int s = 0; s < kMaxPresets; ++s) {
     char amount[kExprSize];
-    CopyTextCut(amount, sizeof amount, h.line.amountExpr[s], kExprSize);
+    CopyTextCutValidTrail(amount, sizeof amount, h.line.amountExpr[s], kExprSize);
     if (strcmp(amount, unwritten) == 0) continue;
     ScaleKey(key, "vmk_grading_fxh_ratio_", slot + 1, s + 1);
     base.Add(key, amount);
@@ -107,8 +107,8 @@ void WritePointTexts(TagRewrite& base, int slot, const RevisionHandle& h) {
   for (int s = 0; s < kMaxPresets; ++s) {
     char x[kExprSize];
     char y[kExprSize];
-    CopyTextCut(x, sizeof x, d.xExpr[s], kExprSize);
-    CopyTextCut(y, sizeof y, d.yExpr[s], kExprSize);
+    CopyTextCutValidTrail(x, sizeof x, d.xExpr[s], kExprSize);
+    CopyTextCutValidTrail(y, sizeof y, d.yExpr[s], kExprSize);
     if (x[0] == '\0' && y[0] == '\0') continue;
     char texts[2 * 2 * kExprSize + 8] = "";
     AppendQuotedField(texts, sizeof texts, x);
@@ -158,7 +158,7 @@ void WriteGroupSettings(TagRewrite& base) {
   AddInteger(base, kGradingSerialKey, static_cast<int32_t>(g.grading_serial));
   AddInteger(base, "vmk_grading_unit", g.grading_unit);
   char title[kNameSize];
-  CopyTextCut(title, sizeof title, g.grading_title, sizeof g.grading_title);
+  CopyTextCutValidTrail(title, sizeof title, g.grading_title, sizeof g.grading_title);
   base.Add(kGradingTitleKey, title);
 }
 
@@ -185,7 +185,7 @@ void WriteVariables(TagRewrite& base) {
   int stored = 0;
   for (int row = 0; row < kMaxVariables; ++row) {
     char name[kVarNameSize];
-    CopyTextCut(name, sizeof name, table.varNames[row], kVarNameSize);
+    CopyTextCutValidTrail(name, sizeof name, table.varNames[row], kVarNameSize);
     if (name[0] == '\0') continue;
     char key[64];
     snprintf(key, sizeof key, "vmk_grading_var_name_%03d", stored);

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/grading_records.h"
 #include "host_types.h"
-#include "store/grading_records.h"
 
 constexpr const char* kGradingTagPrefix = "vmk_grading_";
 constexpr const char* kGradingOriginKey = "vmk_grading_origin";
@@ -38,6 +38,6 @@ void ReadStoredVariableValue(ArtHandle art, int row, std::string* value);
 void WriteStoredVariableValue(ArtHandle art, int row, const char* value);
 
 // Replaces the current grading group by the one stored on the arts; with no
-// arts, or none carrying a group, the group is reset. Returns 1 when a stored
-// group was found.
+// arts, or none carrying a group, the group is reset. A handle's ends find
+// their paths among the arts. Returns 1 when a stored group was found.
 int LoadGradingGroup(ArtHandle* arts, int32_t count);

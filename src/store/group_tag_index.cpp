@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "shell/suite_pointers.h"
+#include "common/suite_pointers.h"
 #include "store/text_fields.h"
 
 namespace {
@@ -89,7 +89,7 @@ const GroupTagIndex::Texts& GroupTagIndex::Amounts(int key, const char* initial)
     made.initial = initial;
     for (int s = 0; s < kMaxPresets; ++s) {
       const char* amount = Ratio(key, s + 1);
-      CopyTextCut(made.amounts->text[s], kExprSize, amount != nullptr ? amount : initial);
+      CopyTextCutValidTrail(made.amounts->text[s], kExprSize, amount != nullptr ? amount : initial);
     }
   }
   return made.amounts->text;
@@ -104,7 +104,7 @@ const GroupTagIndex::Texts& GroupTagIndex::PointFields(int key, int axis) const 
       if (texts == nullptr) continue;
       char field[kCsvFieldSize];
       GetCsvField(texts, axis, field);
-      CopyTextCut(made.points[axis]->text[s], kExprSize, field);
+      CopyTextCutValidTrail(made.points[axis]->text[s], kExprSize, field);
     }
   }
   return made.points[axis]->text;

@@ -1,9 +1,9 @@
 #include "store/module_layers.h"
 
+#include "common/host_string.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "geometry/host_math.h"
-#include "shell/host_string.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "text/layer_title.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
@@ -34,12 +34,15 @@ bool IdInUse(int32_t id, void* context) {
 
 int32_t ReadObjectId(ArtHandle art) { return ReadTagInteger(art, kObjectIdKey, 0); }
 
-ArtHandle FindArtByObjectId(int32_t id, int32_t index) { return PieceObjectIds().Find(id, index); }
+ArtHandle FindArtByObjectId(int32_t id, int32_t index) {
+  if (gPlugin == nullptr) return nullptr;
+  return PieceObjectIds(gPlugin->pieceArts, gPlugin->pieceArtCount).Find(id, index);
+}
 
-PieceObjectIds::PieceObjectIds() {
-  if (gPlugin == nullptr || gPlugin->pieceArts == nullptr) return;
-  for (int32_t i = 0; i < gPlugin->pieceArtCount; ++i) {
-    ArtHandle art = gPlugin->pieceArts[i];
+PieceObjectIds::PieceObjectIds(ArtHandle* arts, int32_t count) {
+  if (arts == nullptr) return;
+  for (int32_t i = 0; i < count; ++i) {
+    ArtHandle art = arts[i];
     if (const char* value = ReadStringTag(art, kObjectIdKey))
       tagged_.push_back({art, TextToInteger(value), GetSegmentCount(art)});
   }

@@ -16,10 +16,10 @@ int32_t ReadObjectId(ArtHandle art);
 // 0 <= index < its segment count; else null (no later art is tried).
 ArtHandle FindArtByObjectId(int32_t id, int32_t index);
 
-// The same for many lookups: the piece's ids read once.
+// The same for many lookups among the listed arts: their ids read once.
 class PieceObjectIds {
  public:
-  PieceObjectIds();
+  PieceObjectIds(ArtHandle* arts, int32_t count);
   ArtHandle Find(int32_t id, int32_t index) const;
 
  private:

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "shell/suite_pointers.h"
+#include "common/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"
@@ -115,12 +115,19 @@ void CollectPieceMembers(ArtHandle start, ArtHandle root, uint32_t serial, ArtHa
     AppendArt(start, list, count);
 }
 
-void CollectMembersOfTitledArt(ArtHandle titled, uint32_t serial, ArtHandle** list, int32_t* count,
-                               int16_t selectedOnly) {
+bool CollectTitledPieceMembers(ArtHandle titled, int16_t selectedOnly, ArtHandle** list, int32_t* count) {
+  *list = nullptr;
+  *count = 0;
+  const auto serial = static_cast<uint32_t>(ReadTagInteger(titled, kGradingSerialKey, 0));
+  if (serial == 0) return false;
   if (IsEnteredArt(ArtTypeOrUnknown(titled))) {
     CollectPieceMembers(titled, titled, serial, list, count, selectedOnly);
-    return;
+  } else {
+    ForEachSearchedLayer(
+        [&](ArtHandle first) { CollectPieceMembers(first, titled, serial, list, count, selectedOnly); });
   }
-  ForEachSearchedLayer(
-      [&](ArtHandle first) { CollectPieceMembers(first, titled, serial, list, count, selectedOnly); });
+  if (*count > 0) return true;
+  std::free(*list);
+  *list = nullptr;
+  return false;
 }

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
+#include "common/suite_pointers.h"
 #include "host_types.h"
-#include "shell/suite_pointers.h"
 
 // Groups and compound paths are entered by every walk over a piece's art (the
 // paths of a compound path are members like any other); a group that carries
@@ -35,11 +35,12 @@ void CollectTitledArt(ArtHandle start, ArtHandle** list, int32_t* count);
 void CollectPieceMembers(ArtHandle start, ArtHandle root, uint32_t serial, ArtHandle** list, int32_t* count,
                          int16_t selectedOnly);
 
-// Appends the members of the piece whose group-level tags `titled` carries:
-// a titled group or compound path holds them, a titled path finds them on
-// every layer but the preview layers.
-void CollectMembersOfTitledArt(ArtHandle titled, uint32_t serial, ArtHandle** list, int32_t* count,
-                               int16_t selectedOnly);
+// The members of the piece whose group-level tags `titled` carries, by the
+// serial it carries: a titled group or compound path holds them, a titled path
+// finds them on every layer but the preview layers. False, with no list, when
+// the art carries no serial or the piece has no members; else the caller frees
+// the list.
+bool CollectTitledPieceMembers(ArtHandle titled, int16_t selectedOnly, ArtHandle** list, int32_t* count);
 
 // Reloads and saves every titled piece of the document so that its tags are
 // written afresh, then reloads the current piece.

@@ -1,8 +1,7 @@
 #include <cstdlib>
 
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
-#include "store/art_tags.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
@@ -11,31 +10,14 @@
 
 namespace {
 
-void RewritePiece(PluginGlobals* g, ArtHandle titled, int16_t selectedOnly) {
-  const auto serial = static_cast<uint32_t>(ReadTagInteger(titled, kGradingSerialKey, 0));
-  if (serial == 0) return;
+// A piece whose group could not be read is left as it is, never written back
+// empty.
+void RewritePiece(ArtHandle titled, int16_t selectedOnly) {
   ArtHandle* members = nullptr;
   int32_t memberCount = 0;
-  CollectMembersOfTitledArt(titled, serial, &members, &memberCount, selectedOnly);
-  if (memberCount == 0) return;
-
-  ArtHandle* savedPiece = g->pieceArts;
-  const int32_t savedPieceCount = g->pieceArtCount;
-  ArtHandle* savedPreview = g->previewArts;
-  const int32_t savedPreviewCount = g->previewArtCount;
-  g->pieceArts = members;
-  g->pieceArtCount = memberCount;
-  g->previewArts = static_cast<ArtHandle*>(calloc(memberCount + 1, sizeof(ArtHandle)));
-  g->previewArtCount = 0;
-  // A piece whose group could not be read is left as it is, never written
-  // back empty.
+  if (!CollectTitledPieceMembers(titled, selectedOnly, &members, &memberCount)) return;
   if (LoadGradingGroup(members, memberCount) != 0) SaveGradingGroup(members, memberCount, 0);
-  free(g->pieceArts);
-  free(g->previewArts);
-  g->pieceArts = savedPiece;
-  g->pieceArtCount = savedPieceCount;
-  g->previewArts = savedPreview;
-  g->previewArtCount = savedPreviewCount;
+  free(members);
 }
 
 }  // namespace
@@ -50,7 +32,7 @@ void LoadPieceFromSelection(int16_t selectedOnly) {
 
   const LayerHandle savedPreviewLayer = g->previewLayer;
   g->previewLayer = FindOrMakeModuleLayer(ModuleLayer::Simulate);
-  for (int32_t i = titledCount - 1; i >= 0; --i) RewritePiece(g, titled[i], selectedOnly);
+  for (int32_t i = titledCount - 1; i >= 0; --i) RewritePiece(titled[i], selectedOnly);
   free(titled);
   if (g->previewLayer != nullptr) sAILayer->DeleteLayer(g->previewLayer);
   g->previewLayer = savedPreviewLayer;

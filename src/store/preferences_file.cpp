@@ -5,9 +5,10 @@
 #include <cstddef>
 #include <cstring>
 #include <iterator>
+#include <variant>
 
+#include "common/plugin_globals.h"
 #include "geometry/numeric.h"
-#include "shell/plugin_globals.h"
 #include "store/display_unit.h"
 #include "store/preferences_paths.h"
 #include "store/preset_table.h"
@@ -17,70 +18,71 @@
 
 namespace {
 
-enum PreferenceKind { kPrefInt, kPrefReal, kPrefText };
+// A setting's field in the globals record; its type says how the setting is
+// read and written, so a key cannot name a field of another type.
+using ShortField = int16_t* (*)(PluginGlobals&);
+using RealField = double* (*)(PluginGlobals&);
+using TextField = char (*(*)(PluginGlobals&))[kNameSize];
 
 struct PreferenceKey {
   const char* key;
-  PreferenceKind kind;
-  size_t offset;
+  std::variant<ShortField, RealField, TextField> field;
 };
 
-#define VM_FIELD(member) offsetof(PluginGlobals, member)
+#define VM_FIELD(member) [](PluginGlobals& g) { return &g.member; }
 
 // Written in this order before the size table rows.
 constexpr PreferenceKey kLeadingKeys[] = {
-    {"toolMode", kPrefInt, VM_FIELD(toolMode)},
-    {"flUseGrid", kPrefInt, VM_FIELD(flUseGrid)},
-    {"flUseFcur", kPrefInt, VM_FIELD(flUseFcur)},
-    {"flUseFcrs", kPrefInt, VM_FIELD(flUseFcrs)},
-    {"flUseFops", kPrefInt, VM_FIELD(flUseFops)},
-    {"flUseFrad", kPrefInt, VM_FIELD(flUseFrad)},
-    {"flUseFdis", kPrefInt, VM_FIELD(flUseFdis)},
-    {"flUseFlng", kPrefInt, VM_FIELD(flUseFlng)},
-    {"flUseFcnt", kPrefInt, VM_FIELD(flUseFcnt)},
-    {"flGrWidth", kPrefReal, VM_FIELD(flGrWidth)},
-    {"flGrHeight", kPrefReal, VM_FIELD(flGrHeight)},
-    {"flGrDistance", kPrefReal, VM_FIELD(flGrDistance)},
-    {"grading_angle", kPrefReal, VM_FIELD(grading_angle)},
-    {"grading_length", kPrefReal, VM_FIELD(grading_length)},
-    {"grading_compscale", kPrefReal, VM_FIELD(grading_compscale)},
-    {"grading_hvlock", kPrefInt, VM_FIELD(grading_hvlock)},
-    {"grading_unit", kPrefInt, VM_FIELD(grading_unit)},
-    {"grading_title", kPrefText, VM_FIELD(grading_title)},
-    {"grading_prefspath", kPrefText, VM_FIELD(presetFileName)},
-    {"grading_front_body_width", kPrefReal, VM_FIELD(simpleGrading.grading_front_body_width)},
-    {"grading_front_body_height", kPrefReal, VM_FIELD(simpleGrading.grading_front_body_height)},
-    {"grading_front_bust_position", kPrefReal, VM_FIELD(simpleGrading.grading_front_bust_position)},
-    {"grading_front_rotation", kPrefInt, VM_FIELD(simpleGrading.grading_front_rotation)},
-    {"grading_back_body_width", kPrefReal, VM_FIELD(simpleGrading.grading_back_body_width)},
-    {"grading_back_body_height", kPrefReal, VM_FIELD(simpleGrading.grading_back_body_height)},
-    {"grading_back_bust_position", kPrefReal, VM_FIELD(simpleGrading.grading_back_bust_position)},
-    {"grading_back_rotation", kPrefInt, VM_FIELD(simpleGrading.grading_back_rotation)},
-    {"grading_sleeve_front_body_width", kPrefReal, VM_FIELD(simpleGrading.grading_sleeve_front_body_width)},
-    {"grading_sleeve_back_body_width", kPrefReal, VM_FIELD(simpleGrading.grading_sleeve_back_body_width)},
-    {"grading_sleeve_cap_height", kPrefReal, VM_FIELD(simpleGrading.grading_sleeve_cap_height)},
-    {"grading_sleeve_depth", kPrefReal, VM_FIELD(simpleGrading.grading_sleeve_depth)},
-    {"grading_sleeve_rotation", kPrefInt, VM_FIELD(simpleGrading.grading_sleeve_rotation)},
-    {"grading_basic_size", kPrefInt, VM_FIELD(simpleGrading.grading_basic_size)},
-    {"grading_measure_type", kPrefInt, VM_FIELD(simpleGrading.grading_measure_type)},
+    {"toolMode", VM_FIELD(toolMode)},
+    {"flUseGrid", VM_FIELD(flUseGrid)},
+    {"flUseFcur", VM_FIELD(flUseFcur)},
+    {"flUseFcrs", VM_FIELD(flUseFcrs)},
+    {"flUseFops", VM_FIELD(flUseFops)},
+    {"flUseFrad", VM_FIELD(flUseFrad)},
+    {"flUseFdis", VM_FIELD(flUseFdis)},
+    {"flUseFlng", VM_FIELD(flUseFlng)},
+    {"flUseFcnt", VM_FIELD(flUseFcnt)},
+    {"flGrWidth", VM_FIELD(flGrWidth)},
+    {"flGrHeight", VM_FIELD(flGrHeight)},
+    {"flGrDistance", VM_FIELD(flGrDistance)},
+    {"grading_angle", VM_FIELD(grading_angle)},
+    {"grading_length", VM_FIELD(grading_length)},
+    {"grading_compscale", VM_FIELD(grading_compscale)},
+    {"grading_hvlock", VM_FIELD(grading_hvlock)},
+    {"grading_unit", VM_FIELD(grading_unit)},
+    {"grading_title", VM_FIELD(grading_title)},
+    {"grading_prefspath", VM_FIELD(presetFileName)},
+    {"grading_front_body_width", VM_FIELD(simpleGrading.grading_front_body_width)},
+    {"grading_front_body_height", VM_FIELD(simpleGrading.grading_front_body_height)},
+    {"grading_front_bust_position", VM_FIELD(simpleGrading.grading_front_bust_position)},
+    {"grading_front_rotation", VM_FIELD(simpleGrading.grading_front_rotation)},
+    {"grading_back_body_width", VM_FIELD(simpleGrading.grading_back_body_width)},
+    {"grading_back_body_height", VM_FIELD(simpleGrading.grading_back_body_height)},
+    {"grading_back_bust_position", VM_FIELD(simpleGrading.grading_back_bust_position)},
+    {"grading_back_rotation", VM_FIELD(simpleGrading.grading_back_rotation)},
+    {"grading_sleeve_front_body_width", VM_FIELD(simpleGrading.grading_sleeve_front_body_width)},
+    {"grading_sleeve_back_body_width", VM_FIELD(simpleGrading.grading_sleeve_back_body_width)},
+    {"grading_sleeve_cap_height", VM_FIELD(simpleGrading.grading_sleeve_cap_height)},
+    {"grading_sleeve_depth", VM_FIELD(simpleGrading.grading_sleeve_depth)},
+    {"grading_sleeve_rotation", VM_FIELD(simpleGrading.grading_sleeve_rotation)},
+    {"grading_basic_size", VM_FIELD(simpleGrading.grading_basic_size)},
+    {"grading_measure_type", VM_FIELD(simpleGrading.grading_measure_type)},
 };
 
 // Written after the size table rows.
 constexpr PreferenceKey kTrailingKeys[] = {
-    {"renewal_leave", kPrefInt, VM_FIELD(updateGrading.renewal_leave)},
-    {"renewal_mode", kPrefInt, VM_FIELD(updateGrading.renewal_mode)},
-    {"renewal_preview", kPrefInt, VM_FIELD(updateGrading.renewal_preview)},
-    {"renewal_out_layer", kPrefInt, VM_FIELD(updateGrading.renewal_out_layer)},
-    {"renewal_out_preset", kPrefInt, VM_FIELD(updateGrading.renewal_out_preset)},
-    {"renewal_out_lname", kPrefText, VM_FIELD(updateGrading.renewal_out_lname)},
+    {"renewal_leave", VM_FIELD(updateGrading.renewal_leave)},
+    {"renewal_mode", VM_FIELD(updateGrading.renewal_mode)},
+    {"renewal_preview", VM_FIELD(updateGrading.renewal_preview)},
+    {"renewal_out_layer", VM_FIELD(updateGrading.renewal_out_layer)},
+    {"renewal_out_preset", VM_FIELD(updateGrading.renewal_out_preset)},
+    {"renewal_out_lname", VM_FIELD(updateGrading.renewal_out_lname)},
 };
 
 #undef VM_FIELD
 
 constexpr char kPresetKeyPrefix[] = "grading_preset_";
 constexpr const char* kLanguageNames[] = {"JAPANESE", "ENGLISH", "KOREAN"};
-
-void* FieldAddress(const PreferenceKey& key) { return reinterpret_cast<char*>(gPlugin) + key.offset; }
 
 struct Quoted {
   char text[2 * kNameSize + 3];
@@ -97,18 +99,13 @@ Quoted QuotedText(const char* text) {
 void WriteKeys(TextFileOutput* out, const PreferenceKey* keys, size_t count) {
   for (size_t i = 0; i < count; ++i) {
     const PreferenceKey& key = keys[i];
-    switch (key.kind) {
-      case kPrefInt:
-        WriteTextFileLine(out, "%s = %d\r\n", key.key, *static_cast<int16_t*>(FieldAddress(key)));
-        break;
-      case kPrefReal:
-        WriteTextFileLine(out, "%s = %g\r\n", key.key,
-                          SinglePrecision(*static_cast<double*>(FieldAddress(key))));
-        break;
-      case kPrefText:
-        WriteTextFileLine(out, "%s = %s\r\n", key.key,
-                          QuotedText(static_cast<char*>(FieldAddress(key))).text);
-        break;
+    PluginGlobals& g = *gPlugin;
+    if (const ShortField* field = std::get_if<ShortField>(&key.field)) {
+      WriteTextFileLine(out, "%s = %d\r\n", key.key, *(*field)(g));
+    } else if (const RealField* field = std::get_if<RealField>(&key.field)) {
+      WriteTextFileLine(out, "%s = %g\r\n", key.key, SinglePrecision(*(*field)(g)));
+    } else if (const TextField* field = std::get_if<TextField>(&key.field)) {
+      WriteTextFileLine(out, "%s = %s\r\n", key.key, QuotedText(*(*field)(g)).text);
     }
   }
 }
@@ -126,16 +123,13 @@ bool ApplyKey(const KeyValueLine& line, const PreferenceKey* keys, size_t count)
   for (size_t i = 0; i < count; ++i) {
     const PreferenceKey& key = keys[i];
     if (std::strcmp(line.key, key.key) != 0) continue;
-    switch (key.kind) {
-      case kPrefInt:
-        ReadShortSetting(line.value, static_cast<int16_t*>(FieldAddress(key)));
-        break;
-      case kPrefReal:
-        ReadLeadingNumber(line.value, static_cast<double*>(FieldAddress(key)));
-        break;
-      case kPrefText:
-        CopyShiftJisCut(static_cast<char*>(FieldAddress(key)), kNameSize, line.value);
-        break;
+    PluginGlobals& g = *gPlugin;
+    if (const ShortField* field = std::get_if<ShortField>(&key.field)) {
+      ReadShortSetting(line.value, (*field)(g));
+    } else if (const RealField* field = std::get_if<RealField>(&key.field)) {
+      ReadLeadingNumber(line.value, (*field)(g));
+    } else if (const TextField* field = std::get_if<TextField>(&key.field)) {
+      CopyTextCutAnyTrail(*(*field)(g), kNameSize, line.value);
     }
     return true;
   }

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/plugin_globals.h"
 #include "geometry/numeric.h"
-#include "shell/plugin_globals.h"
 #include "store/text_fields.h"
 
 void ClearPresetTable() {
@@ -13,11 +13,23 @@ void ClearPresetTable() {
   for (PresetRecord& preset : gPlugin->presets) preset.empty = 1;
 }
 
+void ReseatCurrentPreset() {
+  PluginGlobals& g = *gPlugin;
+  // A slot outside the table (a damaged preference) starts from the nearest
+  // end.
+  if (g.currentPresetSlot < 0) g.currentPresetSlot = 0;
+  if (g.currentPresetSlot > kMaxPresets - 1) g.currentPresetSlot = kMaxPresets - 1;
+  auto unusable = [&](int slot) { return g.presets[slot].empty != 0 || g.presets[slot].enabled == 0; };
+  while (g.currentPresetSlot != 0 && unusable(g.currentPresetSlot)) --g.currentPresetSlot;
+  while (g.currentPresetSlot != kMaxPresets - 1 && unusable(g.currentPresetSlot)) ++g.currentPresetSlot;
+  g.currentScaleIndex = static_cast<int16_t>(g.presets[g.currentPresetSlot].scaleIndex);
+}
+
 void FormatPresetRecord(int slot, char* out, size_t size) {
   const PluginGlobals& g = *gPlugin;
   const PresetRecord& p = g.presets[slot];
   char name[kNameSize];
-  CopyTextCut(name, sizeof name, p.name, sizeof p.name);
+  CopyTextCutValidTrail(name, sizeof name, p.name, sizeof p.name);
   const int scale = p.scaleIndex >= 0 && p.scaleIndex < kMaxPresets ? p.scaleIndex : 0;
   out[0] = '\0';
   AppendQuotedField(out, size, name);
@@ -40,7 +52,7 @@ void TakePresetRecord(PresetReading* reading, int number, const char* const (&fi
   }
   PresetRecord& p = reading->record[n];
   std::memset(&p, 0, sizeof p);
-  CopyTextCut(p.name, sizeof p.name, fields[0]);
+  CopyTextCutValidTrail(p.name, sizeof p.name, fields[0]);
   p.scaleIndex = static_cast<int32_t>(scaleIndex);
   p.output = TextToShort(fields[3]);
   p.enabled = olderForm ? 1 : TextToShort(fields[5]);

@@ -6,10 +6,14 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "store/grading_records.h"
+#include "common/grading_records.h"
 
 // Every field of the 99 presets set to 0 and every slot marked free.
 void ClearPresetTable();
+
+// Moves the current preset slot into the table and onto a preset in use and
+// enabled (searching down, then up), and takes that preset's scale index.
+void ReseatCurrentPreset();
 
 constexpr int kPresetRecordFields = 7;
 // Room for a formatted record: a quoted name of doubled quotes and six numbers.

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/module_layers.h"
 #include "store/preset_table.h"
@@ -59,7 +59,7 @@ void ReadPresetTags(ArtHandle art, const char* format, const char* separators, s
     const char* tag = ReadStringTag(art, key);
     if (tag == nullptr || tag[0] == '\0') break;
     char value[kCsvFieldSize];
-    CopyTextCut(value, valueLimit + 1 < sizeof value ? valueLimit + 1 : sizeof value, tag);
+    CopyTextCutValidTrail(value, valueLimit + 1 < sizeof value ? valueLimit + 1 : sizeof value, tag);
     char texts[kPresetRecordFields][kCsvFieldSize];
     const char* fields[kPresetRecordFields];
     for (int f = 0; f < kPresetRecordFields; ++f) {
@@ -141,7 +141,7 @@ void SavePresetConfig() {
     RemoveNumberedTags(first, kConfigPresetKey);
   }
   char fileName[kNameSize];
-  CopyTextCut(fileName, sizeof fileName, gPlugin->presetFileName, sizeof gPlugin->presetFileName);
+  CopyTextCutValidTrail(fileName, sizeof fileName, gPlugin->presetFileName, sizeof gPlugin->presetFileName);
   WriteStringTag(target, kConfigPathKey, fileName);
   WritePresetTags(target, kConfigPresetKey, "");
 }
@@ -159,7 +159,8 @@ int LoadPresetConfig() {
   }
   if (source == nullptr) return 0;
   const char* fileName = ReadStringTag(source, kConfigPathKey);
-  CopyTextCut(gPlugin->presetFileName, sizeof gPlugin->presetFileName, fileName != nullptr ? fileName : "");
+  CopyTextCutValidTrail(gPlugin->presetFileName, sizeof gPlugin->presetFileName,
+                        fileName != nullptr ? fileName : "");
   ReadPresetTags(source, kConfigPresetKey, ",", kCsvFieldSize - 1, kCsvFieldSize);
   return 1;
 }

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "common/plugin_globals.h"
 #include "geometry/numeric.h"
-#include "shell/plugin_globals.h"
 #include "store/preferences_paths.h"
 #include "store/size_table_row.h"
 #include "text/number_text.h"

@@ -2,7 +2,7 @@
 // measurements in the order the files, the chart and the dialog give them.
 #pragma once
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 
 constexpr int kSizeTableColumns = 9;
 

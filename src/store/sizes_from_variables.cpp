@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 #include "store/size_table_row.h"
 #include "store/text_fields.h"
 #include "store/variable_number.h"
@@ -37,7 +37,7 @@ const char* SizeTableVariablePattern(int16_t language, int column) {
 void SizeTableRowName(int row, char* out, size_t size) {
   if (size == 0) return;
   const PresetRecord& preset = gPlugin->presets[row];
-  CopyTextCut(out, size, preset.name, sizeof preset.name);
+  CopyTextCutValidTrail(out, size, preset.name, sizeof preset.name);
   if (out[0] == '\0') snprintf(out, size, "%d", row + 1);
 }
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "shell/suite_pointers.h"
+#include "common/suite_pointers.h"
 #include "store/grading_group_tags.h"
 
 namespace {

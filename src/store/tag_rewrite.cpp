@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "shell/suite_pointers.h"
+#include "common/suite_pointers.h"
 #include "store/grading_group_tags.h"
 #include "store/tag_mirror.h"
 

@@ -1,5 +1,5 @@
-// Fixed-size Shift-JIS text fields (copied with CopyTextCut): numbers read
-// from the leading part of a text, separated fields.
+// Fixed-size Shift-JIS text fields (copied with CopyTextCutValidTrail):
+// numbers read from the leading part of a text, separated fields.
 #pragma once
 
 #include <cstddef>

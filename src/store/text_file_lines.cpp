@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "store/text_fields.h"
 #include "text/shift_jis_chars.h"
 
 namespace {
@@ -45,43 +46,18 @@ size_t TakeLine(const char** cursor, char* kept) {
   return length;
 }
 
+// Fields are split as every separated field of the module is (text_fields.h),
+// at "=" or ",".
 void SplitFields(const char* kept, KeyValueLine* line) {
   std::memset(line, 0, sizeof(*line));
+  constexpr const char* kSeparators = "=,";
+  GetSeparatedField(kept, 0, line->key, sizeof line->key, kSeparators);
+  GetSeparatedField(kept, 1, line->value, sizeof line->value, kSeparators);
   char field[kKeyValueLineMax + 1];
-  size_t length = 0;
-  int index = 0;
-  bool quoted = false;
-  const auto store = [&]() {
-    field[length] = '\0';
-    if (index == 0) {
-      std::memcpy(line->key, field, length + 1);
-    } else if (index == 1) {
-      std::memcpy(line->value, field, length + 1);
-    } else if (index - 2 < kKeyValueExtraFields) {
-      CopyShiftJisCut(line->extra[index - 2], sizeof(line->extra[0]), field);
-    }
-    ++index;
-    length = 0;
-  };
-  for (const char* p = kept; *p != '\0';) {
-    const size_t n = CharLength(p);
-    if (n == 1 && *p == '"' && quoted && p[1] == '"') {
-      // A doubled double quote inside quotes stands for one.
-      field[length++] = '"';
-      p += 2;
-      continue;
-    }
-    if (n == 1 && *p == '"') {
-      quoted = !quoted;
-    } else if (n == 1 && !quoted && (*p == '=' || *p == ',')) {
-      store();
-    } else {
-      std::memcpy(field + length, p, n);
-      length += n;
-    }
-    p += n;
+  for (int n = 0; n < kKeyValueExtraFields; ++n) {
+    if (GetSeparatedField(kept, n + 2, field, sizeof field, kSeparators) == 0) break;
+    CopyTextCutAnyTrail(line->extra[n], sizeof(line->extra[0]), field);
   }
-  store();
 }
 
 }  // namespace
@@ -102,10 +78,6 @@ const char* KeyValueField(const KeyValueLine* line, int n) {
   if (n == 1) return line->value;
   if (n >= 2 && n - 2 < kKeyValueExtraFields) return line->extra[n - 2];
   return "";
-}
-
-size_t CopyShiftJisCut(char* dest, size_t size, const char* source) {
-  return CopyWholeCharacters(dest, size, source, SIZE_MAX, ShiftJisTrail::kAny);
 }
 
 int KeyRowNumber(const char* key, const char* prefix) {

@@ -23,11 +23,6 @@ int NextKeyValueLine(const char** cursor, KeyValueLine* line);
 // Field n of a line (0 key, 1 value, 2..9 extra); "" past the end.
 const char* KeyValueField(const KeyValueLine* line, int n);
 
-// Copies at most size - 1 bytes and a NUL without splitting a Shift-JIS
-// double-byte character (any byte after a lead byte is its trail); returns the
-// bytes copied.
-size_t CopyShiftJisCut(char* dest, size_t size, const char* source);
-
 // The row number NN of a key made of the prefix and exactly two digits,
 // or -1 when the key has another form.
 int KeyRowNumber(const char* key, const char* prefix);

@@ -1,6 +1,6 @@
 #include "store/tool_config_tag.h"
 
-#include "shell/suite_pointers.h"
+#include "common/suite_pointers.h"
 #include "store/art_tags.h"
 
 int HasToolConfigTag(ArtHandle art) { return HasNonEmptyTag(art, kToolConfigTagKey); }

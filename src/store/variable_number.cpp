@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 #include "store/text_fields.h"
 
 double GetVariableNumber(const char* name, double fallback) {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 #include "store/text_fields.h"
 #include "store/text_file_io.h"
 
@@ -198,7 +198,7 @@ void ApplyLine(PluginGlobals* g, const std::string& line) {
   VariableTable& table = g->variables;
   for (int row = 0; row < kMaxVariables && !IsTableEnd(table, row); ++row) {
     if (name != table.varNames[row] || owner != OwnerOfRow(*g, row)) continue;
-    CopyTextCut(table.varValues[row], kVarValueSize, fields[3].c_str());
+    CopyTextCutValidTrail(table.varValues[row], kVarValueSize, fields[3].c_str());
   }
 }
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "shell/suite_pointers.h"
+#include "common/suite_pointers.h"
 #include "text/byte_classes.h"
 #include "win_api.h"
 

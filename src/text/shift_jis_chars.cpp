@@ -59,8 +59,12 @@ size_t CopyWholeCharacters(char* destination, size_t size, const char* source, s
   return n;
 }
 
-size_t CopyTextCut(char* destination, size_t size, const char* source, size_t length) {
+size_t CopyTextCutValidTrail(char* destination, size_t size, const char* source, size_t length) {
   return CopyWholeCharacters(destination, size, source, length, ShiftJisTrail::kValid);
+}
+
+size_t CopyTextCutAnyTrail(char* destination, size_t size, const char* source, size_t length) {
+  return CopyWholeCharacters(destination, size, source, length, ShiftJisTrail::kAny);
 }
 
 size_t ShiftJisLastCharStart(const char* text, size_t length) {

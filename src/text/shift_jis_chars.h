@@ -36,8 +36,11 @@ int ShiftJisFitLength(const char* text, int limit);
 size_t CopyWholeCharacters(char* destination, size_t size, const char* source, size_t length,
                            ShiftJisTrail trail);
 
-// CopyWholeCharacters taking only valid trail bytes.
-size_t CopyTextCut(char* destination, size_t size, const char* source, size_t length = SIZE_MAX);
+// CopyWholeCharacters where a lead byte takes only a valid trail byte (a lead
+// byte before any other stands alone and may be the last byte copied).
+size_t CopyTextCutValidTrail(char* destination, size_t size, const char* source, size_t length = SIZE_MAX);
+// CopyWholeCharacters where a lead byte takes whatever byte follows it.
+size_t CopyTextCutAnyTrail(char* destination, size_t size, const char* source, size_t length = SIZE_MAX);
 
 // Where the last character of text[0..length) begins, by a scan from the start
 // (a lead byte takes whatever byte follows it); 0 when length is 0.

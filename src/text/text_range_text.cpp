@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "shell/suite_pointers.h"
+#include "common/suite_pointers.h"
 #include "text/text_conversion.h"
 
 HostErr SetTextRangeFromShiftJis(TextRangeHandle range, const char* text) {

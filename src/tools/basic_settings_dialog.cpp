@@ -3,53 +3,34 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/dialog_placement.h"
+#include "common/module_instance.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
+#include "engine/grading_edit.h"
+#include "geometry/angles.h"
 #include "panels/inf_panel_list.h"
 #include "resources/basic_settings_resource_ids.h"
-#include "shell/dialog_placement.h"
-#include "shell/localize.h"
-#include "shell/module_instance.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
+#include "resources/undo_text_pairs.h"
+#include "store/display_unit.h"
 #include "store/text_fields.h"
+#include "text/localize.h"
 #include "tools/handle_dialogs_internal.h"
-#include "tools/revision_tool_handlers.h"
-#include "tools/undo_text_pairs.h"
 
 int16_t dialogUnit = 0;
 
 namespace {
 
-struct UnitRecord {
-  const char* name;
-  double unitPerPoint;
-};
-const UnitRecord kUnits[] = {
-    {"mm", 0.35277777777777775}, {"cm", 0.035277777777777776}, {"in", 0.013888888888888888}};
-constexpr int16_t kUnitCount = 3;
-
-// A unit read from a damaged preferences file shows as millimetres.
-int16_t ValidUnit(int32_t unit) { return unit >= 0 && unit < kUnitCount ? static_cast<int16_t>(unit) : 0; }
-
+// Inches go by 72 points to the inch, not by the table's factor: a shown
+// value's last digit depends on it.
 double PointsToUnit(double points, int16_t unit) {
-  switch (unit) {
-    case 1:
-      return points * 0.035277777777777776;
-    case 2:
-      return points / 72;
-    default:
-      return points * 0.35277777777777775;
-  }
+  if (unit == 2) return points / 72;
+  return points * kDisplayUnits[unit == 1 ? 1 : 0].perPoint;
 }
 
 double UnitToPoints(double value, int16_t unit) {
-  switch (unit) {
-    case 1:
-      return value / 0.035277777777777776;
-    case 2:
-      return value * 72;
-    default:
-      return value / 0.35277777777777775;
-  }
+  if (unit == 2) return value * 72;
+  return value / kDisplayUnits[unit == 1 ? 1 : 0].perPoint;
 }
 
 void SetNumber(HWND dialog, int control, double value) {
@@ -74,21 +55,21 @@ void EnableUnlockedFields(HWND dialog, bool locked) {
 void ShowOrigin(HWND dialog, double xPoints, double yPoints, int16_t unit) {
   SetNumber(dialog, kBasicOriginXEdit, PointsToUnit(xPoints, unit));
   SetNumber(dialog, kBasicOriginYEdit, PointsToUnit(yPoints, unit));
-  SetDlgItemText(dialog, kBasicUnitNameLabel, kUnits[unit].name);
+  SetDlgItemText(dialog, kBasicUnitNameLabel, kDisplayUnits[unit].name);
 }
 
 void InitDialog(HWND dialog) {
   const PluginGlobals& g = *gPlugin;
   PlaceDialogCentredOnTop(dialog);
   SendBasicSettingsDlgItemMessage(dialog, kBasicUnitCombo, CB_RESETCONTENT, 0, 0);
-  for (const UnitRecord& unit : kUnits)
+  for (const DisplayUnit& unit : kDisplayUnits)
     SendBasicSettingsDlgItemMessage(dialog, kBasicUnitCombo, CB_ADDSTRING, 0,
                                     reinterpret_cast<LPARAM>(unit.name));
-  dialogUnit = ValidUnit(g.grading_unit);
+  dialogUnit = ValidDisplayUnit(g.grading_unit);
   SendBasicSettingsDlgItemMessage(dialog, kBasicUnitCombo, CB_SETCURSEL, static_cast<WPARAM>(dialogUnit), 0);
 
   ShowOrigin(dialog, g.grading_origin.h, g.grading_origin.v, dialogUnit);
-  SetNumber(dialog, kBasicAngleEdit, g.grading_angle / 3.141592 * 180);
+  SetNumber(dialog, kBasicAngleEdit, g.grading_angle / kPiCut * kDegreesPerHalfTurn);
   const ScalePair& scale = g.presetScale[g.currentScaleIndex];
   SetNumber(dialog, kBasicScaleHEdit, scale.h * 100);
   SetNumber(dialog, kBasicScaleVEdit, scale.v * 100);
@@ -99,7 +80,7 @@ void InitDialog(HWND dialog) {
   SetNumber(dialog, kBasicCompScaleCombo, g.grading_compscale * 100);
 
   char title[kNameSize];
-  CopyTextCut(title, sizeof title, g.grading_title, sizeof g.grading_title);
+  CopyTextCutValidTrail(title, sizeof title, g.grading_title, sizeof g.grading_title);
   SetDlgItemText(dialog, kBasicNameEdit, title);
 }
 
@@ -112,7 +93,7 @@ void FollowLock(HWND dialog) {
 
 void ChangeUnit(HWND dialog) {
   const LRESULT chosen = SendBasicSettingsDlgItemMessage(dialog, kBasicUnitCombo, CB_GETCURSEL, 0, 0);
-  if (chosen < 0 || chosen >= kUnitCount || chosen == dialogUnit) return;
+  if (chosen < 0 || chosen >= kDisplayUnitCount || chosen == dialogUnit) return;
   const double x = UnitToPoints(ReadNumber(dialog, kBasicOriginXEdit), dialogUnit);
   const double y = UnitToPoints(ReadNumber(dialog, kBasicOriginYEdit), dialogUnit);
   dialogUnit = static_cast<int16_t>(chosen);
@@ -136,13 +117,12 @@ bool TakeCompilationScale(HWND dialog, double* ratio) {
 void StoreSettings(HWND dialog, double compScale) {
   PluginGlobals& g = *gPlugin;
   const LRESULT chosen = SendBasicSettingsDlgItemMessage(dialog, kBasicUnitCombo, CB_GETCURSEL, 0, 0);
-  const int16_t unit = chosen >= 0 && chosen < kUnitCount ? static_cast<int16_t>(chosen) : dialogUnit;
+  const int16_t unit = chosen >= 0 && chosen < kDisplayUnitCount ? static_cast<int16_t>(chosen) : dialogUnit;
   g.grading_unit = unit;
-  g.unitPerPoint = kUnits[unit].unitPerPoint;
-  CopyTextCut(g.unitName, sizeof g.unitName, kUnits[unit].name);
+  SetUnitPerPoint(unit);
   g.grading_origin.h = UnitToPoints(ReadNumber(dialog, kBasicOriginXEdit), unit);
   g.grading_origin.v = UnitToPoints(ReadNumber(dialog, kBasicOriginYEdit), unit);
-  g.grading_angle = ReadNumber(dialog, kBasicAngleEdit) / 180 * 3.141592;
+  g.grading_angle = ReadNumber(dialog, kBasicAngleEdit) / kDegreesPerHalfTurn * kPiCut;
   g.grading_hvlock = LockChecked(dialog) ? 1 : 0;
   ScalePair& scale = g.presetScale[g.currentScaleIndex];
   scale.h = ReadNumber(dialog, kBasicScaleHEdit) / 100;
@@ -150,7 +130,7 @@ void StoreSettings(HWND dialog, double compScale) {
   g.grading_compscale = compScale;
   char title[256] = "";
   GetDlgItemText(dialog, kBasicNameEdit, title, sizeof title);
-  CopyTextCut(g.grading_title, sizeof g.grading_title, title);
+  CopyTextCutValidTrail(g.grading_title, sizeof g.grading_title, title);
 }
 
 }  // namespace

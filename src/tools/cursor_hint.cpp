@@ -1,7 +1,7 @@
 #include "tools/cursor_hint.h"
 
+#include "common/plugin_globals.h"
 #include "geometry/numeric.h"
-#include "shell/plugin_globals.h"
 #include "text/string_limits.h"
 #include "win_api.h"
 

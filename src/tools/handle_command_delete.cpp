@@ -1,14 +1,14 @@
 #include <cstring>
 
+#include "common/plugin_globals.h"
+#include "engine/grading_edit.h"
 #include "panels/inf_panel_list.h"
 #include "panels/panel_controls.h"
 #include "panels/variable_commands.h"
 #include "panels/variable_registration.h"
-#include "shell/plugin_globals.h"
+#include "resources/undo_text_pairs.h"
 #include "tools/handle_commands.h"
 #include "tools/handle_groups.h"
-#include "tools/revision_tool_handlers.h"
-#include "tools/undo_text_pairs.h"
 #include "win_api.h"
 
 namespace {

@@ -3,24 +3,22 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "common/dialog_result.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
+#include "engine/grading_edit.h"
 #include "engine/preview_builder.h"
-#include "engine/update_grading.h"
 #include "panels/inf_panel_list.h"
 #include "panels/panel_controls.h"
+#include "panels/update_grading_command.h"
 #include "panels/variable_commands.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
+#include "resources/undo_text_pairs.h"
 #include "tools/basic_settings_dialog.h"
 #include "tools/handle_dialogs.h"
-#include "tools/revision_tool_handlers.h"
-#include "tools/undo_text_pairs.h"
 #include "win_api.h"
 
 namespace {
 
-// Indexes of Japanese undo texts in the localised table; each redo text follows.
-
-constexpr int32_t kDialogOk = 1;
 constexpr int kLockOffIcon = 3;
 constexpr int kLockOnIcon = 4;
 

@@ -1,37 +1,15 @@
 #include "tools/handle_creation.h"
 
 #include <cstring>
-#include <utility>
 
-#include "engine/preview_builder.h"
+#include "common/plugin_globals.h"
+#include "engine/handle_ends.h"
 #include "panels/inf_panel_list.h"
 #include "panels/variable_commands.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
+#include "tools/handle_groups.h"
 #include "tools/handle_kind.h"
 #include "tools/tool_utilities.h"
-
-namespace {
-
-// An end on a path comes second, a free end first.
-void PutEndOnPathSecond(TwoPointHandleData& line) {
-  if (line.art2 != nullptr) return;
-  std::swap(line.p1, line.p2);
-  std::swap(line.art1, line.art2);
-  std::swap(line.index1, line.index2);
-  line.art1 = nullptr;
-  line.index1 = 0;
-}
-
-int32_t FirstFreeSlot() {
-  for (int32_t slot = 0; slot < kMaxHandles; ++slot) {
-    if (gPlugin->handles[slot].kind == kHandleFree) return slot;
-  }
-  return -1;
-}
-
-}  // namespace
 
 void CreateHandleFromDrag(ToolHandle tool, int16_t toolIndex) {
   PluginGlobals& g = *gPlugin;
@@ -52,7 +30,7 @@ void CreateHandleFromDrag(ToolHandle tool, int16_t toolIndex) {
     return;
   }
   // A full table keeps the selection and registers no variables.
-  const int32_t slot = FirstFreeSlot();
+  const int32_t slot = FirstFreeHandleSlot();
   if (slot < 0) return;
 
   for (RevisionHandle& h : g.handles) h.listSelected = 0;
@@ -68,9 +46,7 @@ void CreateHandleFromDrag(ToolHandle tool, int16_t toolIndex) {
 
   std::memcpy(&g.handles[slot], &handle, sizeof handle);
   InsertHandleRow(slot);
-  SetToolUndoRedoText(tool);
-  BuildGradingPreview(1, 0);
-  SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
+  StoreHandleChange(tool);
   SyncInfSelection();
   if (handle.kind == kHandleMeasurement) FillVarList();
 }

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
+#include "common/grading_records.h"
 #include "host_types.h"
-#include "store/grading_records.h"
 
 // RevisionToolIndex: the tool index the routing passes to every handler.
 enum RevisionToolIndex : int16_t {

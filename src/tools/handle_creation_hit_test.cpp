@@ -2,9 +2,9 @@
 #include <cstring>
 #include <vector>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "geometry/host_math.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "tools/handle_creation.h"
 
 namespace {
@@ -18,7 +18,8 @@ double AnchorTolerance() {
   return zoom > 0 ? kAnchorPixels / zoom : 0;
 }
 
-bool Near(const RealPoint& a, const RealPoint& b, double tolerance) {
+// |dx| and |dy| both below the tolerance: a square about b.
+bool WithinSquare(const RealPoint& a, const RealPoint& b, double tolerance) {
   const double dx = a.h - b.h, dy = a.v - b.v;
   return (dx < 0 ? -dx : dx) < tolerance && (dy < 0 ? -dy : dy) < tolerance;
 }
@@ -37,7 +38,7 @@ bool FindPieceAnchor(const RealPoint& point, PieceAnchorHit* hit) {
     segments.resize(count);
     if (sAIPath->GetPathSegments(art, 0, count, segments.data()) != kNoErr) continue;
     for (int16_t i = 0; i < count; ++i) {
-      if (Near(segments[i].p, point, tolerance)) {
+      if (WithinSquare(segments[i].p, point, tolerance)) {
         *hit = {art, i, segments[i].p};
         return true;
       }

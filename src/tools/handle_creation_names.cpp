@@ -2,13 +2,13 @@
 #include <cstdio>
 #include <cstring>
 
-#include "engine/grading_engine_internal.h"
-#include "tools/handle_kind.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
+#include "engine/handle_measures.h"
 #include "panels/variable_registration.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
+#include "text/localize.h"
 #include "tools/handle_creation.h"
+#include "tools/handle_kind.h"
 
 namespace {
 

@@ -3,17 +3,19 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/grading_engine_internal.h"
+#include "common/dialog_result.h"
+#include "common/module_instance.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
+#include "engine/handle_measures.h"
+#include "engine/piece_members.h"
 #include "engine/preview_builder.h"
 #include "expr/script_alerts.h"
 #include "geometry/point_math.h"
 #include "resources/handle_dialog_resource_ids.h"
-#include "shell/localize.h"
-#include "shell/module_instance.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/module_layers.h"
 #include "store/tag_mirror.h"
+#include "text/localize.h"
 #include "tools/handle_dialogs_internal.h"
 #include "tools/handle_groups.h"
 #include "tools/point_dialog.h"
@@ -28,16 +30,6 @@ MeasuredBase gMeasuredBase;
 int16_t gOpenedProportional = 0;
 
 namespace {
-
-constexpr int32_t kDialogOk = 1;
-constexpr int32_t kDialogCancel = 2;
-
-bool InPiece(ArtHandle art) {
-  const PluginGlobals& g = *gPlugin;
-  for (int32_t i = 0; art != nullptr && g.pieceArts != nullptr && i < g.pieceArtCount; ++i)
-    if (g.pieceArts[i] == art) return true;
-  return false;
-}
 
 int16_t SegmentCount(ArtHandle art) {
   int16_t count = 0;
@@ -65,7 +57,7 @@ RealPoint MapByPreset(const RealPoint& p) {
 }
 
 GradedSegment* GradedBefore(ArtHandle art, int32_t first) {
-  return InPiece(art) ? ComputeGradedSegments(art, first - 1) : nullptr;
+  return PieceMemberIndex(art) >= 0 ? ComputeGradedSegments(art, first - 1) : nullptr;
 }
 
 RealPoint BaseEnd(const GradedSegment* graded, int16_t count, int32_t index, const RealPoint& stored) {
@@ -264,7 +256,7 @@ int32_t ShowPointRevisionDialog(PluginRef pluginRef, int32_t slot) {
   pointSourceSegment = PathSegment{};
   pointGradedSegment = PathSegment{};
   const PointHandleData& point = EditedPointHandle.point;
-  if (InPiece(point.art) && point.anchorIndex >= 0 && point.anchorIndex < SegmentCount(point.art)) {
+  if (PieceMemberIndex(point.art) >= 0 && point.anchorIndex >= 0 && point.anchorIndex < SegmentCount(point.art)) {
     sAIPath->GetPathSegments(point.art, static_cast<int16_t>(point.anchorIndex), 1, &pointSourceSegment);
     if (GradedSegment* graded = ComputeGradedSegments(point.art, first - 1)) {
       pointGradedSegment = graded[point.anchorIndex];

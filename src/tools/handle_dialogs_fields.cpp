@@ -1,13 +1,13 @@
-// Fields, lists and the "Variable..." button of the revision handle dialogs.
+#include "tools/handle_dialogs_fields.h"
+
 #include <cstdio>
 #include <cstring>
 
+#include "common/plugin_globals.h"
 #include "expr/script_alerts.h"
 #include "panels/variable_dialogs.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
 #include "store/text_fields.h"
-#include "tools/handle_dialogs_internal.h"
+#include "text/localize.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ void InsertPickedVariable(SavedEditField* saved, HWND dialog) {
 
 void ShowFieldText(HWND dialog, ShownTexts* shown, int id, const char* text) {
   SetDlgItemText(dialog, id, text);
-  if (id >= 0 && id < kShownFields) CopyTextCut(shown->text[id], kShownTextSize, text);
+  if (id >= 0 && id < kShownFields) CopyTextCutValidTrail(shown->text[id], kShownTextSize, text);
 }
 
 void ShowFieldNumber(HWND dialog, ShownTexts* shown, int id, double value) {
@@ -93,8 +93,8 @@ void ReadFieldCut(HWND dialog, int id, char* out, size_t size) {
   text[0] = '\0';
   GetDlgItemText(dialog, id, text, sizeof text);
   char cut[kNameSize];
-  CopyTextCut(cut, sizeof cut, text);
-  CopyTextCut(out, size, cut);
+  CopyTextCutValidTrail(cut, sizeof cut, text);
+  CopyTextCutValidTrail(out, size, cut);
 }
 
 int ReadChangedAmount(HWND dialog, ShownTexts* shown, int id, char (&out)[kExprSize]) {

@@ -1,26 +1,23 @@
 // A drag that starts on a mark: a handle's end or line, a point handle, or
 // the grading origin and its arrow.
-#include "engine/preview_builder.h"
+#include "common/plugin_globals.h"
+#include "engine/grading_edit.h"
 #include "geometry/host_math.h"
 #include "geometry/point_math.h"
 #include "panels/inf_panel_list.h"
 #include "panels/panel_windows.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
+#include "resources/undo_text_pairs.h"
 #include "store/grading_group_tags.h"
 #include "tools/handle_creation.h"
 #include "tools/handle_groups.h"
 #include "tools/handle_kind.h"
 #include "tools/handle_selection.h"
-#include "tools/revision_tool_handlers.h"
 #include "tools/tool_utilities.h"
 #include "tools/tracking_snap.h"
 #include "tools/tracking_state.h"
-#include "tools/undo_text_pairs.h"
 
 namespace {
 
-// Index of "基本設定の取り消し" in the localised texts; its redo text follows.
 constexpr double kArrowPixels = 100.0;
 
 RealPoint Moved(const RealPoint& p, const RealPoint& delta) { return {p.h + delta.h, p.v + delta.v}; }
@@ -92,9 +89,7 @@ void DragOrigin(int16_t code, const RealPoint& to, const RealPoint& delta) {
     const double zoom = FirstViewZoom();
     g.grading_length = zoom > 0 ? kArrowPixels / zoom : kArrowPixels;
   }
-  SetLocalizedUndoRedoText(kUndoBasicSettings);
-  BuildGradingPreview(1, 0);
-  SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
+  StoreAfterEdit(kUndoBasicSettings);
   RebuildInfList();
 }
 

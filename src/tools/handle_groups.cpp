@@ -2,11 +2,11 @@
 
 #include <cstring>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
+#include "engine/grading_edit.h"
 #include "engine/preview_builder.h"
 #include "panels/inf_panel_list.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
-#include "store/grading_group_tags.h"
 #include "store/object_ids.h"
 #include "tools/tool_utilities.h"
 
@@ -100,10 +100,8 @@ int32_t FirstFreeHandleSlot() {
 }
 
 void StoreHandleChange(ToolHandle tool) {
-  PluginGlobals& g = *gPlugin;
   SetToolUndoRedoText(tool);
-  BuildGradingPreview(1, 0);
-  SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
+  StoreGradingEdit();
 }
 
 void StoreHandleSelection() {

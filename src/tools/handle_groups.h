@@ -5,8 +5,9 @@
 
 #include <cstdint>
 
+#include "common/grading_records.h"
+#include "engine/grading_edit.h"
 #include "host_types.h"
-#include "store/grading_records.h"
 
 // The first slot of the run that `slot` belongs to (`slot` itself without a
 // group).
@@ -34,8 +35,8 @@ void RemoveGroupMember(int32_t slot);
 // The first free slot, or -1.
 int32_t FirstFreeHandleSlot();
 
-// A change to the table: undo texts of the tool, preview, storing; the caller
-// then refreshes the list.
+// A change to the table: undo texts of the tool, then StoreGradingEdit; the
+// caller then refreshes the list.
 void StoreHandleChange(ToolHandle tool);
 // A selection change that makes no undo step.
 void StoreHandleSelection();

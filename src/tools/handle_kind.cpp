@@ -1,10 +1,11 @@
 #include "tools/handle_kind.h"
 
-#include <utility>
 #include <vector>
 
-#include "engine/grading_engine_internal.h"
-#include "shell/suite_pointers.h"
+#include "common/suite_pointers.h"
+#include "engine/anchor_run.h"
+#include "engine/handle_ends.h"
+#include "engine/handle_measures.h"
 #include "tools/handle_creation.h"
 
 namespace {
@@ -57,7 +58,7 @@ int16_t HandleRunIsArc(const RevisionHandle& handle) {
   std::vector<PathSegment> segments(count);
   if (sAIPath->GetPathSegments(line.art1, 0, count, segments.data()) != kNoErr) return 0;
   ArtSegments path{closed, count, segments.data()};
-  return ArcTestOverRun(RunOnPath(&path, line.index1, line.index2)).isArc;
+  return RunIsOneArc(&path, line.index1, line.index2);
 }
 
 void PutEndsInRunOrder(TwoPointHandleData& line) {
@@ -65,7 +66,5 @@ void PutEndsInRunOrder(TwoPointHandleData& line) {
   int32_t closed = 0;
   if (line.art1 != line.art2 || !ReadPath(line.art1, &count, &closed)) return;
   if (RunBetweenAnchors(closed, count, line.index1, line.index2).s1 == line.index1) return;
-  std::swap(line.p1, line.p2);
-  std::swap(line.art1, line.art2);
-  std::swap(line.index1, line.index2);
+  SwapHandleEnds(line);
 }

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "store/grading_records.h"
+#include "common/grading_records.h"
 
 // The kind of handle the revision tool of this index draws.
 int16_t HandleKindOfTool(int16_t toolIndex);

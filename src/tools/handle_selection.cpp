@@ -4,9 +4,10 @@
 #include <cstring>
 #include <vector>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
+#include "engine/piece_members.h"
 #include "panels/inf_panel_list.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "tools/handle_creation.h"
 #include "tools/handle_groups.h"
 #include "tools/tool_utilities.h"
@@ -28,18 +29,8 @@ void ClearHandleSelection() {
   for (RevisionHandle& h : gPlugin->handles) h.listSelected = 0;
 }
 
-// "A-3": the path's letter among the piece's members and the anchor's number.
 void NamePointHandle(RevisionHandle* handle) {
-  const PluginGlobals& g = *gPlugin;
-  int32_t member = 0;
-  for (int32_t m = 0; m < g.pieceArtCount; ++m) {
-    if (g.pieceArts[m] == handle->point.art) {
-      member = m;
-      break;
-    }
-  }
-  std::snprintf(handle->name, sizeof handle->name, "%c-%d", HandleIndexToLetter(member),
-                static_cast<int>(handle->point.anchorIndex) + 1);
+  FormatPointHandleName(handle->point.art, handle->point.anchorIndex, handle->name, sizeof handle->name);
 }
 
 // The piece's anchors inside the drag's rectangle, path by path.

@@ -3,16 +3,17 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/grading_engine_internal.h"
+#include "common/dialog_placement.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
+#include "engine/handle_measures.h"
 #include "panels/variable_registration.h"
 #include "resources/handle_dialog_resource_ids.h"
-#include "shell/dialog_placement.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/text_fields.h"
-#include "tools/handle_kind.h"
+#include "store/variable_rows.h"
 #include "tools/handle_dialogs.h"
 #include "tools/handle_dialogs_internal.h"
+#include "tools/handle_kind.h"
 
 namespace {
 
@@ -32,50 +33,6 @@ void Initialise(HWND dialog) {
 }
 
 // The whole variable table, to be put back when a rename is refused.
-struct VariableTableCopy {
-  char (*names)[kVarNameSize];
-  char (*values)[kVarValueSize];
-  char (*titles)[kVarNameSize];
-  uint32_t* flags;
-};
-
-void FreeCopy(VariableTableCopy* copy) {
-  std::free(copy->names);
-  std::free(copy->values);
-  std::free(copy->titles);
-  std::free(copy->flags);
-}
-
-bool CopyTable(VariableTableCopy* copy, bool restore) {
-  VariableTable& t = gPlugin->variables;
-  if (t.varNames == nullptr || t.varValues == nullptr || t.varTitles == nullptr || t.varPrivate == nullptr)
-    return false;
-  const size_t names = sizeof t.varNames[0] * kMaxVariables;
-  const size_t values = sizeof t.varValues[0] * kMaxVariables;
-  const size_t flags = sizeof t.varPrivate[0] * kMaxVariables;
-  if (restore) {
-    std::memcpy(t.varNames, copy->names, names);
-    std::memcpy(t.varValues, copy->values, values);
-    std::memcpy(t.varTitles, copy->titles, names);
-    std::memcpy(t.varPrivate, copy->flags, flags);
-    return true;
-  }
-  *copy = {static_cast<char(*)[kVarNameSize]>(std::malloc(names)),
-           static_cast<char(*)[kVarValueSize]>(std::malloc(values)),
-           static_cast<char(*)[kVarNameSize]>(std::malloc(names)),
-           static_cast<uint32_t*>(std::malloc(flags))};
-  if (copy->names == nullptr || copy->values == nullptr || copy->titles == nullptr ||
-      copy->flags == nullptr) {
-    FreeCopy(copy);
-    return false;
-  }
-  std::memcpy(copy->names, t.varNames, names);
-  std::memcpy(copy->values, t.varValues, values);
-  std::memcpy(copy->titles, t.varTitles, names);
-  std::memcpy(copy->flags, t.varPrivate, flags);
-  return true;
-}
-
 bool Rename(PluginRef pluginRef, const RevisionHandle& old, int n) {
   char oldName[kExprSize + 1], newName[kExprSize + 1];
   CopyField(oldName, old.line.amountExpr[n]);
@@ -87,11 +44,11 @@ bool Rename(PluginRef pluginRef, const RevisionHandle& old, int n) {
 bool CommitNames(PluginRef pluginRef, int32_t slot) {
   const RevisionHandle& old = gPlugin->handles[slot];
   VariableTableCopy copy{};
-  if (!CopyTable(&copy, false)) return false;
+  if (!SetVariableTableAside(gPlugin->variables, &copy)) return false;
   bool renamed = Rename(pluginRef, old, 0) && Rename(pluginRef, old, 1) && Rename(pluginRef, old, 2) &&
                  (!isArcRange || Rename(pluginRef, old, kRadiusName));
-  if (!renamed) CopyTable(&copy, true);
-  FreeCopy(&copy);
+  if (!renamed) PutVariableTableBack(gPlugin->variables, copy);
+  FreeVariableTableCopy(&copy);
   return renamed;
 }
 

@@ -5,10 +5,10 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "engine/grading_engine_internal.h"
+#include "common/dialog_placement.h"
+#include "common/plugin_globals.h"
+#include "engine/handle_measures.h"
 #include "resources/handle_dialog_resource_ids.h"
-#include "shell/dialog_placement.h"
-#include "shell/plugin_globals.h"
 #include "store/text_fields.h"
 #include "tools/handle_dialogs_internal.h"
 
@@ -53,7 +53,7 @@ void ShowOffset(HWND dialog, int axis) {
   const size_t n = std::strlen(text), m = std::strlen(kOffsetEnding);
   if (text[0] == '(' && n >= m + 1 && std::strcmp(text + n - m, kOffsetEnding) == 0) {
     char inner[kExprSize];
-    CopyTextCut(inner, sizeof inner, text + 1, n - m - 1);
+    CopyTextCutValidTrail(inner, sizeof inner, text + 1, n - m - 1);
     ShowFieldText(dialog, &gPointDialog.shown, kOffsetFields[axis], inner);
   } else {
     ShowFieldText(dialog, &gPointDialog.shown, kOffsetFields[axis], text);
@@ -70,7 +70,7 @@ void Initialise(HWND dialog) {
     ShowMoveAndCoordinate(dialog, axis);
   }
   char name[kNameSize];
-  CopyTextCut(name, sizeof name, EditedPointHandle.name);
+  CopyTextCutValidTrail(name, sizeof name, EditedPointHandle.name);
   SetDlgItemText(dialog, kPointNameField, name);
 }
 
@@ -84,7 +84,7 @@ void OffsetEntered(HWND dialog, int axis) {
     RefuseFieldText(dialog, &gPointDialog.shown, id);
     return;
   }
-  CopyTextCut(gPointDialog.shown.text[id], kShownTextSize, text);
+  CopyTextCutValidTrail(gPointDialog.shown.text[id], kShownTextSize, text);
   if (SameExpression(stored, Offset(axis))) return;
   std::memcpy(Offset(axis), stored, kExprSize);
   ShowMoveAndCoordinate(dialog, axis);

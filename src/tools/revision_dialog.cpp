@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "engine/grading_engine_internal.h"
+#include "common/dialog_placement.h"
+#include "common/plugin_globals.h"
+#include "engine/handle_measures.h"
 #include "expr/script.h"
 #include "resources/handle_dialog_resource_ids.h"
-#include "shell/dialog_placement.h"
-#include "shell/plugin_globals.h"
 #include "store/text_fields.h"
 #include "tools/handle_dialogs_internal.h"
 
@@ -71,7 +71,7 @@ bool EndsWith(const char* text, const char* end) {
 void Between(const char* text, size_t start, size_t ending, char (&out)[kExprSize]) {
   const size_t n = std::strlen(text);
   const size_t length = n >= start + ending ? n - start - ending : 0;
-  CopyTextCut(out, sizeof out, text + start, length);
+  CopyTextCutValidTrail(out, sizeof out, text + start, length);
 }
 
 // The stored amount shown as a percent and as a length.
@@ -138,15 +138,15 @@ void Initialise(HWND dialog) {
   ShowAmount(dialog);
   if (EditedHandle.kind == kHandleDistance) FillDirections(dialog);
   char name[kNameSize];
-  CopyTextCut(name, sizeof name, EditedHandle.name);
+  CopyTextCutValidTrail(name, sizeof name, EditedHandle.name);
   SetDlgItemText(dialog, kAmountNameField, name);
 }
 
 void PercentEntered(HWND dialog) {
   char text[kExprSize];
   if (!ReadChangedAmount(dialog, &gAmount.shown, kAmountPercentField, text)) return;
-  CopyTextCut(gAmount.shown.text[kAmountPercentField], kShownTextSize, text);
-  if (!SameExpression(text, Amount())) CopyTextCut(Amount(), kExprSize, text);
+  CopyTextCutValidTrail(gAmount.shown.text[kAmountPercentField], kShownTextSize, text);
+  if (!SameExpression(text, Amount())) CopyTextCutValidTrail(Amount(), kExprSize, text);
   if (!IsAngle()) ShowFieldNumber(dialog, &gAmount.shown, kAmountLengthField, LengthFromPercent());
   PreviewEditedHandle();
 }
@@ -173,7 +173,7 @@ void LengthEntered(HWND dialog) {
     RefuseFieldText(dialog, &gAmount.shown, kAmountLengthField);
     return;
   }
-  CopyTextCut(gAmount.shown.text[kAmountLengthField], kShownTextSize, text);
+  CopyTextCutValidTrail(gAmount.shown.text[kAmountLengthField], kShownTextSize, text);
 }
 
 void MovingClicked(HWND dialog) {

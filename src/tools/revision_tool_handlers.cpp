@@ -1,27 +1,24 @@
 #include "tools/revision_tool_handlers.h"
 
-#include "engine/preview_builder.h"
+#include "common/dialog_result.h"
+#include "common/plugin_globals.h"
+#include "engine/grading_edit.h"
 #include "geometry/host_math.h"
 #include "panels/inf_panel_list.h"
 #include "panels/variable_commands.h"
-#include "shell/host_string.h"
-#include "shell/localize.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
+#include "resources/undo_text_pairs.h"
 #include "store/grading_group_tags.h"
-#include "tools/handle_creation.h"
 #include "tools/basic_settings_dialog.h"
+#include "tools/handle_creation.h"
 #include "tools/handle_dialogs.h"
 #include "tools/handle_selection.h"
 #include "tools/tool_feedback.h"
 #include "tools/tool_utilities.h"
 #include "tools/tracking_snap.h"
 #include "tools/tracking_state.h"
-#include "tools/undo_text_pairs.h"
 
 namespace {
 
-constexpr int32_t kDialogOk = 1;
 
 bool IsOriginMark(int16_t code) {
   return code == kHitOrigin || code == kHitArrowEnd || code == kHitArrowLine;
@@ -67,22 +64,6 @@ bool MarqueeGesture(int16_t toolIndex, uint32_t modifiers) {
 }
 
 }  // namespace
-
-void StoreAfterEdit(int undoTextIndex) {
-  PluginGlobals& g = *gPlugin;
-  SetLocalizedUndoRedoText(undoTextIndex);
-  BuildGradingPreview(1, 0);
-  SaveGradingGroup(g.pieceArts, g.pieceArtCount, 1);
-}
-
-void SetLocalizedUndoRedoText(int undoTextIndex) {
-  if (sAIUndo == nullptr) return;
-  char undo[256], redo[256];
-  LocalizeUiString(gPlugin->pluginRef, kLocalizedTexts[undoTextIndex].japanese, undo, sizeof undo);
-  LocalizeUiString(gPlugin->pluginRef, kLocalizedTexts[undoTextIndex + 1].japanese, redo, sizeof redo);
-  HostString undoText(undo), redoText(redo);
-  sAIUndo->SetUndoTextUS(undoText.get(), redoText.get());
-}
 
 void RevisionToolTrackCursor(ToolMessage* message, int16_t toolIndex) {
   PluginGlobals& g = *gPlugin;

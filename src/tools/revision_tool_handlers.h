@@ -15,11 +15,3 @@ HostErr RevisionToolMouseUp(ToolMessage* message, int16_t toolIndex);
 
 // Snaps the cursor, redraws the feedback and sets the cursor of the snap kind.
 void RevisionToolTrackCursor(ToolMessage* message, int16_t toolIndex);
-
-// Undo and redo texts from a localised pair of the text table, given by the
-// index of its Japanese undo text (the redo text follows it).
-void SetLocalizedUndoRedoText(int undoTextIndex);
-
-// After an edit of the grading group: its undo texts, the preview rebuilt and
-// the group saved with a new serial.
-void StoreAfterEdit(int undoTextIndex);

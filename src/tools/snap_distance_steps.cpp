@@ -1,4 +1,5 @@
 // Whole steps of the grid distance from the drag's reference.
+#include "geometry/angles.h"
 #include "geometry/host_math.h"
 #include "geometry/numeric.h"
 #include "geometry/point_math.h"
@@ -7,8 +8,8 @@
 
 namespace {
 
-constexpr double kEighthTurn = 0.78539825;
-constexpr double kQuarterTurn = 1.5707965;
+constexpr double kEighthTurn = kQuarterOfPiRounded;
+constexpr double kQuarterTurn = kHalfOfPiRounded;
 constexpr double kStepsLimit = 1073741824.0;  // beyond it the count would not fit an int
 
 // The distance rounded to whole steps; false when the step cannot be used.
@@ -44,7 +45,7 @@ int16_t ChooseAxis(const TrackingState& t, const RealPoint& p, double pixel) {
   } else {
     const RealPoint& from = kept != 0 ? t.second.point : t.first.point;
     double a = AngleOf(from, p) - kEighthTurn;
-    if (a < 0) a += kArcTwoPi;
+    if (a < 0) a += kTwoPiRounded;
     const int32_t quarter = TruncToInt(a / kQuarterTurn + 1);
     if (quarter == 2 || quarter == 4) mode = 2;
   }
@@ -82,8 +83,7 @@ void StepFromPath(const SnapHit& hit, double step, RealPoint* p) {
 void SnapToDistanceSteps(RealPoint* point, int16_t mode) {
   const TrackingState& t = gPlugin->tracking;
   const double step = gPlugin->flGrDistance;
-  const double zoom = FirstViewZoom();
-  const double pixel = zoom > 0 ? 1 / zoom : -zoom;
+  const double pixel = ScreenPixelsToPoints(1, FirstViewZoom());
   RealPoint p = *point;
   if (mode == 1) mode = ChooseAxis(t, p, pixel);
   SnapHit a = kNoSnapHit, b = kNoSnapHit;

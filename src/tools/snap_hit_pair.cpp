@@ -1,5 +1,6 @@
 // The path both ends of a drag lie on, and the distance of a point from one
 // of its segments.
+#include "geometry/angles.h"
 #include "geometry/arc_detect.h"
 #include "geometry/bezier_tables.h"
 #include "geometry/numeric.h"
@@ -13,8 +14,8 @@ RealPoint Offset(const RealPoint& from, double distance, double angle) {
 }
 
 double FoldAngle(double a) {
-  if (a > kArcPi) return a - kArcTwoPi;
-  if (a < -kArcPi) return a + kArcTwoPi;
+  if (a > kPiRounded) return a - kTwoPiRounded;
+  if (a < -kPiRounded) return a + kTwoPiRounded;
   return a;
 }
 
@@ -22,8 +23,8 @@ double MeasureStraight(const CubicPoints& c, const RealPoint& p, RealPoint* near
   RealPoint foot;
   const double d = PointSegmentDistance2(c.p0, c.p3, p, &foot);
   const double direction = AngleOf(c.p0, c.p3);
-  const RealPoint left = Offset(foot, d, direction + kRightAngle);
-  const RealPoint right = Offset(foot, d, direction - kRightAngle);
+  const RealPoint left = Offset(foot, d, direction + kHalfPiRounded);
+  const RealPoint right = Offset(foot, d, direction - kHalfPiRounded);
   *side = DistanceBetween(left, p) < DistanceBetween(right, p) ? 1 : 0;
   *nearest = foot;
   return d;
@@ -72,8 +73,8 @@ double MeasureCurve(const CubicPoints& c, const RealPoint& p, RealPoint* nearest
   *nearest = second ? footB : footA;
   const RealPoint middle{(from.h + to.h) / 2, (from.v + to.v) / 2};
   const double direction = AngleOf(from, to);
-  *side = DistanceBetween(Offset(middle, d, direction - kRightAngle), p) >
-                  DistanceBetween(Offset(middle, d, direction + kRightAngle), p)
+  *side = DistanceBetween(Offset(middle, d, direction - kHalfPiRounded), p) >
+                  DistanceBetween(Offset(middle, d, direction + kHalfPiRounded), p)
               ? 1
               : 0;
   return d;

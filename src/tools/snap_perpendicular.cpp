@@ -1,4 +1,5 @@
 // Onto the normal or the tangent of the path at the drag start.
+#include "geometry/angles.h"
 #include "geometry/arc_detect.h"
 #include "geometry/bezier_tables.h"
 #include "geometry/host_math.h"
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr double kHalfTurn = 3.141593;
 constexpr double kChordSlack = 0.0001;
 
 // The segment the drag started on: it ends at the recorded anchor. Anchor 0 of
@@ -39,7 +39,7 @@ bool InGrownBox(const RealPoint& p, const RealPoint& a, const RealPoint& b, doub
 // kNoAngle when the segment gives no direction at the start.
 double NormalAtStart(const PathSegment& s1, const PathSegment& s2, const RealPoint& start) {
   const CubicPoints c = CubicOfSegments(s1, s2);
-  if (IsStraightSegment(c)) return AngleOf(c.p0, c.p3) + kRightAngle;
+  if (IsStraightSegment(c)) return AngleOf(c.p0, c.p3) + kHalfPiRounded;
   RealPoint centre;
   double radius = 0;
   if (DetectCircularArcInBezier(s1, s2, &centre, &radius) &&
@@ -49,7 +49,7 @@ double NormalAtStart(const PathSegment& s1, const PathSegment& s2, const RealPoi
   RealPoint from = CubicStep64(c, 0);
   for (int k = 1; k <= 64; ++k) {
     const RealPoint to = CubicStep64(c, k);
-    if (InGrownBox(start, from, to, kChordSlack)) return AngleOf(from, to) + kRightAngle;
+    if (InGrownBox(start, from, to, kChordSlack)) return AngleOf(from, to) + kHalfPiRounded;
     from = to;
   }
   return kNoAngle;
@@ -71,7 +71,7 @@ void SnapToPerpendicular(RealPoint* point, int16_t* kind) {
   const double d = DistanceBetween(start, *point);
   const double a = t.first.angle;
   const double tol = ViewTolerance();
-  const double directions[4] = {a, a - kHalfTurn, a + kRightAngle, a - kRightAngle};
+  const double directions[4] = {a, a - kPiRounded, a + kHalfPiRounded, a - kHalfPiRounded};
   for (int i = 0; i < 4; ++i) {
     const RealPoint candidate{start.h + d * CosOf(directions[i]), start.v + d * SinOf(directions[i])};
     if (AbsOf(point->h - candidate.h) <= tol && AbsOf(point->v - candidate.v) <= tol) {

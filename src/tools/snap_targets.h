@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
+#include "common/plugin_globals.h"
 #include "host_types.h"
-#include "shell/plugin_globals.h"
 
 // Snap kinds the searches set.
 constexpr int16_t kSnapKindAnchor = 2;

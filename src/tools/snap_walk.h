@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "host_types.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "store/tool_config_tag.h"
 
 // Tests one path; a host error ends the walk.

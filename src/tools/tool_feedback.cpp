@@ -3,10 +3,11 @@
 #include <cmath>
 #include <functional>
 
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
+#include "geometry/angles.h"
 #include "geometry/host_math.h"
 #include "geometry/numeric.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "text/document_window.h"
 #include "tools/handle_creation.h"
 #include "tools/tracking_snap.h"
@@ -19,7 +20,7 @@ constexpr int kCrossArm = 5;
 constexpr int kInnerRing = 5;
 constexpr int kOuterRing = 8;
 constexpr int kArrowStroke = 10;
-constexpr double kArrowSpread = 0.5236;
+constexpr double kArrowSpread = kSixthPiShort;
 
 // What one tracking record shows, in artwork coordinates.
 struct Feedback {
@@ -99,7 +100,7 @@ void Line(HDC dc, int x1, int y1, int x2, int y2) {
 void Circle(HDC dc, POINT c, int r) { Ellipse(dc, c.x - r, c.y - r, c.x + r, c.y + r); }
 
 void DiagonalCross(HDC dc, POINT p) {
-  const int arm = static_cast<int>(5 * std::sin(0.7854) + 0.5);
+  const int arm = static_cast<int>(5 * std::sin(kQuarterPiShort) + 0.5);
   Line(dc, p.x - arm, p.y - arm, p.x + arm, p.y + arm);
   Line(dc, p.x - arm, p.y + arm, p.x + arm, p.y - arm);
 }

@@ -1,7 +1,7 @@
 #include "tools/tool_utilities.h"
 
-#include "shell/module_instance.h"
-#include "shell/suite_pointers.h"
+#include "common/module_instance.h"
+#include "common/suite_pointers.h"
 #include "win_api.h"
 
 namespace {
@@ -13,12 +13,6 @@ constexpr int32_t kSnapKindCursors[] = {16101, 16104, 16105, 16106, 16107, 16108
 }  // namespace
 
 void Beep() { MessageBeep(MB_BEEP_DEFAULT); }
-
-char HandleIndexToLetter(int32_t index) {
-  if (index >= 0 && index < 26) return static_cast<char>('A' + index);
-  if (index >= 26 && index < 52) return static_cast<char>('a' + (index - 26));
-  return '-';
-}
 
 int32_t CursorIdForSnapKind(int16_t kind) {
   constexpr int16_t count = static_cast<int16_t>(sizeof kSnapKindCursors / sizeof kSnapKindCursors[0]);

@@ -1,5 +1,5 @@
-// Small services of the revision tools: the refusal beep, the handle letter,
-// cursors by snap kind, and the undo texts named after a tool.
+// Small services of the revision tools: the refusal beep, cursors by snap
+// kind, and the undo texts named after a tool.
 #pragma once
 
 #include <cstdint>
@@ -8,9 +8,6 @@
 
 // Every refusal of the tools.
 void Beep();
-
-// 'A'-'Z' for 0..25, 'a'-'z' for 26..51, '-' for anything else (handle names "%c-%d").
-char HandleIndexToLetter(int32_t index);
 
 // Cursor resource of a SnapKind.
 int32_t CursorIdForSnapKind(int16_t kind);

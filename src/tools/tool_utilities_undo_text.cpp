@@ -1,9 +1,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "shell/host_string.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
+#include "common/host_string.h"
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
 #include "store/tag_mirror.h"
 #include "store/text_fields.h"
 #include "text/shift_jis_chars.h"
@@ -37,7 +37,7 @@ void SetToolUndoRedoText(ToolHandle tool) {
   if (sAITool->GetToolName(tool, &name) != kNoErr || name == nullptr) name = "";
 
   char base[kToolNameSize];
-  CopyTextCut(base, sizeof base, name);
+  CopyTextCutValidTrail(base, sizeof base, name);
   const bool japanese = gPlugin->language == 0;
   StrRemoveSubstring(base, japanese ? kJapaneseToolWord : "tool");
   CutAtUnderscore(base);

@@ -1,7 +1,8 @@
+#include "common/plugin_globals.h"
+#include "common/suite_pointers.h"
+#include "geometry/host_math.h"
 #include "geometry/point_math.h"
 #include "geometry/segment_snap.h"
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
 #include "tools/tracking_snap.h"
 #include "tools/tracking_state.h"
 
@@ -13,19 +14,20 @@ struct MarkHit {
   double tolerance;
 };
 
-bool Near(const RealPoint& p, const RealPoint& mark, double tolerance) {
+// Closer to the mark than the tolerance: a circle about it.
+bool WithinRadius(const RealPoint& p, const RealPoint& mark, double tolerance) {
   return DistanceBetween(p, mark) < tolerance;
 }
 
 // Snaps onto an end or onto the line between; returns the code for the ends or the line.
 int16_t HitTwoMarks(const MarkHit& m, const RealPoint& a, const RealPoint& b, int16_t codeA, int16_t codeB,
                     int16_t codeLine) {
-  if (Near(*m.point, a, m.tolerance)) {
+  if (WithinRadius(*m.point, a, m.tolerance)) {
     *m.point = a;
     *m.kind = kSnapKindHandleEnd;
     return codeA;
   }
-  if (codeB != kHitNone && Near(*m.point, b, m.tolerance)) {
+  if (codeB != kHitNone && WithinRadius(*m.point, b, m.tolerance)) {
     *m.point = b;
     *m.kind = kSnapKindHandleEnd;
     return codeB;
@@ -47,20 +49,18 @@ bool ReadAnchor(ArtHandle art, int32_t index, RealPoint* anchor) {
   return true;
 }
 
-// Two screen pixels at the zoom the module saw last.
-double MarkTolerance(double zoom) { return zoom > 0 ? 2 / zoom : -2 * zoom; }
-
 }  // namespace
 
 int16_t SnapToRevisionHandles(RealPoint* point, int16_t* kind, uint32_t* slot, int16_t selected) {
   const PluginGlobals& g = *gPlugin;
   *slot = 0;
   if (g.handlesLocked) return kHitNone;
-  const MarkHit m{point, kind, MarkTolerance(g.lastZoom)};
+  // Two screen pixels at the zoom the module saw last.
+  const MarkHit m{point, kind, ScreenPixelsToPoints(2, g.lastZoom)};
   const bool wantSelected = selected != 0;
 
   if ((g.grading_selected != 0) == wantSelected) {
-    if (Near(*point, g.grading_origin, m.tolerance)) {
+    if (WithinRadius(*point, g.grading_origin, m.tolerance)) {
       *point = g.grading_origin;
       *kind = kSnapKindHandleEnd;
       return kHitOrigin;
@@ -79,7 +79,7 @@ int16_t SnapToRevisionHandles(RealPoint* point, int16_t* kind, uint32_t* slot, i
     if (h.kind == kHandlePoint) {
       RealPoint anchor;
       if (!ReadAnchor(h.point.art, h.point.anchorIndex, &anchor)) continue;
-      if (Near(*point, anchor, m.tolerance)) {
+      if (WithinRadius(*point, anchor, m.tolerance)) {
         *point = anchor;
         *kind = kSnapKindHandleLine;
         code = kHitPointHandle;

@@ -2,15 +2,16 @@
 
 #include <cmath>
 
+#include "common/plugin_globals.h"
+#include "geometry/angles.h"
 #include "geometry/numeric.h"
 #include "geometry/point_math.h"
-#include "shell/plugin_globals.h"
 #include "tools/snap_targets.h"
 #include "tools/tracking_state.h"
 
 namespace {
 
-constexpr double kEighthTurn = 0.7853981635;
+constexpr double kEighthTurn = kQuarterPiLong;
 
 // Half away from zero, like RoundToInt, without its 32-bit range.
 double RoundHalfAway(double x) { return x >= 0 ? std::trunc(x + 0.5) : std::trunc(x - 0.5); }

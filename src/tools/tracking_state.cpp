@@ -1,6 +1,6 @@
 #include "tools/tracking_state.h"
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Gathering the current piece and refreshing its preview layer.
-#include "engine/preview_refresh.h"
 #include "engine/selection_gathering.h"
+#include "panels/grading_preview_refresh.h"
 #include "shell/timer_scene.h"
 #include "store/art_tags.h"
 #include "store/tool_config_tag.h"

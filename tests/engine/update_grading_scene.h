@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/preview_refresh.h"
 #include "engine/update_grading.h"
 #include "host/host_driver.h"
+#include "panels/grading_preview_refresh.h"
+#include "panels/update_grading_command.h"
 #include "store/grading_group_tags.h"
 #include "support/module_fixture.h"
 #include "support/module_suites.h"

@@ -4,12 +4,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/suite_pointers.h"
+#include "common/suite_table.h"
 #include "expr/script.h"
 #include "expr/script_globals.h"
 #include "host/host_driver.h"
 #include "host_suite_tables.h"
-#include "shell/suite_pointers.h"
-#include "shell/suite_table.h"
 
 void ScriptTest::SetUp() {
   HostTest::SetUp();

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 #include "support/host_fixture.h"
 
 struct ScriptCase {

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 #include "shell/plugin_lifecycle.h"
 
 inline PluginGlobals* NewScriptGlobals() {

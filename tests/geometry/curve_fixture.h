@@ -6,8 +6,8 @@
 
 #include <cmath>
 
+#include "common/plugin_globals.h"
 #include "geometry/bezier_tables.h"
-#include "shell/plugin_globals.h"
 
 class CurveTest : public ::testing::Test {
  protected:

@@ -8,8 +8,8 @@
 
 #include "host/host_driver.h"
 #include "panels/inf_flyout_commands.h"
-#include "panels/inf_flyout_internal.h"
 #include "panels/panel_controls.h"
+#include "panels/preset_flyout_items.h"
 #include "resources/update_grading_resource_ids.h"
 #include "store/grading_group_tags.h"
 #include "support/host_dump.h"
@@ -198,7 +198,7 @@ void GoldenScene::ChooseToolOn(const std::vector<ArtHandle>& arts) {
 void GoldenScene::RecordEveryPreset() {
   std::vector<std::string> copies(kMaxPresets);
   auto choose = [&](int slot) {
-    ASSERT_TRUE(vmhost::ChooseFlyoutItem(InfPanel(), kFirstPresetItem + slot));
+    ASSERT_TRUE(vmhost::ChooseFlyoutItem(InfPanel(), kInfFirstPresetItem + slot));
     const PluginGlobals& g = globals();
     ASSERT_EQ(g.currentPresetSlot, slot);
     for (int32_t i = 0; i < g.pieceArtCount && i < g.previewArtCount; ++i)

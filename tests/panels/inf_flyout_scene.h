@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/suite_pointers.h"
 #include "panels/panel_scene.h"
-#include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
 
 namespace vmtest {

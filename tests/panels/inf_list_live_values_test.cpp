@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <functional>
 
+#include "common/suite_pointers.h"
 #include "engine/grading_engine.h"
 #include "panels/inf_list_scene.h"
-#include "shell/suite_pointers.h"
 #include "store/art_tags.h"
 
 using namespace vmtest;

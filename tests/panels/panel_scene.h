@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/suite_table.h"
 #include "host_model.h"
-#include "shell/suite_table.h"
 #include "support/host_fixture.h"
 #include "support/module_fixture.h"
 #include "win_api.h"

@@ -12,8 +12,8 @@
 #include "panels/preset_config_dialog.h"
 #include "panels/preset_config_dialog_internal.h"
 #include "resources/preset_dialog_resources.h"
-#include "shell/localize.h"
 #include "support/module_fixture.h"
+#include "text/localize.h"
 #include "win_driver.h"
 
 namespace vmtest {

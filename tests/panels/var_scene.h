@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "common/suite_pointers.h"
 #include "panels/panel_scene.h"
 #include "panels/variable_dialogs.h"
-#include "shell/suite_pointers.h"
 #include "store/grading_group_tags.h"
 #include "support/tool_gestures.h"
 

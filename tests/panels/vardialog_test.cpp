@@ -2,7 +2,7 @@
 // inserted into an expression field at its saved selection.
 #include <cstdio>
 
-#include "panels/variable_commands.h"
+#include "panels/var_dialog_launch.h"
 #include "panels/variable_dialogs.h"
 #include "resources/handle_dialog_resource_ids.h"
 #include "store/art_tags.h"

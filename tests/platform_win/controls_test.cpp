@@ -5,7 +5,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 #include "support/win_fixture.h"
 
 namespace {

@@ -1,15 +1,15 @@
 // Nested suite acquisition and panel commands replayed through the internal
 // action.
-#include "shell/deferred_command.h"
+#include "common/deferred_command.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "support/module_suites.h"
 #include "host_model.h"
 #include "resources/basic_settings_resource_ids.h"
 #include "shell/plugin_main.h"
 #include "support/module_fixture.h"
+#include "support/module_suites.h"
 #include "win_driver.h"
 
 using namespace vmtest;

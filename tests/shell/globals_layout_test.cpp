@@ -2,7 +2,7 @@
 
 #include <type_traits>
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 
 // The handle table is copied whole for undo, preview and cancel.
 TEST(PluginGlobals, RecordsAreTriviallyCopyable) {

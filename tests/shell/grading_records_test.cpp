@@ -3,6 +3,7 @@
 #include <string>
 
 #include "shell/plugin_lifecycle.h"
+#include "store/preset_table.h"
 #include "support/module_fixture.h"
 
 using namespace vmtest;

@@ -1,12 +1,12 @@
 // Japanese and English texts and the choice of resource copies.
-#include "shell/localize.h"
+#include "text/localize.h"
 
 #include <cstdio>
 #include <string>
 
-#include "support/module_suites.h"
 #include "host_model.h"
 #include "support/module_fixture.h"
+#include "support/module_suites.h"
 
 using namespace vmtest;
 

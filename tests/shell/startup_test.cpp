@@ -4,9 +4,9 @@
 #include <memory>
 #include <vector>
 
+#include "common/suite_table.h"
 #include "host_model.h"
 #include "shell/plugin_lifecycle.h"
-#include "shell/suite_table.h"
 #include "support/module_fixture.h"
 
 using namespace vmtest;

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "shell/suite_pointers.h"
+#include "common/suite_pointers.h"
 #include "simple_grading/simple_grading_object.h"
 #include "simple_grading_scene.h"
 #include "store/art_tags.h"

@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 
 class PreferencesFilesTest : public ::testing::Test {
  protected:

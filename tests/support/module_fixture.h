@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "common/plugin_globals.h"
 #include "host/host_driver.h"
-#include "shell/plugin_globals.h"
 #include "support/win_temp_folders.h"
 
 namespace vmtest {

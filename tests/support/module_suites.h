@@ -3,9 +3,9 @@
 // set, and nested holders touch the host only once.
 #pragma once
 
+#include "common/suite_pointers.h"
+#include "common/suite_table.h"
 #include "host_suite_tables.h"
-#include "shell/suite_pointers.h"
-#include "shell/suite_table.h"
 
 class ModuleSuites {
  public:

@@ -1,7 +1,7 @@
 #include "support/tool_gestures.h"
 
+#include "common/suite_pointers.h"
 #include "host/host_driver.h"
-#include "shell/suite_pointers.h"
 
 namespace vmtest {
 

@@ -124,7 +124,7 @@ TEST(ShiftJisChars, CopiesCutAtAWholeCharacterAndNeverPastTheField) {
     EXPECT_EQ(CopyIntoField(c.size, c.source, c.length, c.trail), c.expected) << c.source << " " << c.size;
   }
   char same[] = "\x83\x54\x83\x43";
-  EXPECT_EQ(CopyTextCut(same, 4, same), 2u);  // a text cut in place
+  EXPECT_EQ(CopyTextCutValidTrail(same, 4, same), 2u);  // a text cut in place
   EXPECT_STREQ(same, "\x83\x54");
 }
 

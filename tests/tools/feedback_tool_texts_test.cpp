@@ -2,7 +2,8 @@
 // each snap kind, the undo texts and the cursor hint.
 #include <filesystem>
 
-#include "shell/suite_pointers.h"
+#include "common/suite_pointers.h"
+#include "engine/piece_members.h"
 #include "support/module_fixture.h"
 #include "support/tool_gestures.h"
 #include "tools/cursor_hint.h"

@@ -6,11 +6,11 @@
 
 #include "host/host_driver.h"
 #include "panels/variable_registration.h"
-#include "support/module_suites.h"
-#include "shell/localize.h"
 #include "store/grading_group_tags.h"
 #include "support/module_fixture.h"
+#include "support/module_suites.h"
 #include "support/tool_gestures.h"
+#include "text/localize.h"
 #include "win_driver.h"
 
 namespace vmtest {

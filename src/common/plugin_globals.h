@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
+#include "common/grading_records.h"
 #include "host_suites.h"
 #include "host_types.h"
-#include "store/grading_records.h"
 
 struct HWND__;
 struct HBRUSH__;

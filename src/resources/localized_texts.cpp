@@ -1,10 +1,4 @@
-#include "shell/localize.h"
-
-#include <cstring>
-
-#include "shell/plugin_globals.h"
-#include "shell/suite_pointers.h"
-#include "store/text_fields.h"
+#include "resources/localized_texts.h"
 
 const LocalizedTextPair kLocalizedTexts[kLocalizedTextPairs + 1] = {
     {"<Mac strings begin at index 1>", "<Mac strings begin at index 1>"},
@@ -74,32 +68,3 @@ const LocalizedTextPair kLocalizedTexts[kLocalizedTextPairs + 1] = {
     {"\225\342\220\263\212p\223x", "Angle Rev."},  // 64
     {"\215X\220V", "Update"},  // 65
 };
-
-namespace {
-
-int16_t CurrentLanguage() { return gPlugin != nullptr ? gPlugin->language : static_cast<int16_t>(kLanguageJapanese); }
-
-}  // namespace
-
-void LocalizeUiString(PluginRef /*pluginRef*/, const char* japanese, char* out, size_t outSize) {
-  if (out == nullptr || outSize == 0) return;
-  if (japanese == nullptr) japanese = "";
-  const char* text = japanese;
-  if (CurrentLanguage() == kLanguageEnglish && sSPAccess != nullptr) {
-    for (int i = 1; i <= kLocalizedTextPairs; ++i) {
-      if (std::strcmp(kLocalizedTexts[i].japanese, japanese) == 0) {
-        text = kLocalizedTexts[i].english;
-        break;
-      }
-    }
-  }
-  CopyTextCut(out, outSize, text);
-}
-
-int32_t DialogIdForLanguage(int32_t id) {
-  return CurrentLanguage() == kLanguageEnglish ? id + kEnglishResourceOffset : id;
-}
-
-int32_t ResourceIdUnlessJapanese(int32_t id) {
-  return CurrentLanguage() != kLanguageJapanese ? id + kEnglishResourceOffset : id;
-}

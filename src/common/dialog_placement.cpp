@@ -1,4 +1,4 @@
-#include "shell/dialog_placement.h"
+#include "common/dialog_placement.h"
 
 #include "win_api.h"
 

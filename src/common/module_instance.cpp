@@ -1,6 +1,6 @@
-#include "shell/module_instance.h"
+#include "common/module_instance.h"
 
-#include "shell/suite_pointers.h"
+#include "common/suite_pointers.h"
 
 HINSTANCE__* gModuleInstance = nullptr;
 

@@ -1,4 +1,4 @@
-#include "shell/suite_pointers.h"
+#include "common/suite_pointers.h"
 
 SPBasicSuite* sSPBasic = nullptr;
 const SPBlocksSuite* sSPBlocks = nullptr;

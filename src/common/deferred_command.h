@@ -1,9 +1,10 @@
-// Panel events replayed inside a host call through the module's own action.
+// Panel events replayed inside a host call through the module's own action:
+// the panels post them here, the shell's runner carries them out.
 #pragma once
 
 #include <cstdint>
 
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 
 constexpr const char* kInternalActionName = "Vestamark_INTERNAL_ACTION";
 
@@ -15,9 +16,6 @@ enum DeferredCommandCode : uint32_t {
   kDeferredInfFlyoutItem = 1004,
   kDeferredVarFlyoutItem = 1005,
 };
-
-HostErr RegisterInternalAction(SPMessageData* message);
-HostErr RunDeferredCommand();
 
 // Stores the command and plays the internal action, which runs it inside a
 // host call. Dropped while no document view is current. drawItem is used by

@@ -1,6 +1,6 @@
-#include "shell/host_string.h"
+#include "common/host_string.h"
 
-#include "shell/suite_pointers.h"
+#include "common/suite_pointers.h"
 
 namespace {
 constexpr int32_t kShiftJisCodePage = 932;

@@ -1,3 +1,3 @@
-#include "shell/plugin_globals.h"
+#include "common/plugin_globals.h"
 
 PluginGlobals* gPlugin = nullptr;

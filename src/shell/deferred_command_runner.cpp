@@ -1,10 +1,11 @@
-#include "shell/deferred_command.h"
+#include "shell/deferred_command_runner.h"
 
+#include "common/deferred_command.h"
+#include "common/suite_pointers.h"
 #include "panels/inf_flyout_commands.h"
 #include "panels/inf_panel_list.h"
+#include "panels/var_flyout_commands.h"
 #include "panels/variable_commands.h"
-#include "shell/suite_pointers.h"
-#include "shell/suite_table.h"
 #include "tools/handle_commands.h"
 
 namespace {
@@ -47,18 +48,4 @@ HostErr RunDeferredCommand() {
   command.arg1 = 0;
   command.arg2 = 0;
   return kNoErr;
-}
-
-void PostDeferredCommand(uint32_t code, uint16_t arg1, uint16_t arg2, const OwnerDrawRecord* drawItem) {
-  if (gPlugin == nullptr || gPlugin->currentView == nullptr) return;
-  SPBasicSuite* basic = gPlugin->basicAtCallback;
-  if (AcquireSuites(basic) == kNoErr && sAIActionManager != nullptr) {
-    DeferredCommand& command = gPlugin->deferredCommand;
-    command.code = code;
-    command.arg1 = arg1;
-    command.arg2 = arg2;
-    if (drawItem != nullptr) command.drawItem = *drawItem;
-    sAIActionManager->PlayActionEvent(kInternalActionName, 1, nullptr);
-  }
-  ReleaseSuites(basic);
 }

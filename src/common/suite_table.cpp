@@ -1,9 +1,9 @@
-#include "shell/suite_table.h"
+#include "common/suite_table.h"
 
 #include <cstdio>
 
-#include "shell/host_string.h"
-#include "shell/suite_pointers.h"
+#include "common/host_string.h"
+#include "common/suite_pointers.h"
 
 int16_t gSuiteNesting = 0;
 

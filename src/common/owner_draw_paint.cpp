@@ -1,4 +1,4 @@
-#include "shell/owner_draw_paint.h"
+#include "common/owner_draw_paint.h"
 
 namespace {
 

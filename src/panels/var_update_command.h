@@ -1,0 +1,11 @@
+// The Variable panel's Update button: every titled piece of the document is
+// graded again with its own variables and written out as "Update grading"
+// would write the current piece.
+#pragma once
+
+#include <cstdint>
+
+#include "host_types.h"
+
+void RunVarUpdateCommand();
+void RegradePiecesUsingVariables(ArtHandle* arts, int32_t count);
