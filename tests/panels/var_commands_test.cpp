@@ -83,4 +83,18 @@ TEST_F(VarCommandsTest, ADraggedRowTakesTheTargetsPlace) {
   EXPECT_EQ(TableNames(), (Strings{"B", "C", "A"}));
 }
 
+TEST_F(VarCommandsTest, WithNothingSelectedNoVariableCanBeAddedOrEdited) {
+  vmhost::SetSelected(front, false);
+  ASSERT_EQ(TickOnce(), kNoErr);
+  ASSERT_EQ(globals().pieceArtCount, 0);
+  EXPECT_FALSE(VarButtonEnabled(5));
+
+  vmwin::ScriptDialog(16157, {vmwin::Click(IDOK)});
+  ClickVarButton(5);
+  ClickVarButton(4);
+  EXPECT_EQ(vmwin::ScriptStepsLeft(), 1u) << "a variable dialog opened without a piece";
+  vmwin::ClearScript();
+  EXPECT_EQ(VarTag(front, "vmk_grading_var_name_%03d", 3), "");
+}
+
 }  // namespace

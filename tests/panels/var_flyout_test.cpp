@@ -33,6 +33,17 @@ TEST_F(VarFlyoutTest, ChoosingAPresetMovesTheMarkWithoutAnUndoStep) {
   EXPECT_EQ(PresetItems(VarPanel()), (Items{{4, false}, {6, true}, {7, false}}));
   EXPECT_EQ(vmhost::UndoDepth(), depth);
   EXPECT_EQ(TableNames(), (std::vector<std::string>{"A", "B", "C"})) << "the piece's variables stay listed";
+
+  // Each flyout marks the preset chosen in the other.
+  auto infMarked = [] {
+    std::vector<uint32_t> marked;
+    for (const FlyoutItem& item : vmhost::FlyoutItems(InfPanel()))
+      if (item.id >= 12 && item.checked) marked.push_back(item.id);
+    return marked;
+  };
+  EXPECT_EQ(infMarked(), (std::vector<uint32_t>{14}));
+  ASSERT_TRUE(vmhost::ChooseFlyoutItem(InfPanel(), 15));
+  EXPECT_EQ(PresetItems(VarPanel()), (Items{{4, false}, {6, false}, {7, true}}));
 }
 
 TEST_F(VarFlyoutTest, AStaleItemOfAFreedOrDamagedPresetChoosesNothing) {

@@ -126,6 +126,14 @@ TEST(ShiftJisChars, CopiesCutAtAWholeCharacterAndNeverPastTheField) {
   char same[] = "\x83\x54\x83\x43";
   EXPECT_EQ(CopyTextCutValidTrail(same, 4, same), 2u);  // a text cut in place
   EXPECT_STREQ(same, "\x83\x54");
+
+  // The two named copies keep their trail rules: a damaged lead is one byte to
+  // the one, and a pair with the comma to the other.
+  char out[4];
+  EXPECT_EQ(CopyTextCutValidTrail(out, sizeof out, "ab\x83,"), 3u);
+  EXPECT_STREQ(out, "ab\x83");
+  EXPECT_EQ(CopyTextCutAnyTrail(out, sizeof out, "ab\x83,"), 2u);
+  EXPECT_STREQ(out, "ab");
 }
 
 }  // namespace
