@@ -41,12 +41,6 @@ void WriteTagInteger(ArtHandle art, const char* key, int32_t value) {
   WriteStringTag(art, key, text);
 }
 
-void WriteTagReal(ArtHandle art, const char* key, double value) {
-  char text[32];
-  snprintf(text, sizeof text, "%g", value);
-  WriteStringTag(art, key, text);
-}
-
 void RemoveTag(ArtHandle art, const char* key) {
   if (art == nullptr || sAITag == nullptr) return;
   ForgetKeptTags(art);

@@ -20,7 +20,6 @@ double ReadTagReal(ArtHandle art, const char* key, double fallback = 0.0);
 
 void WriteStringTag(ArtHandle art, const char* key, const char* value);
 void WriteTagInteger(ArtHandle art, const char* key, int32_t value);
-void WriteTagReal(ArtHandle art, const char* key, double value);
 void RemoveTag(ArtHandle art, const char* key);
 
 // Removes, from the last tag to the first, every string tag whose key begins

@@ -5,6 +5,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "panels/preset_flyout_items.h"
 #include "panels/var_scene.h"
 
 using namespace vmtest;
@@ -13,10 +14,10 @@ namespace {
 
 using VarFlyoutTest = VarScene;
 
-std::vector<std::pair<uint32_t, bool>> PresetItems(PanelHandle panel) {
+std::vector<std::pair<uint32_t, bool>> PresetItems(PanelHandle panel, uint32_t firstItem = kVarFirstPresetItem) {
   std::vector<std::pair<uint32_t, bool>> items;
   for (const FlyoutItem& item : vmhost::FlyoutItems(panel))
-    if (item.id >= 4) items.emplace_back(item.id, item.checked);
+    if (item.id >= firstItem) items.emplace_back(item.id, item.checked);
   return items;
 }
 
@@ -35,13 +36,7 @@ TEST_F(VarFlyoutTest, ChoosingAPresetMovesTheMarkWithoutAnUndoStep) {
   EXPECT_EQ(TableNames(), (std::vector<std::string>{"A", "B", "C"})) << "the piece's variables stay listed";
 
   // Each flyout marks the preset chosen in the other.
-  auto infMarked = [] {
-    std::vector<uint32_t> marked;
-    for (const FlyoutItem& item : vmhost::FlyoutItems(InfPanel()))
-      if (item.id >= 12 && item.checked) marked.push_back(item.id);
-    return marked;
-  };
-  EXPECT_EQ(infMarked(), (std::vector<uint32_t>{14}));
+  EXPECT_EQ(PresetItems(InfPanel(), kInfFirstPresetItem), (Items{{12, false}, {14, true}, {15, false}}));
   ASSERT_TRUE(vmhost::ChooseFlyoutItem(InfPanel(), 15));
   EXPECT_EQ(PresetItems(VarPanel()), (Items{{4, false}, {6, false}, {7, true}}));
 }
