@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog_reference.h"
 #include "document_list.h"
 #include "session_run.h"
 #include "session_script.h"
@@ -14,6 +15,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: vestamark-host DOCUMENT.svg SESSION OUTPUT.svg\n"
     "       vestamark-host --list DOCUMENT.svg\n"
+    "       vestamark-host --dialogs\n"
     "\n"
     "Starts the Vestamark module in the stand-in host, opens DOCUMENT.svg, replays the steps of\n"
     "SESSION as a person's actions, and writes the resulting document to OUTPUT.svg. It prints\n"
@@ -22,6 +24,8 @@ constexpr const char* kUsage =
     "written then, and the exit status is 1 (2 for a wrong command line).\n"
     "--list prints each art of DOCUMENT.svg: its id, kind, layer, number of anchors, and its\n"
     "bounds in millimetres, as a session's coordinates give them (y upwards).\n"
+    "--dialogs prints every dialog and panel control a session can drive: ids, labels, what each\n"
+    "holds and how each dialog opens (platform/headless/DIALOGS.md).\n"
     "\n"
     "SESSION holds one step a line; '#' starts a comment. Start-up options come first:\n"
     "  language japanese|english|korean     documents FOLDER\n"
@@ -30,8 +34,9 @@ constexpr const char* kUsage =
     "  track|down|drag|up X Y [shift] [alt] [ctrl] [double]   (points, or millimetres: 12.5mm)\n"
     "  tick [COUNT]            zoom FACTOR               menu TEXT\n"
     "  flyout PANEL ITEM       panel PANEL click CONTROL | panel PANEL pick|double-click CONTROL ROW\n"
-    "  dialog ID ... end       (set, select, replace, click, check, pick, pick-text, double-click,\n"
-    "                          click-at, drag, focus, enter, escape: answers for that dialog)\n"
+    "  dialog ID|TITLE ... end (set, select, replace, click, check, pick, pick-text, double-click,\n"
+    "                          click-at, drag, focus, enter, escape: answers for that dialog;\n"
+    "                          a CONTROL is its id or its English label, as --dialogs prints it)\n"
     "  message-box ok|cancel|yes|no|...      open-file PATH|cancel\n"
     "  alert ok|yes|cancel|no  put-file PATH|cancel      undo    redo    save [PATH]\n"
     "\n"
@@ -46,6 +51,11 @@ int main(int argc, char** argv) {
       std::cout << kUsage;
       return 0;
     }
+  }
+  if (!args.empty() && args[0] == "--dialogs") {
+    if (args.size() == 1) return headless::PrintDialogReference(std::cout, std::cerr);
+    std::cerr << "vestamark-host: --dialogs takes nothing\n\n" << kUsage;
+    return 2;
   }
   if (!args.empty() && args[0] == "--list") {
     if (args.size() == 2) return headless::ListDocument(args[1], std::cout, std::cerr);

@@ -10,6 +10,7 @@
 
 #include "host/host_driver.h"
 #include "host/whole_file.h"
+#include "module_dialogs.h"
 #include "win/win_driver.h"
 #include "win/win_paths.h"
 #include "win_api.h"
@@ -106,7 +107,7 @@ class Runner {
         break;
       case StepKind::Answers: {
         std::string why;
-        vmwin::ScriptFromText(s.script, &why);  // read once already
+        vmwin::ScriptFromText(s.script, &why, s.line);  // read once already
         break;
       }
       case StepKind::Alert:
@@ -415,8 +416,13 @@ class Runner {
     const auto& dialogs = vmwin::ShownDialogs();
     for (; seenDialogs_ < dialogs.size(); ++seenDialogs_) {
       const vmwin::ShownDialog& d = dialogs[seenDialogs_];
+      const std::string unfit = UnfitAnswers(d);
       out_ << "   dialog " << d.templateId << " closed with " << d.result
-           << (d.scripted ? "" : " (no answers were given: cancelled)") << "\n";
+           << (d.scripted        ? ""
+               : unfit.empty() ? " (no answers were given: cancelled)"
+                               : " (the answers waiting were for another dialog: cancelled)")
+           << "\n";
+      if (!unfit.empty()) Fault(unfit);
     }
     const auto& undo = vmhost::UndoRecords();
     for (; seenUndo_ < undo.size(); ++seenUndo_)
