@@ -7,7 +7,7 @@
 namespace headless {
 
 // Prints the reference as Markdown. Returns 0, or 1 when a dialog or control of the module has
-// no note, or a note names what the module does not have (each named on `err`).
+// no note or no label (each named on `err`).
 int PrintDialogReference(std::ostream& out, std::ostream& err);
 
 }  // namespace headless
