@@ -15,12 +15,11 @@ constexpr int kEnglishOffset = 1000;
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
-
 std::string Kind(const DialogItemTemplate& item) {
   const std::string cls = item.className != nullptr ? item.className : "";
   if (cls == "EDIT") return (item.style & ES_MULTILINE) != 0 ? "text box" : "edit";
   if (cls == "LISTBOX") return "list";
-  if (cls == "COMBOBOX") return (item.style & 0x3) == CBS_DROPDOWNLIST ? "drop-down list" : "combo box";
+  if (cls == "COMBOBOX") return (item.style & CBS_DROPDOWNLIST) == CBS_DROPDOWNLIST ? "drop-down list" : "combo box";
   if (cls != "BUTTON") return "";
   switch (item.style & BS_TYPEMASK) {
     case BS_CHECKBOX:
@@ -44,9 +43,11 @@ const DialogItemTemplate* Item(const DialogTemplate& dialog, int id) {
   return nullptr;
 }
 
+std::string Text(const char* cp932) { return cp932 != nullptr ? Utf8FromCp932(cp932) : ""; }
+
 std::string TextOf(const DialogTemplate& dialog, int id) {
   const DialogItemTemplate* item = Item(dialog, id);
-  return item != nullptr && item->text != nullptr ? Utf8FromCp932(item->text) : "";
+  return item != nullptr ? Text(item->text) : "";
 }
 
 // A static's text as a name: without its closing colon.
@@ -58,7 +59,7 @@ std::string WithoutColon(std::string text) {
 
 // A button's label is its text; a field's is given by its note.
 std::string EnglishLabel(const DialogTemplate& english, const DialogItemTemplate& item, const ControlNote* note) {
-  if (item.text != nullptr && item.text[0] != 0) return item.text;
+  if (!Text(item.text).empty()) return Text(item.text);
   if (note == nullptr) return "";
   const std::string label = note->label != nullptr ? note->label : "";
   if (!label.empty() && label[0] != '(') return label;
@@ -67,15 +68,15 @@ std::string EnglishLabel(const DialogTemplate& english, const DialogItemTemplate
 }
 
 std::string JapaneseLabel(const DialogTemplate& japanese, const DialogItemTemplate& item, const ControlNote* note) {
-  if (item.text != nullptr && item.text[0] != 0) return Utf8FromCp932(item.text);
+  if (!Text(item.text).empty()) return Text(item.text);
   return note != nullptr && note->labelledBy != 0 ? TextOf(japanese, note->labelledBy) : "";
 }
 
 ModuleDialog Read(int japaneseId, const DialogTemplate& japanese, const DialogTemplate& english) {
   ModuleDialog d;
   d.japaneseId = japaneseId;
-  d.englishTitle = english.title != nullptr ? english.title : "";
-  d.japaneseTitle = japanese.title != nullptr ? Utf8FromCp932(japanese.title) : "";
+  d.englishTitle = Text(english.title);
+  d.japaneseTitle = Text(japanese.title);
   d.note = FindDialogNote(japaneseId);
   for (int i = 0; i < english.itemCount; ++i) {
     const DialogItemTemplate& item = english.items[i];
