@@ -110,6 +110,7 @@ struct UndoEntry {
 
 struct HostDocument {
   std::string name;
+  bool open = true;  // false once closed: its art and layers are no longer valid
   DocData d;
   std::vector<std::unique_ptr<HostLayer>> layerPool;
   std::vector<std::unique_ptr<HostArt>> artPool;
