@@ -32,11 +32,11 @@ void RegradeDocumentPieces() {
 }  // namespace
 
 void RegradePiecesUsingVariables(ArtHandle* arts, int32_t count) {
-  LoadPieceFromSelection(0);
   ForEachTitledPiece(arts, count, [](ArtHandle titled) {
     PluginGlobals& g = *gPlugin;
     LoadGradingGroup(g.pieceArts, g.pieceArtCount);
-    BuildGradingPreview(0, 0);
+    // The preview layer goes when the command ends: no one sees the marks.
+    BuildGradedCopies(0);
     WriteGradedCopies(GradedOutputDestination(titled), titled);
   });
 }
@@ -54,6 +54,9 @@ void RunVarUpdateCommand() {
   VariableTableCopy saved{};
   const bool setAside = SetVariableTableAside(g.variables, &saved);
   const UpdateGradingSettings& options = g.updateGrading;
+  // Every piece's tags are written afresh once; each preset then loads the
+  // pieces from them, as it writes every one.
+  LoadPieceFromSelection(0);
   if (options.renewal_mode == 0) {
     RegradeDocumentPieces();
   } else {
