@@ -67,6 +67,7 @@ struct HostArt {
   // hint, checked before use.
   size_t childIndex = 0;
   uint64_t restoreMark = 0;  // marks the art while a snapshot is put back
+  uint64_t madeInCall = 0;   // the outermost host call that made it, 0 outside any
 };
 
 struct LayerData {
@@ -277,6 +278,7 @@ struct HostState {
 
   // the call in progress
   int32_t callDepth = 0;
+  uint64_t callCount = 0;  // outermost calls begun
   HostDocument* txDoc = nullptr;
   bool txSnapshotTaken = false;
   DocSnapshot txBefore;
@@ -314,6 +316,10 @@ HostErr LinkArt(HostArt* art, int16_t paintOrder, HostArt* prep);
 // Places art just made; when the placement is refused the art (with its children)
 // dies and the change is forgotten. `wasNoted` as for ForgetRefusedChange.
 HostErr PlaceMadeArt(HostArt* made, int16_t paintOrder, HostArt* prep, bool wasNoted, ArtHandle* out);
+// Disposes of art: it dies with everything in it. What of it was made during
+// the call in progress is in no undo snapshot and can never come back: only
+// its identity stays (a handle to it is invalid, never dangling), its
+// contents are let go.
 void KillArt(HostArt* art);
 // Art and everything in it stops being valid (it stays where it is).
 void KillArtTree(HostArt* art);

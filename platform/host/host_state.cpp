@@ -34,6 +34,7 @@ PathStyle DefaultPathStyle() {
 HostArt* NewHostArt(HostDocument* doc, int16_t type) {
   auto art = std::make_unique<HostArt>();
   art->doc = doc;
+  art->madeInCall = gHost.callDepth > 0 ? gHost.callCount : 0;
   art->d.type = type;
   art->d.style = DefaultPathStyle();
   HostArt* raw = art.get();
@@ -183,7 +184,17 @@ void KillArtTree(HostArt* art) {
 
 void KillArt(HostArt* art) {
   UnlinkArt(art);
+  std::vector<HostArt*> tree;
+  ForEachArt(art, [&tree](HostArt* a) { tree.push_back(a); });
   KillArtTree(art);
+  if (gHost.callDepth == 0) return;
+  for (HostArt* a : tree) {
+    if (a->madeInCall != gHost.callCount) continue;
+    const int16_t type = a->d.type;
+    a->d = ArtData();
+    a->d.type = type;
+    a->d.alive = false;
+  }
 }
 
 HostArt* DuplicateArtTree(const HostArt* art, HostDocument* doc) {
@@ -284,6 +295,7 @@ void ForgetRefusedChange(bool wasNoted) {
 
 void BeginHostCall() {
   if (gHost.callDepth++ > 0) return;
+  ++gHost.callCount;
   gHost.txDoc = nullptr;
   gHost.txSnapshotTaken = false;
   gHost.txSilent = false;
