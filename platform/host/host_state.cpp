@@ -34,7 +34,6 @@ PathStyle DefaultPathStyle() {
 HostArt* NewHostArt(HostDocument* doc, int16_t type) {
   auto art = std::make_unique<HostArt>();
   art->doc = doc;
-  art->madeInCall = gHost.callDepth > 0 ? gHost.callCount : 0;
   art->d.type = type;
   art->d.style = DefaultPathStyle();
   HostArt* raw = art.get();
@@ -187,9 +186,8 @@ void KillArt(HostArt* art) {
   std::vector<HostArt*> tree;
   ForEachArt(art, [&tree](HostArt* a) { tree.push_back(a); });
   KillArtTree(art);
-  if (gHost.callDepth == 0) return;
+  // Undo brings art back from the copies its snapshots hold, never from this.
   for (HostArt* a : tree) {
-    if (a->madeInCall != gHost.callCount) continue;
     const int16_t type = a->d.type;
     a->d = ArtData();
     a->d.type = type;
@@ -295,7 +293,6 @@ void ForgetRefusedChange(bool wasNoted) {
 
 void BeginHostCall() {
   if (gHost.callDepth++ > 0) return;
-  ++gHost.callCount;
   gHost.txDoc = nullptr;
   gHost.txSnapshotTaken = false;
   gHost.txSilent = false;
