@@ -67,7 +67,6 @@ struct HostArt {
   // hint, checked before use.
   size_t childIndex = 0;
   uint64_t restoreMark = 0;  // marks the art while a snapshot is put back
-  uint64_t madeInCall = 0;   // the outermost host call that made it, 0 outside any
 };
 
 struct LayerData {
@@ -278,7 +277,6 @@ struct HostState {
 
   // the call in progress
   int32_t callDepth = 0;
-  uint64_t callCount = 0;  // outermost calls begun
   HostDocument* txDoc = nullptr;
   bool txSnapshotTaken = false;
   DocSnapshot txBefore;
@@ -298,6 +296,9 @@ struct HostState {
   std::vector<std::string> calls;  // "caller/selector" of every message sent
   int32_t redraws = 0;
   int32_t droppedPlays = 0;
+  std::string countedTag;  // empty: no tag's reads are counted
+  const HostArt* countedTagArt = nullptr;  // null: on any art
+  int64_t countedTagReads = 0;
 };
 
 extern HostState gHost;
@@ -316,10 +317,8 @@ HostErr LinkArt(HostArt* art, int16_t paintOrder, HostArt* prep);
 // Places art just made; when the placement is refused the art (with its children)
 // dies and the change is forgotten. `wasNoted` as for ForgetRefusedChange.
 HostErr PlaceMadeArt(HostArt* made, int16_t paintOrder, HostArt* prep, bool wasNoted, ArtHandle* out);
-// Disposes of art: it dies with everything in it. What of it was made during
-// the call in progress is in no undo snapshot and can never come back: only
-// its identity stays (a handle to it is invalid, never dangling), its
-// contents are let go.
+// Disposes of art: it dies with everything in it, and only its identity stays
+// (a handle to it is invalid, never dangling); its contents are let go.
 void KillArt(HostArt* art);
 // Art and everything in it stops being valid (it stays where it is).
 void KillArtTree(HostArt* art);
