@@ -305,12 +305,12 @@ TEST_F(GradingGroupTest, ACommandSavingPieceAfterPieceDrawsNoIdTwice) {
     const KeptTagsScope command;
     saveBetween(a, b, 7);
     EXPECT_EQ(ReadObjectId(a), FirstIdDrawn(7));
-    saveBetween(c, d, 5);
-    EXPECT_NE(ReadObjectId(c), FirstIdDrawn(5));
     saveBetween(c, d, 7);
     EXPECT_NE(ReadObjectId(c), ReadObjectId(a));
     saveBetween(a, b, 7);
     EXPECT_EQ(ReadObjectId(a), FirstIdDrawn(7));
+    saveBetween(c, d, 5);
+    EXPECT_NE(ReadObjectId(c), FirstIdDrawn(5));
     WriteTagInteger(stranger, kObjectIdKey, FirstIdDrawn(13));  // as an undo would bring it back
     ForgetAllKeptTags();
     saveBetween(c, d, 13);
