@@ -365,6 +365,9 @@ HostErr SetTag(ArtHandle art, const char* name, const char* value) {
 HostErr GetTag(ArtHandle art, const char* name, const char** value) {
   if (value) *value = nullptr;
   if (!IsLiveArt(art) || !name || !value) return kBadParameterErr;
+  if (!gHost.countedTag.empty() && gHost.countedTag == name &&
+      (gHost.countedTagArt == nullptr || gHost.countedTagArt == art))
+    ++gHost.countedTagReads;
   const TagRef* tag = art->d.tags.Find(name);
   if (!tag) return kNotFoundErr;
   *value = (*tag)->value.c_str();

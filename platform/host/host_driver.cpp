@@ -428,6 +428,14 @@ const std::vector<UndoRecord>& UndoRecords() { return gHost.undoRecords; }
 const std::vector<std::string>& Calls() { return gHost.calls; }
 int32_t Redraws() { return gHost.redraws; }
 
+void CountTagReads(const char* name, ArtHandle art) {
+  gHost.countedTag = name != nullptr ? name : "";
+  gHost.countedTagArt = art;
+  gHost.countedTagReads = 0;
+}
+
+int64_t TagReads() { return gHost.countedTagReads; }
+
 void ClearRecordings() {
   gHost.alerts.clear();
   gHost.notifications.clear();

@@ -131,5 +131,9 @@ const std::vector<UndoRecord>& UndoRecords();
 const std::vector<std::string>& Calls();
 int32_t Redraws();
 void ClearRecordings();
+// Counts, from now on, the reads of one tag name through the tag suite, of
+// that art alone when one is given.
+void CountTagReads(const char* name, ArtHandle art = nullptr);
+int64_t TagReads();
 
 }  // namespace vmhost

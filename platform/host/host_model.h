@@ -110,6 +110,7 @@ struct UndoEntry {
 
 struct HostDocument {
   std::string name;
+  bool open = true;  // false once closed: its art and layers are no longer valid
   DocData d;
   std::vector<std::unique_ptr<HostLayer>> layerPool;
   std::vector<std::unique_ptr<HostArt>> artPool;
@@ -295,6 +296,9 @@ struct HostState {
   std::vector<std::string> calls;  // "caller/selector" of every message sent
   int32_t redraws = 0;
   int32_t droppedPlays = 0;
+  std::string countedTag;  // empty: no tag's reads are counted
+  const HostArt* countedTagArt = nullptr;  // null: on any art
+  int64_t countedTagReads = 0;
 };
 
 extern HostState gHost;
@@ -313,6 +317,8 @@ HostErr LinkArt(HostArt* art, int16_t paintOrder, HostArt* prep);
 // Places art just made; when the placement is refused the art (with its children)
 // dies and the change is forgotten. `wasNoted` as for ForgetRefusedChange.
 HostErr PlaceMadeArt(HostArt* made, int16_t paintOrder, HostArt* prep, bool wasNoted, ArtHandle* out);
+// Disposes of art: it dies with everything in it, and only its identity stays
+// (a handle to it is invalid, never dangling); its contents are let go.
 void KillArt(HostArt* art);
 // Art and everything in it stops being valid (it stays where it is).
 void KillArtTree(HostArt* art);

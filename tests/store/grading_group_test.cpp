@@ -279,6 +279,49 @@ TEST_F(GradingGroupTest, ASavedArtMayDrawTheIdItCarried) {
   EXPECT_EQ(ReadObjectId(a), firstDraw);
 }
 
+// The first draw of a seed, as an object id.
+int32_t FirstIdDrawn(int32_t seed) {
+  sAIRandom->SetRandomSeed(seed);
+  return static_cast<int32_t>(sAIRandom->FloatRnd() * 99999999.0);
+}
+
+// One command saving piece after piece reads the document's ids once: an id
+// carried before or drawn by one save is not drawn again by the next, an id a
+// saved art gives up may be, and an id written by other means is seen after an
+// undo and in the next command.
+TEST_F(GradingGroupTest, ACommandSavingPieceAfterPieceDrawsNoIdTwice) {
+  ArtHandle c = Rect(LayerGroup(), 400, 0, 450, 40);
+  ArtHandle d = Rect(LayerGroup(), 500, 0, 550, 40);
+  ArtHandle stranger = Rect(LayerGroup(), 600, 0, 650, 40);
+  auto saveBetween = [&](ArtHandle x, ArtHandle y, int32_t seed) {
+    TwoPoint(0, kHandleDistance, x, 0, y, 0);
+    globals().grading_serial = 99;
+    sAIRandom->SetRandomSeed(seed);
+    ArtHandle arts[] = {x, y};
+    SaveGradingGroup(arts, 2, 0);
+  };
+  WriteTagInteger(stranger, kObjectIdKey, FirstIdDrawn(5));
+  {
+    const KeptTagsScope command;
+    saveBetween(a, b, 7);
+    EXPECT_EQ(ReadObjectId(a), FirstIdDrawn(7));
+    saveBetween(c, d, 7);
+    EXPECT_NE(ReadObjectId(c), ReadObjectId(a));
+    saveBetween(a, b, 7);
+    EXPECT_EQ(ReadObjectId(a), FirstIdDrawn(7));
+    saveBetween(c, d, 5);
+    EXPECT_NE(ReadObjectId(c), FirstIdDrawn(5));
+    WriteTagInteger(stranger, kObjectIdKey, FirstIdDrawn(13));  // as an undo would bring it back
+    ForgetAllKeptTags();
+    saveBetween(c, d, 13);
+    EXPECT_NE(ReadObjectId(c), FirstIdDrawn(13));
+  }
+  WriteTagInteger(stranger, kObjectIdKey, FirstIdDrawn(17));
+  const KeptTagsScope next;
+  saveBetween(c, d, 17);
+  EXPECT_NE(ReadObjectId(c), FirstIdDrawn(17));
+}
+
 TEST_F(GradingGroupTest, DamagedTagsLoadWithoutTouchingTheGoodRecords) {
   SaveOneHandleAndVariable();
   ArtHandle arts[] = {a, b};
