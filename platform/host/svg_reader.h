@@ -22,8 +22,9 @@ struct SvgReadError {
 
 class SvgReader {
  public:
-  SvgReader(HostDocument* doc, const std::string& source, const std::string& text, std::vector<std::string>* warnings)
-      : doc_(doc), source_(source), text_(text), warnings_(warnings) {}
+  SvgReader(HostDocument* doc, const std::string& source, const std::string& text, std::vector<std::string>* warnings,
+            const SvgReadOptions& options)
+      : doc_(doc), source_(source), text_(text), warnings_(warnings), options_(options) {}
 
   // Throws SvgReadError.
   void ReadRoot(pugi::xml_node svg);
@@ -44,6 +45,7 @@ class SvgReader {
   std::string Where(pugi::xml_node node) const;
   void Index(pugi::xml_node root);
   RealMatrix RootMatrix(pugi::xml_node svg);
+  void KeepPage(pugi::xml_node svg, bool own, const double page[4]);
   RealMatrix ElementMatrix(pugi::xml_node node, const RealMatrix& parent) const;
   HostLayer* ReadOwnLayer(pugi::xml_node node, const Context& root);
   void ReadMarkedLayer(pugi::xml_node node, const Context& root);
@@ -69,6 +71,7 @@ class SvgReader {
   std::string source_;
   const std::string& text_;
   std::vector<std::string>* warnings_;
+  SvgReadOptions options_;
   SvgStylesheet sheet_;
   std::map<std::string, pugi::xml_node, std::less<>> targets_;  // elements by id, for use
   std::set<std::string> takenIds_;

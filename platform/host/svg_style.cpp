@@ -98,14 +98,14 @@ constexpr NamedColor kNamedColors[] = {
 };
 
 // A length of the font: pixels, units, a percentage or em of the parent's size.
-bool FontSize(std::string_view text, double parent, double* out) {
+bool FontSize(std::string_view text, double parent, double pixelsPerInch, double* out) {
   if (text.size() > 2 && text.substr(text.size() - 2) == "em") {
     double v;
     if (!ParseNum(Trim(text.substr(0, text.size() - 2)), v)) return false;
     *out = v * parent;
     return *out > 0 && std::isfinite(*out);
   }
-  return ReadLength(text, parent, out) && *out > 0;
+  return ReadLength(text, parent, out, pixelsPerInch, pixelsPerInch) && *out > 0;
 }
 
 // A fill or stroke onto its flag and colour; what is not a colour is passed over.
@@ -135,13 +135,13 @@ void Apply(SvgStyle& s, const SvgStyle& parent, const std::string& name, std::st
     double w;
     if (inherit)
       s.strokeWidth = parent.strokeWidth;
-    else if (ReadLength(value, NAN, &w) && w >= 0)
+    else if (ReadLength(value, NAN, &w, s.pixelsPerInch, s.pixelsPerInch) && w >= 0)
       s.strokeWidth = w;
   } else if (name == "font-size") {
     double size;
     if (inherit)
       s.fontSize = parent.fontSize;
-    else if (FontSize(value, parent.fontSize, &size))
+    else if (FontSize(value, parent.fontSize, s.pixelsPerInch, &size))
       s.fontSize = size;
   } else if (name == "font-family") {
     std::string_view first = Trim(Split(value, ',')[0]);

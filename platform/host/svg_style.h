@@ -20,7 +20,8 @@ struct SvgStyle {
   double fontSize = 16;    // likewise
   std::string fontFamily;
   int16_t justification = 0;
-  bool hidden = false;  // display:none on this element (not inherited)
+  bool hidden = false;        // display:none on this element (not inherited)
+  double pixelsPerInch = 96;  // user units (px) of an inch, as the file counts them
 };
 
 using CssDeclarations = std::vector<std::pair<std::string, std::string>>;
