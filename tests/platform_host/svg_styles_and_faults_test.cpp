@@ -145,6 +145,18 @@ TEST_F(SvgStylesAndFaultsTest, TextIsOneLineOfPointTextWhereItsFirstCharacterSta
       {"<text id='s' x='0' y='0'><tspan x='3' y='4'>One</tspan><tspan x='3' y='14'>Two</tspan></text>", "One Two", 3,
        -4, 16},
       {"<text id='s' x='0' y='0' font-size='2mm'>A<tspan>B</tspan> C</text>", "AB C", 0, 0, 96 / 25.4 * 2},
+      // Letter-spaced: one tspan a letter, each with its own x. A step of twice the usual one is a
+      // word's gap; words placed by themselves stay words.
+      {"<text id='s'><tspan x='10' y='5'>B</tspan><tspan x='18' y='5'>A</tspan><tspan x='26' y='5'>C</tspan>"
+       "<tspan x='34' y='5'>K</tspan><tspan x='50' y='5'>B</tspan><tspan x='58' y='5'>O</tspan>"
+       "<tspan x='65.5' y='5'>D</tspan><tspan x='74' y='5'>Y</tspan></text>",
+       "BACK BODY", 10, -5, 16},
+      {"<text id='s' x='0' y='0'><tspan x='0'>S</tspan><tspan x='9'>I</tspan><tspan x='14'> </tspan>"
+       "<tspan x='20'>Z</tspan><tspan x='28'>E</tspan></text>",
+       "SI ZE", 0, 0, 16},
+      {"<text id='s' x='0' y='0'><tspan x='0'>A</tspan><tspan x='8'>B</tspan><tspan x='16' y='20'>C</tspan></text>",
+       "AB C", 0, 0, 16},
+      {"<text id='s' x='0' y='0'><tspan x='0'>Cut</tspan><tspan x='20'>2</tspan></text>", "Cut 2", 0, 0, 16},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
