@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "svg_codes.h"
+#include "svg_encoding.h"
 #include "svg_numbers.h"
 #include "svg_scan.h"
 #include "svg_transform.h"
@@ -460,8 +461,14 @@ void SvgReader::ReadCommon(pugi::xml_node node, HostArt* art, bool copy) {
 
 // ---- entry points -------------------------------------------------------------------------
 
-HostDocument* ReadSvgText(const std::string& path, const std::string& text, std::string* error,
+HostDocument* ReadSvgText(const std::string& path, const std::string& bytes, std::string* error,
                           std::vector<std::string>* warnings, const SvgReadOptions& options) {
+  std::string text, why;
+  size_t badLine = 0;
+  if (!DocumentTextAsUtf8(bytes, &text, &badLine, &why)) {
+    if (error) *error = path + ": line " + std::to_string(badLine) + ": " + why;
+    return nullptr;
+  }
   pugi::xml_document xml;
   pugi::xml_parse_result parsed =
       xml.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_utf8);

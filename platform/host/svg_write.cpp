@@ -277,7 +277,9 @@ std::string SvgDocumentText(HostDocument* doc) {
   pugi::xml_document xml;
   Writer(doc).Write(xml);
   std::ostringstream out;
-  xml.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
+  // A control character the module put into a title or a text would make the file no XML; the
+  // exact text is kept percent-encoded.
+  xml.save(out, "  ", pugi::format_default | pugi::format_skip_control_chars, pugi::encoding_utf8);
   return out.str();
 }
 

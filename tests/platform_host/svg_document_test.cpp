@@ -64,7 +64,8 @@ class SvgDocumentTest : public HostTest {
     ArtHandle compound = vmhost::AddGroup(piece, kCompoundPathArt);
     vmhost::AddPolyline(compound, {{0, 0}, {10, 0}, {10, 10}}, true);
     vmhost::AddPolyline(compound, {{2, 2}, {4, 2}, {4, 4}}, true);
-    ArtHandle label = vmhost::AddText(piece, {12.5, -3}, "B-3 ｱｲ 前");
+    // A control character typed into a label stays in it, and the file stays XML.
+    ArtHandle label = vmhost::AddText(piece, {12.5, -3}, "B-3\x01 ｱｲ 前");
     TextRangeHandle range;
     kTextFrameSuite.GetTextRange(label, &range);
     FontHandle font;

@@ -222,6 +222,71 @@ TEST_F(SvgStylesAndFaultsTest, WhatTheHostCannotHoldIsSkippedWithOneLineEach) {
   EXPECT_EQ(vmhost::Children(read->d.layers[0]->group).size(), 3u);
 }
 
+// Bytes as other programs write them: in the encoding the file declares, in UTF-16 with or
+// without a byte-order mark, or with what XML does not allow (stopped at its line).
+TEST_F(SvgStylesAndFaultsTest, AFileIsReadInItsOwnEncodingOrStoppedAtTheLineXmlCannotTake) {
+  const std::string doc = "<svg xmlns='http://www.w3.org/2000/svg'>\n<text id='t'>caf\xc3\xa9 \xe2\x82\xac</text>\n</svg>\n";
+  auto utf16 = [](const std::string& text, bool big, bool mark) {
+    std::u16string units = FromUtf8(text);
+    std::string bytes = mark ? (big ? "\xfe\xff" : "\xff\xfe") : "";
+    for (char16_t u : units) {
+      const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+      bytes += big ? std::string{hi, lo} : std::string{lo, hi};
+    }
+    return bytes;
+  };
+  const struct {
+    std::string bytes;
+    const char* text;   // of the text art 't'
+    const char* fault;  // or the fault
+  } cases[] = {
+      {doc, "caf\xc3\xa9 \xe2\x82\xac", nullptr},
+      {"\xef\xbb\xbf" + doc, "caf\xc3\xa9 \xe2\x82\xac", nullptr},
+      {"<?xml version='1.0' encoding='ISO-8859-1'?>\n<svg xmlns='http://www.w3.org/2000/svg'><text id='t'>caf\xe9"
+       "</text></svg>",
+       "caf\xc3\xa9", nullptr},
+      {"<?xml version='1.0' encoding='windows-1252'?>\n<svg xmlns='http://www.w3.org/2000/svg'><text id='t'>\x80"
+       "</text></svg>",
+       "\xe2\x82\xac", nullptr},
+      {utf16("<?xml version='1.0' encoding='UTF-16'?>\n" + doc, false, true), "caf\xc3\xa9 \xe2\x82\xac", nullptr},
+      {utf16(doc, true, true), "caf\xc3\xa9 \xe2\x82\xac", nullptr},
+      {utf16(doc, false, false), "caf\xc3\xa9 \xe2\x82\xac", nullptr},
+      {utf16(doc, true, false), "caf\xc3\xa9 \xe2\x82\xac", nullptr},
+      {"<svg xmlns='http://www.w3.org/2000/svg'>\n<path id='a\x01' d='M0 0L1 1'/></svg>", nullptr,
+       ": line 2: a character XML does not allow (U+0001)"},
+      {"<svg xmlns='http://www.w3.org/2000/svg'>\n\n<text>&#x1b;[0m</text></svg>", nullptr,
+       ": line 3: a character XML does not allow (U+001B)"},
+      {"<svg xmlns='http://www.w3.org/2000/svg'>\n<text>&#1114112;</text></svg>", nullptr,
+       ": line 2: a character XML does not allow"},
+      {"<svg xmlns='http://www.w3.org/2000/svg'>\n<path id='caf\xe9' d='M0 0L1 1'/></svg>", nullptr,
+       ": line 2: bytes that are not UTF-8 text"},
+      {"<svg xmlns='http://www.w3.org/2000/svg'>\n<text>\xed\xa0\x80</text></svg>", nullptr,
+       ": line 2: bytes that are not UTF-8 text"},
+      {"<?xml version='1.0' encoding='US-ASCII'?>\n<svg xmlns='http://www.w3.org/2000/svg'>\n<text>\xe9</text></svg>",
+       nullptr, ": line 3: bytes that are not US-ASCII text"},
+      {"<?xml version='1.0' encoding='Klingon'?><svg/>", nullptr, ": line 1: the encoding \"Klingon\" is not known"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bytes.substr(0, 60));
+    const std::string path = ScratchPath("encoded.svg");
+    WriteWholeText(path, c.bytes);
+    std::string error;
+    DocumentHandle read = vmhost::OpenDocument(path, &error);
+    std::remove(path.c_str());
+    if (c.fault != nullptr) {
+      EXPECT_EQ(read, nullptr);
+      EXPECT_EQ(error.rfind(path + c.fault, 0), 0u) << error;
+      continue;
+    }
+    ASSERT_NE(read, nullptr) << error;
+    EXPECT_EQ(vmhost::Text(vmhost::FindArtById("t")), c.text);
+    // What is written back is UTF-8 that reads again.
+    const std::string saved = vmhost::DocumentText(read);
+    EXPECT_EQ(saved.rfind("<?xml version=\"1.0\"?>", 0), 0u);
+    EXPECT_NE(saved.find(std::string(">") + c.text + "</text>"), std::string::npos);
+  }
+}
+
 TEST_F(SvgStylesAndFaultsTest, AFileThatCannotBeReadStopsWithItsLine) {
   std::string nest = "<g id='n0'><path d='M0 0L1 1'/></g>";
   for (int i = 1; i <= 7; ++i) {
