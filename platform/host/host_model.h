@@ -394,7 +394,11 @@ void AddHostDefaults();
 // (or plain numbers) meaning a point, 1/72 inch.
 struct SvgReadOptions {
   double pixelsPerInch = 96;
+  // The memory the art of one file may take, in bytes; 0: a hundred times the file's size (more
+  // than its own elements can ask for), at least 64 MB and at most half the machine's memory.
+  size_t memoryBudget = 0;
 };
+size_t MemoryBudget(const SvgReadOptions& options, size_t fileBytes);
 
 // Reads a document; on failure returns null and a message naming the fault.
 // Each element skipped because the host cannot hold it gives a warning line.

@@ -1,9 +1,12 @@
 #include "svg_reader.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 #include "svg_codes.h"
 #include "svg_encoding.h"
@@ -111,9 +114,16 @@ std::string SvgReader::Where(pugi::xml_node node) const {
   std::string where = source_;
   const ptrdiff_t offset = node.offset_debug();
   if (offset >= 0) {
+    // Counted on from the last place asked for: warnings come in the order of the file.
     const size_t at = std::min(static_cast<size_t>(offset), text_.size());
-    where +=
-        ": line " + std::to_string(1 + std::count(text_.begin(), text_.begin() + static_cast<ptrdiff_t>(at), '\n'));
+    if (at < countedTo_) {
+      countedTo_ = 0;
+      linesBefore_ = 0;
+    }
+    linesBefore_ += static_cast<size_t>(std::count(text_.begin() + static_cast<ptrdiff_t>(countedTo_),
+                                                   text_.begin() + static_cast<ptrdiff_t>(at), '\n'));
+    countedTo_ = at;
+    where += ": line " + std::to_string(1 + linesBefore_);
   }
   return where;
 }
@@ -136,8 +146,23 @@ int16_t SvgReader::Short(pugi::xml_node node, double v, const char* attr) const 
   return static_cast<int16_t>(v);
 }
 
+size_t MemoryBudget(const SvgReadOptions& options, size_t fileBytes) {
+  if (options.memoryBudget > 0) return options.memoryBudget;
+  const long pages = sysconf(_SC_PHYS_PAGES), pageSize = sysconf(_SC_PAGESIZE);
+  const size_t half = pages > 0 && pageSize > 0 ? static_cast<size_t>(pages) / 2 * static_cast<size_t>(pageSize)
+                                                : std::numeric_limits<size_t>::max();
+  const size_t bySize = fileBytes > std::numeric_limits<size_t>::max() / 100 ? half : fileBytes * 100;
+  return std::min(half, std::max(bySize, static_cast<size_t>(64) << 20));
+}
+
+void SvgReader::Spend(pugi::xml_node node, size_t bytes) {
+  spent_ += bytes;
+  if (spent_ > budget_)
+    Fail(node, "the art it draws would take more than " + std::to_string(budget_ >> 20) + " MB of memory");
+}
+
 HostArt* SvgReader::NewArt(pugi::xml_node node, int16_t type) {
-  if (++arts_ > kMaxArts) Fail(node, "more than " + std::to_string(kMaxArts) + " objects");
+  Spend(node, sizeof(HostArt) + 64);  // and its place in the pools and lists
   return NewHostArt(doc_, type);
 }
 

@@ -24,7 +24,9 @@ class SvgReader {
  public:
   SvgReader(HostDocument* doc, const std::string& source, const std::string& text, std::vector<std::string>* warnings,
             const SvgReadOptions& options)
-      : doc_(doc), source_(source), text_(text), warnings_(warnings), options_(options) {}
+      : doc_(doc), source_(source), text_(text), warnings_(warnings), options_(options) {
+    budget_ = MemoryBudget(options, text.size());
+  }
 
   // Throws SvgReadError.
   void ReadRoot(pugi::xml_node svg);
@@ -78,11 +80,11 @@ class SvgReader {
   std::vector<pugi::xml_node> activeUses_;
   SvgViewport viewport_{0, 0};
   static constexpr int kMaxDepth = 256;
-  // More art or anchors than any pattern holds: a file that asks for more (uses
-  // of uses of groups) is refused before it exhausts the memory.
-  static constexpr size_t kMaxArts = 200000;
-  static constexpr size_t kMaxAnchors = 1000000;
+  mutable size_t countedTo_ = 0, linesBefore_ = 0;  // the newlines before an offset, for Where
+  // What the art a file draws may take of the memory: a file whose uses draw uses of groups is
+  // stopped before it exhausts it, and real work of any size goes through (SvgReadOptions).
+  void Spend(pugi::xml_node node, size_t bytes);
+  size_t budget_ = 0;
+  size_t spent_ = 0;
   int depth_ = 0;
-  size_t arts_ = 0;
-  size_t anchors_ = 0;
 };

@@ -127,8 +127,7 @@ HostArt* SvgReader::ReadPath(pugi::xml_node node, const RealMatrix& ctm, const S
   if (node.attribute("vm:style")) pathStyle = OwnStyle(node);
   for (const SvgSubpath& path : paths) {
     if (path.segments.size() > 32767) Fail(node, "a path of more than 32767 segments");
-    anchors_ += path.segments.size();
-    if (anchors_ > kMaxAnchors) Fail(node, "more than " + std::to_string(kMaxAnchors) + " anchors");
+    Spend(node, path.segments.size() * (sizeof(PathSegment) + sizeof(int16_t)));
   }
   HostArt* art = NewArt(node, paths.size() == 1 ? kPathArt : kCompoundPathArt);
   art->d.style = pathStyle;

@@ -251,15 +251,28 @@ void SvgStylesheet::AddRules(std::string_view text) {
       }
       if (!simple) continue;
       rule.weight = static_cast<int>(rule.classes.size()) * 10 + (rule.element.empty() ? 0 : 1);
+      (rule.classes.empty() ? byElement_[rule.element] : byClass_[rule.classes.front()]).push_back(rules_.size());
       rules_.push_back(std::move(rule));
     }
   }
 }
 
 CssDeclarations SvgStylesheet::For(std::string_view element, std::string_view classes) const {
-  std::vector<const Rule*> matched;
+  if (rules_.empty()) return {};
   const std::vector<std::string_view> own = Words(classes);
-  for (const Rule& rule : rules_) {
+  std::vector<size_t> candidates;
+  auto take = [&](const auto& index, std::string_view key) {
+    const auto found = index.find(std::string(key));
+    if (found != index.end()) candidates.insert(candidates.end(), found->second.begin(), found->second.end());
+  };
+  take(byElement_, element);
+  for (std::string_view c : own) take(byClass_, c);
+  // By weight, then in the order of the sheet; a class written twice on the element meets its rules once.
+  std::sort(candidates.begin(), candidates.end());
+  candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
+  std::vector<const Rule*> matched;
+  for (size_t i : candidates) {
+    const Rule& rule = rules_[i];
     if (!rule.element.empty() && rule.element != element) continue;
     bool all = true;
     for (const std::string& c : rule.classes) all = all && std::find(own.begin(), own.end(), c) != own.end();

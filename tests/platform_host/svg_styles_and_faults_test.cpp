@@ -40,7 +40,7 @@ TEST_F(SvgStylesAndFaultsTest, StylesheetRulesStyleAttributesAndParentsGiveEachP
   const std::string sheet =
       "<style>/* path{stroke:red} */ @media print { path { stroke-width: 9 } }\n"
       ".thin { stroke-width: 0.5 } path { stroke: #000; stroke-width: 2 } path.thick { stroke-width: 3 }\n"
-      ".dashed.thin { stroke-width: 6 }\n"
+      ".dashed.thin { stroke-width: 6 } .wide { stroke-width: 1.5 }\n"
       "g path { stroke-width: 8 } rect, .plain { stroke: none }</style>";
   const struct {
     std::string body;
@@ -51,6 +51,7 @@ TEST_F(SvgStylesAndFaultsTest, StylesheetRulesStyleAttributesAndParentsGiveEachP
       {sheet + "<path id='s' class='thin' d='M0 0L1 1'/>", 1, 1, 0.5},      // a class outweighs a later element rule
       {sheet + "<path id='s' class='thick thin' d='M0 0L1 1'/>", 1, 1, 3},  // element and class outweigh class
       {sheet + "<path id='s' class='thin dashed' d='M0 0L1 1'/>", 1, 1, 6},  // two classes, both on it
+      {sheet + "<path id='s' class='wide thin' d='M0 0L1 1'/>", 1, 1, 1.5},  // of equal weight, the later rule
       {sheet + "<path id='s' class='thin' style='stroke-width:4' d='M0 0L1 1'/>", 1, 1, 4},
       {sheet + "<path id='s' stroke-width='7' d='M0 0L1 1'/>", 1, 1, 2},  // a rule outweighs an attribute
       {sheet + "<g stroke-width='5'><path id='s' d='M0 0L1 1'/></g>", 1, 1, 2},
@@ -288,7 +289,7 @@ TEST_F(SvgStylesAndFaultsTest, AFileIsReadInItsOwnEncodingOrStoppedAtTheLineXmlC
 }
 
 TEST_F(SvgStylesAndFaultsTest, AFileThatCannotBeReadStopsWithItsLine) {
-  std::string nest = "<g id='n0'><path d='M0 0L1 1'/></g>";
+  std::string nest = "<g id='n0'><g/></g>";
   for (int i = 1; i <= 7; ++i) {
     std::string level = "<g id='n" + std::to_string(i) + "'>";
     for (int k = 0; k < 10; ++k) level += "<use href='#n" + std::to_string(i - 1) + "'/>";
@@ -300,7 +301,7 @@ TEST_F(SvgStylesAndFaultsTest, AFileThatCannotBeReadStopsWithItsLine) {
   std::string long_path = "<defs><path id='long' d='M0 0";
   for (int i = 0; i < 30000; ++i) long_path += " l1 0";
   long_path += "'/></defs>";
-  for (int i = 0; i < 40; ++i) long_path += "<use href='#long'/>";
+  for (int i = 0; i < 60; ++i) long_path += "<use href='#long'/>";
   const struct {
     std::string body;
     const char* fault;
@@ -316,8 +317,10 @@ TEST_F(SvgStylesAndFaultsTest, AFileThatCannotBeReadStopsWithItsLine) {
       {"\n<path transform='scale(1e300)' d='M1e300 0 L 0 0'/>", "line 3: coordinates out of range"},
       {"\n<path d='M0 0 L 1 0'/><use href='#q' x='zz'/><path id='q' d='M0 0L1 1'/>", "line 3: bad x or y"},
       {"\n<text transform='scale(0)'>x</text>", "line 3: text of no size"},
-      {nest, "more than 200000 objects"},
-      {long_path, "more than 1000000 anchors"},
+      // Uses of uses drawing ten million copies, or a long path drawn sixty times: far more than
+      // a file of their size can ask for.
+      {nest, "the art it draws would take more than 64 MB of memory"},
+      {long_path, "the art it draws would take more than 64 MB of memory"},
       {chain, "uses nested more than 256 deep"},
   };
   for (const auto& c : cases) {
@@ -337,6 +340,18 @@ TEST_F(SvgStylesAndFaultsTest, AFileThatCannotBeReadStopsWithItsLine) {
     EXPECT_NE(error.find(std::string(path) + ": line 1: " + fault), std::string::npos) << error;
     std::remove(path.c_str());
   }
+}
+
+TEST_F(SvgStylesAndFaultsTest, ALargeFileOfRealPiecesIsReadWhateverItsCount) {
+  // The memory the art may take grows with the file: what its own elements ask for goes through.
+  EXPECT_EQ(MemoryBudget({}, 1000), size_t{64} << 20);
+  EXPECT_EQ(MemoryBudget({}, size_t{50} << 20), size_t{5000} << 20);
+  EXPECT_EQ(MemoryBudget({96, 4096}, size_t{50} << 20), 4096u);
+  std::string many;
+  for (int i = 0; i <= 200000; ++i) many += "<path d='M0 0h1'/>";
+  std::string error;
+  ASSERT_NE(Read(many, &error), nullptr) << error;
+  EXPECT_EQ(vmhost::Children(vmhost::FindLayer("Layer 1")->group).size(), 200001u);
 }
 
 }  // namespace
