@@ -5,6 +5,7 @@
 // sheet, and a viewer draws it where the host has it.
 #include <cmath>
 #include <filesystem>
+#include <regex>
 #include <set>
 
 #include "headless_run.h"
@@ -160,6 +161,26 @@ TEST_F(HeadlessTest, APieceThreeGroupsDeepOnAnA1SheetIsGradedThroughEveryCommand
   EXPECT_GT(label.bottom - label.top, 1.5 * (label.right - label.left));
   EXPECT_NEAR((label.viewer->left + label.viewer->right) / 2.0, (label.left + label.right) / 2, 4);
   EXPECT_NEAR((label.viewer->top + label.viewer->bottom) / 2.0, (label.top + label.bottom) / 2, 8);
+}
+
+// A piece that stores more handles than the table's 200 (another program wrote them) is loaded
+// with the first 200, and the person is told so once, not at every tick.
+TEST_F(HeadlessTest, APieceWithMoreHandlesThanTheTableHoldsSaysSoOnce) {
+  std::string pattern = ReadHostFile(ExamplePatternPath());
+  const size_t conf = pattern.find("vm:tag.vmk_grading_fxh_conf_1=", pattern.find("id=\"front\""));
+  ASSERT_NE(conf, std::string::npos);
+  const size_t end = pattern.find('"', pattern.find('"', conf) + 1) + 1;
+  const std::string stored = pattern.substr(conf, end - conf);
+  pattern.insert(end, " " + std::regex_replace(stored, std::regex("conf_1="), "conf_201="));
+  const ProgramRun run = Grade("language english\nselect front\ntick 3\nselect back\ntick\nselect front\ntick\n",
+                               Write("crowded.svg", pattern));
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string told =
+      "alert: \"This piece has more than 200 revision handles.\rOnly the first 200 are loaded; the others are lost "
+      "when it is saved.\"";
+  const size_t first = run.out.find(told);
+  EXPECT_NE(first, std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find(told, first + 1), std::string::npos) << run.out;
 }
 
 }  // namespace
