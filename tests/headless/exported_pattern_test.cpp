@@ -171,7 +171,8 @@ TEST_F(HeadlessTest, APieceWithMoreHandlesThanTheTableHoldsSaysSoOnce) {
   ASSERT_NE(conf, std::string::npos);
   const size_t end = pattern.find('"', pattern.find('"', conf) + 1) + 1;
   const std::string stored = pattern.substr(conf, end - conf);
-  pattern.insert(end, " " + std::regex_replace(stored, std::regex("conf_1="), "conf_201="));
+  const std::string beyond = std::regex_replace(stored, std::regex("conf_1="), "conf_201=");
+  pattern = pattern.substr(0, end) + " " + beyond + pattern.substr(end);
   const ProgramRun run = Grade("language english\nselect front\ntick 3\nselect back\ntick\nselect front\ntick\n",
                                Write("crowded.svg", pattern));
   ASSERT_EQ(run.status, 0) << run.err;
