@@ -126,6 +126,8 @@ TEST_F(SvgGeometryTest, ArcsAreCubicsOfAtMostAQuarterTurnOnTheirEllipse) {
       // Radii too small for the ends: grown about the chord's middle.
       {"M100 0 A100 50 30 0 1 -100 0", 0, 0, 100 * std::sqrt(1.75), 50 * std::sqrt(1.75), 30, 2},
       {"M10 0 a10 10 0 0 1 -10 10", 0, 0, 10, 10, 0, 1},
+      // Negative radii are taken as their size.
+      {"M10 0 a-10 -10 0 0 1 -10 10", 0, 0, 10, 10, 0, 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.d);
@@ -191,6 +193,10 @@ TEST_F(SvgGeometryTest, BasicShapesAreThePathsTheyStandFor) {
   ASSERT_EQ(circle.size(), 4u);
   ExpectPoint(circle[0].out, {10, 5 + 5 * 0.5522847498}, "the first handle");
   ExpectPoint(circle[1].in, {5 + 5 * 0.5522847498, 10}, "the second handle");
+  // A circle's radius in percent is of the viewport's normalised diagonal, sqrt((w^2 + h^2) / 2).
+  const double r = 0.1 * std::sqrt((400.0 * 400 + 300 * 300) / 2);
+  ExpectAnchors(Read("<circle id='s' r='10%'/>", "width='400pt' height='300pt' viewBox='0 0 400 300'"),
+                {{r, 0}, {0, r}, {-r, 0}, {0, -r}});
   // Shapes of no size draw nothing, and become no art.
   for (const char* empty : {"<rect id='s' width='0' height='5'/>", "<circle id='s' r='0'/>",
                             "<polyline id='s' points=''/>", "<ellipse id='s' rx='3' ry='0'/>"}) {
