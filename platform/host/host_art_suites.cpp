@@ -109,7 +109,7 @@ uint32_t SelectionRead(HostArt* art) {
 HostErr GetArtUserAttr(ArtHandle art, uint32_t mask, uint32_t* attr) {
   if (!IsLiveArt(art) || !attr) return kBadParameterErr;
   const uint32_t selection = kArtSelected | kArtFullySelected;
-  *attr = ((art->d.attrs & ~selection) | SelectionRead(art)) & mask;
+  *attr = ((art->d.attrs & ~selection) | ((mask & selection) != 0 ? SelectionRead(art) : 0)) & mask;
   return kNoErr;
 }
 
