@@ -127,7 +127,8 @@ TEST_F(SvgGeometryTest, ArcsAreCubicsOfAtMostAQuarterTurnOnTheirEllipse) {
       {"M100 0 A100 50 30 0 1 -100 0", 0, 0, 100 * std::sqrt(1.75), 50 * std::sqrt(1.75), 30, 2},
       {"M10 0 a10 10 0 0 1 -10 10", 0, 0, 10, 10, 0, 1},
       // Negative radii are taken as their size.
-      {"M10 0 a-10 -10 0 0 1 -10 10", 0, 0, 10, 10, 0, 1},
+      {"M10 0 a-10 10 0 0 1 -10 10", 0, 0, 10, 10, 0, 1},
+      {"M90 50 A-40 -20 0 1 0 50 70", 50, 50, 40, 20, 0, 3},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.d);
@@ -293,6 +294,15 @@ TEST_F(SvgGeometryTest, ThePagesUnitsMakeTheDocumentsPointsAndItsSheetIsWrittenB
       {"xmlns:vm='urn:x-vestamark:document:1' vm:page='1' width='10mm' height='2in' viewBox='1 -2 28.5 144'", 1, 1,
        "10mm", "2in", 1, -2, 28.5, 144},
   };
+  // Lengths in other units inside the drawing count px as the file does: an inch is 72 user units
+  // of a file counted at 72 to the inch, so a point each.
+  const std::string inch = ScratchPath("inch.svg");
+  WriteWholeText(inch, "<svg xmlns='http://www.w3.org/2000/svg' width='100' height='100' viewBox='0 0 100 100'>"
+                       "<rect id='s' width='1in' height='2.54cm'/></svg>");
+  std::string why;
+  ASSERT_NE(vmhost::OpenDocument(inch, &why, nullptr, SvgReadOptions{72}), nullptr) << why;
+  std::remove(inch.c_str());
+  ExpectAnchors(vmhost::FindArtById("s"), {{0, 0}, {72, 0}, {72, 72}, {0, 72}});
   for (const auto& c : cases) {
     SCOPED_TRACE(c.root);
     const std::string path = ScratchPath("page.svg");
