@@ -8,6 +8,7 @@
 #include <sstream>
 #include <vector>
 
+#include "document_list.h"
 #include "host/host_driver.h"
 #include "host/whole_file.h"
 #include "module_dialogs.h"
@@ -67,7 +68,8 @@ void SetPreferredLanguage(const fs::path& documents, int language) {
 
 class Runner {
  public:
-  Runner(const RunPaths& paths, std::ostream& out) : paths_(paths), out_(out) {}
+  Runner(const RunPaths& paths, std::ostream& out, const SvgReadOptions& read)
+      : paths_(paths), out_(out), read_(read) {}
 
   void Run(const Step& s) {
     out_ << "line " << s.line << ": " << s.source << "\n";
@@ -141,13 +143,14 @@ class Runner {
     Check(vmhost::NotifyAppStarted());
     std::string why;
     std::vector<std::string> warnings;
-    doc_ = vmhost::OpenDocument(paths_.document, &why, &warnings);
+    doc_ = vmhost::OpenDocument(paths_.document, &why, &warnings, read_);
     if (doc_ == nullptr) {
       err << "vestamark-host: " << why << "\nvestamark-host: nothing was written\n";
       return false;
     }
     out_ << "opened " << paths_.document << "\n";
     for (const std::string& w : warnings) out_ << "   " << w << "\n";
+    out_ << "   " << PageSummary(doc_) << "\n";
     try {
       Tick(1);
     } catch (const SessionFault& f) {
@@ -433,6 +436,7 @@ class Runner {
 
   const RunPaths& paths_;
   std::ostream& out_;
+  SvgReadOptions read_;
   DocumentHandle doc_ = nullptr;
   bool started_ = false;
   bool finalSaved_ = false;
@@ -465,7 +469,10 @@ int RunSession(const Session& session, const RunPaths& paths, std::ostream& out,
   int status = 1;
   vmwin::ResetWindowsLayer();
   vmhost::ResetHost();
-  Runner runner(paths, out);
+  SvgReadOptions read;
+  const double sessionCount = session.pixelsPerInch > 0 ? session.pixelsPerInch : 96;
+  read.pixelsPerInch = paths.pixelsPerInch > 0 ? paths.pixelsPerInch : sessionCount;
+  Runner runner(paths, out, read);
   try {
     fs::create_directories(documents);
     fs::create_directories(scratch / "Desktop");

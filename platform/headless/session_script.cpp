@@ -127,11 +127,16 @@ class Reader {
       blockStep_.script += ScriptLine(w);
       return;
     }
-    if (verb == "language" || verb == "documents") {
+    if (verb == "language" || verb == "documents" || verb == "px-per-inch") {
       if (!session_->steps.empty()) Fail("\"" + verb + "\" is a start-up option and comes before every step");
       if (n != 2) Fail(verb + " needs one word");
       if (verb == "documents") {
         session_->documents = w[1];
+        return;
+      }
+      if (verb == "px-per-inch") {
+        if (w[1] != "96" && w[1] != "72") Fail("px-per-inch is 96 or 72, not \"" + w[1] + "\"");
+        session_->pixelsPerInch = std::stod(w[1]);
         return;
       }
       const char* names[] = {"japanese", "english", "korean"};

@@ -249,8 +249,9 @@ DocumentHandle NewDocument(const char* name) {
   return doc;
 }
 
-DocumentHandle OpenDocument(const std::string& path, std::string* error, std::vector<std::string>* warnings) {
-  HostDocument* doc = ReadSvgDocument(path, error, warnings);
+DocumentHandle OpenDocument(const std::string& path, std::string* error, std::vector<std::string>* warnings,
+                            const SvgReadOptions& options) {
+  HostDocument* doc = ReadSvgDocument(path, error, warnings, options);
   if (doc) DocumentChanged();
   return doc;
 }

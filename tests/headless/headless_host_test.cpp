@@ -55,12 +55,14 @@ bool SameSegments(const std::vector<PathSegment>& a, const std::vector<PathSegme
 TEST_F(HeadlessTest, HelpShowsTheCommandAndTheSteps) {
   const ProgramRun help = Host({"--help"});
   EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("usage: vestamark-host DOCUMENT.svg SESSION OUTPUT.svg"), std::string::npos);
+  EXPECT_NE(help.out.find("usage: vestamark-host [--px-per-inch 96|72] DOCUMENT.svg SESSION OUTPUT.svg"),
+            std::string::npos);
   EXPECT_NE(help.out.find("dialog ID|TITLE ... end"), std::string::npos);
 
   const ProgramRun wrong = Host({ExamplePatternPath(), "session.txt"});
   EXPECT_EQ(wrong.status, 2);
   EXPECT_NE(wrong.err.find("expected a document, a session and an output file"), std::string::npos);
+  EXPECT_EQ(Host({"--px-per-inch", "100", ExamplePatternPath(), "session.txt", "out.svg"}).status, 2);
 }
 
 TEST_F(HeadlessTest, ExampleSessionRunsAndKeepsEveryPieceWithItsGrading) {
@@ -189,6 +191,8 @@ TEST_F(HeadlessTest, SessionFaultsNameTheirLineAndWriteNothing) {
       {"tool 距離補正\ndown 1 2\ntick\ntrack 3 4\n", 4, "the mouse button is still down"},
       {"tick\nlanguage english\n", 2, "\"language\" is a start-up option and comes before every step"},
       {"language english\nlanguage klingon\n", 2, "the language is japanese, english or korean"},
+      {"px-per-inch 90\n", 1, "px-per-inch is 96 or 72, not \"90\""},
+      {"tick\npx-per-inch 72\n", 2, "\"px-per-inch\" is a start-up option and comes before every step"},
       {"dialog 100\n  click 1\n", 1, "the dialog has no \"end\""},
       {"click 1\n", 1, "\"click\" answers a dialog"},
       {"dialog 100\n  enter\ntick\nend\n", 3, "the dialog from line 1 needs its \"end\" first"},

@@ -386,6 +386,7 @@ TEST_F(GradingGroupTest, KeysSpelledOtherwiseAreNotRead) {
   ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
   EXPECT_EQ(globals().handles[0].kind, kHandleDistance);
   EXPECT_EQ(globals().handles[1].kind, kHandleFree);
+  EXPECT_EQ(globals().handlesLeftOut, 1) << "a handle beyond the table's 200 is known to be left out";
   for (int s : {0, 2, 4, 6}) EXPECT_STREQ(globals().handles[0].line.amountExpr[s], "100.0") << s;
   EXPECT_NE(globals().groupPresetScale[0].h, 3);
   EXPECT_STREQ(globals().variables.varNames[0], "v");
