@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "host/host_driver.h"
-#include "host/whole_file.h"
+#include "win/whole_file.h"
 #include "win/win_driver.h"
 #include "win/win_paths.h"
 #include "win_api.h"

@@ -306,3 +306,16 @@ BOOL FindClose(HANDLE find) {
   delete state;
   return TRUE;
 }
+
+BOOL FlushFileBuffers(HANDLE file) {
+  const intptr_t fd = reinterpret_cast<intptr_t>(file);
+  if (fd < INT32_MIN || fd > INT32_MAX || !IsOurs(static_cast<HFILE>(fd))) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return FALSE;
+  }
+  if (fsync(static_cast<int>(fd)) != 0) {
+    SetErrorFromErrno();
+    return FALSE;
+  }
+  return TRUE;
+}

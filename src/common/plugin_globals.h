@@ -267,6 +267,9 @@ struct PluginGlobals {
   // Set once start-up has filled every default; shut-down writes the
   // preferences only then, so a failed start-up never overwrites them.
   int16_t defaultsSet;
+  // Set when the preferences file held lines not understood and no copy of it
+  // could be kept: shut-down then leaves it as it was.
+  int16_t preferencesHeld;
 };
 
 // The module's pointer to the record (null before start-up and after shut-down).

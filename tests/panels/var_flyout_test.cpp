@@ -80,7 +80,7 @@ TEST_F(VarFlyoutTest, AnImportedFileSetsTheValuesOfThePiecesOwnVariables) {
 // so, and a file that was there keeps what it held.
 TEST_F(VarFlyoutTest, AnExportThatCannotBeWrittenIsReportedAndKeepsTheOldFile) {
   const std::string root = folders->root();
-  std::filesystem::create_directories(root + "/blocked.csv.tmp");  // a folder that takes no new file
+  std::filesystem::create_directories(root + "/blocked.csv");  // a folder in the file's place
   std::string longValue(4000, 'v');
   const struct {
     const char* what;
@@ -88,7 +88,7 @@ TEST_F(VarFlyoutTest, AnExportThatCannotBeWrittenIsReportedAndKeepsTheOldFile) {
     rlim_t fileSizeLimit;  // RLIM_INFINITY: as the system has it
   } cases[] = {
       {"a folder that is not there", root + "/missing/out.csv", RLIM_INFINITY},
-      {"a folder where the file cannot be made", root + "/blocked.csv", RLIM_INFINITY},
+      {"a folder in the file's place", root + "/blocked.csv", RLIM_INFINITY},
       {"a disk that fills up", root + "/full.csv", 1024},
       {"a path too long for the file calls", root + "/" + std::string(150, 'p') + "/" + std::string(150, 'q') + ".csv",
        RLIM_INFINITY},
@@ -96,7 +96,8 @@ TEST_F(VarFlyoutTest, AnExportThatCannotBeWrittenIsReportedAndKeepsTheOldFile) {
   InModuleCall([&] { std::snprintf(globals().variables.varValues[0], kVarValueSize, "%s", longValue.c_str()); });
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    const bool existed = c.path.find("missing") == std::string::npos && c.path.size() < 300;
+    const bool blocked = c.path.find("blocked") != std::string::npos;
+    const bool existed = c.path.find("missing") == std::string::npos && c.path.size() < 300 && !blocked;
     if (existed) WriteHostFile(c.path, "old export\r\n");
     vmhost::ClearRecordings();
     vmhost::QueuePutFileAnswer(c.path);
@@ -118,10 +119,13 @@ TEST_F(VarFlyoutTest, AnExportThatCannotBeWrittenIsReportedAndKeepsTheOldFile) {
               std::string::npos)
         << alert;
     EXPECT_NE(alert.find(std::filesystem::path(c.path).filename().string()), std::string::npos);
-    EXPECT_EQ(ReadHostFile(c.path), existed ? "old export\r\n" : "<missing>");
-    if (c.path.find("blocked") == std::string::npos) {
-      EXPECT_FALSE(std::filesystem::exists(c.path + ".tmp")) << "no half-written file is left";
+    if (blocked) {
+      EXPECT_TRUE(std::filesystem::is_directory(c.path));
+    } else {
+      EXPECT_EQ(ReadHostFile(c.path), existed ? "old export\r\n" : "<missing>");
     }
+    for (const auto& entry : std::filesystem::directory_iterator(root))
+      EXPECT_NE(entry.path().extension(), ".tmp") << "no half-written file is left";
   }
   vmhost::QueuePutFileAnswer(root + "/full.csv");
   ASSERT_TRUE(vmhost::ChooseFlyoutItem(VarPanel(), 2));

@@ -17,19 +17,27 @@ class PreferencesStartupTest : public vmtest::ModuleTest {
   }
 };
 
-TEST_F(PreferencesStartupTest, AFileWithoutSlotOneGetsTheDefaultPresets) {
+// Presets after gaps in the numbering close ranks in number order; each keeps
+// its scale index, so its scales and every handle's amounts for it stay.
+TEST_F(PreferencesStartupTest, PresetsAfterGapsInTheNumberingMoveUpAndAreWrittenBack) {
   WriteHostFile(PrefsPath(),
                 "grading_unit = 1\r\n"
                 "grading_preset_03 = \"Big\",1.5,1.5,1,7,1,0\r\n"
                 "grading_preset_06 = \"Huge\",1.8,1.8,1,8,1,0\r\n");
   ASSERT_EQ(StartModule(), kNoErr);
-  const char* names[] = {"S", "M", "L", "LL"};
-  for (int slot = 0; slot < 4; ++slot) {
-    EXPECT_STREQ(globals().presets[slot].name, names[slot]);
-    EXPECT_EQ(globals().presets[slot].scaleIndex, slot);
-  }
-  EXPECT_STREQ(globals().presets[5].name, "Huge");
+  EXPECT_STREQ(globals().presets[0].name, "Big");
+  EXPECT_EQ(globals().presets[0].scaleIndex, 7);
+  EXPECT_STREQ(globals().presets[1].name, "Huge");
+  EXPECT_DOUBLE_EQ(globals().presetScale[8].h, 1.8);
+  EXPECT_EQ(globals().presets[2].empty, 1);
   EXPECT_STREQ(globals().unitName, "cm");
+  EXPECT_TRUE(AlertTexts().empty()) << "every line was understood";
+  ASSERT_EQ(StopModule(), kNoErr);
+  const std::string written = ReadHostFile(PrefsPath());
+  EXPECT_NE(written.find("grading_preset_01 = \"Big\",1.5,1.5,1,7,1,0\r\n"
+                         "grading_preset_02 = \"Huge\",1.8,1.8,1,8,1,0\r\nlanguage"),
+            std::string::npos)
+      << written;
 }
 
 TEST_F(PreferencesStartupTest, SettingsChangedInOneSessionAreThereInTheNext) {
