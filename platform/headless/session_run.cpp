@@ -502,9 +502,9 @@ int RunSession(const Session& session, const RunPaths& paths, std::ostream& out,
       }
     }
   } catch (const SessionFault& f) {
-    err << "vestamark-host: " << f.why << "\n";
+    err << "vestamark-host: " << f.why << "\nvestamark-host: nothing was written\n";
   } catch (const fs::filesystem_error& e) {
-    err << "vestamark-host: " << e.what() << "\n";
+    err << "vestamark-host: " << e.what() << "\nvestamark-host: nothing was written\n";
   }
   runner.Close();
   vmhost::ResetHost();

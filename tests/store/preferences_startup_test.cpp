@@ -61,3 +61,34 @@ TEST_F(PreferencesStartupTest, SettingsChangedInOneSessionAreThereInTheNext) {
 }
 
 }  // namespace
+
+// A shut-down that cannot write the preferences tells the user where they
+// should have gone.
+TEST_F(PreferencesStartupTest, APreferencesWriteThatFailsAtShutDownSaysSo) {
+  ASSERT_EQ(StartModule(), kNoErr);
+  globals().language = 1;
+  std::filesystem::create_directories(PrefsPath());  // a folder in the file's place
+  vmhost::ClearRecordings();
+  ASSERT_EQ(StopModule(), kNoErr);
+  ASSERT_EQ(AlertTexts().size(), 1u);
+  EXPECT_NE(AlertTexts()[0].find("The preferences could not be saved to \""), std::string::npos) << AlertTexts()[0];
+  EXPECT_NE(AlertTexts()[0].find("\\Prefs\\Vestamark.ini\""), std::string::npos) << AlertTexts()[0];
+  EXPECT_TRUE(std::filesystem::is_directory(PrefsPath()));
+}
+
+// A damaged file of which no copy can be kept is never written over.
+TEST_F(PreferencesStartupTest, ADamagedFileThatCannotBeCopiedIsLeftAsItWas) {
+  const std::string damaged = "language = ENGLISH\r\ngrading_preset_01 = \"S\",1,1,1,0,1,0\r\nbroken\r\n";
+  WriteHostFile(PrefsPath(), damaged);
+  std::filesystem::create_directories(PrefsPath() + ".bak");
+  ASSERT_EQ(StartModule(), kNoErr);
+  ASSERT_EQ(AlertTexts().size(), 1u);
+  EXPECT_NE(AlertTexts()[0].find("Vestamark.ini\" held lines that could not be read (the first is line 3).\r"
+                                 "No copy of it could be made, so it will not be replaced."),
+            std::string::npos)
+      << AlertTexts()[0];
+  EXPECT_STREQ(globals().presets[0].name, "S");
+  ASSERT_EQ(StopModule(), kNoErr);
+  EXPECT_EQ(ReadHostFile(PrefsPath()), damaged);
+  EXPECT_EQ(AlertTexts().size(), 1u) << "told once";
+}
