@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "win_driver.h"
 #include "win_paths.h"
 #include "win_text.h"
 
@@ -307,6 +308,12 @@ BOOL FindClose(HANDLE find) {
   return TRUE;
 }
 
+namespace {
+int flushed = 0;
+}  // namespace
+
+int vmwin::FlushedFiles() { return flushed; }
+
 BOOL FlushFileBuffers(HANDLE file) {
   const intptr_t fd = reinterpret_cast<intptr_t>(file);
   if (fd < INT32_MIN || fd > INT32_MAX || !IsOurs(static_cast<HFILE>(fd))) {
@@ -317,5 +324,6 @@ BOOL FlushFileBuffers(HANDLE file) {
     SetErrorFromErrno();
     return FALSE;
   }
+  ++flushed;
   return TRUE;
 }

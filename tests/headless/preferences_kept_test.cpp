@@ -195,5 +195,22 @@ TEST_F(PreferencesKeptTest, ADamagedPresetFileIsKeptBesideItWhenChosen) {
             "language = ENGLISH\n");
 }
 
+// A preset file the user deletes in the preset configuration is gone from
+// their folder when the session ends well, and only then.
+TEST_F(PreferencesKeptTest, APresetFileDeletedInTheSessionLeavesTheUsersFolder) {
+  WritePrefs("grading_preset_01 = \"W1\",1.1,1.1,1,0,1,0\r\n", "Vestamark/Winter.ini");
+  const std::string deleting =
+      "documents docs\nlanguage english\ntick\n"
+      "dialog 17161\n  pick-text 8 Winter\n  pick-text 8 Delete\n  click 1\nend\nalert ok\n"
+      "flyout Vestamark_INF_PANEL \"Preset setting...\"\n";
+  const ProgramRun failed = Grade(deleting + "select nowhere\n");
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_TRUE(fs::exists(Prefs("Vestamark/Winter.ini")));
+  const ProgramRun run = Grade(deleting);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("removed " + Prefs("Vestamark/Winter.ini") + "\n"), std::string::npos) << run.out;
+  EXPECT_FALSE(fs::exists(Prefs("Vestamark/Winter.ini")));
+}
+
 }  // namespace
 }  // namespace vmtest

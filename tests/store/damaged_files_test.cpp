@@ -40,6 +40,12 @@ std::string Utf16(const std::string& utf8) {
   return out;
 }
 
+std::string Utf16BigEndian(const std::string& ascii) {
+  std::string out = "\xFE\xFF";
+  for (char c : ascii) out += {'\0', c};
+  return out;
+}
+
 std::string Replace(std::string text, const std::string& from, const std::string& to) {
   for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
     text.replace(at, from.size(), to);
@@ -174,6 +180,9 @@ TEST_F(DamagedFilesTest, EachFileWithEachDamageKeepsWhatCanBeReadAndSaysWhatCoul
       {"preset file", "UTF-16", Utf16(kPresets), all[1], false},
       {"size table", "UTF-16", Utf16(kSizeTable), all[2], false},
       {"variables", "UTF-16", Utf16(kVariables), all[3], false},
+      // ... or in UTF-16 of the other byte order, or UTF-8, each with its mark.
+      {"size table", "UTF-16, big-endian", Utf16BigEndian(kSizeTable), all[2], false},
+      {"preferences", "UTF-8 with its mark", "\xEF\xBB\xBF" + kPreferences, all[0], false},
       // ... with a character Shift-JIS has no form for: that line alone is not read.
       {"preset file", "UTF-16 with a character beyond Shift-JIS",
        Utf16(Replace(kPresets, "\"M\"", "\"M\xF0\x9F\x91\x97\"")), "S/0/1.1 L/2/1.3 ", true},

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "preferences_fixture.h"
+#include "win_driver.h"
 
 namespace {
 
@@ -108,6 +109,12 @@ const ReadCase kReadCases[] = {
        EXPECT_EQ(g.presets[0].empty, 0);
        EXPECT_STREQ(g.presets[0].name, "L");
        EXPECT_EQ(g.presets[0].scaleIndex, 2);
+       EXPECT_EQ(g.presets[1].empty, 1);
+     }},
+    {"a record marked as a free slot takes no slot",
+     "grading_preset_01 = \"Gone\",1.2,1.2,1,0,1,1\ngrading_preset_02 = \"M\",1.2,1.2,1,1,1,0\n",
+     [](const PluginGlobals& g) {
+       EXPECT_STREQ(g.presets[0].name, "M");
        EXPECT_EQ(g.presets[1].empty, 1);
      }},
     {"the older preset form is enabled, at the scale index of its number",
@@ -268,8 +275,12 @@ TEST_F(PreferencesFileTest, AFileIsReplacedWholeOrNotAtAll) {
   EXPECT_EQ(ReadFile("Vestamark.ini"), old);
   EXPECT_EQ(FilesIn(""), std::vector<std::string>({"Vestamark", "Vestamark.ini"})) << "nothing left beside it";
 
+  // What an interrupted write of another program or version left beside it is passed by.
+  std::filesystem::create_directories(PrefsFile("Vestamark.ini.tmp") / "leftover");
   std::filesystem::permissions(PrefsFile("Vestamark.ini"), std::filesystem::perms(0640));
+  const int flushed = vmwin::FlushedFiles();
   ASSERT_EQ(WritePreferencesIni(), 1);
+  EXPECT_EQ(vmwin::FlushedFiles(), flushed + 1) << "on the disk before it takes the old file's place";
   EXPECT_NE(ReadFile("Vestamark.ini").find("grading_preset_01 = \"S\""), std::string::npos);
   EXPECT_EQ(std::filesystem::status(PrefsFile("Vestamark.ini")).permissions(), std::filesystem::perms(0640));
 
@@ -277,6 +288,7 @@ TEST_F(PreferencesFileTest, AFileIsReplacedWholeOrNotAtAll) {
   EXPECT_EQ(WritePreferencesIni("Folder"), 0) << "a folder in the file's place";
   EXPECT_TRUE(std::filesystem::is_directory(PrefsFile("Vestamark/Folder.ini")));
   EXPECT_EQ(FilesIn("Vestamark"), std::vector<std::string>({"Folder.ini"}));
+  EXPECT_EQ(FilesIn(""), std::vector<std::string>({"Vestamark", "Vestamark.ini", "Vestamark.ini.tmp"}));
 }
 
 }  // namespace

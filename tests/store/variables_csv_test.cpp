@@ -134,13 +134,17 @@ TEST_F(VariablesCsvTest, FilesOfTheOlderFormatStillImport) {
                 "'comment,w,0,\"9\"\n"
                 "Front,w,0,\"a\\r\\nb\\tc\\\"d\"\r\n"
                 "Front,blank name,0,\"x\"\r\n"
-                "Front,x,0,\"1\\r2\\n3\\g4;\\\\5\"\r\n");
+                "Front,x,0,\"1\\r2\\n3\\g4;\\\\5\"\r\n"
+                "Front,y,0,\"a\\n0Ab\\n0D\\n0Ac\"\r\n");
   SetVariable(2, "x", "0");
+  SetVariable(3, "y", "0");
   ReadVariablesCsv(path.c_str());
   EXPECT_EQ(Value(0), "a\r\nb\tc\"d");
   EXPECT_EQ(Value(1), "0");  // blanks outside quotes were always dropped
   // A lone \r is a line break, a lone \n nothing, other backslashes stay as they are.
   EXPECT_EQ(Value(2), "1\r\n23\\g4;\\\\5");
+  // Lone line breaks an earlier version wrote as its own escapes read as line breaks.
+  EXPECT_EQ(Value(3), "a\r\nb\r\nc");
 }
 
 TEST_F(VariablesCsvTest, OverlongAndMalformedLinesNeitherCrashNorSpill) {
