@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "store/preferences_file.h"
 #include "support/module_fixture.h"
 
 namespace {
@@ -88,6 +89,7 @@ TEST_F(PreferencesStartupTest, ADamagedFileThatCannotBeCopiedIsLeftAsItWas) {
             std::string::npos)
       << AlertTexts()[0];
   EXPECT_STREQ(globals().presets[0].name, "S");
+  EXPECT_EQ(WritePreferencesIni(), 0) << "no writer of the module replaces it";
   ASSERT_EQ(StopModule(), kNoErr);
   EXPECT_EQ(ReadHostFile(PrefsPath()), damaged);
   EXPECT_EQ(AlertTexts().size(), 1u) << "told once";
