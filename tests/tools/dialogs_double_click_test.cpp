@@ -136,6 +136,15 @@ TEST_F(DoubleClickDialogTest, AFaultyAmountAlertsOnceForTheEditAndNotAgainForOK)
     EXPECT_EQ(Amount(), "nosuch(1)");
     EXPECT_EQ(AlertTexts().size(), 1u);
   }
+  // Each fault typed in the dialog is an action of its own, and says so.
+  DoubleClickHandleLine({vmwin::SetText(kAmountPercentField, "100.0"), vmwin::Click(IDOK)});
+  vmhost::ClearRecordings();
+  DoubleClickHandleLine({vmwin::SetText(kAmountPercentField, "nosuch(1)"), vmwin::Focus(kAmountNameField),
+                         vmwin::SetText(kAmountPercentField, "nosuch(3)"), vmwin::Focus(kAmountNameField),
+                         vmwin::Click(IDOK)});
+  ASSERT_EQ(AlertTexts().size(), 2u);
+  EXPECT_NE(AlertTexts()[1].find("nosuch(3)"), std::string::npos);
+
   // A later action that meets the same fault says so again.
   vmhost::ClearRecordings();
   DoubleClickHandleLine({vmwin::Click(IDOK)});
