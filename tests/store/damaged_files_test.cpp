@@ -120,9 +120,9 @@ class DamagedFilesTest : public StoreScene {
     std::string text;
     for (const PresetRecord& p : gPlugin->presets) {
       if (p.empty) break;
-      char one[128];
-      std::snprintf(one, sizeof one, "%s/%d/%g ", p.name, p.scaleIndex, gPlugin->presetScale[p.scaleIndex].h);
-      text += one;
+      char scale[32];
+      std::snprintf(scale, sizeof scale, "%g", gPlugin->presetScale[p.scaleIndex].h);
+      text += std::string(p.name) + "/" + std::to_string(p.scaleIndex) + "/" + scale + " ";
     }
     return text;
   }
