@@ -10,8 +10,9 @@
 
 #include "document_list.h"
 #include "host/host_driver.h"
-#include "host/whole_file.h"
 #include "module_dialogs.h"
+#include "module_files.h"
+#include "win/whole_file.h"
 #include "win/win_driver.h"
 #include "win/win_paths.h"
 #include "win_api.h"
@@ -33,6 +34,20 @@ struct SessionFault {
 
 std::string Quote(const std::string& text) { return "\"" + text + "\""; }
 
+// Each line of an alert (its breaks are CR, LF or CR LF) on a line of its own.
+std::string AlertLines(const std::string& text) {
+  std::string lines;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') {
+      lines.push_back(text[i]);
+      continue;
+    }
+    lines += "\n          ";
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+  }
+  return lines;
+}
+
 std::string CodeText(HostErr code) {
   char text[5];
   for (int i = 0; i < 4; ++i) {
@@ -43,33 +58,10 @@ std::string CodeText(HostErr code) {
   return std::string("'").append(text).append("' (").append(std::to_string(code)).append(")");
 }
 
-// The module reads its language from the preferences file at start-up; the line is set there
-// the way a person would edit it, the rest of the file kept.
-void SetPreferredLanguage(const fs::path& documents, int language) {
-  const fs::path folder = documents / "Adobe" / "Illustrator" / "Prefs";
-  fs::create_directories(folder);
-  const fs::path file = folder / "Vestamark.ini";
-  std::string kept;
-  {
-    std::ifstream in(file, std::ios::binary);
-    std::string line;
-    while (std::getline(in, line)) {
-      const std::string key = line.substr(0, line.find('='));
-      if (key.find_first_not_of(" \t") != std::string::npos &&
-          key.substr(key.find_first_not_of(" \t"), 8) == "language")
-        continue;
-      kept += line + "\n";
-    }
-  }
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out << kept << "language = " << kLanguageWords[language] << "\r\n";
-  if (!out) Fault("cannot write the preferences file " + file.string());
-}
-
 class Runner {
  public:
-  Runner(const RunPaths& paths, std::ostream& out, const SvgReadOptions& read)
-      : paths_(paths), out_(out), read_(read) {}
+  Runner(const RunPaths& paths, const ModuleFiles& files, std::ostream& out, const SvgReadOptions& read)
+      : paths_(paths), files_(files), out_(out), read_(read) {}
 
   void Run(const Step& s) {
     out_ << "line " << s.line << ": " << s.source << "\n";
@@ -161,8 +153,8 @@ class Runner {
     return true;
   }
 
-  // Writes what was saved and the final document; false (and a message) when a file cannot be written.
-  bool Finish(std::ostream& err) {
+  // Saves the final document, to be written once the module is shut down.
+  void Finish() {
     if (!finalSaved_) {
       out_ << "end of session\n";
       Save(paths_.output);
@@ -175,17 +167,37 @@ class Runner {
       out_ << "note: " << gHost.alertAnswers.size() << " alert answer(s) were not used\n";
     if (!gHost.putFileAnswers.empty())
       out_ << "note: " << gHost.putFileAnswers.size() << " put-file answer(s) were not used\n";
-    if (!WriteAll(err)) return false;
-    for (const Pending& p : pending_) out_ << "wrote " << p.to << "\n";
-    return true;
   }
 
+  // The module is shut down (it writes its preferences) before anything is written.
   void Close() {
     if (started_ && vmhost::ModulePlugin() != nullptr) {
       const HostErr stopped = vmhost::Shutdown(vmhost::ModulePlugin());
       if (stopped != kNoErr) out_ << "shut-down: error " << CodeText(stopped) << "\n";
+      ReportEvents();
     }
     started_ = false;
+  }
+
+  // Writes what was saved and the module's files it changed; false (and a message) when a file
+  // cannot be written.
+  bool Commit(std::ostream& err) {
+    std::vector<std::string> removed;
+    for (const ModuleFiles::Change& c : files_.Changes()) {
+      if (c.removed) {
+        removed.push_back(c.path);
+      } else {
+        fs::create_directories(fs::path(c.path).parent_path());
+        pending_.push_back({c.bytes, c.path});
+      }
+    }
+    if (!WriteAll(err)) return false;
+    for (const Pending& p : pending_) out_ << "wrote " << p.to << "\n";
+    for (const std::string& path : removed) {
+      std::error_code ec;
+      if (fs::remove(path, ec)) out_ << "removed " << path << "\n";
+    }
+    return true;
   }
 
  private:
@@ -410,15 +422,16 @@ class Runner {
       if (a.kind == "okcancel") answer = a.answer ? " [OK]" : " [Cancel]";
       if (a.kind == "yesno") answer = a.answer ? " [Yes]" : " [No]";
       if (a.kind == "putfile") answer = a.answer ? " [saved]" : " [cancelled]";
-      out_ << "   alert: " << Quote(a.text) << answer << "\n";
+      out_ << "   alert: " << Quote(AlertLines(files_.InPersonsFolder(a.text))) << answer << "\n";
     }
     const auto& boxes = vmwin::ShownMessageBoxes();
     for (; seenBoxes_ < boxes.size(); ++seenBoxes_)
       out_ << "   message box: " << Quote(Utf8FromCp932(boxes[seenBoxes_].text)) << " [answer "
            << boxes[seenBoxes_].answer << "]\n";
     const auto& dialogs = vmwin::ShownDialogs();
-    for (; seenDialogs_ < dialogs.size(); ++seenDialogs_) {
-      const vmwin::ShownDialog& d = dialogs[seenDialogs_];
+    // Each dialog is counted as seen before its fault, so a later report does not fault again.
+    while (seenDialogs_ < dialogs.size()) {
+      const vmwin::ShownDialog& d = dialogs[seenDialogs_++];
       const std::string unfit = UnfitAnswers(d);
       out_ << "   dialog " << d.templateId << " closed with " << d.result
            << (d.scripted        ? ""
@@ -435,6 +448,7 @@ class Runner {
   }
 
   const RunPaths& paths_;
+  const ModuleFiles& files_;
   std::ostream& out_;
   SvgReadOptions read_;
   DocumentHandle doc_ = nullptr;
@@ -465,20 +479,25 @@ int RunSession(const Session& session, const RunPaths& paths, std::ostream& out,
     err << "vestamark-host: cannot make a scratch folder\n";
     return 1;
   }
-  const fs::path documents = session.documents.empty() ? scratch / "Documents" : fs::absolute(session.documents);
+  // The module's files of a named Documents folder are worked on in the scratch folder.
+  const fs::path documents = scratch / "Documents";
   int status = 1;
   vmwin::ResetWindowsLayer();
   vmhost::ResetHost();
   SvgReadOptions read;
   const double sessionCount = session.pixelsPerInch > 0 ? session.pixelsPerInch : 96;
   read.pixelsPerInch = paths.pixelsPerInch > 0 ? paths.pixelsPerInch : sessionCount;
-  Runner runner(paths, out, read);
+  ModuleFiles files;
+  Runner runner(paths, files, out, read);
   try {
-    fs::create_directories(documents);
+    files.Copy(session.documents.empty() ? fs::path() : fs::absolute(session.documents), documents);
     fs::create_directories(scratch / "Desktop");
     setenv("VESTAMARK_DOCUMENTS", documents.c_str(), 1);
     setenv("VESTAMARK_DESKTOP", (scratch / "Desktop").c_str(), 1);
-    if (session.language >= 0) SetPreferredLanguage(documents, session.language);
+    if (session.language >= 0) {
+      const std::string why = files.SetLanguage(kLanguageWords[session.language]);
+      if (!why.empty()) Fault(why);
+    }
     if (runner.Open(err)) {
       const Step* current = nullptr;
       try {
@@ -487,18 +506,24 @@ int RunSession(const Session& session, const RunPaths& paths, std::ostream& out,
           runner.Run(s);
         }
         current = nullptr;
-        if (runner.Finish(err)) status = 0;
+        runner.Finish();
+        runner.Close();
+        if (runner.Commit(err)) status = 0;
       } catch (const SessionFault& f) {
         err << paths.session << ":" << (current != nullptr ? std::to_string(current->line) + ": " : " ") << f.why
             << "\nvestamark-host: nothing was written\n";
       }
     }
   } catch (const SessionFault& f) {
-    err << "vestamark-host: " << f.why << "\n";
+    err << "vestamark-host: " << f.why << "\nvestamark-host: nothing was written\n";
   } catch (const fs::filesystem_error& e) {
-    err << "vestamark-host: " << e.what() << "\n";
+    err << "vestamark-host: " << e.what() << "\nvestamark-host: nothing was written\n";
   }
-  runner.Close();
+  try {
+    runner.Close();
+  } catch (const SessionFault&) {
+    // The run has already failed and said why; shut-down only has to end.
+  }
   vmhost::ResetHost();
   vmwin::ResetWindowsLayer();
   std::error_code ec;

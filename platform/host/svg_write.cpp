@@ -14,7 +14,7 @@
 #include "host_model.h"
 #include "svg_codes.h"
 #include "svg_numbers.h"
-#include "whole_file.h"
+#include "win/whole_file.h"
 
 namespace {
 

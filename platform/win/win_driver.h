@@ -115,6 +115,8 @@ void PaintInvalidWindows();
 
 // ---- what the user sees ----
 int BeepCount();
+// Files FlushFileBuffers has written to the disk since the program started.
+int FlushedFiles();
 
 struct DrawRecord {
   enum class Op { Line, Rectangle, Ellipse, FillRect, FrameRect, FocusRect, Text, Icon, BitBlt, Pixel };

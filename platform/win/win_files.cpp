@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "win_driver.h"
 #include "win_paths.h"
 #include "win_text.h"
 
@@ -304,5 +305,25 @@ BOOL FindClose(HANDLE find) {
     return FALSE;
   }
   delete state;
+  return TRUE;
+}
+
+namespace {
+int flushed = 0;
+}  // namespace
+
+int vmwin::FlushedFiles() { return flushed; }
+
+BOOL FlushFileBuffers(HANDLE file) {
+  const intptr_t fd = reinterpret_cast<intptr_t>(file);
+  if (fd < INT32_MIN || fd > INT32_MAX || !IsOurs(static_cast<HFILE>(fd))) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return FALSE;
+  }
+  if (fsync(static_cast<int>(fd)) != 0) {
+    SetErrorFromErrno();
+    return FALSE;
+  }
+  ++flushed;
   return TRUE;
 }

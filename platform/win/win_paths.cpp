@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -11,7 +12,9 @@
 namespace {
 
 std::string Convert(UINT from, UINT to, const std::string& text) {
-  if (text.empty()) return text;
+  // ASCII reads the same in each of these code pages, as most paths are.
+  if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return text;
   const int units = MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   if (units <= 0) return {};
   std::vector<WCHAR> wide(static_cast<size_t>(units));

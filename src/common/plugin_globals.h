@@ -271,6 +271,9 @@ struct PluginGlobals {
   // hold, and the serial of the piece last told about them.
   int32_t handlesLeftOut;
   uint32_t handlesLeftOutToldSerial;
+  // Set when the preferences file held lines not understood and no copy of it
+  // could be kept: shut-down then leaves it as it was.
+  int16_t preferencesHeld;
 };
 
 // The module's pointer to the record (null before start-up and after shut-down).

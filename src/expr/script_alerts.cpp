@@ -8,6 +8,7 @@ int32_t sActionDepth = 0;
 // The depth at which the innermost open dialog of the module runs its message loop.
 int32_t sDialogDepth = 0;
 bool sAlertShown = false;
+int32_t sAlertsShown = 0;
 
 }  // namespace
 
@@ -17,9 +18,18 @@ ScriptActionScope::ScriptActionScope() {
 
 ScriptActionScope::~ScriptActionScope() { --sActionDepth; }
 
-ScriptDialogScope::ScriptDialogScope() : outerDialogDepth_(sDialogDepth) { sDialogDepth = sActionDepth; }
+ScriptDialogScope::ScriptDialogScope(bool previewTaken)
+    : outerDialogDepth_(sDialogDepth),
+      previewTaken_(previewTaken),
+      outerShown_(sAlertShown),
+      shownAtOpen_(sAlertsShown) {
+  sDialogDepth = sActionDepth;
+}
 
-ScriptDialogScope::~ScriptDialogScope() { sDialogDepth = outerDialogDepth_; }
+ScriptDialogScope::~ScriptDialogScope() {
+  sDialogDepth = outerDialogDepth_;
+  if (previewTaken_) sAlertShown = outerShown_ || sAlertsShown != shownAtOpen_;
+}
 
 SilentScriptErrors::SilentScriptErrors() : wasSilent_(gPlugin != nullptr ? gPlugin->scriptError.silent : 0) {
   if (gPlugin != nullptr) gPlugin->scriptError.silent = 1;
@@ -35,5 +45,6 @@ int TakeScriptAlert() {
   if (sActionDepth == 0) return 1;
   if (sAlertShown) return 0;
   sAlertShown = true;
+  ++sAlertsShown;
   return 1;
 }

@@ -18,16 +18,22 @@ class ScriptActionScope {
 // The message loop of a modal dialog of the module, run inside an action:
 // each command the user gives in the dialog (a ScriptActionScope around its
 // handling) is an action of its own; what the dialog does as it opens, and
-// what the last command showed, count for the action that opened it.
+// what the last command showed, count for the action that opened it. A dialog
+// whose OK takes what its preview showed (`previewTaken`) counts what any
+// command showed, so that the rebuild after OK does not show again the alert
+// the user saw while typing.
 class ScriptDialogScope {
  public:
-  ScriptDialogScope();
+  explicit ScriptDialogScope(bool previewTaken = false);
   ~ScriptDialogScope();
   ScriptDialogScope(const ScriptDialogScope&) = delete;
   ScriptDialogScope& operator=(const ScriptDialogScope&) = delete;
 
  private:
   int32_t outerDialogDepth_;
+  bool previewTaken_;
+  bool outerShown_;
+  int32_t shownAtOpen_;
 };
 
 // Painting evaluates amounts to show them and reports nothing: every

@@ -19,6 +19,7 @@
 #include "store/piece_queries.h"
 #include "store/variables_csv.h"
 #include "text/text_conversion.h"
+#include "text/undo_texts.h"
 #include "win_api.h"
 
 namespace {
@@ -79,6 +80,8 @@ void ImportVariables() {
   ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
   if (!GetOpenFileName(&ofn)) return;
   ReadVariablesCsv(path);
+  // The values imported are edits of the variables, undone as one step.
+  SetLocalizedUndoRedoText(kUndoEditVariable);
   if (gPlugin->varTitlesValid == 0) {
     if (!HasCurrentPiece()) return;
     StoreGradingEdit();

@@ -21,3 +21,6 @@ int32_t FindPieceVariable(ArtHandle art, const char* name);
 // Removes every chunk of variable k's value and writes `value` anew.
 void WritePieceVariableValue(ArtHandle art, int32_t k, const char* value);
 void WritePieceVariableName(ArtHandle art, int32_t k, const char* name);
+// Moves the piece's variable `from` to index `to`, the ones between making
+// room: name, private flag and value.
+void MovePieceVariable(ArtHandle art, int32_t from, int32_t to);

@@ -275,6 +275,39 @@ void RunVarPanelCommand(HWND window, uint16_t controlId, uint16_t notification) 
   }
 }
 
+namespace {
+
+// In document mode the list is filled from the pieces' tags again at every
+// selection change: the new order of a title's variables is kept in the tags
+// of each piece of that title. The moved variable goes before the next of its
+// title's rows the piece has, else after the one before it.
+void StoreDocumentOrder(int32_t movedRow) {
+  const VariableTable& t = gPlugin->variables;
+  ArtHandle* arts = nullptr;
+  int32_t count = 0;
+  CollectDocumentTitledArts(&arts, &count);
+  char title[kVarNameSize];
+  auto sameTitle = [&](int32_t r) { return std::strcmp(t.varTitles[r], t.varTitles[movedRow]) == 0; };
+  for (int32_t i = 0; i < count; ++i) {
+    ReadPieceTitle(arts[i], title, sizeof title);
+    const int32_t from = std::strcmp(title, t.varTitles[movedRow]) == 0 ? FindPieceVariable(arts[i], t.varNames[movedRow]) : -1;
+    if (from < 0) continue;
+    int32_t to = -1;
+    for (int32_t r = movedRow + 1; r < kMaxVariables && t.varNames[r][0] != '\0' && to < 0; ++r) {
+      const int32_t k = sameTitle(r) ? FindPieceVariable(arts[i], t.varNames[r]) : -1;
+      if (k >= 0) to = k > from ? k - 1 : k;
+    }
+    for (int32_t r = movedRow - 1; r >= 0 && to < 0; --r) {
+      const int32_t k = sameTitle(r) ? FindPieceVariable(arts[i], t.varNames[r]) : -1;
+      if (k >= 0) to = k < from ? k + 1 : k;
+    }
+    if (to >= 0 && to != from) MovePieceVariable(arts[i], from, to);
+  }
+  std::free(arts);
+}
+
+}  // namespace
+
 void ReorderVariables(int32_t targetRow, int32_t targetTableRow, int32_t sourceRow, int32_t sourceTableRow) {
   if (gPlugin == nullptr || targetRow == sourceRow) return;
   const int32_t t = targetTableRow, s = sourceTableRow;
@@ -286,6 +319,9 @@ void ReorderVariables(int32_t targetRow, int32_t targetTableRow, int32_t sourceR
   if (InPieceMode()) {
     StorePieceVariables();
   } else {
+    RememberSelectedArts();
+    StoreDocumentOrder(t);
+    RestoreSelectedArts();
     InvalidateVarList();
   }
 }

@@ -1,14 +1,34 @@
+#include <cstdio>
 #include <cstdlib>
 
+#include "common/host_string.h"
 #include "common/plugin_globals.h"
 #include "common/suite_pointers.h"
 #include "common/suite_table.h"
 #include "engine/grading_checkpoints.h"
 #include "shell/plugin_lifecycle.h"
+#include "resources/localized_texts.h"
 #include "store/preferences_file.h"
+#include "store/preferences_paths.h"
+#include "text/localize.h"
 #include "win_api.h"
 
 namespace {
+
+constexpr int kPreferencesNotSavedText = 70;
+
+// The settings of this session are lost when they cannot be written: the user
+// is told where they should have gone.
+void SavePreferences(const PluginGlobals& g) {
+  if (WritePreferencesIni(nullptr)) return;
+  char path[MAX_PATH] = "";
+  BuildPreferencesFilePath(path, sizeof path);
+  char format[256];
+  LocalizeUiString(g.pluginRef, kLocalizedTexts[kPreferencesNotSavedText].japanese, format, sizeof format);
+  char text[sizeof format + MAX_PATH];
+  std::snprintf(text, sizeof text, format, path);
+  ShowMessageAlert(text);
+}
 
 void ReleaseCursorHint(CursorHintState& hint) {
   if (hint.memoryDC == nullptr) return;
@@ -54,7 +74,8 @@ void ShutdownPlugin() {
   DestroyFlyout(g.infFlyout);
   DestroyPanel(g.varPanel, g.varPanelState);
   DestroyFlyout(g.varFlyout);
-  if (g.defaultsSet) WritePreferencesIni(nullptr);
+  // A damaged file of which no copy could be kept stays as it was.
+  if (g.defaultsSet && !g.preferencesHeld) SavePreferences(g);
   FreeVariableTable(g.variables);
   // The current piece and its preview copies live on the C heap and would
   // otherwise outlive the record.

@@ -179,6 +179,7 @@ HostErr StartupPlugin(SPMessageData* message) {
   }
 
   BuildBezierWeightTables();
+  ReleaseHeldTextFiles();
   ReadPreferencesIni(nullptr);
   gPlugin->defaultsSet = 1;
 

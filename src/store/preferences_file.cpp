@@ -8,7 +8,7 @@
 #include <variant>
 
 #include "common/plugin_globals.h"
-#include "geometry/numeric.h"
+#include "store/damaged_file_notice.h"
 #include "store/display_unit.h"
 #include "store/preferences_paths.h"
 #include "store/preset_table.h"
@@ -103,7 +103,7 @@ void WriteKeys(TextFileOutput* out, const PreferenceKey* keys, size_t count) {
     if (const ShortField* field = std::get_if<ShortField>(&key.field)) {
       WriteTextFileLine(out, "%s = %d\r\n", key.key, *(*field)(g));
     } else if (const RealField* field = std::get_if<RealField>(&key.field)) {
-      WriteTextFileLine(out, "%s = %g\r\n", key.key, SinglePrecision(*(*field)(g)));
+      WriteTextFileLine(out, "%s = %g\r\n", key.key, StoredSinglePrecision(*(*field)(g)));
     } else if (const TextField* field = std::get_if<TextField>(&key.field)) {
       WriteTextFileLine(out, "%s = %s\r\n", key.key, QuotedText(*(*field)(g)).text);
     }
@@ -111,50 +111,72 @@ void WriteKeys(TextFileOutput* out, const PreferenceKey* keys, size_t count) {
 }
 
 // A numeric setting is taken only when its value is a number that fits the
-// field ("nan", say, leaves the setting as it was).
-void ReadShortSetting(const char* text, int16_t* field) {
+// field ("nan", say, leaves the setting as it was); anything else in its value
+// is a setting not understood.
+bool ReadShortSetting(const char* text, int16_t* field) {
   double value = 0;
-  if (!ReadLeadingNumber(text, &value)) return;
+  const bool whole = ReadWholeNumber(text, &value) != 0;
+  if (!ReadLeadingNumber(text, &value)) return false;
   value = std::trunc(value);
-  if (value >= INT16_MIN && value <= INT16_MAX) *field = static_cast<int16_t>(value);
+  if (value < INT16_MIN || value > INT16_MAX) return false;
+  *field = static_cast<int16_t>(value);
+  return whole;
 }
 
-bool ApplyKey(const KeyValueLine& line, const PreferenceKey* keys, size_t count) {
+// -1 for a key of none of these settings.
+int ApplyKey(const KeyValueLine& line, const PreferenceKey* keys, size_t count) {
   for (size_t i = 0; i < count; ++i) {
     const PreferenceKey& key = keys[i];
     if (std::strcmp(line.key, key.key) != 0) continue;
     PluginGlobals& g = *gPlugin;
-    if (const ShortField* field = std::get_if<ShortField>(&key.field)) {
-      ReadShortSetting(line.value, (*field)(g));
-    } else if (const RealField* field = std::get_if<RealField>(&key.field)) {
+    if (const ShortField* field = std::get_if<ShortField>(&key.field)) return ReadShortSetting(line.value, (*field)(g));
+    if (const RealField* field = std::get_if<RealField>(&key.field)) {
       ReadLeadingNumber(line.value, (*field)(g));
-    } else if (const TextField* field = std::get_if<TextField>(&key.field)) {
-      CopyTextCutAnyTrail(*(*field)(g), kNameSize, line.value);
+      return ReadWholeNumber(line.value, (*field)(g));
     }
-    return true;
+    // An empty text (written "") leaves the setting as it was.
+    const TextField* field = std::get_if<TextField>(&key.field);
+    if (line.value[0] != '\0') CopyTextCutAnyTrail(*(*field)(g), kNameSize, line.value);
+    return std::strlen(line.value) < kNameSize;
   }
-  return false;
+  return -1;
 }
 
-void ApplyMainFileLine(const KeyValueLine& line) {
+// True when the line was understood whole.
+bool ApplyMainFileLine(const KeyValueLine& line) {
   if (std::strcmp(line.key, "grading_unit") == 0) {
-    ReadShortSetting(line.value, &gPlugin->grading_unit);
+    const bool understood = ReadShortSetting(line.value, &gPlugin->grading_unit);
     SetUnitPerPoint(gPlugin->grading_unit);
-  } else if (std::strcmp(line.key, "language") == 0) {
-    gPlugin->language = 0;
-    for (int16_t i = 1; i < 3; ++i) {
-      if (std::strcmp(line.value, kLanguageNames[i]) == 0) gPlugin->language = i;
-    }
-  } else if (!ApplyKey(line, kLeadingKeys, std::size(kLeadingKeys)) &&
-             !ApplyKey(line, kTrailingKeys, std::size(kTrailingKeys))) {
-    ApplySizeTableLine(&line, /*numbersOnly=*/1);
+    return understood && line.fields == 2;
   }
+  if (std::strcmp(line.key, "language") == 0) {
+    if (line.value[0] == '\0') return false;
+    gPlugin->language = 0;
+    for (int16_t i = 0; i < 3; ++i) {
+      if (std::strcmp(line.value, kLanguageNames[i]) == 0) {
+        gPlugin->language = i;
+        return line.fields == 2;
+      }
+    }
+    return false;
+  }
+  int applied = ApplyKey(line, kLeadingKeys, std::size(kLeadingKeys));
+  if (applied < 0) applied = ApplyKey(line, kTrailingKeys, std::size(kTrailingKeys));
+  if (applied >= 0) return applied > 0 && line.fields == 2;
+  return ApplySizeTableLine(&line, /*numbersOnly=*/1) > 0;
 }
 
-void TakePresetLine(PresetReading* reading, const KeyValueLine& line) {
+bool TakePresetLine(PresetReading* reading, const KeyValueLine& line) {
   const char* const fields[kPresetRecordFields] = {line.value,    line.extra[0], line.extra[1], line.extra[2],
                                                    line.extra[3], line.extra[4], line.extra[5]};
-  TakePresetRecord(reading, KeyRowNumber(line.key, kPresetKeyPrefix), fields);
+  // Every number of the record is read as a number and nothing else.
+  bool numbers = line.fields <= kPresetRecordFields + 1;
+  for (int f = 1; f < kPresetRecordFields && f + 1 < line.fields; ++f) {
+    double value = 0;
+    numbers = numbers && ReadWholeNumber(fields[f], &value);
+  }
+  return TakePresetRecord(reading, KeyRowNumber(line.key, kPresetKeyPrefix), fields) && numbers &&
+         std::strlen(line.value) < kNameSize;
 }
 
 }  // namespace
@@ -191,22 +213,28 @@ void ReadPreferencesIni(const char* name) {
   const int built =
       name ? BuildPresetFilePath(name, path, sizeof(path)) : BuildPreferencesFilePath(path, sizeof(path));
   if (!built) return;
-  char* text = ReadTextFileWhole(path, nullptr);
-  if (text == nullptr) return;
+  TextFileRead file;
+  if (!ReadTextFile(path, &file)) return;
   ClearPresetTable();
   PresetReading presets;
   BeginPresetReading(&presets);
-  const char* cursor = text;
+  FileDamage damage{};
+  KeyValueText text;
+  BeginKeyValueText(&text, file.text, file.length);
   KeyValueLine line;
-  while (NextKeyValueLine(&cursor, &line)) {
-    if (line.key[0] == '\0') continue;
-    // A preset line without a name is a damaged record, not a line to pass over.
-    if (KeyRowNumber(line.key, kPresetKeyPrefix) >= 0) {
-      TakePresetLine(&presets, line);
-    } else if (name == nullptr && line.value[0] != '\0') {
-      ApplyMainFileLine(line);
+  while (NextKeyValueLine(&text, &line)) {
+    // A damaged line is not taken at all: its file is kept as it was.
+    bool understood = line.whole != 0;
+    if (!understood) {
+    } else if (KeyRowNumber(line.key, kPresetKeyPrefix) >= 0) {
+      understood = TakePresetLine(&presets, line);
+    } else {
+      // A preset file holds presets only.
+      understood = name == nullptr && ApplyMainFileLine(line);
     }
+    if (!understood) NoteDamagedLine(&damage, line.number);
   }
   PlacePresetRecords(presets);
-  FreeTextFileBuffer(text);
+  if (damage.lines > 0 && !KeepDamagedFile(path, file, damage) && name == nullptr) gPlugin->preferencesHeld = 1;
+  FreeTextFile(&file);
 }

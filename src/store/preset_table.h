@@ -37,11 +37,13 @@ void BeginPresetReading(PresetReading* reading);
 
 // Decodes record `number` from its seven fields ("" for a missing one). A
 // record without a scale index is of the older form: its own slot, enabled,
-// in use. A record without a name, or whose scale index lies outside the scale
-// tables, is damaged.
-void TakePresetRecord(PresetReading* reading, int number, const char* const (&fields)[kPresetRecordFields]);
+// in use. A record without a name, whose scale index lies outside the scale
+// tables, or marked as a free slot, is damaged. 1 when the record was taken;
+// 0 when it was damaged or replaced a record of the same number read before.
+int TakePresetRecord(PresetReading* reading, int number, const char* const (&fields)[kPresetRecordFields]);
 
-// Clears the table and fills it in number order. A damaged record takes no
-// slot, so the records after it move up one and none of them is lost behind a
-// free slot; a number that was never given leaves its slot free.
+// Clears the table and fills it from slot 0 in number order, with no free
+// slot between presets: a number that was never given, or whose record was
+// damaged, takes no slot, so that no preset is lost behind a free slot. Each
+// preset keeps its scale index, and with it its scales and amounts.
 void PlacePresetRecords(const PresetReading& reading);

@@ -1,18 +1,22 @@
 #include "store/size_table_file.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "common/plugin_globals.h"
-#include "geometry/numeric.h"
+#include "store/damaged_file_notice.h"
 #include "store/preferences_paths.h"
 #include "store/size_table_row.h"
+#include "store/text_fields.h"
 #include "text/number_text.h"
 
 namespace {
 
 constexpr char kSizeTableKeyPrefix[] = "grading_size_table_";
-// The shortest of 15 or 17 significant digits that reads back as the same double.
+// The shortest of 15 or 17 significant digits that reads back as the same
+// double; a value that is no number, which no reader takes, as 0.
 void FormatExact(char* out, size_t size, double value) {
+  if (!std::isfinite(value)) value = 0;
   std::snprintf(out, size, "%.15g", value);
   if (TextToReal(out) != value) std::snprintf(out, size, "%.17g", value);
 }
@@ -27,7 +31,7 @@ void WriteSizeTableLines(TextFileOutput* out, int fullPrecision) {
       if (fullPrecision) {
         FormatExact(text[i], sizeof(text[i]), SizeTableCell(row, i));
       } else {
-        std::snprintf(text[i], sizeof(text[i]), "%g", SinglePrecision(SizeTableCell(row, i)));
+        std::snprintf(text[i], sizeof(text[i]), "%g", StoredSinglePrecision(SizeTableCell(row, i)));
       }
     }
     WriteTextFileLine(out, "%s%02d = %s,%s,%s,%s,%s,%s,%s,%s,%s\r\n", kSizeTableKeyPrefix, r + 1, text[0],
@@ -37,18 +41,22 @@ void WriteSizeTableLines(TextFileOutput* out, int fullPrecision) {
 
 int ApplySizeTableLine(const KeyValueLine* line, int numbersOnly) {
   const int number = KeyRowNumber(line->key, kSizeTableKeyPrefix);
-  if (number < 0) return 0;
-  if (number < 1 || number > kSizeTableRows) return 1;
+  if (number < 0) return -1;
+  if (number < 1 || number > kSizeTableRows) return 0;
   SizeTableRow& row = gPlugin->sizeTable[number - 1];
+  int understood = line->fields <= kSizeTableColumns + 1;
   for (int i = 0; i < kSizeTableColumns; ++i) {
     const char* field = KeyValueField(line, i + 1);
+    // A missing cell is not a damaged one: the row was written shorter.
+    double value = 0;
+    if (i + 1 < line->fields && !ReadWholeNumber(field, &value)) understood = 0;
     if (numbersOnly) {
       ReadLeadingNumber(field, &SizeTableCell(row, i));
     } else {
       SizeTableCell(row, i) = TextToReal(field);
     }
   }
-  return 1;
+  return understood;
 }
 
 int WriteSizeTableFile(const char* name) {
@@ -62,13 +70,17 @@ int WriteSizeTableFile(const char* name) {
 void ReadSizeTableFile(const char* name) {
   char path[kTextFilePathSize];
   if (!BuildSizeTableFilePath(name, path, sizeof(path))) return;
-  char* text = ReadTextFileWhole(path, nullptr);
-  if (text == nullptr) return;
-  const char* cursor = text;
+  TextFileRead file;
+  if (!ReadTextFile(path, &file)) return;
+  FileDamage damage{};
+  KeyValueText text;
+  BeginKeyValueText(&text, file.text, file.length);
   KeyValueLine line;
-  while (NextKeyValueLine(&cursor, &line)) {
-    if (line.key[0] == '\0' || line.value[0] == '\0') continue;
-    ApplySizeTableLine(&line, /*numbersOnly=*/0);
+  while (NextKeyValueLine(&text, &line)) {
+    // A damaged line is not taken at all: its file is kept as it was.
+    if (!line.whole || line.value[0] == '\0' || ApplySizeTableLine(&line, /*numbersOnly=*/0) <= 0)
+      NoteDamagedLine(&damage, line.number);
   }
-  FreeTextFileBuffer(text);
+  if (damage.lines > 0) KeepDamagedFile(path, file, damage);
+  FreeTextFile(&file);
 }

@@ -13,6 +13,8 @@ void ReadSizeTableFile(const char* name);
 // The ten "grading_size_table_%02d" lines; full precision reads back exactly,
 // otherwise the values pass through single precision.
 void WriteSizeTableLines(TextFileOutput* out, int fullPrecision);
-// Sets a row from a "grading_size_table_NN" line; 0 for any other key. A value
-// that is no number reads as 0, or with numbersOnly keeps the row's old value.
+// Sets a row from a "grading_size_table_NN" line. A value that is no number
+// reads as 0, or with numbersOnly keeps the row's old value. 1 when the line
+// was understood whole; 0 for a row line that was not (a row number outside
+// the table, a cell that is no number, a cell too many); -1 for another key.
 int ApplySizeTableLine(const KeyValueLine* line, int numbersOnly);

@@ -1,6 +1,9 @@
 #include "store/text_fields.h"
 
+#include <cmath>
 #include <cstring>
+
+#include "geometry/numeric.h"
 
 namespace {
 
@@ -95,4 +98,10 @@ void AppendQuotedField(char* out, size_t outSize, const char* text) {
   }
   out[n++] = '"';
   out[n] = '\0';
+}
+
+double StoredSinglePrecision(double value) {
+  if (!std::isfinite(value)) return 0;
+  const double single = SinglePrecision(value);
+  return std::isfinite(single) ? single : value;
 }

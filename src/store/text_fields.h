@@ -8,6 +8,10 @@
 #include "text/number_text.h"
 #include "text/shift_jis_chars.h"
 
+// A real as the preference and preset lines write it: in single precision
+// when a float holds it, else as it is (never "inf"), and 0 for no number.
+double StoredSinglePrecision(double value);
+
 // Field buffer of GetCsvField: 259 bytes and a NUL.
 constexpr int kCsvFieldSize = 260;
 

@@ -5,10 +5,51 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "store/text_file_decode.h"
+#include "text/shift_jis_chars.h"
+
 namespace {
 
-constexpr char kTempSuffix[] = ".tmp";
+constexpr char kTempPrefix[] = "vmk";
 constexpr int kLineBufferSize = 1024;
+constexpr int kHeldFiles = 8;
+
+char gHeldFiles[kHeldFiles][kTextFilePathSize];
+
+bool IsHeld(const char* path) {
+  for (const auto& held : gHeldFiles)
+    if (held[0] != '\0' && std::strcmp(held, path) == 0) return true;
+  return false;
+}
+
+// The folder of a path with its last backslash (a trail byte 0x5C is none),
+// or "." for a bare name.
+bool FolderOf(const char* path, char* out, size_t size) {
+  const char* end = nullptr;
+  for (const char* p = path; *p != '\0'; ++p) {
+    if (ShiftJisCharLength(p, ShiftJisTrail::kAny) == 2) {
+      ++p;
+    } else if (*p == '\\' || *p == '/') {
+      end = p + 1;
+    }
+  }
+  if (end == nullptr) {
+    path = ".";
+    end = path + 1;
+  }
+  const size_t length = static_cast<size_t>(end - path);
+  if (length + 1 > size) return false;
+  std::memcpy(out, path, length);
+  out[length] = '\0';
+  return true;
+}
+
+// The replacement keeps the old file's permissions; a file not there yet is
+// moved into its place.
+bool PutInPlace(const TextFileOutput* out) {
+  if (ReplaceFile(out->path, out->tempPath, nullptr, 0, nullptr, nullptr)) return true;
+  return GetLastError() == ERROR_FILE_NOT_FOUND && MoveFileEx(out->tempPath, out->path, 0);
+}
 
 }  // namespace
 
@@ -21,14 +62,17 @@ int WriteTextLine(HFILE file, const char* text) {
 int BeginTextFileOutput(TextFileOutput* out, const char* path) {
   out->file = HFILE_ERROR;
   out->failed = 1;
+  out->tempPath[0] = '\0';
   const size_t length = std::strlen(path);
-  if (length + sizeof(kTempSuffix) > sizeof(out->tempPath) || length >= sizeof(out->path)) return 0;
+  char folder[kTextFilePathSize];
+  if (length >= sizeof(out->path) || IsHeld(path) || !FolderOf(path, folder, sizeof folder)) return 0;
   std::memcpy(out->path, path, length + 1);
-  std::memcpy(out->tempPath, path, length);
-  std::memcpy(out->tempPath + length, kTempSuffix, sizeof(kTempSuffix));
-  DeleteFile(out->tempPath);  // left over from an interrupted write
-  out->file = _lcreat(out->tempPath, 0);
-  if (out->file == HFILE_ERROR) return 0;
+  if (GetTempFileName(folder, kTempPrefix, 0, out->tempPath) == 0) return 0;
+  out->file = _lopen(out->tempPath, OF_WRITE);
+  if (out->file == HFILE_ERROR) {
+    DeleteFile(out->tempPath);
+    return 0;
+  }
   out->failed = 0;
   return 1;
 }
@@ -44,17 +88,42 @@ void WriteTextFileLine(TextFileOutput* out, const char* format, ...) {
   if (length < 0 || length >= kLineBufferSize || !WriteTextLine(out->file, line)) out->failed = 1;
 }
 
+void WriteTextFileBytes(TextFileOutput* out, const char* bytes, size_t count) {
+  if (out->failed || count == 0) return;
+  if (count > UINT32_MAX || _lwrite(out->file, bytes, static_cast<UINT>(count)) != count) out->failed = 1;
+}
+
 int FinishTextFileOutput(TextFileOutput* out) {
   if (out->file == HFILE_ERROR) return 0;
+  if (!out->failed && !FlushFileBuffers(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(out->file))))
+    out->failed = 1;
   if (_lclose(out->file) == HFILE_ERROR) out->failed = 1;
   out->file = HFILE_ERROR;
-  if (!out->failed && !MoveFileEx(out->tempPath, out->path, MOVEFILE_REPLACE_EXISTING)) out->failed = 1;
+  if (!out->failed && !PutInPlace(out)) out->failed = 1;
   if (out->failed) {
     DeleteFile(out->tempPath);
     return 0;
   }
   return 1;
 }
+
+int WriteWholeTextFile(const char* path, const char* bytes, size_t count) {
+  TextFileOutput out;
+  if (!BeginTextFileOutput(&out, path)) return 0;
+  WriteTextFileBytes(&out, bytes, count);
+  return FinishTextFileOutput(&out);
+}
+
+void HoldTextFile(const char* path) {
+  if (IsHeld(path) || std::strlen(path) >= kTextFilePathSize) return;
+  for (auto& held : gHeldFiles) {
+    if (held[0] != '\0') continue;
+    std::memcpy(held, path, std::strlen(path) + 1);
+    return;
+  }
+}
+
+void ReleaseHeldTextFiles() { std::memset(gHeldFiles, 0, sizeof gHeldFiles); }
 
 char* ReadTextFileWhole(const char* path, uint32_t* length) {
   if (length) *length = 0;
@@ -82,3 +151,21 @@ char* ReadTextFileWhole(const char* path, uint32_t* length) {
 }
 
 void FreeTextFileBuffer(char* buffer) { std::free(buffer); }
+
+int ReadTextFile(const char* path, TextFileRead* read) {
+  *read = TextFileRead{};
+  read->bytes = ReadTextFileWhole(path, &read->byteCount);
+  if (read->bytes == nullptr) return 0;
+  read->text = DecodeTextFile(read->bytes, read->byteCount, &read->length);
+  if (read->text == nullptr) {
+    read->text = read->bytes;
+    read->length = read->byteCount;
+  }
+  return 1;
+}
+
+void FreeTextFile(TextFileRead* read) {
+  if (read->text != read->bytes) std::free(read->text);
+  std::free(read->bytes);
+  *read = TextFileRead{};
+}

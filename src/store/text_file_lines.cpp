@@ -8,65 +8,94 @@
 
 namespace {
 
-// Bytes of the character at p: 2 for a lead byte with a valid trail.
-size_t CharLength(const char* p) { return static_cast<size_t>(ShiftJisCharLength(p, ShiftJisTrail::kValid)); }
+constexpr const char* kSeparators = "=,";
+
+bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
 
 // Gathers one physical line into `kept` by the per-character rules; returns
-// its length and leaves *cursor after the LF.
-size_t TakeLine(const char** cursor, char* kept) {
-  const char* p = *cursor;
+// its length, leaves the cursor after the line's end and tells whether the
+// line was whole.
+size_t TakeLine(KeyValueText* text, char* kept, int* whole) {
+  const char* p = text->cursor;
+  const char* end = text->end;
   size_t length = 0;
   bool quoted = false;
-  bool full = false;
-  while (*p != '\0' && *p != '\n') {
-    const size_t n = CharLength(p);
+  *whole = 1;
+  while (p < end && !IsLineEnd(*p)) {
+    const size_t n = static_cast<size_t>(ShiftJisCharLength(p, static_cast<size_t>(end - p), ShiftJisTrail::kValid));
     const char c = *p;
-    if (!full) {
-      if (n == 2) {
-        if (length + 2 > kKeyValueLineMax) {
-          full = true;
-        } else {
-          kept[length++] = p[0];
-          kept[length++] = p[1];
-        }
-      } else if (c == '\r' || c == '\t' || (c == ' ' && !quoted)) {
-        // dropped
-      } else if (length + 1 > kKeyValueLineMax) {
-        full = true;
+    if (n == 2 || !(c == '\t' || c == '\0' || (c == ' ' && !quoted))) {
+      if (length + n > kKeyValueLineMax) {
+        *whole = 0;
       } else {
         if (c == '"') quoted = !quoted;
-        kept[length++] = c;
+        std::memcpy(kept + length, p, n);
+        length += n;
       }
     }
+    if (c == '\0') *whole = 0;
     p += n;
   }
-  if (*p == '\n') ++p;
+  if (quoted) *whole = 0;
+  if (p < end && *p == '\r') {
+    ++p;
+    if (p < end && *p == '\n') ++p;
+  } else if (p < end) {
+    ++p;
+  }
   kept[length] = '\0';
-  *cursor = p;
+  text->cursor = p;
+  ++text->number;
   return length;
+}
+
+int CountFields(const char* kept) {
+  int fields = 1;
+  bool quoted = false;
+  for (const char* p = kept; *p != '\0'; ++p) {
+    if (IsShiftJisPairAt(p)) {
+      ++p;
+    } else if (*p == '"') {
+      quoted = !quoted;
+    } else if (!quoted && std::strchr(kSeparators, *p) != nullptr) {
+      ++fields;
+    }
+  }
+  return fields;
 }
 
 // Fields are split as every separated field of the module is (text_fields.h),
 // at "=" or ",".
 void SplitFields(const char* kept, KeyValueLine* line) {
-  std::memset(line, 0, sizeof(*line));
-  constexpr const char* kSeparators = "=,";
   GetSeparatedField(kept, 0, line->key, sizeof line->key, kSeparators);
   GetSeparatedField(kept, 1, line->value, sizeof line->value, kSeparators);
   char field[kKeyValueLineMax + 1];
   for (int n = 0; n < kKeyValueExtraFields; ++n) {
     if (GetSeparatedField(kept, n + 2, field, sizeof field, kSeparators) == 0) break;
     CopyTextCutAnyTrail(line->extra[n], sizeof(line->extra[0]), field);
+    if (std::strlen(field) > kKeyValueExtraMax) line->whole = 0;
   }
+  line->fields = CountFields(kept);
 }
 
 }  // namespace
 
-int NextKeyValueLine(const char** cursor, KeyValueLine* line) {
+void BeginKeyValueText(KeyValueText* text, const char* bytes, uint32_t length) {
+  text->cursor = bytes;
+  text->end = bytes + length;
+  text->number = 0;
+}
+
+int NextKeyValueLine(KeyValueText* text, KeyValueLine* line) {
   char kept[kKeyValueLineMax + 1];
-  while (**cursor != '\0') {
-    const size_t length = TakeLine(cursor, kept);
-    if (length == 0 || kept[0] == '\'') continue;
+  while (text->cursor < text->end) {
+    int whole = 1;
+    const size_t length = TakeLine(text, kept, &whole);
+    if (length == 0 && whole) continue;
+    if (length > 0 && kept[0] == '\'') continue;
+    std::memset(line, 0, sizeof(*line));
+    line->number = text->number;
+    line->whole = whole;
     SplitFields(kept, line);
     return 1;
   }

@@ -1,3 +1,12 @@
+// A value goes into its field as the format writes it: TAB as \t, a line
+// break (CR LF, a lone CR or LF, LF CR) as \r\n, a double quote as \", a
+// double-byte character and every other byte as they are, so that every reader
+// of the format reads a line break as a line break. Only where the format
+// cannot carry a value at all does one byte go as "\n" and two hexadecimal
+// digits, which a reader that does not know them reads as the bare digits: a
+// backslash before t, r or n (it would be read as an escape) or at the end
+// (it would eat the closing quote), and a lead byte at the end or before a
+// line break (it would take the quote, or the backslash of the escape).
 #include "store/variables_csv.h"
 
 #include <cstdio>
@@ -5,6 +14,7 @@
 #include <string>
 
 #include "common/plugin_globals.h"
+#include "store/damaged_file_notice.h"
 #include "store/text_fields.h"
 #include "store/text_file_io.h"
 
@@ -15,27 +25,18 @@ namespace {
 constexpr size_t kLineLimit = 4 * (kVarValueSize + 2 * kVarNameSize) + 64;
 
 bool IsLead(char c) { return IsShiftJisLeadByte(static_cast<unsigned char>(c)) != 0; }
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
-// One byte as "\n" and two hexadecimal digits. The file's own escapes never
-// put "\n" anywhere but right after "\r", so a reader that does not know this
-// form drops the "\n" and nothing else changes.
 void AppendByteEscape(std::string* out, char c) {
   char text[5];
   std::snprintf(text, sizeof text, "\\n%02X", static_cast<unsigned char>(c));
   out->append(text);
 }
 
-// The text of a field inside double quotes: TAB as \t, a CR LF pair as \r\n,
-// a double quote as \", a lead byte and the byte after it as they are, every
-// other byte as it is. Where that would not read back as the text, one byte
-// goes as a byte escape: a CR or LF outside a CR LF pair, a backslash before
-// t, r or n or at the end (it would be read as an escape or eat the closing
-// quote), and a lead byte at the end or before a LF (it would take the quote
-// or be cut from its line).
 void AppendEscaped(std::string* out, const char* text) {
   for (const char* p = text; *p != '\0'; ++p) {
     if (IsLead(*p)) {
-      if (p[1] != '\0' && p[1] != '\n') {
+      if (p[1] != '\0' && !IsLineEnd(p[1])) {
         out->append(p, 2);
         ++p;
       } else {
@@ -48,15 +49,10 @@ void AppendEscaped(std::string* out, const char* text) {
         out->append("\\t");
         break;
       case '\r':
-        if (p[1] == '\n') {
-          out->append("\\r\\n");
-          ++p;
-        } else {
-          AppendByteEscape(out, *p);
-        }
-        break;
       case '\n':
-        AppendByteEscape(out, *p);
+        // A CR LF or LF CR pair is one line break.
+        out->append("\\r\\n");
+        if (IsLineEnd(p[1]) && p[1] != p[0]) ++p;
         break;
       case '"':
         out->append("\\\"");
@@ -87,7 +83,7 @@ void AppendQuoted(std::string* out, const char* text) {
 void AppendName(std::string* out, const char* name) {
   for (const char* p = name; *p != '\0'; ++p) {
     if (IsLead(*p)) {
-      if (p[1] == '\0' || p[1] == '\n') return AppendQuoted(out, name);
+      if (p[1] == '\0' || IsLineEnd(p[1])) return AppendQuoted(out, name);
       ++p;
     } else if (std::strchr(" \t\r\n,=\"", *p) != nullptr ||
                (*p == '\\' && p[1] != '\0' && std::strchr("trn\"", p[1]) != nullptr)) {
@@ -105,24 +101,36 @@ bool IsTableEnd(const VariableTable& table, int row) {
   return table.varNames[row][0] == '\0' && table.varTitles[row][0] == '\0';
 }
 
-// One line as the field splitter wants it: TAB, CR and NUL dropped, blanks
-// outside quotes dropped, a lead byte kept with the byte after it, and \"
-// kept without changing the quoting.
-std::string CleanLine(const char* begin, const char* end) {
-  std::string line;
+// One line as the field splitter wants it: TAB dropped, blanks outside quotes
+// dropped, a lead byte kept with the byte after it, and \" kept without
+// changing the quoting. A line that held a NUL or left a quote open is not
+// whole; one longer than the limit is cut.
+struct CleanedLine {
+  std::string text;
+  bool whole = true;
+  bool cut = false;
+};
+
+CleanedLine CleanLine(const char* begin, const char* end) {
+  CleanedLine line;
+  std::string& text = line.text;
   bool quoted = false;
-  for (const char* p = begin; p < end && line.size() < kLineLimit; ++p) {
+  for (const char* p = begin; p < end; ++p) {
     const char ch = *p;
     if ((IsLead(ch) && p + 1 < end) || (ch == '\\' && p + 1 < end && p[1] == '"')) {
-      if (line.size() + 2 > kLineLimit) break;
-      line.append(p, 2);
+      if (text.size() + 2 <= kLineLimit) text.append(p, 2);
+      else line.cut = true;
       ++p;
-    } else if (ch == '\t' || ch == '\r' || ch == '\0' || (ch == ' ' && !quoted)) {
+    } else if (ch == '\0') {
+      line.whole = false;
+    } else if (ch == '\t' || (ch == ' ' && !quoted)) {
     } else {
       if (ch == '"') quoted = !quoted;
-      line.push_back(ch);
+      if (text.size() < kLineLimit) text.push_back(ch);
+      else line.cut = true;
     }
   }
+  if (quoted) line.whole = false;
   return line;
 }
 
@@ -138,8 +146,10 @@ constexpr int kCsvFields = 4;
 // Splits a cleaned line at '=' or ',' outside quotes, drops the quotes and
 // decodes the escapes: \" a double quote, \t a TAB, \r a CR LF pair, \n right
 // after \r nothing, any other \n with two hexadecimal digits that byte (else
-// nothing). Each field is cut at a whole character to its limit.
-void SplitLine(const std::string& line, std::string (&fields)[kCsvFields], const size_t (&limits)[kCsvFields]) {
+// nothing). Each field is cut at a whole character to its limit. Returns the
+// number of fields and whether any was cut.
+int SplitLine(const std::string& line, std::string (&fields)[kCsvFields], const size_t (&limits)[kCsvFields],
+              bool* cut) {
   int index = 0;
   bool quoted = false;
   bool full[kCsvFields] = {};
@@ -178,7 +188,7 @@ void SplitLine(const std::string& line, std::string (&fields)[kCsvFields], const
       quoted = !quoted;
       ++p;
     } else if (!quoted && (*p == ',' || *p == '=')) {
-      if (index == kCsvFields - 1) return;
+      if (index == kCsvFields - 1) return kCsvFields + 1;
       ++index;
       ++p;
     } else {
@@ -186,20 +196,42 @@ void SplitLine(const std::string& line, std::string (&fields)[kCsvFields], const
       ++p;
     }
   }
+  *cut = full[0] || full[1] || full[3];
+  return index + 1;
 }
 
-void ApplyLine(PluginGlobals* g, const std::string& line) {
+// Every line break of a value as the CR LF pair its field writes it as, so
+// that a value read is written and read again the same.
+std::string WithPairedLineBreaks(const std::string& value) {
+  std::string out;
+  for (size_t i = 0; i < value.size(); ++i) {
+    if (!IsLineEnd(value[i])) {
+      out.push_back(value[i]);
+      continue;
+    }
+    out.append("\r\n");
+    if (i + 1 < value.size() && IsLineEnd(value[i + 1]) && value[i + 1] != value[i]) ++i;
+  }
+  return out;
+}
+
+// False when the line was not understood whole; such a line changes no value,
+// unless all it lost is the part of its value the table has no room for.
+bool ApplyLine(PluginGlobals* g, const CleanedLine& line) {
   std::string fields[kCsvFields];
   const size_t limits[kCsvFields] = {kVarNameSize - 1, kVarNameSize - 1, kVarNameSize - 1, kVarValueSize - 1};
-  SplitLine(line, fields, limits);
+  bool cut = false;
+  const int count = SplitLine(line.text, fields, limits, &cut);
   const std::string& owner = fields[0];
   const std::string& name = fields[1];
-  if (owner.empty() || name.empty()) return;
+  if (!line.whole || count != kCsvFields || owner.empty() || name.empty()) return false;
+  const std::string value = WithPairedLineBreaks(fields[3]);
   VariableTable& table = g->variables;
   for (int row = 0; row < kMaxVariables && !IsTableEnd(table, row); ++row) {
     if (name != table.varNames[row] || owner != OwnerOfRow(*g, row)) continue;
-    CopyTextCutValidTrail(table.varValues[row], kVarValueSize, fields[3].c_str());
+    CopyTextCutValidTrail(table.varValues[row], kVarValueSize, value.c_str());
   }
+  return !cut && !line.cut && value.size() < kVarValueSize;
 }
 
 }  // namespace
@@ -223,7 +255,7 @@ int WriteVariablesCsv(const char* path) {
     line.append(flag);
     AppendQuoted(&line, table.varValues[row]);
     line.append("\r\n");
-    if (!out.failed && !WriteTextLine(out.file, line.c_str())) out.failed = 1;
+    WriteTextFileBytes(&out, line.data(), line.size());
   }
   return FinishTextFileOutput(&out);
 }
@@ -231,17 +263,22 @@ int WriteVariablesCsv(const char* path) {
 void ReadVariablesCsv(const char* path) {
   PluginGlobals* g = gPlugin;
   if (g == nullptr || g->variables.varNames == nullptr || path == nullptr) return;
-  uint32_t length = 0;
-  char* content = ReadTextFileWhole(path, &length);
-  if (content == nullptr) return;
-  const char* p = content;
-  const char* end = content + length;
-  while (p < end) {
-    const char* lineEnd = static_cast<const char*>(memchr(p, '\n', end - p));
-    if (lineEnd == nullptr) lineEnd = end;
-    const std::string line = CleanLine(p, lineEnd);
-    if (!line.empty() && line[0] != '\'') ApplyLine(g, line);
-    p = lineEnd + 1;
+  TextFileRead file;
+  if (!ReadTextFile(path, &file)) return;
+  FileDamage damage{};
+  const char* p = file.text;
+  const char* end = file.text + file.length;
+  // Lines end at LF, CR or CR LF, as the program that saved the file writes them.
+  for (int number = 1; p < end; ++number) {
+    const char* lineEnd = p;
+    while (lineEnd < end && !IsLineEnd(*lineEnd)) ++lineEnd;
+    const CleanedLine line = CleanLine(p, lineEnd);
+    const bool skipped = line.whole && (line.text.empty() || line.text[0] == '\'');
+    if (!skipped && !ApplyLine(g, line)) NoteDamagedLine(&damage, number);
+    p = lineEnd;
+    if (p < end && *p == '\r' && p + 1 < end && p[1] == '\n') ++p;
+    if (p < end) ++p;
   }
-  FreeTextFileBuffer(content);
+  if (damage.lines > 0) TellDamagedImport(path, damage);
+  FreeTextFile(&file);
 }

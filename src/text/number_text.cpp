@@ -8,9 +8,8 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-}  // namespace
-
-int ReadLeadingNumber(const char* text, double* value) {
+// The number at the start of the text, and where it ends.
+int ReadNumber(const char* text, double* value, const char** end) {
   if (text == nullptr) return 0;
   const char* p = text;
   while (IsBlank(*p)) ++p;
@@ -19,11 +18,29 @@ int ReadLeadingNumber(const char* text, double* value) {
   // strtod would read on as hexadecimal; the decimal number here is the 0.
   if (body[0] == '0' && (body[1] == 'x' || body[1] == 'X')) {
     *value = 0.0;
+    *end = body + 1;
     return 1;
   }
-  const double parsed = std::strtod(p, nullptr);
+  char* after = nullptr;
+  const double parsed = std::strtod(p, &after);
   if (!std::isfinite(parsed)) return 0;
   *value = parsed;
+  *end = after;
+  return 1;
+}
+
+}  // namespace
+
+int ReadLeadingNumber(const char* text, double* value) {
+  const char* end = nullptr;
+  return ReadNumber(text, value, &end);
+}
+
+int ReadWholeNumber(const char* text, double* value) {
+  const char* end = nullptr;
+  double read = 0;
+  if (!ReadNumber(text, &read, &end) || *end != '\0') return 0;
+  *value = read;
   return 1;
 }
 

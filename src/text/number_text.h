@@ -12,6 +12,8 @@
 
 // 1 with the value when the text starts with a number, else 0 (value untouched).
 int ReadLeadingNumber(const char* text, double* value);
+// The same, for a text that holds a number and nothing after it.
+int ReadWholeNumber(const char* text, double* value);
 
 // The leading number, or 0 when there is none.
 double TextToReal(const char* text);

@@ -100,21 +100,36 @@ void ChangeUnit(HWND dialog) {
   ShowOrigin(dialog, x, y, dialogUnit);
 }
 
-// Every graded length is divided by the compilation scale: a text that is no
+// A ratio typed in percent. Every graded length is divided by the
+// compilation scale and multiplied by the standard scale: a text that is no
 // number, or 0, is refused with a beep and the old value shown again.
-bool TakeCompilationScale(HWND dialog, double* ratio) {
-  const double percent = ReadNumber(dialog, kBasicCompScaleCombo);
+bool TakeRatio(HWND dialog, int control, double old, double* ratio) {
+  const double percent = ReadNumber(dialog, control);
   if (std::isfinite(percent) && percent != 0) {
     *ratio = percent / 100;
     return true;
   }
   MessageBeep(0);
-  SetNumber(dialog, kBasicCompScaleCombo, gPlugin->grading_compscale * 100);
-  SetFocus(GetDlgItem(dialog, kBasicCompScaleCombo));
+  SetNumber(dialog, control, old * 100);
+  SetFocus(GetDlgItem(dialog, control));
   return false;
 }
 
-void StoreSettings(HWND dialog, double compScale) {
+struct TakenRatios {
+  double compScale;
+  ScalePair scale;
+};
+
+bool TakeRatios(HWND dialog, TakenRatios* taken) {
+  const PluginGlobals& g = *gPlugin;
+  const ScalePair& scale = g.presetScale[g.currentScaleIndex];
+  if (!TakeRatio(dialog, kBasicScaleHEdit, scale.h, &taken->scale.h)) return false;
+  taken->scale.v = taken->scale.h;
+  if (!LockChecked(dialog) && !TakeRatio(dialog, kBasicScaleVEdit, scale.v, &taken->scale.v)) return false;
+  return TakeRatio(dialog, kBasicCompScaleCombo, g.grading_compscale, &taken->compScale);
+}
+
+void StoreSettings(HWND dialog, const TakenRatios& taken) {
   PluginGlobals& g = *gPlugin;
   const LRESULT chosen = SendBasicSettingsDlgItemMessage(dialog, kBasicUnitCombo, CB_GETCURSEL, 0, 0);
   const int16_t unit = chosen >= 0 && chosen < kDisplayUnitCount ? static_cast<int16_t>(chosen) : dialogUnit;
@@ -124,10 +139,8 @@ void StoreSettings(HWND dialog, double compScale) {
   g.grading_origin.v = UnitToPoints(ReadNumber(dialog, kBasicOriginYEdit), unit);
   g.grading_angle = ReadNumber(dialog, kBasicAngleEdit) / kDegreesPerHalfTurn * kPiCut;
   g.grading_hvlock = LockChecked(dialog) ? 1 : 0;
-  ScalePair& scale = g.presetScale[g.currentScaleIndex];
-  scale.h = ReadNumber(dialog, kBasicScaleHEdit) / 100;
-  scale.v = g.grading_hvlock ? scale.h : ReadNumber(dialog, kBasicScaleVEdit) / 100;
-  g.grading_compscale = compScale;
+  g.presetScale[g.currentScaleIndex] = taken.scale;
+  g.grading_compscale = taken.compScale;
   char title[256] = "";
   GetDlgItemText(dialog, kBasicNameEdit, title, sizeof title);
   CopyTextCutValidTrail(g.grading_title, sizeof g.grading_title, title);
@@ -160,9 +173,9 @@ INT_PTR BasicSettingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
           ChangeUnit(dialog);
           return TRUE;
         case IDOK: {
-          double compScale = 0;
-          if (!TakeCompilationScale(dialog, &compScale)) return TRUE;
-          StoreSettings(dialog, compScale);
+          TakenRatios taken{};
+          if (!TakeRatios(dialog, &taken)) return TRUE;
+          StoreSettings(dialog, taken);
           EndDialog(dialog, 1);
           return TRUE;
         }

@@ -189,7 +189,7 @@ int32_t RunHandleDialog(PluginRef pluginRef, int32_t resourceId, DLGPROC procedu
   if (sAIContext != nullptr) sAIContext->GetPlatformAppWindow(&owner);
   INT_PTR result = 0;
   {
-    ScriptDialogScope commands;
+    ScriptDialogScope commands(/*previewTaken=*/true);
     result = DialogBoxParam(instance, MAKEINTRESOURCE(DialogIdForLanguage(resourceId)), owner, procedure, 0);
   }
   // A dialog ended some other way leaves no preview layer behind.

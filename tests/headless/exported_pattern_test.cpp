@@ -177,8 +177,8 @@ TEST_F(HeadlessTest, APieceWithMoreHandlesThanTheTableHoldsSaysSoOnce) {
                                Write("crowded.svg", pattern));
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string told =
-      "alert: \"This piece has more than 200 revision handles.\rOnly the first 200 are loaded; the others are lost "
-      "when it is saved.\"";
+      "alert: \"This piece has more than 200 revision handles.\n          Only the first 200 are loaded; the others "
+      "are lost when it is saved.\"";
   const size_t first = run.out.find(told);
   EXPECT_NE(first, std::string::npos) << run.out;
   EXPECT_EQ(run.out.find(told, first + 1), std::string::npos) << run.out;

@@ -1,7 +1,9 @@
 // The Variable panel with no revision tool in hand: the public variables of
 // every selected titled piece, edited in the pieces' own tags, exported and
 // imported as CSV, and the pieces graded anew by Update.
+#include "panels/var_piece_tags.h"
 #include "panels/var_scene.h"
+#include "panels/variable_commands.h"
 
 using namespace vmtest;
 
@@ -85,6 +87,35 @@ TEST_F(VarDocumentTest, ExportedValuesComeBackIntoThePiecesThatHaveThem) {
   EXPECT_EQ(VarTag(twin, "vmk_grading_var_name_%03d", 2), "P") << "nothing added to the twin";
   EXPECT_EQ(VarTag(twin, "vmk_grading_var_name_%03d", 3), "");
   EXPECT_EQ(VarTag(back, "vmk_grading_var_value_%03d000", 0), "5");
+  EXPECT_EQ(vmhost::UndoText(), "変数編集の取り消し") << "the import is undone as an edit";
+}
+
+// A row dragged in document mode keeps its place in the piece's own tags, so
+// the next time the list is filled (another selection, the document opened
+// again) the order is the one the user made.
+TEST_F(VarDocumentTest, ADraggedRowKeepsItsPlaceInThePiecesTags) {
+  vmhost::SetSelected(twin, false);
+  ASSERT_EQ(TickOnce(), kNoErr);
+  ASSERT_EQ(Rows(), (std::vector<Strings>{{"Front", "A", "10"}, {"Front", "B", "20"}, {"Front", "C", "30"}}));
+  InModuleCall([] { ReorderVariables(2, 2, 0, 0); });
+  EXPECT_EQ(vmhost::UndoText(), "変数入替の取り消し");
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_EQ(VarTag(front, "vmk_grading_var_name_%03d", k), (Strings{"B", "C", "A"}[k]));
+    EXPECT_EQ(VarTag(front, "vmk_grading_var_value_%03d000", k), (Strings{"20", "30", "10"}[k]));
+  }
+  EXPECT_EQ(VarTag(twin, "vmk_grading_var_name_%03d", 0), "A") << "the twin's order had nothing to follow";
+  vmhost::SetSelected(front, false);
+  ASSERT_EQ(TickOnce(), kNoErr);
+  vmhost::SetSelected(front, true);
+  ASSERT_EQ(TickOnce(), kNoErr);
+  EXPECT_EQ(Rows(), (std::vector<Strings>{{"Front", "B", "20"}, {"Front", "C", "30"}, {"Front", "A", "10"}}));
+
+  // Among the twin's own variables the private one keeps its flag as it moves.
+  InModuleCall([&] { MovePieceVariable(twin, 2, 0); });
+  EXPECT_EQ(VarTag(twin, "vmk_grading_var_name_%03d", 0), "P");
+  EXPECT_EQ(VarTag(twin, "vmk_grading_var_private_%03d", 0), "1");
+  EXPECT_EQ(VarTag(twin, "vmk_grading_var_private_%03d", 2), "");
+  EXPECT_EQ(VarTag(twin, "vmk_grading_var_value_%03d002", 2), std::string(44, 'w'));
 }
 
 TEST_F(VarDocumentTest, UpdateReplacesEveryTitledPieceByItsGradedCopies) {

@@ -56,14 +56,28 @@ TEST_F(VarFlyoutTest, AStaleItemOfAFreedOrDamagedPresetChoosesNothing) {
   }
 }
 
+// The file as another system's spreadsheet saves it: lines ended by CR alone,
+// values bare, one line cut short. Each value goes to its own variable, the
+// import is one undo step with its texts, and the user hears of the line.
 TEST_F(VarFlyoutTest, AnImportedFileSetsTheValuesOfThePiecesOwnVariables) {
   const std::string path = folders->root() + "/in.csv";
-  WriteHostFile(path, "\"Front\",\"B\",0,\"B+1\"\r\n\"Front\",\"New\",0,\"1\"\r\n\"Back\",\"A\",0,\"7\"\r\n");
+  WriteHostFile(path, "Front,B,0,91\rFront,New,0,1\rBack,A,0,7\rFront,C,0\rFront,C,0,B+1\r");
   vmwin::ScriptOpenFile(path);
+  vmhost::ClearRecordings();
   ASSERT_TRUE(vmhost::ChooseFlyoutItem(VarPanel(), 1));
   EXPECT_EQ(TableNames(), (std::vector<std::string>{"A", "B", "C"}));
   EXPECT_EQ(std::string(globals().variables.varValues[0]), "10");
-  EXPECT_EQ(VarTag(front, "vmk_grading_var_value_%03d000", 1), "B+1");
+  EXPECT_EQ(VarTag(front, "vmk_grading_var_value_%03d000", 1), "91");
+  EXPECT_EQ(VarTag(front, "vmk_grading_var_value_%03d000", 2), "B+1");
+  ASSERT_EQ(AlertTexts().size(), 1u);
+  EXPECT_NE(AlertTexts()[0].find("in.csv\""), std::string::npos) << AlertTexts()[0];
+  EXPECT_NE(AlertTexts()[0].find(" 4 "), std::string::npos) << "line 4: " << AlertTexts()[0];
+  EXPECT_EQ(vmhost::UndoText(), "変数編集の取り消し");
+  EXPECT_EQ(vmhost::RedoText(), "");
+  ASSERT_TRUE(vmhost::Undo());
+  EXPECT_EQ(vmhost::RedoText(), "変数編集のやり直し");
+  EXPECT_EQ(VarTag(front, "vmk_grading_var_value_%03d000", 1), "20") << "undone as one step";
+  ASSERT_TRUE(vmhost::Redo());
 
   // A chosen path longer than the dialog's buffer writes nothing anywhere.
   const std::string deep = folders->root() + "/" + std::string(320, 'd') + ".csv";
@@ -73,14 +87,14 @@ TEST_F(VarFlyoutTest, AnImportedFileSetsTheValuesOfThePiecesOwnVariables) {
   vmhost::QueuePutFileAnswer(folders->root() + "/out.csv");
   ASSERT_TRUE(vmhost::ChooseFlyoutItem(VarPanel(), 2));
   EXPECT_EQ(ReadHostFile(folders->root() + "/out.csv"),
-            "\"Front\",A,0,\"10\"\r\n\"Front\",B,0,\"B+1\"\r\n\"Front\",C,0,\"30\"\r\n");
+            "\"Front\",A,0,\"10\"\r\n\"Front\",B,0,\"91\"\r\n\"Front\",C,0,\"B+1\"\r\n");
 }
 
 // The user exports the variables where no file can be written: an alert says
 // so, and a file that was there keeps what it held.
 TEST_F(VarFlyoutTest, AnExportThatCannotBeWrittenIsReportedAndKeepsTheOldFile) {
   const std::string root = folders->root();
-  std::filesystem::create_directories(root + "/blocked.csv.tmp");  // a folder that takes no new file
+  std::filesystem::create_directories(root + "/blocked.csv");  // a folder in the file's place
   std::string longValue(4000, 'v');
   const struct {
     const char* what;
@@ -88,7 +102,7 @@ TEST_F(VarFlyoutTest, AnExportThatCannotBeWrittenIsReportedAndKeepsTheOldFile) {
     rlim_t fileSizeLimit;  // RLIM_INFINITY: as the system has it
   } cases[] = {
       {"a folder that is not there", root + "/missing/out.csv", RLIM_INFINITY},
-      {"a folder where the file cannot be made", root + "/blocked.csv", RLIM_INFINITY},
+      {"a folder in the file's place", root + "/blocked.csv", RLIM_INFINITY},
       {"a disk that fills up", root + "/full.csv", 1024},
       {"a path too long for the file calls", root + "/" + std::string(150, 'p') + "/" + std::string(150, 'q') + ".csv",
        RLIM_INFINITY},
@@ -96,7 +110,8 @@ TEST_F(VarFlyoutTest, AnExportThatCannotBeWrittenIsReportedAndKeepsTheOldFile) {
   InModuleCall([&] { std::snprintf(globals().variables.varValues[0], kVarValueSize, "%s", longValue.c_str()); });
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    const bool existed = c.path.find("missing") == std::string::npos && c.path.size() < 300;
+    const bool blocked = c.path.find("blocked") != std::string::npos;
+    const bool existed = c.path.find("missing") == std::string::npos && c.path.size() < 300 && !blocked;
     if (existed) WriteHostFile(c.path, "old export\r\n");
     vmhost::ClearRecordings();
     vmhost::QueuePutFileAnswer(c.path);
@@ -118,10 +133,13 @@ TEST_F(VarFlyoutTest, AnExportThatCannotBeWrittenIsReportedAndKeepsTheOldFile) {
               std::string::npos)
         << alert;
     EXPECT_NE(alert.find(std::filesystem::path(c.path).filename().string()), std::string::npos);
-    EXPECT_EQ(ReadHostFile(c.path), existed ? "old export\r\n" : "<missing>");
-    if (c.path.find("blocked") == std::string::npos) {
-      EXPECT_FALSE(std::filesystem::exists(c.path + ".tmp")) << "no half-written file is left";
+    if (blocked) {
+      EXPECT_TRUE(std::filesystem::is_directory(c.path));
+    } else {
+      EXPECT_EQ(ReadHostFile(c.path), existed ? "old export\r\n" : "<missing>");
     }
+    for (const auto& entry : std::filesystem::directory_iterator(root))
+      EXPECT_NE(entry.path().extension(), ".tmp") << "no half-written file is left";
   }
   vmhost::QueuePutFileAnswer(root + "/full.csv");
   ASSERT_TRUE(vmhost::ChooseFlyoutItem(VarPanel(), 2));

@@ -59,12 +59,15 @@ TEST_F(PreferencesStartupTest, APresetInSlotOneKeepsTheDefaultsAway) {
   EXPECT_DOUBLE_EQ(globals().presetScale[0].v, 1.05);
 }
 
-TEST_F(PreferencesStartupTest, PresetsOnlyInLaterSlotsGiveWayToTheDefaults) {
+// The user's one preset is their first, whatever number it was saved under:
+// no default is put in front of it.
+TEST_F(PreferencesStartupTest, APresetNumberedFromALaterSlotIsTheFirstAndNoDefaultIsAdded) {
   WritePrefs("grading_preset_05 = \"XL\",1.2,1.2,1,4,1,0\r\n");
   ASSERT_EQ(StartModule(), kNoErr);
-  EXPECT_STREQ(globals().presets[0].name, "S");
-  EXPECT_STREQ(globals().presets[3].name, "LL");
-  EXPECT_STREQ(globals().presets[4].name, "XL");
+  EXPECT_STREQ(globals().presets[0].name, "XL");
+  EXPECT_EQ(globals().presets[0].scaleIndex, 4);
+  EXPECT_EQ(globals().presets[1].empty, 1);
+  EXPECT_EQ(globals().currentScaleIndex, 4);
 }
 
 TEST_F(PreferencesStartupTest, ShutDownWritesThePreferencesBack) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "preferences_fixture.h"
+#include "win_driver.h"
 
 namespace {
 
@@ -102,20 +103,27 @@ struct ReadCase {
 };
 
 const ReadCase kReadCases[] = {
-    {"only slot 3 given leaves slot 0 free for the default presets",
+    {"only number 3 given makes it the first preset",
      "grading_preset_03 = \"L\",1.2,1.2,1,2,1,0\n",
      [](const PluginGlobals& g) {
-       EXPECT_EQ(g.presets[0].empty, 1);
-       EXPECT_EQ(g.presets[2].empty, 0);
-       EXPECT_STREQ(g.presets[2].name, "L");
+       EXPECT_EQ(g.presets[0].empty, 0);
+       EXPECT_STREQ(g.presets[0].name, "L");
+       EXPECT_EQ(g.presets[0].scaleIndex, 2);
+       EXPECT_EQ(g.presets[1].empty, 1);
      }},
-    {"the older preset form enables the slot at its own scale index",
+    {"a record marked as a free slot takes no slot",
+     "grading_preset_01 = \"Gone\",1.2,1.2,1,0,1,1\ngrading_preset_02 = \"M\",1.2,1.2,1,1,1,0\n",
+     [](const PluginGlobals& g) {
+       EXPECT_STREQ(g.presets[0].name, "M");
+       EXPECT_EQ(g.presets[1].empty, 1);
+     }},
+    {"the older preset form is enabled, at the scale index of its number",
      "grading_preset_05 = \"XL\",1.3,1.4,1\r\n",
      [](const PluginGlobals& g) {
-       EXPECT_EQ(g.presets[4].enabled, 1);
-       EXPECT_EQ(g.presets[4].empty, 0);
-       EXPECT_EQ(g.presets[4].scaleIndex, 4);
-       EXPECT_EQ(g.presets[4].output, 1);
+       EXPECT_EQ(g.presets[0].enabled, 1);
+       EXPECT_EQ(g.presets[0].empty, 0);
+       EXPECT_EQ(g.presets[0].scaleIndex, 4);
+       EXPECT_EQ(g.presets[0].output, 1);
        EXPECT_DOUBLE_EQ(g.presetScale[4].h, 1.3);
        EXPECT_DOUBLE_EQ(g.presetScale[4].v, 1.4);
      }},
@@ -239,12 +247,12 @@ TEST_F(PreferencesFileTest, NamedPresetFilesHoldOnlyPresets) {
   WriteFile("Vestamark/Winter.ini", "grading_unit = 2\ngrading_preset_02 = \"L\",1.3,1.3,0,2,1,0\n");
   ReadPreferencesIni("Winter");
   EXPECT_EQ(gPlugin->grading_unit, 0);
-  EXPECT_EQ(gPlugin->presets[0].empty, 1);
-  EXPECT_STREQ(gPlugin->presets[1].name, "L");
-  EXPECT_EQ(gPlugin->presets[1].scaleIndex, 2);
+  EXPECT_STREQ(gPlugin->presets[0].name, "L");
+  EXPECT_EQ(gPlugin->presets[0].scaleIndex, 2);
+  EXPECT_EQ(gPlugin->presets[1].empty, 1);
 
   ReadPreferencesIni("Nowhere");  // a file that is not there changes nothing
-  EXPECT_STREQ(gPlugin->presets[1].name, "L");
+  EXPECT_STREQ(gPlugin->presets[0].name, "L");
 }
 
 TEST_F(PreferencesFileTest, NamesThatLeaveTheFolderAreRefused) {
@@ -257,11 +265,30 @@ TEST_F(PreferencesFileTest, NamesThatLeaveTheFolderAreRefused) {
   EXPECT_EQ(WritePreferencesIni(std::string(300, 'n').c_str()), 0);
 }
 
-TEST_F(PreferencesFileTest, AFailedWriteKeepsTheOldFile) {
-  WriteFile("Vestamark.ini", "grading_unit = 1\n");
-  std::filesystem::create_directories(PrefsFile("Vestamark.ini.tmp") / "blocker");
-  EXPECT_EQ(WritePreferencesIni(), 0);
-  EXPECT_EQ(ReadFile("Vestamark.ini"), "grading_unit = 1\n");
+// Point 3 of the files kept whole: a write that fails leaves the old file and
+// nothing beside it; one that succeeds keeps the old file's permissions.
+TEST_F(PreferencesFileTest, AFileIsReplacedWholeOrNotAtAll) {
+  const std::string old = "grading_unit = 1\n" + std::string(200, '\'') + "\n";
+  WriteFile("Vestamark.ini", old);
+  SetPreset(0, "S", 0, 1.1, 1.1);
+  EXPECT_EQ(WithFileSizeLimit(128, [] { return WritePreferencesIni(); }), 0) << "a full disk";
+  EXPECT_EQ(ReadFile("Vestamark.ini"), old);
+  EXPECT_EQ(FilesIn(""), std::vector<std::string>({"Vestamark", "Vestamark.ini"})) << "nothing left beside it";
+
+  // What an interrupted write of another program or version left beside it is passed by.
+  std::filesystem::create_directories(PrefsFile("Vestamark.ini.tmp") / "leftover");
+  std::filesystem::permissions(PrefsFile("Vestamark.ini"), std::filesystem::perms(0640));
+  const int flushed = vmwin::FlushedFiles();
+  ASSERT_EQ(WritePreferencesIni(), 1);
+  EXPECT_EQ(vmwin::FlushedFiles(), flushed + 1) << "on the disk before it takes the old file's place";
+  EXPECT_NE(ReadFile("Vestamark.ini").find("grading_preset_01 = \"S\""), std::string::npos);
+  EXPECT_EQ(std::filesystem::status(PrefsFile("Vestamark.ini")).permissions(), std::filesystem::perms(0640));
+
+  std::filesystem::create_directories(PrefsFile("Vestamark/Folder.ini"));
+  EXPECT_EQ(WritePreferencesIni("Folder"), 0) << "a folder in the file's place";
+  EXPECT_TRUE(std::filesystem::is_directory(PrefsFile("Vestamark/Folder.ini")));
+  EXPECT_EQ(FilesIn("Vestamark"), std::vector<std::string>({"Folder.ini"}));
+  EXPECT_EQ(FilesIn(""), std::vector<std::string>({"Vestamark", "Vestamark.ini", "Vestamark.ini.tmp"}));
 }
 
 }  // namespace

@@ -3,13 +3,17 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "common/plugin_globals.h"
 
@@ -46,6 +50,30 @@ class PreferencesFilesTest : public ::testing::Test {
   void WriteFile(const std::string& relative, const std::string& bytes) const {
     std::filesystem::create_directories(PrefsFile(relative).parent_path());
     std::ofstream(PrefsFile(relative), std::ios::binary) << bytes;
+  }
+
+  // The names in a folder under Prefs, sorted.
+  std::vector<std::string> FilesIn(const std::string& relative) const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(PrefsFile(relative)))
+      names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  // Runs `body` as on a disk that fills up: no file may grow past `bytes`.
+  template <typename Body>
+  static auto WithFileSizeLimit(rlim_t bytes, Body body) {
+    rlimit kept{};
+    getrlimit(RLIMIT_FSIZE, &kept);
+    rlimit limited = kept;
+    limited.rlim_cur = bytes;
+    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    auto result = body();
+    setrlimit(RLIMIT_FSIZE, &kept);
+    std::signal(SIGXFSZ, handler);
+    return result;
   }
 
   static void SetPreset(int slot, const char* name, int scaleIndex, double h, double v) {

@@ -22,8 +22,8 @@ class VariablesCsvTest : public StoreScene {
 
 TEST_F(VariablesCsvTest, EveryValueNameAndOwnerRoundTripsExactly) {
   const std::string values[] = {
-      "a\tb",       "cr\rx",
-      "lf\nx",      "lfcr\n\rx",
+      "a\tb",       "cr\r\nx",
+      "lf\r\nx",    "two\r\n\r\nx",
       "crlf\r\nx",  "say \"hi\", ok",
       "c:\\t\\n\\", "\x95\x5c\"\x95\x5c",
       "a=b, c d",   std::string(4095, 'z'),
@@ -39,33 +39,37 @@ TEST_F(VariablesCsvTest, EveryValueNameAndOwnerRoundTripsExactly) {
   EXPECT_STREQ(globals().variables.varNames[1], "n,comma");
 }
 
-// A value goes into the file as the common form writes it: TAB as \t, a CR LF
-// pair as \r\n, a double quote as \", a double-byte character and every other
-// byte as they are. Only where that form would not read back as the value does
-// one byte go as "\n" and its two hexadecimal digits, which a reader that does
-// not know them reads as the bare digits.
-TEST_F(VariablesCsvTest, ValuesAreWrittenInTheCommonFormAndEscapedOnlyWhereItWouldLoseThem) {
+// A value goes into the file as the format writes it: TAB as \t, every line
+// break (CR LF, a lone CR or LF, LF CR) as \r\n, so that any reader of the
+// format reads a line break, a double quote as \", a double-byte character and
+// every other byte as they are. Only where the format cannot carry the value
+// does one byte go as "\n" and its two hexadecimal digits, which a reader that
+// does not know them reads as the bare digits. A value read back has its line
+// breaks as CR LF pairs, and is written again as the same bytes.
+TEST_F(VariablesCsvTest, ValuesAreWrittenInTheFormatsOwnFormAndEscapedOnlyWhereItCannotCarryThem) {
   const struct {
     std::string value;
     std::string field;  // between the double quotes of the file
+    std::string readBack;  // "" when it is the value itself
   } cases[] = {
-      {"a\tb", "a\\tb"},
-      {"line 1\r\nline 2", "line 1\\r\\nline 2"},
-      {"x\r\nAB", "x\\r\\nAB"},  // hexadecimal digits after a line break are only digits
-      {"say \"hi\", ok = 1", "say \\\"hi\\\", ok = 1"},
-      {"\"A\"&\"\\g8251;\"&B", "\\\"A\\\"&\\\"\\g8251;\\\"&B"},  // the language's own escape, untouched
-      {"c:\\\\dir\\x", "c:\\\\dir\\x"},
-      {"\\\"", "\\\\\""},
-      {"\x95\x5ct", "\x95\x5ct"},    // a trail byte 0x5C is no backslash
-      {"\x81\t\x81\"", "\x81\t\x81\""},  // a lead byte takes the byte after it, whatever it is
-      {"a\rb", "a\\n0Db"},
-      {"a\nb", "a\\n0Ab"},
-      {"a\n\rb\r\n\r", "a\\n0A\\n0Db\\r\\n\\n0D"},
-      {"\"x\"&\"\\r\"&\"y\"", "\\\"x\\\"&\\\"\\n5Cr\\\"&\\\"y\\\""},  // "\r" as the language writes it
-      {"\\t\\n", "\\n5Ct\\n5Cn"},
-      {"dir\\", "dir\\n5C"},
-      {"ab\x81", "ab\\n81"},
-      {"\x81\nz", "\\n81\\n0Az"},
+      {"a\tb", "a\\tb", ""},
+      {"line 1\r\nline 2", "line 1\\r\\nline 2", ""},
+      {"x\r\nAB", "x\\r\\nAB", ""},  // hexadecimal digits after a line break are only digits
+      {"say \"hi\", ok = 1", "say \\\"hi\\\", ok = 1", ""},
+      {"\"A\"&\"\\g8251;\"&B", "\\\"A\\\"&\\\"\\g8251;\\\"&B", ""},  // the language's own escape, untouched
+      {"c:\\\\dir\\x", "c:\\\\dir\\x", ""},
+      {"\\\"", "\\\\\"", ""},
+      {"\x95\x5ct", "\x95\x5ct", ""},    // a trail byte 0x5C is no backslash
+      {"\x81\t\x81\"", "\x81\t\x81\"", ""},  // a lead byte takes the byte after it, whatever it is
+      {"a\rb", "a\\r\\nb", "a\r\nb"},
+      {"a\nb", "a\\r\\nb", "a\r\nb"},
+      {"a\n\rb\r\n\r", "a\\r\\nb\\r\\n\\r\\n", "a\r\nb\r\n\r\n"},
+      {"\"x\"&\"\\r\"&\"y\"", "\\\"x\\\"&\\\"\\n5Cr\\\"&\\\"y\\\"", ""},  // "\r" as the language writes it
+      {"\\t\\n", "\\n5Ct\\n5Cn", ""},
+      {"dir\\", "dir\\n5C", ""},
+      {"ab\x81", "ab\\n81", ""},
+      {"\x81\nz", "\\n81\\r\\nz", "\x81\r\nz"},
+      {"\x81\r\nz", "\\n81\\r\\nz", ""},
   };
   const int count = static_cast<int>(std::size(cases));
   for (int row = 0; row < count; ++row) {
@@ -80,7 +84,10 @@ TEST_F(VariablesCsvTest, ValuesAreWrittenInTheCommonFormAndEscapedOnlyWhereItWou
   EXPECT_EQ(ReadHostFile(hostPath), expected);
   for (int row = 0; row < count; ++row) strcpy(globals().variables.varValues[row], "");
   ReadVariablesCsv(path.c_str());
-  for (int row = 0; row < count; ++row) EXPECT_EQ(Value(row), cases[row].value) << cases[row].field;
+  for (int row = 0; row < count; ++row) {
+    const std::string& readBack = cases[row].readBack.empty() ? cases[row].value : cases[row].readBack;
+    EXPECT_EQ(Value(row), readBack) << cases[row].field;
+  }
   ASSERT_EQ(WriteVariablesCsv(path.c_str()), 1);
   EXPECT_EQ(ReadHostFile(hostPath), expected) << "written again, the same bytes";
 }
@@ -127,13 +134,17 @@ TEST_F(VariablesCsvTest, FilesOfTheOlderFormatStillImport) {
                 "'comment,w,0,\"9\"\n"
                 "Front,w,0,\"a\\r\\nb\\tc\\\"d\"\r\n"
                 "Front,blank name,0,\"x\"\r\n"
-                "Front,x,0,\"1\\r2\\n3\\g4;\\\\5\"\r\n");
+                "Front,x,0,\"1\\r2\\n3\\g4;\\\\5\"\r\n"
+                "Front,y,0,\"a\\n0Ab\\n0D\\n0Ac\"\r\n");
   SetVariable(2, "x", "0");
+  SetVariable(3, "y", "0");
   ReadVariablesCsv(path.c_str());
   EXPECT_EQ(Value(0), "a\r\nb\tc\"d");
   EXPECT_EQ(Value(1), "0");  // blanks outside quotes were always dropped
   // A lone \r is a line break, a lone \n nothing, other backslashes stay as they are.
   EXPECT_EQ(Value(2), "1\r\n23\\g4;\\\\5");
+  // Lone line breaks an earlier version wrote as its own escapes read as line breaks.
+  EXPECT_EQ(Value(3), "a\r\nb\r\nc");
 }
 
 TEST_F(VariablesCsvTest, OverlongAndMalformedLinesNeitherCrashNorSpill) {
@@ -143,7 +154,7 @@ TEST_F(VariablesCsvTest, OverlongAndMalformedLinesNeitherCrashNorSpill) {
   std::string file = "\"Front piece\",\"w\",0,\"" + std::string(4094, 'a') + "\x95\x5c\"\r\n";
   file += "\n,,,\n\"\"\"\n\"Front piece\",\"u\n";                             // no fields, open quotes
   file += "\"Front piece\",\"u\",0,\"" + std::string(1 << 20, 'm') + "\"\n";  // a 1 MB line
-  file += std::string("Front piece,\0u,0,\"nul\"\n", 24);
+  file += std::string("Front piece,\0u,0,\"nul\"\n", 23);
   file += "\"Front piece\",\"v\",0,\"last\"";  // no line end
   WriteHostFile(hostPath, file);
   ReadVariablesCsv(path.c_str());

@@ -1,5 +1,7 @@
 // The basic settings dialog opened from the Information flyout: what it shows,
 // how its fields follow each other, and what OK and Cancel leave behind.
+#include <functional>
+
 #include "panels/inf_flyout_scene.h"
 
 namespace vmtest {
@@ -52,28 +54,44 @@ TEST_F(BasicSettings, FieldsFollowTheLockAndTheUnitAndOkStoresThemWithTheGroup) 
   EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_compscale"), "0.75");
 }
 
-// Every graded length is divided by the compilation scale: 0 or a text that is no number is
-// refused on OK with a beep, the old scale shown again and the dialog left open.
-TEST_F(BasicSettings, ACompilationScaleOfZeroOrNoNumberIsRefused) {
-  globals().grading_compscale = 0.5;
-  std::vector<std::string> shown;
-  auto look = Do([&](HWND d) {
-    char text[256];
-    shown.push_back(GetDlgItemText(d, 19, text, 256) ? text : "");
-  });
-  const int beeps = BeepCount();
-  ScriptDialog(16152, {SetText(19, "0"), PressEnter(), look, SetText(19, "half"), PressEnter(), look,
-                       SetText(19, "150"), PressEnter()});
-  Choose(4);
-  EXPECT_EQ(BeepCount() - beeps, 2);
-  EXPECT_EQ(shown, (std::vector<std::string>{"50.00", "50.00"}));
-  EXPECT_EQ(ShownDialogs().back().result, IDOK);
-  EXPECT_EQ(globals().grading_compscale, 1.5);
-  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_compscale"), "1.5");
+// Every graded length is divided by the compilation scale and multiplied by
+// the standard scale: 0 or a text that is no number in any of them is refused
+// on OK with a beep, the old scale shown again and the dialog left open.
+TEST_F(BasicSettings, ScalesOfZeroOrNoNumberAreRefused) {
+  const struct {
+    int field;
+    const char* shownBefore;
+    const char* typed;
+    std::function<double()> stored;
+    double expected;
+  } fields[] = {
+      {19, "50.00", "150", [&] { return globals().grading_compscale; }, 1.5},
+      {9, "120.00", "140", [&] { return globals().presetScale[2].h; }, 1.4},
+      {10, "130.00", "90", [&] { return globals().presetScale[2].v; }, 0.9},
+  };
+  for (const auto& f : fields) {
+    SCOPED_TRACE(f.field);
+    globals().grading_compscale = 0.5;
+    globals().presetScale[2] = {1.2, 1.3};
+    std::vector<std::string> shown;
+    auto look = Do([&](HWND d) {
+      char text[256];
+      shown.push_back(GetDlgItemText(d, f.field, text, 256) ? text : "");
+    });
+    const int beeps = BeepCount();
+    ScriptDialog(16152, {SetText(f.field, "0"), PressEnter(), look, SetText(f.field, "abc"), PressEnter(), look,
+                         SetText(f.field, f.typed), PressEnter()});
+    Choose(4);
+    EXPECT_EQ(BeepCount() - beeps, 2);
+    EXPECT_EQ(shown, (std::vector<std::string>{f.shownBefore, f.shownBefore}));
+    EXPECT_EQ(ShownDialogs().back().result, IDOK);
+    EXPECT_EQ(f.stored(), f.expected);
 
-  ScriptDialog(16152, {SetText(19, "0"), PressEnter(), PressEscape()});
-  Choose(4);
-  EXPECT_EQ(globals().grading_compscale, 1.5);
+    ScriptDialog(16152, {SetText(f.field, "0"), PressEnter(), PressEscape()});
+    Choose(4);
+    EXPECT_EQ(f.stored(), f.expected);
+  }
+  EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_compscale"), "0.5");
 }
 
 TEST_F(BasicSettings, CancelChangesNothingAndALongNameIsCutBeforeADoubleByteCharacter) {

@@ -117,17 +117,38 @@ TEST_F(DoubleClickDialogTest, OnAMeasurementHandleItOpensTheMeasurementDialog) {
   EXPECT_EQ(vmhost::UndoText(), "補正ハンドル編集の取り消し");
 }
 
-// The edit is one action and OK with the rebuild after it another: a faulty amount alerts once in
-// each, though the edit evaluates it for the length field and for the live preview.
-TEST_F(DoubleClickDialogTest, AFaultyAmountAlertsOnceForTheEditAndOnceForOK) {
+// A faulty amount alerts once when it is typed, though the edit evaluates it for the length
+// field and for the live preview; OK and the rebuild after it take that very amount and do not
+// show the same alert again, however the field is left.
+TEST_F(DoubleClickDialogTest, AFaultyAmountAlertsOnceForTheEditAndNotAgainForOK) {
+  const std::vector<vmwin::UserAction> confirmations[] = {
+      {vmwin::Focus(kAmountNameField), vmwin::Click(IDOK)},  // the field left first
+      {vmwin::Click(IDOK)},                                  // OK takes the focus from it
+      {vmwin::PressEnter()},                                 // the focus stays in it
+  };
+  for (const auto& confirm : confirmations) {
+    DoubleClickHandleLine({vmwin::SetText(kAmountPercentField, "100.0"), vmwin::Click(IDOK)});
+    vmhost::ClearRecordings();
+    std::vector<vmwin::UserAction> steps = {vmwin::SetText(kAmountPercentField, "nosuch(1)")};
+    steps.insert(steps.end(), confirm.begin(), confirm.end());
+    DoubleClickHandleLine(steps);
+    ASSERT_EQ(vmwin::ShownDialogs().back().result, IDOK);
+    EXPECT_EQ(Amount(), "nosuch(1)");
+    EXPECT_EQ(AlertTexts().size(), 1u);
+  }
+  // Each fault typed in the dialog is an action of its own, and says so.
+  DoubleClickHandleLine({vmwin::SetText(kAmountPercentField, "100.0"), vmwin::Click(IDOK)});
   vmhost::ClearRecordings();
-  DoubleClickHandleLine(
-      {vmwin::SetText(kAmountPercentField, "nosuch(1)"), vmwin::Focus(kAmountNameField), vmwin::Click(IDOK)});
-  ASSERT_EQ(vmwin::ShownDialogs().back().result, IDOK);
-  EXPECT_EQ(Amount(), "nosuch(1)");
-  size_t alerts = 0;
-  for (const std::string& text : AlertTexts()) alerts += text.rfind("Script Error!", 0) == 0;
-  EXPECT_EQ(alerts, 2u);
+  DoubleClickHandleLine({vmwin::SetText(kAmountPercentField, "nosuch(1)"), vmwin::Focus(kAmountNameField),
+                         vmwin::SetText(kAmountPercentField, "nosuch(3)"), vmwin::Focus(kAmountNameField),
+                         vmwin::Click(IDOK)});
+  ASSERT_EQ(AlertTexts().size(), 2u);
+  EXPECT_NE(AlertTexts()[1].find("nosuch(3)"), std::string::npos);
+
+  // A later action that meets the same fault says so again.
+  vmhost::ClearRecordings();
+  DoubleClickHandleLine({vmwin::Click(IDOK)});
+  EXPECT_EQ(AlertTexts().size(), 1u);
 }
 
 }  // namespace

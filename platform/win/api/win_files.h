@@ -99,3 +99,19 @@ BOOL SHGetPathFromIDList(LPCITEMIDLIST list, LPSTR path);  // path holds MAX_PAT
 // Renames a file; with MOVEFILE_REPLACE_EXISTING an existing target is replaced in one step.
 constexpr DWORD MOVEFILE_REPLACE_EXISTING = 0x00000001;
 BOOL MoveFileEx(LPCSTR existing, LPCSTR target, DWORD flags);
+
+// The replacement takes the place of the replaced file in one step and keeps
+// its attributes (here: its permissions). The replaced file must exist
+// (ERROR_FILE_NOT_FOUND); a backup name is not taken (pass null).
+BOOL ReplaceFile(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWORD flags, LPVOID exclude,
+                 LPVOID reserved);
+
+// Creates a new, empty file in `folder` named by the first three characters
+// of `prefix`, four hexadecimal digits and ".tmp", its path written to
+// `tempFileName` (MAX_PATH bytes); returns the digits' value (never 0), or 0
+// when no file could be made. Only `unique` 0 (a new file) is taken.
+UINT GetTempFileName(LPCSTR folder, LPCSTR prefix, UINT unique, LPSTR tempFileName);
+
+// Writes what the system holds of an open file to the disk. A file of the
+// classic calls is passed as reinterpret_cast<HANDLE>(static_cast<INT_PTR>(hfile)).
+BOOL FlushFileBuffers(HANDLE file);

@@ -1,0 +1,93 @@
+#include "whole_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <random>
+
+namespace {
+
+// Four hexadecimal digits, 0000 left out so that a number is never 0.
+constexpr unsigned kNames = 0xFFFF;
+
+std::string CannotWrite(const std::string& path, int why) {
+  return path + ": cannot be written: " + (why == EISDIR ? "it is a folder" : std::strerror(why));
+}
+
+}  // namespace
+
+int CreateUniqueFile(const std::string& prefix, const std::string& suffix, std::string* name, unsigned* number) {
+  static std::minstd_rand next{std::random_device{}()};
+  const unsigned start = static_cast<unsigned>(next()) % kNames;
+  // Every name of the folder's range is tried once, so a folder full of
+  // leftovers fails rather than loops.
+  for (unsigned i = 0; i < kNames; ++i) {
+    const unsigned n = 1 + (start + i) % kNames;
+    char digits[8];
+    std::snprintf(digits, sizeof digits, "%04X", n);
+    const std::string candidate = prefix + digits + suffix;
+    const int fd = open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+      *name = candidate;
+      if (number) *number = n;
+      return fd;
+    }
+    if (errno != EEXIST) return -1;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+int ReplaceKeepingPermissions(const std::string& temp, const std::string& path) {
+  struct stat old;
+  if (stat(path.c_str(), &old) == 0) {
+    if (S_ISDIR(old.st_mode)) return EISDIR;
+    if (chmod(temp.c_str(), old.st_mode & 07777) != 0) return errno;
+  }
+  return std::rename(temp.c_str(), path.c_str()) == 0 ? 0 : errno;
+}
+
+std::string WriteBeside(const std::string& path, const std::string& bytes, std::string* error) {
+  const size_t slash = path.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  std::string temp;
+  const int fd = CreateUniqueFile(folder + "." + name + ".", "", &temp);
+  if (fd < 0) {
+    if (error) *error = CannotWrite(path, errno);
+    return "";
+  }
+  int why = 0;
+  for (size_t done = 0; why == 0 && done < bytes.size();) {
+    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    if (n > 0)
+      done += static_cast<size_t>(n);
+    else if (n == 0 || errno != EINTR)
+      why = n == 0 ? EIO : errno;
+  }
+  if (why == 0 && fsync(fd) != 0) why = errno;
+  if (close(fd) != 0 && why == 0) why = errno;
+  if (why != 0) {
+    if (error) *error = CannotWrite(path, why);
+    std::remove(temp.c_str());
+    return "";
+  }
+  return temp;
+}
+
+bool PutInPlace(const std::string& temp, const std::string& path, std::string* error) {
+  const int why = ReplaceKeepingPermissions(temp, path);
+  if (why == 0) return true;
+  if (error) *error = CannotWrite(path, why);
+  std::remove(temp.c_str());
+  return false;
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string* error) {
+  const std::string temp = WriteBeside(path, bytes, error);
+  return !temp.empty() && PutInPlace(temp, path, error);
+}

@@ -1,0 +1,29 @@
+// Files written whole or not at all: the bytes go to a new file of a unique
+// name in the same folder, made durable, which takes the old file's place (and
+// its permissions) only once it is complete, so a full disk or a failed write
+// leaves the old file as it was. Every writer stands on these: the host's
+// documents, the headless program's files and, through the file calls of the
+// stand-in Windows layer, the module's own.
+#pragma once
+
+#include <string>
+
+// A new, empty file named `prefix` (a folder and the start of a name), four
+// hexadecimal digits and `suffix`, made for this caller alone with the
+// permissions a new file gets. Its descriptor, or -1 (errno set); `name`
+// receives the path and `number` (optional) the digits' value.
+int CreateUniqueFile(const std::string& prefix, const std::string& suffix, std::string* name,
+                     unsigned* number = nullptr);
+
+// `temp` takes the place of `path` in one step, with the permissions `path`
+// had. 0, or the errno of the failure (EISDIR for a folder in the place); on
+// a failure both files are left as they were.
+int ReplaceKeepingPermissions(const std::string& temp, const std::string& path);
+
+// A temporary file beside `path` holding every byte, flushed to the disk; ""
+// (and the reason) when it cannot be made complete, in which case nothing is
+// left behind.
+std::string WriteBeside(const std::string& path, const std::string& bytes, std::string* error);
+// The temporary file takes the place of `path`; on a failure it is removed.
+bool PutInPlace(const std::string& temp, const std::string& path, std::string* error);
+bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string* error);
