@@ -343,21 +343,24 @@ class Runner {
     Fault("no panel " + Quote(name) + (names.empty() ? "; no panel exists" : "; the panels are " + names));
   }
 
+  // An item's text wins over another item's number: sizes are often named by numbers.
   void Flyout(const std::string& panelName, const std::string& item) {
     HostPanel* panel = FindPanel(panelName);
+    const std::vector<FlyoutItem> items = vmhost::FlyoutItems(panel);
+    const FlyoutItem* chosen = nullptr;
     std::string texts;
-    for (const FlyoutItem& f : vmhost::FlyoutItems(panel)) {
+    for (const FlyoutItem& f : items) {
       if (f.separator) continue;
-      const std::string shown = ToUtf8(f.text);
-      if (shown == item || std::to_string(f.id) == item) {
-        if (!f.enabled) Fault("the flyout item " + Quote(shown) + " is disabled");
-        vmhost::ChooseFlyoutItem(panel, f.id);
-        return;
-      }
-      texts += (texts.empty() ? "" : ", ") + Quote(shown);
+      if (chosen == nullptr && ToUtf8(f.text) == item) chosen = &f;
+      texts += (texts.empty() ? "" : ", ") + Quote(ToUtf8(f.text));
     }
-    Fault("panel " + Quote(panel->id) + " has no flyout item " + Quote(item) +
-          (texts.empty() ? "" : "; its items are " + texts));
+    for (const FlyoutItem& f : items)
+      if (chosen == nullptr && !f.separator && std::to_string(f.id) == item) chosen = &f;
+    if (chosen == nullptr)
+      Fault("panel " + Quote(panel->id) + " has no flyout item " + Quote(item) +
+            (texts.empty() ? "" : "; its items are " + texts));
+    if (!chosen->enabled) Fault("the flyout item " + Quote(ToUtf8(chosen->text)) + " is disabled");
+    vmhost::ChooseFlyoutItem(panel, chosen->id);
   }
 
   void PanelControl(const Step& s) {

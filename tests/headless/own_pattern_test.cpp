@@ -1,6 +1,8 @@
 // A person grades a pattern drawn in another program: they list it, choose a
 // piece, draw a handle on it with the mouse and write every size. Outputs are
 // written whole or not at all.
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -83,78 +85,140 @@ TEST_F(HeadlessTest, ListNamesEveryArtOfAnotherProgramsPatternWithItsPlace) {
   EXPECT_EQ(Host({"--list"}).status, 2);
 }
 
-TEST_F(HeadlessTest, APieceOfAnotherProgramsPatternIsGradedByGesturesForEverySize) {
-  // The piece: the path of six anchors on the layer "Pattern", from 30 to 160 mm across.
-  const ProgramRun list = Host({"--list", EditorPattern()});
-  std::string piece;
-  std::istringstream rows(list.out);
-  for (std::string line; std::getline(rows, line);) {
-    const std::vector<std::string> row = WordsOf(line);
-    if (row.size() == 8 && row[1] == "path" && row[2] == "\"Pattern\"" && row[3] == "6") piece = row[0];
+// The worked example: a bodice block as pattern software exports it, graded from nothing into
+// the sizes 36 to 42 by handles from free points, every piece written on a layer per size.
+struct Handle {
+  const char* piece;
+  size_t anchor;
+  double startX, startY;  // mm: a free point level with the anchor or plumb below it
+  bool vertical;
+  double lengths[4];  // the new distance from the start for 36, 38 (as drawn), 40 and 42: "Length"
+};
+
+const char* const kSizes[] = {"36", "38", "40", "42"};
+
+// The anchors as drawn: the file's path data in mm, y turned over.
+const std::map<std::string, std::vector<RealPoint>> kDrawn = {
+    {"front", {{40, -495}, {260, -480}, {272, -255}, {235, -105}, {120, -75}, {40, -160}}},
+    {"back", {{570, -490}, {570, -92}, {495, -75}, {365, -100}, {330, -255}, {340, -480}}},
+    {"sleeve", {{130, -650}, {300, -545}, {470, -650}, {420, -820}, {180, -820}}},
+};
+
+const Handle kHandles[] = {
+    {"front", 1, 200, -480, false, {50, 60, 70, 80}}, {"front", 2, 212, -255, false, {50, 60, 70, 80}},
+    {"front", 3, 235, -165, true, {56, 60, 64, 68}},  {"back", 5, 400, -480, false, {50, 60, 70, 80}},
+    {"back", 4, 390, -255, false, {50, 60, 70, 80}},  {"back", 3, 365, -160, true, {56, 60, 64, 68}},
+    {"sleeve", 0, 190, -650, false, {52, 60, 68, 76}}, {"sleeve", 2, 410, -650, false, {52, 60, 68, 76}},
+};
+
+// A handle puts its anchor at the typed length from its start, on the side it was drawn.
+std::vector<RealPoint> Graded(const std::string& piece, int size) {
+  std::vector<RealPoint> anchors = kDrawn.at(piece);
+  for (const Handle& h : kHandles) {
+    if (h.piece != piece) continue;
+    RealPoint& a = anchors[h.anchor];
+    if (h.vertical) a.v = h.startY + (a.v > h.startY ? 1 : -1) * h.lengths[size];
+    else a.h = h.startX + (a.h > h.startX ? 1 : -1) * h.lengths[size];
   }
-  ASSERT_EQ(piece, "front") << list.out;
-  EXPECT_EQ(ListRow(list.out, piece)[6], "160.00");
-  // The README's walk through it: sizes 36, 38 and 40 in place of S to LL, each at 100 %; the
-  // side seam's top and the hem's corner moved across by handles from free points 60 mm to their
-  // left: 4 mm in for 36, 4 mm out for 40.
-  const std::string basic = "dialog \"Basic settings\"\n  set \"Standard scale (horizontal)\" 100\n  click OK\nend\n"
-                            "panel Vestamark_INF_PANEL double-click List 0\n";
-  const std::string remove = "  pick Presets 0\n  click Remove\n";
-  const auto length = [](const char* type, const char* mm, int row) {
-    return std::string("dialog \"Distance revision\"\n") + type + "  set Length " + mm +
-           "\n  click OK\nend\npanel Vestamark_INF_PANEL double-click List " + std::to_string(row) + "\n";
-  };
-  const ProgramRun run = Grade(
-      "language english\n"
-      "tick\n"
-      "dialog \"Preset config\"\n  click Add...\n  click Add...\n  click Add...\n" + remove + remove + remove +
-          remove + "  click OK\nend\n"
-          "dialog \"New preset\"\n  set Name 36\n  click OK\nend\n"
-          "dialog \"New preset\"\n  set Name 38\n  click OK\nend\n"
-          "dialog \"New preset\"\n  set Name 40\n  click OK\nend\n"
-          "flyout Vestamark_INF_PANEL \"Preset setting...\"\n"
-          "select " + piece + "\ntool Distance revision\ntick\n"
-          "flyout Vestamark_INF_PANEL 36\n" + basic + "flyout Vestamark_INF_PANEL 38\n" + basic +
-          "flyout Vestamark_INF_PANEL 40\n" + basic +
-          "down 100mm -120mm\ndrag 160mm -120mm\nup 160mm -120mm\ntick\n"
-          "down 90mm -220mm\ndrag 150mm -220mm\nup 150mm -220mm\ntick\n"
-          "flyout Vestamark_INF_PANEL 36\n" + length("  pick Type 1\n", "56", 1) + length("  pick Type 1\n", "56", 2) +
-          "flyout Vestamark_INF_PANEL 40\n" + length("", "64", 1) + length("", "64", 2) +
-          "tick 40\n"
-          "dialog \"Update grading\"\n  click \"Output all sets\"\n  check \"Leave original objects\" 1\n"
-          "  check \"Make in the other layer\" 1\n  check \"Make a layer every preset\" 1\n  click OK\nend\n"
-          "panel Vestamark_INF_PANEL click Update\n"
-          "tool none\ntick\n",
-      EditorPattern());
+  return anchors;
+}
+
+std::vector<RealPoint> AnchorsInMm(ArtHandle path) {
+  std::vector<RealPoint> anchors;
+  for (const PathSegment& s : vmhost::Segments(path))
+    anchors.push_back({s.p.h / kPointsPerMillimetre, s.p.v / kPointsPerMillimetre});
+  return anchors;
+}
+
+// The graded copy of a piece on a size's layer: the path of as many anchors whose first lies
+// nearest the piece's first anchor as drawn.
+std::vector<RealPoint> CopyOf(LayerHandle layer, const std::string& piece) {
+  const RealPoint first = kDrawn.at(piece)[0];
+  std::vector<RealPoint> best;
+  double nearest = 1e9;
+  for (ArtHandle group : vmhost::Children(layer->group))
+    for (ArtHandle path : vmhost::Children(group)) {
+      const std::vector<RealPoint> anchors = AnchorsInMm(path);
+      if (anchors.size() != kDrawn.at(piece).size()) continue;
+      const double d = std::hypot(anchors[0].h - first.h, anchors[0].v - first.v);
+      if (d < nearest) nearest = d, best = anchors;
+    }
+  return best;
+}
+
+void ExpectAnchors(const std::vector<RealPoint>& seen, const std::vector<RealPoint>& expected) {
+  ASSERT_EQ(seen.size(), expected.size());
+  for (size_t i = 0; i < seen.size(); ++i) {
+    EXPECT_NEAR(seen[i].h, expected[i].h, 0.01) << "anchor " << i;
+    EXPECT_NEAR(seen[i].v, expected[i].v, 0.01) << "anchor " << i;
+  }
+}
+
+TEST_F(HeadlessTest, TheWorkedExampleGradesEveryPieceOfAnExportedBlockOnALayerPerSize) {
+  const std::string pattern = ExampleFile("exported-block.svg");
+  const ProgramRun run = Host({pattern, ExampleFile("grade-exported-block.session"), Path("graded.svg")});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.find("beep"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("alert: \"Are you sure you want to delete this preset (LL)?\" [OK]"), std::string::npos);
+  EXPECT_EQ(run.out.find("cancelled"), std::string::npos) << run.out;
+  // The pattern as it was, then a layer per size with the three pieces; no preview, no old sizes.
+  EXPECT_NE(run.out.find("layers written to " + Path("graded.svg") +
+                         ":\n     \"Layer 1\": 22 art(s)\n     \"36\": 6 art(s)\n     \"38\": 6 art(s)\n"
+                         "     \"40\": 6 art(s)\n     \"42\": 6 art(s)\nwrote"),
+            std::string::npos)
+      << run.out;
 
-  vmhost::ResetHost();
-  std::string error;
-  DocumentHandle graded = vmhost::OpenDocument(Path("graded.svg"), &error);
-  ASSERT_NE(graded, nullptr) << error;
-  // Each size on a layer of its own, and no preview over them.
-  const std::map<std::string, double> moved{{"36", -4}, {"38", 0}, {"40", 4}};
-  for (const auto& [size, mm] : moved) {
-    LayerHandle layer = vmhost::FindLayer(size.c_str());
-    ASSERT_NE(layer, nullptr) << size;
-    const auto arts = vmhost::Children(layer->group);
-    ASSERT_EQ(arts.size(), 1u) << size;
-    const std::vector<PathSegment> segments = vmhost::Segments(arts[0]);
-    ASSERT_EQ(segments.size(), 6u) << size;
-    EXPECT_NEAR(segments[1].p.h / kPointsPerMillimetre, 150 + mm, 0.01) << size;
-    EXPECT_NEAR(segments[1].p.v / kPointsPerMillimetre, -220, 0.01) << size;
-    EXPECT_NEAR(segments[2].p.h / kPointsPerMillimetre, 160 + mm, 0.01) << size;
-    EXPECT_NEAR(segments[2].p.v / kPointsPerMillimetre, -120, 0.01) << size;
-    EXPECT_NEAR(segments[3].p.h / kPointsPerMillimetre, 155, 0.01) << size;
+  OpenedDocument graded(Path("graded.svg"));
+  ASSERT_NE(graded.doc, nullptr) << graded.error;
+  for (int size = 0; size < 4; ++size) {
+    LayerHandle layer = vmhost::FindLayer(kSizes[size]);
+    ASSERT_NE(layer, nullptr) << kSizes[size];
+    for (const auto& [piece, drawn] : kDrawn) {
+      SCOPED_TRACE(std::string(kSizes[size]) + " " + piece);
+      ExpectAnchors(CopyOf(layer, piece), Graded(piece, size));
+    }
   }
-  EXPECT_EQ(vmhost::FindLayer("S"), nullptr);
+  for (const auto& [piece, drawn] : kDrawn) ExpectAnchors(AnchorsInMm(vmhost::FindArtById(piece.c_str())), drawn);
   EXPECT_EQ(vmhost::FindLayer("<<Vestamark Preview>>"), nullptr);
-  EXPECT_TRUE(vmhost::FindLayer("Pattern")->d.visible);
-  EXPECT_FALSE(vmhost::FindLayer("Notes")->d.visible);
-  vmhost::ResetHost();
-  vmwin::ResetWindowsLayer();
+  EXPECT_EQ(vmhost::FindLayer("S"), nullptr);
+}
+
+// The README walks through the example: each session block it shows is a run of the session's
+// lines, and each line of --list it shows is one the program prints.
+TEST_F(HeadlessTest, TheReadmeShowsTheWorkedExampleAsItRuns) {
+  const auto linesOf = [](const std::string& text, bool dropComments) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+      if (!line.empty() && !(dropComments && line[0] == '#')) lines.push_back(line);
+    return lines;
+  };
+  const std::vector<std::string> session =
+      linesOf(ReadHostFile(ExampleFile("grade-exported-block.session")), true);
+  const std::vector<std::string> listed = linesOf(Host({"--list", ExampleFile("exported-block.svg")}).out, false);
+  const std::string readme = ReadHostFile(SourceFile("README.md"));
+  const size_t from = readme.find("\n1. ", readme.find("## Grade your own pattern"));
+  ASSERT_NE(from, std::string::npos);
+  const std::string section = readme.substr(from, readme.find("\n## ", from) - from);
+
+  // Code blocks: lines indented 7 blanks, in the section's numbered steps.
+  std::vector<std::vector<std::string>> blocks(1);
+  for (const std::string& line : linesOf(section + "\n", false)) {
+    if (line.rfind("       ", 0) == 0) blocks.back().push_back(line.substr(7));
+    else if (!blocks.back().empty()) blocks.emplace_back();
+  }
+  size_t sessionBlocks = 0;
+  for (const std::vector<std::string>& block : blocks) {
+    if (block.empty() || block[0].rfind("build-example/", 0) == 0) continue;
+    if (block[0].rfind("page ", 0) == 0) {
+      for (const std::string& line : block)
+        EXPECT_NE(std::find(listed.begin(), listed.end(), line), listed.end()) << line;
+      continue;
+    }
+    ++sessionBlocks;
+    EXPECT_NE(std::search(session.begin(), session.end(), block.begin(), block.end()), session.end())
+        << "not in the session: " << block[0] << " ... " << block.back();
+  }
+  EXPECT_GE(sessionBlocks, 5u);
 }
 
 TEST_F(HeadlessTest, APressWhereThePointerAlreadyRestsReachesTheTool) {
