@@ -8,47 +8,73 @@
 #include <cstdio>
 #include <cstring>
 
-std::string WriteBeside(const std::string& path, const std::string& bytes, std::string* error) {
-  const size_t slash = path.find_last_of('/');
-  const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+FileBeside::~FileBeside() {
+  if (fd_ >= 0) close(fd_);
+  if (!temp_.empty()) std::remove(temp_.c_str());
+}
+
+bool FileBeside::Open(std::string* error) {
+  const size_t slash = path_.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "" : path_.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? path_ : path_.substr(slash + 1);
   struct stat old;
-  const bool exists = stat(path.c_str(), &old) == 0;
+  const bool exists = stat(path_.c_str(), &old) == 0;
   if (exists && S_ISDIR(old.st_mode)) {
-    if (error) *error = path + ": cannot be written: it is a folder";
-    return "";
-  }
-  std::string temp = folder + "." + name + ".XXXXXX";
-  const int fd = mkstemp(temp.data());
-  if (fd < 0) {
-    if (error) *error = path + ": cannot be written: " + std::strerror(errno);
-    return "";
-  }
-  // The new file gets the old one's permissions, or those a new file would get.
-  mode_t mode;
-  if (exists) {
-    mode = old.st_mode & 07777;
+    opened_ = path_ + ": cannot be written: it is a folder";
   } else {
-    const mode_t mask = umask(0);
-    umask(mask);
-    mode = 0666 & ~mask;
+    std::string temp = folder + "." + name + ".XXXXXX";
+    fd_ = mkstemp(temp.data());
+    if (fd_ < 0) {
+      opened_ = path_ + ": cannot be written: " + std::strerror(errno);
+    } else {
+      temp_ = temp;
+      // The new file gets the old one's permissions, or those a new file would get.
+      mode_t mode;
+      if (exists) {
+        mode = old.st_mode & 07777;
+      } else {
+        const mode_t mask = umask(0);
+        umask(mask);
+        mode = 0666 & ~mask;
+      }
+      if (fchmod(fd_, mode) != 0) why_ = errno;
+    }
   }
-  int why = fchmod(fd, mode) == 0 ? 0 : errno;
-  for (size_t done = 0; why == 0 && done < bytes.size();) {
-    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+  if (!opened_.empty() && error) *error = opened_;
+  return opened_.empty();
+}
+
+void FileBeside::Put(std::string_view bytes) {
+  for (size_t done = 0; fd_ >= 0 && why_ == 0 && done < bytes.size();) {
+    const ssize_t n = write(fd_, bytes.data() + done, bytes.size() - done);
     if (n > 0)
       done += static_cast<size_t>(n);
     else if (n == 0 || errno != EINTR)
-      why = n == 0 ? EIO : errno;
+      why_ = n == 0 ? EIO : errno;
   }
-  if (why == 0 && fsync(fd) != 0) why = errno;
-  if (close(fd) != 0 && why == 0) why = errno;
-  if (why != 0) {
-    if (error) *error = path + ": cannot be written: " + std::strerror(why);
-    std::remove(temp.c_str());
+}
+
+std::string FileBeside::Finish(std::string* error) {
+  if (!opened_.empty()) {
+    if (error) *error = opened_;
     return "";
   }
-  return temp;
+  if (fd_ < 0) {
+    if (error) *error = path_ + ": cannot be written: it was not opened";
+    return "";
+  }
+  if (why_ == 0 && fsync(fd_) != 0) why_ = errno;
+  if (close(fd_) != 0 && why_ == 0) why_ = errno;
+  fd_ = -1;
+  if (why_ != 0) {
+    if (error) *error = path_ + ": cannot be written: " + std::strerror(why_);
+    std::remove(temp_.c_str());
+    temp_.clear();
+    return "";
+  }
+  std::string done;
+  done.swap(temp_);
+  return done;
 }
 
 bool PutInPlace(const std::string& temp, const std::string& path, std::string* error) {
@@ -56,9 +82,4 @@ bool PutInPlace(const std::string& temp, const std::string& path, std::string* e
   if (error) *error = path + ": cannot be written: " + std::strerror(errno);
   std::remove(temp.c_str());
   return false;
-}
-
-bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string* error) {
-  const std::string temp = WriteBeside(path, bytes, error);
-  return !temp.empty() && PutInPlace(temp, path, error);
 }

@@ -4,10 +4,30 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
-// A temporary file beside `path` holding every byte; "" (and the reason) when
-// it cannot be made complete, in which case nothing is left behind.
-std::string WriteBeside(const std::string& path, const std::string& bytes, std::string* error);
+// A new file beside `path`, written in pieces.
+class FileBeside {
+ public:
+  explicit FileBeside(std::string path) : path_(std::move(path)) {}
+  ~FileBeside();  // a file never finished is removed
+  FileBeside(const FileBeside&) = delete;
+  FileBeside& operator=(const FileBeside&) = delete;
+
+  // false (and why) when no file can be made there.
+  bool Open(std::string* error);
+  // After a failed write the rest is passed over; Finish tells.
+  void Put(std::string_view bytes);
+  // The temporary file holding every byte, on disk; "" (and why) when it cannot be made
+  // complete, in which case nothing is left behind.
+  std::string Finish(std::string* error);
+
+ private:
+  std::string path_, temp_;
+  int fd_ = -1;
+  int why_ = 0;  // the first error
+  std::string opened_;  // why it could not be opened
+};
+
 // The temporary file takes the place of `path`.
 bool PutInPlace(const std::string& temp, const std::string& path, std::string* error);
-bool WriteWholeFile(const std::string& path, const std::string& bytes, std::string* error);
