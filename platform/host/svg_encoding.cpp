@@ -3,6 +3,7 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cerrno>
 #include <cstddef>
@@ -121,7 +122,7 @@ bool BadReference(const std::string& text, size_t at, char32_t* code) {
 
 }  // namespace
 
-bool DocumentTextAsUtf8(const std::string& bytes, std::string* text, size_t* line, std::string* why) {
+bool DocumentTextAsUtf8(std::string bytes, std::string* text, size_t* line, std::string* why) {
   const auto at = [&](size_t i) { return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0x100u; };
   if (at(0) == 0xFF && at(1) == 0xFE) {
     if (!Converted(bytes, 2, "UTF-16LE", text, line, why)) return false;
@@ -137,10 +138,22 @@ bool DocumentTextAsUtf8(const std::string& bytes, std::string* text, size_t* lin
     if (mark == 0 && !declared.empty() && Lower(declared) != "utf-8" && Lower(declared) != "utf8") {
       if (!Converted(bytes, 0, declared, text, line, why)) return false;
     } else {
-      *text = bytes.substr(mark);
+      bytes.erase(0, mark);
+      *text = std::move(bytes);
     }
   }
+  // Most of a file is plain ASCII that XML allows, and needs no closer look.
+  static const auto plain = [] {
+    std::array<bool, 256> p{};
+    for (int c = 0x20; c < 0x80; ++c) p[static_cast<size_t>(c)] = c != '&';
+    p['\t'] = p['\n'] = p['\r'] = true;
+    return p;
+  }();
   for (size_t i = 0; i < text->size();) {
+    if (plain[static_cast<unsigned char>((*text)[i])]) {
+      ++i;
+      continue;
+    }
     char32_t c = 0;
     const size_t length = Utf8Character(*text, i, &c);
     if (length == 0) {

@@ -8,4 +8,4 @@
 // is wrong, for bytes that are not characters of the file's encoding, an encoding that is not
 // known, and characters that XML does not allow (control characters, also when written as a
 // reference such as "&#1;").
-bool DocumentTextAsUtf8(const std::string& bytes, std::string* text, size_t* line, std::string* why);
+bool DocumentTextAsUtf8(std::string bytes, std::string* text, size_t* line, std::string* why);

@@ -1,5 +1,6 @@
 #include "svg_reader.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -480,17 +481,19 @@ void SvgReader::ReadCommon(pugi::xml_node node, HostArt* art, bool copy) {
       Fail(node, "bad tag name '" + std::string(n) + "'");
     if (!DecodeBytes(a.value(), '%', value)) Fail(node, "bad value of tag '" + key + "'");
     if (art->d.tags.Find(key)) Fail(node, "tag '" + key + "' given twice");
-    art->d.tags.Set(std::make_shared<const ArtTag>(ArtTag{key, value}));
+    art->d.tags.Set(std::make_shared<const ArtTag>(ArtTag{std::move(key), std::move(value)}));
   }
 }
 
 // ---- entry points -------------------------------------------------------------------------
 
-HostDocument* ReadSvgText(const std::string& path, const std::string& bytes, std::string* error,
-                          std::vector<std::string>* warnings, const SvgReadOptions& options) {
+namespace {
+
+HostDocument* ReadBytes(const std::string& path, std::string bytes, std::string* error,
+                        std::vector<std::string>* warnings, const SvgReadOptions& options) {
   std::string text, why;
   size_t badLine = 0;
-  if (!DocumentTextAsUtf8(bytes, &text, &badLine, &why)) {
+  if (!DocumentTextAsUtf8(std::move(bytes), &text, &badLine, &why)) {
     if (error) *error = path + ": line " + std::to_string(badLine) + ": " + why;
     return nullptr;
   }
@@ -519,6 +522,13 @@ HostDocument* ReadSvgText(const std::string& path, const std::string& bytes, std
   return doc;
 }
 
+}  // namespace
+
+HostDocument* ReadSvgText(const std::string& path, const std::string& bytes, std::string* error,
+                          std::vector<std::string>* warnings, const SvgReadOptions& options) {
+  return ReadBytes(path, bytes, error, warnings, options);
+}
+
 HostDocument* ReadSvgDocument(const std::string& path, std::string* error, std::vector<std::string>* warnings,
                               const SvgReadOptions& options) {
   std::string text;
@@ -527,9 +537,15 @@ HostDocument* ReadSvgDocument(const std::string& path, std::string* error, std::
     if (error) *error = path + ": cannot be opened";
     return nullptr;
   }
+  // Read in one piece where the size is known; a pipe or a growing file is read to its end.
+  struct stat info;
+  if (fstat(fileno(f), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+    text.resize(static_cast<size_t>(info.st_size));
+  size_t used = std::fread(text.data(), 1, text.size(), f);
+  text.resize(used);
   char buffer[65536];
   size_t n;
   while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
   std::fclose(f);
-  return ReadSvgText(path, text, error, warnings, options);
+  return ReadBytes(path, std::move(text), error, warnings, options);
 }
