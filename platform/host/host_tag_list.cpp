@@ -75,16 +75,41 @@ void TagList::Grow() {
   }
 }
 
+void TagList::Reserve(size_t count) {
+  if (size_ != 0 || index_) return;
+  size_t slots = 16;
+  while (slots < 2 * count) slots *= 2;
+  index_ = std::make_shared<Index>();
+  index_->slots.resize(slots);
+}
+
 void TagList::Set(TagRef tag) {
   const uint32_t hash = HashOf(tag->name);
+  size_t free = kUnknownSlot;
   if (size_ > 0) {
-    const Slot& slot = index_->slots[Probe(tag->name, hash)];
+    free = Probe(tag->name, hash);
+    const Slot& slot = index_->slots[free];
     if (slot.order != 0) {
       auto [block, entry] = Locate(slot.order);
       OwnBlock(block).entries[entry].tag = std::move(tag);
       return;
     }
   }
+  Append(std::move(tag), hash, free);
+}
+
+bool TagList::Add(TagRef tag) {
+  const uint32_t hash = HashOf(tag->name);
+  size_t free = kUnknownSlot;
+  if (size_ > 0) {
+    free = Probe(tag->name, hash);
+    if (index_->slots[free].order != 0) return false;
+  }
+  Append(std::move(tag), hash, free);
+  return true;
+}
+
+void TagList::Append(TagRef tag, uint32_t hash, size_t free) {
   const uint64_t order = nextOrder_++;
   if (blocks_.empty() || blocks_.back()->entries.size() == kBlockSize) {
     blocks_.push_back(std::make_shared<Block>());
@@ -96,8 +121,13 @@ void TagList::Set(TagRef tag) {
   ++size_;
   Index& index = OwnIndex();
   // At most half full, so that a probe soon meets a free slot.
-  if ((index.used + 1) * 2 > index.slots.size()) Grow();
-  index.slots[Probe(added->name, hash)] = Slot{order, hash};
+  if ((index.used + 1) * 2 > index.slots.size()) {
+    Grow();
+    free = kUnknownSlot;
+  }
+  // A copy of a shared index keeps its slots where they were.
+  if (free == kUnknownSlot) free = Probe(added->name, hash);
+  index.slots[free] = Slot{order, hash};
   ++index.used;
 }
 

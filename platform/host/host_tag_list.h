@@ -68,10 +68,15 @@ class TagList {
   const TagRef* Find(std::string_view name) const;
   // Replaces the tag of that name in place, or appends it.
   void Set(TagRef tag);
+  // Appends a tag whose name the list does not hold yet; false, and nothing changed, when it does.
+  bool Add(TagRef tag);
+  // Room for this many tags of an empty list, found without growing its index on the way.
+  void Reserve(size_t count);
   bool Remove(std::string_view name);
 
  private:
   static constexpr size_t kBlockSize = 64;
+  static constexpr size_t kUnknownSlot = SIZE_MAX;
 
   // The slot holding the name, or the free slot where it would go.
   size_t Probe(std::string_view name, uint32_t hash) const;
@@ -80,6 +85,8 @@ class TagList {
   Block& OwnBlock(size_t block);
   Index& OwnIndex();
   void Grow();
+  // `free` is the slot a probe found for it, or kUnknownSlot.
+  void Append(TagRef tag, uint32_t hash, size_t free);
   void EraseSlot(size_t slot);
   void Repack();
 

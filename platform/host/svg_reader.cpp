@@ -114,18 +114,7 @@ RealMatrix Translation(double x, double y) { return RealMatrix{1, 0, 0, 1, x, y}
 std::string SvgReader::Where(pugi::xml_node node) const {
   std::string where = source_;
   const ptrdiff_t offset = node.offset_debug();
-  if (offset >= 0) {
-    // Counted on from the last place asked for: warnings come in the order of the file.
-    const size_t at = std::min(static_cast<size_t>(offset), text_.size());
-    if (at < countedTo_) {
-      countedTo_ = 0;
-      linesBefore_ = 0;
-    }
-    linesBefore_ += static_cast<size_t>(std::count(text_.begin() + static_cast<ptrdiff_t>(countedTo_),
-                                                   text_.begin() + static_cast<ptrdiff_t>(at), '\n'));
-    countedTo_ = at;
-    where += ": line " + std::to_string(1 + linesBefore_);
-  }
+  if (offset >= 0) where += ": line " + std::to_string(breaks_.LineOf(static_cast<size_t>(offset)));
   return where;
 }
 
@@ -460,7 +449,16 @@ HostArt* SvgReader::ReadUse(pugi::xml_node node, const Context& context) {
 void SvgReader::ReadCommon(pugi::xml_node node, HostArt* art, bool copy) {
   std::string id = node.attribute("id").value();
   if (!copy && !id.empty() && takenIds_.insert(id).second) art->d.id = id;  // a repeated id is renewed
-  for (std::string_view w : Words(node.attribute("vm:state").value())) {
+  // One walk for the state and the number of tags: an element may carry thousands of them.
+  const char* state = nullptr;
+  size_t tags = 0;
+  for (pugi::xml_attribute a : node.attributes()) {
+    if (std::strncmp(a.name(), kTagPrefix, std::strlen(kTagPrefix)) == 0)
+      ++tags;
+    else if (!state && std::strcmp(a.name(), "vm:state") == 0)
+      state = a.value();
+  }
+  for (std::string_view w : Words(state ? state : "")) {
     if (w == "selected")
       art->d.attrs |= kArtSelected;
     else if (w == "locked")
@@ -473,6 +471,7 @@ void SvgReader::ReadCommon(pugi::xml_node node, HostArt* art, bool copy) {
       Fail(node, "unknown state '" + std::string(w) + "'");
   }
   if (art->d.attrs & kArtSelected) std::fill(art->d.segmentSelected.begin(), art->d.segmentSelected.end(), 1);
+  if (tags > 0) art->d.tags.Reserve(tags);
   for (pugi::xml_attribute a : node.attributes()) {
     std::string_view n = a.name();
     if (n.substr(0, std::strlen(kTagPrefix)) != kTagPrefix) continue;
@@ -480,8 +479,8 @@ void SvgReader::ReadCommon(pugi::xml_node node, HostArt* art, bool copy) {
     if (!DecodeBytes(n.substr(std::strlen(kTagPrefix)), '-', key) || key.empty())
       Fail(node, "bad tag name '" + std::string(n) + "'");
     if (!DecodeBytes(a.value(), '%', value)) Fail(node, "bad value of tag '" + key + "'");
-    if (art->d.tags.Find(key)) Fail(node, "tag '" + key + "' given twice");
-    art->d.tags.Set(std::make_shared<const ArtTag>(ArtTag{std::move(key), std::move(value)}));
+    TagRef tag = std::make_shared<const ArtTag>(ArtTag{std::move(key), std::move(value)});
+    if (!art->d.tags.Add(tag)) Fail(node, "tag '" + tag->name + "' given twice");
   }
 }
 
@@ -493,17 +492,18 @@ HostDocument* ReadBytes(const std::string& path, std::string bytes, std::string*
                         std::vector<std::string>* warnings, const SvgReadOptions& options) {
   std::string text, why;
   size_t badLine = 0;
-  if (!DocumentTextAsUtf8(std::move(bytes), &text, &badLine, &why)) {
+  LineBreaks breaks;
+  if (!DocumentTextAsUtf8(std::move(bytes), &text, &badLine, &why, &breaks)) {
     if (error) *error = path + ": line " + std::to_string(badLine) + ": " + why;
     return nullptr;
   }
+  // Parsed where it lies: lines are named from the breaks found before.
+  const size_t size = text.size();
   pugi::xml_document xml;
   pugi::xml_parse_result parsed =
-      xml.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_utf8);
+      xml.load_buffer_inplace(text.data(), size, pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_utf8);
   if (!parsed) {
-    const size_t at = std::min(static_cast<size_t>(parsed.offset), text.size());
-    const size_t line =
-        1 + static_cast<size_t>(std::count(text.begin(), text.begin() + static_cast<ptrdiff_t>(at), '\n'));
+    const size_t line = breaks.LineOf(static_cast<size_t>(parsed.offset));
     if (error) *error = path + ": line " + std::to_string(line) + ": not well-formed XML: " + parsed.description();
     return nullptr;
   }
@@ -511,7 +511,7 @@ HostDocument* ReadBytes(const std::string& path, std::string bytes, std::string*
   HostDocument* doc = NewHostDocument(path.substr(path.find_last_of('/') + 1));
   std::vector<std::string> seen;
   try {
-    SvgReader(doc, path, text, &seen, options).ReadRoot(xml.document_element());
+    SvgReader(doc, path, size, breaks, &seen, options).ReadRoot(xml.document_element());
   } catch (const SvgReadError& e) {
     CloseHostDocument(doc);
     gHost.current = previous;
