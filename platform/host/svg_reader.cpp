@@ -107,6 +107,19 @@ std::string CharacterData(pugi::xml_node node) {
 
 RealMatrix Translation(double x, double y) { return RealMatrix{1, 0, 0, 1, x, y}; }
 
+// The name of the first tag, in the file's order, whose name an earlier tag or the list has.
+const std::string* NameGivenTwice(const std::vector<TagRef>& tags, const TagList& held) {
+  std::vector<size_t> order(tags.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return tags[a]->name < tags[b]->name; });
+  size_t first = tags.size();
+  for (size_t k = 1; k < order.size(); ++k)
+    if (tags[order[k]]->name == tags[order[k - 1]]->name) first = std::min(first, order[k]);
+  for (size_t i = 0; i < first && held.size() > 0; ++i)
+    if (held.Find(tags[i]->name)) return &tags[i]->name;
+  return first < tags.size() ? &tags[first]->name : nullptr;
+}
+
 }  // namespace
 
 // ---- faults and warnings ------------------------------------------------------------------
@@ -471,17 +484,28 @@ void SvgReader::ReadCommon(pugi::xml_node node, HostArt* art, bool copy) {
       Fail(node, "unknown state '" + std::string(w) + "'");
   }
   if (art->d.attrs & kArtSelected) std::fill(art->d.segmentSelected.begin(), art->d.segmentSelected.end(), 1);
-  if (tags > 0) art->d.tags.Reserve(tags);
+  if (tags == 0) return;
+  // The tags are made first and added all at once; the first fault in the file's order is told.
+  std::vector<TagRef> made;
+  made.reserve(tags);
+  std::string bad;
   for (pugi::xml_attribute a : node.attributes()) {
     std::string_view n = a.name();
     if (n.substr(0, std::strlen(kTagPrefix)) != kTagPrefix) continue;
     std::string key, value;
-    if (!DecodeBytes(n.substr(std::strlen(kTagPrefix)), '-', key) || key.empty())
-      Fail(node, "bad tag name '" + std::string(n) + "'");
-    if (!DecodeBytes(a.value(), '%', value)) Fail(node, "bad value of tag '" + key + "'");
-    TagRef tag = std::make_shared<const ArtTag>(ArtTag{std::move(key), std::move(value)});
-    if (!art->d.tags.Add(tag)) Fail(node, "tag '" + tag->name + "' given twice");
+    if (!DecodeBytes(n.substr(std::strlen(kTagPrefix)), '-', key) || key.empty()) {
+      bad = "bad tag name '" + std::string(n) + "'";
+      break;
+    }
+    if (!DecodeBytes(a.value(), '%', value)) {
+      bad = "bad value of tag '" + key + "'";
+      break;
+    }
+    made.push_back(std::make_shared<const ArtTag>(ArtTag{std::move(key), std::move(value)}));
   }
+  if (const std::string* twice = NameGivenTwice(made, art->d.tags)) Fail(node, "tag '" + *twice + "' given twice");
+  if (!bad.empty()) Fail(node, bad);
+  art->d.tags.AppendNew(made);
 }
 
 // ---- entry points -------------------------------------------------------------------------
