@@ -368,6 +368,10 @@ TEST_F(SvgDocumentTest, BadFilesGiveAClearErrorAndNoDocument) {
       {"<svg><g vm:tag.k='%G1'/></svg>", "bad value of tag 'k'"},
       {"<svg><g vm:state='shiny'/></svg>", "unknown state 'shiny'"},
       {"<svg><g vm:tag.a-2D='1' vm:tag.a-2d='2'/></svg>", "tag 'a-' given twice"},
+      // The first fault in the file's order is told.
+      {"<svg><g vm:tag.z='1' vm:tag.b='2' vm:tag.z='3' vm:tag.b-2E='4' vm:tag.b='5' vm:tag.k='%G1'/></svg>",
+       "tag 'z' given twice"},
+      {"<svg><g vm:tag.b='1' vm:tag.k='%G1' vm:tag.b='2'/></svg>", "bad value of tag 'k'"},
       {"<svg><g><g vm:type='layer'/></g></svg>", "a layer inside art"},
       {"<svg><path vm:style='1 gray' vm:segments=''/></svg>", "bad colour"},
       {"<svg><text vm:chars='0 1 0 1'/></svg>", "bad vm:chars"},
