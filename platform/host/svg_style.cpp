@@ -301,10 +301,11 @@ SvgStyle ComputeStyle(const SvgStyle& parent, pugi::xml_node node, const SvgStyl
       if (!given[i] && std::strcmp(name, wanted) == 0) given[i] = a.value();
     }
   }
+  const char* classes = given[kCount] ? given[kCount] : "";
+  const char* style = given[kCount + 1] ? given[kCount + 1] : "";
   for (size_t i = 0; i < kCount; ++i)
     if (given[i]) Apply(s, parent, kPresentation[i], given[i]);
-  for (const auto& [name, value] : sheet.For(node.name(), given[kCount] ? given[kCount] : ""))
-    Apply(s, parent, name, value);
-  for (const auto& [name, value] : ReadDeclarations(given[kCount + 1] ? given[kCount + 1] : "")) Apply(s, parent, name, value);
+  for (const auto& [name, value] : sheet.For(node.name(), classes)) Apply(s, parent, name, value);
+  for (const auto& [name, value] : ReadDeclarations(style)) Apply(s, parent, name, value);
   return s;
 }
