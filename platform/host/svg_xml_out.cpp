@@ -47,14 +47,19 @@ const KindTable& TextKinds() {
   return table;
 }
 
-// Writes `text` as the table says; a NUL byte ends it.
+// Writes `text` as the table says; a NUL byte (never copied) ends it.
 char* PutKinds(char* at, std::string_view text, const KindTable& table, char escape) {
-  for (const char ch : text) {
-    const auto byte = static_cast<unsigned char>(ch);
+  const char* from = text.data();
+  const char* const end = from + text.size();
+  while (from < end) {
+    const char* run = from;
+    while (from < end && table.of[static_cast<unsigned char>(*from)] == kCopy) ++from;
+    std::memcpy(at, run, static_cast<size_t>(from - run));
+    at += from - run;
+    if (from == end) break;
+    const auto byte = static_cast<unsigned char>(*from++);
     switch (table.of[byte]) {
       case kCopy:
-        if (byte == 0) return at;
-        *at++ = ch;
         break;
       case kDrop:
         if (byte == 0) return at;
@@ -111,11 +116,9 @@ const XmlOut::CodeTable& XmlOut::Codes(bool (*keep)(unsigned char), char escape)
   return *codes_.back();
 }
 
-char* XmlOut::Room(size_t bytes) {
-  if (used_ + bytes > buffer_.size()) {
-    if (sink_) Flush();
-    if (used_ + bytes > buffer_.size()) buffer_.resize(std::max(2 * buffer_.size(), used_ + bytes));
-  }
+char* XmlOut::MakeRoom(size_t bytes) {
+  if (sink_) Flush();
+  if (used_ + bytes > buffer_.size()) buffer_.resize(std::max(2 * buffer_.size(), used_ + bytes));
   return buffer_.data() + used_;
 }
 
@@ -177,17 +180,6 @@ void XmlOut::Hex(unsigned v, int digits) {
   Plain(std::string_view(text, static_cast<size_t>(end - text)));
 }
 
-void XmlOut::Char(char c) {
-  char* at = Room(1);
-  *at = c;
-  Commit(at + 1);
-}
-
-void XmlOut::Plain(std::string_view text) {
-  char* at = Room(text.size());
-  std::memcpy(at, text.data(), text.size());
-  Commit(at + text.size());
-}
 
 void XmlOut::Escaped(std::string_view text) {
   Commit(PutKinds(Room(kEscapedBytes * text.size()), text, AttributeKinds(), 0));

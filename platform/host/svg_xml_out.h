@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -30,8 +31,17 @@ class XmlOut {
   void Number(double v);  // shortest round trip, never "-0"
   void Integer(long v);
   void Hex(unsigned v, int digits);  // lower case, at least `digits`
-  void Char(char c);
-  void Plain(std::string_view text);  // nothing in it to escape
+  void Char(char c) {
+    char* at = Room(1);
+    *at = c;
+    Commit(at + 1);
+  }
+  // Nothing in it to escape.
+  void Plain(std::string_view text) {
+    char* at = Room(text.size());
+    std::memcpy(at, text.data(), text.size());
+    Commit(at + text.size());
+  }
   void Escaped(std::string_view text);
   // Bytes the keep test passes, escaped for XML; every other byte and `escape` itself as
   // escape and two hex digits.
@@ -50,7 +60,8 @@ class XmlOut {
 
  private:
   struct CodeTable;
-  char* Room(size_t bytes);
+  char* Room(size_t bytes) { return used_ + bytes <= buffer_.size() ? buffer_.data() + used_ : MakeRoom(bytes); }
+  char* MakeRoom(size_t bytes);
   void Commit(char* end) { used_ = static_cast<size_t>(end - buffer_.data()); }
   void Indent();
   const CodeTable& Codes(bool (*keep)(unsigned char), char escape);
