@@ -108,13 +108,22 @@ std::string CharacterData(pugi::xml_node node) {
 RealMatrix Translation(double x, double y) { return RealMatrix{1, 0, 0, 1, x, y}; }
 
 // The name of the first tag, in the file's order, whose name an earlier tag or the list has.
+// Tags are grouped by the hash of their names; only names of one hash are compared.
 const std::string* NameGivenTwice(const std::vector<TagRef>& tags, const TagList& held) {
-  std::vector<size_t> order(tags.size());
-  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return tags[a]->name < tags[b]->name; });
+  std::vector<std::pair<size_t, size_t>> keyed(tags.size());  // hash, position
+  for (size_t i = 0; i < tags.size(); ++i) keyed[i] = {std::hash<std::string>{}(tags[i]->name), i};
+  std::sort(keyed.begin(), keyed.end());
+  const auto name = [&](const std::pair<size_t, size_t>& k) -> const std::string& { return tags[k.second]->name; };
   size_t first = tags.size();
-  for (size_t k = 1; k < order.size(); ++k)
-    if (tags[order[k]]->name == tags[order[k - 1]]->name) first = std::min(first, order[k]);
+  for (size_t from = 0, to = 0; from < keyed.size(); from = to) {
+    while (to < keyed.size() && keyed[to].first == keyed[from].first) ++to;
+    if (to - from == 1) continue;
+    // Of one name, in the order of the file: the second is the one given twice.
+    std::stable_sort(keyed.begin() + static_cast<ptrdiff_t>(from), keyed.begin() + static_cast<ptrdiff_t>(to),
+                     [&](const auto& x, const auto& y) { return name(x) < name(y); });
+    for (size_t k = from + 1; k < to; ++k)
+      if (name(keyed[k]) == name(keyed[k - 1])) first = std::min(first, keyed[k].second);
+  }
   for (size_t i = 0; i < first && held.size() > 0; ++i)
     if (held.Find(tags[i]->name)) return &tags[i]->name;
   return first < tags.size() ? &tags[first]->name : nullptr;

@@ -370,8 +370,9 @@ TEST_F(SvgDocumentTest, BadFilesGiveAClearErrorAndNoDocument) {
       {"<svg><g vm:state='shiny'/></svg>", "unknown state 'shiny'"},
       {"<svg><g vm:tag.a-2D='1' vm:tag.a-2d='2'/></svg>", "tag 'a-' given twice"},
       // The first fault in the file's order is told.
-      {"<svg><g vm:tag.a='1' vm:tag.y='2' vm:tag.a='3' vm:tag.y-2E='4' vm:tag.y='5' vm:tag.k='%G1'/></svg>",
-       "tag 'a' given twice"},
+      {"<svg><g vm:tag.c='1' vm:tag.b='2' vm:tag.y='3' vm:tag.c-2E='4' vm:tag.c='5' vm:tag.y='6' vm:tag.b='7' "
+       "vm:tag.k='%G1'/></svg>",
+       "tag 'c' given twice"},
       {"<svg><g vm:tag.b='1' vm:tag.k='%G1' vm:tag.b='2'/></svg>", "bad value of tag 'k'"},
       {"<svg><g><g vm:type='layer'/></g></svg>", "a layer inside art"},
       {"<svg><path vm:style='1 gray' vm:segments=''/></svg>", "bad colour"},
