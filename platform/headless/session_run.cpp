@@ -62,6 +62,11 @@ class Runner {
  public:
   Runner(const RunPaths& paths, const ModuleFiles& files, std::ostream& out, const SvgReadOptions& read)
       : paths_(paths), files_(files), out_(out), read_(read) {}
+  // Outputs of a session that stopped are not left beside their places.
+  ~Runner() {
+    for (const Pending& p : pending_)
+      if (!p.temp.empty()) std::remove(p.temp.c_str());
+  }
 
   void Run(const Step& s) {
     out_ << "line " << s.line << ": " << s.source << "\n";
@@ -188,7 +193,9 @@ class Runner {
         removed.push_back(c.path);
       } else {
         fs::create_directories(fs::path(c.path).parent_path());
-        pending_.push_back({c.bytes, c.path});
+        Pending p{"", "", c.path};
+        p.temp = WriteBeside(c.path, c.bytes, &p.why);
+        pending_.push_back(std::move(p));
       }
     }
     if (!WriteAll(err)) return false;
@@ -201,28 +208,28 @@ class Runner {
   }
 
  private:
+  // An output written whole beside its place when the session saved it.
   struct Pending {
-    std::string bytes;
+    std::string temp;  // "" when it could not be written
+    std::string why;
     std::string to;
   };
 
-  // Each output is written whole beside its place first; only when every one is complete do they
-  // take their places, so a failing output leaves every old file as it was.
+  // Only when every output is complete do they take their places, so a failing output leaves
+  // every old file as it was.
   bool WriteAll(std::ostream& err) {
-    std::vector<std::pair<std::string, const Pending*>> staged;
     std::string why;
     bool ok = true;
-    for (size_t i = 0; i < pending_.size() && ok; ++i) {
-      const std::string temp = WriteBeside(pending_[i].to, pending_[i].bytes, &why);
-      ok = !temp.empty();
-      if (ok) staged.emplace_back(temp, &pending_[i]);
+    for (const Pending& p : pending_) {
+      if (!p.temp.empty()) continue;
+      why = p.why;
+      ok = false;
+      break;
     }
-    for (size_t i = 0; i < staged.size(); ++i) {
-      if (ok) {
-        ok = PutInPlace(staged[i].first, staged[i].second->to, &why);
-      } else {
-        std::remove(staged[i].first.c_str());
-      }
+    for (Pending& p : pending_) {
+      if (ok) ok = PutInPlace(p.temp, p.to, &why);
+      if (!ok) std::remove(p.temp.c_str());
+      p.temp.clear();
     }
     if (!ok) err << "vestamark-host: " << why << "\nvestamark-host: nothing was written\n";
     return ok;
@@ -402,7 +409,9 @@ class Runner {
     const fs::path folder = fs::path(destination).parent_path();
     if (!folder.empty() && !fs::is_directory(folder))
       Fault("cannot save to " + destination + ": no folder " + folder.string());
-    pending_.push_back({vmhost::DocumentText(doc_), destination});
+    Pending p{"", "", destination};
+    p.temp = vmhost::SaveDocumentBeside(doc_, destination, &p.why);
+    pending_.push_back(std::move(p));
     finalSaved_ = destination == paths_.output;
     ReportLayers(destination);
   }

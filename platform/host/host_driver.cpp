@@ -260,6 +260,10 @@ bool SaveDocument(DocumentHandle doc, const std::string& path, std::string* erro
   return WriteSvgDocument(doc, path, error);
 }
 
+std::string SaveDocumentBeside(DocumentHandle doc, const std::string& path, std::string* error) {
+  return WriteSvgBeside(doc, path, error);
+}
+
 std::string DocumentText(DocumentHandle doc) { return SvgDocumentText(doc); }
 
 void SwitchDocument(DocumentHandle doc) {

@@ -81,6 +81,9 @@ DocumentHandle OpenDocument(const std::string& path, std::string* error,
                             std::vector<std::string>* warnings = nullptr, const SvgReadOptions& options = {});
 // Writes the whole file, or leaves the old one as it was.
 bool SaveDocument(DocumentHandle doc, const std::string& path, std::string* error);
+// Writes it whole beside `path`: the file that PutInPlace (whole_file.h) puts in its place, or ""
+// and why, with nothing left behind.
+std::string SaveDocumentBeside(DocumentHandle doc, const std::string& path, std::string* error);
 // What SaveDocument would write.
 std::string DocumentText(DocumentHandle doc);
 void SwitchDocument(DocumentHandle doc);

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -415,6 +416,11 @@ HostDocument* ReadSvgText(const std::string& path, const std::string& text, std:
                           std::vector<std::string>* warnings = nullptr, const SvgReadOptions& options = {});
 // Writes the whole file or, on failure, leaves the old one as it was.
 bool WriteSvgDocument(HostDocument* doc, const std::string& path, std::string* error);
+// Writes it whole beside `path` (whole_file.h): the file that PutInPlace puts in its place, or ""
+// and why, with nothing left behind.
+std::string WriteSvgBeside(HostDocument* doc, const std::string& path, std::string* error);
+// The text, handed to `put` in pieces of about a megabyte.
+void WriteSvgText(HostDocument* doc, const std::function<void(std::string_view)>& put);
 std::string SvgDocumentText(HostDocument* doc);
 // Every art without an id (or with one taken before it) gets the next free "a<n>".
 void GiveArtIds(HostDocument* doc);

@@ -41,6 +41,7 @@ size_t TagList::Probe(std::string_view name, uint32_t hash) const {
 
 const TagRef* TagList::Find(std::string_view name) const {
   if (size_ == 0) return nullptr;
+  IndexNames();
   const Slot& slot = index_->slots[Probe(name, HashOf(name))];
   if (slot.order == 0) return nullptr;
   auto [block, entry] = Locate(slot.order);
@@ -75,29 +76,73 @@ void TagList::Grow() {
   }
 }
 
+void TagList::IndexNames() const {
+  if (index_ || size_ == 0) return;
+  auto index = std::make_shared<Index>();
+  size_t slots = 16;
+  while (size_ * 2 > slots) slots *= 2;  // at most half full, as Append keeps it
+  index->slots.resize(slots);
+  for (const auto& block : blocks_)
+    for (const Entry& e : block->entries) {
+      const uint32_t hash = HashOf(e.tag->name);
+      size_t i = hash & (slots - 1);
+      while (index->slots[i].order != 0) i = (i + 1) & (slots - 1);
+      index->slots[i] = Slot{e.order, hash};
+    }
+  index->used = size_;
+  index_ = std::move(index);
+}
+
 void TagList::Set(TagRef tag) {
   const uint32_t hash = HashOf(tag->name);
+  size_t free = kUnknownSlot;
   if (size_ > 0) {
-    const Slot& slot = index_->slots[Probe(tag->name, hash)];
+    IndexNames();
+    free = Probe(tag->name, hash);
+    const Slot& slot = index_->slots[free];
     if (slot.order != 0) {
       auto [block, entry] = Locate(slot.order);
       OwnBlock(block).entries[entry].tag = std::move(tag);
       return;
     }
   }
-  const uint64_t order = nextOrder_++;
+  Append(std::move(tag), hash, free);
+}
+
+void TagList::AppendNew(std::vector<TagRef>& tags) {
+  for (TagRef& tag : tags) {
+    if (index_) {
+      const uint32_t hash = HashOf(tag->name);
+      Append(std::move(tag), hash, kUnknownSlot);
+    } else {
+      PushEntry(std::move(tag), nextOrder_++);
+    }
+  }
+}
+
+void TagList::PushEntry(TagRef tag, uint64_t order) {
   if (blocks_.empty() || blocks_.back()->entries.size() == kBlockSize) {
     blocks_.push_back(std::make_shared<Block>());
     firstOrders_.push_back(order);
     starts_.push_back(size_);
   }
-  const ArtTag* added = tag.get();
   OwnBlock(blocks_.size() - 1).entries.push_back(Entry{order, std::move(tag)});
   ++size_;
+}
+
+void TagList::Append(TagRef tag, uint32_t hash, size_t free) {
+  const uint64_t order = nextOrder_++;
+  const ArtTag* added = tag.get();
+  PushEntry(std::move(tag), order);
   Index& index = OwnIndex();
   // At most half full, so that a probe soon meets a free slot.
-  if ((index.used + 1) * 2 > index.slots.size()) Grow();
-  index.slots[Probe(added->name, hash)] = Slot{order, hash};
+  if ((index.used + 1) * 2 > index.slots.size()) {
+    Grow();
+    free = kUnknownSlot;
+  }
+  // A copy of a shared index keeps its slots where they were.
+  if (free == kUnknownSlot) free = Probe(added->name, hash);
+  index.slots[free] = Slot{order, hash};
   ++index.used;
 }
 
@@ -121,6 +166,7 @@ void TagList::EraseSlot(size_t freed) {
 
 bool TagList::Remove(std::string_view name) {
   if (size_ == 0) return false;
+  IndexNames();
   const size_t slot = Probe(name, HashOf(name));
   if (index_->slots[slot].order == 0) return false;
   auto [block, entry] = Locate(index_->slots[slot].order);

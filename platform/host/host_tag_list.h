@@ -68,10 +68,15 @@ class TagList {
   const TagRef* Find(std::string_view name) const;
   // Replaces the tag of that name in place, or appends it.
   void Set(TagRef tag);
+  // Appends tags of names that differ from each other and from those the list holds. The names
+  // are indexed when one is first looked up: a document read whole is indexed only where asked.
+  void AppendNew(std::vector<TagRef>& tags);
+
   bool Remove(std::string_view name);
 
  private:
   static constexpr size_t kBlockSize = 64;
+  static constexpr size_t kUnknownSlot = SIZE_MAX;
 
   // The slot holding the name, or the free slot where it would go.
   size_t Probe(std::string_view name, uint32_t hash) const;
@@ -80,6 +85,12 @@ class TagList {
   Block& OwnBlock(size_t block);
   Index& OwnIndex();
   void Grow();
+  // `free` is the slot a probe found for it, or kUnknownSlot.
+  void Append(TagRef tag, uint32_t hash, size_t free);
+  // The tag goes at the end; the index is left to the caller.
+  void PushEntry(TagRef tag, uint64_t order);
+  // The index of the names, made when the list has none yet.
+  void IndexNames() const;
   void EraseSlot(size_t slot);
   void Repack();
 
@@ -87,7 +98,7 @@ class TagList {
   // Of each block, no more than the order of any tag in it: to find a tag's block.
   std::vector<uint64_t> firstOrders_;
   std::vector<size_t> starts_;         // position of each block's first tag
-  std::shared_ptr<Index> index_;
+  mutable std::shared_ptr<Index> index_;  // null until a name is looked up
   size_t size_ = 0;
   uint64_t nextOrder_ = 1;
 };

@@ -1,5 +1,6 @@
 #include "svg_codes.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -34,7 +35,9 @@ bool DecodeBytes(std::string_view text, char escape, std::string& out) {
   out.clear();
   for (size_t i = 0; i < text.size(); i++) {
     if (text[i] != escape) {
-      out += text[i];
+      const size_t next = std::min(text.find(escape, i), text.size());
+      out.append(text, i, next - i);
+      i = next - 1;
       continue;
     }
     if (i + 2 >= text.size()) return false;

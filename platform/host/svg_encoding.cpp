@@ -3,10 +3,13 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cerrno>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -121,7 +124,22 @@ bool BadReference(const std::string& text, size_t at, char32_t* code) {
 
 }  // namespace
 
-bool DocumentTextAsUtf8(const std::string& bytes, std::string* text, size_t* line, std::string* why) {
+size_t LineBreaks::LineOf(size_t offset) const {
+  return 1 + static_cast<size_t>(std::lower_bound(at.begin(), at.end(), offset) - at.begin());
+}
+
+// Whether eight bytes hold nothing but printable ASCII other than '&'.
+bool PlainWord(const char* bytes) {
+  constexpr uint64_t kOnes = 0x0101010101010101, kHighs = 0x8080808080808080;
+  uint64_t w;
+  std::memcpy(&w, bytes, sizeof w);
+  const uint64_t amps = w ^ (kOnes * '&');
+  const uint64_t below = (w - kOnes * 0x20) & ~w & kHighs;  // some byte under 0x20
+  const uint64_t amp = (amps - kOnes) & ~amps & kHighs;     // some byte '&'
+  return ((w & kHighs) | below | amp) == 0;
+}
+
+bool DocumentTextAsUtf8(std::string bytes, std::string* text, size_t* line, std::string* why, LineBreaks* breaks) {
   const auto at = [&](size_t i) { return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0x100u; };
   if (at(0) == 0xFF && at(1) == 0xFE) {
     if (!Converted(bytes, 2, "UTF-16LE", text, line, why)) return false;
@@ -137,10 +155,28 @@ bool DocumentTextAsUtf8(const std::string& bytes, std::string* text, size_t* lin
     if (mark == 0 && !declared.empty() && Lower(declared) != "utf-8" && Lower(declared) != "utf8") {
       if (!Converted(bytes, 0, declared, text, line, why)) return false;
     } else {
-      *text = bytes.substr(mark);
+      bytes.erase(0, mark);
+      *text = std::move(bytes);
     }
   }
+  // Most of a file is plain ASCII that XML allows, and needs no closer look.
+  static const auto plain = [] {
+    std::array<bool, 256> p{};
+    for (int c = 0x20; c < 0x80; ++c) p[static_cast<size_t>(c)] = c != '&';
+    p['\t'] = p['\n'] = p['\r'] = true;
+    return p;
+  }();
+  if (breaks) breaks->at.clear();
   for (size_t i = 0; i < text->size();) {
+    if (i + 8 <= text->size() && PlainWord(text->data() + i)) {
+      i += 8;
+      continue;
+    }
+    if (plain[static_cast<unsigned char>((*text)[i])]) {
+      if ((*text)[i] == '\n' && breaks) breaks->at.push_back(i);
+      ++i;
+      continue;
+    }
     char32_t c = 0;
     const size_t length = Utf8Character(*text, i, &c);
     if (length == 0) {

@@ -2,10 +2,21 @@
 // without a byte-order mark, or the encoding its declaration names.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
+
+// The line breaks of a text, to name the line of a place in it.
+struct LineBreaks {
+  std::vector<size_t> at;  // offsets of '\n', ascending
+  // The line (from 1) of the byte at `offset`.
+  size_t LineOf(size_t offset) const;
+};
 
 // The file's bytes as UTF-8, without a byte-order mark. False, with the line (from 1) and what
 // is wrong, for bytes that are not characters of the file's encoding, an encoding that is not
 // known, and characters that XML does not allow (control characters, also when written as a
 // reference such as "&#1;").
-bool DocumentTextAsUtf8(const std::string& bytes, std::string* text, size_t* line, std::string* why);
+// `breaks` gets the line breaks of the text.
+bool DocumentTextAsUtf8(std::string bytes, std::string* text, size_t* line, std::string* why,
+                        LineBreaks* breaks = nullptr);

@@ -3,11 +3,14 @@
 #include <charconv>
 #include <cmath>
 
-std::string Num(double v) {
+char* PutNum(char* at, double v) {
   if (v == 0) v = 0;  // no "-0"
-  char buffer[40];
-  auto r = std::to_chars(buffer, buffer + sizeof buffer, v);
-  return std::string(buffer, r.ptr);
+  return std::to_chars(at, at + kNumBytes, v).ptr;
+}
+
+std::string Num(double v) {
+  char buffer[kNumBytes];
+  return std::string(buffer, PutNum(buffer, v));
 }
 
 bool ParseNum(std::string_view s, double& out) {

@@ -1,5 +1,6 @@
 #include "svg_reader.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -106,6 +107,28 @@ std::string CharacterData(pugi::xml_node node) {
 
 RealMatrix Translation(double x, double y) { return RealMatrix{1, 0, 0, 1, x, y}; }
 
+// The name of the first tag, in the file's order, whose name an earlier tag or the list has.
+// Tags are grouped by the hash of their names; only names of one hash are compared.
+const std::string* NameGivenTwice(const std::vector<TagRef>& tags, const TagList& held) {
+  std::vector<std::pair<size_t, size_t>> keyed(tags.size());  // hash, position
+  for (size_t i = 0; i < tags.size(); ++i) keyed[i] = {std::hash<std::string>{}(tags[i]->name), i};
+  std::sort(keyed.begin(), keyed.end());
+  const auto name = [&](const std::pair<size_t, size_t>& k) -> const std::string& { return tags[k.second]->name; };
+  size_t first = tags.size();
+  for (size_t from = 0, to = 0; from < keyed.size(); from = to) {
+    while (to < keyed.size() && keyed[to].first == keyed[from].first) ++to;
+    if (to - from == 1) continue;
+    // Of one name, in the order of the file: the second is the one given twice.
+    std::stable_sort(keyed.begin() + static_cast<ptrdiff_t>(from), keyed.begin() + static_cast<ptrdiff_t>(to),
+                     [&](const auto& x, const auto& y) { return name(x) < name(y); });
+    for (size_t k = from + 1; k < to; ++k)
+      if (name(keyed[k]) == name(keyed[k - 1])) first = std::min(first, keyed[k].second);
+  }
+  for (size_t i = 0; i < first && held.size() > 0; ++i)
+    if (held.Find(tags[i]->name)) return &tags[i]->name;
+  return first < tags.size() ? &tags[first]->name : nullptr;
+}
+
 }  // namespace
 
 // ---- faults and warnings ------------------------------------------------------------------
@@ -113,18 +136,7 @@ RealMatrix Translation(double x, double y) { return RealMatrix{1, 0, 0, 1, x, y}
 std::string SvgReader::Where(pugi::xml_node node) const {
   std::string where = source_;
   const ptrdiff_t offset = node.offset_debug();
-  if (offset >= 0) {
-    // Counted on from the last place asked for: warnings come in the order of the file.
-    const size_t at = std::min(static_cast<size_t>(offset), text_.size());
-    if (at < countedTo_) {
-      countedTo_ = 0;
-      linesBefore_ = 0;
-    }
-    linesBefore_ += static_cast<size_t>(std::count(text_.begin() + static_cast<ptrdiff_t>(countedTo_),
-                                                   text_.begin() + static_cast<ptrdiff_t>(at), '\n'));
-    countedTo_ = at;
-    where += ": line " + std::to_string(1 + linesBefore_);
-  }
+  if (offset >= 0) where += ": line " + std::to_string(breaks_.LineOf(static_cast<size_t>(offset)));
   return where;
 }
 
@@ -459,7 +471,16 @@ HostArt* SvgReader::ReadUse(pugi::xml_node node, const Context& context) {
 void SvgReader::ReadCommon(pugi::xml_node node, HostArt* art, bool copy) {
   std::string id = node.attribute("id").value();
   if (!copy && !id.empty() && takenIds_.insert(id).second) art->d.id = id;  // a repeated id is renewed
-  for (std::string_view w : Words(node.attribute("vm:state").value())) {
+  // One walk for the state and the number of tags: an element may carry thousands of them.
+  const char* state = nullptr;
+  size_t tags = 0;
+  for (pugi::xml_attribute a : node.attributes()) {
+    if (std::strncmp(a.name(), kTagPrefix, std::strlen(kTagPrefix)) == 0)
+      ++tags;
+    else if (!state && std::strcmp(a.name(), "vm:state") == 0)
+      state = a.value();
+  }
+  for (std::string_view w : Words(state ? state : "")) {
     if (w == "selected")
       art->d.attrs |= kArtSelected;
     else if (w == "locked")
@@ -472,35 +493,50 @@ void SvgReader::ReadCommon(pugi::xml_node node, HostArt* art, bool copy) {
       Fail(node, "unknown state '" + std::string(w) + "'");
   }
   if (art->d.attrs & kArtSelected) std::fill(art->d.segmentSelected.begin(), art->d.segmentSelected.end(), 1);
+  if (tags == 0) return;
+  // The tags are made first and added all at once; the first fault in the file's order is told.
+  std::vector<TagRef> made;
+  made.reserve(tags);
+  std::string bad;
   for (pugi::xml_attribute a : node.attributes()) {
     std::string_view n = a.name();
     if (n.substr(0, std::strlen(kTagPrefix)) != kTagPrefix) continue;
     std::string key, value;
-    if (!DecodeBytes(n.substr(std::strlen(kTagPrefix)), '-', key) || key.empty())
-      Fail(node, "bad tag name '" + std::string(n) + "'");
-    if (!DecodeBytes(a.value(), '%', value)) Fail(node, "bad value of tag '" + key + "'");
-    if (art->d.tags.Find(key)) Fail(node, "tag '" + key + "' given twice");
-    art->d.tags.Set(std::make_shared<const ArtTag>(ArtTag{key, value}));
+    if (!DecodeBytes(n.substr(std::strlen(kTagPrefix)), '-', key) || key.empty()) {
+      bad = "bad tag name '" + std::string(n) + "'";
+      break;
+    }
+    if (!DecodeBytes(a.value(), '%', value)) {
+      bad = "bad value of tag '" + key + "'";
+      break;
+    }
+    made.push_back(std::make_shared<const ArtTag>(ArtTag{std::move(key), std::move(value)}));
   }
+  if (const std::string* twice = NameGivenTwice(made, art->d.tags)) Fail(node, "tag '" + *twice + "' given twice");
+  if (!bad.empty()) Fail(node, bad);
+  art->d.tags.AppendNew(made);
 }
 
 // ---- entry points -------------------------------------------------------------------------
 
-HostDocument* ReadSvgText(const std::string& path, const std::string& bytes, std::string* error,
-                          std::vector<std::string>* warnings, const SvgReadOptions& options) {
+namespace {
+
+HostDocument* ReadBytes(const std::string& path, std::string bytes, std::string* error,
+                        std::vector<std::string>* warnings, const SvgReadOptions& options) {
   std::string text, why;
   size_t badLine = 0;
-  if (!DocumentTextAsUtf8(bytes, &text, &badLine, &why)) {
+  LineBreaks breaks;
+  if (!DocumentTextAsUtf8(std::move(bytes), &text, &badLine, &why, &breaks)) {
     if (error) *error = path + ": line " + std::to_string(badLine) + ": " + why;
     return nullptr;
   }
+  // Parsed where it lies: lines are named from the breaks found before.
+  const size_t size = text.size();
   pugi::xml_document xml;
   pugi::xml_parse_result parsed =
-      xml.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_utf8);
+      xml.load_buffer_inplace(text.data(), size, pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_utf8);
   if (!parsed) {
-    const size_t at = std::min(static_cast<size_t>(parsed.offset), text.size());
-    const size_t line =
-        1 + static_cast<size_t>(std::count(text.begin(), text.begin() + static_cast<ptrdiff_t>(at), '\n'));
+    const size_t line = breaks.LineOf(static_cast<size_t>(parsed.offset));
     if (error) *error = path + ": line " + std::to_string(line) + ": not well-formed XML: " + parsed.description();
     return nullptr;
   }
@@ -508,7 +544,7 @@ HostDocument* ReadSvgText(const std::string& path, const std::string& bytes, std
   HostDocument* doc = NewHostDocument(path.substr(path.find_last_of('/') + 1));
   std::vector<std::string> seen;
   try {
-    SvgReader(doc, path, text, &seen, options).ReadRoot(xml.document_element());
+    SvgReader(doc, path, size, breaks, &seen, options).ReadRoot(xml.document_element());
   } catch (const SvgReadError& e) {
     CloseHostDocument(doc);
     gHost.current = previous;
@@ -519,6 +555,13 @@ HostDocument* ReadSvgText(const std::string& path, const std::string& bytes, std
   return doc;
 }
 
+}  // namespace
+
+HostDocument* ReadSvgText(const std::string& path, const std::string& bytes, std::string* error,
+                          std::vector<std::string>* warnings, const SvgReadOptions& options) {
+  return ReadBytes(path, bytes, error, warnings, options);
+}
+
 HostDocument* ReadSvgDocument(const std::string& path, std::string* error, std::vector<std::string>* warnings,
                               const SvgReadOptions& options) {
   std::string text;
@@ -527,9 +570,15 @@ HostDocument* ReadSvgDocument(const std::string& path, std::string* error, std::
     if (error) *error = path + ": cannot be opened";
     return nullptr;
   }
+  // Read in one piece where the size is known; a pipe or a growing file is read to its end.
+  struct stat info;
+  if (fstat(fileno(f), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+    text.resize(static_cast<size_t>(info.st_size));
+  size_t used = std::fread(text.data(), 1, text.size(), f);
+  text.resize(used);
   char buffer[65536];
   size_t n;
   while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
   std::fclose(f);
-  return ReadSvgText(path, text, error, warnings, options);
+  return ReadBytes(path, std::move(text), error, warnings, options);
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "host_model.h"
+#include "svg_encoding.h"
 #include "svg_path_data.h"
 #include "svg_shapes.h"
 #include "svg_style.h"
@@ -22,10 +23,11 @@ struct SvgReadError {
 
 class SvgReader {
  public:
-  SvgReader(HostDocument* doc, const std::string& source, const std::string& text, std::vector<std::string>* warnings,
-            const SvgReadOptions& options)
-      : doc_(doc), source_(source), text_(text), warnings_(warnings), options_(options) {
-    budget_ = MemoryBudget(options, text.size());
+  // `breaks` are those of the file's text, of `size` bytes.
+  SvgReader(HostDocument* doc, const std::string& source, size_t size, const LineBreaks& breaks,
+            std::vector<std::string>* warnings, const SvgReadOptions& options)
+      : doc_(doc), source_(source), breaks_(breaks), warnings_(warnings), options_(options) {
+    budget_ = MemoryBudget(options, size);
   }
 
   // Throws SvgReadError.
@@ -71,7 +73,7 @@ class SvgReader {
 
   HostDocument* doc_;
   std::string source_;
-  const std::string& text_;
+  const LineBreaks& breaks_;
   std::vector<std::string>* warnings_;
   SvgReadOptions options_;
   SvgStylesheet sheet_;
@@ -80,7 +82,6 @@ class SvgReader {
   std::vector<pugi::xml_node> activeUses_;
   SvgViewport viewport_{0, 0};
   static constexpr int kMaxDepth = 256;
-  mutable size_t countedTo_ = 0, linesBefore_ = 0;  // the newlines before an offset, for Where
   // What the art a file draws may take of the memory: a file whose uses draw uses of groups is
   // stopped before it exhausts it, and real work of any size goes through (SvgReadOptions).
   void Spend(pugi::xml_node node, size_t bytes);

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 
 #include "host_suites.h"
 #include "svg_numbers.h"
@@ -287,10 +288,24 @@ CssDeclarations SvgStylesheet::For(std::string_view element, std::string_view cl
 SvgStyle ComputeStyle(const SvgStyle& parent, pugi::xml_node node, const SvgStylesheet& sheet) {
   SvgStyle s = parent;
   s.hidden = false;
-  for (const char* name : {"fill", "stroke", "stroke-width", "font-size", "font-family", "text-anchor", "display"})
-    if (pugi::xml_attribute a = node.attribute(name)) Apply(s, parent, name, a.value());
-  for (const auto& [name, value] : sheet.For(node.name(), node.attribute("class").value()))
-    Apply(s, parent, name, value);
-  for (const auto& [name, value] : ReadDeclarations(node.attribute("style").value())) Apply(s, parent, name, value);
+  // One walk over the attributes, past our own at once: an element may carry thousands of tags.
+  constexpr const char* kPresentation[] = {"fill",      "stroke",      "stroke-width", "font-size",
+                                           "font-family", "text-anchor", "display"};
+  constexpr size_t kCount = std::size(kPresentation);
+  const char* given[kCount + 2] = {};  // then class and style; the first of each name counts
+  for (pugi::xml_attribute a : node.attributes()) {
+    const char* name = a.name();
+    if (std::strncmp(name, "vm:", 3) == 0) continue;
+    for (size_t i = 0; i < kCount + 2; ++i) {
+      const char* wanted = i < kCount ? kPresentation[i] : i == kCount ? "class" : "style";
+      if (!given[i] && std::strcmp(name, wanted) == 0) given[i] = a.value();
+    }
+  }
+  const char* classes = given[kCount] ? given[kCount] : "";
+  const char* style = given[kCount + 1] ? given[kCount + 1] : "";
+  for (size_t i = 0; i < kCount; ++i)
+    if (given[i]) Apply(s, parent, kPresentation[i], given[i]);
+  for (const auto& [name, value] : sheet.For(node.name(), classes)) Apply(s, parent, name, value);
+  for (const auto& [name, value] : ReadDeclarations(style)) Apply(s, parent, name, value);
   return s;
 }

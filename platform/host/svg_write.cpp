@@ -6,40 +6,58 @@
 // on, else the drawing's bounds with a margin, in points.
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <pugixml.hpp>
+#include <initializer_list>
 #include <set>
-#include <sstream>
 
 #include "host_model.h"
 #include "svg_codes.h"
-#include "svg_numbers.h"
+#include "svg_xml_out.h"
 #include "win/whole_file.h"
 
 namespace {
 
-std::string StateWords(uint32_t attrs) {
-  std::string out;
+void PutStateWords(XmlOut& out, uint32_t attrs) {
   const std::pair<uint32_t, const char*> words[] = {
       {kArtSelected, "selected"}, {kArtLocked, "locked"}, {kArtHidden, "hidden"}, {kArtIsGuide, "guide"}};
-  for (auto [bit, word] : words)
-    if (attrs & bit) out += out.empty() ? word : std::string(" ") + word;
-  return out;
-}
-
-std::string ColorWords(const HostColor& c) {
-  switch (c.kind) {
-    case ColorKind::Gray:
-      return "gray " + Num(c.gray);
-    case ColorKind::Process:
-      return "cmyk " + Num(c.c) + " " + Num(c.m) + " " + Num(c.y) + " " + Num(c.k);
-    default:
-      return "none";
+  bool first = true;
+  for (auto [bit, word] : words) {
+    if (!(attrs & bit)) continue;
+    if (!first) out.Char(' ');
+    out.Plain(word);
+    first = false;
   }
 }
 
-std::string CssColor(const HostColor& c, bool painted) {
-  if (!painted || c.kind == ColorKind::None) return "none";
+// Numbers with a blank between them.
+void PutNumbers(XmlOut& out, std::initializer_list<double> numbers) {
+  bool first = true;
+  for (double v : numbers) {
+    if (!first) out.Char(' ');
+    out.Number(v);
+    first = false;
+  }
+}
+
+void PutColorWords(XmlOut& out, const HostColor& c) {
+  switch (c.kind) {
+    case ColorKind::Gray:
+      out.Plain("gray ");
+      out.Number(c.gray);
+      break;
+    case ColorKind::Process:
+      out.Plain("cmyk ");
+      PutNumbers(out, {c.c, c.m, c.y, c.k});
+      break;
+    default:
+      out.Plain("none");
+  }
+}
+
+void PutCssColor(XmlOut& out, const HostColor& c, bool painted) {
+  if (!painted || c.kind == ColorKind::None) {
+    out.Plain("none");
+    return;
+  }
   double r, g, b;
   if (c.kind == ColorKind::Gray) {
     r = g = b = 1 - c.gray;
@@ -49,69 +67,85 @@ std::string CssColor(const HostColor& c, bool painted) {
     b = (1 - c.y) * (1 - c.k);
   }
   auto byte = [](double v) { return static_cast<int>(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
-  char buffer[8];
-  std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", byte(r), byte(g), byte(b));
-  return buffer;
+  out.Char('#');
+  for (double v : {r, g, b}) out.Hex(static_cast<unsigned>(byte(v)), 2);
 }
 
-std::string SegmentWords(const std::vector<PathSegment>& segments) {
-  std::string out;
+void PutSegmentWords(XmlOut& out, const std::vector<PathSegment>& segments) {
+  bool first = true;
   for (const PathSegment& s : segments) {
-    if (!out.empty()) out += ";";
-    out += Num(s.p.h) + " " + Num(s.p.v) + " " + Num(s.in.h) + " " + Num(s.in.v) + " " + Num(s.out.h) + " " +
-           Num(s.out.v) + " " + std::to_string(s.corner);
+    if (!first) out.Char(';');
+    PutNumbers(out, {s.p.h, s.p.v, s.in.h, s.in.v, s.out.h, s.out.v});
+    out.Char(' ');
+    out.Integer(s.corner);
+    first = false;
   }
-  return out;
 }
 
 // The drawing of a path for viewers: y flipped, since SVG has y down.
-std::string PathData(const std::vector<PathSegment>& s, bool closed) {
-  if (s.empty()) return "";
-  auto pt = [](RealPoint p) { return Num(p.h) + " " + Num(-p.v); };
+void PutPathData(XmlOut& out, const std::vector<PathSegment>& s, bool closed) {
+  if (s.empty()) return;
+  auto pt = [&](RealPoint p) { PutNumbers(out, {p.h, -p.v}); };
   auto piece = [&](const PathSegment& a, const PathSegment& b) {
     bool straight = a.out.h == a.p.h && a.out.v == a.p.v && b.in.h == b.p.h && b.in.v == b.p.v;
-    std::string out = straight ? " L" : " C" + pt(a.out) + " " + pt(b.in) + " ";
-    return out.append(pt(b.p));
+    if (straight) {
+      out.Plain(" L");
+    } else {
+      out.Plain(" C");
+      pt(a.out);
+      out.Char(' ');
+      pt(b.in);
+      out.Char(' ');
+    }
+    pt(b.p);
   };
-  std::string d = std::string("M").append(pt(s[0].p));
-  for (size_t i = 1; i < s.size(); i++) d += piece(s[i - 1], s[i]);
+  out.Char('M');
+  pt(s[0].p);
+  for (size_t i = 1; i < s.size(); i++) piece(s[i - 1], s[i]);
   if (closed) {
     const PathSegment& last = s.back();
     bool straight = last.out.h == last.p.h && last.out.v == last.p.v && s[0].in.h == s[0].p.h && s[0].in.v == s[0].p.v;
-    if (!straight && s.size() > 1) d += piece(last, s[0]);
-    d += " Z";
+    if (!straight && s.size() > 1) piece(last, s[0]);
+    out.Plain(" Z");
   }
-  return d;
 }
 
 class Writer {
  public:
-  explicit Writer(HostDocument* doc) : doc_(doc) {}
+  Writer(HostDocument* doc, XmlOut& out) : doc_(doc), out_(out) {}
 
-  void Write(pugi::xml_document& xml) {
-    pugi::xml_node svg = xml.append_child("svg");
-    svg.append_attribute("xmlns") = "http://www.w3.org/2000/svg";
-    svg.append_attribute("xmlns:vm") = kVmNamespace;
-    svg.append_attribute("version") = "1.1";
+  void Write() {
+    out_.Declaration();
+    out_.Start("svg");
+    out_.Attribute("xmlns", "http://www.w3.org/2000/svg");
+    out_.Attribute("xmlns:vm", kVmNamespace);
+    out_.Attribute("version", "1.1");
     const DocumentPage& page = doc_->page;
     if (page.kept) {  // the sheet the file was drawn on
-      svg.append_attribute("width") = page.width.c_str();
-      svg.append_attribute("height") = page.height.c_str();
-      svg.append_attribute("viewBox") =
-          (Num(page.x) + " " + Num(page.y) + " " + Num(page.w) + " " + Num(page.h)).c_str();
-      svg.append_attribute("vm:page") = "1";
+      out_.Attribute("width", page.width);
+      out_.Attribute("height", page.height);
+      out_.AttributeStart("viewBox");
+      PutNumbers(out_, {page.x, page.y, page.w, page.h});
+      out_.AttributeEnd();
+      out_.Attribute("vm:page", "1");
     } else {
-      WriteBoundsPage(svg);
+      WriteBoundsPage();
     }
-    svg.append_attribute("vm:zoom") = Num(doc_->view.zoom).c_str();
-    svg.append_attribute("vm:center") = (Num(doc_->view.center.h) + " " + Num(doc_->view.center.v)).c_str();
+    out_.AttributeStart("vm:zoom");
+    out_.Number(doc_->view.zoom);
+    out_.AttributeEnd();
+    out_.AttributeStart("vm:center");
+    PutNumbers(out_, {doc_->view.center.h, doc_->view.center.v});
+    out_.AttributeEnd();
     // SVG paints later elements on top: the bottom layer goes first.
-    for (auto it = doc_->d.layers.rbegin(); it != doc_->d.layers.rend(); ++it) WriteLayer(svg, *it);
+    out_.Open();
+    for (auto it = doc_->d.layers.rbegin(); it != doc_->d.layers.rend(); ++it) WriteLayer(*it);
+    out_.End("svg");
   }
 
  private:
   // The drawing's bounds with a margin, in points.
-  void WriteBoundsPage(pugi::xml_node svg) {
+  void WriteBoundsPage() {
     bool empty = true;
     RealRect box{0, 842, 595, 0};
     for (HostLayer* layer : doc_->d.layers) {
@@ -132,121 +166,210 @@ class Writer {
       w = 595 + 2 * margin;
       h = 842 + 2 * margin;
     }
-    svg.append_attribute("width") = (Num(w) + "pt").c_str();
-    svg.append_attribute("height") = (Num(h) + "pt").c_str();
-    svg.append_attribute("viewBox") =
-        (Num(box.left - margin) + " " + Num(-box.top - margin) + " " + Num(w) + " " + Num(h)).c_str();
+    out_.AttributeStart("width");
+    out_.Number(w);
+    out_.Plain("pt");
+    out_.AttributeEnd();
+    out_.AttributeStart("height");
+    out_.Number(h);
+    out_.Plain("pt");
+    out_.AttributeEnd();
+    out_.AttributeStart("viewBox");
+    PutNumbers(out_, {box.left - margin, -box.top - margin, w, h});
+    out_.AttributeEnd();
   }
 
-  void WriteLayer(pugi::xml_node parent, HostLayer* layer) {
-    pugi::xml_node g = parent.append_child("g");
-    g.append_attribute("id") = layer->group->d.id.c_str();
-    g.append_attribute("vm:type") = "layer";
-    g.append_attribute("vm:title") = ToUtf8(layer->d.title).c_str();
-    g.append_attribute("vm:visible") = layer->d.visible ? "1" : "0";
-    g.append_attribute("vm:editable") = layer->d.editable ? "1" : "0";
-    char color[20];
-    std::snprintf(color, sizeof color, "%04x %04x %04x", layer->d.color.red, layer->d.color.green, layer->d.color.blue);
-    g.append_attribute("vm:color") = color;
-    if (layer == doc_->d.current) g.append_attribute("vm:current") = "1";
-    if (!layer->d.visible) g.append_attribute("display") = "none";
-    WriteCommon(g, layer->group);
-    WriteChildren(g, layer->group);
+  void WriteLayer(HostLayer* layer) {
+    out_.Start("g");
+    out_.Attribute("id", layer->group->d.id);
+    out_.Attribute("vm:type", "layer");
+    out_.Attribute("vm:title", ToUtf8(layer->d.title));
+    out_.Attribute("vm:visible", layer->d.visible ? "1" : "0");
+    out_.Attribute("vm:editable", layer->d.editable ? "1" : "0");
+    out_.AttributeStart("vm:color");
+    out_.Hex(layer->d.color.red, 4);
+    out_.Char(' ');
+    out_.Hex(layer->d.color.green, 4);
+    out_.Char(' ');
+    out_.Hex(layer->d.color.blue, 4);
+    out_.AttributeEnd();
+    if (layer == doc_->d.current) out_.Attribute("vm:current", "1");
+    if (!layer->d.visible) out_.Attribute("display", "none");
+    WriteCommon(layer->group, !layer->d.visible);
+    WriteChildren("g", layer->group);
   }
 
-  void WriteChildren(pugi::xml_node node, HostArt* art) {
-    for (auto it = art->d.children.rbegin(); it != art->d.children.rend(); ++it) WriteArt(node, *it);
+  // The children, or the end of an element that has none.
+  void WriteChildren(const char* element, HostArt* art) {
+    if (art->d.children.empty()) {
+      out_.EndEmpty();
+      return;
+    }
+    out_.Open();
+    for (auto it = art->d.children.rbegin(); it != art->d.children.rend(); ++it) WriteArt(*it);
+    out_.End(element);
   }
 
-  void WriteCommon(pugi::xml_node node, HostArt* art) {
-    if (!node.attribute("id")) node.prepend_attribute("id") = art->d.id.c_str();
+  void WriteCommon(HostArt* art, bool displayWritten) {
     uint32_t state = art->d.attrs & ~static_cast<uint32_t>(kArtFullySelected);
-    if (state) node.append_attribute("vm:state") = StateWords(state).c_str();
-    if ((state & kArtHidden) && !node.attribute("display")) node.append_attribute("display") = "none";
-    for (const TagRef& tag : art->d.tags)
-      node.append_attribute((kTagPrefix + EncodeBytes(tag->name, '-', KeepKeyByte)).c_str()) =
-          EncodeBytes(tag->value, '%', KeepValueByte).c_str();
+    if (state) {
+      out_.AttributeStart("vm:state");
+      PutStateWords(out_, state);
+      out_.AttributeEnd();
+    }
+    if ((state & kArtHidden) && !displayWritten) out_.Attribute("display", "none");
+    for (const TagRef& tag : art->d.tags) {
+      out_.Char(' ');
+      out_.Plain(kTagPrefix);
+      out_.Encoded(tag->name, '-', KeepKeyByte);
+      out_.Plain("=\"");
+      out_.Encoded(tag->value, '%', KeepValueByte);
+      out_.AttributeEnd();
+    }
   }
 
-  void WriteStyle(pugi::xml_node node, const PathStyle& s) {
-    node.append_attribute("fill") = CssColor(s.fillColor, s.fillPaint).c_str();
-    node.append_attribute("stroke") = CssColor(s.strokeColor, s.strokePaint).c_str();
-    node.append_attribute("stroke-width") = Num(s.strokeWidth).c_str();
-    std::string words = std::to_string(s.fillPaint) + " " + ColorWords(s.fillColor) + " " +
-                        std::to_string(s.strokePaint) + " " + ColorWords(s.strokeColor) + " " + Num(s.strokeWidth) +
-                        " " + Num(s.miterLimit) + " " + std::to_string(s.cap) + " " + std::to_string(s.join) + " " +
-                        Num(s.dashOffset);
-    for (int i = 0; i < s.dashCount && i < 6; i++) words.append(" ").append(Num(s.dash[i]));
-    node.append_attribute("vm:style") = words.c_str();
+  void WriteStyle(const PathStyle& s) {
+    out_.AttributeStart("fill");
+    PutCssColor(out_, s.fillColor, s.fillPaint);
+    out_.AttributeEnd();
+    out_.AttributeStart("stroke");
+    PutCssColor(out_, s.strokeColor, s.strokePaint);
+    out_.AttributeEnd();
+    out_.AttributeStart("stroke-width");
+    out_.Number(s.strokeWidth);
+    out_.AttributeEnd();
+    out_.AttributeStart("vm:style");
+    out_.Integer(s.fillPaint);
+    out_.Char(' ');
+    PutColorWords(out_, s.fillColor);
+    out_.Char(' ');
+    out_.Integer(s.strokePaint);
+    out_.Char(' ');
+    PutColorWords(out_, s.strokeColor);
+    out_.Char(' ');
+    PutNumbers(out_, {s.strokeWidth, s.miterLimit});
+    out_.Char(' ');
+    out_.Integer(s.cap);
+    out_.Char(' ');
+    out_.Integer(s.join);
+    out_.Char(' ');
+    out_.Number(s.dashOffset);
+    for (int i = 0; i < s.dashCount && i < 6; i++) {
+      out_.Char(' ');
+      out_.Number(s.dash[i]);
+    }
+    out_.AttributeEnd();
   }
 
-  void WriteArt(pugi::xml_node parent, HostArt* art) {
+  void WriteArt(HostArt* art) {
     const ArtData& d = art->d;
-    pugi::xml_node node;
     switch (d.type) {
       case kPathArt:
-        node = parent.append_child("path");
-        node.append_attribute("id") = d.id.c_str();
-        node.append_attribute("d") = PathData(d.segments, d.closed).c_str();
-        WriteStyle(node, d.style);
-        node.append_attribute("vm:closed") = d.closed ? "1" : "0";
-        node.append_attribute("vm:segments") = SegmentWords(d.segments).c_str();
-        break;
+        out_.Start("path");
+        out_.Attribute("id", d.id);
+        out_.AttributeStart("d");
+        PutPathData(out_, d.segments, d.closed);
+        out_.AttributeEnd();
+        WriteStyle(d.style);
+        out_.Attribute("vm:closed", d.closed ? "1" : "0");
+        out_.AttributeStart("vm:segments");
+        PutSegmentWords(out_, d.segments);
+        out_.AttributeEnd();
+        WriteCommon(art, false);
+        WriteChildren("path", art);
+        return;
       case kTextFrameArt:
-        node = WriteText(parent, art);
-        break;
+        WriteText(art);
+        return;
       default:
-        node = parent.append_child("g");
-        node.append_attribute("id") = d.id.c_str();
-        node.append_attribute("vm:type") = d.type == kGroupArt          ? "group"
-                                           : d.type == kCompoundPathArt ? "compound"
-                                                                        : "other";
-        if (d.type == kPlacedArt || d.type == kOtherArt) node.append_attribute("vm:art-type") = d.type;
-        if (d.type == kCompoundPathArt) WriteStyle(node, d.style);
-        if (d.clipped) node.append_attribute("vm:clipped") = "1";
-        break;
+        out_.Start("g");
+        out_.Attribute("id", d.id);
+        out_.Attribute("vm:type", d.type == kGroupArt          ? "group"
+                                  : d.type == kCompoundPathArt ? "compound"
+                                                               : "other");
+        if (d.type == kPlacedArt || d.type == kOtherArt) {
+          out_.AttributeStart("vm:art-type");
+          out_.Integer(d.type);
+          out_.AttributeEnd();
+        }
+        if (d.type == kCompoundPathArt) WriteStyle(d.style);
+        if (d.clipped) out_.Attribute("vm:clipped", "1");
+        WriteCommon(art, false);
+        WriteChildren("g", art);
+        return;
     }
-    WriteCommon(node, art);
-    WriteChildren(node, art);
   }
 
-  pugi::xml_node WriteText(pugi::xml_node parent, HostArt* art) {
+  void WriteText(HostArt* art) {
     const TextData& t = art->d.text;
-    pugi::xml_node node = parent.append_child("text");
-    node.append_attribute("id") = art->d.id.c_str();
-    node.append_attribute("x") = Num(t.anchor.h).c_str();
-    node.append_attribute("y") = Num(-t.anchor.v).c_str();
+    out_.Start("text");
+    out_.Attribute("id", art->d.id);
+    out_.AttributeStart("x");
+    out_.Number(t.anchor.h);
+    out_.AttributeEnd();
+    out_.AttributeStart("y");
+    out_.Number(-t.anchor.v);
+    out_.AttributeEnd();
     const RealMatrix& m = t.matrix;
-    node.append_attribute("transform") = ("matrix(" + Num(m.a) + " " + Num(-m.b) + " " + Num(-m.c) + " " + Num(m.d) +
-                                          " " + Num(m.tx) + " " + Num(-m.ty) + ")")
-                                             .c_str();
-    std::string font = t.chars.font ? t.chars.font->name : "";
-    node.append_attribute("font-family") = font.c_str();
-    node.append_attribute("font-size") = Num(t.chars.size).c_str();
-    node.append_attribute("fill") = CssColor(t.chars.fillColor, t.chars.fill).c_str();
-    node.append_attribute("text-anchor") = t.para.justification == kJustifyCenter  ? "middle"
-                                           : t.para.justification == kJustifyRight ? "end"
-                                                                                   : "start";
-    node.append_attribute("vm:type") = "text";
-    node.append_attribute("vm:anchor") = (Num(t.anchor.h) + " " + Num(t.anchor.v)).c_str();
-    node.append_attribute("vm:matrix") =
-        (Num(m.a) + " " + Num(m.b) + " " + Num(m.c) + " " + Num(m.d) + " " + Num(m.tx) + " " + Num(m.ty)).c_str();
-    node.append_attribute("vm:orientation") = t.orientation;
-    node.append_attribute("vm:font") = font.c_str();
-    node.append_attribute("vm:chars") = (Num(t.chars.size) + " " + std::to_string(t.chars.fill) + " " +
-                                         std::to_string(t.chars.stroke) + " " + Num(t.chars.horizontalScale))
-                                            .c_str();
-    node.append_attribute("vm:fill") = ColorWords(t.chars.fillColor).c_str();
-    node.append_attribute("vm:stroke") = ColorWords(t.chars.strokeColor).c_str();
-    node.append_attribute("vm:para") =
-        (std::to_string(t.para.justification) + " " + Num(t.para.firstLineIndent) + " " + Num(t.para.startIndent))
-            .c_str();
-    node.append_attribute("vm:text") = EncodeBytes(ToUtf8(t.text), '%', KeepValueByte).c_str();
-    node.text().set(ToUtf8(t.text).c_str());
-    return node;
+    out_.AttributeStart("transform");
+    out_.Plain("matrix(");
+    PutNumbers(out_, {m.a, -m.b, -m.c, m.d, m.tx, -m.ty});
+    out_.Plain(")");
+    out_.AttributeEnd();
+    const std::string font = t.chars.font ? t.chars.font->name : "";
+    out_.Attribute("font-family", font);
+    out_.AttributeStart("font-size");
+    out_.Number(t.chars.size);
+    out_.AttributeEnd();
+    out_.AttributeStart("fill");
+    PutCssColor(out_, t.chars.fillColor, t.chars.fill);
+    out_.AttributeEnd();
+    out_.Attribute("text-anchor", t.para.justification == kJustifyCenter  ? "middle"
+                                  : t.para.justification == kJustifyRight ? "end"
+                                                                          : "start");
+    out_.Attribute("vm:type", "text");
+    out_.AttributeStart("vm:anchor");
+    PutNumbers(out_, {t.anchor.h, t.anchor.v});
+    out_.AttributeEnd();
+    out_.AttributeStart("vm:matrix");
+    PutNumbers(out_, {m.a, m.b, m.c, m.d, m.tx, m.ty});
+    out_.AttributeEnd();
+    out_.AttributeStart("vm:orientation");
+    out_.Integer(t.orientation);
+    out_.AttributeEnd();
+    out_.Attribute("vm:font", font);
+    out_.AttributeStart("vm:chars");
+    out_.Number(t.chars.size);
+    out_.Char(' ');
+    out_.Integer(t.chars.fill);
+    out_.Char(' ');
+    out_.Integer(t.chars.stroke);
+    out_.Char(' ');
+    out_.Number(t.chars.horizontalScale);
+    out_.AttributeEnd();
+    out_.AttributeStart("vm:fill");
+    PutColorWords(out_, t.chars.fillColor);
+    out_.AttributeEnd();
+    out_.AttributeStart("vm:stroke");
+    PutColorWords(out_, t.chars.strokeColor);
+    out_.AttributeEnd();
+    out_.AttributeStart("vm:para");
+    out_.Integer(t.para.justification);
+    out_.Char(' ');
+    PutNumbers(out_, {t.para.firstLineIndent, t.para.startIndent});
+    out_.AttributeEnd();
+    const std::string text = ToUtf8(t.text);
+    out_.AttributeStart("vm:text");
+    out_.Encoded(text, '%', KeepValueByte);
+    out_.AttributeEnd();
+    WriteCommon(art, false);
+    // A control character the module put into a text would make the file no XML; the exact text
+    // is kept percent-encoded above.
+    out_.EndWithText("text", text);
   }
 
   HostDocument* doc_;
+  XmlOut& out_;
 };
 }  // namespace
 
@@ -272,21 +395,31 @@ void GiveArtIds(HostDocument* doc) {
   }
 }
 
+void WriteSvgText(HostDocument* doc, const std::function<void(std::string_view)>& put) {
+  GiveArtIds(doc);
+  XmlOut out(put);
+  Writer(doc, out).Write();
+  out.Flush();
+}
+
 std::string SvgDocumentText(HostDocument* doc) {
   GiveArtIds(doc);
-  pugi::xml_document xml;
-  Writer(doc).Write(xml);
-  std::ostringstream out;
-  // A control character the module put into a title or a text would make the file no XML; the
-  // exact text is kept percent-encoded.
-  xml.save(out, "  ", pugi::format_default | pugi::format_skip_control_chars, pugi::encoding_utf8);
-  return out.str();
+  XmlOut out;
+  Writer(doc, out).Write();
+  return out.Take();
+}
+
+std::string WriteSvgBeside(HostDocument* doc, const std::string& path, std::string* error) {
+  if (!doc) {
+    if (error) *error = "no document";
+    return "";
+  }
+  FileBeside file(path);
+  if (file.Open(error)) WriteSvgText(doc, [&](std::string_view piece) { file.Put(piece); });
+  return file.Finish(error);
 }
 
 bool WriteSvgDocument(HostDocument* doc, const std::string& path, std::string* error) {
-  if (!doc) {
-    if (error) *error = "no document";
-    return false;
-  }
-  return WriteWholeFile(path, SvgDocumentText(doc), error);
+  const std::string temp = WriteSvgBeside(doc, path, error);
+  return !temp.empty() && PutInPlace(temp, path, error);
 }

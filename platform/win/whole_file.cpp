@@ -51,32 +51,58 @@ int ReplaceKeepingPermissions(const std::string& temp, const std::string& path) 
   return std::rename(temp.c_str(), path.c_str()) == 0 ? 0 : errno;
 }
 
-std::string WriteBeside(const std::string& path, const std::string& bytes, std::string* error) {
-  const size_t slash = path.find_last_of('/');
-  const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  std::string temp;
-  const int fd = CreateUniqueFile(folder + "." + name + ".", "", &temp);
-  if (fd < 0) {
-    if (error) *error = CannotWrite(path, errno);
-    return "";
+FileBeside::~FileBeside() {
+  if (fd_ >= 0) close(fd_);
+  if (!temp_.empty()) std::remove(temp_.c_str());
+}
+
+bool FileBeside::Open(std::string* error) {
+  const size_t slash = path_.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "" : path_.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? path_ : path_.substr(slash + 1);
+  fd_ = CreateUniqueFile(folder + "." + name + ".", "", &temp_);
+  if (fd_ < 0) {
+    why_ = errno;
+    if (error) *error = CannotWrite(path_, why_);
+    return false;
   }
-  int why = 0;
-  for (size_t done = 0; why == 0 && done < bytes.size();) {
-    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+  return true;
+}
+
+void FileBeside::Put(std::string_view bytes) {
+  for (size_t done = 0; fd_ >= 0 && why_ == 0 && done < bytes.size();) {
+    const ssize_t n = write(fd_, bytes.data() + done, bytes.size() - done);
     if (n > 0)
       done += static_cast<size_t>(n);
     else if (n == 0 || errno != EINTR)
-      why = n == 0 ? EIO : errno;
+      why_ = n == 0 ? EIO : errno;
   }
-  if (why == 0 && fsync(fd) != 0) why = errno;
-  if (close(fd) != 0 && why == 0) why = errno;
-  if (why != 0) {
-    if (error) *error = CannotWrite(path, why);
-    std::remove(temp.c_str());
+}
+
+std::string FileBeside::Finish(std::string* error) {
+  if (fd_ < 0) {
+    if (error) *error = CannotWrite(path_, why_ != 0 ? why_ : EBADF);
     return "";
   }
-  return temp;
+  if (why_ == 0 && fsync(fd_) != 0) why_ = errno;
+  if (close(fd_) != 0 && why_ == 0) why_ = errno;
+  fd_ = -1;
+  if (why_ != 0) {
+    if (error) *error = CannotWrite(path_, why_);
+    std::remove(temp_.c_str());
+    temp_.clear();
+    return "";
+  }
+  std::string done;
+  done.swap(temp_);
+  return done;
+}
+
+std::string WriteBeside(const std::string& path, const std::string& bytes, std::string* error) {
+  FileBeside file(path);
+  if (!file.Open(error)) return "";
+  file.Put(bytes);
+  return file.Finish(error);
 }
 
 bool PutInPlace(const std::string& temp, const std::string& path, std::string* error) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // A new, empty file named `prefix` (a folder and the start of a name), four
 // hexadecimal digits and `suffix`, made for this caller alone with the
@@ -20,9 +21,29 @@ int CreateUniqueFile(const std::string& prefix, const std::string& suffix, std::
 // a failure both files are left as they were.
 int ReplaceKeepingPermissions(const std::string& temp, const std::string& path);
 
-// A temporary file beside `path` holding every byte, flushed to the disk; ""
-// (and the reason) when it cannot be made complete, in which case nothing is
-// left behind.
+// A new file beside `path`, written in pieces.
+class FileBeside {
+ public:
+  explicit FileBeside(std::string path) : path_(std::move(path)) {}
+  ~FileBeside();  // a file never finished is removed
+  FileBeside(const FileBeside&) = delete;
+  FileBeside& operator=(const FileBeside&) = delete;
+
+  // false (and why) when no file can be made there.
+  bool Open(std::string* error);
+  // After a failed write the rest is passed over; Finish tells.
+  void Put(std::string_view bytes);
+  // The temporary file holding every byte, flushed to the disk; "" (and why)
+  // when it cannot be made complete, in which case nothing is left behind.
+  std::string Finish(std::string* error);
+
+ private:
+  std::string path_, temp_;
+  int fd_ = -1;
+  int why_ = 0;  // the first error
+};
+
+// The same for bytes held whole.
 std::string WriteBeside(const std::string& path, const std::string& bytes, std::string* error);
 // The temporary file takes the place of `path`; on a failure it is removed.
 bool PutInPlace(const std::string& temp, const std::string& path, std::string* error);

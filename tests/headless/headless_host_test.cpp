@@ -250,6 +250,8 @@ TEST_F(HeadlessTest, SessionFaultsNameTheirLineAndWriteNothing) {
     EXPECT_NE(run.err.find("nothing was written"), std::string::npos);
     EXPECT_FALSE(fs::exists(Path("graded.svg")));
     EXPECT_FALSE(fs::exists(Path("early.svg")));
+    // What was saved before the fault was written beside its place, and is gone again.
+    EXPECT_EQ(LeftOvers(folder->root()), std::vector<std::string>{});
   }
 }
 

@@ -66,6 +66,15 @@ ProgramRun HeadlessTest::Grade(const std::string& session, const std::string& do
 std::string ExampleFile(const std::string& name) { return SourceFile("examples/" + name); }
 std::string SourceFile(const std::string& relative) { return SourceFolder() + "/" + relative; }
 std::string ExamplePatternPath() { return ExampleFile("bodice.svg"); }
+
+std::vector<std::string> LeftOvers(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (name[0] == '.') names.push_back(name);
+  }
+  return names;
+}
 std::string ExampleSessionPath() { return ExampleFile("grade-bodice.session"); }
 
 }  // namespace vmtest

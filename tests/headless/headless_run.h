@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/host_driver.h"
 #include "support/win_temp_folders.h"
@@ -24,6 +25,8 @@ std::string ExampleSessionPath();
 // Any file of the examples folder, or of the source tree.
 std::string ExampleFile(const std::string& name);
 std::string SourceFile(const std::string& relative);
+// Files the program left beside its outputs while writing them.
+std::vector<std::string> LeftOvers(const std::string& folder);
 
 // A document the program wrote, read back in a fresh host.
 struct OpenedDocument {

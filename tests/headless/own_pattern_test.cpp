@@ -42,16 +42,6 @@ std::vector<std::string> ListRow(const std::string& listing, const std::string& 
   return {};
 }
 
-// Files the program left beside its outputs while writing them.
-std::vector<std::string> LeftOvers(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    const std::string name = entry.path().filename().string();
-    if (name[0] == '.') names.push_back(name);
-  }
-  return names;
-}
-
 TEST_F(HeadlessTest, ListNamesEveryArtOfAnotherProgramsPatternWithItsPlace) {
   const ProgramRun list = Host({"--list", EditorPattern()});
   ASSERT_EQ(list.status, 0) << list.err;

@@ -8,10 +8,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <pugixml.hpp>
+#include <random>
 #include <regex>
 #include <sstream>
 
 #include "support/host_dump.h"
+#include "svg_codes.h"
+#include "svg_xml_out.h"
 #include "support/host_fixture.h"
 
 using namespace vmtest;
@@ -119,6 +123,111 @@ TEST_F(SvgDocumentTest, ADocumentSurvivesARoundTripUnchanged) {
   kLayerSuite.GetCurrentLayer(&current);
   EXPECT_EQ(vmhost::LayerTitle(current), "型紙 <前>");
   for (auto& p : {first, second, third}) std::remove(p.c_str());
+}
+
+// Texts are written as the XML library the host reads with writes them: every byte of a title, a
+// text or a tag compared against it, the characters XML escapes and the control characters most.
+TEST_F(SvgDocumentTest, TextsOfAnyCharactersAreWrittenAsTheXmlLibraryWritesThem) {
+  std::mt19937 random(31);
+  const std::string special = "&<>\"'%-\t\n\r\x01\x1f\x7f\x80\xe5\xff ";
+  for (int round = 0; round < 3000; ++round) {
+    std::string text(random() % 12, ' ');
+    for (char& c : text)
+      c = random() % 3 ? special[random() % special.size()] : static_cast<char>(1 + random() % 255);
+    if (round % 50 == 0) text.insert(random() % (text.size() + 1), 1, '\0');  // a NUL ends a plain text
+    SCOPED_TRACE(::testing::PrintToString(text));
+    pugi::xml_document xml;
+    pugi::xml_node node = xml.append_child("t");
+    node.append_attribute("v") = text.c_str();
+    node.append_attribute("vm:tag.k") = EncodeBytes(text, '%', KeepValueByte).c_str();
+    node.append_attribute(("vm:tag." + EncodeBytes(text, '-', KeepKeyByte)).c_str()) = "";
+    node.text().set(text.c_str());
+    std::ostringstream library;
+    xml.save(library, "  ", pugi::format_default | pugi::format_skip_control_chars, pugi::encoding_utf8);
+    XmlOut out;
+    out.Declaration();
+    out.Start("t");
+    out.Attribute("v", text);
+    out.AttributeStart("vm:tag.k");
+    out.Encoded(text, '%', KeepValueByte);
+    out.AttributeEnd();
+    out.Plain(" vm:tag.");
+    out.Encoded(text, '-', KeepKeyByte);
+    out.Plain("=\"\"");
+    out.EndWithText("t", text);
+    ASSERT_EQ(out.Take(), library.str());
+  }
+}
+
+// Numbers in the file are the shortest text that reads back as the same double, in the notation
+// that is shorter (fixed on a tie; of texts as short, the nearest), and never "-0".
+TEST_F(SvgDocumentTest, NumbersAreTheShortestTextThatReadsBackTheSame) {
+  const std::pair<double, const char*> numbers[] = {
+      {-0.0, "0"},
+      {0.1 + 0.2, "0.30000000000000004"},
+      {1.0 / 3, "0.3333333333333333"},
+      {-7.25, "-7.25"},
+      {100, "100"},
+      {1e21, "1e+21"},
+      {123456789012345680000.0, "123456789012345683968"},  // as short as 1.2345678901234568e+20, and exact
+      {0.000123, "0.000123"},
+      {1e-7, "1e-07"},
+      {5e-324, "5e-324"},
+      {-2.2250738585072014e-308, "-2.2250738585072014e-308"},
+      {1.7976931348623157e308, "1.7976931348623157e+308"},
+      {0.1, "0.1"},
+      {2.5, "2.5"},
+      {9007199254740993.0, "9007199254740992"},
+  };
+  for (const auto& [value, text] : numbers) {
+    SCOPED_TRACE(text);
+    ArtHandle path = vmhost::AddPath(
+        nullptr, {{{value, 1}, {value, 1}, {value, 1}, 1}, {{2, -value}, {2, -value}, {2, -value}, 0}}, false);
+    XmlOut out;
+    out.Number(value);
+    EXPECT_EQ(out.Take(), text);
+    const std::string saved = vmhost::DocumentText(doc);
+    const std::string id = vmhost::ArtId(path);
+    const size_t at = saved.find("id=\"" + id + "\"");
+    ASSERT_NE(at, std::string::npos);
+    const std::string element = saved.substr(at, saved.find('\n', at) - at);
+    const std::string word(text);
+    EXPECT_NE(element.find(" d=\"M" + word + " -1 L2 " + word + "\""), std::string::npos) << element;
+    const std::string segment = word + " 1 " + word + " 1 " + word + " 1 1;";
+    EXPECT_NE(element.find("vm:segments=\"" + segment), std::string::npos) << element;
+    kArtSuite.DisposeArt(path);
+    if (std::abs(value) > 1e9) continue;  // beyond what a file may draw
+    std::string error;
+    DocumentHandle read = ReadSvgText("numbers.svg", saved, &error);
+    ASSERT_NE(read, nullptr) << error;
+    const std::vector<PathSegment> back = vmhost::Segments(vmhost::FindArtById(id.c_str()));
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_EQ(back[0].p.h, value);
+    EXPECT_EQ(back[1].p.v, -value);
+    vmhost::CloseDocument(read);
+    vmhost::SwitchDocument(doc);
+  }
+}
+
+// A document of any size goes to its file in pieces, never held whole: together they are its text.
+TEST_F(SvgDocumentTest, ALargeDocumentIsWrittenInPiecesOfAboutAMegabyte) {
+  for (int i = 0; i < 120; ++i) {
+    std::vector<RealPoint> points;
+    for (int k = 0; k < 300; ++k) points.push_back({k / 3.0 + i, i / 7.0 - k});
+    ArtHandle path = vmhost::AddPolyline(nullptr, points, true);
+    kTagSuite.SetTag(path, "vmk_grading_note", std::string(2000, 'n').c_str());
+  }
+  std::string pieces;
+  size_t count = 0, largest = 0;
+  WriteSvgText(doc, [&](std::string_view piece) {
+    pieces.append(piece);
+    largest = std::max(largest, piece.size());
+    ++count;
+  });
+  EXPECT_EQ(pieces, vmhost::DocumentText(doc));
+  EXPECT_GT(pieces.size(), 3u << 20);
+  EXPECT_GE(count, 3u);
+  EXPECT_LE(largest, (1u << 20) + (1u << 16));
 }
 
 TEST_F(SvgDocumentTest, TheSavedFileIsSvgThatViewersDraw) {
@@ -260,6 +369,11 @@ TEST_F(SvgDocumentTest, BadFilesGiveAClearErrorAndNoDocument) {
       {"<svg><g vm:tag.k='%G1'/></svg>", "bad value of tag 'k'"},
       {"<svg><g vm:state='shiny'/></svg>", "unknown state 'shiny'"},
       {"<svg><g vm:tag.a-2D='1' vm:tag.a-2d='2'/></svg>", "tag 'a-' given twice"},
+      // The first fault in the file's order is told.
+      {"<svg><g vm:tag.c='1' vm:tag.b='2' vm:tag.y='3' vm:tag.c-2E='4' vm:tag.c='5' vm:tag.y='6' vm:tag.b='7' "
+       "vm:tag.k='%G1'/></svg>",
+       "tag 'c' given twice"},
+      {"<svg><g vm:tag.b='1' vm:tag.k='%G1' vm:tag.b='2'/></svg>", "bad value of tag 'k'"},
       {"<svg><g><g vm:type='layer'/></g></svg>", "a layer inside art"},
       {"<svg><path vm:style='1 gray' vm:segments=''/></svg>", "bad colour"},
       {"<svg><text vm:chars='0 1 0 1'/></svg>", "bad vm:chars"},
