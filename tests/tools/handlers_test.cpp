@@ -38,6 +38,7 @@ class Handlers : public ModuleTest {
         arcs.push_back({p, {p.h - k * t.h, p.v - k * t.v}, {p.h + k * t.h, p.v + k * t.v}, 0});
       }
       circle = vmhost::AddPath(piece, arcs, true);
+      vmhost::AddPolyline(piece, {{500, 0}}, false);  // one anchor: no handle's end lands on it
       globals().grading_origin = {-500, -500};
       globals().grading_hvlock = 1;
       std::vector<ArtHandle> arts{line, rect, circle};
@@ -121,6 +122,8 @@ TEST_F(Handlers, KindAndEndsFollowTheToolAndThePathsTheEndsLandOn) {
       {kDistanceSlot, {300, 0}, {100, 100}, "2 300,0L3 100,100R1 100.0"},
       {kDistanceSlot, {50, 50}, {60, 70}, "beep"},
       {kDistanceSlot, {0, 100}, {196.5, 1.2}, "2 0,100R0 200,0L2 100.0"},  // within five pixels of an anchor
+      {kDistanceSlot, {0, 100}, {195, 0}, "2 195,0 0,100R0 100.0"},  // five pixels: free
+      {kDistanceSlot, {450, 50}, {500, 0}, "beep"},
       {kAngleSlot, {300, 0}, {100, 0}, "7 300,0L3 100,0L1 0"},
       {kArcSlot, c0, c2, "6 350,300C0 250,300C2 100.0"},
       {kArcSlot, c3, c1, "6 300,250C3 300,350C1 100.0"},  // across the closing anchor
