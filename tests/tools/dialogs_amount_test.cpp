@@ -159,7 +159,8 @@ TEST_F(AmountDialogTest, GroupEditReachesEveryMemberAndMixedProportionalOpensInd
                 {ReadCheck(kAmountProportionalCheck, &opened), Click(kAmountProportionalCheck),
                  Click(kAmountProportionalCheck), ReadCheck(kAmountProportionalCheck, &afterFirst),
                  Click(kAmountProportionalCheck), ReadCheck(kAmountProportionalCheck, &afterSecond),
-                 Check(kAmountBothEndsCheck, BST_CHECKED), SetText(kAmountPercentField, "90"), Click(IDOK)}),
+                 Check(kAmountBothEndsCheck, BST_CHECKED), PickItem(kAmountTypeCombo, 2),
+                 SetText(kAmountPercentField, "90"), Click(IDOK)}),
             1);
   // Opened on the second slot, the box shows that slot's own value and sets that slot's only.
   EXPECT_EQ(opened, BST_UNCHECKED);
@@ -169,6 +170,7 @@ TEST_F(AmountDialogTest, GroupEditReachesEveryMemberAndMixedProportionalOpensInd
     SCOPED_TRACE(slot);
     EXPECT_EQ(Amount(slot), "90");
     EXPECT_EQ(globals().handles[slot].bothEnds, 1);
+    EXPECT_EQ(globals().handles[slot].direction, 2);
     EXPECT_EQ(globals().handles[slot].proportional, slot == 1 ? 0 : 1);
     EXPECT_EQ(globals().handles[slot].line.index2, slot - 1);
   }
