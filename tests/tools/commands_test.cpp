@@ -86,6 +86,10 @@ TEST_F(CommandsTest, EditOpensTheDialogOfTheRowsKindLockTogglesAndUpdateWritesWh
     User(vmwin::DoubleClickItem(1, static_cast<int>(vmwin::ShownDialogs().size()) + 1));
     EXPECT_EQ(vmwin::ScriptStepsLeft(), 0u) << dialog;
   }
+  // A dialog cancelled after its live preview drew the edit.
+  vmwin::ScriptDialog(kDistanceDialogResource,
+                      {vmwin::SetText(kAmountPercentField, "150"), vmwin::Focus(kAmountNameField), PressEscape()});
+  User(vmwin::DoubleClickItem(1, 1));
   for (const intptr_t stale : {intptr_t{50}, intptr_t{4000}, intptr_t{-7}}) {  // rows out of step
     SendMessage(List(), LB_SETITEMDATA, 4, stale);
     for (int button : {4, 3}) User(PickItem(1, 4)), Press(button);

@@ -98,12 +98,15 @@ TEST_F(AmountDialogTest, LivePreviewIsDrawnOnTheSampleLayerAndGoesWithTheDialog)
     SCOPED_TRACE(button);
     bool sampleShown = false;
     size_t copies = 0;
+    double graded = 0;
     const int32_t result =
         Run(ShowRevisionDialog, 0, kDistanceDialogResource,
             {SetText(kAmountPercentField, "150"), Focus(kAmountNameField), vmwin::Do([&](HWND) {
                LayerHandle sample = vmhost::FindLayer(kSampleLayer);
                sampleShown = sample != nullptr && sample == globals().editPreviewLayer;
                if (sampleShown) copies = vmhost::Children(LayerGroup(sample)).size();
+               if (copies == 1)
+                 graded = vmhost::Segments(vmhost::Children(vmhost::Children(LayerGroup(sample))[0])[0])[1].p.h;
                // The edit is previewed, not yet stored.
                EXPECT_EQ(Amount(0), "100.0");
              }),
@@ -111,6 +114,7 @@ TEST_F(AmountDialogTest, LivePreviewIsDrawnOnTheSampleLayerAndGoesWithTheDialog)
     EXPECT_EQ(result, button);
     EXPECT_TRUE(sampleShown);
     EXPECT_EQ(copies, 1u);
+    EXPECT_DOUBLE_EQ(graded, 150);  // the edit as typed
     EXPECT_EQ(vmhost::FindLayer(kSampleLayer), nullptr);
     EXPECT_EQ(globals().editPreviewLayer, nullptr);
     EXPECT_EQ(Amount(0), button == IDOK ? "150" : "100.0");

@@ -57,9 +57,14 @@ TEST_F(PointDialogTest, MoveAndCoordinateEditsBecomeScaledOffsets) {
     const char* y;
     int shownField;
     const char* shown;
+    double compscale = 1;
   } cases[] = {
       {kPointMoveXField, "38.30", "(3) * %%GR_COMPSCALE%%", "0", kPointOffsetXField, "3"},
+      {kPointMoveXField, "38.36", "(3.08) * %%GR_COMPSCALE%%", "0", kPointOffsetXField, "3.08"},
       {kPointMoveXField, "40", "(4.72) * %%GR_COMPSCALE%%", "0", kPointCoordinateXField, "75.28"},
+      {kPointMoveXField, "40", "(2.36) * %%GR_COMPSCALE%%", "0", kPointCoordinateXField, "75.28", 0.5},
+      {kPointCoordinateXField, "80", "(9.44) * %%GR_COMPSCALE%%", "0", kPointMoveXField, "44.72"},
+      {kPointOffsetXField, "5", "(5) * %%GR_COMPSCALE%%", "0", kPointMoveXField, "40.28"},
       {kPointCoordinateYField, "10", "(3) * %%GR_COMPSCALE%%", "(10.00) * %%GR_COMPSCALE%%", kPointMoveYField,
        "10.00"},
       {kPointOffsetYField, "a + 1", "(3) * %%GR_COMPSCALE%%", "(a + 1) * %%GR_COMPSCALE%%",
@@ -68,6 +73,7 @@ TEST_F(PointDialogTest, MoveAndCoordinateEditsBecomeScaledOffsets) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
     ResetGroup();
+    globals().grading_compscale = c.compscale;
     std::string shown;
     EXPECT_EQ(
         Run(ShowPointRevisionDialog, 0, kPointDialogResource,

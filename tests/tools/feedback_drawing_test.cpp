@@ -73,11 +73,15 @@ TEST_F(Feedback, WhatADragShowsByToolAltAndTheMarkGrabbed) {
       {1, 0, false, {-20, 30}, {40, -10}, 5, 0, {480, 370}, {540, 410}},
       {4, kModOption, false, {-20, 30}, {40, -10}, 5, 0, {480, 370}, {540, 410}},
       {5, kModOption, false, {-20, 30}, {40, -10}, 5, 0, {480, 370}, {540, 410}},
+      // A handle's end dragged: the rubber line runs to or from its other end.
+      {1, 0, false, {100.5, 100.5}, {100, 130}, 5, 0, {600, 270}, {660, 300}},
+      {1, 0, false, {159.5, 100.5}, {170, 140}, 5, 0, {600, 300}, {670, 260}},
       // The origin moves whole: a cross and two rings at it, the shaft to the arrow end.
       {3, kModOption, true, {0.5, 0.5}, {20, 10}, 5, 2, {515, 390}, {525, 390}},
       {1, 0, true, {49.5, 0.5}, {50, 30}, 5, 2, {495, 400}, {505, 400}},
       // clang-format on
   };
+  Handle(0, kHandleDistance, {100, 100}, {160, 100});
   for (const auto& c : cases) {
     tool = c.tool;
     InModuleCall([] { ClearTrackingState(); });
