@@ -210,6 +210,7 @@ TEST_F(Selection, TheLeadsEndsCarryTheGroupAndTheOriginTurnsWithItsArrow) {
       {{-400, -500}, {-500, -400}, "-500 1.571 100"},  // the arrow's end turns it
       {{-500, -500}, {-450, -500}, "-450 1.571 100"},  // the origin takes the arrow along
       {{-450, -400}, {-450, -500}, "-450 0 50"},       // onto the origin: 100 screen pixels
+      {{-425, -500}, {-425, -450}, "-450 0 50"},       // the arrow's line moves it whole
   };
   for (const auto& step : steps) {
     Drag(step.from, step.to);
