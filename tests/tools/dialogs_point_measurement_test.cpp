@@ -77,9 +77,11 @@ TEST_F(PointDialogTest, MoveAndCoordinateEditsBecomeScaledOffsets) {
     std::string shown;
     EXPECT_EQ(
         Run(ShowPointRevisionDialog, 0, kPointDialogResource,
-            {SetText(c.field, c.typed), Focus(kPointNameField), Read(c.shownField, &shown), Click(IDOK)}),
+            {SetText(c.field, c.typed), Focus(kPointNameField), Read(c.shownField, &shown),
+             SetText(kPointNameField, "hem"), Click(IDOK)}),
         1);
     EXPECT_EQ(shown, c.shown);
+    EXPECT_STREQ(globals().handles[0].name, "hem");
     // The whole group takes the offsets.
     for (int slot : {0, 1}) {
       EXPECT_EQ(X(slot), c.x);
@@ -181,19 +183,23 @@ TEST_F(MeasurementDialogTest, OpenPathEndsAreStoredInPathOrderAndRadiusNeedsAnAr
     int32_t index1;
   } cases[] = {{On(polyline, 4), On(polyline, 2), FALSE, 2}, {On(arc, 0), On(arc, 2), TRUE, 0}};
   for (const auto& c : cases) {
-    Measure(c.e1, c.e2, "", "", "", "");
+    Measure(c.e1, c.e2, "", "", "", "rOld");
+    SetVariable(0, "rOld", "1");
     BOOL enabled = -1;
+    std::string shown;
     EXPECT_EQ(Run(ShowMeasurementDialog, 0, kMeasurementDialogResource,
                   {vmwin::Do([&](HWND dialog) {
                      enabled = IsWindowEnabled(GetDlgItem(dialog, kMeasureRadiusField));
                    }),
-                   SetText(kMeasureRadiusField, "rA"), Click(IDOK)}),
+                   Read(kMeasureRadiusField, &shown), SetText(kMeasureRadiusField, "rA"), Click(IDOK)}),
               1);
+    EXPECT_EQ(shown, "rOld");
+    EXPECT_STREQ(globals().variables.varNames[0], c.radiusEnabled ? "rA" : "rOld");
     const RevisionHandle& h = globals().handles[0];
     EXPECT_EQ(enabled, c.radiusEnabled);
     EXPECT_EQ(h.line.index1, c.index1);
     EXPECT_EQ(h.line.p1.h, vmhost::Segments(h.line.art1).at(h.line.index1).p.h);
-    EXPECT_STREQ(h.line.amountExpr[3], c.radiusEnabled ? "rA" : "");
+    EXPECT_STREQ(h.line.amountExpr[3], c.radiusEnabled ? "rA" : "rOld");
   }
 }
 
