@@ -66,6 +66,7 @@ struct ShownDialog {
   int templateId;
   INT_PTR result;
   bool scripted;
+  bool centredOnTop;  // once its procedure had seen WM_INITDIALOG: centred on the desktop and topmost
 };
 struct ShownMessageBox {
   std::string text;

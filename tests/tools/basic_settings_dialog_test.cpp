@@ -62,13 +62,14 @@ TEST_F(BasicSettings, ACompilationScaleOfZeroOrNoNumberIsRefused) {
     shown.push_back(GetDlgItemText(d, 19, text, 256) ? text : "");
   });
   const int beeps = BeepCount();
-  ScriptDialog(16152, {SetText(19, "0"), PressEnter(), look, SetText(19, "half"), PressEnter(), look,
-                       SetText(19, "150"), PressEnter()});
+  ScriptDialog(16152, {SetText(9, "140"), SetText(19, "0"), PressEnter(), look, SetText(19, "half"),
+                       PressEnter(), look, SetText(19, "150"), PressEnter()});
   Choose(4);
   EXPECT_EQ(BeepCount() - beeps, 2);
   EXPECT_EQ(shown, (std::vector<std::string>{"50.00", "50.00"}));
   EXPECT_EQ(ShownDialogs().back().result, IDOK);
   EXPECT_EQ(globals().grading_compscale, 1.5);
+  EXPECT_EQ(globals().presetScale[2].v, 1.3);  // unlocked, the vertical scale stays
   EXPECT_EQ(vmhost::Tag(piece, "vmk_grading_compscale"), "1.5");
 
   ScriptDialog(16152, {SetText(19, "0"), PressEnter(), PressEscape()});
@@ -94,6 +95,11 @@ TEST_F(BasicSettings, CancelChangesNothingAndALongNameIsCutBeforeADoubleByteChar
   Choose(4);
   EXPECT_EQ(std::string(g.grading_title), std::string(79, 'a'));
   EXPECT_EQ(vmhost::UndoText(), "Undo Basic settings");
+
+  globals().grading_hvlock = 1;  // locked over a pair stored unlocked: OK makes it even
+  ScriptDialog(17152, {PressEnter()});
+  Choose(4);
+  EXPECT_EQ(g.presetScale[2].v, 1.2);
 }
 
 }  // namespace
