@@ -97,7 +97,13 @@ TEST_F(InfListPaintTest, LengthsAndRadiiRunAlongThePathBothEndsLieOn) {
     EXPECT_EQ(At(texts[label]), std::make_pair(c.kind == kHandleArc ? 26 : 136, 50));
     EXPECT_EQ(texts[label].text, c.kind == kHandleArc ? "OR" : "OL");
     EXPECT_EQ(texts[label + 1].text, Mm(c.points));
+    EXPECT_EQ(texts[label + 3].text, Mm(c.kind == kHandleArc ? 0 : c.points));  // graded by the amount 0
   }
+  // Free ends stand where the preset's scale puts them.
+  TwoPoint(0, kHandleDistance, nullptr, 0, nullptr, 0).line.p2 = {100, 0};
+  Rebuild();
+  Paint();
+  EXPECT_EQ(Row(1, Op::Text)[2].text, Mm(120));
 }
 
 TEST_F(InfListPaintTest, GroupPointAngleAndMeasurementRowsAndTheirSelection) {

@@ -14,7 +14,7 @@ class VarDocumentTest : public VarScene {
   void SetUp() override {
     VarScene::SetUp();
     twin = AddPiece("Front", {{"A", "99"}, {"W", std::string(300, 'w')}, {"P", "1", 1}}, 400);
-    back = AddPiece("Back", {{"Z", "5"}}, 800);
+    back = AddPiece("Back", {{"Z", "5"}, {"A", "7"}}, 800);
     vmhost::SetSelected(twin, true);
     ASSERT_EQ(vmhost::SelectTool(nullptr), kNoErr);
     ASSERT_EQ(TickOnce(), kNoErr);
@@ -62,6 +62,7 @@ TEST_F(VarDocumentTest, EditRewritesTheVariableInEveryPieceOfThatTitle) {
   }
   EXPECT_EQ(Rows()[0], (Strings{"Front", "Ease", "eeeeeeee"}));
   EXPECT_EQ(VarTag(back, "vmk_grading_var_name_%03d", 0), "Z");
+  EXPECT_EQ(VarTag(back, "vmk_grading_var_name_%03d", 1), "A");  // another title's own "A"
   EXPECT_EQ(vmhost::UndoText(), "変数編集の取り消し");
 
   // The twin's own "W" may not be taken by another variable of that title.
