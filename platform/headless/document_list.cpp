@@ -44,16 +44,25 @@ std::string Millimetres(double points) {
 
 }  // namespace
 
-int ListDocument(const std::string& path, std::ostream& out, std::ostream& err) {
+std::string PageSummary(const HostDocument* doc) {
+  const std::string units = doc->pixelsPerInch == 0 ? "in points (a file of this host)"
+                            : doc->pixelsPerInch == 72 ? "px read as 1/72 inch (a point)"
+                                                       : "px read as 1/96 inch";
+  if (!doc->page.kept) return "page: the drawing's bounds, " + units;
+  return "page " + Millimetres(doc->page.w) + " x " + Millimetres(doc->page.h) + " mm, " + units;
+}
+
+int ListDocument(const std::string& path, const SvgReadOptions& read, std::ostream& out, std::ostream& err) {
   vmhost::ResetHost();
   std::string why;
   std::vector<std::string> warnings;
-  DocumentHandle doc = vmhost::OpenDocument(path, &why, &warnings);
+  DocumentHandle doc = vmhost::OpenDocument(path, &why, &warnings, read);
   for (const std::string& w : warnings) err << w << "\n";
   if (doc == nullptr) {
     err << "vestamark-host: " << why << "\n";
     return 1;
   }
+  out << PageSummary(doc) << "\n";
   std::vector<std::vector<std::string>> rows{{"ID", "KIND", "LAYER", "ANCHORS", "LEFT", "BOTTOM", "RIGHT", "TOP (mm)"}};
   for (HostLayer* layer : doc->d.layers) {
     const std::string title = std::string("\"").append(ToUtf8(layer->d.title)).append("\"");

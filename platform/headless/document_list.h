@@ -5,10 +5,16 @@
 #include <ostream>
 #include <string>
 
+#include "host/host_model.h"
+
 namespace headless {
 
-// Prints each art (id, kind, layer, anchors, bounds in millimetres) to `out`, layers from the top;
-// warnings and faults go to `err`. Returns the program's exit status.
-int ListDocument(const std::string& path, std::ostream& out, std::ostream& err);
+// Prints the page (its size in millimetres and how the file's px were counted), then each art
+// (id, kind, layer, anchors, bounds in millimetres) to `out`, layers from the top; warnings and
+// faults go to `err`. Returns the program's exit status.
+int ListDocument(const std::string& path, const SvgReadOptions& read, std::ostream& out, std::ostream& err);
+
+// "page 594.00 x 841.00 mm, px read as 1/72 inch": so that a file read at the wrong size shows at once.
+std::string PageSummary(const HostDocument* doc);
 
 }  // namespace headless

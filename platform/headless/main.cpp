@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog_reference.h"
 #include "document_list.h"
 #include "session_run.h"
 #include "session_script.h"
@@ -12,26 +13,33 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: vestamark-host DOCUMENT.svg SESSION OUTPUT.svg\n"
-    "       vestamark-host --list DOCUMENT.svg\n"
+    "usage: vestamark-host [--px-per-inch 96|72] DOCUMENT.svg SESSION OUTPUT.svg\n"
+    "       vestamark-host --list [--px-per-inch 96|72] DOCUMENT.svg\n"
+    "       vestamark-host --dialogs\n"
     "\n"
     "Starts the Vestamark module in the stand-in host, opens DOCUMENT.svg, replays the steps of\n"
     "SESSION as a person's actions, and writes the resulting document to OUTPUT.svg. It prints\n"
     "what a person would have seen: alerts, dialogs, undo texts, beeps and the layers written.\n"
     "A fault in the session or the document stops the run with its line number; nothing is\n"
     "written then, and the exit status is 1 (2 for a wrong command line).\n"
-    "--list prints each art of DOCUMENT.svg: its id, kind, layer, number of anchors, and its\n"
-    "bounds in millimetres, as a session's coordinates give them (y upwards).\n"
+    "--list prints the page of DOCUMENT.svg in millimetres and how its px were counted, then\n"
+    "each art: its id, kind, layer, number of anchors, and its bounds in millimetres, as a\n"
+    "session's coordinates give them (y upwards).\n"
+    "--px-per-inch 72 reads px (and plain numbers) of a file of another program as points, as\n"
+    "several programs write them; 96, SVG's own count, is the default.\n"
+    "--dialogs prints every dialog and panel control a session can drive: ids, labels, what each\n"
+    "holds and how each dialog opens (platform/headless/DIALOGS.md).\n"
     "\n"
     "SESSION holds one step a line; '#' starts a comment. Start-up options come first:\n"
-    "  language japanese|english|korean     documents FOLDER\n"
+    "  language japanese|english|korean     documents FOLDER     px-per-inch 96|72\n"
     "Steps:\n"
     "  select ID...            deselect [ID...]          tool TITLE | tool none    tool-options\n"
     "  track|down|drag|up X Y [shift] [alt] [ctrl] [double]   (points, or millimetres: 12.5mm)\n"
     "  tick [COUNT]            zoom FACTOR               menu TEXT\n"
     "  flyout PANEL ITEM       panel PANEL click CONTROL | panel PANEL pick|double-click CONTROL ROW\n"
-    "  dialog ID ... end       (set, select, replace, click, check, pick, pick-text, double-click,\n"
-    "                          click-at, drag, focus, enter, escape: answers for that dialog)\n"
+    "  dialog ID|TITLE ... end (set, select, replace, click, check, pick, pick-text, double-click,\n"
+    "                          click-at, drag, focus, enter, escape: answers for that dialog;\n"
+    "                          a CONTROL is its id or its English label, as --dialogs prints it)\n"
     "  message-box ok|cancel|yes|no|...      open-file PATH|cancel\n"
     "  alert ok|yes|cancel|no  put-file PATH|cancel      undo    redo    save [PATH]\n"
     "\n"
@@ -47,8 +55,26 @@ int main(int argc, char** argv) {
       return 0;
     }
   }
-  if (!args.empty() && args[0] == "--list") {
-    if (args.size() == 2) return headless::ListDocument(args[1], std::cout, std::cerr);
+  if (!args.empty() && args[0] == "--dialogs") {
+    if (args.size() == 1) return headless::PrintDialogReference(std::cout, std::cerr);
+    std::cerr << "vestamark-host: --dialogs takes nothing\n\n" << kUsage;
+    return 2;
+  }
+  const bool list = !args.empty() && args[0] == "--list";
+  if (list) args.erase(args.begin());
+  double pixelsPerInch = 0;
+  if (!args.empty() && args[0] == "--px-per-inch") {
+    if (args.size() < 2 || (args[1] != "96" && args[1] != "72")) {
+      std::cerr << "vestamark-host: --px-per-inch is 96 or 72\n\n" << kUsage;
+      return 2;
+    }
+    pixelsPerInch = std::stod(args[1]);
+    args.erase(args.begin(), args.begin() + 2);
+  }
+  if (list) {
+    SvgReadOptions read;
+    if (pixelsPerInch > 0) read.pixelsPerInch = pixelsPerInch;
+    if (args.size() == 1) return headless::ListDocument(args[0], read, std::cout, std::cerr);
     std::cerr << "vestamark-host: --list takes one document\n\n" << kUsage;
     return 2;
   }
@@ -56,7 +82,7 @@ int main(int argc, char** argv) {
     std::cerr << "vestamark-host: expected a document, a session and an output file\n\n" << kUsage;
     return 2;
   }
-  headless::RunPaths paths{args[0], args[1], args[2]};
+  headless::RunPaths paths{args[0], args[1], args[2], pixelsPerInch};
   std::ifstream in(paths.session, std::ios::binary);
   if (!in) {
     std::cerr << "vestamark-host: " << paths.session << ": cannot be read\n";

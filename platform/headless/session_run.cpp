@@ -8,8 +8,10 @@
 #include <sstream>
 #include <vector>
 
+#include "document_list.h"
 #include "host/host_driver.h"
 #include "host/whole_file.h"
+#include "module_dialogs.h"
 #include "win/win_driver.h"
 #include "win/win_paths.h"
 #include "win_api.h"
@@ -66,7 +68,8 @@ void SetPreferredLanguage(const fs::path& documents, int language) {
 
 class Runner {
  public:
-  Runner(const RunPaths& paths, std::ostream& out) : paths_(paths), out_(out) {}
+  Runner(const RunPaths& paths, std::ostream& out, const SvgReadOptions& read)
+      : paths_(paths), out_(out), read_(read) {}
 
   void Run(const Step& s) {
     out_ << "line " << s.line << ": " << s.source << "\n";
@@ -106,7 +109,7 @@ class Runner {
         break;
       case StepKind::Answers: {
         std::string why;
-        vmwin::ScriptFromText(s.script, &why);  // read once already
+        vmwin::ScriptFromText(s.script, &why, s.line);  // read once already
         break;
       }
       case StepKind::Alert:
@@ -140,13 +143,14 @@ class Runner {
     Check(vmhost::NotifyAppStarted());
     std::string why;
     std::vector<std::string> warnings;
-    doc_ = vmhost::OpenDocument(paths_.document, &why, &warnings);
+    doc_ = vmhost::OpenDocument(paths_.document, &why, &warnings, read_);
     if (doc_ == nullptr) {
       err << "vestamark-host: " << why << "\nvestamark-host: nothing was written\n";
       return false;
     }
     out_ << "opened " << paths_.document << "\n";
     for (const std::string& w : warnings) out_ << "   " << w << "\n";
+    out_ << "   " << PageSummary(doc_) << "\n";
     try {
       Tick(1);
     } catch (const SessionFault& f) {
@@ -415,8 +419,13 @@ class Runner {
     const auto& dialogs = vmwin::ShownDialogs();
     for (; seenDialogs_ < dialogs.size(); ++seenDialogs_) {
       const vmwin::ShownDialog& d = dialogs[seenDialogs_];
+      const std::string unfit = UnfitAnswers(d);
       out_ << "   dialog " << d.templateId << " closed with " << d.result
-           << (d.scripted ? "" : " (no answers were given: cancelled)") << "\n";
+           << (d.scripted        ? ""
+               : unfit.empty() ? " (no answers were given: cancelled)"
+                               : " (the answers waiting were for another dialog: cancelled)")
+           << "\n";
+      if (!unfit.empty()) Fault(unfit);
     }
     const auto& undo = vmhost::UndoRecords();
     for (; seenUndo_ < undo.size(); ++seenUndo_)
@@ -427,6 +436,7 @@ class Runner {
 
   const RunPaths& paths_;
   std::ostream& out_;
+  SvgReadOptions read_;
   DocumentHandle doc_ = nullptr;
   bool started_ = false;
   bool finalSaved_ = false;
@@ -459,7 +469,10 @@ int RunSession(const Session& session, const RunPaths& paths, std::ostream& out,
   int status = 1;
   vmwin::ResetWindowsLayer();
   vmhost::ResetHost();
-  Runner runner(paths, out);
+  SvgReadOptions read;
+  const double sessionCount = session.pixelsPerInch > 0 ? session.pixelsPerInch : 96;
+  read.pixelsPerInch = paths.pixelsPerInch > 0 ? paths.pixelsPerInch : sessionCount;
+  Runner runner(paths, out, read);
   try {
     fs::create_directories(documents);
     fs::create_directories(scratch / "Desktop");

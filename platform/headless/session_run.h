@@ -13,6 +13,7 @@ struct RunPaths {
   std::string document;  // the SVG to open
   std::string session;   // for messages
   std::string output;    // where the result is written
+  double pixelsPerInch = 0;  // --px-per-inch: 96 or 72, before the session's own; 0 when not given
 };
 
 // What a person would have seen goes to `out`; a fault stops the run with its message on `err`

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "host_types.h"
+#include "module_dialogs.h"
 #include "win/win_driver.h"
 
 namespace headless {
@@ -122,14 +123,20 @@ class Reader {
       if (!IsDialogAction(verb) && verb != "select" && verb != "drag")
         Fail("\"" + verb + "\" does not answer a dialog: the dialog from line " + std::to_string(blockStep_.line) +
              " needs its \"end\" first");
+      if (n >= 2 && verb != "enter" && verb != "escape" && !IsIdWord(w[1])) w[1] = NamedControl(blockIds_, w[1]);
       blockStep_.script += ScriptLine(w);
       return;
     }
-    if (verb == "language" || verb == "documents") {
+    if (verb == "language" || verb == "documents" || verb == "px-per-inch") {
       if (!session_->steps.empty()) Fail("\"" + verb + "\" is a start-up option and comes before every step");
       if (n != 2) Fail(verb + " needs one word");
       if (verb == "documents") {
         session_->documents = w[1];
+        return;
+      }
+      if (verb == "px-per-inch") {
+        if (w[1] != "96" && w[1] != "72") Fail("px-per-inch is 96 or 72, not \"" + w[1] + "\"");
+        session_->pixelsPerInch = std::stod(w[1]);
         return;
       }
       const char* names[] = {"japanese", "english", "korean"};
@@ -185,11 +192,17 @@ class Reader {
       const bool row = n == 5 && (w[2] == "pick" || w[2] == "double-click");
       if (!click && !row)
         Fail("panel needs: <panel> click <control>, or <panel> pick|double-click <control> <row>");
-      WholeNumber(w[3], "the control", 1, 65535);
+      const std::string control = IsIdWord(w[3]) ? w[3] : NamedPanelControl(w[1], w[3]);
+      s.words[2] = std::to_string(WholeNumber(control, "the control", 1, 65535));
       if (row) WholeNumber(w[4], "the row", 0, 1000000);
     } else if (verb == "dialog") {
+      if (n != 2) Fail("dialog needs one template id or title");
       s.kind = StepKind::Answers;
-      s.script = ScriptLine(w);
+      std::string why;
+      if (!DialogIdsNamed(w[1], &blockIds_, &why)) Fail(why);
+      s.script = "dialog";
+      for (int id : blockIds_) s.script += " " + std::to_string(id);
+      s.script += blockIds_.empty() ? " 0\n" : "\n";
       blockStep_ = s;
       block_ = true;
       return;
@@ -244,9 +257,25 @@ class Reader {
 
   static void Answers(const Step& s) { CheckAnswers(s.script, s.line); }
 
+  // A control named by its label becomes its id.
+  static std::string NamedControl(const std::vector<int>& dialogIds, const std::string& word) {
+    int id = 0;
+    std::string why;
+    if (!ControlIdNamed(dialogIds, word, &id, &why)) Fail(why);
+    return std::to_string(id);
+  }
+
+  static std::string NamedPanelControl(const std::string& panel, const std::string& word) {
+    int id = 0;
+    std::string why;
+    if (!PanelControlIdNamed(panel, word, &id, &why)) Fail(why);
+    return std::to_string(id);
+  }
+
   Session* session_;
   bool block_ = false;
   Step blockStep_;
+  std::vector<int> blockIds_;  // the dialog the block answers (none: any)
 };
 
 }  // namespace

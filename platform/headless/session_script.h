@@ -44,6 +44,7 @@ struct Step {
 struct Session {
   int language = -1;      // 0 Japanese, 1 English, 2 Korean; -1 as the preferences say
   std::string documents;  // the user's Documents folder; empty: a scratch folder
+  double pixelsPerInch = 0;  // how the document counts px: 96 or 72; 0 as the command line says (96)
   std::vector<Step> steps;
 };
 

@@ -91,11 +91,25 @@ HostErr SiblingOf(ArtHandle art, int step, ArtHandle* sibling) {
 HostErr GetArtSibling(ArtHandle art, ArtHandle* sibling) { return SiblingOf(art, 1, sibling); }
 HostErr GetArtPriorSibling(ArtHandle art, ArtHandle* sibling) { return SiblingOf(art, -1, sibling); }
 
+// A group or compound path reads as selected when anything in it is, and as fully selected when
+// everything in it is; other art as its own state says.
+uint32_t SelectionRead(HostArt* art) {
+  const bool own = (art->d.attrs & kArtSelected) != 0;
+  if (art->d.children.empty()) return own ? kArtSelected | kArtFullySelected : 0;
+  bool any = false, all = true;
+  ForEachArt(art, [&](HostArt* a) {
+    if (a == art) return;
+    const bool selected = (a->d.attrs & kArtSelected) != 0;
+    any = any || selected;
+    all = all && selected;
+  });
+  return any ? (all ? kArtSelected | kArtFullySelected : kArtSelected) : 0;
+}
+
 HostErr GetArtUserAttr(ArtHandle art, uint32_t mask, uint32_t* attr) {
   if (!IsLiveArt(art) || !attr) return kBadParameterErr;
-  uint32_t value = art->d.attrs;
-  if (value & kArtSelected) value |= kArtFullySelected;
-  *attr = value & mask;
+  const uint32_t selection = kArtSelected | kArtFullySelected;
+  *attr = ((art->d.attrs & ~selection) | ((mask & selection) != 0 ? SelectionRead(art) : 0)) & mask;
   return kNoErr;
 }
 
@@ -110,24 +124,23 @@ void SetSelected(HostArt* art, bool selected) {
   });
 }
 
+// Selecting or deselecting art takes in everything it holds; setting the state the art already
+// reads changes nothing, so a partly selected group or path is left as the user made it.
 HostErr SetArtUserAttr(ArtHandle art, uint32_t mask, uint32_t attr) {
   if (!IsLiveArt(art)) return kBadParameterErr;
   mask &= ~static_cast<uint32_t>(kArtFullySelected);
-  uint32_t next = (art->d.attrs & ~mask) | (attr & mask);
-  bool selectionTouched = (mask & kArtSelected) != 0;
-  bool selectionDiffers = false;
-  if (selectionTouched) {
-    bool want = (attr & kArtSelected) != 0;
-    ForEachArt(art, [&](HostArt* a) {
-      if (((a->d.attrs & kArtSelected) != 0) != want) selectionDiffers = true;
-      for (int16_t s : a->d.segmentSelected)
-        if ((s != 0) != want) selectionDiffers = true;
-    });
+  bool selectionChanges = false;
+  if (mask & kArtSelected) {
+    const bool select = (attr & kArtSelected) != 0;
+    selectionChanges = select != ((SelectionRead(art) & kArtSelected) != 0);
+    // A group whose contents were deselected one by one no longer counts as selected itself.
+    if (select || selectionChanges) mask &= ~static_cast<uint32_t>(kArtSelected);
   }
-  if (next == art->d.attrs && !selectionDiffers) return kNoErr;
+  const uint32_t next = (art->d.attrs & ~mask) | (attr & mask);
+  if (next == art->d.attrs && !selectionChanges) return kNoErr;
   NoteArtChange(art);
   art->d.attrs = next;
-  if (selectionTouched) SetSelected(art, (attr & kArtSelected) != 0);
+  if (selectionChanges) SetSelected(art, (attr & kArtSelected) != 0);
   return kNoErr;
 }
 
@@ -365,6 +378,9 @@ HostErr SetTag(ArtHandle art, const char* name, const char* value) {
 HostErr GetTag(ArtHandle art, const char* name, const char** value) {
   if (value) *value = nullptr;
   if (!IsLiveArt(art) || !name || !value) return kBadParameterErr;
+  if (!gHost.countedTag.empty() && gHost.countedTag == name &&
+      (gHost.countedTagArt == nullptr || gHost.countedTagArt == art))
+    ++gHost.countedTagReads;
   const TagRef* tag = art->d.tags.Find(name);
   if (!tag) return kNotFoundErr;
   *value = (*tag)->value.c_str();

@@ -249,8 +249,9 @@ DocumentHandle NewDocument(const char* name) {
   return doc;
 }
 
-DocumentHandle OpenDocument(const std::string& path, std::string* error, std::vector<std::string>* warnings) {
-  HostDocument* doc = ReadSvgDocument(path, error, warnings);
+DocumentHandle OpenDocument(const std::string& path, std::string* error, std::vector<std::string>* warnings,
+                            const SvgReadOptions& options) {
+  HostDocument* doc = ReadSvgDocument(path, error, warnings, options);
   if (doc) DocumentChanged();
   return doc;
 }
@@ -427,6 +428,14 @@ const std::vector<std::string>& Notifications() { return gHost.notifications; }
 const std::vector<UndoRecord>& UndoRecords() { return gHost.undoRecords; }
 const std::vector<std::string>& Calls() { return gHost.calls; }
 int32_t Redraws() { return gHost.redraws; }
+
+void CountTagReads(const char* name, ArtHandle art) {
+  gHost.countedTag = name != nullptr ? name : "";
+  gHost.countedTagArt = art;
+  gHost.countedTagReads = 0;
+}
+
+int64_t TagReads() { return gHost.countedTagReads; }
 
 void ClearRecordings() {
   gHost.alerts.clear();

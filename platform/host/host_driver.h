@@ -78,7 +78,7 @@ int32_t DroppedPlays();
 DocumentHandle NewDocument(const char* name = "Untitled-1");
 // Elements the host cannot hold are skipped, each with a line in `warnings`.
 DocumentHandle OpenDocument(const std::string& path, std::string* error,
-                            std::vector<std::string>* warnings = nullptr);
+                            std::vector<std::string>* warnings = nullptr, const SvgReadOptions& options = {});
 // Writes the whole file, or leaves the old one as it was.
 bool SaveDocument(DocumentHandle doc, const std::string& path, std::string* error);
 // What SaveDocument would write.
@@ -131,5 +131,9 @@ const std::vector<UndoRecord>& UndoRecords();
 const std::vector<std::string>& Calls();
 int32_t Redraws();
 void ClearRecordings();
+// Counts, from now on, the reads of one tag name through the tag suite, of
+// that art alone when one is given.
+void CountTagReads(const char* name, ArtHandle art = nullptr);
+int64_t TagReads();
 
 }  // namespace vmhost

@@ -108,9 +108,21 @@ struct UndoEntry {
   DocSnapshot other;  // the state before (undo stack) or after (redo stack)
 };
 
+// The sheet a file of another program was drawn on, kept so that the document is written on
+// it again: its width and height as the file wrote them, and the part of the document (points,
+// y down as SVG has it) that the sheet shows. Not kept: the page is the drawing's bounds.
+struct DocumentPage {
+  bool kept = false;
+  std::string width, height;
+  double x = 0, y = 0, w = 0, h = 0;
+};
+
 struct HostDocument {
   std::string name;
+  bool open = true;  // false once closed: its art and layers are no longer valid
   DocData d;
+  DocumentPage page;
+  double pixelsPerInch = 0;  // how the file counted px: 96 or 72; 0 for the host's own files (points)
   std::vector<std::unique_ptr<HostLayer>> layerPool;
   std::vector<std::unique_ptr<HostArt>> artPool;
   HostDocView view;
@@ -295,6 +307,9 @@ struct HostState {
   std::vector<std::string> calls;  // "caller/selector" of every message sent
   int32_t redraws = 0;
   int32_t droppedPlays = 0;
+  std::string countedTag;  // empty: no tag's reads are counted
+  const HostArt* countedTagArt = nullptr;  // null: on any art
+  int64_t countedTagReads = 0;
 };
 
 extern HostState gHost;
@@ -313,6 +328,8 @@ HostErr LinkArt(HostArt* art, int16_t paintOrder, HostArt* prep);
 // Places art just made; when the placement is refused the art (with its children)
 // dies and the change is forgotten. `wasNoted` as for ForgetRefusedChange.
 HostErr PlaceMadeArt(HostArt* made, int16_t paintOrder, HostArt* prep, bool wasNoted, ArtHandle* out);
+// Disposes of art: it dies with everything in it, and only its identity stays
+// (a handle to it is invalid, never dangling); its contents are let go.
 void KillArt(HostArt* art);
 // Art and everything in it stops being valid (it stays where it is).
 void KillArtTree(HostArt* art);
@@ -379,13 +396,23 @@ void AddHostDefaults();
 
 // ---- document files (host_svg.cpp) ----------------------------------------------------
 
+// How a file of another program counts: SVG's px is 1/96 inch, but several programs write px
+// (or plain numbers) meaning a point, 1/72 inch.
+struct SvgReadOptions {
+  double pixelsPerInch = 96;
+  // The memory the art of one file may take, in bytes; 0: a hundred times the file's size (more
+  // than its own elements can ask for), at least 64 MB and at most half the machine's memory.
+  size_t memoryBudget = 0;
+};
+size_t MemoryBudget(const SvgReadOptions& options, size_t fileBytes);
+
 // Reads a document; on failure returns null and a message naming the fault.
 // Each element skipped because the host cannot hold it gives a warning line.
 HostDocument* ReadSvgDocument(const std::string& path, std::string* error,
-                              std::vector<std::string>* warnings = nullptr);
+                              std::vector<std::string>* warnings = nullptr, const SvgReadOptions& options = {});
 // The same from the file's bytes; `path` names it in messages.
 HostDocument* ReadSvgText(const std::string& path, const std::string& text, std::string* error,
-                          std::vector<std::string>* warnings = nullptr);
+                          std::vector<std::string>* warnings = nullptr, const SvgReadOptions& options = {});
 // Writes the whole file or, on failure, leaves the old one as it was.
 bool WriteSvgDocument(HostDocument* doc, const std::string& path, std::string* error);
 std::string SvgDocumentText(HostDocument* doc);

@@ -77,24 +77,16 @@ void CloseHostDocument(HostDocument* doc) {
   auto it = std::find_if(docs.begin(), docs.end(), [doc](const auto& d) { return d.get() == doc; });
   if (it == docs.end()) return;
   CloseDocumentWindow(doc);
+  doc->open = false;
   gHost.closedDocuments.push_back(std::move(*it));
   docs.erase(it);
   if (gHost.current == doc) gHost.current = docs.empty() ? nullptr : docs.back().get();
 }
 
-bool IsLiveArt(const HostArt* art) {
-  if (!art || !art->doc) return false;
-  for (auto& doc : gHost.documents)
-    if (doc.get() == art->doc) return art->d.alive;
-  return false;
-}
+// Every call on art asks this first: it answers without a search.
+bool IsLiveArt(const HostArt* art) { return art && art->doc && art->doc->open && art->d.alive; }
 
-bool IsLiveLayer(const HostLayer* layer) {
-  if (!layer || !layer->doc) return false;
-  for (auto& doc : gHost.documents)
-    if (doc.get() == layer->doc) return layer->d.alive;
-  return false;
-}
+bool IsLiveLayer(const HostLayer* layer) { return layer && layer->doc && layer->doc->open && layer->d.alive; }
 
 void UnlinkArt(HostArt* art) {
   HostArt* parent = art->d.parent;
@@ -191,7 +183,16 @@ void KillArtTree(HostArt* art) {
 
 void KillArt(HostArt* art) {
   UnlinkArt(art);
+  std::vector<HostArt*> tree;
+  ForEachArt(art, [&tree](HostArt* a) { tree.push_back(a); });
   KillArtTree(art);
+  // Undo brings art back from the copies its snapshots hold, never from this.
+  for (HostArt* a : tree) {
+    const int16_t type = a->d.type;
+    a->d = ArtData();
+    a->d.type = type;
+    a->d.alive = false;
+  }
 }
 
 HostArt* DuplicateArtTree(const HostArt* art, HostDocument* doc) {

@@ -1,11 +1,15 @@
 #include "svg_reader.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 #include "svg_codes.h"
+#include "svg_encoding.h"
 #include "svg_numbers.h"
 #include "svg_scan.h"
 #include "svg_transform.h"
@@ -110,9 +114,16 @@ std::string SvgReader::Where(pugi::xml_node node) const {
   std::string where = source_;
   const ptrdiff_t offset = node.offset_debug();
   if (offset >= 0) {
+    // Counted on from the last place asked for: warnings come in the order of the file.
     const size_t at = std::min(static_cast<size_t>(offset), text_.size());
-    where +=
-        ": line " + std::to_string(1 + std::count(text_.begin(), text_.begin() + static_cast<ptrdiff_t>(at), '\n'));
+    if (at < countedTo_) {
+      countedTo_ = 0;
+      linesBefore_ = 0;
+    }
+    linesBefore_ += static_cast<size_t>(std::count(text_.begin() + static_cast<ptrdiff_t>(countedTo_),
+                                                   text_.begin() + static_cast<ptrdiff_t>(at), '\n'));
+    countedTo_ = at;
+    where += ": line " + std::to_string(1 + linesBefore_);
   }
   return where;
 }
@@ -135,8 +146,23 @@ int16_t SvgReader::Short(pugi::xml_node node, double v, const char* attr) const 
   return static_cast<int16_t>(v);
 }
 
+size_t MemoryBudget(const SvgReadOptions& options, size_t fileBytes) {
+  if (options.memoryBudget > 0) return options.memoryBudget;
+  const long pages = sysconf(_SC_PHYS_PAGES), pageSize = sysconf(_SC_PAGESIZE);
+  const size_t half = pages > 0 && pageSize > 0 ? static_cast<size_t>(pages) / 2 * static_cast<size_t>(pageSize)
+                                                : std::numeric_limits<size_t>::max();
+  const size_t bySize = fileBytes > std::numeric_limits<size_t>::max() / 100 ? half : fileBytes * 100;
+  return std::min(half, std::max(bySize, static_cast<size_t>(64) << 20));
+}
+
+void SvgReader::Spend(pugi::xml_node node, size_t bytes) {
+  spent_ += bytes;
+  if (spent_ > budget_)
+    Fail(node, "the art it draws would take more than " + std::to_string(budget_ >> 20) + " MB of memory");
+}
+
 HostArt* SvgReader::NewArt(pugi::xml_node node, int16_t type) {
-  if (++arts_ > kMaxArts) Fail(node, "more than " + std::to_string(kMaxArts) + " objects");
+  Spend(node, sizeof(HostArt) + 64);  // and its place in the pools and lists
   return NewHostArt(doc_, type);
 }
 
@@ -171,20 +197,24 @@ void SvgReader::Index(pugi::xml_node root) {
 }
 
 // The root's page: document points per user unit from width, height and viewBox (px at 96 to
-// the inch; a percentage, or no size, takes the viewBox as it is). The viewBox's origin is kept
-// as the document's, so art the host wrote and art added by an editor stay together.
+// the inch, or at 72 when the file counts so; a percentage, or no size, takes the viewBox as it
+// is). The viewBox's origin is kept as the document's, so art the host wrote and art added by an
+// editor stay together.
 RealMatrix SvgReader::RootMatrix(pugi::xml_node svg) {
+  const double pixelsPerInch = options_.pixelsPerInch, pointsPerPixel = 72 / pixelsPerInch;
   auto extent = [&](const char* name) -> double {
     const std::string_view text = svg.attribute(name).value();
     if (text.empty() || text == "auto" || text.back() == '%') return NAN;
     double points;
-    if (!ReadLength(text, NAN, &points, 72) || !(points > 0)) Fail(svg, std::string("bad ") + name);
+    if (!ReadLength(text, NAN, &points, 72, pixelsPerInch) || !(points > 0)) Fail(svg, std::string("bad ") + name);
     return points;
   };
   const double width = extent("width"), height = extent("height");
-  double sx = kPointsPerPixel, sy = kPointsPerPixel;
-  viewport_ =
-      SvgViewport{std::isnan(width) ? 0 : width / kPointsPerPixel, std::isnan(height) ? 0 : height / kPointsPerPixel};
+  double sx = pointsPerPixel, sy = pointsPerPixel;
+  viewport_ = SvgViewport{std::isnan(width) ? 0 : width / pointsPerPixel,
+                          std::isnan(height) ? 0 : height / pointsPerPixel, pixelsPerInch};
+  // The part of the document the sheet shows, in points with y down.
+  double page[4] = {0, 0, width, height};
   if (pugi::xml_attribute box = svg.attribute("viewBox")) {
     SvgScanner scan(box.value());
     double v[4];
@@ -192,21 +222,72 @@ RealMatrix SvgReader::RootMatrix(pugi::xml_node svg) {
     while (n < 4 && scan.NextNumber(&v[n])) ++n;
     scan.SkipSeparators();
     if (n != 4 || !scan.AtEnd() || !(v[2] > 0) || !(v[3] > 0)) Fail(svg, "bad viewBox");
-    viewport_ = SvgViewport{v[2], v[3]};
+    viewport_ = SvgViewport{v[2], v[3], pixelsPerInch};
     if (!std::isnan(width)) sx = width / v[2];
     if (!std::isnan(height)) sy = height / v[3];
     const std::vector<std::string_view> fit = Words(svg.attribute("preserveAspectRatio").value());
-    if (fit.empty() || fit[0] != "none") {
+    std::string_view align = fit.empty() ? "xMidYMid" : fit[0];
+    if (align != "none") {
       const bool slice = fit.size() > 1 && fit[1] == "slice";
       sx = sy = slice ? std::max(sx, sy) : std::min(sx, sy);
+    } else {
+      align = "xMinYMin";  // the viewBox fills the sheet
     }
     if (!std::isfinite(sx) || !std::isfinite(sy) || !(sx > 0) || !(sy > 0)) Fail(svg, "bad viewBox");
+    if (std::isnan(page[2])) page[2] = v[2] * sx;
+    if (std::isnan(page[3])) page[3] = v[3] * sy;
+    // Where the viewBox stands on the sheet, as preserveAspectRatio aligns it.
+    auto share = [&](size_t at) {
+      const std::string_view word = align.size() >= at + 4 ? align.substr(at + 1, 3) : "Mid";
+      return word == "Min" ? 0.0 : word == "Max" ? 1.0 : 0.5;
+    };
+    page[0] = sx * v[0] - (page[2] - sx * v[2]) * share(0);
+    page[1] = sy * v[1] - (page[3] - sy * v[3]) * share(4);
   }
   // The host's own files are drawn in points, whatever their page says: it was written without a
-  // unit before it carried one.
+  // unit before it carried one. Their page is the drawing's bounds unless they keep a sheet.
+  bool own = false;
   for (pugi::xml_attribute a : svg.attributes())
-    if (std::string_view(a.name()).substr(0, 6) == "xmlns:" && std::strcmp(a.value(), kVmNamespace) == 0) sx = sy = 1;
+    if (std::string_view(a.name()).substr(0, 6) == "xmlns:" && std::strcmp(a.value(), kVmNamespace) == 0) own = true;
+  if (own) {
+    sx = sy = 1;
+    doc_->pixelsPerInch = 0;
+    if (svg.attribute("vm:page").as_int() != 1) return RealMatrix{sx, 0, 0, -sy, 0, 0};
+    std::vector<double> box;
+    if (!ParseNums(svg.attribute("viewBox").value(), box) || box.size() != 4) Fail(svg, "bad vm:page");
+    page[0] = box[0];
+    page[1] = box[1];
+    page[2] = box[2];
+    page[3] = box[3];
+  } else {
+    doc_->pixelsPerInch = pixelsPerInch;
+  }
+  if (!std::isnan(page[2]) && !std::isnan(page[3])) KeepPage(svg, own, page);
   return RealMatrix{sx, 0, 0, -sy, 0, 0};
+}
+
+// The sheet is written as the file gave it: its width and height in the file's own unit (px,
+// which viewers count at 96 to the inch, as points), and the part of the document it shows.
+void SvgReader::KeepPage(pugi::xml_node svg, bool own, const double page[4]) {
+  for (int i = 0; i < 4; ++i)
+    if (!std::isfinite(page[i])) return;
+  auto written = [&](const char* name, double points) {
+    std::string text(svg.attribute(name).value());
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.pop_back();
+    text.erase(0, text.find_first_not_of(" \t\r\n"));
+    const std::string unit = text.size() >= 2 ? text.substr(text.size() - 2) : "";
+    for (const char* kept : {"pt", "pc", "mm", "cm", "in"})
+      if (unit == kept) return text;
+    return Num(points) + "pt";
+  };
+  DocumentPage& p = doc_->page;
+  p.kept = true;
+  p.width = own ? svg.attribute("width").value() : written("width", page[2]);
+  p.height = own ? svg.attribute("height").value() : written("height", page[3]);
+  p.x = page[0];
+  p.y = page[1];
+  p.w = page[2];
+  p.h = page[3];
 }
 
 RealMatrix SvgReader::ElementMatrix(pugi::xml_node node, const RealMatrix& parent) const {
@@ -228,7 +309,9 @@ void SvgReader::ReadRoot(pugi::xml_node svg) {
     doc_->view.center = RealPoint{center[0], center[1]};
   }
   Index(svg);
-  const Context root{nullptr, ElementMatrix(svg, RootMatrix(svg)), ComputeStyle(SvgStyle{}, svg, sheet_), false};
+  SvgStyle initial;
+  initial.pixelsPerInch = options_.pixelsPerInch;
+  const Context root{nullptr, ElementMatrix(svg, RootMatrix(svg)), ComputeStyle(initial, svg, sheet_), false};
   HostLayer* loose = nullptr;  // for art outside any layer
   Placed looseArt;
   HostLayer* current = nullptr;
@@ -352,8 +435,9 @@ HostArt* SvgReader::ReadUse(pugi::xml_node node, const Context& context) {
   activeUses_.push_back(node);
   const SvgStyle style = ComputeStyle(context.style, node, sheet_);
   double x = 0, y = 0;
-  if (!ReadLength(node.attribute("x").as_string("0"), viewport_.width, &x) ||
-      !ReadLength(node.attribute("y").as_string("0"), viewport_.height, &y))
+  const double ppi = viewport_.pixelsPerInch;
+  if (!ReadLength(node.attribute("x").as_string("0"), viewport_.width, &x, ppi, ppi) ||
+      !ReadLength(node.attribute("y").as_string("0"), viewport_.height, &y, ppi, ppi))
     Fail(node, "bad x or y");
   const RealMatrix ctm = MultiplyMatrix(Translation(x, y), ElementMatrix(node, context.ctm));
   HostArt* art;
@@ -402,8 +486,14 @@ void SvgReader::ReadCommon(pugi::xml_node node, HostArt* art, bool copy) {
 
 // ---- entry points -------------------------------------------------------------------------
 
-HostDocument* ReadSvgText(const std::string& path, const std::string& text, std::string* error,
-                          std::vector<std::string>* warnings) {
+HostDocument* ReadSvgText(const std::string& path, const std::string& bytes, std::string* error,
+                          std::vector<std::string>* warnings, const SvgReadOptions& options) {
+  std::string text, why;
+  size_t badLine = 0;
+  if (!DocumentTextAsUtf8(bytes, &text, &badLine, &why)) {
+    if (error) *error = path + ": line " + std::to_string(badLine) + ": " + why;
+    return nullptr;
+  }
   pugi::xml_document xml;
   pugi::xml_parse_result parsed =
       xml.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_utf8);
@@ -418,7 +508,7 @@ HostDocument* ReadSvgText(const std::string& path, const std::string& text, std:
   HostDocument* doc = NewHostDocument(path.substr(path.find_last_of('/') + 1));
   std::vector<std::string> seen;
   try {
-    SvgReader(doc, path, text, &seen).ReadRoot(xml.document_element());
+    SvgReader(doc, path, text, &seen, options).ReadRoot(xml.document_element());
   } catch (const SvgReadError& e) {
     CloseHostDocument(doc);
     gHost.current = previous;
@@ -429,7 +519,8 @@ HostDocument* ReadSvgText(const std::string& path, const std::string& text, std:
   return doc;
 }
 
-HostDocument* ReadSvgDocument(const std::string& path, std::string* error, std::vector<std::string>* warnings) {
+HostDocument* ReadSvgDocument(const std::string& path, std::string* error, std::vector<std::string>* warnings,
+                              const SvgReadOptions& options) {
   std::string text;
   FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) {
@@ -440,5 +531,5 @@ HostDocument* ReadSvgDocument(const std::string& path, std::string* error, std::
   size_t n;
   while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
   std::fclose(f);
-  return ReadSvgText(path, text, error, warnings);
+  return ReadSvgText(path, text, error, warnings, options);
 }

@@ -22,8 +22,11 @@ struct SvgReadError {
 
 class SvgReader {
  public:
-  SvgReader(HostDocument* doc, const std::string& source, const std::string& text, std::vector<std::string>* warnings)
-      : doc_(doc), source_(source), text_(text), warnings_(warnings) {}
+  SvgReader(HostDocument* doc, const std::string& source, const std::string& text, std::vector<std::string>* warnings,
+            const SvgReadOptions& options)
+      : doc_(doc), source_(source), text_(text), warnings_(warnings), options_(options) {
+    budget_ = MemoryBudget(options, text.size());
+  }
 
   // Throws SvgReadError.
   void ReadRoot(pugi::xml_node svg);
@@ -44,6 +47,7 @@ class SvgReader {
   std::string Where(pugi::xml_node node) const;
   void Index(pugi::xml_node root);
   RealMatrix RootMatrix(pugi::xml_node svg);
+  void KeepPage(pugi::xml_node svg, bool own, const double page[4]);
   RealMatrix ElementMatrix(pugi::xml_node node, const RealMatrix& parent) const;
   HostLayer* ReadOwnLayer(pugi::xml_node node, const Context& root);
   void ReadMarkedLayer(pugi::xml_node node, const Context& root);
@@ -69,17 +73,18 @@ class SvgReader {
   std::string source_;
   const std::string& text_;
   std::vector<std::string>* warnings_;
+  SvgReadOptions options_;
   SvgStylesheet sheet_;
   std::map<std::string, pugi::xml_node, std::less<>> targets_;  // elements by id, for use
   std::set<std::string> takenIds_;
   std::vector<pugi::xml_node> activeUses_;
   SvgViewport viewport_{0, 0};
   static constexpr int kMaxDepth = 256;
-  // More art or anchors than any pattern holds: a file that asks for more (uses
-  // of uses of groups) is refused before it exhausts the memory.
-  static constexpr size_t kMaxArts = 200000;
-  static constexpr size_t kMaxAnchors = 1000000;
+  mutable size_t countedTo_ = 0, linesBefore_ = 0;  // the newlines before an offset, for Where
+  // What the art a file draws may take of the memory: a file whose uses draw uses of groups is
+  // stopped before it exhausts it, and real work of any size goes through (SvgReadOptions).
+  void Spend(pugi::xml_node node, size_t bytes);
+  size_t budget_ = 0;
+  size_t spent_ = 0;
   int depth_ = 0;
-  size_t arts_ = 0;
-  size_t anchors_ = 0;
 };

@@ -44,6 +44,52 @@ bool FirstNumber(pugi::xml_node node, const char* name, double* out) {
   return true;
 }
 
+// A part of a text placed by its own tspan: where its characters start, and its place.
+struct PlacedPart {
+  size_t start;
+  bool hasX;
+  double x;
+  bool newLine;  // placed on a line of its own
+};
+
+size_t Letters(std::string_view text) {
+  size_t n = 0;
+  for (char c : text)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80 && c != ' ' && c != '\t' && c != '\n' && c != '\r') ++n;
+  return n;
+}
+
+// The parts joined into one line. A part placed on a line of its own, or a word placed by itself,
+// starts with a blank; letters placed one by one (letter-spaced text) stay one word unless the
+// step to the next is well beyond the text's usual step between letters.
+std::string JoinedParts(const std::string& characters, const std::vector<PlacedPart>& parts) {
+  auto letters = [&](size_t i) {
+    const size_t end = i + 1 < parts.size() ? parts[i + 1].start : characters.size();
+    return Letters(std::string_view(characters).substr(parts[i].start, end - parts[i].start));
+  };
+  auto letterStep = [&](size_t i) {  // from the letter before, or 0 when these are not two placed letters
+    const bool letterPair = !parts[i].newLine && parts[i].hasX && parts[i - 1].hasX && letters(i) == 1 &&
+                            letters(i - 1) == 1 && parts[i].x > parts[i - 1].x;
+    return letterPair ? parts[i].x - parts[i - 1].x : 0.0;
+  };
+  std::vector<double> steps;
+  for (size_t i = 1; i < parts.size(); ++i)
+    if (const double step = letterStep(i); step > 0) steps.push_back(step);
+  double usual = 0;
+  if (!steps.empty()) {
+    std::nth_element(steps.begin(), steps.begin() + static_cast<ptrdiff_t>(steps.size() / 2), steps.end());
+    usual = steps[steps.size() / 2];
+  }
+  std::string out;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    const size_t end = i + 1 < parts.size() ? parts[i + 1].start : characters.size();
+    const double step = i > 0 ? letterStep(i) : 0;
+    if (i > 0 && !(step > 0 && step <= 1.5 * usual)) out += ' ';
+    out.append(characters, parts[i].start, end - parts[i].start);
+  }
+  return out;
+}
+
 }  // namespace
 
 RealPoint SvgReader::ToDocument(pugi::xml_node node, const RealMatrix& ctm, RealPoint p) const {
@@ -81,8 +127,7 @@ HostArt* SvgReader::ReadPath(pugi::xml_node node, const RealMatrix& ctm, const S
   if (node.attribute("vm:style")) pathStyle = OwnStyle(node);
   for (const SvgSubpath& path : paths) {
     if (path.segments.size() > 32767) Fail(node, "a path of more than 32767 segments");
-    anchors_ += path.segments.size();
-    if (anchors_ > kMaxAnchors) Fail(node, "more than " + std::to_string(kMaxAnchors) + " anchors");
+    Spend(node, path.segments.size() * (sizeof(PathSegment) + sizeof(int16_t)));
   }
   HostArt* art = NewArt(node, paths.size() == 1 ? kPathArt : kCompoundPathArt);
   art->d.style = pathStyle;
@@ -223,6 +268,8 @@ HostArt* SvgReader::ReadText(pugi::xml_node node, const RealMatrix& ctm, const S
   SvgStyle look = style;
   std::string characters;
   bool placed = false;
+  std::vector<PlacedPart> parts{{0, true, at.h, false}};
+  double lineY = at.v;
   // The characters in the order of the file, each tspan's style inherited from its parent.
   struct Walk {
     SvgReader& reader;
@@ -230,6 +277,8 @@ HostArt* SvgReader::ReadText(pugi::xml_node node, const RealMatrix& ctm, const S
     SvgStyle& look;
     std::string& characters;
     bool& placed;
+    std::vector<PlacedPart>& parts;
+    double& lineY;
     void Visit(pugi::xml_node parent, const SvgStyle& parentStyle, int depth) {
       for (pugi::xml_node child : parent.children()) {
         if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
@@ -245,14 +294,21 @@ HostArt* SvgReader::ReadText(pugi::xml_node node, const RealMatrix& ctm, const S
           if (!placed) {
             FirstNumber(child, "x", &at.h);
             FirstNumber(child, "y", &at.v);
+            parts.front().x = at.h;
+            lineY = at.v;
           } else if (positioned) {
-            characters += ' ';
+            PlacedPart part{characters.size(), false, 0, false};
+            part.hasX = FirstNumber(child, "x", &part.x);
+            double y = lineY;
+            part.newLine = FirstNumber(child, "y", &y) && y != lineY;
+            lineY = y;
+            parts.push_back(part);
           }
           Visit(child, own, depth + 1);
         }
       }
     }
-  } walk{*this, at, look, characters, placed};
+  } walk{*this, at, look, characters, placed, parts, lineY};
   walk.Visit(node, style, 0);
 
   HostArt* art = NewArt(node, kTextFrameArt);
@@ -275,6 +331,6 @@ HostArt* SvgReader::ReadText(pugi::xml_node node, const RealMatrix& ctm, const S
   t.chars.stroke = look.stroke;
   if (look.stroke) t.chars.strokeColor = look.strokeColor;
   t.para.justification = look.justification;
-  t.text = FromUtf8(CollapsedBlanks(characters));
+  t.text = FromUtf8(CollapsedBlanks(JoinedParts(characters, parts)));
   return art;
 }

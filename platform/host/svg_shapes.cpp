@@ -25,7 +25,7 @@ class Shape {
                          : axis == 'y' ? viewport_.height
                                        : std::hypot(viewport_.width, viewport_.height) / std::sqrt(2.0);
     double v;
-    if (!ReadLength(a.value(), whole, &v)) throw BadAttribute{name};
+    if (!ReadLength(a.value(), whole, &v, viewport_.pixelsPerInch, viewport_.pixelsPerInch)) throw BadAttribute{name};
     return v;
   }
 

@@ -9,7 +9,8 @@
 #include "svg_path_data.h"
 
 struct SvgViewport {
-  double width, height;  // user units, for percentages
+  double width, height;       // user units, for percentages
+  double pixelsPerInch = 96;  // user units (px) of an inch, for lengths in other units
 };
 
 bool IsBasicShape(std::string_view element);

@@ -98,14 +98,14 @@ constexpr NamedColor kNamedColors[] = {
 };
 
 // A length of the font: pixels, units, a percentage or em of the parent's size.
-bool FontSize(std::string_view text, double parent, double* out) {
+bool FontSize(std::string_view text, double parent, double pixelsPerInch, double* out) {
   if (text.size() > 2 && text.substr(text.size() - 2) == "em") {
     double v;
     if (!ParseNum(Trim(text.substr(0, text.size() - 2)), v)) return false;
     *out = v * parent;
     return *out > 0 && std::isfinite(*out);
   }
-  return ReadLength(text, parent, out) && *out > 0;
+  return ReadLength(text, parent, out, pixelsPerInch, pixelsPerInch) && *out > 0;
 }
 
 // A fill or stroke onto its flag and colour; what is not a colour is passed over.
@@ -135,13 +135,13 @@ void Apply(SvgStyle& s, const SvgStyle& parent, const std::string& name, std::st
     double w;
     if (inherit)
       s.strokeWidth = parent.strokeWidth;
-    else if (ReadLength(value, NAN, &w) && w >= 0)
+    else if (ReadLength(value, NAN, &w, s.pixelsPerInch, s.pixelsPerInch) && w >= 0)
       s.strokeWidth = w;
   } else if (name == "font-size") {
     double size;
     if (inherit)
       s.fontSize = parent.fontSize;
-    else if (FontSize(value, parent.fontSize, &size))
+    else if (FontSize(value, parent.fontSize, s.pixelsPerInch, &size))
       s.fontSize = size;
   } else if (name == "font-family") {
     std::string_view first = Trim(Split(value, ',')[0]);
@@ -251,15 +251,28 @@ void SvgStylesheet::AddRules(std::string_view text) {
       }
       if (!simple) continue;
       rule.weight = static_cast<int>(rule.classes.size()) * 10 + (rule.element.empty() ? 0 : 1);
+      (rule.classes.empty() ? byElement_[rule.element] : byClass_[rule.classes.front()]).push_back(rules_.size());
       rules_.push_back(std::move(rule));
     }
   }
 }
 
 CssDeclarations SvgStylesheet::For(std::string_view element, std::string_view classes) const {
-  std::vector<const Rule*> matched;
+  if (rules_.empty()) return {};
   const std::vector<std::string_view> own = Words(classes);
-  for (const Rule& rule : rules_) {
+  std::vector<size_t> candidates;
+  auto take = [&](const auto& index, std::string_view key) {
+    const auto found = index.find(std::string(key));
+    if (found != index.end()) candidates.insert(candidates.end(), found->second.begin(), found->second.end());
+  };
+  take(byElement_, element);
+  for (std::string_view c : own) take(byClass_, c);
+  // By weight, then in the order of the sheet; a class written twice on the element meets its rules once.
+  std::sort(candidates.begin(), candidates.end());
+  candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
+  std::vector<const Rule*> matched;
+  for (size_t i : candidates) {
+    const Rule& rule = rules_[i];
     if (!rule.element.empty() && rule.element != element) continue;
     bool all = true;
     for (const std::string& c : rule.classes) all = all && std::find(own.begin(), own.end(), c) != own.end();

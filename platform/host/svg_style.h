@@ -6,6 +6,7 @@
 #include <pugixml.hpp>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -20,7 +21,8 @@ struct SvgStyle {
   double fontSize = 16;    // likewise
   std::string fontFamily;
   int16_t justification = 0;
-  bool hidden = false;  // display:none on this element (not inherited)
+  bool hidden = false;        // display:none on this element (not inherited)
+  double pixelsPerInch = 96;  // user units (px) of an inch, as the file counts them
 };
 
 using CssDeclarations = std::vector<std::pair<std::string, std::string>>;
@@ -44,6 +46,9 @@ class SvgStylesheet {
     CssDeclarations declarations;
   };
   std::vector<Rule> rules_;
+  // Rules by the first class they ask for, or by their element when they ask for none, so that an
+  // element meets only the rules that may match it.
+  std::unordered_map<std::string, std::vector<size_t>> byClass_, byElement_;
 };
 
 SvgStyle ComputeStyle(const SvgStyle& parent, pugi::xml_node node, const SvgStylesheet& sheet);

@@ -77,7 +77,7 @@ bool ReadTransform(std::string_view text, RealMatrix* out) {
   return true;
 }
 
-bool ReadLength(std::string_view text, double whole, double* out, double perInch) {
+bool ReadLength(std::string_view text, double whole, double* out, double perInch, double pixelsPerInch) {
   SvgScanner scan(text);
   scan.SkipBlanks();
   double v;
@@ -92,8 +92,8 @@ bool ReadLength(std::string_view text, double whole, double* out, double perInch
     *out = v * whole / 100;
     return std::isfinite(*out);
   }
-  const std::pair<std::string_view, double> units[] = {{"", 96},     {"px", 96},   {"pt", 72}, {"pc", 6},
-                                                       {"mm", 25.4}, {"cm", 2.54}, {"in", 1}};
+  const std::pair<std::string_view, double> units[] = {
+      {"", pixelsPerInch}, {"px", pixelsPerInch}, {"pt", 72}, {"pc", 6}, {"mm", 25.4}, {"cm", 2.54}, {"in", 1}};
   for (auto [name, unitsPerInch] : units) {
     if (unit != name) continue;
     *out = unitsPerInch == perInch ? v : v * perInch / unitsPerInch;

@@ -12,7 +12,7 @@ constexpr double kPointsPerPixel = 0.75;
 // in order; false when the list is malformed.
 bool ReadTransform(std::string_view text, RealMatrix* out);
 
-// A length in units of which `perInch` make an inch (96: pixels, SVG's user
-// units; 72: points): a number with px, pt, pc, mm, cm, in or no unit (px); a
-// percentage is of `whole`. False for anything else.
-bool ReadLength(std::string_view text, double whole, double* out, double perInch = 96);
+// A length in units of which `perInch` make an inch (SVG's user units, px; 72:
+// points): a number with px, pt, pc, mm, cm, in or no unit (px, of which
+// `pixelsPerInch` make an inch); a percentage is of `whole`. False for anything else.
+bool ReadLength(std::string_view text, double whole, double* out, double perInch = 96, double pixelsPerInch = 96);

@@ -2,7 +2,8 @@
 // exact document in attributes of our own namespace. Layers are top-level
 // groups marked as layers; paths keep every anchor and control point as
 // shortest round-trip numbers; tags keep their order and their bytes
-// (percent-encoded). The page is the drawing's bounds with a margin, in points.
+// (percent-encoded). The page is the sheet a file of another program was drawn
+// on, else the drawing's bounds with a margin, in points.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -92,6 +93,25 @@ class Writer {
     svg.append_attribute("xmlns") = "http://www.w3.org/2000/svg";
     svg.append_attribute("xmlns:vm") = kVmNamespace;
     svg.append_attribute("version") = "1.1";
+    const DocumentPage& page = doc_->page;
+    if (page.kept) {  // the sheet the file was drawn on
+      svg.append_attribute("width") = page.width.c_str();
+      svg.append_attribute("height") = page.height.c_str();
+      svg.append_attribute("viewBox") =
+          (Num(page.x) + " " + Num(page.y) + " " + Num(page.w) + " " + Num(page.h)).c_str();
+      svg.append_attribute("vm:page") = "1";
+    } else {
+      WriteBoundsPage(svg);
+    }
+    svg.append_attribute("vm:zoom") = Num(doc_->view.zoom).c_str();
+    svg.append_attribute("vm:center") = (Num(doc_->view.center.h) + " " + Num(doc_->view.center.v)).c_str();
+    // SVG paints later elements on top: the bottom layer goes first.
+    for (auto it = doc_->d.layers.rbegin(); it != doc_->d.layers.rend(); ++it) WriteLayer(svg, *it);
+  }
+
+ private:
+  // The drawing's bounds with a margin, in points.
+  void WriteBoundsPage(pugi::xml_node svg) {
     bool empty = true;
     RealRect box{0, 842, 595, 0};
     for (HostLayer* layer : doc_->d.layers) {
@@ -116,13 +136,8 @@ class Writer {
     svg.append_attribute("height") = (Num(h) + "pt").c_str();
     svg.append_attribute("viewBox") =
         (Num(box.left - margin) + " " + Num(-box.top - margin) + " " + Num(w) + " " + Num(h)).c_str();
-    svg.append_attribute("vm:zoom") = Num(doc_->view.zoom).c_str();
-    svg.append_attribute("vm:center") = (Num(doc_->view.center.h) + " " + Num(doc_->view.center.v)).c_str();
-    // SVG paints later elements on top: the bottom layer goes first.
-    for (auto it = doc_->d.layers.rbegin(); it != doc_->d.layers.rend(); ++it) WriteLayer(svg, *it);
   }
 
- private:
   void WriteLayer(pugi::xml_node parent, HostLayer* layer) {
     pugi::xml_node g = parent.append_child("g");
     g.append_attribute("id") = layer->group->d.id.c_str();
@@ -262,7 +277,9 @@ std::string SvgDocumentText(HostDocument* doc) {
   pugi::xml_document xml;
   Writer(doc).Write(xml);
   std::ostringstream out;
-  xml.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
+  // A control character the module put into a title or a text would make the file no XML; the
+  // exact text is kept percent-encoded.
+  xml.save(out, "  ", pugi::format_default | pugi::format_skip_control_chars, pugi::encoding_utf8);
   return out.str();
 }
 

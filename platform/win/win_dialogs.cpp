@@ -16,7 +16,8 @@ namespace {
 
 struct ScriptStep {
   enum class Kind { Dialog, MessageBox, OpenFile } kind;
-  int templateId = 0;
+  std::vector<int> templateIds;  // a dialog step answers any of these (none: any dialog)
+  int tag = 0;
   std::vector<UserAction> actions;
   size_t next = 0;
   int answer = 0;
@@ -32,6 +33,7 @@ struct OpenDialog {
   HWND window;
   ScriptStep step;
   bool scripted;
+  WaitingAnswer waiting;  // when not scripted
 };
 
 // Dialogs being run, innermost last; each holds the script step it took.
@@ -54,12 +56,29 @@ DWORD lastDialogError = 0;
 constexpr int kMaxNesting = 32;
 constexpr int kMaxDeliveries = 100000;
 
+bool Fits(const ScriptStep& step, ScriptStep::Kind kind, int templateId) {
+  if (step.kind != kind) return false;
+  const std::vector<int>& ids = step.templateIds;
+  return kind != ScriptStep::Kind::Dialog || ids.empty() ||
+         std::find(ids.begin(), ids.end(), templateId) != ids.end();
+}
+
+// What the first waiting step answers, for a dialog that found it did not fit.
+WaitingAnswer Waiting() {
+  WaitingAnswer w;
+  if (Script().empty()) return w;
+  const ScriptStep& step = Script().front();
+  w.kind = step.kind == ScriptStep::Kind::Dialog       ? WaitingAnswer::Kind::Dialog
+           : step.kind == ScriptStep::Kind::MessageBox ? WaitingAnswer::Kind::MessageBox
+                                                       : WaitingAnswer::Kind::OpenFile;
+  w.templateIds = step.templateIds;
+  w.tag = step.tag;
+  return w;
+}
+
 bool TakeStep(ScriptStep::Kind kind, int templateId, ScriptStep* out) {
   auto& script = Script();
-  if (script.empty() || script.front().kind != kind) return false;
-  if (kind == ScriptStep::Kind::Dialog && script.front().templateId != 0 &&
-      script.front().templateId != templateId)
-    return false;
+  if (script.empty() || !Fits(script.front(), kind, templateId)) return false;
   *out = std::move(script.front());
   script.pop_front();
   return true;
@@ -310,24 +329,31 @@ UserAction Do(std::function<void(HWND)> action) {
 }
 
 void ScriptDialog(int templateId, std::vector<UserAction> actions) {
+  ScriptDialogOf(templateId != 0 ? std::vector<int>{templateId} : std::vector<int>{}, std::move(actions));
+}
+
+void ScriptDialogOf(std::vector<int> templateIds, std::vector<UserAction> actions, int tag) {
   ScriptStep step;
   step.kind = ScriptStep::Kind::Dialog;
-  step.templateId = templateId;
+  step.templateIds = std::move(templateIds);
   step.actions = std::move(actions);
+  step.tag = tag;
   Script().push_back(std::move(step));
 }
 
-void ScriptMessageBox(int answer) {
+void ScriptMessageBox(int answer, int tag) {
   ScriptStep step;
   step.kind = ScriptStep::Kind::MessageBox;
   step.answer = answer;
+  step.tag = tag;
   Script().push_back(std::move(step));
 }
 
-void ScriptOpenFile(std::string windowsPath) {
+void ScriptOpenFile(std::string windowsPath, int tag) {
   ScriptStep step;
   step.kind = ScriptStep::Kind::OpenFile;
   step.path = std::move(windowsPath);
+  step.tag = tag;
   Script().push_back(std::move(step));
 }
 
@@ -416,8 +442,9 @@ INT_PTR DialogBoxParam(HINSTANCE instance, LPCSTR templateName, HWND parent, DLG
     return -1;
   }
   HWND previousFocus = GetFocus();
-  OpenDialog open{nullptr, {}, false};
+  OpenDialog open{nullptr, {}, false, {}};
   open.scripted = TakeStep(ScriptStep::Kind::Dialog, id, &open.step);
+  if (!open.scripted) open.waiting = Waiting();
   HWND dialog = CreateDialogWindow(instance, *t, id, parent, proc);
   if (dialog == nullptr) return -1;
   open.window = dialog;
@@ -454,16 +481,18 @@ INT_PTR DialogBoxParam(HINSTANCE instance, LPCSTR templateName, HWND parent, DLG
   }
   const INT_PTR result = IsLive(dialog) ? (dialog->ended ? dialog->endResult : IDCANCEL) : IDCANCEL;
   bool scripted = false;
+  WaitingAnswer waiting;
   for (auto it = Running().begin(); it != Running().end(); ++it)
     if (it->window == dialog) {
       scripted = it->scripted;
+      waiting = std::move(it->waiting);
       Running().erase(it);
       break;
     }
   if (IsLive(dialog)) DestroyWindow(dialog);
   if (ownerWasEnabled && IsLive(parent)) EnableWindow(parent, TRUE);
   if (IsLive(previousFocus)) SetFocus(previousFocus);
-  DialogLog().push_back({id, result, scripted, centredOnTop});
+  DialogLog().push_back({id, result, scripted, std::move(waiting), centredOnTop});
   return result;
 }
 

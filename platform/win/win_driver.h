@@ -55,18 +55,28 @@ UserAction Do(std::function<void(HWND dialog)> action);
 // A dialog step names its template id (0: whichever dialog opens). A dialog whose actions are spent
 // and that is still open is cancelled; a dialog that opens with no step waiting is cancelled too.
 void ScriptDialog(int templateId, std::vector<UserAction> actions);
-void ScriptMessageBox(int answer);             // IDOK, IDCANCEL, IDYES, ...
-void ScriptOpenFile(std::string windowsPath);  // empty: the user cancels
+// A dialog step for whichever of these templates opens (a dialog has a copy per language; none:
+// any dialog). A step's tag comes back with a dialog that opened while it waited and did not fit.
+void ScriptDialogOf(std::vector<int> templateIds, std::vector<UserAction> actions, int tag = 0);
+void ScriptMessageBox(int answer, int tag = 0);             // IDOK, IDCANCEL, IDYES, ...
+void ScriptOpenFile(std::string windowsPath, int tag = 0);  // empty: the user cancels
 size_t ScriptStepsLeft();
 // The user acts at once on a control of any window (a panel, say), as a dialog script would.
 void PerformUserAction(HWND window, const UserAction& action);
 void ClearScript();
 
+// The first script step that was waiting when a dialog opened that it did not fit.
+struct WaitingAnswer {
+  enum class Kind { None, Dialog, MessageBox, OpenFile } kind = Kind::None;
+  std::vector<int> templateIds;  // of a dialog step
+  int tag = 0;
+};
 struct ShownDialog {
   int templateId;
   INT_PTR result;
   bool scripted;
-  bool centredOnTop;  // once its procedure had seen WM_INITDIALOG: centred on the desktop and topmost
+  WaitingAnswer waiting;  // unscripted dialogs only; kind None when nothing was waiting
+  bool centredOnTop;      // once its procedure had seen WM_INITDIALOG: centred on the desktop and topmost
 };
 struct ShownMessageBox {
   std::string text;
@@ -137,6 +147,10 @@ HWND FocusedWindow();
 std::vector<HWND> OpenDialogs();  // innermost last
 int TimerCount(HWND window);
 
+// ---- the module's resources ----
+// The ids of every resource of one type that an instance registered, ascending.
+std::vector<int> ResourceIds(HINSTANCE instance, int type);
+
 // Destroys every window and forgets all state (script, timers, queue, counters, input, drawing);
 // registered resources stay.
 void ResetWindowsLayer();
@@ -146,7 +160,7 @@ void ResetWindowsLayer();
 namespace vmwin {
 
 // Adds script steps written as text (a session file's lines, UTF-8; texts become code page 932):
-//   dialog <template id>      the actions below go to that dialog (0: whichever opens next)
+//   dialog <template id>...   the actions below go to the first of these dialogs to open (0: any)
 //   set <control> <text>      select <control> <start> <end>     replace <control> <text>
 //   click <control>           check <control> <0|1|2>             focus <control>
 //   pick <control> <row>      pick-text <control> <text>          double-click <control> <row>
@@ -155,8 +169,8 @@ namespace vmwin {
 //   message-box <ok|cancel|yes|no|abort|retry|ignore>             open-file <path> | open-file cancel
 // Texts may be double-quoted (\" and \\ inside). Blank lines and lines starting with "#" are skipped.
 // Returns false, with the line and the reason in `error`, at the first line it cannot read; the steps
-// before that line stay added.
-bool ScriptFromText(const std::string& text, std::string* error);
+// before that line stay added. Every step gets `tag`.
+bool ScriptFromText(const std::string& text, std::string* error, int tag = 0);
 // The words of one such line, quotes undone; false for an unclosed quote.
 bool SplitScriptWords(const std::string& line, std::vector<std::string>* words);
 

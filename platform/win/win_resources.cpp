@@ -37,6 +37,14 @@ int CurrentCursorId() { return currentCursor != nullptr ? currentCursor->resourc
 
 void ResetResources() { currentCursor = nullptr; }
 
+std::vector<int> ResourceIds(HINSTANCE instance, int type) {
+  std::vector<int> ids;
+  if (const auto t = Tables().find(instance); t != Tables().end())
+    for (const auto& entry : t->second)
+      if (entry.first.first == type) ids.push_back(entry.first.second);
+  return ids;
+}
+
 }  // namespace vmwin
 
 void RegisterModuleResources(HINSTANCE instance, const ResourceEntry* entries, int count) {

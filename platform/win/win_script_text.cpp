@@ -69,15 +69,15 @@ bool SplitScriptWords(const std::string& line, std::vector<std::string>* words) 
   return Words(line, *words);
 }
 
-bool ScriptFromText(const std::string& text, std::string* error) {
+bool ScriptFromText(const std::string& text, std::string* error, int tag) {
   std::istringstream lines(text);
   std::string line;
   int lineNumber = 0;
   bool inDialog = false;
-  int dialogId = 0;
+  std::vector<int> dialogIds;
   std::vector<UserAction> actions;
   auto flush = [&] {
-    if (inDialog) ScriptDialog(dialogId, std::move(actions));
+    if (inDialog) ScriptDialogOf(std::move(dialogIds), std::move(actions), tag);
     actions.clear();
     inDialog = false;
   };
@@ -101,18 +101,26 @@ bool ScriptFromText(const std::string& text, std::string* error) {
     auto textAfterControl = [&] { return n == 3 && Number(w[1], &a); };
     auto needDialog = [&] { return inDialog ? true : (fail("\"" + verb + "\" outside a dialog"), false); };
     if (verb == "dialog") {
-      if (!numbers(1)) return fail("dialog needs a template id");
+      std::vector<int> ids;
+      bool any = n < 2;
+      for (size_t i = 1; i < n; ++i) {
+        if (!Number(w[i], &a)) return fail("dialog needs a template id");
+        any = any || a == 0;
+        ids.push_back(a);
+      }
+      if (n < 2) return fail("dialog needs a template id");
+      if (any) ids.clear();
       flush();
       inDialog = true;
-      dialogId = a;
+      dialogIds = std::move(ids);
     } else if (verb == "message-box") {
       if (n != 2 || Answer(w[1]) == 0) return fail("message-box needs an answer");
       flush();
-      ScriptMessageBox(Answer(w[1]));
+      ScriptMessageBox(Answer(w[1]), tag);
     } else if (verb == "open-file") {
       if (n != 2) return fail("open-file needs a path or cancel");
       flush();
-      ScriptOpenFile(w[1] == "cancel" ? std::string() : Cp932FromUtf8(w[1]));
+      ScriptOpenFile(w[1] == "cancel" ? std::string() : Cp932FromUtf8(w[1]), tag);
     } else if (verb == "set" || verb == "replace" || verb == "pick-text") {
       if (!textAfterControl()) return fail(verb + " needs a control and a text");
       if (!needDialog()) return false;

@@ -267,6 +267,10 @@ struct PluginGlobals {
   // Set once start-up has filled every default; shut-down writes the
   // preferences only then, so a failed start-up never overwrites them.
   int16_t defaultsSet;
+  // Handles the loaded piece stores beyond the table's 200, which it cannot
+  // hold, and the serial of the piece last told about them.
+  int32_t handlesLeftOut;
+  uint32_t handlesLeftOutToldSerial;
 };
 
 // The module's pointer to the record (null before start-up and after shut-down).

@@ -107,9 +107,7 @@ void CopyMember(PluginGlobals& g, int32_t i, ArtHandle copies, ArtHandle layerGr
   SetArtSelected(member, memberSelected);
 }
 
-}  // namespace
-
-void BuildGradingPreview(int16_t deselect, int16_t layerChoice) {
+void Build(int16_t deselect, int16_t layerChoice, bool marks) {
   PluginGlobals* g = gPlugin;
   if (g == nullptr || sAILayer == nullptr || sAIArt == nullptr) return;
   const bool onPreview = layerChoice == 0;
@@ -136,11 +134,13 @@ void BuildGradingPreview(int16_t deselect, int16_t layerChoice) {
   }
   if (!onPreview) return;
 
-  AnnotationGroups groups{NewGroupOnTop(copies), nullptr};
-  groups.selected = NewGroupOnTop(copies);
-  g->previewArts[g->previewArtCount++] = groups.plain;
-  DrawOriginMarks(groups);
-  DrawHandleMarks(groups);
+  if (marks) {
+    AnnotationGroups groups{NewGroupOnTop(copies), nullptr};
+    groups.selected = NewGroupOnTop(copies);
+    g->previewArts[g->previewArtCount++] = groups.plain;
+    DrawOriginMarks(groups);
+    DrawHandleMarks(groups);
+  }
 
   if (previewDeselectNewArt == 0) {
     sAIArt->SelectAllArtOnLayer(layer);
@@ -148,3 +148,9 @@ void BuildGradingPreview(int16_t deselect, int16_t layerChoice) {
   }
   sAILayer->SetLayerEditable(layer, 0);
 }
+
+}  // namespace
+
+void BuildGradingPreview(int16_t deselect, int16_t layerChoice) { Build(deselect, layerChoice, true); }
+
+void BuildGradedCopies(int16_t deselect) { Build(deselect, 0, false); }

@@ -12,3 +12,8 @@ extern int16_t previewDeselectNewArt;
 // selection at the end. layerChoice 0 draws on the preview layer with every
 // mark, 1 the copies alone on the edit-preview layer.
 void BuildGradingPreview(int16_t deselect, int16_t layerChoice);
+
+// The same build on the preview layer but for the marks: the copies alone,
+// for a build no one will see, made only for what is written from its copies
+// (Update grading, its dialog's preview).
+void BuildGradedCopies(int16_t deselect);

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "common/host_string.h"
 #include "common/plugin_globals.h"
 #include "common/suite_pointers.h"
 #include "engine/preview_builder.h"
@@ -11,6 +12,23 @@
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
 #include "store/tag_mirror.h"
+#include "text/localize.h"
+
+namespace {
+
+constexpr int kHandlesLeftOutText = 66;
+
+// The table holds 200 handles: a piece that stores more is told about once, when it is taken up.
+void TellOfHandlesLeftOut() {
+  PluginGlobals& g = *gPlugin;
+  if (g.handlesLeftOut <= 0 || g.handlesLeftOutToldSerial == g.grading_serial) return;
+  g.handlesLeftOutToldSerial = g.grading_serial;
+  char text[256];
+  LocalizeUiString(g.pluginRef, kLocalizedTexts[kHandlesLeftOutText].japanese, text, sizeof text);
+  ShowMessageAlert(text);
+}
+
+}  // namespace
 
 void DeletePreviewLayer() {
   if (LayerHandle layer = FindModuleLayer(ModuleLayer::Preview)) sAILayer->DeleteLayer(layer);
@@ -30,6 +48,7 @@ void RefreshPreviewFromSelection(int16_t force) {
   if (force != 0) oneRead.emplace();
   GatherSelectedPaths(kGatherSelected, nullptr);
   const bool hasGroup = LoadGradingGroup(g.pieceArts, g.pieceArtCount) != 0;
+  TellOfHandlesLeftOut();
 
   if (DocViewHandle view = FirstView()) {
     double zoom = 1.0;

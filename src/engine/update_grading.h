@@ -32,8 +32,9 @@ intptr_t SendUpdateDlgItemMessage(HWND__* dialog, int id, uint32_t message, uint
 int PresetTakesPart(int32_t slot, int16_t mode, int32_t currentSlot);
 
 // Writes the graded copies of the current piece for the current preset; with
-// `rebuild` the preview copies are first built for that preset.
-void WriteGradedOutput(int16_t rebuild);
+// `rebuild` the preview copies are first built for that preset, with the
+// marks only when that preview stays on show (`shown`).
+void WriteGradedOutput(int16_t rebuild, bool shown = true);
 // Where the copies of the piece whose base art is `base` go: a new group (or
 // compound path) above a group (or compound path) base, or the output layer
 // (a new group or compound path inside it for such a base); null when they go

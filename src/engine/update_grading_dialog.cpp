@@ -314,7 +314,7 @@ intptr_t ShowUpdateGradingDialog(PluginRef pluginRef) {
   if (g->currentPresetSlot != state.savedPresetSlot) {
     MakePresetCurrent(state.savedPresetSlot);
     if (g->varTitlesValid == 0) {
-      LoadPieceFromSelection(0);
+      ReloadCurrentPiece();
       BuildGradingPreview(0, 0);
     }
   }

@@ -116,12 +116,13 @@ void CopyStringTags(ArtHandle destination, ArtHandle source) {
   }
 }
 
-void WriteGradedOutput(int16_t rebuild) {
+void WriteGradedOutput(int16_t rebuild, bool shown) {
   const PluginGlobals& g = *gPlugin;
   if (g.pieceArts == nullptr || g.pieceArtCount <= 0 || sAIArt == nullptr || sAILayer == nullptr) return;
   ArtHandle base = FindGroupBaseArt(g.pieceArts, g.pieceArtCount);
   ArtHandle destination = GradedOutputDestination(base);
-  if (rebuild != 0) BuildGradingPreview(0, 0);
+  if (rebuild != 0 && shown) BuildGradingPreview(0, 0);
+  if (rebuild != 0 && !shown) BuildGradedCopies(0);
   WriteGradedCopies(destination, base);
 }
 

@@ -26,10 +26,15 @@ void SetPreviewLayerVisible(int visible) {
 }
 
 // Builds the preview for the current preset and duplicates its copies of the
-// members into the dialog's group; the annotations stay behind.
-void PreviewPieceIntoGroup(PluginGlobals& g) {
+// members into the dialog's group. The preview layer is hidden again at once:
+// the marks are drawn only for a build that is on show once the dialog closes.
+void PreviewPieceIntoGroup(PluginGlobals& g, bool shown) {
   SetPreviewLayerVisible(1);
-  BuildGradingPreview(0, 0);
+  if (shown) {
+    BuildGradingPreview(0, 0);
+  } else {
+    BuildGradedCopies(0);
+  }
   SetPreviewLayerVisible(0);
   if (g.pieceArts == nullptr || g.previewArts == nullptr) return;
   const int32_t members = g.pieceArtCount < g.previewArtCount ? g.pieceArtCount : g.previewArtCount;
@@ -43,11 +48,16 @@ void PreviewPieceIntoGroup(PluginGlobals& g) {
   }
 }
 
+// The preview layer shows the last preset previewed when the dialog closes
+// on the preset it opened on; any other is built anew then.
 void PreviewCurrentPiece(PluginGlobals& g) {
   std::memcpy(g.presetScale, g.groupPresetScale, sizeof g.presetScale);
-  ForEachOutputPreset(g.updateGrading.renewal_mode, gUpdateDialog.savedPresetSlot, [&] {
-    LoadPieceFromSelection(0);
-    PreviewPieceIntoGroup(g);
+  const int16_t mode = g.updateGrading.renewal_mode;
+  const int16_t saved = gUpdateDialog.savedPresetSlot;
+  const int16_t last = LastOutputPreset(mode, saved);
+  ForEachOutputPreset(mode, saved, [&] {
+    ReloadCurrentPiece();
+    PreviewPieceIntoGroup(g, g.currentPresetSlot == last && last == saved);
   });
 }
 
@@ -80,6 +90,13 @@ int PresetTakesPart(int32_t slot, int16_t mode, int32_t currentSlot) {
   if (mode == 1) return 1;
   if (mode == 2) return preset.output != 0;
   return slot == currentSlot;
+}
+
+int16_t LastOutputPreset(int16_t mode, int32_t currentSlot) {
+  int16_t last = -1;
+  for (int16_t slot = 0; slot < kMaxPresets && gPlugin->presets[slot].empty == 0; ++slot)
+    if (PresetTakesPart(slot, mode, currentSlot)) last = slot;
+  return last;
 }
 
 void MakePresetCurrent(int16_t slot) {
@@ -118,7 +135,7 @@ void AddPiecesToUpdatePreview(ArtHandle* arts, int32_t count) {
   ForEachTitledPiece(arts, count, [&](ArtHandle) {
     previewed = true;
     LoadGradingGroup(g.pieceArts, g.pieceArtCount);
-    PreviewPieceIntoGroup(g);
+    PreviewPieceIntoGroup(g, false);
   });
   // The dialog gives the current piece up for the titled pieces it previews.
   if (previewed) FreePieceLists();

@@ -23,6 +23,9 @@ extern UpdateDialogState gUpdateDialog;
 // Makes `slot` the current preset, with its scale index.
 void MakePresetCurrent(int16_t slot);
 
+// The slot of the last preset that takes part, -1 when none does.
+int16_t LastOutputPreset(int16_t mode, int32_t currentSlot);
+
 // Makes each preset that takes part current in slot order, up to the first
 // empty slot, and calls `visit`; the current preset is left at the last one.
 template <typename Visit>

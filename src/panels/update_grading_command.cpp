@@ -44,14 +44,18 @@ void RunUpdateGradingCommand() {
     ScalePair scales[kMaxPresets];
     std::memcpy(scales, g.presetScale, sizeof scales);
     std::memcpy(g.presetScale, g.groupPresetScale, sizeof g.presetScale);
-    ForEachOutputPreset(options.renewal_mode, slot, [] {
-      LoadPieceFromSelection(0);
-      WriteGradedOutput(1);
+    // Only the piece written is reloaded for each preset. The preview of the
+    // last one stays on show when it is the preset the user had; any other
+    // preset's is drawn for its copies alone.
+    const int16_t last = LastOutputPreset(options.renewal_mode, slot);
+    ForEachOutputPreset(options.renewal_mode, slot, [&] {
+      ReloadCurrentPiece();
+      WriteGradedOutput(1, g.currentPresetSlot == last && last == slot);
     });
     std::memcpy(g.presetScale, scales, sizeof scales);
     if (g.currentPresetSlot != slot) {
       MakePresetCurrent(slot);
-      LoadPieceFromSelection(0);
+      ReloadCurrentPiece();
       BuildGradingPreview(0, 0);
     }
   }

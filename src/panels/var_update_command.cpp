@@ -20,23 +20,42 @@
 
 namespace {
 
-// Replaced pieces are gone after a pass, so each pass finds the titled arts anew.
-void RegradeDocumentPieces() {
-  ArtHandle* arts = nullptr;
-  int32_t count = 0;
-  CollectDocumentTitledArts(&arts, &count);
-  RegradePiecesUsingVariables(arts, count);
-  std::free(arts);
-}
+// The titled arts of the document, for one pass over every piece after
+// another. Replaced pieces are gone after a pass, so a pass that replaces them
+// finds the titled arts anew; passes that leave them, and the copies they
+// write carry no titles, keep the list.
+class DocumentPieces {
+ public:
+  DocumentPieces() = default;
+  DocumentPieces(const DocumentPieces&) = delete;
+  DocumentPieces& operator=(const DocumentPieces&) = delete;
+  ~DocumentPieces() { std::free(arts_); }
+
+  void Regrade() {
+    if (!found_ || gPlugin->updateGrading.renewal_leave == 0) {
+      std::free(arts_);
+      arts_ = nullptr;
+      count_ = 0;
+      CollectDocumentTitledArts(&arts_, &count_);
+      found_ = true;
+    }
+    RegradePiecesUsingVariables(arts_, count_);
+  }
+
+ private:
+  ArtHandle* arts_ = nullptr;
+  int32_t count_ = 0;
+  bool found_ = false;
+};
 
 }  // namespace
 
 void RegradePiecesUsingVariables(ArtHandle* arts, int32_t count) {
-  LoadPieceFromSelection(0);
   ForEachTitledPiece(arts, count, [](ArtHandle titled) {
     PluginGlobals& g = *gPlugin;
     LoadGradingGroup(g.pieceArts, g.pieceArtCount);
-    BuildGradingPreview(0, 0);
+    // The preview layer goes when the command ends: no one sees the marks.
+    BuildGradedCopies(0);
     WriteGradedCopies(GradedOutputDestination(titled), titled);
   });
 }
@@ -54,13 +73,17 @@ void RunVarUpdateCommand() {
   VariableTableCopy saved{};
   const bool setAside = SetVariableTableAside(g.variables, &saved);
   const UpdateGradingSettings& options = g.updateGrading;
+  // Every piece's tags are written afresh once; each preset then loads the
+  // pieces from them, as it writes every one.
+  LoadPieceFromSelection(0);
+  DocumentPieces pieces;
   if (options.renewal_mode == 0) {
-    RegradeDocumentPieces();
+    pieces.Regrade();
   } else {
     const int16_t slot = g.currentPresetSlot;
     ScalePair scales[kMaxPresets];
     std::memcpy(scales, g.presetScale, sizeof scales);
-    ForEachOutputPreset(options.renewal_mode, slot, [] { RegradeDocumentPieces(); });
+    ForEachOutputPreset(options.renewal_mode, slot, [&] { pieces.Regrade(); });
     MakePresetCurrent(slot);
     LoadPieceFromSelection(0);
     std::memcpy(g.presetScale, scales, sizeof scales);

@@ -8,4 +8,5 @@
 #include "host_types.h"
 
 void RunVarUpdateCommand();
+// Grades and writes each titled piece of the list for the current preset.
 void RegradePiecesUsingVariables(ArtHandle* arts, int32_t count);

@@ -7,5 +7,5 @@ struct LocalizedTextPair {
 };
 
 // Entries 1..kLocalizedTextPairs; entry 0 is a placeholder that never matches.
-constexpr int kLocalizedTextPairs = 65;
+constexpr int kLocalizedTextPairs = 66;
 extern const LocalizedTextPair kLocalizedTexts[kLocalizedTextPairs + 1];

@@ -232,6 +232,7 @@ int LoadGradingGroup(ArtHandle* arts, int32_t count) {
   g->grading_serial = 0;
   g->grading_selected = 0;
   memset(g->handles, 0, sizeof g->handles);
+  g->handlesLeftOut = 0;
   memset(g->groupPresetScale, 0, sizeof g->groupPresetScale);
   SetDefaultTitle(g);
   memcpy(g->groupPresetScale, g->presetScale, sizeof g->groupPresetScale);
@@ -246,6 +247,7 @@ int LoadGradingGroup(ArtHandle* arts, int32_t count) {
   if (kept == nullptr) read = std::make_unique<GroupTagIndex>(base);
   const StoredGroup stored{kept != nullptr ? kept->Index() : *read, PieceObjectIds(arts, count)};
   ReadHandles(g, stored);
+  g->handlesLeftOut = stored.tags.HandlesBeyondTable();
   ReadScalePairs(g, stored.tags);
   ReadSettings(g, base);
   ReadVariables(g, stored.tags);

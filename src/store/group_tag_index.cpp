@@ -120,6 +120,7 @@ int32_t GroupTagIndex::Take(const char* key, const char* text) {
     if (KeyAndScale(s, std::strlen(s), &a, &b)) return Keep(&ratio_[a * kScales + b], text, a);
   } else if ((s = After(rest, "fxh_conf_")) != nullptr) {
     if (WholeNumber(s, std::strlen(s), kMaxHandles, &a) && a >= 1) return Keep(&conf_[a], text, 0);
+    if (WholeNumber(s, std::strlen(s), 999999999, &a)) ++confBeyondTable_;
   } else if ((s = After(rest, "fxp_")) != nullptr) {
     if (KeyAndScale(s, std::strlen(s), &a, &b)) return Keep(&points_[a * kScales + b], text, a);
   } else if ((s = After(rest, "preset_")) != nullptr) {

@@ -34,6 +34,8 @@ class GroupTagIndex {
   const char* VarName(int row) const { return At(varNames_[row]); }
   const char* VarPrivate(int row) const { return At(varPrivate_[row]); }
   const char* VarChunk(int row, int chunk) const { return At(varChunks_[row * kMaxValueChunks + chunk]); }
+  // Handles stored under keys beyond the table's 200, which no load can hold.
+  int32_t HandlesBeyondTable() const { return confBeyondTable_; }
 
   // The 99 amounts of a handle key as a handle reads them into its table (an
   // absent one as `initial`), cut to the field; and the x (axis 0) or y texts
@@ -51,6 +53,7 @@ class GroupTagIndex {
   std::vector<int32_t> conf_, ratio_, points_, presets_, varNames_, varPrivate_, varChunks_;
   std::vector<const char*> texts_;
   std::vector<int16_t> keyOf_;  // the handle key of an amount or point tag, else 0
+  int32_t confBeyondTable_ = 0;
 
   struct Table {
     Texts text;

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unordered_set>
 
 #include "common/plugin_globals.h"
 #include "common/suite_pointers.h"
 #include "store/art_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
+#include "store/tag_mirror.h"
 #include "store/tag_rewrite.h"
 #include "store/text_fields.h"
 #include "store/tool_config_tag.h"
@@ -16,18 +18,48 @@ namespace {
 
 constexpr int kRandomAttempts = 64;
 
-void GatherIdsBelow(ArtHandle art, const ObjectIdPool& pool, std::vector<int32_t>* ids) {
-  // An art being written anew has no id before the first draw.
-  const int32_t id = RewriteOf(pool, art) == nullptr ? ReadObjectId(art) : 0;
-  if (id != 0) ids->push_back(id);
+// Every id carried in the document or drawn since it was walked, while a
+// KeptTagsScope lives.
+struct CarriedIds {
+  bool known = false;
+  std::unordered_set<int32_t> ids;
+};
+CarriedIds sSeen;
+
+void GatherIdsBelow(ArtHandle art, ObjectIdPool* pool) {
+  if (const int32_t id = ReadObjectId(art); id != 0) {
+    // An art being written anew has no id before the first draw.
+    if (RewriteOf(*pool, art) == nullptr) pool->carried.push_back(id);
+    if (sSeen.known) sSeen.ids.insert(id);
+  }
   int16_t type = kUnknownArt;
   if (GetArtTypeWithToolConfig(art, &type) != kNoErr || type == kToolConfigGroupArt) return;
-  ForEachChildArt(art, [&](ArtHandle child) { GatherIdsBelow(child, pool, ids); });
+  ForEachChildArt(art, [&](ArtHandle child) { GatherIdsBelow(child, pool); });
+}
+
+// The ids the other arts carry, read from the whole document; while a scope
+// lives, every id any art carries is seen on the way.
+void GatherCarriedIds(ObjectIdPool* pool) {
+  pool->gathered = true;
+  sSeen.known = KeptTagsScopeIsOpen();
+  sSeen.ids.clear();
+  const int32_t layers = CountDocumentLayers();
+  for (int32_t n = 0; n < layers; ++n) {
+    ArtHandle first = GetFirstArtOfLayer(GetLayerAt(n));
+    if (first != nullptr) GatherIdsBelow(first, pool);
+  }
+  std::sort(pool->carried.begin(), pool->carried.end());
+  if (sSeen.known) sSeen.ids.insert(pool->drawn.begin(), pool->drawn.end());
 }
 
 bool IdInUse(int32_t id, void* context) {
-  const auto* pool = static_cast<const ObjectIdPool*>(context);
-  return std::binary_search(pool->used.begin(), pool->used.end(), id);
+  auto* pool = static_cast<ObjectIdPool*>(context);
+  if (std::binary_search(pool->drawn.begin(), pool->drawn.end(), id)) return true;
+  if (!pool->gathered) {
+    if (sSeen.known && KeptTagsScopeIsOpen() && sSeen.ids.count(id) == 0) return false;
+    GatherCarriedIds(pool);
+  }
+  return std::binary_search(pool->carried.begin(), pool->carried.end(), id);
 }
 
 }  // namespace
@@ -69,6 +101,11 @@ int32_t DrawRandomNumber(double scale, int32_t minimum, bool (*reject)(int32_t, 
   return value;
 }
 
+void ForgetCarriedIds() {
+  sSeen.known = false;
+  sSeen.ids.clear();
+}
+
 TagRewrite* RewriteOf(const ObjectIdPool& pool, ArtHandle art) {
   if (pool.rewrites == nullptr) return nullptr;
   for (TagRewrite& rewrite : *pool.rewrites)
@@ -82,17 +119,11 @@ int32_t EnsureObjectId(ArtHandle art, ObjectIdPool* pool) {
   const int32_t existing =
       rewrite != nullptr ? (given != nullptr ? TextToInteger(given) : 0) : ReadObjectId(art);
   if (existing > 0) return existing;
-  if (!pool->gathered) {
-    pool->gathered = true;
-    const int32_t layers = CountDocumentLayers();
-    for (int32_t n = 0; n < layers; ++n) {
-      ArtHandle first = GetFirstArtOfLayer(GetLayerAt(n));
-      if (first != nullptr) GatherIdsBelow(first, *pool, &pool->used);
-    }
-    std::sort(pool->used.begin(), pool->used.end());
-  }
+  // Outside a scope the document is walked once for each save that draws.
+  if (!pool->gathered && !(sSeen.known && KeptTagsScopeIsOpen())) GatherCarriedIds(pool);
   const int32_t id = DrawRandomNumber(99999999.0, 1, IdInUse, pool);
-  pool->used.insert(std::upper_bound(pool->used.begin(), pool->used.end(), id), id);
+  pool->drawn.insert(std::upper_bound(pool->drawn.begin(), pool->drawn.end(), id), id);
+  if (sSeen.known) sSeen.ids.insert(id);
   if (rewrite != nullptr) {
     char text[16];
     snprintf(text, sizeof text, "%d", id);

@@ -33,17 +33,30 @@ class PieceObjectIds {
 
 class TagRewrite;
 
-// Ids already carried in the document, gathered on the first draw. The arts
-// of `rewrites` (a save writes their tags anew) carry only the ids given there.
+// What one save knows of the ids in use. The arts of `rewrites` (the save
+// writes their tags anew) carry only the ids given there.
 struct ObjectIdPool {
-  bool gathered = false;
-  std::vector<int32_t> used;
+  std::vector<int32_t> drawn;  // by this save, sorted
+  bool gathered = false;       // `carried` holds what the other arts carry
+  std::vector<int32_t> carried;
   std::vector<TagRewrite>* rewrites = nullptr;
 };
 
 // The art's object id; an art without one gets a new id that is neither 0 nor
 // carried by any other art of the document.
+//
+// A save draws ids for the paths of its handles and asks whether the
+// document's other arts carry them. While a KeptTagsScope lives the document
+// is walked for that once, not on every save: the ids it carried then and
+// every id drawn since are kept, and a draw that is none of them is free. Only
+// a draw among them (rare: ids are eight digits) walks the document again to
+// tell whether it is still carried. Since nothing is ever taken out, copies of
+// art, which carry ids already seen, need no notice; undo, which may bring
+// back ids never seen, forgets them (ForgetCarriedIds).
 int32_t EnsureObjectId(ArtHandle art, ObjectIdPool* pool);
+
+// Every id seen is forgotten: the next draw walks the document again.
+void ForgetCarriedIds();
 
 // The rewrite of art in the pool, or null.
 TagRewrite* RewriteOf(const ObjectIdPool& pool, ArtHandle art);

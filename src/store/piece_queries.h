@@ -46,6 +46,10 @@ bool CollectTitledPieceMembers(ArtHandle titled, int16_t selectedOnly, ArtHandle
 // written afresh, then reloads the current piece.
 void LoadPieceFromSelection(int16_t selectedOnly);
 
+// The same for the pieces the current piece's paths belong to, and no other:
+// what Update grading does for each preset it writes the current piece in.
+void ReloadCurrentPiece();
+
 // Among the listed paths of at least two segments (carrying the origin tag
 // when asked), the one with the largest bounds; the first of equal areas wins.
 ArtHandle FindLargestPath(ArtHandle* arts, int32_t count, int needOriginTag);

@@ -1,11 +1,15 @@
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "common/plugin_globals.h"
 #include "common/suite_pointers.h"
+#include "store/art_tags.h"
 #include "store/grading_group_tags.h"
 #include "store/module_layers.h"
 #include "store/piece_queries.h"
 #include "store/tag_mirror.h"
+#include "store/text_fields.h"
 #include "text/layer_title.h"
 
 namespace {
@@ -20,9 +24,10 @@ void RewritePiece(ArtHandle titled, int16_t selectedOnly) {
   free(members);
 }
 
-}  // namespace
-
-void LoadPieceFromSelection(int16_t selectedOnly) {
+// Reloads and saves the titled pieces that `chosen` takes, the last collected
+// first, then reloads the current piece.
+template <typename Chosen>
+void ReloadPieces(int16_t selectedOnly, Chosen chosen) {
   PluginGlobals* g = gPlugin;
   if (g == nullptr || !HasDocumentView() || sAILayer == nullptr || sAIArt == nullptr) return;
   const KeptTagsScope oneRead;
@@ -32,7 +37,8 @@ void LoadPieceFromSelection(int16_t selectedOnly) {
 
   const LayerHandle savedPreviewLayer = g->previewLayer;
   g->previewLayer = FindOrMakeModuleLayer(ModuleLayer::Simulate);
-  for (int32_t i = titledCount - 1; i >= 0; --i) RewritePiece(titled[i], selectedOnly);
+  for (int32_t i = titledCount - 1; i >= 0; --i)
+    if (chosen(titled[i])) RewritePiece(titled[i], selectedOnly);
   free(titled);
   if (g->previewLayer != nullptr) sAILayer->DeleteLayer(g->previewLayer);
   g->previewLayer = savedPreviewLayer;
@@ -43,4 +49,33 @@ void LoadPieceFromSelection(int16_t selectedOnly) {
   } else {
     LoadGradingGroup(nullptr, 0);
   }
+}
+
+uint32_t SerialOf(const char* text) { return text != nullptr ? static_cast<uint32_t>(TextToInteger(text)) : 0; }
+
+// The serials of the pieces the current piece's paths are members of: a path
+// with a serial of its own is its own piece.
+std::vector<uint32_t> CurrentPieceSerials(const PluginGlobals& g) {
+  std::vector<uint32_t> serials;
+  for (int32_t i = 0; i < g.pieceArtCount && g.pieceArts != nullptr; ++i) {
+    const char* own = ReadStringTag(g.pieceArts[i], kGradingSerialKey);
+    const uint32_t serial = SerialOf(own != nullptr ? own : ReadStringTag(g.pieceArts[i], kGradingMemberKey));
+    if (serial != 0) serials.push_back(serial);
+  }
+  std::sort(serials.begin(), serials.end());
+  return serials;
+}
+
+}  // namespace
+
+void LoadPieceFromSelection(int16_t selectedOnly) {
+  ReloadPieces(selectedOnly, [](ArtHandle) { return true; });
+}
+
+void ReloadCurrentPiece() {
+  if (gPlugin == nullptr) return;
+  const std::vector<uint32_t> serials = CurrentPieceSerials(*gPlugin);
+  ReloadPieces(0, [&](ArtHandle titled) {
+    return std::binary_search(serials.begin(), serials.end(), SerialOf(ReadStringTag(titled, kGradingSerialKey)));
+  });
 }

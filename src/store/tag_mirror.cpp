@@ -3,14 +3,16 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <unordered_map>
 
 #include "common/suite_pointers.h"
 #include "store/grading_group_tags.h"
+#include "store/object_ids.h"
 
 namespace {
 
 int32_t sDepth = 0;
-std::vector<std::unique_ptr<KeptTags>> sKept;
+std::unordered_map<ArtHandle, std::unique_ptr<KeptTags>> sKept;
 
 }  // namespace
 
@@ -22,8 +24,10 @@ bool IsGradingTag(const char* name, const char* type) {
 KeptTagsScope::KeptTagsScope() { ++sDepth; }
 
 KeptTagsScope::~KeptTagsScope() {
-  if (--sDepth == 0) sKept.clear();
+  if (--sDepth == 0) ForgetAllKeptTags();
 }
+
+bool KeptTagsScopeIsOpen() { return sDepth > 0; }
 
 KeptTags::KeptTags(ArtHandle art) : art_(art) {
   int32_t count = 0;
@@ -90,21 +94,15 @@ KeptTags* KeptTagsOf(ArtHandle art) {
   if (sDepth == 0 || art == nullptr || sAITag == nullptr) return nullptr;
   int32_t count = 0;
   if (sAITag->CountTags(art, &count) != kNoErr) return nullptr;
-  for (auto it = sKept.begin(); it != sKept.end(); ++it) {
-    if ((*it)->art() != art) continue;
-    // A count that no longer matches means a change this copy missed.
-    if (static_cast<size_t>(count) == (*it)->tags().size()) return it->get();
-    sKept.erase(it);
-    break;
-  }
-  sKept.push_back(std::make_unique<KeptTags>(art));
-  return sKept.back().get();
+  std::unique_ptr<KeptTags>& kept = sKept[art];
+  // A count that no longer matches means a change this copy missed.
+  if (kept == nullptr || static_cast<size_t>(count) != kept->tags().size()) kept = std::make_unique<KeptTags>(art);
+  return kept.get();
 }
 
-void ForgetKeptTags(ArtHandle art) {
-  sKept.erase(
-      std::remove_if(sKept.begin(), sKept.end(), [&](const auto& kept) { return kept->art() == art; }),
-      sKept.end());
-}
+void ForgetKeptTags(ArtHandle art) { sKept.erase(art); }
 
-void ForgetAllKeptTags() { sKept.clear(); }
+void ForgetAllKeptTags() {
+  sKept.clear();
+  ForgetCarriedIds();
+}

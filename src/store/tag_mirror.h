@@ -14,7 +14,8 @@
 #include "store/group_tag_index.h"
 
 // While one lives (the outermost one ending forgets everything kept), the
-// base arts' tags are kept.
+// base arts' tags are kept, and so are the object ids the document carries
+// (store/object_ids.h).
 class KeptTagsScope {
  public:
   KeptTagsScope();
@@ -64,6 +65,8 @@ class KeptTags {
   // The last save's own record of what it wrote here, for the save after it.
   std::shared_ptr<void> lastSave;
 };
+
+bool KeptTagsScopeIsOpen();
 
 // The kept tags of art, read from the host at the first call; null outside a
 // scope.

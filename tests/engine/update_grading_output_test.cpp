@@ -10,7 +10,41 @@ using vmwin::Click;
 using vmwin::PressEnter;
 using vmwin::SetText;
 
-class UpdateGradingOutputTest : public UpdateGradingScene {};
+class UpdateGradingOutputTest : public UpdateGradingScene {
+ protected:
+  // A second graded piece, with a distance handle between its paths, so that
+  // each save of it draws its ids anew.
+  static ArtHandle HandledPiece(LayerHandle layer) {
+    ArtHandle group = vmhost::AddGroup(LayerGroup(layer));
+    std::vector<ArtHandle> arts{Rect(group, 0, 0, 100, 50), Rect(group, 0, 60, 100, 120)};
+    ModuleSuites suites;
+    RevisionHandle& h = gPlugin->handles[0];
+    h.kind = kHandleDistance;
+    h.line = TwoPointHandleData{{100, 0}, {100, 60}, arts[0], arts[1], 1, 0, {}};
+    for (auto& amount : h.line.amountExpr) strcpy(amount, "100.0");
+    SaveGradingGroup(arts.data(), 2, 1);
+    memset(&h, 0, sizeof h);
+    return group;
+  }
+  static std::vector<std::vector<std::pair<std::string, std::string>>> TagsOf(ArtHandle group) {
+    std::vector<std::vector<std::pair<std::string, std::string>>> tags{vmhost::Tags(group)};
+    for (ArtHandle art : vmhost::Children(group)) tags.push_back(vmhost::Tags(art));
+    return tags;
+  }
+  static size_t ArtCount(ArtHandle art) {
+    size_t count = 1;
+    for (ArtHandle kid : vmhost::Children(art)) count += ArtCount(kid);
+    return count;
+  }
+  // Art the host made, dead or alive.
+  size_t ArtMade() const { return doc->artPool.size(); }
+  // Texts made since the host had made `made` arts: the handles' labels.
+  size_t LabelsMadeSince(size_t made) const {
+    size_t labels = 0;
+    for (size_t n = made; n < ArtMade(); ++n) labels += doc->artPool[n]->d.type == kTextFrameArt ? 1 : 0;
+    return labels;
+  }
+};
 
 TEST_F(UpdateGradingOutputTest, CurrentSetGoesIntoALayerNamedAfterThePresetAndTheSourceStaysSelected) {
   const int32_t depth = vmhost::UndoDepth();
@@ -166,6 +200,69 @@ TEST_F(UpdateGradingOutputTest, WithNoRevisionToolWhatThePreviewShowedIsWritten)
     EXPECT_EQ(vmhost::UndoText(), "更新の取り消し");
     ASSERT_TRUE(vmhost::Undo());
   }
+}
+
+// The dialog previews every set and the command writes every set of the
+// current piece: the other piece is neither reloaded nor saved for any.
+TEST_F(UpdateGradingOutputTest, EverySetOfOnePieceLeavesTheOtherPiecesAsTheyStood) {
+  target = vmhost::AddLayer("Second");
+  ArtHandle other = HandledPiece(target);
+  const auto before = TagsOf(other);
+  RunUpdate({Click(4), PressEnter()});
+  EXPECT_EQ(EdgesOfLayer("LL"), (std::vector<double>{500, 500}));
+  EXPECT_EQ(TagsOf(other), before);
+}
+
+// What is built for a set only to be written or previewed in the dialog
+// carries no marks: a handle's label is drawn only for the preview left on
+// show once the dialog closes and once the sets are written.
+TEST_F(UpdateGradingOutputTest, OnlyThePreviewLeftOnShowIsDrawnWithItsMarks) {
+  vmhost::SetSelected(piece, false);
+  ArtHandle handled = HandledPiece(CurrentLayer());
+  vmhost::SetSelected(handled, true);
+  const struct {
+    int16_t preview, slot;
+    vmwin::UserAction mode;
+    size_t shown;  // previews drawn whole
+  } cases[] = {
+      {0, 0, Click(4), 1},  // the current set drawn again after the sets
+      {0, 3, Click(4), 1},  // the current set written last
+      {1, 0, Click(4), 3},  // and the dialog's current set, when it opens and again when it closes
+      {1, 0, Click(3), 2},  // the dialog's current set, when it opens and when it is clicked
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.preview << " " << c.slot << " " << c.shown);
+    globals().updateGrading.renewal_preview = c.preview;
+    globals().updateGrading.renewal_mode = 0;
+    globals().currentPresetSlot = globals().currentScaleIndex = c.slot;
+    InModuleCall([] { RefreshGradingPreview(1); });
+    ArtHandle shown = LayerGroup(vmhost::FindLayer(kPreview));
+    const size_t marked = ArtCount(shown);
+    const size_t made = ArtMade();
+    RunUpdate({c.mode, PressEnter()});
+    EXPECT_EQ(ArtCount(shown), marked) << "the copies, the handle's and the origin's marks";
+    EXPECT_EQ(LabelsMadeSince(made), c.shown);
+    ASSERT_TRUE(vmhost::Undo());
+  }
+}
+
+// Every piece, every set, the preview off: the titled pieces are looked for
+// once to write their tags afresh, once for all the sets, once to put the
+// current set back; no preview is left on show, so none is drawn with marks.
+TEST_F(UpdateGradingOutputTest, EveryPieceIsWrittenFromCopiesWithoutMarksFoundOnce) {
+  ASSERT_EQ(vmhost::SelectTool(nullptr), kNoErr);
+  target = vmhost::AddLayer("Second");
+  HandledPiece(target);
+  ArtHandle loose = Rect(LayerGroup(), 500, 500, 510, 510);
+  globals().varTitlesValid = 1;
+  globals().updateGrading.renewal_preview = 0;
+  InModuleCall([] { RefreshGradingPreview(0); });
+  const size_t made = ArtMade();
+  vmhost::CountTagReads(kGradingTitleKey, loose);
+  RunUpdate({Click(4), PressEnter()});
+  EXPECT_EQ(EdgesOfLayer("LL").size(), 4u) << "both pieces";
+  EXPECT_EQ(vmhost::TagReads(), 3);
+  EXPECT_EQ(LabelsMadeSince(made), 0u);
 }
 
 }  // namespace

@@ -55,12 +55,14 @@ bool SameSegments(const std::vector<PathSegment>& a, const std::vector<PathSegme
 TEST_F(HeadlessTest, HelpShowsTheCommandAndTheSteps) {
   const ProgramRun help = Host({"--help"});
   EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("usage: vestamark-host DOCUMENT.svg SESSION OUTPUT.svg"), std::string::npos);
-  EXPECT_NE(help.out.find("dialog ID ... end"), std::string::npos);
+  EXPECT_NE(help.out.find("usage: vestamark-host [--px-per-inch 96|72] DOCUMENT.svg SESSION OUTPUT.svg"),
+            std::string::npos);
+  EXPECT_NE(help.out.find("dialog ID|TITLE ... end"), std::string::npos);
 
   const ProgramRun wrong = Host({ExamplePatternPath(), "session.txt"});
   EXPECT_EQ(wrong.status, 2);
   EXPECT_NE(wrong.err.find("expected a document, a session and an output file"), std::string::npos);
+  EXPECT_EQ(Host({"--px-per-inch", "100", ExamplePatternPath(), "session.txt", "out.svg"}).status, 2);
 }
 
 TEST_F(HeadlessTest, ExampleSessionRunsAndKeepsEveryPieceWithItsGrading) {
@@ -143,7 +145,9 @@ TEST_F(HeadlessTest, DialogsAlertsAndUndoArePrintedAsSeen) {
       "dialog 0\n  enter\nend\n"
       "menu Vestamark...\n"
       "undo\n"
-      "alert ok\n");
+      "alert ok\n"
+      "dialog \"About Vestamark\"\n  click OK\nend\n"
+      "menu Vestamark...\n");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(
       run.out.find(
@@ -152,6 +156,8 @@ TEST_F(HeadlessTest, DialogsAlertsAndUndoArePrintedAsSeen) {
       << run.out;
   EXPECT_NE(run.out.find("line 5: menu Vestamark...\n   dialog 16150 closed with 1\n"), std::string::npos);
   EXPECT_NE(run.out.find("line 6: undo\n   nothing to undo"), std::string::npos);
+  // The English title answers the Japanese copy too.
+  EXPECT_NE(run.out.find("line 11: menu Vestamark...\n   dialog 16150 closed with 1\n"), std::string::npos);
   EXPECT_NE(run.out.find("note: 1 alert answer(s) were not used"), std::string::npos);
 }
 
@@ -185,6 +191,8 @@ TEST_F(HeadlessTest, SessionFaultsNameTheirLineAndWriteNothing) {
       {"tool 距離補正\ndown 1 2\ntick\ntrack 3 4\n", 4, "the mouse button is still down"},
       {"tick\nlanguage english\n", 2, "\"language\" is a start-up option and comes before every step"},
       {"language english\nlanguage klingon\n", 2, "the language is japanese, english or korean"},
+      {"px-per-inch 90\n", 1, "px-per-inch is 96 or 72, not \"90\""},
+      {"tick\npx-per-inch 72\n", 2, "\"px-per-inch\" is a start-up option and comes before every step"},
       {"dialog 100\n  click 1\n", 1, "the dialog has no \"end\""},
       {"click 1\n", 1, "\"click\" answers a dialog"},
       {"dialog 100\n  enter\ntick\nend\n", 3, "the dialog from line 1 needs its \"end\" first"},
@@ -197,6 +205,24 @@ TEST_F(HeadlessTest, SessionFaultsNameTheirLineAndWriteNothing) {
       {"alert maybe\n", 1, "alert needs ok, yes, cancel or no"},
       {"tick 0\n", 1, "the count must be a whole number from 1"},
       {"save nowhere/copy.svg\n", 1, "cannot save to nowhere/copy.svg: no folder nowhere"},
+      // Dialogs by their English titles, controls by their English labels, exactly.
+      {"dialog \"basic settings\"\nend\n", 1, "no dialog is titled \"basic settings\"; the titles are"},
+      {"dialog \"Basic settings\"\n  set \"Standard scale\" 100\nend\n", 2,
+       "the label \"Standard scale\" names the controls 9 \"Standard scale (horizontal)\" and 10 \"Standard "
+       "scale (vertical)\" of \"Basic settings\"; name one of them"},
+      {"dialog 16152\n  set name x\nend\n", 2, "\"Basic settings\" has no control labelled \"name\"; its labels are"},
+      {"dialog 0\n  click OK\nend\n", 2, "the control \"OK\" is named by its label, so the dialog must be named"},
+      {"panel Vestamark_INF_PANEL click update\n", 1,
+       "panel \"Vestamark_INF_PANEL\" has no control labelled \"update\"; its labels are"},
+      {"panel Brushes click Update\n", 1, "no panel \"Brushes\"; the panels are"},
+      // Answers queued for a dialog that opens inside another, before the other's.
+      {"language english\ntick\ndialog \"New preset\"\n  click OK\nend\ndialog 17161\n  click Add...\n  click OK\n"
+       "end\nflyout Vestamark_INF_PANEL \"Preset setting...\"\n",
+       10,
+       "\"Preset config\" (dialog 17161) opened, but the answers waiting first (line 3) are for \"New preset\" "
+       "(dialog 16062 or 17062): answers are taken in the order the dialogs open"},
+      {"language japanese\ntick 40\nmessage-box ok\nmenu Vestamark...\n", 4,
+       "\"About Vestamark\" (dialog 16150) opened, but the answers waiting first (line 3) are for a message box"},
   };
   for (const SessionFault& f : faults) {
     SCOPED_TRACE(f.session);

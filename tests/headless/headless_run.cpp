@@ -63,7 +63,8 @@ ProgramRun HeadlessTest::Grade(const std::string& session, const std::string& do
   return Host({document, Write("session.txt", session), Path("graded.svg")});
 }
 
-std::string ExampleFile(const std::string& name) { return SourceFolder() + "/examples/" + name; }
+std::string ExampleFile(const std::string& name) { return SourceFile("examples/" + name); }
+std::string SourceFile(const std::string& relative) { return SourceFolder() + "/" + relative; }
 std::string ExamplePatternPath() { return ExampleFile("bodice.svg"); }
 std::string ExampleSessionPath() { return ExampleFile("grade-bodice.session"); }
 

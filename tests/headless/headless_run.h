@@ -21,8 +21,9 @@ struct ProgramRun {
 // The example pattern and its session in the source tree.
 std::string ExamplePatternPath();
 std::string ExampleSessionPath();
-// Any file of the examples folder.
+// Any file of the examples folder, or of the source tree.
 std::string ExampleFile(const std::string& name);
+std::string SourceFile(const std::string& relative);
 
 // A document the program wrote, read back in a fresh host.
 struct OpenedDocument {

@@ -2,7 +2,7 @@
 // piece, draw a handle on it with the mouse and write every size. Outputs are
 // written whole or not at all.
 #include <filesystem>
-#include <regex>
+#include <map>
 #include <sstream>
 
 #include "headless_run.h"
@@ -13,6 +13,8 @@ namespace vmtest {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr double kPointsPerMillimetre = 72 / 25.4;
 
 std::string PatternFile(const std::string& name) {
   const char* data = std::getenv("VESTAMARK_TEST_DATA");
@@ -52,7 +54,9 @@ TEST_F(HeadlessTest, ListNamesEveryArtOfAnotherProgramsPatternWithItsPlace) {
   const ProgramRun list = Host({"--list", EditorPattern()});
   ASSERT_EQ(list.status, 0) << list.err;
   EXPECT_EQ(list.err, "");
-  EXPECT_EQ(WordsOf(list.out.substr(0, list.out.find('\n')))[0], "ID");
+  // First the page, so that a file read at the wrong size shows at once; then the arts.
+  EXPECT_EQ(list.out.substr(0, list.out.find('\n')), "page 210.00 x 297.00 mm, px read as 1/96 inch");
+  EXPECT_EQ(ListRow(list.out, "ID")[1], "KIND");
   // Bounds in millimetres, y upwards, as a session names points.
   EXPECT_EQ(ListRow(list.out, "front"),
             (std::vector<std::string>{"front", "path", "\"Pattern\"", "6", "30.00", "-220.00", "160.00", "-40.00"}));
@@ -90,40 +94,63 @@ TEST_F(HeadlessTest, APieceOfAnotherProgramsPatternIsGradedByGesturesForEverySiz
   }
   ASSERT_EQ(piece, "front") << list.out;
   EXPECT_EQ(ListRow(list.out, piece)[6], "160.00");
-  // Its side seam, from the hem up to the underarm.
+  // The README's walk through it: sizes 36, 38 and 40 in place of S to LL, each at 100 %; the
+  // side seam's top and the hem's corner moved across by handles from free points 60 mm to their
+  // left: 4 mm in for 36, 4 mm out for 40.
+  const std::string basic = "dialog \"Basic settings\"\n  set \"Standard scale (horizontal)\" 100\n  click OK\nend\n"
+                            "panel Vestamark_INF_PANEL double-click List 0\n";
+  const std::string remove = "  pick Presets 0\n  click Remove\n";
+  const auto length = [](const char* type, const char* mm, int row) {
+    return std::string("dialog \"Distance revision\"\n") + type + "  set Length " + mm +
+           "\n  click OK\nend\npanel Vestamark_INF_PANEL double-click List " + std::to_string(row) + "\n";
+  };
   const ProgramRun run = Grade(
       "language english\n"
-      "select " + piece + "\n"
       "tick\n"
-      "tool Distance revision\n"
-      "down 150mm -220mm\n"
-      "drag 155mm -170mm\n"
-      "drag 160mm -120mm\n"
-      "up 160mm -120mm\n"
-      "tick 40\n"
-      "dialog 17070\n  click 4\n  check 6 1\n  check 8 1\n  check 9 1\n  click 1\nend\n"
-      "panel Vestamark_INF_PANEL click 6\n",
+      "dialog \"Preset config\"\n  click Add...\n  click Add...\n  click Add...\n" + remove + remove + remove +
+          remove + "  click OK\nend\n"
+          "dialog \"New preset\"\n  set Name 36\n  click OK\nend\n"
+          "dialog \"New preset\"\n  set Name 38\n  click OK\nend\n"
+          "dialog \"New preset\"\n  set Name 40\n  click OK\nend\n"
+          "flyout Vestamark_INF_PANEL \"Preset setting...\"\n"
+          "select " + piece + "\ntool Distance revision\ntick\n"
+          "flyout Vestamark_INF_PANEL 36\n" + basic + "flyout Vestamark_INF_PANEL 38\n" + basic +
+          "flyout Vestamark_INF_PANEL 40\n" + basic +
+          "down 100mm -120mm\ndrag 160mm -120mm\nup 160mm -120mm\ntick\n"
+          "down 90mm -220mm\ndrag 150mm -220mm\nup 150mm -220mm\ntick\n"
+          "flyout Vestamark_INF_PANEL 36\n" + length("  pick Type 1\n", "56", 1) + length("  pick Type 1\n", "56", 2) +
+          "flyout Vestamark_INF_PANEL 40\n" + length("", "64", 1) + length("", "64", 2) +
+          "tick 40\n"
+          "dialog \"Update grading\"\n  click \"Output all sets\"\n  check \"Leave original objects\" 1\n"
+          "  check \"Make in the other layer\" 1\n  check \"Make a layer every preset\" 1\n  click OK\nend\n"
+          "panel Vestamark_INF_PANEL click Update\n"
+          "tool none\ntick\n",
       EditorPattern());
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.find("beep"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("undo text: \"Undo Distance revision\""), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("alert: \"Are you sure you want to delete this preset (LL)?\" [OK]"), std::string::npos);
 
   vmhost::ResetHost();
   std::string error;
   DocumentHandle graded = vmhost::OpenDocument(Path("graded.svg"), &error);
   ASSERT_NE(graded, nullptr) << error;
-  // The handle runs from the piece's anchor 1 to its anchor 2; each size is on a layer of its own.
-  ArtHandle front = vmhost::FindArtById("front");
-  ASSERT_NE(front, nullptr);
-  const std::string handle = vmhost::Tag(front, "vmk_grading_fxh_conf_1");
-  EXPECT_TRUE(std::regex_search(handle, std::regex(",(\\d+),1,\\1,2$"))) << handle;
-  for (const char* size : {"S", "M", "L", "LL"}) {
-    LayerHandle layer = vmhost::FindLayer(size);
+  // Each size on a layer of its own, and no preview over them.
+  const std::map<std::string, double> moved{{"36", -4}, {"38", 0}, {"40", 4}};
+  for (const auto& [size, mm] : moved) {
+    LayerHandle layer = vmhost::FindLayer(size.c_str());
     ASSERT_NE(layer, nullptr) << size;
     const auto arts = vmhost::Children(layer->group);
     ASSERT_EQ(arts.size(), 1u) << size;
-    EXPECT_EQ(vmhost::Segments(arts[0]).size(), 6u) << size;
+    const std::vector<PathSegment> segments = vmhost::Segments(arts[0]);
+    ASSERT_EQ(segments.size(), 6u) << size;
+    EXPECT_NEAR(segments[1].p.h / kPointsPerMillimetre, 150 + mm, 0.01) << size;
+    EXPECT_NEAR(segments[1].p.v / kPointsPerMillimetre, -220, 0.01) << size;
+    EXPECT_NEAR(segments[2].p.h / kPointsPerMillimetre, 160 + mm, 0.01) << size;
+    EXPECT_NEAR(segments[2].p.v / kPointsPerMillimetre, -120, 0.01) << size;
+    EXPECT_NEAR(segments[3].p.h / kPointsPerMillimetre, 155, 0.01) << size;
   }
+  EXPECT_EQ(vmhost::FindLayer("S"), nullptr);
+  EXPECT_EQ(vmhost::FindLayer("<<Vestamark Preview>>"), nullptr);
   EXPECT_TRUE(vmhost::FindLayer("Pattern")->d.visible);
   EXPECT_FALSE(vmhost::FindLayer("Notes")->d.visible);
   vmhost::ResetHost();

@@ -111,7 +111,13 @@ TEST_F(VarDocumentTest, UpdateReplacesEveryTitledPieceByItsGradedCopies) {
   EXPECT_EQ(vmhost::FindLayer("<<Vestamark Preview>>"), nullptr);
   EXPECT_EQ(vmhost::Notifications(), (Strings{"5081-7342-6619-2470-8853-1906"}));
   EXPECT_EQ(vmhost::UndoText(), "更新の取り消し");
-  EXPECT_EQ(Rows().size(), 4u) << "the list is filled again afterwards";
+  // The copies that replaced each piece's members are selected, so the list is filled again
+  // with every piece's public variables.
+  EXPECT_EQ(Rows(), (std::vector<Strings>{{"Back", "Z", "5"},
+                                          {"Front", "A", "99"},
+                                          {"Front", "W", "wwwwwwww"},
+                                          {"Front", "B", "20"},
+                                          {"Front", "C", "30"}}));
 }
 
 }  // namespace

@@ -202,4 +202,37 @@ TEST_F(ArtTreeTest, SelectionIsWhatMatchingArtReturns) {
   EXPECT_EQ(found, nullptr);
 }
 
+TEST_F(ArtTreeTest, SettingBackTheSelectionAGroupReadsLeavesItAsTheUserMadeIt) {
+  ArtHandle outer = vmhost::AddGroup();
+  ArtHandle inner = vmhost::AddGroup(outer);
+  ArtHandle piece = vmhost::AddPolyline(inner, {{0, 0}, {1, 0}}, false);
+  ArtHandle other = vmhost::AddPolyline(inner, {{0, 5}, {1, 5}}, false);
+  ArtHandle line = vmhost::AddPolyline(inner, {{0, 9}, {1, 9}, {2, 9}}, false);
+  vmhost::SetSelected(piece, true);
+  ASSERT_EQ(path.SetPathSegmentSelected(line, 1, 1), kNoErr);  // one anchor of a line, as a direct selection
+  auto read = [&](ArtHandle a) {
+    uint32_t attr = 0;
+    art.GetArtUserAttr(a, kArtSelected | kArtFullySelected, &attr);
+    return attr;
+  };
+  // Anything selected inside makes a group read as selected; everything, fully selected.
+  EXPECT_EQ(read(outer), static_cast<uint32_t>(kArtSelected));
+  EXPECT_EQ(read(piece), static_cast<uint32_t>(kArtSelected | kArtFullySelected));
+  for (ArtHandle a : {outer, inner, piece, other, line}) art.SetArtUserAttr(a, kArtSelected, read(a));
+  EXPECT_TRUE(vmhost::IsSelected(piece));
+  EXPECT_FALSE(vmhost::IsSelected(other));
+  int16_t anchor = 0;
+  path.GetPathSegmentSelected(line, 0, &anchor);
+  EXPECT_EQ(anchor, 0) << "the line keeps its one selected anchor";
+  path.GetPathSegmentSelected(line, 1, &anchor);
+  EXPECT_EQ(anchor, 1);
+  // Deselecting the group deselects everything in it; selecting it, everything.
+  art.SetArtUserAttr(inner, kArtSelected, 0);
+  EXPECT_EQ(read(outer), 0u);
+  EXPECT_FALSE(vmhost::IsSelected(piece));
+  art.SetArtUserAttr(outer, kArtSelected, kArtSelected);
+  EXPECT_EQ(read(outer), static_cast<uint32_t>(kArtSelected | kArtFullySelected));
+  EXPECT_TRUE(vmhost::IsSelected(other));
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "support/host_dump.h"
@@ -64,7 +65,8 @@ class SvgDocumentTest : public HostTest {
     ArtHandle compound = vmhost::AddGroup(piece, kCompoundPathArt);
     vmhost::AddPolyline(compound, {{0, 0}, {10, 0}, {10, 10}}, true);
     vmhost::AddPolyline(compound, {{2, 2}, {4, 2}, {4, 4}}, true);
-    ArtHandle label = vmhost::AddText(piece, {12.5, -3}, "B-3 ｱｲ 前");
+    // A control character typed into a label stays in it, and the file stays XML.
+    ArtHandle label = vmhost::AddText(piece, {12.5, -3}, "B-3\x01 ｱｲ 前");
     TextRangeHandle range;
     kTextFrameSuite.GetTextRange(label, &range);
     FontHandle font;
@@ -128,6 +130,37 @@ TEST_F(SvgDocumentTest, TheSavedFileIsSvgThatViewersDraw) {
   EXPECT_NE(text.find("<svg xmlns=\"http://www.w3.org/2000/svg\""), std::string::npos);
   EXPECT_NE(text.find(" d=\"M0.1 -0.3333333333333333 C"), std::string::npos);
   EXPECT_NE(text.find("vm:type=\"layer\""), std::string::npos);
+  // What viewers read, our own attributes taken away, is what the host has: the closing curve of a
+  // closed piece and the place and turn of its label.
+  ArtHandle drop = vmhost::AddPath(
+      nullptr, {{{0, 0}, {-30, 10}, {30, 10}, 0}, {{50, 0}, {50, -20}, {50, 20}, 0}}, true);
+  ArtHandle label = vmhost::AddText(nullptr, {40, -8}, "FRONT");
+  RealMatrix turn;
+  kRealMathSuite.MatrixSetRotate(&turn, 1.2);
+  kRealMathSuite.MatrixConcatTranslate(&turn, -7, 11);
+  kTransformArtSuite.TransformArt(label, &turn, 1, kTransformObjects);
+  const std::vector<PathSegment> exact = vmhost::Segments(drop);
+  const TextData exactText = label->d.text;
+  std::string plain = std::regex_replace(vmhost::DocumentText(doc), std::regex(" (xmlns:)?vm:[-\\w.]+=\"[^\"]*\""), "");
+  const std::string dropId = vmhost::ArtId(drop), labelId = vmhost::ArtId(label);
+  DocumentHandle viewed = ReadSvgText("plain.svg", plain, &error);
+  ASSERT_NE(viewed, nullptr) << error;
+  const std::vector<PathSegment> drawn = vmhost::Segments(vmhost::FindArtById(dropId.c_str()));
+  ASSERT_EQ(drawn.size(), exact.size());
+  for (size_t i = 0; i < exact.size(); ++i) {
+    for (auto [a, b] : {std::pair{drawn[i].p, exact[i].p}, {drawn[i].in, exact[i].in}, {drawn[i].out, exact[i].out}}) {
+      EXPECT_NEAR(a.h, b.h, 1e-9) << i;
+      EXPECT_NEAR(a.v, b.v, 1e-9) << i;
+    }
+  }
+  const TextData& seen = vmhost::FindArtById(labelId.c_str())->d.text;
+  const RealPoint at = ApplyMatrix(seen.matrix, seen.anchor), exactAt = ApplyMatrix(exactText.matrix, exactText.anchor);
+  EXPECT_NEAR(at.h, exactAt.h, 1e-9);
+  EXPECT_NEAR(at.v, exactAt.v, 1e-9);
+  for (auto [a, b] : {std::pair{seen.matrix.a, exactText.matrix.a}, {seen.matrix.b, exactText.matrix.b},
+                      {seen.matrix.c, exactText.matrix.c}, {seen.matrix.d, exactText.matrix.d}})
+    EXPECT_NEAR(a, b, 1e-12);
+  EXPECT_EQ(vmhost::Text(vmhost::FindArtById(labelId.c_str())), "FRONT");
   if (std::system("command -v rsvg-convert >/dev/null 2>&1") == 0) {
     std::string command = "rsvg-convert -o '" + png + "' '" + path + "' 2>/dev/null";
     EXPECT_EQ(std::system(command.c_str()), 0);

@@ -126,6 +126,9 @@ TEST_F(SvgGeometryTest, ArcsAreCubicsOfAtMostAQuarterTurnOnTheirEllipse) {
       // Radii too small for the ends: grown about the chord's middle.
       {"M100 0 A100 50 30 0 1 -100 0", 0, 0, 100 * std::sqrt(1.75), 50 * std::sqrt(1.75), 30, 2},
       {"M10 0 a10 10 0 0 1 -10 10", 0, 0, 10, 10, 0, 1},
+      // Negative radii are taken as their size.
+      {"M10 0 a-10 10 0 0 1 -10 10", 0, 0, 10, 10, 0, 1},
+      {"M90 50 A-40 -20 0 1 0 50 70", 50, 50, 40, 20, 0, 3},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.d);
@@ -191,6 +194,10 @@ TEST_F(SvgGeometryTest, BasicShapesAreThePathsTheyStandFor) {
   ASSERT_EQ(circle.size(), 4u);
   ExpectPoint(circle[0].out, {10, 5 + 5 * 0.5522847498}, "the first handle");
   ExpectPoint(circle[1].in, {5 + 5 * 0.5522847498, 10}, "the second handle");
+  // A circle's radius in percent is of the viewport's normalised diagonal, sqrt((w^2 + h^2) / 2).
+  const double r = 0.1 * std::sqrt((400.0 * 400 + 300 * 300) / 2);
+  ExpectAnchors(Read("<circle id='s' r='10%'/>", "width='400pt' height='300pt' viewBox='0 0 400 300'"),
+                {{r, 0}, {0, r}, {-r, 0}, {0, -r}});
   // Shapes of no size draw nothing, and become no art.
   for (const char* empty : {"<rect id='s' width='0' height='5'/>", "<circle id='s' r='0'/>",
                             "<polyline id='s' points=''/>", "<ellipse id='s' rx='3' ry='0'/>"}) {
@@ -244,35 +251,86 @@ TEST_F(SvgGeometryTest, TransformsOnAnyElementMoveItsCoordinates) {
   ExpectPoint(copy[0].p, {22, 14}, "use");
 }
 
-TEST_F(SvgGeometryTest, ThePagesUnitsMakeTheDocumentsPoints) {
+TEST_F(SvgGeometryTest, ThePagesUnitsMakeTheDocumentsPointsAndItsSheetIsWrittenBack) {
+  constexpr double mm = 72 / 25.4;
   const struct {
     const char* root;
-    double across, down;  // points per user unit
+    double across, down;    // points per user unit
+    const char* width;      // the sheet written back (null: the drawing's bounds)
+    const char* height;
+    double x, y, w, h;      // the part of the document it shows, in points, y down
+    double pixelsPerInch = 96;
   } cases[] = {
-      {"width='100mm' height='100mm' viewBox='0 0 100 100'", 72 / 25.4, 72 / 25.4},
-      {"width='100pt' height='100pt' viewBox='0 0 100 100'", 1, 1},
-      {"width='10pc' height='10pc' viewBox='0 0 100 100'", 1.2, 1.2},
-      {"width='10cm' height='10cm' viewBox='0 0 100 100'", 72 / 25.4, 72 / 25.4},
-      {"width='2in' height='2in' viewBox='0,0,100,100'", 1.44, 1.44},
-      {"width='100px' height='100px' viewBox='0 0 100 100'", 0.75, 0.75},
-      {"width='100' height='100'", 0.75, 0.75},
-      {"", 0.75, 0.75},
-      {"width='100%' height='100%' viewBox='0 0 50 50'", 0.75, 0.75},
-      {"viewBox='0 0 50 50'", 0.75, 0.75},
-      {"width='200mm' height='100mm' viewBox='0 0 100 100'", 72 / 25.4, 72 / 25.4},  // fitted whole
-      {"width='200mm' height='100mm' viewBox='0 0 100 100' preserveAspectRatio='xMidYMid slice'", 144 / 25.4,
-       144 / 25.4},
-      {"width='200mm' height='100mm' viewBox='0 0 100 100' preserveAspectRatio='none'", 144 / 25.4, 72 / 25.4},
-      // The host's own files are in points, their page written with a unit or not.
-      {"xmlns:vm='urn:x-vestamark:document:1' width='100' height='100' viewBox='0 0 100 100'", 1, 1},
-      {"xmlns:vm='urn:x-vestamark:document:1'", 1, 1},
+      {"width='100mm' height='100mm' viewBox='0 0 100 100'", mm, mm, "100mm", "100mm", 0, 0, 100 * mm, 100 * mm},
+      {"width='100pt' height='100pt' viewBox='0 0 100 100'", 1, 1, "100pt", "100pt", 0, 0, 100, 100},
+      {"width='10pc' height='10pc' viewBox='0 0 100 100'", 1.2, 1.2, "10pc", "10pc", 0, 0, 120, 120},
+      {"width='10cm' height='10cm' viewBox='0 0 100 100'", mm, mm, "10cm", "10cm", 0, 0, 100 * mm, 100 * mm},
+      {"width='2in' height='2in' viewBox='0,0,100,100'", 1.44, 1.44, "2in", "2in", 0, 0, 144, 144},
+      // px, as viewers count them, written as the points they are
+      {"width='100px' height='100px' viewBox='0 0 100 100'", 0.75, 0.75, "75pt", "75pt", 0, 0, 75, 75},
+      {"width='100' height='100'", 0.75, 0.75, "75pt", "75pt", 0, 0, 75, 75},
+      {"", 0.75, 0.75, nullptr, nullptr, 0, 0, 0, 0},
+      {"width='100%' height='100%' viewBox='0 0 50 50'", 0.75, 0.75, "37.5pt", "37.5pt", 0, 0, 37.5, 37.5},
+      {"viewBox='-10 20 50 50'", 0.75, 0.75, "37.5pt", "37.5pt", -7.5, 15, 37.5, 37.5},
+      // fitted whole in the middle of the sheet, sliced, stretched, or fitted to a corner
+      {"width='200mm' height='100mm' viewBox='0 0 100 100'", mm, mm, "200mm", "100mm", -50 * mm, 0, 200 * mm,
+       100 * mm},
+      {"width='200mm' height='100mm' viewBox='0 0 100 100' preserveAspectRatio='xMidYMid slice'", 2 * mm, 2 * mm,
+       "200mm", "100mm", 0, 50 * mm, 200 * mm, 100 * mm},
+      {"width='200mm' height='100mm' viewBox='0 0 100 100' preserveAspectRatio='none'", 2 * mm, mm, "200mm",
+       "100mm", 0, 0, 200 * mm, 100 * mm},
+      {"width='200pt' height='100pt' viewBox='0 0 100 100' preserveAspectRatio='xMaxYMax'", 1, 1, "200pt", "100pt",
+       -100, 0, 200, 100},
+      // A file counted at 72 px to the inch: px are points.
+      {"width='100' height='50'", 1, 1, "100pt", "50pt", 0, 0, 100, 50, 72},
+      {"width='100px' height='100px' viewBox='0 0 50 50'", 2, 2, "100pt", "100pt", 0, 0, 100, 100, 72},
+      {"width='100mm' height='100mm' viewBox='0 0 100 100'", mm, mm, "100mm", "100mm", 0, 0, 100 * mm, 100 * mm,
+       72},
+      // The host's own files are in points, their page written with a unit or not; a sheet they
+      // keep is kept as written.
+      {"xmlns:vm='urn:x-vestamark:document:1' width='100' height='100' viewBox='0 0 100 100'", 1, 1, nullptr,
+       nullptr, 0, 0, 0, 0},
+      {"xmlns:vm='urn:x-vestamark:document:1'", 1, 1, nullptr, nullptr, 0, 0, 0, 0, 72},
+      {"xmlns:vm='urn:x-vestamark:document:1' vm:page='1' width='10mm' height='2in' viewBox='1 -2 28.5 144'", 1, 1,
+       "10mm", "2in", 1, -2, 28.5, 144},
   };
+  // Lengths in other units inside the drawing count px as the file does: an inch is 72 user units
+  // of a file counted at 72 to the inch, so a point each.
+  const std::string inch = ScratchPath("inch.svg");
+  WriteWholeText(inch, "<svg xmlns='http://www.w3.org/2000/svg' width='100' height='100' viewBox='0 0 100 100'>"
+                       "<rect id='s' width='1in' height='2.54cm'/></svg>");
+  std::string why;
+  ASSERT_NE(vmhost::OpenDocument(inch, &why, nullptr, SvgReadOptions{72}), nullptr) << why;
+  std::remove(inch.c_str());
+  ExpectAnchors(vmhost::FindArtById("s"), {{0, 0}, {72, 0}, {72, 72}, {0, 72}});
   for (const auto& c : cases) {
     SCOPED_TRACE(c.root);
-    const auto s = vmhost::Segments(Read("<path id='s' d='M0 0 H100 V100'/>", c.root));
+    const std::string path = ScratchPath("page.svg");
+    WriteWholeText(path, std::string("<svg xmlns='http://www.w3.org/2000/svg' ") + c.root +
+                             "><path id='s' d='M0 0 H100 V100'/></svg>");
+    std::string error;
+    SvgReadOptions options;
+    options.pixelsPerInch = c.pixelsPerInch;
+    DocumentHandle read = vmhost::OpenDocument(path, &error, nullptr, options);
+    std::remove(path.c_str());
+    ASSERT_NE(read, nullptr) << error;
+    const auto s = vmhost::Segments(vmhost::FindArtById("s"));
     ASSERT_EQ(s.size(), 3u);
     EXPECT_NEAR(s[1].p.h, 100 * c.across, 1e-9);
     EXPECT_NEAR(s[2].p.v, -100 * c.down, 1e-9);
+    const DocumentPage& page = read->page;
+    ASSERT_EQ(page.kept, c.width != nullptr);
+    if (!page.kept) continue;
+    EXPECT_EQ(page.width, c.width);
+    EXPECT_EQ(page.height, c.height);
+    EXPECT_NEAR(page.x, c.x, 1e-9);
+    EXPECT_NEAR(page.y, c.y, 1e-9);
+    EXPECT_NEAR(page.w, c.w, 1e-9);
+    EXPECT_NEAR(page.h, c.h, 1e-9);
+    const std::string saved = vmhost::DocumentText(read);
+    EXPECT_NE(saved.find(std::string("width=\"") + c.width + "\" height=\"" + c.height + "\" viewBox=\""),
+              std::string::npos)
+        << saved.substr(0, 300);
   }
 }
 

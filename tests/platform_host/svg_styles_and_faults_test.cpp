@@ -40,7 +40,7 @@ TEST_F(SvgStylesAndFaultsTest, StylesheetRulesStyleAttributesAndParentsGiveEachP
   const std::string sheet =
       "<style>/* path{stroke:red} */ @media print { path { stroke-width: 9 } }\n"
       ".thin { stroke-width: 0.5 } path { stroke: #000; stroke-width: 2 } path.thick { stroke-width: 3 }\n"
-      ".dashed.thin { stroke-width: 6 }\n"
+      ".dashed.thin { stroke-width: 6 } .wide { stroke-width: 1.5 }\n"
       "g path { stroke-width: 8 } rect, .plain { stroke: none }</style>";
   const struct {
     std::string body;
@@ -51,6 +51,7 @@ TEST_F(SvgStylesAndFaultsTest, StylesheetRulesStyleAttributesAndParentsGiveEachP
       {sheet + "<path id='s' class='thin' d='M0 0L1 1'/>", 1, 1, 0.5},      // a class outweighs a later element rule
       {sheet + "<path id='s' class='thick thin' d='M0 0L1 1'/>", 1, 1, 3},  // element and class outweigh class
       {sheet + "<path id='s' class='thin dashed' d='M0 0L1 1'/>", 1, 1, 6},  // two classes, both on it
+      {sheet + "<path id='s' class='wide thin' d='M0 0L1 1'/>", 1, 1, 1.5},  // of equal weight, the later rule
       {sheet + "<path id='s' class='thin' style='stroke-width:4' d='M0 0L1 1'/>", 1, 1, 4},
       {sheet + "<path id='s' stroke-width='7' d='M0 0L1 1'/>", 1, 1, 2},  // a rule outweighs an attribute
       {sheet + "<g stroke-width='5'><path id='s' d='M0 0L1 1'/></g>", 1, 1, 2},
@@ -145,6 +146,18 @@ TEST_F(SvgStylesAndFaultsTest, TextIsOneLineOfPointTextWhereItsFirstCharacterSta
       {"<text id='s' x='0' y='0'><tspan x='3' y='4'>One</tspan><tspan x='3' y='14'>Two</tspan></text>", "One Two", 3,
        -4, 16},
       {"<text id='s' x='0' y='0' font-size='2mm'>A<tspan>B</tspan> C</text>", "AB C", 0, 0, 96 / 25.4 * 2},
+      // Letter-spaced: one tspan a letter, each with its own x. A step of twice the usual one is a
+      // word's gap; words placed by themselves stay words.
+      {"<text id='s'><tspan x='10' y='5'>B</tspan><tspan x='18' y='5'>A</tspan><tspan x='26' y='5'>C</tspan>"
+       "<tspan x='34' y='5'>K</tspan><tspan x='50' y='5'>B</tspan><tspan x='58' y='5'>O</tspan>"
+       "<tspan x='65.5' y='5'>D</tspan><tspan x='74' y='5'>Y</tspan></text>",
+       "BACK BODY", 10, -5, 16},
+      {"<text id='s' x='0' y='0'><tspan x='0'>S</tspan><tspan x='9'>I</tspan><tspan x='14'> </tspan>"
+       "<tspan x='20'>Z</tspan><tspan x='28'>E</tspan></text>",
+       "SI ZE", 0, 0, 16},
+      {"<text id='s' x='0' y='0'><tspan x='0'>A</tspan><tspan x='8'>B</tspan><tspan x='16' y='20'>C</tspan></text>",
+       "AB C", 0, 0, 16},
+      {"<text id='s' x='0' y='0'><tspan x='0'>Cut</tspan><tspan x='20'>2</tspan></text>", "Cut 2", 0, 0, 16},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -210,8 +223,73 @@ TEST_F(SvgStylesAndFaultsTest, WhatTheHostCannotHoldIsSkippedWithOneLineEach) {
   EXPECT_EQ(vmhost::Children(read->d.layers[0]->group).size(), 3u);
 }
 
+// Bytes as other programs write them: in the encoding the file declares, in UTF-16 with or
+// without a byte-order mark, or with what XML does not allow (stopped at its line).
+TEST_F(SvgStylesAndFaultsTest, AFileIsReadInItsOwnEncodingOrStoppedAtTheLineXmlCannotTake) {
+  const std::string doc = "<svg xmlns='http://www.w3.org/2000/svg'>\n<text id='t'>caf\xc3\xa9 \xe2\x82\xac</text>\n</svg>\n";
+  auto utf16 = [](const std::string& text, bool big, bool mark) {
+    std::u16string units = FromUtf8(text);
+    std::string bytes = mark ? (big ? "\xfe\xff" : "\xff\xfe") : "";
+    for (char16_t u : units) {
+      const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+      bytes += big ? std::string{hi, lo} : std::string{lo, hi};
+    }
+    return bytes;
+  };
+  const struct {
+    std::string bytes;
+    const char* text;   // of the text art 't'
+    const char* fault;  // or the fault
+  } cases[] = {
+      {doc, "caf\xc3\xa9 \xe2\x82\xac", nullptr},
+      {"\xef\xbb\xbf" + doc, "caf\xc3\xa9 \xe2\x82\xac", nullptr},
+      {"<?xml version='1.0' encoding='ISO-8859-1'?>\n<svg xmlns='http://www.w3.org/2000/svg'><text id='t'>caf\xe9"
+       "</text></svg>",
+       "caf\xc3\xa9", nullptr},
+      {"<?xml version='1.0' encoding='windows-1252'?>\n<svg xmlns='http://www.w3.org/2000/svg'><text id='t'>\x80"
+       "</text></svg>",
+       "\xe2\x82\xac", nullptr},
+      {utf16("<?xml version='1.0' encoding='UTF-16'?>\n" + doc, false, true), "caf\xc3\xa9 \xe2\x82\xac", nullptr},
+      {utf16(doc, true, true), "caf\xc3\xa9 \xe2\x82\xac", nullptr},
+      {utf16(doc, false, false), "caf\xc3\xa9 \xe2\x82\xac", nullptr},
+      {utf16(doc, true, false), "caf\xc3\xa9 \xe2\x82\xac", nullptr},
+      {"<svg xmlns='http://www.w3.org/2000/svg'>\n<path id='a\x01' d='M0 0L1 1'/></svg>", nullptr,
+       ": line 2: a character XML does not allow (U+0001)"},
+      {"<svg xmlns='http://www.w3.org/2000/svg'>\n\n<text>&#x1b;[0m</text></svg>", nullptr,
+       ": line 3: a character XML does not allow (U+001B)"},
+      {"<svg xmlns='http://www.w3.org/2000/svg'>\n<text>&#1114112;</text></svg>", nullptr,
+       ": line 2: a character XML does not allow"},
+      {"<svg xmlns='http://www.w3.org/2000/svg'>\n<path id='caf\xe9' d='M0 0L1 1'/></svg>", nullptr,
+       ": line 2: bytes that are not UTF-8 text"},
+      {"<svg xmlns='http://www.w3.org/2000/svg'>\n<text>\xed\xa0\x80</text></svg>", nullptr,
+       ": line 2: bytes that are not UTF-8 text"},
+      {"<?xml version='1.0' encoding='US-ASCII'?>\n<svg xmlns='http://www.w3.org/2000/svg'>\n<text>\xe9</text></svg>",
+       nullptr, ": line 3: bytes that are not US-ASCII text"},
+      {"<?xml version='1.0' encoding='Klingon'?><svg/>", nullptr, ": line 1: the encoding \"Klingon\" is not known"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bytes.substr(0, 60));
+    const std::string path = ScratchPath("encoded.svg");
+    WriteWholeText(path, c.bytes);
+    std::string error;
+    DocumentHandle read = vmhost::OpenDocument(path, &error);
+    std::remove(path.c_str());
+    if (c.fault != nullptr) {
+      EXPECT_EQ(read, nullptr);
+      EXPECT_EQ(error.rfind(path + c.fault, 0), 0u) << error;
+      continue;
+    }
+    ASSERT_NE(read, nullptr) << error;
+    EXPECT_EQ(vmhost::Text(vmhost::FindArtById("t")), c.text);
+    // What is written back is UTF-8 that reads again.
+    const std::string saved = vmhost::DocumentText(read);
+    EXPECT_EQ(saved.rfind("<?xml version=\"1.0\"?>", 0), 0u);
+    EXPECT_NE(saved.find(std::string(">") + c.text + "</text>"), std::string::npos);
+  }
+}
+
 TEST_F(SvgStylesAndFaultsTest, AFileThatCannotBeReadStopsWithItsLine) {
-  std::string nest = "<g id='n0'><path d='M0 0L1 1'/></g>";
+  std::string nest = "<g id='n0'><g/></g>";
   for (int i = 1; i <= 7; ++i) {
     std::string level = "<g id='n" + std::to_string(i) + "'>";
     for (int k = 0; k < 10; ++k) level += "<use href='#n" + std::to_string(i - 1) + "'/>";
@@ -223,7 +301,7 @@ TEST_F(SvgStylesAndFaultsTest, AFileThatCannotBeReadStopsWithItsLine) {
   std::string long_path = "<defs><path id='long' d='M0 0";
   for (int i = 0; i < 30000; ++i) long_path += " l1 0";
   long_path += "'/></defs>";
-  for (int i = 0; i < 40; ++i) long_path += "<use href='#long'/>";
+  for (int i = 0; i < 60; ++i) long_path += "<use href='#long'/>";
   const struct {
     std::string body;
     const char* fault;
@@ -239,8 +317,10 @@ TEST_F(SvgStylesAndFaultsTest, AFileThatCannotBeReadStopsWithItsLine) {
       {"\n<path transform='scale(1e300)' d='M1e300 0 L 0 0'/>", "line 3: coordinates out of range"},
       {"\n<path d='M0 0 L 1 0'/><use href='#q' x='zz'/><path id='q' d='M0 0L1 1'/>", "line 3: bad x or y"},
       {"\n<text transform='scale(0)'>x</text>", "line 3: text of no size"},
-      {nest, "more than 200000 objects"},
-      {long_path, "more than 1000000 anchors"},
+      // Uses of uses drawing ten million copies, or a long path drawn sixty times: far more than
+      // a file of their size can ask for.
+      {nest, "the art it draws would take more than 64 MB of memory"},
+      {long_path, "the art it draws would take more than 64 MB of memory"},
       {chain, "uses nested more than 256 deep"},
   };
   for (const auto& c : cases) {
@@ -260,6 +340,18 @@ TEST_F(SvgStylesAndFaultsTest, AFileThatCannotBeReadStopsWithItsLine) {
     EXPECT_NE(error.find(std::string(path) + ": line 1: " + fault), std::string::npos) << error;
     std::remove(path.c_str());
   }
+}
+
+TEST_F(SvgStylesAndFaultsTest, ALargeFileOfRealPiecesIsReadWhateverItsCount) {
+  // The memory the art may take grows with the file: what its own elements ask for goes through.
+  EXPECT_EQ(MemoryBudget({}, 1000), size_t{64} << 20);
+  EXPECT_EQ(MemoryBudget({}, size_t{50} << 20), size_t{5000} << 20);
+  EXPECT_EQ(MemoryBudget({96, 4096}, size_t{50} << 20), 4096u);
+  std::string many;
+  for (int i = 0; i <= 200000; ++i) many += "<path d='M0 0h1'/>";
+  std::string error;
+  ASSERT_NE(Read(many, &error), nullptr) << error;
+  EXPECT_EQ(vmhost::Children(vmhost::FindLayer("Layer 1")->group).size(), 200001u);
 }
 
 }  // namespace

@@ -2,8 +2,9 @@
 // the tests, scratch files, and what a viewer paints of a file.
 #pragma once
 
-#include <optional>
 #include <string>
+
+#include "support/viewer_pixels.h"
 
 namespace vmtest {
 
@@ -15,13 +16,5 @@ std::string SvgDataPath(const std::string& name);
 std::string ScratchPath(const std::string& name);
 std::string ReadWholeFile(const std::string& path);
 void WriteWholeText(const std::string& path, const std::string& text);
-
-// The box of the pixels rsvg-convert paints at 96 dpi, in pixels from the page's top left;
-// nothing when rsvg-convert is not installed or paints nothing.
-struct PixelBox {
-  int left, top, right, bottom;  // right and bottom exclusive
-};
-bool CanRender();
-std::optional<PixelBox> PaintedPixels(const std::string& svgPath);
 
 }  // namespace vmtest

@@ -125,6 +125,26 @@ TEST_F(UndoTest, UndoChangesRevertsOnlyTheCurrentCall) {
   EXPECT_EQ(vmhost::UndoDepth(), 1);
 }
 
+// Disposed art keeps nothing but its identity; undo brings it back whole.
+TEST_F(UndoTest, DisposedArtKeepsNothingButUndoBringsItBackWhole) {
+  ArtHandle made = nullptr, copy = nullptr;
+  InHostCall([&] {
+    kArtSuite.NewArt(kGroupArt, kPlaceAboveAll, nullptr, &made);
+    kArtSuite.DuplicateArt(front, kPlaceInsideOnTop, made, &copy);
+    kArtSuite.DisposeArt(made);
+    kArtSuite.DisposeArt(group);
+  });
+  int32_t valid = 1;
+  kArtSuite.ValidArt(copy, &valid);
+  EXPECT_EQ(valid, 0);
+  EXPECT_TRUE(made->d.children.empty());
+  EXPECT_EQ(copy->d.segments.size(), 0u);
+  EXPECT_EQ(copy->d.tags.size(), 0u);
+  ASSERT_TRUE(vmhost::Undo());
+  EXPECT_EQ(vmhost::Segments(front).size(), 2u);
+  EXPECT_EQ(vmhost::Tag(front, "vmk_grading_title"), "Front");
+}
+
 TEST_F(UndoTest, ANewEntryClearsRedoAndEachCallIsOneStep) {
   InHostCall([&] { kTagSuite.SetTag(front, "step", "1"); });
   InHostCall([&] { kTagSuite.SetTag(front, "step", "2"); });

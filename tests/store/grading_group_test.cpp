@@ -285,6 +285,49 @@ TEST_F(GradingGroupTest, ASavedArtMayDrawTheIdItCarried) {
   EXPECT_EQ(ReadObjectId(a), firstDraw);
 }
 
+// The first draw of a seed, as an object id.
+int32_t FirstIdDrawn(int32_t seed) {
+  sAIRandom->SetRandomSeed(seed);
+  return static_cast<int32_t>(sAIRandom->FloatRnd() * 99999999.0);
+}
+
+// One command saving piece after piece reads the document's ids once: an id
+// carried before or drawn by one save is not drawn again by the next, an id a
+// saved art gives up may be, and an id written by other means is seen after an
+// undo and in the next command.
+TEST_F(GradingGroupTest, ACommandSavingPieceAfterPieceDrawsNoIdTwice) {
+  ArtHandle c = Rect(LayerGroup(), 400, 0, 450, 40);
+  ArtHandle d = Rect(LayerGroup(), 500, 0, 550, 40);
+  ArtHandle stranger = Rect(LayerGroup(), 600, 0, 650, 40);
+  auto saveBetween = [&](ArtHandle x, ArtHandle y, int32_t seed) {
+    TwoPoint(0, kHandleDistance, x, 0, y, 0);
+    globals().grading_serial = 99;
+    sAIRandom->SetRandomSeed(seed);
+    ArtHandle arts[] = {x, y};
+    SaveGradingGroup(arts, 2, 0);
+  };
+  WriteTagInteger(stranger, kObjectIdKey, FirstIdDrawn(5));
+  {
+    const KeptTagsScope command;
+    saveBetween(a, b, 7);
+    EXPECT_EQ(ReadObjectId(a), FirstIdDrawn(7));
+    saveBetween(c, d, 7);
+    EXPECT_NE(ReadObjectId(c), ReadObjectId(a));
+    saveBetween(a, b, 7);
+    EXPECT_EQ(ReadObjectId(a), FirstIdDrawn(7));
+    saveBetween(c, d, 5);
+    EXPECT_NE(ReadObjectId(c), FirstIdDrawn(5));
+    WriteTagInteger(stranger, kObjectIdKey, FirstIdDrawn(13));  // as an undo would bring it back
+    ForgetAllKeptTags();
+    saveBetween(c, d, 13);
+    EXPECT_NE(ReadObjectId(c), FirstIdDrawn(13));
+  }
+  WriteTagInteger(stranger, kObjectIdKey, FirstIdDrawn(17));
+  const KeptTagsScope next;
+  saveBetween(c, d, 17);
+  EXPECT_NE(ReadObjectId(c), FirstIdDrawn(17));
+}
+
 TEST_F(GradingGroupTest, DamagedTagsLoadWithoutTouchingTheGoodRecords) {
   SaveOneHandleAndVariable();
   ArtHandle arts[] = {a, b};
@@ -349,6 +392,7 @@ TEST_F(GradingGroupTest, KeysSpelledOtherwiseAreNotRead) {
   ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
   EXPECT_EQ(globals().handles[0].kind, kHandleDistance);
   EXPECT_EQ(globals().handles[1].kind, kHandleFree);
+  EXPECT_EQ(globals().handlesLeftOut, 1) << "a handle beyond the table's 200 is known to be left out";
   for (int s : {0, 2, 4, 6}) EXPECT_STREQ(globals().handles[0].line.amountExpr[s], "100.0") << s;
   EXPECT_NE(globals().groupPresetScale[0].h, 3);
   EXPECT_STREQ(globals().variables.varNames[0], "v");

@@ -138,6 +138,50 @@ TEST_F(PieceQueriesTest, RewritingEveryPieceKeepsWhatEachPieceHeld) {
   EXPECT_STREQ(globals().variables.varNames[0], "w");
 }
 
+// Five titled pieces, each a group of two paths with a handle between them,
+// beside a path of no piece that carries an id.
+TEST_F(PieceQueriesTest, RewritingEveryPieceReadsTheIdsInTheDocumentOnceAndTheCurrentOneLeavesTheOthers) {
+  std::vector<ArtHandle> pieces;
+  std::vector<std::vector<ArtHandle>> members;
+  for (int p = 0; p < 5; ++p) {
+    pieces.push_back(vmhost::AddGroup(LayerGroup()));
+    members.push_back({Rect(pieces.back(), 300.0 * p, 0, 300.0 * p + 100, 50),
+                       Rect(pieces.back(), 300.0 * p + 200, 0, 300.0 * p + 260, 80)});
+    ArtHandle* arts = members.back().data();
+    globals().handles[0].kind = kHandleDistance;
+    globals().handles[0].line = TwoPointHandleData{{0, 0}, {0, 0}, arts[0], arts[1], 1, 0, {}};
+    snprintf(globals().grading_title, sizeof globals().grading_title, "Piece %d", p);
+    SetPiece(members.back());
+    SaveGradingGroup(arts, 2, 1);
+  }
+  ArtHandle stranger = Rect(LayerGroup(), 0, 200, 10, 210);
+  WriteTagInteger(stranger, "vmk_grading_object_id", 4242);
+  auto tagsOf = [&](int p) {
+    std::vector<std::vector<std::pair<std::string, std::string>>> tags{vmhost::Tags(pieces[p])};
+    for (ArtHandle art : members[p]) tags.push_back(vmhost::Tags(art));
+    return tags;
+  };
+
+  SetPiece({});
+  vmhost::CountTagReads("vmk_grading_object_id", stranger);
+  LoadPieceFromSelection(0);
+  EXPECT_EQ(vmhost::TagReads(), 1) << "one walk of the document for five saves";
+
+  std::vector<std::vector<std::vector<std::pair<std::string, std::string>>>> before;
+  for (int p = 0; p < 5; ++p) before.push_back(tagsOf(p));
+  SetPiece(members[2]);
+  ReloadCurrentPiece();
+  EXPECT_STREQ(globals().grading_title, "Piece 2");
+  for (int p = 0; p < 5; ++p) {
+    SCOPED_TRACE(p);
+    if (p == 2) {
+      EXPECT_NE(tagsOf(p), before[p]) << "saved, with ids drawn anew";
+    } else {
+      EXPECT_EQ(tagsOf(p), before[p]) << "neither saved nor given new ids";
+    }
+  }
+}
+
 TEST_F(PieceQueriesTest, ADocumentWithoutTitledArtIsLeftAsItWas) {
   ArtHandle path = Rect(LayerGroup(), 0, 0, 10, 10);
   LoadPieceFromSelection(0);
