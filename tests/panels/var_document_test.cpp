@@ -114,6 +114,7 @@ TEST_F(VarDocumentTest, UpdateReplacesEveryTitledPieceByItsGradedCopies) {
   // The copies that replaced each piece's members are selected, so the list is filled again
   // with every piece's public variables.
   EXPECT_EQ(Rows(), (std::vector<Strings>{{"Back", "Z", "5"},
+                                          {"Back", "A", "7"},
                                           {"Front", "A", "99"},
                                           {"Front", "W", "wwwwwwww"},
                                           {"Front", "B", "20"},
