@@ -86,6 +86,7 @@ TEST_F(VarDocumentTest, ExportedValuesComeBackIntoThePiecesThatHaveThem) {
   EXPECT_EQ(VarTag(twin, "vmk_grading_var_name_%03d", 2), "P") << "nothing added to the twin";
   EXPECT_EQ(VarTag(twin, "vmk_grading_var_name_%03d", 3), "");
   EXPECT_EQ(VarTag(back, "vmk_grading_var_value_%03d000", 0), "5");
+  EXPECT_EQ(VarTag(back, "vmk_grading_var_value_%03d000", 1), "7") << "Front's A is not Back's";
 }
 
 TEST_F(VarDocumentTest, UpdateReplacesEveryTitledPieceByItsGradedCopies) {

@@ -60,7 +60,14 @@ TEST_F(VarFlyoutTest, AnImportedFileSetsTheValuesOfThePiecesOwnVariables) {
   const std::string path = folders->root() + "/in.csv";
   WriteHostFile(path, "\"Front\",\"B\",0,\"B+1\"\r\n\"Front\",\"New\",0,\"1\"\r\n\"Back\",\"A\",0,\"7\"\r\n");
   vmwin::ScriptOpenFile(path);
+  HWND list = Control(VarWindow(), 1);
+  vmwin::PaintInvalidWindows();
+  vmwin::ClearDrawing(list);
   ASSERT_TRUE(vmhost::ChooseFlyoutItem(VarPanel(), 1));
+  vmwin::PaintInvalidWindows();
+  bool shown = false;  // the list shows the value at once
+  for (const vmwin::DrawRecord& r : vmwin::DrawingOf(list)) shown = shown || r.text == "B+1";
+  EXPECT_TRUE(shown);
   EXPECT_EQ(TableNames(), (std::vector<std::string>{"A", "B", "C"}));
   EXPECT_EQ(std::string(globals().variables.varValues[0]), "10");
   EXPECT_EQ(VarTag(front, "vmk_grading_var_value_%03d000", 1), "B+1");
