@@ -113,7 +113,7 @@ TEST_F(UpdateGradingOutputTest, WritingSeveralSetsKeepsTheOriginalsEvenWhenTheUs
 
 TEST_F(UpdateGradingOutputTest, ChosenSetsGoIntoOneLayerWhoseNameKeepsAtMost79BytesOfWholeCharacters) {
   for (int s = 0; s < 4; ++s) globals().presets[s].output = static_cast<int16_t>(s % 2);
-  const std::string name(79, 'n');
+  const std::string name(78, 'n');  // and a double-byte character that would end past byte 79
   RunUpdate({Click(5), Check(9, 0), SetText(11, name + "\202\240"), PressEnter()});
   EXPECT_EQ(EdgesOfLayer(name.c_str()), (std::vector<double>{300, 300, 500, 500}));
   EXPECT_EQ(globals().updateGrading.renewal_out_lname, name);
