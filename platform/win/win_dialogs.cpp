@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "win_internal.h"
@@ -420,6 +421,15 @@ LRESULT DefDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProc(dialog, message, wParam, lParam);
 }
 
+// Within a pixel of the desktop's middle on both axes, and kept in front.
+static bool IsCentredOnTop(HWND dialog) {
+  RECT desktop{}, box{};
+  if (!IsLive(dialog) || !GetWindowRect(GetDesktopWindow(), &desktop) || !GetWindowRect(dialog, &box)) return false;
+  const bool centred = std::abs(box.left + box.right - desktop.left - desktop.right) <= 2 &&
+                       std::abs(box.top + box.bottom - desktop.top - desktop.bottom) <= 2;
+  return centred && (GetWindowLongPtr(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
 INT_PTR DialogBoxParam(HINSTANCE instance, LPCSTR templateName, HWND parent, DLGPROC proc, LPARAM param) {
   if (!IS_INTRESOURCE(templateName) || proc == nullptr || Running().size() >= kMaxNesting) {
     SetLastError(ERROR_INVALID_PARAMETER);
@@ -449,6 +459,7 @@ INT_PTR DialogBoxParam(HINSTANCE instance, LPCSTR templateName, HWND parent, DLG
     if (first != nullptr) SetFocus(first);
   }
   if (IsLive(dialog) && !dialog->ended) ShowWindow(dialog, SW_SHOW);
+  const bool centredOnTop = IsCentredOnTop(dialog);
 
   bool cancelled = false;
   int rounds = 0;
@@ -481,7 +492,7 @@ INT_PTR DialogBoxParam(HINSTANCE instance, LPCSTR templateName, HWND parent, DLG
   if (IsLive(dialog)) DestroyWindow(dialog);
   if (ownerWasEnabled && IsLive(parent)) EnableWindow(parent, TRUE);
   if (IsLive(previousFocus)) SetFocus(previousFocus);
-  DialogLog().push_back({id, result, scripted, std::move(waiting)});
+  DialogLog().push_back({id, result, scripted, std::move(waiting), centredOnTop});
   return result;
 }
 

@@ -76,6 +76,7 @@ struct ShownDialog {
   INT_PTR result;
   bool scripted;
   WaitingAnswer waiting;  // unscripted dialogs only; kind None when nothing was waiting
+  bool centredOnTop;      // once its procedure had seen WM_INITDIALOG: centred on the desktop and topmost
 };
 struct ShownMessageBox {
   std::string text;

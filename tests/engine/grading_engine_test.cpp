@@ -80,6 +80,7 @@ TEST_F(GradingEngineTest, DistanceHandleByDirection) {
   const char* fifth = "moving_distance(20)";
   const double M = 0.2 * std::sqrt(100.0 * 100 + 50 * 50);
   const double mA = 0.52 * L, mB = 0.48 * L;  // each end's distance from (52, 26), at 150 %
+  const double back = std::atan2(50.0, 100.0) + 3.141593;  // away from end 2, with the engine's half turn
   const struct {
     int16_t direction, both;
     const char* amount;
@@ -94,6 +95,7 @@ TEST_F(GradingEngineTest, DistanceHandleByDirection) {
       {0, 0, moving, {0, 0}, {0, 0}, {100 + 10 * kMm * u.h, 50 - 10 * kMm * u.v}},
       {1, 0, fifth, {0, 0}, {0, 0}, {100 + M, 50}},
       {1, 1, fifth, {0, 0}, {-M / 2, 0}, {100 + M / 2, 50}},
+      {0, 1, fifth, {0, 0}, {M / 2 * std::cos(back), M / 2 * std::sin(back)}, {100 + M / 2 * u.h, 50 - M / 2 * u.v}},
       {2, 0, fifth, {0, 0}, {0, 0}, {100, 50 - M}},
       {2, 1, fifth, {0, 0}, {0, M / 2}, {100, 50 - M / 2}},
       // Along the grading direction each end moves straight away from the origin.
@@ -135,6 +137,12 @@ TEST_F(GradingEngineTest, DistanceHandleByDirection) {
   ExpectNear(Grade(art)[2].p, {100, 50}, 0);
   Handle(0, kHandleDistance, On(art, 0), On(art, 1), "150", 2);
   ExpectNear(Grade(art)[1].p, {100, 0}, 0);
+
+  // Without the measurement handle it names, direction 5 takes the grading direction's frame.
+  globals().grading_angle = M_PI / 2;
+  Handle(0, kHandleDistance, On(art, 0), On(art, 2), "150", 5);
+  ExpectNear(Grade(art)[2].p, {100, std::sqrt(L * L - 100 * 100)}, 1e-6);
+  globals().grading_angle = 0;
 
   // A free end is where the preset's scale puts it: (100, 0) here, and the span 100.
   globals().grading_origin = {0, 0};

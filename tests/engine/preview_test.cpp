@@ -86,6 +86,7 @@ TEST_F(PreviewTest, EachBuildDrawsGradedCopiesAfreshAndAnEmptyPieceLeavesTheLaye
   globals().presetScale[globals().currentScaleIndex] = {1.2, 1.5};
   WriteStringTag(back, "vmk_grading_title", "Back");
   WriteStringTag(back, "note", "kept");
+  back->d.style.fillPaint = 1;  // the copy is an outline all the same
   Line(0, kHandleDistance, {0, 0}, {10, 0});
   for (int16_t deselect : {0, 1}) {
     vmhost::SetSelected(back, true);
@@ -195,6 +196,7 @@ TEST_F(PreviewTest, TwoPointHandlesGetLineEndsAndNumber) {
     size_t marks, secondMarker;  // 0: no marker at the second end
   } cases[] = {{kHandleDistance, 0, 8, 5}, {kHandleLength, -1, 9, 6}, {kHandleLength, 1, 9, 6},
                {kHandleAngle, 0, 8, 5},    {kHandleMeasurement, 0, 7, 0}};
+  globals().lastZoom = 2;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.kind);
     Line(4, c.kind, {0, 0}, {100, 0}, back, front).proportional = c.proportional;
@@ -203,8 +205,8 @@ TEST_F(PreviewTest, TwoPointHandlesGetLineEndsAndNumber) {
     std::vector<ArtHandle> marks = PlainMarks();
     ASSERT_EQ(marks.size(), 6 + c.marks);
     EXPECT_EQ(Anchor(marks[6], 1).h, 100);
-    // The first end's cross: two diagonals 5 points long each way.
-    const double d = 5 * std::sin(0.7854);
+    // The first end's cross: two diagonals 5 pixels long each way, at zoom 2.
+    const double d = 5 * std::sin(0.7854) / 2;
     ExpectPoints(marks[7], {{-d, -d}, {d, d}});
     ExpectPoints(marks[8], {{-d, d}, {d, -d}});
     if (c.secondMarker) {

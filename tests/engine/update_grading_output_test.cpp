@@ -88,12 +88,13 @@ TEST_F(UpdateGradingOutputTest, WritingSeveralSetsKeepsTheOriginalsEvenWhenTheUs
     std::vector<vmwin::UserAction> actions;
     std::vector<double> s, m, l, ll;
   } cases[] = {
-      // Switched to all sets in the dialog.
-      {0, {Click(4), PressEnter()}, {200, 200}, {300, 300}, {400, 400}, {500, 500}},
+      // Switched to all sets in the dialog: the enabled ones (L is not).
+      {0, {Click(4), PressEnter()}, {200, 200}, {300, 300}, {}, {500, 500}},
       // Chosen sets stored from an earlier run: the dialog opens in that mode.
       {2, {PressEnter()}, {}, {300, 300}, {}, {500, 500}},
   };
   for (int s = 0; s < 4; ++s) globals().presets[s].output = static_cast<int16_t>(s % 2);
+  globals().presets[2].enabled = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.mode);
     globals().updateGrading.renewal_mode = c.mode;
@@ -112,7 +113,7 @@ TEST_F(UpdateGradingOutputTest, WritingSeveralSetsKeepsTheOriginalsEvenWhenTheUs
 
 TEST_F(UpdateGradingOutputTest, ChosenSetsGoIntoOneLayerWhoseNameKeepsAtMost79BytesOfWholeCharacters) {
   for (int s = 0; s < 4; ++s) globals().presets[s].output = static_cast<int16_t>(s % 2);
-  const std::string name(79, 'n');
+  const std::string name(78, 'n');  // and a double-byte character that would end past byte 79
   RunUpdate({Click(5), Check(9, 0), SetText(11, name + "\202\240"), PressEnter()});
   EXPECT_EQ(EdgesOfLayer(name.c_str()), (std::vector<double>{300, 300, 500, 500}));
   EXPECT_EQ(globals().updateGrading.renewal_out_lname, name);

@@ -28,7 +28,7 @@ TEST_F(BuiltinTest, TextFunctionsCountShiftJisCharactersAsOne) {
       {"length(\"\x95\x5C\x8E\xA6"
        "a\")&strlen(\"\")",
        "30"},
-      {"length(\"\\g12;x\")&length(\"\\g123456;\")", "24"},  // through the ';', else six bytes
+      {"length(\"\\g12;x\")&length(\"\\g123456;\")&length(\"\\g12345;\")", "241"},  // ';' ends, else six bytes
       {"strpos(\"abc\",\"bc\")&strpos(\"abc\",\"a\")&strpos(\"abc\",\"x\")", "10-1"},
       {"strpos(\"\x95\x5C"
        "x\",\"x\")&strpos(\"\x95\x5C\",\"\\\")",
@@ -76,6 +76,7 @@ TEST_F(BuiltinTest, MovingDistanceOnlyForADistanceHandle) {
     double angle;
     const char* text;
     const char* result;
+    double rise = 0, originRise = 0;  // millimetres from the first end up to the second end, the origin
   } cases[] = {
       {0, 0.0, "moving_distance(10)", "40"},
       {0, 0.0, "moving_distance(0-10)", "20"},
@@ -84,8 +85,13 @@ TEST_F(BuiltinTest, MovingDistanceOnlyForADistanceHandle) {
       {3, 0.0, "moving_distance(12.5)", "42.5"},
       {1, 3.141592653589793, "moving_distance(5)", "25"},  // the frame turns with the grading angle
       {4, 0.0, "moving_distance(5)", "30"},
+      {2, 0.0, "moving_distance(10)", "42.4264", 40},  // the end moves down
+      {1, 1.5707963267948966, "moving_distance(5)", "54.0833", 40},
+      {3, 0.0, "moving_distance(10)", "36.8782", 0, 40},  // away from the origin, not along the handle
   };
   for (const auto& c : cases) {
+    handle.line.p2.v = 50.0 + 2.834645669291339 * c.rise;
+    gPlugin->grading_origin.v = 50.0 + 2.834645669291339 * c.originRise;
     handle.direction = c.direction;
     gPlugin->grading_angle = c.angle;
     EXPECT_EQ(Run(c.text), c.result) << c.text << " direction " << c.direction;

@@ -17,6 +17,9 @@ TEST_F(LanguageTest, OperatorsConditionalsAndTheirQuirks) {
       {"123.456789+0", "123.457"},  // arithmetic writes six significant digits
       {"(1+2*3)&(2*3+1)&(1+2*3*4)&((1+2)*3)&(10-4-3)", "772593"},
       {"1>0*5", "5"},          // (1>0)*5: only a sign in front groups a product
+      {"10-2*3", "4"},
+      {"1+2*3>5", "1"},        // (1+(2*3))>5
+      {"\"-\"&2*3", "-6"},     // a sign inside a quoted text groups nothing
       {"1+2*3>4*5", "6"},      // 1+((2*3)>4*5)
       // The product after a sign ends at every operator of its level.
       {"1+2*3&4", "74"},
@@ -27,8 +30,8 @@ TEST_F(LanguageTest, OperatorsConditionalsAndTheirQuirks) {
       {"(-5)&(5*-3)", "-52"},  // the later operator wins
       {"3&4&\"ab\"&\" c\"", "34ab c"},
       {"\"abc\"=\"xyz\"", "1"},  // texts compare as numbers
-      {"(7>=7)&(7=>8)&(3<=2)&(3=<3)&(2>1)&(2<1)", "100110"},
-      {"(2==2)&(2=3)&(2!=3)&(2&&3)&(1&&0)&(0||4)", "101101"},
+      {"(7>=7)&(7=>8)&(3<=2)&(3=<3)&(2>1)&(2<1)&(8=>8)", "1001101"},
+      {"(2==2)&(2=3)&(2!=3)&(2&&3)&(1&&0)&(0||4)&(3!=2)", "1011011"},
       {"5/0", "inf"},
       {" 1 +\t2 ", "3"},
       {"10-a", "7"},  // a number before '-' stays a number

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "curve_fixture.h"
@@ -19,11 +20,15 @@ TEST_F(ArcDetection, AcceptsTrueArcsOnly) {
   // The usual arc strays about 0.16 from a circle of 600: within 600 / 3000.
   const Curve large = Arc({0, 0}, 600, 0, 90);
   EXPECT_EQ(DetectCircularArcInBezier(large.s1, large.s2, &centre, &radius), 1);
+  // A small arc may stray 0.05 (0.03 here), more than its radius / 3000.
+  const Curve small = Cubic({30, 0}, {30, 16.626}, {16.626, 30}, {0, 30});
+  EXPECT_EQ(DetectCircularArcInBezier(small.s1, small.s2, &centre, &radius), 1);
 
   const struct {
     const char* what;
     Curve curve;
   } refused[] = {{"small arc bulging 0.12", Cubic({30, 0}, {30, 16.8}, {16.8, 30}, {0, 30})},
+                 {"large arc bulging 0.6", Cubic({600, 0}, {600, 332.5}, {332.5, 600}, {0, 600})},
                  {"handles under 0.1", Arc({0, 0}, 0.15, 0, 90)},
                  {"handles differing by 0.02", Cubic({100, 0}, {100, 55.23}, {55.25, 100}, {0, 100})},
                  {"straight, on one horizontal line", Cubic({0, 0}, {10, 0}, {20, 0}, {30, 0})},
@@ -91,6 +96,13 @@ TEST_F(Snapping, CurveSnapOnlyWhenCurvesAllowed) {
   EXPECT_EQ(SnapPointToBezierSegment(&p, s.s1, s.s2, 2.0, 0), 0);
   ASSERT_EQ(SnapPointToBezierSegment(&p, s.s1, s.s2, 2.0, 1), 1);
   EXPECT_LT(DistanceBetween(p, onCurve), 0.75);
+  double nearest = 1;  // onto the curve, not merely near it
+  for (int i = 200; i <= 400; ++i) {
+    RealPoint q;
+    EvaluateCubicBezier(c.p0, c.p1, c.p2, c.p3, i / 1000.0, &q);
+    nearest = std::min(nearest, DistanceBetween(p, q));
+  }
+  EXPECT_LT(nearest, 0.02);
   EXPECT_TRUE(IsSingle(p.h) && IsSingle(p.v));
   RealPoint far{50, 40};
   EXPECT_EQ(SnapPointToBezierSegment(&far, s.s1, s.s2, 2.0, 1), 0);

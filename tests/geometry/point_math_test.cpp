@@ -55,6 +55,7 @@ TEST(PointSegmentDistance2, NearestPointOfSegment) {
   } cases[] = {{{2, 2}, {2, 2}, {5, 6}, 5, {2, 2}},  // degenerate segment
                {{0, 0}, {10, 10}, {0, 10}, std::sqrt(50.0), {5, 5}},
                {{0, 0}, {10, 0}, {13, 4}, 5, {10, 0}},   // beyond b
+               {{0, 0}, {0, 10}, {3, 14}, 5, {0, 10}},   // beyond b, upright
                {{0, 0}, {10, 0}, {-3, -4}, 5, {0, 0}}};  // beyond a
   for (const auto& c : cases) {
     RealPoint foot{};

@@ -55,6 +55,22 @@ TEST_F(InfFlyoutPiece, UngroupingAcrossAFreeSlotListsEveryHandleOnceAndOtherKind
   EXPECT_EQ(vmhost::UndoText(), "グループ解除の取り消し");
 }
 
+TEST_F(InfFlyoutPiece, GroupedPointHandlesTakeTheLeadersOffsetsAndADistanceHandleKeepsItsEnds) {
+  PutHandles({0, 1, 2}, {0, 1, 2});
+  for (int s : {0, 1}) {
+    RevisionHandle& h = globals().handles[s];
+    h.kind = kHandlePoint;
+    h.point = PointHandleData{};
+    std::snprintf(h.point.xExpr[0], kExprSize, "x%d", s);
+    std::snprintf(h.point.yExpr[0], kExprSize, "y%d", s);
+  }
+  EnableItem(1);
+  Choose(1);
+  EXPECT_STREQ(globals().handles[1].point.xExpr[0], "x0");
+  EXPECT_STREQ(globals().handles[1].point.yExpr[0], "y0");
+  EXPECT_EQ(globals().handles[2].line.p1.v, 0);
+}
+
 std::string Keys(ArtHandle art) {
   std::string keys;
   for (const auto& [key, value] : vmhost::Tags(art))

@@ -13,8 +13,14 @@ class InfFlyoutPresets : public InfFlyoutScene {
     PutDistance(0, {0, 0}, {0, 10}, 1);
     RevisionHandle& point = globals().handles[1];
     point.kind = kHandlePoint;
-    for (int i = 0; i < kMaxPresets; ++i) std::snprintf(point.point.xExpr[i], kExprSize, "x%d", i);
+    for (int i = 0; i < kMaxPresets; ++i) {
+      std::snprintf(point.point.xExpr[i], kExprSize, "x%d", i);
+      std::snprintf(point.point.yExpr[i], kExprSize, "y%d", i);
+    }
     PutDistance(2, {0, 0}, {0, 10}, 3).kind = kHandleMeasurement;
+    PutDistance(3, {0, 0}, {0, 10}, 4).kind = kHandleAngle;
+    PutDistance(4, {0, 0}, {0, 10}, 5).kind = kHandleArc;
+    PutDistance(5, {0, 0}, {0, 10}, 6).kind = kHandlePlain;
     globals().presetScale[2] = {1.5, 1.5};
   }
   const RevisionHandle& Slot(int s) { return globals().handles[s]; }
@@ -46,6 +52,10 @@ TEST_F(InfFlyoutPresets, CopyGivesTheChosenPresetTheCurrentAmountsAndMakesItCurr
   EXPECT_STREQ(Slot(0).line.amountExpr[2], "1.0") << "measurements are not copied";
   EXPECT_STREQ(Slot(1).point.xExpr[2], "x0") << "measurements are not copied";
   EXPECT_STREQ(Slot(2).line.amountExpr[2], "3.2") << "measurements are not copied";
+  EXPECT_STREQ(Slot(1).point.yExpr[2], "y0");
+  EXPECT_STREQ(Slot(3).line.amountExpr[2], "4.2") << "nor angles";
+  EXPECT_STREQ(Slot(4).line.amountExpr[2], "5.0");
+  EXPECT_STREQ(Slot(5).line.amountExpr[2], "6.0");
   EXPECT_EQ(globals().groupPresetScale[2].h, 1.5);
   EXPECT_EQ(PresetItems(), (std::vector<std::string>{"S", "M", "L*", "LL"}));
   EXPECT_EQ(vmhost::UndoText(), "プリセット編集の取り消し");
@@ -69,12 +79,19 @@ TEST_F(InfFlyoutPresets, InitialisingResetsOnlyTheCurrentPresetsAmountsAfterAYes
   EXPECT_STREQ(Slot(0).line.amountExpr[0], "1.0");
   EXPECT_EQ(vmhost::Alerts().at(0).text, "プリセット \"S\" を初期化してもいいですか？");
   vmhost::QueueAlertAnswer(1);
+  globals().presetScale[0] = {1.7, 1.7};
   Choose(10);
+  EXPECT_EQ(globals().groupPresetScale[0].v, 1.7);
   EXPECT_STREQ(Slot(0).line.amountExpr[0], "100.0");
   EXPECT_STREQ(Slot(0).line.amountExpr[1], "1.1");
   EXPECT_STREQ(Slot(1).point.xExpr[0], "");
   EXPECT_STREQ(Slot(1).point.xExpr[1], "x1");
   EXPECT_STREQ(Slot(2).line.amountExpr[0], "3.0");
+  EXPECT_STREQ(Slot(1).point.yExpr[0], "");
+  EXPECT_STREQ(Slot(1).point.yExpr[1], "y1");
+  EXPECT_STREQ(Slot(3).line.amountExpr[0], "4.0");
+  EXPECT_STREQ(Slot(4).line.amountExpr[0], "100.0");
+  EXPECT_STREQ(Slot(5).line.amountExpr[0], "100.0");
   EXPECT_EQ(vmhost::UndoText(), "プリセット編集の取り消し");
 }
 

@@ -40,6 +40,7 @@ TEST_F(InfListPaintTest, BasicAndDistanceRowsMeasureBeforeAndAfterTheHandle) {
               ("ABCDEFGHIJKLMNOPQR" + kWide).c_str());
   TwoPoint(1, kHandleDistance, line, 1, square, 0, "oops");                   // rejected by the evaluator
   TwoPoint(2, kHandleDistance, nullptr, 0, nullptr, 0).line.p2 = {172, 144};  // off the piece
+  std::strcpy(globals().handles[1].name, "ABCDEFGHIJKLMNOPQRST");                // just 100 px wide
   globals().grading_compscale = 0;                                            // taken as 1
   globals().language = 1;
   Rebuild();
@@ -65,9 +66,10 @@ TEST_F(InfListPaintTest, BasicAndDistanceRowsMeasureBeforeAndAfterTheHandle) {
   EXPECT_EQ(At(texts[10]), std::make_pair(70, 76));
   EXPECT_EQ(Icons(1), (std::vector<int>{16252}));
   const std::vector<std::string> second = Texts(2);  // no common path: no length
-  ASSERT_EQ(second.size(), 7u);
+  ASSERT_EQ(second.size(), 8u);
   EXPECT_EQ(second[2], Mm(GradedDistance(line, 1, square, 0, 0)));
-  EXPECT_EQ(second.back(), "0.00" + kPercent);
+  EXPECT_EQ(second[6], "0.00" + kPercent);
+  EXPECT_EQ(second.back(), "ABCDEFGHIJKLMNOPQRST");
   EXPECT_EQ(Texts(3)[2], Texts(3)[4]) << "the preset's scale only";
 }
 
@@ -95,7 +97,13 @@ TEST_F(InfListPaintTest, LengthsAndRadiiRunAlongThePathBothEndsLieOn) {
     EXPECT_EQ(At(texts[label]), std::make_pair(c.kind == kHandleArc ? 26 : 136, 50));
     EXPECT_EQ(texts[label].text, c.kind == kHandleArc ? "OR" : "OL");
     EXPECT_EQ(texts[label + 1].text, Mm(c.points));
+    EXPECT_EQ(texts[label + 3].text, Mm(c.kind == kHandleArc ? 0 : c.points));  // graded by the amount 0
   }
+  // Free ends stand where the preset's scale puts them.
+  TwoPoint(0, kHandleDistance, nullptr, 0, nullptr, 0).line.p2 = {100, 0};
+  Rebuild();
+  Paint();
+  EXPECT_EQ(Row(1, Op::Text)[2].text, Mm(120));
 }
 
 TEST_F(InfListPaintTest, GroupPointAngleAndMeasurementRowsAndTheirSelection) {

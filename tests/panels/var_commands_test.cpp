@@ -31,6 +31,12 @@ TEST_F(VarCommandsTest, NewProposesTheFirstFreeLetterAndStoresTheVariable) {
   EXPECT_EQ(proposed, "a");
   EXPECT_EQ(AlertTexts(), (Strings{kDuplicate}));
   EXPECT_EQ(TableNames().size(), 26u);
+
+  // A measurement drawn with its tool: its three names are listed at once.
+  ASSERT_EQ(vmhost::SelectTool(globals().toolHandles[5]), kNoErr);
+  DragTool({100, 0}, {100, 100});
+  EXPECT_EQ(TableNames().size(), 7u);
+  EXPECT_EQ(ListData().size(), 7u);
 }
 
 TEST_F(VarCommandsTest, EditRenamesInPlaceAndCancelLeavesNoUndoStep) {

@@ -16,7 +16,7 @@ class VarDocumentTest : public VarScene {
   void SetUp() override {
     VarScene::SetUp();
     twin = AddPiece("Front", {{"A", "99"}, {"W", std::string(300, 'w')}, {"P", "1", 1}}, 400);
-    back = AddPiece("Back", {{"Z", "5"}}, 800);
+    back = AddPiece("Back", {{"Z", "5"}, {"A", "7"}}, 800);
     vmhost::SetSelected(twin, true);
     ASSERT_EQ(vmhost::SelectTool(nullptr), kNoErr);
     ASSERT_EQ(TickOnce(), kNoErr);
@@ -64,6 +64,7 @@ TEST_F(VarDocumentTest, EditRewritesTheVariableInEveryPieceOfThatTitle) {
   }
   EXPECT_EQ(Rows()[0], (Strings{"Front", "Ease", "eeeeeeee"}));
   EXPECT_EQ(VarTag(back, "vmk_grading_var_name_%03d", 0), "Z");
+  EXPECT_EQ(VarTag(back, "vmk_grading_var_name_%03d", 1), "A");  // another title's own "A"
   EXPECT_EQ(vmhost::UndoText(), "変数編集の取り消し");
 
   // The twin's own "W" may not be taken by another variable of that title.
@@ -87,6 +88,7 @@ TEST_F(VarDocumentTest, ExportedValuesComeBackIntoThePiecesThatHaveThem) {
   EXPECT_EQ(VarTag(twin, "vmk_grading_var_name_%03d", 2), "P") << "nothing added to the twin";
   EXPECT_EQ(VarTag(twin, "vmk_grading_var_name_%03d", 3), "");
   EXPECT_EQ(VarTag(back, "vmk_grading_var_value_%03d000", 0), "5");
+  EXPECT_EQ(VarTag(back, "vmk_grading_var_value_%03d000", 1), "7") << "Front's A is not Back's";
   EXPECT_EQ(vmhost::UndoText(), "変数編集の取り消し") << "the import is undone as an edit";
 }
 
@@ -144,6 +146,7 @@ TEST_F(VarDocumentTest, UpdateReplacesEveryTitledPieceByItsGradedCopies) {
   // The copies that replaced each piece's members are selected, so the list is filled again
   // with every piece's public variables.
   EXPECT_EQ(Rows(), (std::vector<Strings>{{"Back", "Z", "5"},
+                                          {"Back", "A", "7"},
                                           {"Front", "A", "99"},
                                           {"Front", "W", "wwwwwwww"},
                                           {"Front", "B", "20"},

@@ -64,7 +64,14 @@ TEST_F(VarFlyoutTest, AnImportedFileSetsTheValuesOfThePiecesOwnVariables) {
   WriteHostFile(path, "Front,B,0,91\rFront,New,0,1\rBack,A,0,7\rFront,C,0\rFront,C,0,B+1\r");
   vmwin::ScriptOpenFile(path);
   vmhost::ClearRecordings();
+  HWND list = Control(VarWindow(), 1);
+  vmwin::PaintInvalidWindows();
+  vmwin::ClearDrawing(list);
   ASSERT_TRUE(vmhost::ChooseFlyoutItem(VarPanel(), 1));
+  vmwin::PaintInvalidWindows();
+  bool shown = false;  // the list shows the value at once
+  for (const vmwin::DrawRecord& r : vmwin::DrawingOf(list)) shown = shown || r.text == "B+1";
+  EXPECT_TRUE(shown);
   EXPECT_EQ(TableNames(), (std::vector<std::string>{"A", "B", "C"}));
   EXPECT_EQ(std::string(globals().variables.varValues[0]), "10");
   EXPECT_EQ(VarTag(front, "vmk_grading_var_value_%03d000", 1), "91");

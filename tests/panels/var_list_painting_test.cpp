@@ -70,6 +70,8 @@ TEST_F(VarListPaintingTest, TextsAreCutByWholeCharactersWithAnEllipsis) {
   } cases[] = {
       {"abcd", 4 * one.cx, "abcd"},                             // exactly as wide: whole
       {"ab" + kana + kana, 2 * one.cx + dots.cx + 1, "ab..."},  // double-byte characters go whole
+      {"ab" + kana + kana + kana, 3 * one.cx + dots.cx + 1, "ab..."},  // room for half of one: not split
+      {"abcdef", 2 * one.cx + dots.cx, "a..."},                 // the dots must end before the edge
       {kana + kana + kana + "x", wide.cx + dots.cx + 1, kana + "..."},
       {"a\tb\nc", 100 * one.cx, "a b c"},
       {std::string(300, 'v'), 1000 * one.cx, std::string(255, 'v')},  // the first 255 bytes only

@@ -46,6 +46,9 @@ TEST_F(ArtTreeTest, NewArtGoesWherePaintOrderSays) {
   art.GetArtType(group, &type);
   EXPECT_EQ(type, kGroupArt);
   EXPECT_EQ(art.NewArt(14, kPlaceAboveAll, nullptr, &a), kBadParameterErr);
+  ArtHandle compound = nullptr;
+  ASSERT_EQ(art.NewArt(kCompoundPathArt, kPlaceAboveAll, nullptr, &compound), kNoErr);
+  EXPECT_EQ(art.NewArt(kGroupArt, kPlaceInsideOnTop, compound, &a), kWrongTypeErr);  // paths only
 }
 
 TEST_F(ArtTreeTest, DuplicateIsDeepAndDisposeTakesChildren) {
@@ -120,6 +123,11 @@ TEST_F(ArtTreeTest, LayerGroupsCarryTagsAndLayersStackTopFirst) {
   layers.GetNextLayer(first, &next);
   EXPECT_EQ(first, top);
   EXPECT_EQ(next, bottom);
+  LayerHandle middle = nullptr, second = nullptr;
+  ASSERT_EQ(layers.InsertLayer(top, kPlaceBelow, &middle), kNoErr);
+  layers.GetNthLayer(1, &second);
+  EXPECT_EQ(second, middle);
+  ASSERT_EQ(layers.DeleteLayer(middle), kNoErr);
   ArtHandle group = nullptr;
   layers.GetFirstArtOfLayer(top, &group);
   EXPECT_EQ(tag.SetTag(group, "grading_preset_01", "S,1,1"), kNoErr);

@@ -112,6 +112,21 @@ TEST_F(ControlsTest, ItemFromPointTellsRowsAndOutside) {
   EXPECT_EQ(r.top, 16);
   EXPECT_EQ(r.bottom, 32);
   EXPECT_EQ(r.right, 240);
+  EXPECT_EQ(SendMessage(list, LB_SETITEMHEIGHT, 0, 256), LB_ERR);
+  // A row chosen below the six that show scrolls up to be the last shown; rectangles follow the scroll.
+  HWND tall = Make("LISTBOX", 0x50201151, 3);
+  Add(tall, 10);
+  SendMessage(tall, LB_SETCURSEL, 9, 0);
+  EXPECT_EQ(SendMessage(tall, LB_GETTOPINDEX, 0, 0), 4);
+  ASSERT_EQ(SendMessage(tall, LB_GETITEMRECT, 5, reinterpret_cast<LPARAM>(&r)), LB_OKAY);
+  EXPECT_EQ(r.top, 16);
+  // With several rows chosen, -1 takes them all back and a row chosen has the caret.
+  HWND many = Make("LISTBOX", 0x50201151 | LBS_EXTENDEDSEL, 4);
+  Add(many, 3);
+  SendMessage(many, LB_SETSEL, TRUE, 2);
+  EXPECT_EQ(SendMessage(many, LB_GETCARETINDEX, 0, 0), 2);
+  SendMessage(many, LB_SETSEL, FALSE, -1);
+  EXPECT_EQ(SendMessage(many, LB_GETSELCOUNT, 0, 0), 0);
   Add(list, 0);
   HWND empty = Make("LISTBOX", 0x50201151, 2);
   EXPECT_EQ(HIWORD(static_cast<uintptr_t>(SendMessage(empty, LB_ITEMFROMPOINT, 0, MAKELPARAM(5, 5)))), 1);
@@ -173,8 +188,11 @@ TEST_F(ControlsTest, ComboBoxKeepsItsEntriesAndText) {
             3);
   SendMessage(combo, CB_DELETESTRING, 2, 0);
   EXPECT_EQ(SendMessage(combo, CB_GETCURSEL, 0, 0), CB_ERR);
+  SendMessage(combo, CB_SETCURSEL, 0, 0);
   SendMessage(combo, CB_RESETCONTENT, 0, 0);
   EXPECT_EQ(SendMessage(combo, CB_GETCOUNT, 0, 0), 0);
+  GetWindowText(combo, text, sizeof text);
+  EXPECT_STREQ(text, "");
 
   // An editable combo keeps typed text.
   HWND editable = Make("COMBOBOX", CBS_DROPDOWN, 19);

@@ -128,6 +128,9 @@ TEST_F(StartupTest, ShutDownGivesBackEverythingTheRecordHeld) {
   EXPECT_EQ(gPlugin, nullptr);
   EXPECT_EQ(module->globals, nullptr);
   EXPECT_EQ(vmhost::OutstandingBlocks(), 0);  // the sanitizer checks the heap arrays
+  ASSERT_EQ(gHost.flyouts.size(), 2u);
+  for (const auto& flyout : gHost.flyouts) EXPECT_FALSE(flyout->alive);
+  for (const auto& panel : gHost.panels) EXPECT_FALSE(panel->alive);
 }
 
 class FailedStartupTest : public ModuleTest {

@@ -40,6 +40,7 @@ std::vector<double> PreviewHeights() {
 TEST_F(TimerTickTest, TheSelectionCountsOffPreviewLayersAndNotInANestedTick) {
   ArtHandle piece = vmhost::AddGroup(LayerGroup());
   ArtHandle e = Path(piece, 4, 1), d = Path(piece, 3, 1), c = Path(piece, 2, 2), a = Path(piece, 1, 4);
+  ArtHandle g = Path(piece, 5, 4);  // met before `a`
   StoreGroup({a, c, d, e});
   for (const char* title : {"<<Vestamark Preview>>", "<<Fendrilax Preview>>", "<<Moravine Preview>>"})
     Select({Path(LayerGroup(vmhost::AddLayer(title)), 0, 2)});
@@ -61,6 +62,10 @@ TEST_F(TimerTickTest, TheSelectionCountsOffPreviewLayersAndNotInANestedTick) {
   ASSERT_TRUE(TickRefreshes());
   EXPECT_EQ(Piece(), (std::vector<ArtHandle>{a, c, d}));
   EXPECT_EQ(globals().selectionSignature.segmentCount, 7);
+  Select({a}, false);
+  Select({g});  // three paths and 7 segments still, but another first
+  ASSERT_TRUE(TickRefreshes());
+  EXPECT_EQ(Piece(), (std::vector<ArtHandle>{g, c, d}));
 }
 
 TEST_F(TimerTickTest, ClosingTheLastDocumentKeepsNothingOfIt) {

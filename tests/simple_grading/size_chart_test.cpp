@@ -122,6 +122,7 @@ TEST_F(SizeChartTest, TheChartCarriesTheTableAsVariablesThatReadBack) {
   EXPECT_EQ(vmhost::Tag(chart, "vmk_grading_var_name_010"), "\xe5\xe0\x8f\xe4_M");
   EXPECT_EQ(vmhost::Tag(chart, "vmk_grading_var_name_011"), "\x8b\xdc\x90\xa1_M");
   EXPECT_EQ(vmhost::Tag(chart, "vmk_grading_var_value_013000"), "570");
+  EXPECT_EQ(vmhost::Tag(chart, "vmk_grading_var_private_013"), "") << "public";
   EXPECT_EQ(vmhost::Tag(chart, "vmk_grading_var_name_036"), "") << "four rows only";
 
   SizeTableRow drawn[kSizeTableRows];

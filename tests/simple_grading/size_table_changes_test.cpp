@@ -58,10 +58,16 @@ TEST_F(SizeTableChanges, EachBlockIsDrawnAgainWithItsOwnProportions) {
   DragTool({100, 500}, {460, 140});
   // What drawing a front block in another document leaves in the settings.
   SimpleGradingSettings& s = globals().simpleGrading;
+  vmhost::SetSelected(front, false);
+  Piece({700, 200}, {750, 450});
+  UseKind(3);
+  DragTool({600, 500}, {900, 140});
   s.grading_front_bust_position = 30;
   s.grading_front_body_width = 10;
-  ChangeTable({vmwin::SetText(21 + 20 + 4, "508")});
+  // A wider bust and a shorter sleeve depth; the dress length stays.
+  ChangeTable({vmwin::SetText(21 + 20 + 4, "508"), vmwin::SetText(21 + 20 + 5, "127")});
   EXPECT_EQ(Paths(Object(2)), (std::vector<std::string>{"100 500 820 140", "100 320 820 320"}));
+  EXPECT_EQ(Paths(Object(4)), (std::vector<std::string>{"600 473 900 293", "600 446 900 446", "750 473 750 293"}));
   EXPECT_EQ(s.grading_front_bust_position, 50);
   EXPECT_EQ(s.grading_front_body_width, 50);
   EXPECT_EQ(vmhost::Tag(front, kSimpleGradingObjectTypeKey).substr(0, 3), "12,");

@@ -45,6 +45,7 @@ TEST_F(BlockTools, ADragDrawsTheBlockAndTurnsTheSelectedPieceIntoAGradedPiece) {
     ArtHandle block = Object(c.kind + 1);
     EXPECT_EQ(vmhost::Tag(block, kSimpleGradingObjectTypeKey), c.record);
     EXPECT_EQ(Paths(block), c.paths);
+    for (ArtHandle path : vmhost::Children(block)) EXPECT_EQ(path->d.style.fillPaint, 0) << "an outline";
     EXPECT_EQ(vmhost::Tag(piece, kSimpleGradingObjectTypeKey),
               std::to_string(c.kind + 11) + ",0,0,0,0,0,0,0");
     EXPECT_TRUE(vmhost::IsSelected(piece));

@@ -205,12 +205,18 @@ TEST_F(GradingGroupTest, TheGroupSurvivesTheDocumentFile) {
 
 TEST_F(GradingGroupTest, OmittedScalePairsTakeTheFirstPairAsTheWriterMeant) {
   // Written by the older writer: size 2 equals size 1, sizes 3 and 50 differ.
-  WriteStringTag(piece, "vmk_grading_origin", "0,0,1");
+  WriteStringTag(piece, "vmk_grading_origin", "12,34,0");  // where it stands, not from the centre
   WriteStringTag(piece, "vmk_grading_preset_1", "0,1.1,1.2");
   WriteStringTag(piece, "vmk_grading_preset_3", "0,1.3,1.4");
   WriteStringTag(piece, "vmk_grading_preset_50", "0,2,3");
+  WriteStringTag(piece, "vmk_grading_var_name_000", "w");
+  WriteStringTag(piece, "vmk_grading_var_private_000", "0");
+  globals().grading_selected = 1;  // the piece before's
   ArtHandle arts[] = {a, b};
   ASSERT_EQ(LoadGradingGroup(arts, 2), 1);
+  EXPECT_EQ(globals().grading_origin.v, 34);
+  EXPECT_EQ(globals().grading_selected, 0);
+  EXPECT_EQ(globals().variables.varPrivate[0], 0u);
   EXPECT_EQ(globals().groupPresetScale[1].h, 1.1);
   EXPECT_EQ(globals().groupPresetScale[2].v, 1.4);
   EXPECT_EQ(globals().groupPresetScale[49].h, 2);
@@ -501,6 +507,8 @@ TEST_F(GradingGroupTest, WithinOneCommandEverySaveWritesWhatChanged) {
       {"the angle", [&] { g.grading_angle = 0.25; }, "vmk_grading_angle", "0.25"},
       {"the title", [&] { strcpy(g.grading_title, "Cuff"); }, "vmk_grading_title", "Cuff"},
       {"a variable", [&] { strcpy(g.variables.varValues[0], "42"); }, "vmk_grading_var_value_000000", "42"},
+      {"a private flag", [&] { g.variables.varPrivate[0] = 1; }, "vmk_grading_var_private_000", "1"},
+      {"the aspect lock", [&] { g.grading_hvlock = 2; }, "vmk_grading_hvlock", "2"},
       {"a new handle", [&] { TwoPoint(1, kHandlePlain, a, 0, b, 1); }, "vmk_grading_fxh_conf_2", "1,0,"},
   };
   for (const auto& c : cases) {

@@ -51,6 +51,8 @@ TEST_F(PresetsInDocumentTest, PresetsGoOnTheFirstUsableLayerAndComeBack) {
   LayerHandle hidden = vmhost::AddLayer("Hidden");
   sAILayer->SetLayerVisible(hidden, 0);
   vmhost::AddLayer("<<Moravine Preview>>");
+  sAILayer->SetLayerEditable(vmhost::AddLayer("Locked"), 0);
+  LayerHandle lower = vmhost::AddLayer("Lower", false);  // usable too, but after the first
   SetPresets(3);
   Keep();
   SavePresetsToDocument();
@@ -58,7 +60,9 @@ TEST_F(PresetsInDocumentTest, PresetsGoOnTheFirstUsableLayerAndComeBack) {
   EXPECT_FALSE(vmhost::Tag(LayerGroup(ordinary), "grading_preset_03").empty());
   EXPECT_EQ(vmhost::Tag(LayerGroup(ordinary), "grading_preset_04"), "");
   EXPECT_TRUE(vmhost::Tags(LayerGroup(hidden)).empty());
+  EXPECT_TRUE(vmhost::Tags(LayerGroup(lower)).empty());
 
+  WriteStringTag(LayerGroup(lower), "grading_preset_01", "\"Low\",1,1,1,5,1,0\r\n");  // read only when first
   strcpy(globals().presetFileName, "Custom-1");
   SetPresets(7);
   LoadPresetsFromDocument();
@@ -80,11 +84,16 @@ TEST_F(PresetsInDocumentTest, DocumentsWithoutPresetsOrWithBadRecordsChangeNothi
   WriteStringTag(LayerGroup(), "grading_preset_02", "\"Bad\",9,9,1,99,1,0\r\n");
   WriteStringTag(LayerGroup(), "grading_preset_03", "\"Neg\",9,9,1,-1,1,0\r\n");
   WriteStringTag(LayerGroup(), "grading_preset_04", ("\"" + std::string(300, 'C')).c_str());
+  // '=' separates as ',' does; a field after the name keeps 31 characters.
+  WriteStringTag(LayerGroup(), "grading_preset_05", ("\"E\"=2=2," + std::string(31, '0') + "1,4,1,0\r\n").c_str());
   LoadPresetsFromDocument();
   EXPECT_STREQ(globals().presets[0].name, "A");
   EXPECT_EQ(globals().presetScale[3].h, 1.5);
   EXPECT_EQ(strlen(globals().presets[1].name), 80u);  // the long record takes the next slot
-  EXPECT_EQ(globals().presets[2].empty, 1);
+  EXPECT_STREQ(globals().presets[2].name, "E");
+  EXPECT_EQ(globals().presets[2].output, 0);
+  EXPECT_EQ(globals().presetScale[4].v, 2);
+  EXPECT_EQ(globals().presets[3].empty, 1);
 }
 
 TEST_F(PresetsInDocumentTest, SwitchingToADocumentTakesItsPresets) {
@@ -113,6 +122,11 @@ TEST_F(PresetsInDocumentTest, ConfigurationRoundTripsAndAvoidsTheSimulateLayer) 
   EXPECT_EQ(vmhost::Tag(LayerGroup(first), "vmk_grading_prconf_path"), "Custom-1");
   EXPECT_TRUE(vmhost::Tags(LayerGroup(second)).empty());
   sAILayer->DeleteLayer(simulate);
+  LayerHandle sample = vmhost::AddLayer("<<Vestamark Sample>>");
+  sAILayer->SetCurrentLayer(sample);
+  SavePresetConfig();
+  EXPECT_TRUE(vmhost::Tags(LayerGroup(sample)).empty());
+  sAILayer->DeleteLayer(sample);
 
   SetPresets(10);
   globals().presetFileName[0] = '\0';

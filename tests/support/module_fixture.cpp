@@ -26,6 +26,8 @@ void ModuleTest::SetUp() {
 }
 
 void ModuleTest::TearDown() {
+  // Every dialog of the module opens in the middle of the screen, in front.
+  for (const vmwin::ShownDialog& d : vmwin::ShownDialogs()) EXPECT_TRUE(d.centredOnTop) << d.templateId;
   if (running_) {
     EXPECT_EQ(StopModule(), kNoErr);
   }

@@ -17,6 +17,7 @@ TEST(ReadKeyValueFromText, PlainQuotedEscapedAndShiftJisValues) {
     const char* value;
   } cases[] = {
       {" SIZE = ll next=1", "LL"},
+      {" Size=m", "M"},
       {" size=\"front \\\"A\\\"\\tpiece\\\\\" x=1", "FRONT \"A\"\tPIECE\\"},
       // "表" and "ソ" end in a backslash byte; "Ｂ" ends in an "a" byte that stays.
       {" size=\"\x95\x5C\x83\x5Cq\x82\x61\"", "\x95\x5C\x83\x5CQ\x82\x61"},

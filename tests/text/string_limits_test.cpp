@@ -1,5 +1,7 @@
 #include "text/string_limits.h"
 
+#include "text/number_text.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,4 +21,18 @@ TEST(StringLimits, CapsPrefixesAndSignedBytes) {
   source.back() = '\0';
   StrCopyLimited(copy.data(), source.data());
   EXPECT_EQ(StrLenLimited(copy.data()), kStringLoopCap - 1);  // terminated inside the cap
+
+  unsigned char counted[300];
+  EXPECT_EQ(TextToCounted(counted, std::string(299, 't').c_str(), 300), 255);  // a length byte holds 255
+  EXPECT_EQ(counted[0], 255);
+  char back[10];
+  EXPECT_EQ(CountedToText(back, counted, sizeof back), 9);
+  EXPECT_STREQ(back, "ttttttttt");
+}
+
+TEST(NumberText, WholeNumbersAtTheEndsOfTheirRange) {
+  EXPECT_EQ(TextToShort("32767"), 32767);
+  EXPECT_EQ(TextToShort("32768"), 0);
+  EXPECT_EQ(TextToInteger("4294967295"), -1);  // read as unsigned
+  EXPECT_EQ(TextToInteger("4294967296"), 0);
 }

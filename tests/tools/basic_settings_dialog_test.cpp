@@ -86,6 +86,7 @@ TEST_F(BasicSettings, ScalesOfZeroOrNoNumberAreRefused) {
     EXPECT_EQ(shown, (std::vector<std::string>{f.shownBefore, f.shownBefore}));
     EXPECT_EQ(ShownDialogs().back().result, IDOK);
     EXPECT_EQ(f.stored(), f.expected);
+    EXPECT_EQ(globals().presetScale[2].v, f.field == 10 ? 0.9 : 1.3) << "unlocked, only the field typed changes";
 
     ScriptDialog(16152, {SetText(f.field, "0"), PressEnter(), PressEscape()});
     Choose(4);
@@ -112,6 +113,11 @@ TEST_F(BasicSettings, CancelChangesNothingAndALongNameIsCutBeforeADoubleByteChar
   Choose(4);
   EXPECT_EQ(std::string(g.grading_title), std::string(79, 'a'));
   EXPECT_EQ(vmhost::UndoText(), "Undo Basic settings");
+
+  globals().grading_hvlock = 1;  // locked over a pair stored unlocked: OK makes it even
+  ScriptDialog(17152, {PressEnter()});
+  Choose(4);
+  EXPECT_EQ(g.presetScale[2].v, 1.2);
 }
 
 }  // namespace

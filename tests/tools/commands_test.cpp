@@ -51,8 +51,8 @@ TEST_F(CommandsTest, DeletingAGroupMovesTheLaterHandlesDownAndDropsMeasuredVaria
   for (int s = 0; s < 5; ++s) TwoPoint(s, kHandleDistance, line, 0, line, 1, "0", s == 4 ? 0 : 9);
   RevisionHandle& measure = TwoPoint(5, kHandleMeasurement, circle, 0, circle, 1);
   for (int s = 6; s < kMaxHandles; ++s) TwoPoint(s, kHandleLength, line, 2, line, 3);
-  const char* names[] = {"DA", "AA", "LA", "W"};
-  for (int i = 0; i < 3; ++i) std::strcpy(measure.line.amountExpr[i], names[i]);
+  const char* names[] = {"DA", "AA", "LA", "RA", "W"};
+  for (int i = 0; i < 4; ++i) std::strcpy(measure.line.amountExpr[i], names[i]);
   InModuleCall([&] {
     for (const char* name : names) RegisterVariable(module, "", name, "1", 0);
   });
@@ -86,6 +86,10 @@ TEST_F(CommandsTest, EditOpensTheDialogOfTheRowsKindLockTogglesAndUpdateWritesWh
     User(vmwin::DoubleClickItem(1, static_cast<int>(vmwin::ShownDialogs().size()) + 1));
     EXPECT_EQ(vmwin::ScriptStepsLeft(), 0u) << dialog;
   }
+  // A dialog cancelled after its live preview drew the edit.
+  vmwin::ScriptDialog(kDistanceDialogResource,
+                      {vmwin::SetText(kAmountPercentField, "150"), vmwin::Focus(kAmountNameField), PressEscape()});
+  User(vmwin::DoubleClickItem(1, 1));
   for (const intptr_t stale : {intptr_t{50}, intptr_t{4000}, intptr_t{-7}}) {  // rows out of step
     SendMessage(List(), LB_SETITEMDATA, 4, stale);
     for (int button : {4, 3}) User(PickItem(1, 4)), Press(button);
@@ -109,6 +113,11 @@ TEST_F(CommandsTest, EditOpensTheDialogOfTheRowsKindLockTogglesAndUpdateWritesWh
     EXPECT_STREQ(icon, index);
     EXPECT_EQ(globals().handlesLocked, locked);
   }
+  // A measurement renamed from its row: the Variable panel lists its names at once.
+  Rebuild();
+  vmwin::ScriptDialog(kMeasurementDialogResource, {vmwin::SetText(kMeasureDistanceField, "waist"), vmwin::Click(IDOK)});
+  User(vmwin::DoubleClickItem(1, 4));
+  EXPECT_EQ(SendMessage(Control(VarWindow(), 1), LB_GETCOUNT, 0, 0), 2);
   ASSERT_EQ(vmhost::SelectTool(globals().toolHandles[1]), kNoErr);  // update needs a revision tool
   vmwin::ScriptDialog(kUpdateGradingDialogResource, {vmwin::PressEnter()}), Press(6);
   EXPECT_EQ(vmhost::UndoText(), "更新の取り消し");

@@ -27,16 +27,21 @@ TEST_F(AmountDialogTest, StoredAmountShowsAsPercentAndLength) {
     const char* percent;
     const char* length;
     UINT moving;
+    double compscale = 1, scale = 1;  // the free ends are drawn at distance / scale
   } cases[] = {
       {72, "(15) / %%DISTANCE%% * 100 * %%GR_COMPSCALE%%", "59.06", "15", BST_UNCHECKED},
       {100, "100.0", "100.0", "35.28", BST_UNCHECKED},
       // The moving form measures the distance after the move: 15 + 25.4 mm.
       {72, "moving_distance(15) / %%DISTANCE%% * 100 * %%GR_COMPSCALE%%", "159.06", "15", BST_CHECKED},
       {72, "(2 * 5) / %%DISTANCE%% * 100", "39.37", "2 * 5", BST_UNCHECKED},
+      {72, "(15) / %%DISTANCE%% * 100 * %%GR_COMPSCALE%%", "29.53", "15", BST_UNCHECKED, 0.5, 2},
+      {100, "100.0", "100.0", "70.56", BST_UNCHECKED, 0.5},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.amount);
-    Handle(0, kHandleDistance, Free({0, 0}), Free({c.distance, 0}), c.amount);
+    globals().grading_compscale = c.compscale;
+    globals().presetScale[kScale] = {c.scale, c.scale};
+    Handle(0, kHandleDistance, Free({0, 0}), Free({c.distance / c.scale, 0}), c.amount);
     std::string percent, length;
     UINT moving = 9;
     EXPECT_EQ(Run(ShowRevisionDialog, 0, kDistanceDialogResource,
@@ -67,6 +72,12 @@ TEST_F(AmountDialogTest, LengthTypedIsStoredAsPercentOfTheBaseAndMovingBoxChoose
                 {Check(kAmountMovingCheck, BST_UNCHECKED), Click(IDOK)}),
             1);
   EXPECT_EQ(Amount(0), std::string("(5") + kWrapped);
+
+  std::string length;
+  Run(ShowRevisionDialog, 0, kDistanceDialogResource,
+      {SetText(kAmountPercentField, "50"), Focus(kAmountNameField), Read(kAmountLengthField, &length),
+       Click(IDCANCEL)});
+  EXPECT_EQ(length, "12.70");
 }
 
 TEST_F(AmountDialogTest, PercentTypedAndConfirmedWithEnterIsKept) {
@@ -87,12 +98,15 @@ TEST_F(AmountDialogTest, LivePreviewIsDrawnOnTheSampleLayerAndGoesWithTheDialog)
     SCOPED_TRACE(button);
     bool sampleShown = false;
     size_t copies = 0;
+    double graded = 0;
     const int32_t result =
         Run(ShowRevisionDialog, 0, kDistanceDialogResource,
             {SetText(kAmountPercentField, "150"), Focus(kAmountNameField), vmwin::Do([&](HWND) {
                LayerHandle sample = vmhost::FindLayer(kSampleLayer);
                sampleShown = sample != nullptr && sample == globals().editPreviewLayer;
                if (sampleShown) copies = vmhost::Children(LayerGroup(sample)).size();
+               if (copies == 1)
+                 graded = vmhost::Segments(vmhost::Children(vmhost::Children(LayerGroup(sample))[0])[0])[1].p.h;
                // The edit is previewed, not yet stored.
                EXPECT_EQ(Amount(0), "100.0");
              }),
@@ -100,6 +114,7 @@ TEST_F(AmountDialogTest, LivePreviewIsDrawnOnTheSampleLayerAndGoesWithTheDialog)
     EXPECT_EQ(result, button);
     EXPECT_TRUE(sampleShown);
     EXPECT_EQ(copies, 1u);
+    EXPECT_DOUBLE_EQ(graded, 150);  // the edit as typed
     EXPECT_EQ(vmhost::FindLayer(kSampleLayer), nullptr);
     EXPECT_EQ(globals().editPreviewLayer, nullptr);
     EXPECT_EQ(Amount(0), button == IDOK ? "150" : "100.0");
@@ -148,7 +163,8 @@ TEST_F(AmountDialogTest, GroupEditReachesEveryMemberAndMixedProportionalOpensInd
                 {ReadCheck(kAmountProportionalCheck, &opened), Click(kAmountProportionalCheck),
                  Click(kAmountProportionalCheck), ReadCheck(kAmountProportionalCheck, &afterFirst),
                  Click(kAmountProportionalCheck), ReadCheck(kAmountProportionalCheck, &afterSecond),
-                 Check(kAmountBothEndsCheck, BST_CHECKED), SetText(kAmountPercentField, "90"), Click(IDOK)}),
+                 Check(kAmountBothEndsCheck, BST_CHECKED), PickItem(kAmountTypeCombo, 2),
+                 SetText(kAmountPercentField, "90"), Click(IDOK)}),
             1);
   // Opened on the second slot, the box shows that slot's own value and sets that slot's only.
   EXPECT_EQ(opened, BST_UNCHECKED);
@@ -158,6 +174,7 @@ TEST_F(AmountDialogTest, GroupEditReachesEveryMemberAndMixedProportionalOpensInd
     SCOPED_TRACE(slot);
     EXPECT_EQ(Amount(slot), "90");
     EXPECT_EQ(globals().handles[slot].bothEnds, 1);
+    EXPECT_EQ(globals().handles[slot].direction, 2);
     EXPECT_EQ(globals().handles[slot].proportional, slot == 1 ? 0 : 1);
     EXPECT_EQ(globals().handles[slot].line.index2, slot - 1);
   }
@@ -268,6 +285,13 @@ TEST_F(AmountDialogTest, BaseLengthIsMeasuredOverTheRangeOfCurvesBetweenTheEnds)
     EXPECT_NEAR(globals().envLength, c.length, 1e-3);
     EXPECT_EQ(globals().envRadius, 0);
   }
+  // The base is the piece as the handles before the edited one leave it.
+  SetPiece({});
+  ArtHandle art = Polyline({{0, 0}, {72, 0}}, false);
+  Handle(0, kHandleDistance, On(art, 0), On(art, 1), "200");
+  Handle(1, kHandleDistance, On(art, 0), On(art, 1), "50");
+  Run(ShowRevisionDialog, 1, kDistanceDialogResource, {});
+  EXPECT_DOUBLE_EQ(globals().envDistance, 144);
 }
 
 TEST_F(AmountDialogTest, EachKindOpensItsDialogInTheUserLanguage) {

@@ -117,6 +117,21 @@ TEST_F(DoubleClickDialogTest, OnAMeasurementHandleItOpensTheMeasurementDialog) {
   EXPECT_EQ(vmhost::UndoText(), "補正ハンドル編集の取り消し");
 }
 
+// A selected handle's mark wins over an unselected one at the same spot.
+TEST_F(DoubleClickDialogTest, OnASelectedPointHandleOverAnotherHandlesEndItOpensThePointDialog) {
+  RevisionHandle& point = globals().handles[1];
+  point = RevisionHandle{1, 0, "", kHandlePoint, 0, 0, 0, {}};
+  point.point.art = globals().pieceArts[0];
+  point.point.anchorIndex = 1;
+  globals().handles[0].listSelected = 0;
+  vmwin::ScriptDialog(kPointDialogResource, {vmwin::SetText(kPointOffsetXField, "2"), vmwin::Click(IDOK)});
+  vmhost::MouseDown({100, 0}, kModDoubleClick);
+  vmhost::MouseUp({100, 0}, kModDoubleClick);
+  ASSERT_FALSE(vmwin::ShownDialogs().empty());
+  EXPECT_EQ(vmwin::ShownDialogs().back().templateId, kPointDialogResource);
+  EXPECT_EQ(vmhost::UndoText(), "補正ポイント編集の取り消し");
+}
+
 // A faulty amount alerts once when it is typed, though the edit evaluates it for the length
 // field and for the live preview; OK and the rebuild after it take that very amount and do not
 // show the same alert again, however the field is left.

@@ -57,9 +57,14 @@ TEST_F(PointDialogTest, MoveAndCoordinateEditsBecomeScaledOffsets) {
     const char* y;
     int shownField;
     const char* shown;
+    double compscale = 1;
   } cases[] = {
       {kPointMoveXField, "38.30", "(3) * %%GR_COMPSCALE%%", "0", kPointOffsetXField, "3"},
+      {kPointMoveXField, "38.36", "(3.08) * %%GR_COMPSCALE%%", "0", kPointOffsetXField, "3.08"},
       {kPointMoveXField, "40", "(4.72) * %%GR_COMPSCALE%%", "0", kPointCoordinateXField, "75.28"},
+      {kPointMoveXField, "40", "(2.36) * %%GR_COMPSCALE%%", "0", kPointCoordinateXField, "75.28", 0.5},
+      {kPointCoordinateXField, "80", "(9.44) * %%GR_COMPSCALE%%", "0", kPointMoveXField, "44.72"},
+      {kPointOffsetXField, "5", "(5) * %%GR_COMPSCALE%%", "0", kPointMoveXField, "40.28"},
       {kPointCoordinateYField, "10", "(3) * %%GR_COMPSCALE%%", "(10.00) * %%GR_COMPSCALE%%", kPointMoveYField,
        "10.00"},
       {kPointOffsetYField, "a + 1", "(3) * %%GR_COMPSCALE%%", "(a + 1) * %%GR_COMPSCALE%%",
@@ -68,12 +73,15 @@ TEST_F(PointDialogTest, MoveAndCoordinateEditsBecomeScaledOffsets) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
     ResetGroup();
+    globals().grading_compscale = c.compscale;
     std::string shown;
     EXPECT_EQ(
         Run(ShowPointRevisionDialog, 0, kPointDialogResource,
-            {SetText(c.field, c.typed), Focus(kPointNameField), Read(c.shownField, &shown), Click(IDOK)}),
+            {SetText(c.field, c.typed), Focus(kPointNameField), Read(c.shownField, &shown),
+             SetText(kPointNameField, "hem"), Click(IDOK)}),
         1);
     EXPECT_EQ(shown, c.shown);
+    EXPECT_STREQ(globals().handles[0].name, "hem");
     // The whole group takes the offsets.
     for (int slot : {0, 1}) {
       EXPECT_EQ(X(slot), c.x);
@@ -175,19 +183,23 @@ TEST_F(MeasurementDialogTest, OpenPathEndsAreStoredInPathOrderAndRadiusNeedsAnAr
     int32_t index1;
   } cases[] = {{On(polyline, 4), On(polyline, 2), FALSE, 2}, {On(arc, 0), On(arc, 2), TRUE, 0}};
   for (const auto& c : cases) {
-    Measure(c.e1, c.e2, "", "", "", "");
+    Measure(c.e1, c.e2, "", "", "", "rOld");
+    SetVariable(0, "rOld", "1");
     BOOL enabled = -1;
+    std::string shown;
     EXPECT_EQ(Run(ShowMeasurementDialog, 0, kMeasurementDialogResource,
                   {vmwin::Do([&](HWND dialog) {
                      enabled = IsWindowEnabled(GetDlgItem(dialog, kMeasureRadiusField));
                    }),
-                   SetText(kMeasureRadiusField, "rA"), Click(IDOK)}),
+                   Read(kMeasureRadiusField, &shown), SetText(kMeasureRadiusField, "rA"), Click(IDOK)}),
               1);
+    EXPECT_EQ(shown, "rOld");
+    EXPECT_STREQ(globals().variables.varNames[0], c.radiusEnabled ? "rA" : "rOld");
     const RevisionHandle& h = globals().handles[0];
     EXPECT_EQ(enabled, c.radiusEnabled);
     EXPECT_EQ(h.line.index1, c.index1);
     EXPECT_EQ(h.line.p1.h, vmhost::Segments(h.line.art1).at(h.line.index1).p.h);
-    EXPECT_STREQ(h.line.amountExpr[3], c.radiusEnabled ? "rA" : "");
+    EXPECT_STREQ(h.line.amountExpr[3], c.radiusEnabled ? "rA" : "rOld");
   }
 }
 

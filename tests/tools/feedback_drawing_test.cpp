@@ -60,7 +60,7 @@ TEST_F(Feedback, WhatADragShowsByToolAltAndTheMarkGrabbed) {
   const struct {
     int16_t tool;
     uint32_t modifiers;
-    bool origin;
+    int origin;  // 1 with its arrow, 2 under the aspect lock
     RealPoint grab, to;
     size_t lines, rings;
     POINT from, end;
@@ -73,16 +73,24 @@ TEST_F(Feedback, WhatADragShowsByToolAltAndTheMarkGrabbed) {
       {1, 0, false, {-20, 30}, {40, -10}, 5, 0, {480, 370}, {540, 410}},
       {4, kModOption, false, {-20, 30}, {40, -10}, 5, 0, {480, 370}, {540, 410}},
       {5, kModOption, false, {-20, 30}, {40, -10}, 5, 0, {480, 370}, {540, 410}},
+      // A handle's end dragged: the rubber line runs to or from its other end.
+      {1, 0, false, {100.5, 100.5}, {100, 130}, 5, 0, {600, 270}, {660, 300}},
+      {1, 0, false, {159.5, 100.5}, {170, 140}, 5, 0, {600, 300}, {670, 260}},
+      {1, 0, false, {130, 100.5}, {130, 130}, 5, 0, {600, 270}, {660, 270}},  // its line: both ends
+      {3, 0, false, {100.5, 200.5}, {120, 230}, 2, 0, {616, 166}, {624, 174}},  // a point handle: a cross
       // The origin moves whole: a cross and two rings at it, the shaft to the arrow end.
       {3, kModOption, true, {0.5, 0.5}, {20, 10}, 5, 2, {515, 390}, {525, 390}},
+      {3, kModOption, 2, {0.5, 0.5}, {20, 10}, 2, 2, {515, 390}, {525, 390}},
       {1, 0, true, {49.5, 0.5}, {50, 30}, 5, 2, {495, 400}, {505, 400}},
       // clang-format on
   };
+  Handle(0, kHandleDistance, {100, 100}, {160, 100});
+  Handle(1, kHandlePoint, {}, {}).point.art = vmhost::AddPolyline(LayerGroup(), {{100, 200}, {150, 200}}, false);
   for (const auto& c : cases) {
     tool = c.tool;
     InModuleCall([] { ClearTrackingState(); });
     vmwin::ClearDrawing(ViewWindow());
-    Origin(c.origin ? RealPoint{0, 0} : RealPoint{-5000, -5000}, 50, true);
+    Origin(c.origin ? RealPoint{0, 0} : RealPoint{-5000, -5000}, 50, c.origin != 2);
     Track(c.grab);
     Press();
     Track(c.to, c.modifiers);

@@ -38,6 +38,10 @@ class Handlers : public ModuleTest {
         arcs.push_back({p, {p.h - k * t.h, p.v - k * t.v}, {p.h + k * t.h, p.v + k * t.v}, 0});
       }
       circle = vmhost::AddPath(piece, arcs, true);
+      arcs.resize(2);  // a quarter of it, open, 300 points lower
+      for (PathSegment& s : arcs) s.p.v += 300, s.in.v += 300, s.out.v += 300;
+      arc = vmhost::AddPath(piece, arcs, false);
+      vmhost::AddPolyline(piece, {{500, 0}}, false);  // one anchor: no handle's end lands on it
       globals().grading_origin = {-500, -500};
       globals().grading_hvlock = 1;
       std::vector<ArtHandle> arts{line, rect, circle};
@@ -92,7 +96,7 @@ class Handlers : public ModuleTest {
     if (vmwin::BeepCount() > beepsBefore) return "beep";
     const TwoPointHandleData& h = Slot(0).line;
     auto end = [&](RealPoint p, ArtHandle art, int32_t index) {
-      const char* name = art == line ? "L" : art == rect ? "R" : art == circle ? "C" : "";
+      const char* name = art == line ? "L" : art == rect ? "R" : art == circle ? "C" : art == arc ? "A" : "";
       char text[64];
       std::snprintf(text, sizeof text, " %.4g,%.4g%s", p.h, p.v, name);
       return std::string(text) + (*name ? std::to_string(index) : "");
@@ -103,7 +107,7 @@ class Handlers : public ModuleTest {
     const std::string ends = end(h.p1, h.art1, h.index1) + end(h.p2, h.art2, h.index2);
     return std::to_string(Slot(0).kind) + ends + " " + amount;
   }
-  ArtHandle piece = nullptr, line = nullptr, rect = nullptr, circle = nullptr;
+  ArtHandle piece = nullptr, line = nullptr, rect = nullptr, circle = nullptr, arc = nullptr;
 };
 
 TEST_F(Handlers, KindAndEndsFollowTheToolAndThePathsTheEndsLandOn) {
@@ -121,12 +125,16 @@ TEST_F(Handlers, KindAndEndsFollowTheToolAndThePathsTheEndsLandOn) {
       {kDistanceSlot, {300, 0}, {100, 100}, "2 300,0L3 100,100R1 100.0"},
       {kDistanceSlot, {50, 50}, {60, 70}, "beep"},
       {kDistanceSlot, {0, 100}, {196.5, 1.2}, "2 0,100R0 200,0L2 100.0"},  // within five pixels of an anchor
+      {kDistanceSlot, {0, 100}, {195, 0}, "2 195,0 0,100R0 100.0"},  // five pixels: free
+      {kDistanceSlot, {450, 50}, {500, 0}, "beep"},
       {kAngleSlot, {300, 0}, {100, 0}, "7 300,0L3 100,0L1 0"},
       {kArcSlot, c0, c2, "6 350,300C0 250,300C2 100.0"},
       {kArcSlot, c3, c1, "6 300,250C3 300,350C1 100.0"},  // across the closing anchor
+      {kArcSlot, {300, 650}, {350, 600}, "6 350,600A0 300,650A1 100.0"},  // forwards along an open path
       {kArcSlot, {0, 0}, {200, 0}, "beep"},               // straight lines
       {kArcSlot, c0, {300, 0}, "beep"},
       {kMeasureSlot, {50, 50}, {60, 70}, "5 60,70 50,50 "},
+      {kMeasureSlot, {100, 0}, {50, 50}, "5 50,50 100,0L1 "},
       {kMeasureSlot, {200, 0}, {0, 0}, "5 0,0L0 200,0L2 "},
   };
   for (const auto& c : cases) {

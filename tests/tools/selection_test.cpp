@@ -119,6 +119,8 @@ TEST_F(Selection, ClicksSelectWholeGroupsAndAltClicksAddOrRemoveMembers) {
       {{50, 150}, {0, 100}, 0, "2L1~2L2~2L3 2R0*", 0},
       {{150, 50}, {150, 50}, kShift, "2L1*~2L2*~2L3* 2R0*", 0},  // a whole group
       {{0, 100}, {0, 100}, kShift, "2L1*~2L2*~2L3* 2R0", 0},
+      {{0, 100}, {0, 100}, 0, "2L1~2L2~2L3 2R0*", 0},       // a plain click: that handle alone
+      {{150, 50}, {150, 50}, kAlt, "2L1~2L2~2L3 2R0*", 1},  // a member of a group not selected
       {{300, 0}, {300, 0}, 0, "2L1*~2L2*~2L3* 2R0", 0},
       {{100, 0}, {100, 0}, kAlt, "2L1*~2L2*~2L3* 2R0", 1},  // the group's first handle stays
       {{150, 50}, {150, 50}, kAlt, "2L1*~2L3* 2R0", 0},
@@ -208,6 +210,7 @@ TEST_F(Selection, TheLeadsEndsCarryTheGroupAndTheOriginTurnsWithItsArrow) {
       {{-400, -500}, {-500, -400}, "-500 1.571 100"},  // the arrow's end turns it
       {{-500, -500}, {-450, -500}, "-450 1.571 100"},  // the origin takes the arrow along
       {{-450, -400}, {-450, -500}, "-450 0 50"},       // onto the origin: 100 screen pixels
+      {{-425, -500}, {-425, -450}, "-450 0 50"},       // the arrow's line moves it whole
   };
   for (const auto& step : steps) {
     Drag(step.from, step.to);
@@ -266,6 +269,21 @@ TEST_F(Selection, AnAngleHandleFromAFreePointKeepsItsKindWhileItsEndIsDragged) {
   Play({{{100, 0}, {200, 0}, 0, "7L2*", 0},
         {{200, 0}, {200, 50}, 0, "7L2*", 1}});  // both ends free: refused
   EXPECT_EQ(Ends(0), "50,50 200,0L2");
+  Play({{{300, 0}, {300, 0}, kAlt, "7L2*~7L3*", 0}, {{50, -10}, {150, 10}, kAlt, "7L2*~7L3*~7L1*", 0}});
+  EXPECT_EQ(Ends(1), "50,50 300,0L3");  // the members turn about the lead's first end
+}
+
+TEST_F(Selection, AltGesturesTouchOnlyTheOneSelectedGroupsOwnMembers) {
+  Drag({250, 50}, {300, 0});  // a handle of its own on L3
+  Drag({50, 50}, {100, 0});
+  Play({
+      {{150, -10}, {250, 10}, kAlt, "2L3 2L1*~2L2*", 0},
+      {{150, -10}, {350, 10}, kAlt, "2L3 2L1*", 0},  // L2 goes; L3 is no member and is not added
+      {{100, 200}, {100, 200}, kAlt, "2L3 2L1*~2R2*", 0},
+      {{300, 0}, {300, 0}, kShift, "2L3* 2L1*~2R2*", 0},
+      {{200, 0}, {200, 0}, kAlt, "2L3* 2L1*~2R2*", 1},  // two groups selected
+  });
+  EXPECT_EQ(Ends(2), "50,250 100,200R2");  // the lead's offset on both axes
 }
 
 }  // namespace

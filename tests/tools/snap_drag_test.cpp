@@ -11,6 +11,8 @@ TEST_F(DragSnaps, NormalAndTangentThroughTheDragStart) {
   ArtHandle edge = vmhost::AddPolyline(LayerGroup(), {{0, 0}, {100, 0}, {200, 0}}, false);
   ArtHandle slope = vmhost::AddPolyline(LayerGroup(), {{0, 0}, {100, 100}, {0, 300}}, false);
   ArtHandle arc = Curved(LayerGroup(), Arc({0, 0}, 100, 0, 90));
+  ArtHandle free = Curved(LayerGroup(), Cubic({0, 0}, {0, 100}, {100, 100}, {100, 0}));
+  ArtHandle corner = vmhost::AddPolyline(LayerGroup(), {{0, 0}, {100, 0}, {0, 100}}, true);
   const double r = M_SQRT1_2, up = std::hypot(30, 31) * r, out = (100 + std::hypot(50 * r + 1, 50 * r)) * r;
   const struct {
     const char* what;
@@ -22,6 +24,11 @@ TEST_F(DragSnaps, NormalAndTangentThroughTheDragStart) {
     RealPoint at;
   } cases[] = {
       {"straight up", {edge, 1}, {100, 0}, kSnapKindAnchor, {101, 40}, kSnapKindNormal, {100, 40.0125}},
+      {"straight down", {edge, 1}, {100, 0}, kSnapKindAnchor, {101, -40}, kSnapKindNormal, {100, -40.0125}},
+      // Along the normal of the last chord, which nearly runs down.
+      {"out of a free curve", {free, 1}, {100, 0}, kSnapKindAnchor, {140, 1}, kSnapKindNormal, {140.0076, 0.6284}},
+      {"first anchor of a closed path", {corner, 0}, {0, 0}, kSnapKindAnchor, {-40, 1}, kSnapKindNormal,
+       {-40.0125, 0}},
       {"along the edge", {edge, 1}, {100, 0}, kSnapKindAnchor, {150, 1.2}, kSnapKindTangent, {150.0144, 0}},
       {"from a free point", {edge, 1}, {100, 0}, 1, {101, 40}, 0, {101, 40}},
       {"first anchor of an open path",

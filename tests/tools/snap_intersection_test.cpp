@@ -29,6 +29,10 @@ TEST_F(Crossings, FoundWhereSegmentsReallyCross) {
       // Paths are met topmost first: y = 0, the nearly parallel line, then x = 50.
       {"a near miss before the crossing", {Line({50, -100}, {50, 100}), Line({0, 0.5}, {100, 0.6}),
        Line({0, 0}, {100, 0})}, {}, 0, {50.5, 0.5}, 1, {50, 0}},
+      {"sloped line across an arc", {Arc({0, 0}, 100, 180, 270), Line({-100, -80}, {0, 20})}, {}, 0, {-79.5, -59.5},
+       1, {-80, -60}},
+      {"closing segment of a closed path", {Line({0, 50}, {100, 50})}, {{0, 0}, {100, 0}, {100, 100}}, 1,
+       {50.5, 50.6}, 1, {50, 50}},
       {"two arcs", {Arc({0, 0}, 100, 0, 90), Arc({100, 0}, 100, 90, 180)}, {}, 0, {50.5, 86}, 1,
        {50, std::sqrt(7500.0)}},
       // clang-format on

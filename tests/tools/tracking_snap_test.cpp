@@ -35,6 +35,8 @@ TEST_F(SnapDriver, TheFirstMarkHitWins) {
       {"p1 before p2", {{0, 2, {100, 0}, {101, 0}, false}}, 0, {100.7, 0.5}, 9, 1, 0, {100, 0}},
       {"selected first", {{2, 2, {100, 0}, {0, 0}, false}, {7, 3, {0, 0}, {100, 0}, true}}, 0, corner, 9, 2, 7, {100, 0}},
       {"the origin before the handles", {{0, 2, {100, 0}, {100, 80}, false}}, 1, corner, 9, 11, 0, {100, 0}},
+      {"a selected handle before the origin", {{0, 2, {100, 0}, {100, 80}, true}}, 1, corner, 9, 1, 0, {100, 0}},
+      {"two and a half pixels off", {{0, 2, {300, 300}, {300, 400}, false}}, 0, {297.5, 299}, 1, 0, 0, {297.5, 299}},
       {"a handle line", {{0, 7, {0, 40}, {100, 40}, false}}, 0, {50, 40.6}, 8, 3, 0, {50, 40}},
       {"the arrow end", {}, 2, {49.5, 30.5}, 9, 12, 0, {50, 30}},
       {"the arrow line", {}, 2, {25, 30.8}, 8, 13, 0, {25, 30}},
@@ -70,7 +72,7 @@ TEST_F(SnapDriver, TheFirstMarkHitWins) {
 }
 
 TEST_F(SnapDriver, SnapOptionsAndTheGridChooseTheTarget) {
-  vmhost::AddPolyline(LayerGroup(), {{0, 0}, {100, 0}}, false);
+  ArtHandle line = vmhost::AddPolyline(LayerGroup(), {{0, 0}, {100, 0}}, false);
   // The later path lies on top and is met first.
   ArtHandle cross = vmhost::AddPolyline(LayerGroup(), {{50, -50}, {50, 50}}, false);
   const struct {
@@ -80,7 +82,10 @@ TEST_F(SnapDriver, SnapOptionsAndTheGridChooseTheTarget) {
     int16_t kind;
     RealPoint at;
     SnapHit hit;
+    double height = 0;  // of the grid, when not the step
   } cases[] = {{1, 1, 0, 20, {50.5, 0.6}, kSnapKindIntersection, {50, 0}, {cross, 1}},
+               {0, 1, 1, 30, {100.5, 0.6}, kSnapKindAnchor, {100, 0}, {line, 1}},  // the grid only when free
+               {0, 0, 1, 20, {-30, 51}, 1, {-40, 45}, kNoSnapHit, 15},
                {0, 1, 0, 20, {50.5, 0.6}, kSnapKindOnPath, {50, 0.6}, {cross, 1}},
                {0, 0, 1, 20, {-30, 51}, 1, {-40, 60}, kNoSnapHit},
                {0, 0, 1, 1e-3, {1e9 + 4e-4, 0}, 1, {1e9, 0}, kNoSnapHit},
@@ -90,7 +95,8 @@ TEST_F(SnapDriver, SnapOptionsAndTheGridChooseTheTarget) {
     globals().flUseFcrs = c.crossings;
     globals().flUseFops = c.onPath;
     globals().flUseGrid = c.grid;
-    globals().flGrWidth = globals().flGrHeight = c.step;
+    globals().flGrWidth = c.step;
+    globals().flGrHeight = c.height != 0 ? c.height : c.step;
     EXPECT_EQ(Track(c.cursor), c.kind);
     const TrackingState& t = globals().tracking;
     EXPECT_TRUE(Same(t.second.point, c.at)) << c.cursor.h;
@@ -133,6 +139,16 @@ TEST_F(SnapDriver, ADragMovesTheSecondPointAlongTheNormalOrInFortyFiveDegreeStep
   RealPoint q{-5, 5.01};
   ConstrainTo45Degrees({0, 0}, &q);
   EXPECT_TRUE(Same(q, {-5.005, 5.005}));
+  // The origin turns about the arrow's end, the arrow's end about the origin.
+  Origin({0, 400}, 50, true);
+  for (const RealPoint grab : {RealPoint{0.5, 400.5}, RealPoint{49.5, 400.5}}) {
+    InModuleCall([] { ClearTrackingState(); });
+    EXPECT_EQ(Track(grab), 9);
+    Press();
+    Track({40, 430}, kModShift);
+    const RealPoint turned = grab.h < 1 ? RealPoint{50, 400 + std::hypot(10, 30)} : RealPoint{35.35534, 435.35534};
+    EXPECT_TRUE(Same(globals().tracking.second.point, turned)) << grab.h;
+  }
 }
 
 }  // namespace
