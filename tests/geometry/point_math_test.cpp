@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "curve_fixture.h"
 #include "geometry/arc_detect.h"
+#include "geometry/int_point.h"
 #include "geometry/numeric.h"
 
 TEST(Numeric, TieAndRoundingRules) {
@@ -117,4 +119,18 @@ TEST(SameSideOfPointList, AgreesForEveryPointOrGivesZero) {
   const RealPoint single[] = {{0, 0}};
   EXPECT_EQ(SameSideOfPointList(single, 1, {5, 3}), 1);
   EXPECT_EQ(SameSideOfPointList(single, 0, {5, 3}), 1);
+}
+
+// The integer rectangle is made from top, left, bottom, right, but holds left, top, right, bottom.
+TEST(IntPoint, RectangleArgumentOrderAndPointMoves) {
+  IntRect r;
+  MakeIntRect(&r, 1, 2, 3, 4);
+  EXPECT_EQ((std::vector<int32_t>{r.left, r.top, r.right, r.bottom}), (std::vector<int32_t>{2, 1, 4, 3}));
+  IntPoint p, q;
+  SetIntPoint(&p, 3, 4);
+  SetIntPoint(&q, 1, 1);
+  OffsetIntPoint(2, 3, &q);
+  EXPECT_EQ(IntPointsEqual(p, q), 1);
+  OffsetIntPoint(0, 1, &q);
+  EXPECT_EQ(IntPointsEqual(p, q), 0);
 }

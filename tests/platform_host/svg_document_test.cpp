@@ -237,6 +237,9 @@ TEST_F(SvgDocumentTest, TheSavedFileIsSvgThatViewersDraw) {
   ASSERT_TRUE(vmhost::SaveDocument(doc, path, &error)) << error;
   std::string text = ReadFile(path);
   EXPECT_NE(text.find("<svg xmlns=\"http://www.w3.org/2000/svg\""), std::string::npos);
+  // The page is in points, as the drawing is: a viewer draws it at its size.
+  EXPECT_TRUE(std::regex_search(text, std::regex(" width=\"[-0-9.e]+pt\" height=\"[-0-9.e]+pt\" viewBox=")))
+      << text.substr(0, 300);
   EXPECT_NE(text.find(" d=\"M0.1 -0.3333333333333333 C"), std::string::npos);
   EXPECT_NE(text.find("vm:type=\"layer\""), std::string::npos);
   // What viewers read, our own attributes taken away, is what the host has: the closing curve of a

@@ -40,7 +40,7 @@ TEST_F(SvgStylesAndFaultsTest, StylesheetRulesStyleAttributesAndParentsGiveEachP
   const std::string sheet =
       "<style>/* path{stroke:red} */ @media print { path { stroke-width: 9 } }\n"
       ".thin { stroke-width: 0.5 } path { stroke: #000; stroke-width: 2 } path.thick { stroke-width: 3 }\n"
-      ".dashed.thin { stroke-width: 6 } .wide { stroke-width: 1.5 }\n"
+      ".dashed.thin { stroke-width: 6 } .wide { stroke-width: 1.5 } .dashed.wide.thin { stroke-width: 9 }\n"
       "g path { stroke-width: 8 } rect, .plain { stroke: none }</style>";
   const struct {
     std::string body;
@@ -50,7 +50,8 @@ TEST_F(SvgStylesAndFaultsTest, StylesheetRulesStyleAttributesAndParentsGiveEachP
       {sheet + "<path id='s' d='M0 0L1 1'/>", 1, 1, 2},
       {sheet + "<path id='s' class='thin' d='M0 0L1 1'/>", 1, 1, 0.5},      // a class outweighs a later element rule
       {sheet + "<path id='s' class='thick thin' d='M0 0L1 1'/>", 1, 1, 3},  // element and class outweigh class
-      {sheet + "<path id='s' class='thin dashed' d='M0 0L1 1'/>", 1, 1, 6},  // two classes, both on it
+      {sheet + "<path id='s' class='thin dashed' d='M0 0L1 1'/>", 1, 1, 6},  // two classes, both on it; not three
+      {sheet + "<circle id='s' class='thick' stroke='red' r='1'/>", 1, 1, 1},  // path.thick is for paths only
       {sheet + "<path id='s' class='wide thin' d='M0 0L1 1'/>", 1, 1, 1.5},  // of equal weight, the later rule
       {sheet + "<path id='s' class='thin' style='stroke-width:4' d='M0 0L1 1'/>", 1, 1, 4},
       {sheet + "<path id='s' stroke-width='7' d='M0 0L1 1'/>", 1, 1, 2},  // a rule outweighs an attribute
