@@ -108,25 +108,26 @@ std::string CharacterData(pugi::xml_node node) {
 RealMatrix Translation(double x, double y) { return RealMatrix{1, 0, 0, 1, x, y}; }
 
 // The name of the first tag, in the file's order, whose name an earlier tag or the list has.
-// Tags are grouped by the hash of their names; only names of one hash are compared.
+// One pass in the file's order over a table of the names met so far: a name is compared only
+// with earlier names of its hash.
 const std::string* NameGivenTwice(const std::vector<TagRef>& tags, const TagList& held) {
-  std::vector<std::pair<size_t, size_t>> keyed(tags.size());  // hash, position
-  for (size_t i = 0; i < tags.size(); ++i) keyed[i] = {std::hash<std::string>{}(tags[i]->name), i};
-  std::sort(keyed.begin(), keyed.end());
-  const auto name = [&](const std::pair<size_t, size_t>& k) -> const std::string& { return tags[k.second]->name; };
-  size_t first = tags.size();
-  for (size_t from = 0, to = 0; from < keyed.size(); from = to) {
-    while (to < keyed.size() && keyed[to].first == keyed[from].first) ++to;
-    if (to - from == 1) continue;
-    // Of one name, in the order of the file: the second is the one given twice.
-    std::stable_sort(keyed.begin() + static_cast<ptrdiff_t>(from), keyed.begin() + static_cast<ptrdiff_t>(to),
-                     [&](const auto& x, const auto& y) { return name(x) < name(y); });
-    for (size_t k = from + 1; k < to; ++k)
-      if (name(keyed[k]) == name(keyed[k - 1])) first = std::min(first, keyed[k].second);
+  struct Met {
+    uint32_t hash = 0;
+    uint32_t position = 0;  // 0: free
+  };
+  size_t slots = 16;
+  while (slots < tags.size() * 2) slots *= 2;
+  std::vector<Met> met(slots);
+  for (size_t i = 0; i < tags.size(); ++i) {
+    const std::string& name = tags[i]->name;
+    if (held.size() > 0 && held.Find(name)) return &name;
+    const uint32_t hash = static_cast<uint32_t>(std::hash<std::string_view>{}(name));
+    size_t k = hash & (slots - 1);
+    for (; met[k].position != 0; k = (k + 1) & (slots - 1))
+      if (met[k].hash == hash && tags[met[k].position - 1]->name == name) return &name;
+    met[k] = Met{hash, static_cast<uint32_t>(i + 1)};
   }
-  for (size_t i = 0; i < first && held.size() > 0; ++i)
-    if (held.Find(tags[i]->name)) return &tags[i]->name;
-  return first < tags.size() ? &tags[first]->name : nullptr;
+  return nullptr;
 }
 
 }  // namespace
