@@ -1,13 +1,33 @@
 #include "host_tag_list.h"
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
+#include <new>
 
 namespace {
 
 uint32_t HashOf(std::string_view name) { return static_cast<uint32_t>(std::hash<std::string_view>{}(name)); }
 
 }  // namespace
+
+TagRef TagRef::Make(std::string_view name, std::string_view value) {
+  void* room = ::operator new(sizeof(ArtTag) + name.size() + value.size() + 2);
+  ArtTag* tag = new (room) ArtTag(name.size(), value.size());
+  char* text = reinterpret_cast<char*>(tag + 1);
+  std::memcpy(text, name.data(), name.size());
+  text[name.size()] = '\0';
+  std::memcpy(text + name.size() + 1, value.data(), value.size());
+  text[name.size() + 1 + value.size()] = '\0';
+  return TagRef(tag);
+}
+
+TagRef::~TagRef() {
+  if (tag_ && --tag_->holders_ == 0) {
+    tag_->~ArtTag();
+    ::operator delete(tag_);
+  }
+}
 
 const TagRef& TagList::operator[](size_t i) const {
   const size_t block = static_cast<size_t>(std::upper_bound(starts_.begin(), starts_.end(), i) - starts_.begin()) - 1;
@@ -35,7 +55,7 @@ size_t TagList::Probe(std::string_view name, uint32_t hash) const {
     if (slot.order == 0) return i;
     if (slot.hash != hash) continue;
     auto [block, entry] = Locate(slot.order);
-    if (blocks_[block]->entries[entry].tag->name == name) return i;
+    if (blocks_[block]->entries[entry].tag->name() == name) return i;
   }
 }
 
@@ -84,7 +104,7 @@ void TagList::IndexNames() const {
   index->slots.resize(slots);
   for (const auto& block : blocks_)
     for (const Entry& e : block->entries) {
-      const uint32_t hash = HashOf(e.tag->name);
+      const uint32_t hash = HashOf(e.tag->name());
       size_t i = hash & (slots - 1);
       while (index->slots[i].order != 0) i = (i + 1) & (slots - 1);
       index->slots[i] = Slot{e.order, hash};
@@ -94,11 +114,11 @@ void TagList::IndexNames() const {
 }
 
 void TagList::Set(TagRef tag) {
-  const uint32_t hash = HashOf(tag->name);
+  const uint32_t hash = HashOf(tag->name());
   size_t free = kUnknownSlot;
   if (size_ > 0) {
     IndexNames();
-    free = Probe(tag->name, hash);
+    free = Probe(tag->name(), hash);
     const Slot& slot = index_->slots[free];
     if (slot.order != 0) {
       auto [block, entry] = Locate(slot.order);
@@ -110,19 +130,20 @@ void TagList::Set(TagRef tag) {
 }
 
 void TagList::AppendNew(std::vector<TagRef>& tags) {
-  for (TagRef& tag : tags) {
+  for (size_t i = 0; i < tags.size(); ++i) {
     if (index_) {
-      const uint32_t hash = HashOf(tag->name);
-      Append(std::move(tag), hash, kUnknownSlot);
+      const uint32_t hash = HashOf(tags[i]->name());
+      Append(std::move(tags[i]), hash, kUnknownSlot);
     } else {
-      PushEntry(std::move(tag), nextOrder_++);
+      PushEntry(std::move(tags[i]), nextOrder_++, tags.size() - i);
     }
   }
 }
 
-void TagList::PushEntry(TagRef tag, uint64_t order) {
+void TagList::PushEntry(TagRef tag, uint64_t order, size_t coming) {
   if (blocks_.empty() || blocks_.back()->entries.size() == kBlockSize) {
     blocks_.push_back(std::make_shared<Block>());
+    blocks_.back()->entries.reserve(std::min(coming, kBlockSize));
     firstOrders_.push_back(order);
     starts_.push_back(size_);
   }
@@ -141,7 +162,7 @@ void TagList::Append(TagRef tag, uint32_t hash, size_t free) {
     free = kUnknownSlot;
   }
   // A copy of a shared index keeps its slots where they were.
-  if (free == kUnknownSlot) free = Probe(added->name, hash);
+  if (free == kUnknownSlot) free = Probe(added->name(), hash);
   index.slots[free] = Slot{order, hash};
   ++index.used;
 }

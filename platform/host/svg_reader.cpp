@@ -110,7 +110,7 @@ RealMatrix Translation(double x, double y) { return RealMatrix{1, 0, 0, 1, x, y}
 // The name of the first tag, in the file's order, whose name an earlier tag or the list has.
 // One pass in the file's order over a table of the names met so far: a name is compared only
 // with earlier names of its hash.
-const std::string* NameGivenTwice(const std::vector<TagRef>& tags, const TagList& held) {
+const ArtTag* NameGivenTwice(const std::vector<TagRef>& tags, const TagList& held) {
   struct Met {
     uint32_t hash = 0;
     uint32_t position = 0;  // 0: free
@@ -119,12 +119,12 @@ const std::string* NameGivenTwice(const std::vector<TagRef>& tags, const TagList
   while (slots < tags.size() * 2) slots *= 2;
   std::vector<Met> met(slots);
   for (size_t i = 0; i < tags.size(); ++i) {
-    const std::string& name = tags[i]->name;
-    if (held.size() > 0 && held.Find(name)) return &name;
+    const std::string_view name = tags[i]->name();
+    if (held.size() > 0 && held.Find(name)) return tags[i].get();
     const uint32_t hash = static_cast<uint32_t>(std::hash<std::string_view>{}(name));
     size_t k = hash & (slots - 1);
     for (; met[k].position != 0; k = (k + 1) & (slots - 1))
-      if (met[k].hash == hash && tags[met[k].position - 1]->name == name) return &name;
+      if (met[k].hash == hash && tags[met[k].position - 1]->name() == name) return tags[i].get();
     met[k] = Met{hash, static_cast<uint32_t>(i + 1)};
   }
   return nullptr;
@@ -498,11 +498,10 @@ void SvgReader::ReadCommon(pugi::xml_node node, HostArt* art, bool copy) {
   // The tags are made first and added all at once; the first fault in the file's order is told.
   std::vector<TagRef> made;
   made.reserve(tags);
-  std::string bad;
+  std::string bad, key, value;  // decoded here, then copied into their tag
   for (pugi::xml_attribute a : node.attributes()) {
     std::string_view n = a.name();
     if (n.substr(0, std::strlen(kTagPrefix)) != kTagPrefix) continue;
-    std::string key, value;
     if (!DecodeBytes(n.substr(std::strlen(kTagPrefix)), '-', key) || key.empty()) {
       bad = "bad tag name '" + std::string(n) + "'";
       break;
@@ -511,9 +510,10 @@ void SvgReader::ReadCommon(pugi::xml_node node, HostArt* art, bool copy) {
       bad = "bad value of tag '" + key + "'";
       break;
     }
-    made.push_back(std::make_shared<const ArtTag>(ArtTag{std::move(key), std::move(value)}));
+    made.push_back(TagRef::Make(key, value));
   }
-  if (const std::string* twice = NameGivenTwice(made, art->d.tags)) Fail(node, "tag '" + *twice + "' given twice");
+  if (const ArtTag* twice = NameGivenTwice(made, art->d.tags))
+    Fail(node, "tag '" + std::string(twice->name()) + "' given twice");
   if (!bad.empty()) Fail(node, bad);
   art->d.tags.AppendNew(made);
 }
