@@ -303,8 +303,30 @@ void SvgReader::KeepPage(pugi::xml_node svg, bool own, const double page[4]) {
   p.h = page[3];
 }
 
+SvgReader::Gathered SvgReader::Gather(pugi::xml_node node) {
+  Gathered own;
+  const size_t prefix = std::strlen(kTagPrefix);
+  for (pugi::xml_attribute a : node.attributes()) {
+    if (std::strncmp(a.name(), kTagPrefix, prefix) != 0) {
+      own.plain.push_back(a);
+    } else if (own.tags++ == 0) {
+      own.firstTag = a;
+    }
+  }
+  return own;
+}
+
+pugi::xml_attribute SvgReader::Gathered::Find(const char* name) const {
+  for (pugi::xml_attribute a : plain)
+    if (std::strcmp(a.name(), name) == 0) return a;
+  return pugi::xml_attribute();
+}
+
 RealMatrix SvgReader::ElementMatrix(pugi::xml_node node, const RealMatrix& parent) const {
-  pugi::xml_attribute a = node.attribute("transform");
+  return ElementMatrix(node, node.attribute("transform"), parent);
+}
+
+RealMatrix SvgReader::ElementMatrix(pugi::xml_node node, pugi::xml_attribute a, const RealMatrix& parent) const {
   if (!a) return parent;
   RealMatrix own;
   if (!ReadTransform(a.value(), &own)) Fail(node, "bad transform");
@@ -358,8 +380,9 @@ HostLayer* SvgReader::ReadOwnLayer(pugi::xml_node node, const Context& root) {
     if (std::sscanf(c.value(), "%4x %4x %4x", &r, &g, &b) != 3) Fail(node, "bad vm:color");
     layer->d.color = RGBColor16{static_cast<uint16_t>(r), static_cast<uint16_t>(g), static_cast<uint16_t>(b)};
   }
-  ReadCommon(node, layer->group, false);
-  ReadChildren(node, Context{layer->group, root.ctm, ComputeStyle(root.style, node, sheet_), false});
+  const Gathered own = Gather(node);
+  ReadCommon(node, own, layer->group, false);
+  ReadChildren(node, Context{layer->group, root.ctm, ComputeStyle(root.style, node, own.plain, sheet_), false});
   return layer;
 }
 
@@ -368,10 +391,11 @@ void SvgReader::ReadMarkedLayer(pugi::xml_node node, const Context& root) {
   const char* label = LocalAttribute(node, "label");
   const char* id = node.attribute("id").value();
   HostLayer* layer = NewHostLayer(doc_, FromUtf8(label ? label : *id ? id : "Layer"), 0);
-  const SvgStyle style = ComputeStyle(root.style, node, sheet_);
+  const Gathered own = Gather(node);
+  const SvgStyle style = ComputeStyle(root.style, node, own.plain, sheet_);
   layer->d.visible = !style.hidden;
-  ReadCommon(node, layer->group, false);
-  ReadChildren(node, Context{layer->group, ElementMatrix(node, root.ctm), style, false});
+  ReadCommon(node, own, layer->group, false);
+  ReadChildren(node, Context{layer->group, ElementMatrix(node, own.Find("transform"), root.ctm), style, false});
 }
 
 void SvgReader::ReadChildren(pugi::xml_node node, const Context& context) {
@@ -397,9 +421,10 @@ void SvgReader::PlaceAll(const Placed& placed, HostArt* parent) {
 HostArt* SvgReader::ReadElement(pugi::xml_node node, const Context& context) {
   const std::string_view name = node.name();
   if (name == "use") return ReadUse(node, context);
-  const SvgStyle style = ComputeStyle(context.style, node, sheet_);
-  const RealMatrix ctm = ElementMatrix(node, context.ctm);
-  const std::string_view type = node.attribute("vm:type").value();
+  const Gathered own = Gather(node);
+  const SvgStyle style = ComputeStyle(context.style, node, own.plain, sheet_);
+  const RealMatrix ctm = ElementMatrix(node, own.Find("transform"), context.ctm);
+  const std::string_view type = own.Find("vm:type").value();
   HostArt* art;
   if (name == "path" || IsBasicShape(name)) {
     art = ReadPath(node, ctm, style);
@@ -421,8 +446,8 @@ HostArt* SvgReader::ReadElement(pugi::xml_node node, const Context& context) {
     Fail(node, "unknown vm:type '" + std::string(type) + "'");
   }
   if (!art) return nullptr;
-  art->d.clipped = node.attribute("vm:clipped").as_int() == 1;
-  ReadCommon(node, art, context.copy);
+  art->d.clipped = own.Find("vm:clipped").as_int() == 1;
+  ReadCommon(node, own, art, context.copy);
   if (style.hidden) art->d.attrs |= kArtHidden;
   if (art->d.type == kGroupArt || (art->d.type == kCompoundPathArt && art->d.children.empty()))
     ReadChildren(node, Context{art, ctm, style, context.copy});
@@ -469,19 +494,10 @@ HostArt* SvgReader::ReadUse(pugi::xml_node node, const Context& context) {
   return art;
 }
 
-void SvgReader::ReadCommon(pugi::xml_node node, HostArt* art, bool copy) {
-  std::string id = node.attribute("id").value();
+void SvgReader::ReadCommon(pugi::xml_node node, const Gathered& own, HostArt* art, bool copy) {
+  std::string id = own.Find("id").value();
   if (!copy && !id.empty() && takenIds_.insert(id).second) art->d.id = id;  // a repeated id is renewed
-  // One walk for the state and the number of tags: an element may carry thousands of them.
-  const char* state = nullptr;
-  size_t tags = 0;
-  for (pugi::xml_attribute a : node.attributes()) {
-    if (std::strncmp(a.name(), kTagPrefix, std::strlen(kTagPrefix)) == 0)
-      ++tags;
-    else if (!state && std::strcmp(a.name(), "vm:state") == 0)
-      state = a.value();
-  }
-  for (std::string_view w : Words(state ? state : "")) {
+  for (std::string_view w : Words(own.Find("vm:state").value())) {
     if (w == "selected")
       art->d.attrs |= kArtSelected;
     else if (w == "locked")
@@ -494,12 +510,12 @@ void SvgReader::ReadCommon(pugi::xml_node node, HostArt* art, bool copy) {
       Fail(node, "unknown state '" + std::string(w) + "'");
   }
   if (art->d.attrs & kArtSelected) std::fill(art->d.segmentSelected.begin(), art->d.segmentSelected.end(), 1);
-  if (tags == 0) return;
+  if (own.tags == 0) return;
   // The tags are made first and added all at once; the first fault in the file's order is told.
   std::vector<TagRef> made;
-  made.reserve(tags);
+  made.reserve(own.tags);
   std::string bad, key, value;  // decoded here, then copied into their tag
-  for (pugi::xml_attribute a : node.attributes()) {
+  for (pugi::xml_attribute a = own.firstTag; a; a = a.next_attribute()) {
     std::string_view n = a.name();
     if (n.substr(0, std::strlen(kTagPrefix)) != kTagPrefix) continue;
     if (!DecodeBytes(n.substr(std::strlen(kTagPrefix)), '-', key) || key.empty()) {
