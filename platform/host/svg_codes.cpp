@@ -49,5 +49,15 @@ bool DecodeBytes(std::string_view text, char escape, std::string& out) {
   return true;
 }
 
+bool DecodedBytes(std::string_view text, char escape, std::string& room, std::string_view* out) {
+  if (text.find(escape) == std::string_view::npos) {
+    *out = text;
+    return true;
+  }
+  if (!DecodeBytes(text, escape, room)) return false;
+  *out = room;
+  return true;
+}
+
 bool KeepValueByte(unsigned char c) { return c >= 0x20 && c < 0x7F; }
 bool KeepKeyByte(unsigned char c) { return std::isalnum(c) || c == '_' || c == '.'; }

@@ -10,5 +10,7 @@ constexpr const char* kTagPrefix = "vm:tag.";
 
 std::string EncodeBytes(const std::string& bytes, char escape, bool (*keep)(unsigned char));
 bool DecodeBytes(std::string_view text, char escape, std::string& out);
+// What `text` stands for: `text` itself when it holds no escape, else decoded into `room`.
+bool DecodedBytes(std::string_view text, char escape, std::string& room, std::string_view* out);
 bool KeepValueByte(unsigned char c);
 bool KeepKeyByte(unsigned char c);

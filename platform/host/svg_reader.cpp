@@ -514,16 +514,16 @@ void SvgReader::ReadCommon(pugi::xml_node node, const Gathered& own, HostArt* ar
   // The tags are made first and added all at once; the first fault in the file's order is told.
   std::vector<TagRef> made;
   made.reserve(own.tags);
-  std::string bad, key, value;  // decoded here, then copied into their tag
+  std::string bad, keyRoom, valueRoom;  // for what is decoded before it is copied into its tag
   for (pugi::xml_attribute a = own.firstTag; a; a = a.next_attribute()) {
-    std::string_view n = a.name();
+    std::string_view n = a.name(), key, value;
     if (n.substr(0, std::strlen(kTagPrefix)) != kTagPrefix) continue;
-    if (!DecodeBytes(n.substr(std::strlen(kTagPrefix)), '-', key) || key.empty()) {
+    if (!DecodedBytes(n.substr(std::strlen(kTagPrefix)), '-', keyRoom, &key) || key.empty()) {
       bad = "bad tag name '" + std::string(n) + "'";
       break;
     }
-    if (!DecodeBytes(a.value(), '%', value)) {
-      bad = "bad value of tag '" + key + "'";
+    if (!DecodedBytes(a.value(), '%', valueRoom, &value)) {
+      bad = "bad value of tag '" + std::string(key) + "'";
       break;
     }
     made.push_back(TagRef::Make(key, value));
