@@ -11,9 +11,55 @@ uint32_t HashOf(std::string_view name) { return static_cast<uint32_t>(std::hash<
 
 }  // namespace
 
-TagRef TagRef::Make(std::string_view name, std::string_view value) {
-  void* room = ::operator new(sizeof(ArtTag) + name.size() + value.size() + 2);
+struct TagPiece {
+  size_t live = 0;      // tags made in it and not yet let go
+  bool filled = false;  // no tag will be made in it again
+  size_t used = 0;
+  size_t size = 0;  // bytes after this header
+  char* Bytes() { return reinterpret_cast<char*>(this + 1); }
+};
+
+namespace {
+
+constexpr size_t kPieceBytes = size_t{1} << 18;
+
+void LetGoOfPiece(TagPiece* piece) {
+  piece->~TagPiece();
+  ::operator delete(piece);
+}
+
+}  // namespace
+
+TagArena::~TagArena() {
+  if (!current_) return;
+  current_->filled = true;
+  if (current_->live == 0) LetGoOfPiece(current_);
+}
+
+void* TagArena::Take(size_t bytes, TagPiece** piece) {
+  bytes = (bytes + alignof(ArtTag) - 1) / alignof(ArtTag) * alignof(ArtTag);
+  if (!current_ || current_->size - current_->used < bytes) {
+    if (current_) {
+      current_->filled = true;
+      if (current_->live == 0) LetGoOfPiece(current_);
+    }
+    const size_t size = std::max(kPieceBytes, bytes);
+    current_ = new (::operator new(sizeof(TagPiece) + size)) TagPiece();
+    current_->size = size;
+  }
+  void* room = current_->Bytes() + current_->used;
+  current_->used += bytes;
+  ++current_->live;
+  *piece = current_;
+  return room;
+}
+
+TagRef TagRef::Make(std::string_view name, std::string_view value, TagArena* arena) {
+  const size_t bytes = sizeof(ArtTag) + name.size() + value.size() + 2;
+  TagPiece* piece = nullptr;
+  void* room = arena ? arena->Take(bytes, &piece) : ::operator new(bytes);
   ArtTag* tag = new (room) ArtTag(name.size(), value.size());
+  tag->piece_ = piece;
   char* text = reinterpret_cast<char*>(tag + 1);
   std::memcpy(text, name.data(), name.size());
   text[name.size()] = '\0';
@@ -23,10 +69,13 @@ TagRef TagRef::Make(std::string_view name, std::string_view value) {
 }
 
 TagRef::~TagRef() {
-  if (tag_ && --tag_->holders_ == 0) {
-    tag_->~ArtTag();
+  if (!tag_ || --tag_->holders_ != 0) return;
+  TagPiece* piece = tag_->piece_;
+  tag_->~ArtTag();
+  if (!piece)
     ::operator delete(tag_);
-  }
+  else if (--piece->live == 0 && piece->filled)
+    LetGoOfPiece(piece);
 }
 
 const TagRef& TagList::operator[](size_t i) const {

@@ -13,6 +13,24 @@
 #include <utility>
 #include <vector>
 
+struct TagPiece;
+
+// Room for the tags of one file as it is read: they are made one after the other in pieces of
+// memory taken a piece at a time, and a piece is let go with the last tag in it.
+class TagArena {
+ public:
+  TagArena() = default;
+  TagArena(const TagArena&) = delete;
+  TagArena& operator=(const TagArena&) = delete;
+  // The piece being filled goes with its last tag, or now when it holds none.
+  ~TagArena();
+
+ private:
+  friend class TagRef;
+  void* Take(size_t bytes, TagPiece** piece);
+  TagPiece* current_ = nullptr;
+};
+
 // A tag never changes once made: setting a tag puts a new one in its place, so
 // the texts the tag suite hands out stay valid until that tag is set again or
 // removed, and undo snapshots share them. Its name and value lie in one piece
@@ -34,6 +52,7 @@ class ArtTag {
   const char* Text() const { return reinterpret_cast<const char*>(this + 1); }
 
   mutable size_t holders_ = 1;
+  TagPiece* piece_ = nullptr;  // null: a memory of its own
   size_t nameSize_;
   size_t valueSize_;  // any bytes but NUL
 };
@@ -41,7 +60,7 @@ class ArtTag {
 class TagRef {
  public:
   TagRef() = default;
-  static TagRef Make(std::string_view name, std::string_view value);
+  static TagRef Make(std::string_view name, std::string_view value, TagArena* arena = nullptr);
   TagRef(const TagRef& other) : tag_(other.tag_) {
     if (tag_) ++tag_->holders_;
   }

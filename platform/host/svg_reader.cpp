@@ -526,7 +526,7 @@ void SvgReader::ReadCommon(pugi::xml_node node, const Gathered& own, HostArt* ar
       bad = "bad value of tag '" + std::string(key) + "'";
       break;
     }
-    made.push_back(TagRef::Make(key, value));
+    made.push_back(TagRef::Make(key, value, &tagArena_));
   }
   if (const ArtTag* twice = NameGivenTwice(made, art->d.tags))
     Fail(node, "tag '" + std::string(twice->name()) + "' given twice");

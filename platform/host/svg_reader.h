@@ -88,6 +88,7 @@ class SvgReader {
   std::vector<std::string>* warnings_;
   SvgReadOptions options_;
   SvgStylesheet sheet_;
+  TagArena tagArena_;  // the file's tags
   std::map<std::string, pugi::xml_node, std::less<>> targets_;  // elements by id, for use
   std::set<std::string> takenIds_;
   std::vector<pugi::xml_node> activeUses_;
