@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 
 namespace {
 
@@ -49,9 +50,10 @@ bool DecodeBytes(std::string_view text, char escape, std::string& out) {
   return true;
 }
 
-bool DecodedBytes(std::string_view text, char escape, std::string& room, std::string_view* out) {
-  if (text.find(escape) == std::string_view::npos) {
-    *out = text;
+bool DecodedBytes(const char* text, char escape, std::string& room, std::string_view* out) {
+  const char* end = strchrnul(text, escape);
+  if (*end == '\0') {
+    *out = std::string_view(text, static_cast<size_t>(end - text));
     return true;
   }
   if (!DecodeBytes(text, escape, room)) return false;

@@ -305,9 +305,8 @@ void SvgReader::KeepPage(pugi::xml_node svg, bool own, const double page[4]) {
 
 SvgReader::Gathered SvgReader::Gather(pugi::xml_node node) {
   Gathered own;
-  const size_t prefix = std::strlen(kTagPrefix);
   for (pugi::xml_attribute a : node.attributes()) {
-    if (std::strncmp(a.name(), kTagPrefix, prefix) != 0) {
+    if (!IsTagName(a.name())) {
       own.plain.push_back(a);
     } else if (own.tags++ == 0) {
       own.firstTag = a;
@@ -516,10 +515,11 @@ void SvgReader::ReadCommon(pugi::xml_node node, const Gathered& own, HostArt* ar
   made.reserve(own.tags);
   std::string bad, keyRoom, valueRoom;  // for what is decoded before it is copied into its tag
   for (pugi::xml_attribute a = own.firstTag; a; a = a.next_attribute()) {
-    std::string_view n = a.name(), key, value;
-    if (n.substr(0, std::strlen(kTagPrefix)) != kTagPrefix) continue;
-    if (!DecodedBytes(n.substr(std::strlen(kTagPrefix)), '-', keyRoom, &key) || key.empty()) {
-      bad = "bad tag name '" + std::string(n) + "'";
+    const char* n = a.name();
+    if (!IsTagName(n)) continue;
+    std::string_view key, value;
+    if (!DecodedBytes(n + std::strlen(kTagPrefix), '-', keyRoom, &key) || key.empty()) {
+      bad = std::string("bad tag name '") + n + "'";
       break;
     }
     if (!DecodedBytes(a.value(), '%', valueRoom, &value)) {
