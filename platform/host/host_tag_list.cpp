@@ -179,23 +179,33 @@ void TagList::Set(TagRef tag) {
 }
 
 void TagList::AppendNew(std::vector<TagRef>& tags) {
-  for (size_t i = 0; i < tags.size(); ++i) {
-    if (index_) {
-      const uint32_t hash = HashOf(tags[i]->name());
-      Append(std::move(tags[i]), hash, kUnknownSlot);
-    } else {
-      PushEntry(std::move(tags[i]), nextOrder_++, tags.size() - i);
+  if (index_) {
+    for (TagRef& tag : tags) {
+      const uint32_t hash = HashOf(tag->name());
+      Append(std::move(tag), hash, kUnknownSlot);
     }
+    return;
+  }
+  // A block at a time.
+  for (size_t i = 0; i < tags.size();) {
+    if (blocks_.empty() || blocks_.back()->entries.size() == kBlockSize)
+      NewBlock(nextOrder_, std::min(tags.size() - i, kBlockSize));
+    std::vector<Entry>& entries = OwnBlock(blocks_.size() - 1).entries;
+    const size_t n = std::min(kBlockSize - entries.size(), tags.size() - i);
+    for (size_t k = 0; k < n; ++k) entries.push_back(Entry{nextOrder_++, std::move(tags[i++])});
+    size_ += n;
   }
 }
 
-void TagList::PushEntry(TagRef tag, uint64_t order, size_t coming) {
-  if (blocks_.empty() || blocks_.back()->entries.size() == kBlockSize) {
-    blocks_.push_back(std::make_shared<Block>());
-    blocks_.back()->entries.reserve(std::min(coming, kBlockSize));
-    firstOrders_.push_back(order);
-    starts_.push_back(size_);
-  }
+void TagList::NewBlock(uint64_t order, size_t room) {
+  blocks_.push_back(std::make_shared<Block>());
+  blocks_.back()->entries.reserve(room);
+  firstOrders_.push_back(order);
+  starts_.push_back(size_);
+}
+
+void TagList::PushEntry(TagRef tag, uint64_t order) {
+  if (blocks_.empty() || blocks_.back()->entries.size() == kBlockSize) NewBlock(order, 1);
   OwnBlock(blocks_.size() - 1).entries.push_back(Entry{order, std::move(tag)});
   ++size_;
 }

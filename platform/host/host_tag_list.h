@@ -146,9 +146,10 @@ class TagList {
   void Grow();
   // `free` is the slot a probe found for it, or kUnknownSlot.
   void Append(TagRef tag, uint32_t hash, size_t free);
-  // The tag goes at the end; the index is left to the caller. A new block has room for `coming`
-  // tags, at most a block's worth.
-  void PushEntry(TagRef tag, uint64_t order, size_t coming = 1);
+  // The tag goes at the end; the index is left to the caller.
+  void PushEntry(TagRef tag, uint64_t order);
+  // A block at the end, for tags from `order` on, with room for `room` of them.
+  void NewBlock(uint64_t order, size_t room);
   // The index of the names, made when the list has none yet.
   void IndexNames() const;
   void EraseSlot(size_t slot);

@@ -1,6 +1,5 @@
 #include "svg_codes.h"
 
-#include <algorithm>
 #include <cctype>
 #include <cstring>
 
@@ -33,20 +32,20 @@ std::string EncodeBytes(const std::string& bytes, char escape, bool (*keep)(unsi
 }
 
 bool DecodeBytes(std::string_view text, char escape, std::string& out) {
-  out.clear();
+  out.resize(text.size());  // the bytes are never more than their codes
+  char* to = out.data();
   for (size_t i = 0; i < text.size(); i++) {
     if (text[i] != escape) {
-      const size_t next = std::min(text.find(escape, i), text.size());
-      out.append(text, i, next - i);
-      i = next - 1;
+      *to++ = text[i];
       continue;
     }
     if (i + 2 >= text.size()) return false;
     int hi = HexValue(text[i + 1]), lo = HexValue(text[i + 2]);
     if (hi < 0 || lo < 0) return false;
-    out += static_cast<char>(hi * 16 + lo);
+    *to++ = static_cast<char>(hi * 16 + lo);
     i += 2;
   }
+  out.resize(static_cast<size_t>(to - out.data()));
   return true;
 }
 
