@@ -371,7 +371,7 @@ constexpr const char* kStringTagType = "string";
 HostErr SetTag(ArtHandle art, const char* name, const char* value) {
   if (!IsLiveArt(art) || !name || !*name || !value) return kBadParameterErr;
   NoteArtChange(art);
-  art->d.tags.Set(std::make_shared<const ArtTag>(ArtTag{name, value}));
+  art->d.tags.Set(TagRef::Make(name, value));
   return kNoErr;
 }
 
@@ -383,7 +383,7 @@ HostErr GetTag(ArtHandle art, const char* name, const char** value) {
     ++gHost.countedTagReads;
   const TagRef* tag = art->d.tags.Find(name);
   if (!tag) return kNotFoundErr;
-  *value = (*tag)->value.c_str();
+  *value = (*tag)->valueText();
   return kNoErr;
 }
 
@@ -410,7 +410,7 @@ HostErr CountTags(ArtHandle art, int32_t* count) {
 HostErr GetNthTag(ArtHandle art, int32_t n, const char** name, const char** type) {
   if (!IsLiveArt(art)) return kBadParameterErr;
   if (n < 0 || n >= static_cast<int32_t>(art->d.tags.size())) return kOutOfRangeErr;
-  if (name) *name = art->d.tags[static_cast<size_t>(n)]->name.c_str();
+  if (name) *name = art->d.tags[static_cast<size_t>(n)]->nameText();
   if (type) *type = kStringTagType;
   return kNoErr;
 }

@@ -389,13 +389,13 @@ std::vector<PathSegment> Segments(ArtHandle art) {
 std::string Tag(ArtHandle art, const char* name) {
   if (!IsLiveArt(art)) return "";
   const TagRef* tag = art->d.tags.Find(name);
-  return tag ? (*tag)->value : "";
+  return tag ? std::string((*tag)->value()) : "";
 }
 
 std::vector<std::pair<std::string, std::string>> Tags(ArtHandle art) {
   std::vector<std::pair<std::string, std::string>> tags;
   if (IsLiveArt(art))
-    for (const TagRef& tag : art->d.tags) tags.emplace_back(tag->name, tag->value);
+    for (const TagRef& tag : art->d.tags) tags.emplace_back(tag->name(), tag->value());
   return tags;
 }
 

@@ -1,13 +1,82 @@
 #include "host_tag_list.h"
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
+#include <new>
 
 namespace {
 
 uint32_t HashOf(std::string_view name) { return static_cast<uint32_t>(std::hash<std::string_view>{}(name)); }
 
 }  // namespace
+
+struct TagPiece {
+  size_t live = 0;      // tags made in it and not yet let go
+  bool filled = false;  // no tag will be made in it again
+  size_t used = 0;
+  size_t size = 0;  // bytes after this header
+  char* Bytes() { return reinterpret_cast<char*>(this + 1); }
+};
+
+namespace {
+
+constexpr size_t kPieceBytes = size_t{1} << 18;
+
+void LetGoOfPiece(TagPiece* piece) {
+  piece->~TagPiece();
+  ::operator delete(piece);
+}
+
+}  // namespace
+
+TagArena::~TagArena() {
+  if (!current_) return;
+  current_->filled = true;
+  if (current_->live == 0) LetGoOfPiece(current_);
+}
+
+void* TagArena::Take(size_t bytes, TagPiece** piece) {
+  bytes = (bytes + alignof(ArtTag) - 1) / alignof(ArtTag) * alignof(ArtTag);
+  if (!current_ || current_->size - current_->used < bytes) {
+    if (current_) {
+      current_->filled = true;
+      if (current_->live == 0) LetGoOfPiece(current_);
+    }
+    const size_t size = std::max(kPieceBytes, bytes);
+    current_ = new (::operator new(sizeof(TagPiece) + size)) TagPiece();
+    current_->size = size;
+  }
+  void* room = current_->Bytes() + current_->used;
+  current_->used += bytes;
+  ++current_->live;
+  *piece = current_;
+  return room;
+}
+
+TagRef TagRef::Make(std::string_view name, std::string_view value, TagArena* arena) {
+  const size_t bytes = sizeof(ArtTag) + name.size() + value.size() + 2;
+  TagPiece* piece = nullptr;
+  void* room = arena ? arena->Take(bytes, &piece) : ::operator new(bytes);
+  ArtTag* tag = new (room) ArtTag(name.size(), value.size());
+  tag->piece_ = piece;
+  char* text = reinterpret_cast<char*>(tag + 1);
+  std::memcpy(text, name.data(), name.size());
+  text[name.size()] = '\0';
+  std::memcpy(text + name.size() + 1, value.data(), value.size());
+  text[name.size() + 1 + value.size()] = '\0';
+  return TagRef(tag);
+}
+
+TagRef::~TagRef() {
+  if (!tag_ || --tag_->holders_ != 0) return;
+  TagPiece* piece = tag_->piece_;
+  tag_->~ArtTag();
+  if (!piece)
+    ::operator delete(tag_);
+  else if (--piece->live == 0 && piece->filled)
+    LetGoOfPiece(piece);
+}
 
 const TagRef& TagList::operator[](size_t i) const {
   const size_t block = static_cast<size_t>(std::upper_bound(starts_.begin(), starts_.end(), i) - starts_.begin()) - 1;
@@ -35,7 +104,7 @@ size_t TagList::Probe(std::string_view name, uint32_t hash) const {
     if (slot.order == 0) return i;
     if (slot.hash != hash) continue;
     auto [block, entry] = Locate(slot.order);
-    if (blocks_[block]->entries[entry].tag->name == name) return i;
+    if (blocks_[block]->entries[entry].tag->name() == name) return i;
   }
 }
 
@@ -84,7 +153,7 @@ void TagList::IndexNames() const {
   index->slots.resize(slots);
   for (const auto& block : blocks_)
     for (const Entry& e : block->entries) {
-      const uint32_t hash = HashOf(e.tag->name);
+      const uint32_t hash = HashOf(e.tag->name());
       size_t i = hash & (slots - 1);
       while (index->slots[i].order != 0) i = (i + 1) & (slots - 1);
       index->slots[i] = Slot{e.order, hash};
@@ -94,11 +163,11 @@ void TagList::IndexNames() const {
 }
 
 void TagList::Set(TagRef tag) {
-  const uint32_t hash = HashOf(tag->name);
+  const uint32_t hash = HashOf(tag->name());
   size_t free = kUnknownSlot;
   if (size_ > 0) {
     IndexNames();
-    free = Probe(tag->name, hash);
+    free = Probe(tag->name(), hash);
     const Slot& slot = index_->slots[free];
     if (slot.order != 0) {
       auto [block, entry] = Locate(slot.order);
@@ -110,22 +179,33 @@ void TagList::Set(TagRef tag) {
 }
 
 void TagList::AppendNew(std::vector<TagRef>& tags) {
-  for (TagRef& tag : tags) {
-    if (index_) {
-      const uint32_t hash = HashOf(tag->name);
+  if (index_) {
+    for (TagRef& tag : tags) {
+      const uint32_t hash = HashOf(tag->name());
       Append(std::move(tag), hash, kUnknownSlot);
-    } else {
-      PushEntry(std::move(tag), nextOrder_++);
     }
+    return;
+  }
+  // A block at a time.
+  for (size_t i = 0; i < tags.size();) {
+    if (blocks_.empty() || blocks_.back()->entries.size() == kBlockSize)
+      NewBlock(nextOrder_, std::min(tags.size() - i, kBlockSize));
+    std::vector<Entry>& entries = OwnBlock(blocks_.size() - 1).entries;
+    const size_t n = std::min(kBlockSize - entries.size(), tags.size() - i);
+    for (size_t k = 0; k < n; ++k) entries.push_back(Entry{nextOrder_++, std::move(tags[i++])});
+    size_ += n;
   }
 }
 
+void TagList::NewBlock(uint64_t order, size_t room) {
+  blocks_.push_back(std::make_shared<Block>());
+  blocks_.back()->entries.reserve(room);
+  firstOrders_.push_back(order);
+  starts_.push_back(size_);
+}
+
 void TagList::PushEntry(TagRef tag, uint64_t order) {
-  if (blocks_.empty() || blocks_.back()->entries.size() == kBlockSize) {
-    blocks_.push_back(std::make_shared<Block>());
-    firstOrders_.push_back(order);
-    starts_.push_back(size_);
-  }
+  if (blocks_.empty() || blocks_.back()->entries.size() == kBlockSize) NewBlock(order, 1);
   OwnBlock(blocks_.size() - 1).entries.push_back(Entry{order, std::move(tag)});
   ++size_;
 }
@@ -141,7 +221,7 @@ void TagList::Append(TagRef tag, uint32_t hash, size_t free) {
     free = kUnknownSlot;
   }
   // A copy of a shared index keeps its slots where they were.
-  if (free == kUnknownSlot) free = Probe(added->name, hash);
+  if (free == kUnknownSlot) free = Probe(added->name(), hash);
   index.slots[free] = Slot{order, hash};
   ++index.used;
 }

@@ -10,16 +10,75 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
+
+struct TagPiece;
+
+// Room for the tags of one file as it is read: they are made one after the other in pieces of
+// memory taken a piece at a time, and a piece is let go with the last tag in it.
+class TagArena {
+ public:
+  TagArena() = default;
+  TagArena(const TagArena&) = delete;
+  TagArena& operator=(const TagArena&) = delete;
+  // The piece being filled goes with its last tag, or now when it holds none.
+  ~TagArena();
+
+ private:
+  friend class TagRef;
+  void* Take(size_t bytes, TagPiece** piece);
+  TagPiece* current_ = nullptr;
+};
 
 // A tag never changes once made: setting a tag puts a new one in its place, so
 // the texts the tag suite hands out stay valid until that tag is set again or
-// removed, and undo snapshots share them.
-struct ArtTag {
-  std::string name;
-  std::string value;  // any bytes but NUL
+// removed, and undo snapshots share them. Its name and value lie in one piece
+// of memory with the count of those holding it (the host runs on one thread):
+// a document of a hundred thousand tags is read with one allocation a tag.
+class ArtTag {
+ public:
+  std::string_view name() const { return {Text(), nameSize_}; }
+  std::string_view value() const { return {Text() + nameSize_ + 1, valueSize_}; }
+  // The same, each ended by a NUL.
+  const char* nameText() const { return Text(); }
+  const char* valueText() const { return Text() + nameSize_ + 1; }
+  ArtTag(const ArtTag&) = delete;
+  ArtTag& operator=(const ArtTag&) = delete;
+
+ private:
+  friend class TagRef;
+  ArtTag(size_t nameSize, size_t valueSize) : nameSize_(nameSize), valueSize_(valueSize) {}
+  const char* Text() const { return reinterpret_cast<const char*>(this + 1); }
+
+  mutable size_t holders_ = 1;
+  TagPiece* piece_ = nullptr;  // null: a memory of its own
+  size_t nameSize_;
+  size_t valueSize_;  // any bytes but NUL
 };
-using TagRef = std::shared_ptr<const ArtTag>;
+
+class TagRef {
+ public:
+  TagRef() = default;
+  static TagRef Make(std::string_view name, std::string_view value, TagArena* arena = nullptr);
+  TagRef(const TagRef& other) : tag_(other.tag_) {
+    if (tag_) ++tag_->holders_;
+  }
+  TagRef(TagRef&& other) noexcept : tag_(other.tag_) { other.tag_ = nullptr; }
+  TagRef& operator=(TagRef other) noexcept {
+    std::swap(tag_, other.tag_);
+    return *this;
+  }
+  ~TagRef();
+  const ArtTag* operator->() const { return tag_; }
+  const ArtTag& operator*() const { return *tag_; }
+  const ArtTag* get() const { return tag_; }
+  explicit operator bool() const { return tag_ != nullptr; }
+
+ private:
+  explicit TagRef(ArtTag* tag) : tag_(tag) {}
+  ArtTag* tag_ = nullptr;
+};
 
 class TagList {
   // Each tag carries the number of its first setting: the list is in that
@@ -89,6 +148,8 @@ class TagList {
   void Append(TagRef tag, uint32_t hash, size_t free);
   // The tag goes at the end; the index is left to the caller.
   void PushEntry(TagRef tag, uint64_t order);
+  // A block at the end, for tags from `order` on, with room for `room` of them.
+  void NewBlock(uint64_t order, size_t room);
   // The index of the names, made when the list has none yet.
   void IndexNames() const;
   void EraseSlot(size_t slot);

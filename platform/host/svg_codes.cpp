@@ -1,7 +1,7 @@
 #include "svg_codes.h"
 
-#include <algorithm>
 #include <cctype>
+#include <cstring>
 
 namespace {
 
@@ -32,20 +32,31 @@ std::string EncodeBytes(const std::string& bytes, char escape, bool (*keep)(unsi
 }
 
 bool DecodeBytes(std::string_view text, char escape, std::string& out) {
-  out.clear();
+  out.resize(text.size());  // the bytes are never more than their codes
+  char* to = out.data();
   for (size_t i = 0; i < text.size(); i++) {
     if (text[i] != escape) {
-      const size_t next = std::min(text.find(escape, i), text.size());
-      out.append(text, i, next - i);
-      i = next - 1;
+      *to++ = text[i];
       continue;
     }
     if (i + 2 >= text.size()) return false;
     int hi = HexValue(text[i + 1]), lo = HexValue(text[i + 2]);
     if (hi < 0 || lo < 0) return false;
-    out += static_cast<char>(hi * 16 + lo);
+    *to++ = static_cast<char>(hi * 16 + lo);
     i += 2;
   }
+  out.resize(static_cast<size_t>(to - out.data()));
+  return true;
+}
+
+bool DecodedBytes(const char* text, char escape, std::string& room, std::string_view* out) {
+  const char* end = strchrnul(text, escape);
+  if (*end == '\0') {
+    *out = std::string_view(text, static_cast<size_t>(end - text));
+    return true;
+  }
+  if (!DecodeBytes(text, escape, room)) return false;
+  *out = room;
   return true;
 }
 

@@ -108,25 +108,26 @@ std::string CharacterData(pugi::xml_node node) {
 RealMatrix Translation(double x, double y) { return RealMatrix{1, 0, 0, 1, x, y}; }
 
 // The name of the first tag, in the file's order, whose name an earlier tag or the list has.
-// Tags are grouped by the hash of their names; only names of one hash are compared.
-const std::string* NameGivenTwice(const std::vector<TagRef>& tags, const TagList& held) {
-  std::vector<std::pair<size_t, size_t>> keyed(tags.size());  // hash, position
-  for (size_t i = 0; i < tags.size(); ++i) keyed[i] = {std::hash<std::string>{}(tags[i]->name), i};
-  std::sort(keyed.begin(), keyed.end());
-  const auto name = [&](const std::pair<size_t, size_t>& k) -> const std::string& { return tags[k.second]->name; };
-  size_t first = tags.size();
-  for (size_t from = 0, to = 0; from < keyed.size(); from = to) {
-    while (to < keyed.size() && keyed[to].first == keyed[from].first) ++to;
-    if (to - from == 1) continue;
-    // Of one name, in the order of the file: the second is the one given twice.
-    std::stable_sort(keyed.begin() + static_cast<ptrdiff_t>(from), keyed.begin() + static_cast<ptrdiff_t>(to),
-                     [&](const auto& x, const auto& y) { return name(x) < name(y); });
-    for (size_t k = from + 1; k < to; ++k)
-      if (name(keyed[k]) == name(keyed[k - 1])) first = std::min(first, keyed[k].second);
+// One pass in the file's order over a table of the names met so far: a name is compared only
+// with earlier names of its hash.
+const ArtTag* NameGivenTwice(const std::vector<TagRef>& tags, const TagList& held) {
+  struct Met {
+    uint32_t hash = 0;
+    uint32_t position = 0;  // 0: free
+  };
+  size_t slots = 16;
+  while (slots < tags.size() * 2) slots *= 2;
+  std::vector<Met> met(slots);
+  for (size_t i = 0; i < tags.size(); ++i) {
+    const std::string_view name = tags[i]->name();
+    if (held.size() > 0 && held.Find(name)) return tags[i].get();
+    const uint32_t hash = static_cast<uint32_t>(std::hash<std::string_view>{}(name));
+    size_t k = hash & (slots - 1);
+    for (; met[k].position != 0; k = (k + 1) & (slots - 1))
+      if (met[k].hash == hash && tags[met[k].position - 1]->name() == name) return tags[i].get();
+    met[k] = Met{hash, static_cast<uint32_t>(i + 1)};
   }
-  for (size_t i = 0; i < first && held.size() > 0; ++i)
-    if (held.Find(tags[i]->name)) return &tags[i]->name;
-  return first < tags.size() ? &tags[first]->name : nullptr;
+  return nullptr;
 }
 
 }  // namespace
@@ -302,8 +303,29 @@ void SvgReader::KeepPage(pugi::xml_node svg, bool own, const double page[4]) {
   p.h = page[3];
 }
 
+SvgReader::Gathered SvgReader::Gather(pugi::xml_node node) {
+  Gathered own;
+  for (pugi::xml_attribute a : node.attributes()) {
+    if (!IsTagName(a.name())) {
+      own.plain.push_back(a);
+    } else if (own.tags++ == 0) {
+      own.firstTag = a;
+    }
+  }
+  return own;
+}
+
+pugi::xml_attribute SvgReader::Gathered::Find(const char* name) const {
+  for (pugi::xml_attribute a : plain)
+    if (std::strcmp(a.name(), name) == 0) return a;
+  return pugi::xml_attribute();
+}
+
 RealMatrix SvgReader::ElementMatrix(pugi::xml_node node, const RealMatrix& parent) const {
-  pugi::xml_attribute a = node.attribute("transform");
+  return ElementMatrix(node, node.attribute("transform"), parent);
+}
+
+RealMatrix SvgReader::ElementMatrix(pugi::xml_node node, pugi::xml_attribute a, const RealMatrix& parent) const {
   if (!a) return parent;
   RealMatrix own;
   if (!ReadTransform(a.value(), &own)) Fail(node, "bad transform");
@@ -357,8 +379,9 @@ HostLayer* SvgReader::ReadOwnLayer(pugi::xml_node node, const Context& root) {
     if (std::sscanf(c.value(), "%4x %4x %4x", &r, &g, &b) != 3) Fail(node, "bad vm:color");
     layer->d.color = RGBColor16{static_cast<uint16_t>(r), static_cast<uint16_t>(g), static_cast<uint16_t>(b)};
   }
-  ReadCommon(node, layer->group, false);
-  ReadChildren(node, Context{layer->group, root.ctm, ComputeStyle(root.style, node, sheet_), false});
+  const Gathered own = Gather(node);
+  ReadCommon(node, own, layer->group, false);
+  ReadChildren(node, Context{layer->group, root.ctm, ComputeStyle(root.style, node, own.plain, sheet_), false});
   return layer;
 }
 
@@ -367,10 +390,11 @@ void SvgReader::ReadMarkedLayer(pugi::xml_node node, const Context& root) {
   const char* label = LocalAttribute(node, "label");
   const char* id = node.attribute("id").value();
   HostLayer* layer = NewHostLayer(doc_, FromUtf8(label ? label : *id ? id : "Layer"), 0);
-  const SvgStyle style = ComputeStyle(root.style, node, sheet_);
+  const Gathered own = Gather(node);
+  const SvgStyle style = ComputeStyle(root.style, node, own.plain, sheet_);
   layer->d.visible = !style.hidden;
-  ReadCommon(node, layer->group, false);
-  ReadChildren(node, Context{layer->group, ElementMatrix(node, root.ctm), style, false});
+  ReadCommon(node, own, layer->group, false);
+  ReadChildren(node, Context{layer->group, ElementMatrix(node, own.Find("transform"), root.ctm), style, false});
 }
 
 void SvgReader::ReadChildren(pugi::xml_node node, const Context& context) {
@@ -396,9 +420,10 @@ void SvgReader::PlaceAll(const Placed& placed, HostArt* parent) {
 HostArt* SvgReader::ReadElement(pugi::xml_node node, const Context& context) {
   const std::string_view name = node.name();
   if (name == "use") return ReadUse(node, context);
-  const SvgStyle style = ComputeStyle(context.style, node, sheet_);
-  const RealMatrix ctm = ElementMatrix(node, context.ctm);
-  const std::string_view type = node.attribute("vm:type").value();
+  const Gathered own = Gather(node);
+  const SvgStyle style = ComputeStyle(context.style, node, own.plain, sheet_);
+  const RealMatrix ctm = ElementMatrix(node, own.Find("transform"), context.ctm);
+  const std::string_view type = own.Find("vm:type").value();
   HostArt* art;
   if (name == "path" || IsBasicShape(name)) {
     art = ReadPath(node, ctm, style);
@@ -420,8 +445,8 @@ HostArt* SvgReader::ReadElement(pugi::xml_node node, const Context& context) {
     Fail(node, "unknown vm:type '" + std::string(type) + "'");
   }
   if (!art) return nullptr;
-  art->d.clipped = node.attribute("vm:clipped").as_int() == 1;
-  ReadCommon(node, art, context.copy);
+  art->d.clipped = own.Find("vm:clipped").as_int() == 1;
+  ReadCommon(node, own, art, context.copy);
   if (style.hidden) art->d.attrs |= kArtHidden;
   if (art->d.type == kGroupArt || (art->d.type == kCompoundPathArt && art->d.children.empty()))
     ReadChildren(node, Context{art, ctm, style, context.copy});
@@ -468,19 +493,10 @@ HostArt* SvgReader::ReadUse(pugi::xml_node node, const Context& context) {
   return art;
 }
 
-void SvgReader::ReadCommon(pugi::xml_node node, HostArt* art, bool copy) {
-  std::string id = node.attribute("id").value();
+void SvgReader::ReadCommon(pugi::xml_node node, const Gathered& own, HostArt* art, bool copy) {
+  std::string id = own.Find("id").value();
   if (!copy && !id.empty() && takenIds_.insert(id).second) art->d.id = id;  // a repeated id is renewed
-  // One walk for the state and the number of tags: an element may carry thousands of them.
-  const char* state = nullptr;
-  size_t tags = 0;
-  for (pugi::xml_attribute a : node.attributes()) {
-    if (std::strncmp(a.name(), kTagPrefix, std::strlen(kTagPrefix)) == 0)
-      ++tags;
-    else if (!state && std::strcmp(a.name(), "vm:state") == 0)
-      state = a.value();
-  }
-  for (std::string_view w : Words(state ? state : "")) {
+  for (std::string_view w : Words(own.Find("vm:state").value())) {
     if (w == "selected")
       art->d.attrs |= kArtSelected;
     else if (w == "locked")
@@ -493,26 +509,27 @@ void SvgReader::ReadCommon(pugi::xml_node node, HostArt* art, bool copy) {
       Fail(node, "unknown state '" + std::string(w) + "'");
   }
   if (art->d.attrs & kArtSelected) std::fill(art->d.segmentSelected.begin(), art->d.segmentSelected.end(), 1);
-  if (tags == 0) return;
+  if (own.tags == 0) return;
   // The tags are made first and added all at once; the first fault in the file's order is told.
   std::vector<TagRef> made;
-  made.reserve(tags);
-  std::string bad;
-  for (pugi::xml_attribute a : node.attributes()) {
-    std::string_view n = a.name();
-    if (n.substr(0, std::strlen(kTagPrefix)) != kTagPrefix) continue;
-    std::string key, value;
-    if (!DecodeBytes(n.substr(std::strlen(kTagPrefix)), '-', key) || key.empty()) {
-      bad = "bad tag name '" + std::string(n) + "'";
+  made.reserve(own.tags);
+  std::string bad, keyRoom, valueRoom;  // for what is decoded before it is copied into its tag
+  for (pugi::xml_attribute a = own.firstTag; a; a = a.next_attribute()) {
+    const char* n = a.name();
+    if (!IsTagName(n)) continue;
+    std::string_view key, value;
+    if (!DecodedBytes(n + std::strlen(kTagPrefix), '-', keyRoom, &key) || key.empty()) {
+      bad = std::string("bad tag name '") + n + "'";
       break;
     }
-    if (!DecodeBytes(a.value(), '%', value)) {
-      bad = "bad value of tag '" + key + "'";
+    if (!DecodedBytes(a.value(), '%', valueRoom, &value)) {
+      bad = "bad value of tag '" + std::string(key) + "'";
       break;
     }
-    made.push_back(std::make_shared<const ArtTag>(ArtTag{std::move(key), std::move(value)}));
+    made.push_back(TagRef::Make(key, value, &tagArena_));
   }
-  if (const std::string* twice = NameGivenTwice(made, art->d.tags)) Fail(node, "tag '" + *twice + "' given twice");
+  if (const ArtTag* twice = NameGivenTwice(made, art->d.tags))
+    Fail(node, "tag '" + std::string(twice->name()) + "' given twice");
   if (!bad.empty()) Fail(node, bad);
   art->d.tags.AppendNew(made);
 }

@@ -42,6 +42,16 @@ class SvgReader {
     bool copy;       // drawn again by a use: the file's ids stay with the originals
   };
   using Placed = std::vector<std::pair<pugi::xml_node, HostArt*>>;
+  // An element's attributes but its tags, gathered in one walk: an element may carry thousands
+  // of tags, and each look-up of an attribute it lacks would pass them all.
+  struct Gathered {
+    std::vector<pugi::xml_attribute> plain;  // in the file's order
+    pugi::xml_attribute firstTag;
+    size_t tags = 0;
+    // The first attribute of that name, as pugi::xml_node::attribute finds it.
+    pugi::xml_attribute Find(const char* name) const;
+  };
+  static Gathered Gather(pugi::xml_node node);
 
   // svg_reader.cpp: the walk over the file.
   [[noreturn]] void Fail(pugi::xml_node node, const std::string& what) const;
@@ -51,13 +61,14 @@ class SvgReader {
   RealMatrix RootMatrix(pugi::xml_node svg);
   void KeepPage(pugi::xml_node svg, bool own, const double page[4]);
   RealMatrix ElementMatrix(pugi::xml_node node, const RealMatrix& parent) const;
+  RealMatrix ElementMatrix(pugi::xml_node node, pugi::xml_attribute transform, const RealMatrix& parent) const;
   HostLayer* ReadOwnLayer(pugi::xml_node node, const Context& root);
   void ReadMarkedLayer(pugi::xml_node node, const Context& root);
   void ReadChildren(pugi::xml_node node, const Context& context);
   void PlaceAll(const Placed& placed, HostArt* parent);
   HostArt* ReadElement(pugi::xml_node node, const Context& context);
   HostArt* ReadUse(pugi::xml_node node, const Context& context);
-  void ReadCommon(pugi::xml_node node, HostArt* art, bool copy);
+  void ReadCommon(pugi::xml_node node, const Gathered& own, HostArt* art, bool copy);
   HostArt* NewArt(pugi::xml_node node, int16_t type);
   int16_t Short(pugi::xml_node node, double v, const char* attr) const;
 
@@ -77,6 +88,7 @@ class SvgReader {
   std::vector<std::string>* warnings_;
   SvgReadOptions options_;
   SvgStylesheet sheet_;
+  TagArena tagArena_;  // the file's tags
   std::map<std::string, pugi::xml_node, std::less<>> targets_;  // elements by id, for use
   std::set<std::string> takenIds_;
   std::vector<pugi::xml_node> activeUses_;

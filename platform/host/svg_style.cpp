@@ -285,7 +285,10 @@ CssDeclarations SvgStylesheet::For(std::string_view element, std::string_view cl
   return out;
 }
 
-SvgStyle ComputeStyle(const SvgStyle& parent, pugi::xml_node node, const SvgStylesheet& sheet) {
+namespace {
+
+template <typename Attributes>
+SvgStyle StyleOf(const SvgStyle& parent, pugi::xml_node node, const Attributes& attributes, const SvgStylesheet& sheet) {
   SvgStyle s = parent;
   s.hidden = false;
   // One walk over the attributes, past our own at once: an element may carry thousands of tags.
@@ -293,7 +296,7 @@ SvgStyle ComputeStyle(const SvgStyle& parent, pugi::xml_node node, const SvgStyl
                                            "font-family", "text-anchor", "display"};
   constexpr size_t kCount = std::size(kPresentation);
   const char* given[kCount + 2] = {};  // then class and style; the first of each name counts
-  for (pugi::xml_attribute a : node.attributes()) {
+  for (pugi::xml_attribute a : attributes) {
     const char* name = a.name();
     if (std::strncmp(name, "vm:", 3) == 0) continue;
     for (size_t i = 0; i < kCount + 2; ++i) {
@@ -308,4 +311,15 @@ SvgStyle ComputeStyle(const SvgStyle& parent, pugi::xml_node node, const SvgStyl
   for (const auto& [name, value] : sheet.For(node.name(), classes)) Apply(s, parent, name, value);
   for (const auto& [name, value] : ReadDeclarations(style)) Apply(s, parent, name, value);
   return s;
+}
+
+}  // namespace
+
+SvgStyle ComputeStyle(const SvgStyle& parent, pugi::xml_node node, const SvgStylesheet& sheet) {
+  return StyleOf(parent, node, node.attributes(), sheet);
+}
+
+SvgStyle ComputeStyle(const SvgStyle& parent, pugi::xml_node node, const std::vector<pugi::xml_attribute>& attributes,
+                      const SvgStylesheet& sheet) {
+  return StyleOf(parent, node, attributes, sheet);
 }

@@ -52,6 +52,9 @@ class SvgStylesheet {
 };
 
 SvgStyle ComputeStyle(const SvgStyle& parent, pugi::xml_node node, const SvgStylesheet& sheet);
+// The same from those of the node's attributes that may style it (all but its tags).
+SvgStyle ComputeStyle(const SvgStyle& parent, pugi::xml_node node, const std::vector<pugi::xml_attribute>& attributes,
+                      const SvgStylesheet& sheet);
 
 // A CSS colour; false for "none" and what is not a colour. Paint servers
 // (url(...)) take their fallback colour, or paint grey.

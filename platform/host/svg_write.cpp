@@ -221,9 +221,9 @@ class Writer {
     for (const TagRef& tag : art->d.tags) {
       out_.Char(' ');
       out_.Plain(kTagPrefix);
-      out_.Encoded(tag->name, '-', KeepKeyByte);
+      out_.Encoded(tag->name(), '-', KeepKeyByte);
       out_.Plain("=\"");
-      out_.Encoded(tag->value, '%', KeepValueByte);
+      out_.Encoded(tag->value(), '%', KeepValueByte);
       out_.AttributeEnd();
     }
   }

@@ -31,7 +31,7 @@ void DumpArt(const HostArt* art, int depth, std::string& out) {
   if (d.type == kTextFrameArt) out += " text '" + ToUtf8(d.text.text) + "' at " + Pt(d.text.anchor);
   out += "\n";
   for (const TagRef& t : d.tags)
-    out += std::string(static_cast<size_t>(depth) * 2 + 2, ' ') + "tag " + t->name + "=" + t->value + "\n";
+    out += std::string(static_cast<size_t>(depth) * 2 + 2, ' ') + "tag " + std::string(t->name()) + "=" + std::string(t->value()) + "\n";
   for (const HostArt* kid : d.children) DumpArt(kid, depth + 1, out);
 }
 
