@@ -1,12 +1,11 @@
 // The Variable flyout: the presets to choose from, and CSV files read into the
 // current piece.
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 
 #include "panels/preset_flyout_items.h"
 #include "panels/var_scene.h"
+#include "support/file_size_limit.h"
 
 using namespace vmtest;
 
@@ -122,15 +121,7 @@ TEST_F(VarFlyoutTest, AnExportThatCannotBeWrittenIsReportedAndKeepsTheOldFile) {
     if (existed) WriteHostFile(c.path, "old export\r\n");
     vmhost::ClearRecordings();
     vmhost::QueuePutFileAnswer(c.path);
-    rlimit kept{};
-    getrlimit(RLIMIT_FSIZE, &kept);
-    rlimit limited = kept;
-    limited.rlim_cur = c.fileSizeLimit;
-    void (*keptHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &limited);
-    const bool chosen = vmhost::ChooseFlyoutItem(VarPanel(), 2);
-    setrlimit(RLIMIT_FSIZE, &kept);
-    std::signal(SIGXFSZ, keptHandler);
+    const bool chosen = WithFileSizeLimit(c.fileSizeLimit, [] { return vmhost::ChooseFlyoutItem(VarPanel(), 2); });
     ASSERT_TRUE(chosen);
     ASSERT_EQ(AlertTexts().size(), 2u);  // the save dialog, then the alert
     const std::string alert = AlertTexts()[1];

@@ -1,9 +1,7 @@
 // Documents saved as SVG and read back: nothing changes, and bad files give a
 // clear error instead of a document.
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -14,6 +12,7 @@
 #include <sstream>
 
 #include "support/host_dump.h"
+#include "support/file_size_limit.h"
 #include "svg_codes.h"
 #include "svg_xml_out.h"
 #include "support/host_fixture.h"
@@ -328,16 +327,8 @@ TEST_F(SvgDocumentTest, ASaveThatCannotBeCompletedLeavesTheOldFileAsItWas) {
   WriteFile(path, "the old drawing\n");
   chmod(path.c_str(), 0640);
   // A full disk: no file may grow past 64 bytes.
-  rlimit room{};
-  getrlimit(RLIMIT_FSIZE, &room);
-  rlimit full = room;
-  full.rlim_cur = 64;
-  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-  setrlimit(RLIMIT_FSIZE, &full);
   std::string error;
-  const bool saved = vmhost::SaveDocument(doc, path, &error);
-  setrlimit(RLIMIT_FSIZE, &room);
-  std::signal(SIGXFSZ, handler);
+  const bool saved = WithFileSizeLimit(64, [&] { return vmhost::SaveDocument(doc, path, &error); });
   EXPECT_FALSE(saved);
   EXPECT_NE(error.find(path + ": cannot be written"), std::string::npos) << error;
   EXPECT_EQ(ReadFile(path), "the old drawing\n");

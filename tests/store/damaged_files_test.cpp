@@ -3,10 +3,8 @@
 // a size table, a variables file) with each kind of damage, and what the user
 // keeps and is told. Whatever a reader takes is written back and read again
 // the same.
-#include <sys/resource.h>
 
 #include <algorithm>
-#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -15,6 +13,7 @@
 #include "store/preferences_file.h"
 #include "store/size_table_file.h"
 #include "store/variables_csv.h"
+#include "support/file_size_limit.h"
 #include "store_scene.h"
 
 namespace vmtest {
@@ -273,15 +272,7 @@ TEST_F(DamagedFilesTest, AFailedWriteLeavesEachFileAsItWas) {
     const std::string path = HostPath(kind);
     const std::string old = "the old file\r\n";
     WriteHostFile(path, old);
-    rlimit kept{};
-    getrlimit(RLIMIT_FSIZE, &kept);
-    rlimit full = kept;
-    full.rlim_cur = 256;
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &full);
-    const int written = kind.write();
-    setrlimit(RLIMIT_FSIZE, &kept);
-    std::signal(SIGXFSZ, handler);
+    const int written = WithFileSizeLimit(256, kind.write);
     EXPECT_EQ(written, 0);
     EXPECT_EQ(ReadHostFile(path), old);
     for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(path).parent_path()))

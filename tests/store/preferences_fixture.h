@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "common/plugin_globals.h"
+#include "support/file_size_limit.h"
 
 class PreferencesFilesTest : public ::testing::Test {
  protected:
@@ -59,21 +60,6 @@ class PreferencesFilesTest : public ::testing::Test {
       names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
-  }
-
-  // Runs `body` as on a disk that fills up: no file may grow past `bytes`.
-  template <typename Body>
-  static auto WithFileSizeLimit(rlim_t bytes, Body body) {
-    rlimit kept{};
-    getrlimit(RLIMIT_FSIZE, &kept);
-    rlimit limited = kept;
-    limited.rlim_cur = bytes;
-    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &limited);
-    auto result = body();
-    setrlimit(RLIMIT_FSIZE, &kept);
-    std::signal(SIGXFSZ, handler);
-    return result;
   }
 
   static void SetPreset(int slot, const char* name, int scaleIndex, double h, double v) {
