@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "svg_file_bytes.h"
+
 // The line breaks of a text, to name the line of a place in it.
 struct LineBreaks {
   std::vector<size_t> at;  // offsets of '\n', ascending
@@ -13,10 +15,9 @@ struct LineBreaks {
   size_t LineOf(size_t offset) const;
 };
 
-// The file's bytes as UTF-8, without a byte-order mark. False, with the line (from 1) and what
-// is wrong, for bytes that are not characters of the file's encoding, an encoding that is not
-// known, and characters that XML does not allow (control characters, also when written as a
-// reference such as "&#1;").
+// The file's bytes made UTF-8 in their place (a UTF-8 byte-order mark is left at the start, for
+// the parser steps over it). False, with the line (from 1) and what is wrong, for bytes that are
+// not characters of the file's encoding, an encoding that is not known, and characters that XML
+// does not allow (control characters, also when written as a reference such as "&#1;").
 // `breaks` gets the line breaks of the text.
-bool DocumentTextAsUtf8(std::string bytes, std::string* text, size_t* line, std::string* why,
-                        LineBreaks* breaks = nullptr);
+bool DocumentTextAsUtf8(ParserBytes* text, size_t* line, std::string* why, LineBreaks* breaks = nullptr);

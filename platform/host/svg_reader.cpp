@@ -1,6 +1,5 @@
 #include "svg_reader.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -538,22 +537,25 @@ void SvgReader::ReadCommon(pugi::xml_node node, const Gathered& own, HostArt* ar
 
 namespace {
 
-HostDocument* ReadBytes(const std::string& path, std::string bytes, std::string* error,
+HostDocument* ReadBytes(const std::string& path, ParserBytes bytes, std::string* error,
                         std::vector<std::string>* warnings, const SvgReadOptions& options) {
-  std::string text, why;
+  std::string why;
   size_t badLine = 0;
   LineBreaks breaks;
-  if (!DocumentTextAsUtf8(std::move(bytes), &text, &badLine, &why, &breaks)) {
+  if (!DocumentTextAsUtf8(&bytes, &badLine, &why, &breaks)) {
     if (error) *error = path + ": line " + std::to_string(badLine) + ": " + why;
     return nullptr;
   }
-  // Parsed where it lies: lines are named from the breaks found before.
-  const size_t size = text.size();
+  // Parsed where it lies, in memory the parser takes over: lines are named from the breaks
+  // found before.
+  const size_t size = bytes.size();
   pugi::xml_document xml;
-  pugi::xml_parse_result parsed =
-      xml.load_buffer_inplace(text.data(), size, pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_utf8);
+  pugi::xml_parse_result parsed = xml.load_buffer_inplace_own(bytes.Release(), size,
+                                                              pugi::parse_default | pugi::parse_ws_pcdata,
+                                                              pugi::encoding_utf8);
   if (!parsed) {
-    const size_t line = breaks.LineOf(static_cast<size_t>(parsed.offset));
+    const size_t line =
+        parsed.status == pugi::status_out_of_memory ? 1 : breaks.LineOf(static_cast<size_t>(parsed.offset));
     if (error) *error = path + ": line " + std::to_string(line) + ": not well-formed XML: " + parsed.description();
     return nullptr;
   }
@@ -574,28 +576,30 @@ HostDocument* ReadBytes(const std::string& path, std::string bytes, std::string*
 
 }  // namespace
 
-HostDocument* ReadSvgText(const std::string& path, const std::string& bytes, std::string* error,
+HostDocument* ReadSvgText(const std::string& path, const std::string& text, std::string* error,
                           std::vector<std::string>* warnings, const SvgReadOptions& options) {
-  return ReadBytes(path, bytes, error, warnings, options);
+  ParserBytes bytes;
+  if (!bytes.Assign(text)) {
+    if (error) *error = path + ": not enough memory to read it";
+    return nullptr;
+  }
+  return ReadBytes(path, std::move(bytes), error, warnings, options);
 }
 
 HostDocument* ReadSvgDocument(const std::string& path, std::string* error, std::vector<std::string>* warnings,
                               const SvgReadOptions& options) {
-  std::string text;
   FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) {
     if (error) *error = path + ": cannot be opened";
     return nullptr;
   }
-  // Read in one piece where the size is known; a pipe or a growing file is read to its end.
-  struct stat info;
-  if (fstat(fileno(f), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
-    text.resize(static_cast<size_t>(info.st_size));
-  size_t used = std::fread(text.data(), 1, text.size(), f);
-  text.resize(used);
-  char buffer[65536];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+  ParserBytes bytes;
+  std::string why;
+  const bool read = bytes.ReadFile(f, &why);
   std::fclose(f);
-  return ReadBytes(path, std::move(text), error, warnings, options);
+  if (!read) {
+    if (error) *error = path + ": " + why;
+    return nullptr;
+  }
+  return ReadBytes(path, std::move(bytes), error, warnings, options);
 }
