@@ -54,18 +54,25 @@ void* TagArena::Take(size_t bytes, TagPiece** piece) {
   return room;
 }
 
-TagRef TagRef::Make(std::string_view name, std::string_view value, TagArena* arena) {
-  const size_t bytes = sizeof(ArtTag) + name.size() + value.size() + 2;
+ArtTag* TagRef::Allocate(size_t bytes, TagArena* arena) {
+  bytes += sizeof(ArtTag);
   TagPiece* piece = nullptr;
   void* room = arena ? arena->Take(bytes, &piece) : ::operator new(bytes);
-  ArtTag* tag = new (room) ArtTag(name.size(), value.size());
+  ArtTag* tag = new (room) ArtTag(0, 0);
   tag->piece_ = piece;
-  char* text = reinterpret_cast<char*>(tag + 1);
-  std::memcpy(text, name.data(), name.size());
-  text[name.size()] = '\0';
-  std::memcpy(text + name.size() + 1, value.data(), value.size());
-  text[name.size() + 1 + value.size()] = '\0';
-  return TagRef(tag);
+  return tag;
+}
+
+TagRef TagRef::Make(std::string_view name, std::string_view value, TagArena* arena) {
+  return MakeInPlace(name.size() + value.size() + 2, arena, [&](char* text, size_t* nameSize, size_t* valueSize) {
+    std::memcpy(text, name.data(), name.size());
+    text[name.size()] = '\0';
+    std::memcpy(text + name.size() + 1, value.data(), value.size());
+    text[name.size() + 1 + value.size()] = '\0';
+    *nameSize = name.size();
+    *valueSize = value.size();
+    return true;
+  });
 }
 
 TagRef::~TagRef() {

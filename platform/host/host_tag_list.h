@@ -61,6 +61,18 @@ class TagRef {
  public:
   TagRef() = default;
   static TagRef Make(std::string_view name, std::string_view value, TagArena* arena = nullptr);
+  // A tag written where it lies: `write(char* room, size_t* nameSize, size_t* valueSize)` puts
+  // the name, a NUL, the value and a NUL into room for `bytes` and gives their sizes, or returns
+  // false for no tag. A file's tags are decoded so, with no copy first.
+  template <class Write>
+  static TagRef MakeInPlace(size_t bytes, TagArena* arena, Write write) {
+    TagRef made(Allocate(bytes, arena));
+    size_t nameSize = 0, valueSize = 0;
+    if (!write(const_cast<char*>(made.tag_->Text()), &nameSize, &valueSize)) return TagRef();
+    made.tag_->nameSize_ = nameSize;
+    made.tag_->valueSize_ = valueSize;
+    return made;
+  }
   TagRef(const TagRef& other) : tag_(other.tag_) {
     if (tag_) ++tag_->holders_;
   }
@@ -77,6 +89,8 @@ class TagRef {
 
  private:
   explicit TagRef(ArtTag* tag) : tag_(tag) {}
+  // A tag of no name nor value, with room for `bytes` of them after it.
+  static ArtTag* Allocate(size_t bytes, TagArena* arena);
   ArtTag* tag_ = nullptr;
 };
 

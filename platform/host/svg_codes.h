@@ -10,9 +10,10 @@ constexpr const char* kTagPrefix = "vm:tag.";
 
 std::string EncodeBytes(const std::string& bytes, char escape, bool (*keep)(unsigned char));
 bool DecodeBytes(std::string_view text, char escape, std::string& out);
-// What the NUL-ended `text` stands for: `text` itself when it holds no escape, else decoded
-// into `room`.
-bool DecodedBytes(const char* text, char escape, std::string& room, std::string_view* out);
+// Decodes `text` into `out`, which has room for as many bytes (the bytes are never more than
+// their codes); their number, or kBrokenCode.
+constexpr size_t kBrokenCode = static_cast<size_t>(-1);
+size_t DecodeInto(std::string_view text, char escape, char* out);
 // Whether an attribute's name is that of a tag; inline, as a file may hold a hundred thousand.
 inline bool IsTagName(const char* name) {
   for (const char* p = kTagPrefix; *p; ++p, ++name)

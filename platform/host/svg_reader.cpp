@@ -106,27 +106,71 @@ std::string CharacterData(pugi::xml_node node) {
 
 RealMatrix Translation(double x, double y) { return RealMatrix{1, 0, 0, 1, x, y}; }
 
-// The name of the first tag, in the file's order, whose name an earlier tag or the list has.
-// One pass in the file's order over a table of the names met so far: a name is compared only
-// with earlier names of its hash.
-const ArtTag* NameGivenTwice(const std::vector<TagRef>& tags, const TagList& held) {
-  struct Met {
-    uint32_t hash = 0;
-    uint32_t position = 0;  // 0: free
+// A hash of a tag's name, eight bytes a step; the bytes of every place move its low bits, by
+// which the table is searched.
+uint32_t NameHash(std::string_view name) {
+  constexpr uint64_t kMix = 0x9E3779B97F4A7C15;
+  uint64_t h = name.size();
+  const auto step = [&](uint64_t word) {
+    h = (h ^ word) * kMix;
+    h ^= h >> 32;
   };
+  size_t at = 0;
+  for (; at + 8 <= name.size(); at += 8) {
+    uint64_t word;
+    std::memcpy(&word, name.data() + at, 8);
+    step(word);
+  }
+  if (at < name.size()) {
+    // The last eight bytes, or those there are: loaded as one word, never byte by byte.
+    uint64_t word = 0;
+    if (name.size() >= 8)
+      std::memcpy(&word, name.data() + name.size() - 8, 8);
+    else
+      for (size_t i = at; i < name.size(); ++i) word = word << 8 | static_cast<unsigned char>(name[i]);
+    step(word);
+  }
+  h *= kMix;
+  return static_cast<uint32_t>(h >> 32);
+}
+
+// The name of the first tag, in the file's order, whose name an earlier tag or the list has.
+// One pass in the file's order over a table of the positions of names met so far: a name is
+// compared only with earlier names of its hash.
+const ArtTag* NameGivenTwice(const std::vector<TagRef>& tags, const TagList& held) {
   size_t slots = 16;
-  while (slots < tags.size() * 2) slots *= 2;
-  std::vector<Met> met(slots);
+  while (slots < tags.size() + tags.size() / 2) slots *= 2;
+  std::vector<uint32_t> met(slots);  // position + 1 of a name; 0: free
+  std::vector<uint32_t> hashes(tags.size());
   for (size_t i = 0; i < tags.size(); ++i) {
     const std::string_view name = tags[i]->name();
     if (held.size() > 0 && held.Find(name)) return tags[i].get();
-    const uint32_t hash = static_cast<uint32_t>(std::hash<std::string_view>{}(name));
+    const uint32_t hash = hashes[i] = NameHash(name);
     size_t k = hash & (slots - 1);
-    for (; met[k].position != 0; k = (k + 1) & (slots - 1))
-      if (met[k].hash == hash && tags[met[k].position - 1]->name() == name) return tags[i].get();
-    met[k] = Met{hash, static_cast<uint32_t>(i + 1)};
+    for (; met[k] != 0; k = (k + 1) & (slots - 1))
+      if (hashes[met[k] - 1] == hash && tags[met[k] - 1]->name() == name) return tags[i].get();
+    met[k] = static_cast<uint32_t>(i + 1);
   }
   return nullptr;
+}
+
+// The size of a NUL-ended text and where its first escape stands (at its end when none does).
+size_t Measured(const char* text, char escape, const char** firstEscape) {
+  const char* stop = strchrnul(text, escape);
+  *firstEscape = stop;
+  return *stop ? static_cast<size_t>(stop - text) + std::strlen(stop) : static_cast<size_t>(stop - text);
+}
+
+// A coded text into its room: copied as it stands when it holds no escape.
+size_t Decoded(const char* text, size_t size, const char* firstEscape, char escape, char* room) {
+  if (!*firstEscape) {
+    std::memcpy(room, text, size);
+    return size;
+  }
+  const size_t plain = static_cast<size_t>(firstEscape - text);
+  std::memcpy(room, text, plain);
+  const size_t rest = DecodeInto(std::string_view(firstEscape, size - plain), escape, room + plain);
+  return rest == kBrokenCode ? kBrokenCode : plain + rest;
 }
 
 }  // namespace
@@ -304,12 +348,12 @@ void SvgReader::KeepPage(pugi::xml_node svg, bool own, const double page[4]) {
 
 SvgReader::Gathered SvgReader::Gather(pugi::xml_node node) {
   Gathered own;
-  for (pugi::xml_attribute a : node.attributes()) {
-    if (!IsTagName(a.name())) {
+  for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
+    const char* name = a.name();
+    if (IsTagName(name))
+      own.tags.push_back(Gathered::TagText{name, a.value()});
+    else
       own.plain.push_back(a);
-    } else if (own.tags++ == 0) {
-      own.firstTag = a;
-    }
   }
   return own;
 }
@@ -508,24 +552,34 @@ void SvgReader::ReadCommon(pugi::xml_node node, const Gathered& own, HostArt* ar
       Fail(node, "unknown state '" + std::string(w) + "'");
   }
   if (art->d.attrs & kArtSelected) std::fill(art->d.segmentSelected.begin(), art->d.segmentSelected.end(), 1);
-  if (own.tags == 0) return;
+  if (own.tags.empty()) return;
   // The tags are made first and added all at once; the first fault in the file's order is told.
   std::vector<TagRef> made;
-  made.reserve(own.tags);
-  std::string bad, keyRoom, valueRoom;  // for what is decoded before it is copied into its tag
-  for (pugi::xml_attribute a = own.firstTag; a; a = a.next_attribute()) {
-    const char* n = a.name();
-    if (!IsTagName(n)) continue;
-    std::string_view key, value;
-    if (!DecodedBytes(n + std::strlen(kTagPrefix), '-', keyRoom, &key) || key.empty()) {
-      bad = std::string("bad tag name '") + n + "'";
-      break;
-    }
-    if (!DecodedBytes(a.value(), '%', valueRoom, &value)) {
-      bad = "bad value of tag '" + std::string(key) + "'";
-      break;
-    }
-    made.push_back(TagRef::Make(key, value, &tagArena_));
+  made.reserve(own.tags.size());
+  std::string bad;
+  const size_t prefix = std::strlen(kTagPrefix);
+  for (const Gathered::TagText& coded : own.tags) {
+    const char* key = coded.name + prefix;
+    const char *keyEscape, *valueEscape;
+    const size_t keySize = Measured(key, '-', &keyEscape), valueSize = Measured(coded.value, '%', &valueEscape);
+    TagRef tag = TagRef::MakeInPlace(keySize + valueSize + 2, &tagArena_, [&](char* room, size_t* n, size_t* v) {
+      *n = Decoded(key, keySize, keyEscape, '-', room);
+      if (*n == kBrokenCode || *n == 0) {
+        bad = std::string("bad tag name '") + coded.name + "'";
+        return false;
+      }
+      room[*n] = '\0';
+      char* valueRoom = room + *n + 1;
+      *v = Decoded(coded.value, valueSize, valueEscape, '%', valueRoom);
+      if (*v == kBrokenCode) {
+        bad = "bad value of tag '" + std::string(room, *n) + "'";
+        return false;
+      }
+      valueRoom[*v] = '\0';
+      return true;
+    });
+    if (!tag) break;
+    made.push_back(std::move(tag));
   }
   if (const ArtTag* twice = NameGivenTwice(made, art->d.tags))
     Fail(node, "tag '" + std::string(twice->name()) + "' given twice");
