@@ -131,6 +131,8 @@ size_t LineBreaks::LineOf(size_t offset) const {
 namespace {
 
 constexpr size_t kStretch = 128;
+// Where the XML declaration names the file's encoding.
+constexpr size_t kDeclarationBytes = 200;
 
 // Whether a stretch of bytes (and the byte after it) may hold more than printable ASCII: a byte
 // below a blank or beyond ASCII (one compare, the bytes taken as signed), or the "&#" of a
@@ -160,8 +162,14 @@ StretchLook LookAt(const unsigned char* p) {
   return {closer != 0, lineBreak != 0};
 }
 
-// The text as XML must have it; false, with the line and what is wrong, at its first fault.
-bool CheckedText(std::string_view text, size_t* line, std::string* why, LineBreaks* breaks) {
+// What a character's closer look may read beyond its start: a reference such as "&#x10FFFF;".
+constexpr size_t kLookahead = 20;
+
+// The text as XML must have it, from `*at` on: to its end when it is `whole`, else as far as
+// no character or reference can run beyond it, leaving `*at` where the next look starts. False,
+// with the line and what is wrong, at its first fault, where `*at` is left.
+bool CheckedText(std::string_view text, size_t* at, bool whole, size_t* line, std::string* why,
+                 LineBreaks* breaks) {
   // Most of a file is plain ASCII that XML allows, and needs no closer look.
   static const auto plain = [] {
     std::array<bool, 256> p{};
@@ -171,7 +179,8 @@ bool CheckedText(std::string_view text, size_t* line, std::string* why, LineBrea
   }();
   const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
   const size_t size = text.size();
-  for (size_t i = 0; i < size;) {
+  size_t i = *at;
+  while (i < size && (whole || i + kStretch + kLookahead < size)) {
     if (i + kStretch < size) {
       if (!MayNeedLook(bytes + i)) {
         i += kStretch;
@@ -196,11 +205,13 @@ bool CheckedText(std::string_view text, size_t* line, std::string* why, LineBrea
       char32_t c = 0;
       const size_t length = Utf8Character(text, i, &c);
       if (length == 0) {
+        *at = i;
         *line = LineAt(text, i);
         *why = "bytes that are not UTF-8 text";
         return false;
       }
       if (!AllowedInXml(c) || (bytes[i] == '&' && BadReference(text, i, &c))) {
+        *at = i;
         *line = LineAt(text, i);
         *why = "a character XML does not allow (" + CodeText(c) + ")";
         return false;
@@ -208,36 +219,62 @@ bool CheckedText(std::string_view text, size_t* line, std::string* why, LineBrea
       i += length;
     }
   }
+  *at = i;
   return true;
+}
+
+bool IsUtf8Text(std::string_view start) {
+  const auto at = [&](size_t i) { return i < start.size() ? static_cast<unsigned char>(start[i]) : 0x100u; };
+  if ((at(0) == 0xFF && at(1) == 0xFE) || (at(0) == 0xFE && at(1) == 0xFF) || (at(0) == '<' && at(1) == 0) ||
+      (at(0) == 0 && at(1) == '<'))
+    return false;
+  // A file that starts with a UTF-8 byte-order mark declares nothing before it and is UTF-8.
+  const std::string declared = DeclaredEncoding(start.substr(0, kDeclarationBytes));
+  return declared.empty() || Lower(declared) == "utf-8" || Lower(declared) == "utf8";
 }
 
 }  // namespace
 
-bool DocumentTextAsUtf8(ParserBytes* text, size_t* line, std::string* why, LineBreaks* breaks) {
+DocumentTextCheck::DocumentTextCheck(LineBreaks* breaks) : breaks_(breaks) {
+  if (breaks_) breaks_->at.clear();
+}
+
+void DocumentTextCheck::Read(std::string_view bytes) {
+  if (kind_ == Kind::Unknown && bytes.size() >= kDeclarationBytes)
+    kind_ = IsUtf8Text(bytes) ? Kind::Utf8 : Kind::Other;
+  // A fault stops the look where it stands, to be found there again and told when all is read.
+  size_t line;
+  std::string why;
+  if (kind_ == Kind::Utf8) CheckedText(bytes, &checked_, false, &line, &why, breaks_);
+}
+
+bool DocumentTextCheck::Finish(ParserBytes* text, size_t* line, std::string* why) {
   const std::string_view bytes = text->view();
-  const auto at = [&](size_t i) { return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0x100u; };
-  std::string converted;
-  bool convert = true;
-  if (at(0) == 0xFF && at(1) == 0xFE) {
-    if (!Converted(bytes, 2, "UTF-16LE", &converted, line, why)) return false;
-  } else if (at(0) == 0xFE && at(1) == 0xFF) {
-    if (!Converted(bytes, 2, "UTF-16BE", &converted, line, why)) return false;
-  } else if (at(0) == '<' && at(1) == 0) {  // UTF-16 without a mark: "<" and its zero byte
-    if (!Converted(bytes, 0, "UTF-16LE", &converted, line, why)) return false;
-  } else if (at(0) == 0 && at(1) == '<') {
-    if (!Converted(bytes, 0, "UTF-16BE", &converted, line, why)) return false;
-  } else {
-    // A file that starts with a UTF-8 byte-order mark declares nothing before it and is UTF-8;
-    // the mark stays where it is, for the parser steps over it.
-    const std::string declared = DeclaredEncoding(bytes.substr(0, 200));
-    convert = !declared.empty() && Lower(declared) != "utf-8" && Lower(declared) != "utf8";
-    if (convert && !Converted(bytes, 0, declared, &converted, line, why)) return false;
+  if (kind_ == Kind::Unknown) kind_ = IsUtf8Text(bytes) ? Kind::Utf8 : Kind::Other;
+  if (kind_ == Kind::Other) {
+    const auto at = [&](size_t i) { return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0x100u; };
+    std::string converted;
+    bool done;
+    if (at(0) == 0xFF && at(1) == 0xFE)
+      done = Converted(bytes, 2, "UTF-16LE", &converted, line, why);
+    else if (at(0) == 0xFE && at(1) == 0xFF)
+      done = Converted(bytes, 2, "UTF-16BE", &converted, line, why);
+    else if (at(0) == '<' && at(1) == 0)  // UTF-16 without a mark: "<" and its zero byte
+      done = Converted(bytes, 0, "UTF-16LE", &converted, line, why);
+    else if (at(0) == 0 && at(1) == '<')
+      done = Converted(bytes, 0, "UTF-16BE", &converted, line, why);
+    else
+      done = Converted(bytes, 0, DeclaredEncoding(bytes.substr(0, kDeclarationBytes)), &converted, line, why);
+    if (!done) return false;
+    if (!text->Assign(converted)) {
+      *line = 1;
+      *why = "not enough memory to read it";
+      return false;
+    }
   }
-  if (convert && !text->Assign(converted)) {
-    *line = 1;
-    *why = "not enough memory to read it";
-    return false;
-  }
-  if (breaks) breaks->at.clear();
-  return CheckedText(text->view(), line, why, breaks);
+  return CheckedText(text->view(), &checked_, true, line, why, breaks_);
+}
+
+bool DocumentTextAsUtf8(ParserBytes* text, size_t* line, std::string* why, LineBreaks* breaks) {
+  return DocumentTextCheck(breaks).Finish(text, line, why);
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "svg_file_bytes.h"
@@ -21,3 +22,20 @@ struct LineBreaks {
 // does not allow (control characters, also when written as a reference such as "&#1;").
 // `breaks` gets the line breaks of the text.
 bool DocumentTextAsUtf8(ParserBytes* text, size_t* line, std::string* why, LineBreaks* breaks = nullptr);
+
+// The same, as a file's bytes come: UTF-8 text is checked a piece at a time as it is read, while
+// it is fresh in the cache; text of another encoding is converted and checked when all is read.
+class DocumentTextCheck {
+ public:
+  explicit DocumentTextCheck(LineBreaks* breaks);
+  // The bytes read so far.
+  void Read(std::string_view bytes);
+  // All the bytes: as DocumentTextAsUtf8.
+  bool Finish(ParserBytes* text, size_t* line, std::string* why);
+
+ private:
+  enum class Kind { Unknown, Utf8, Other };
+  Kind kind_ = Kind::Unknown;
+  size_t checked_ = 0;  // where the next look starts
+  LineBreaks* breaks_;
+};

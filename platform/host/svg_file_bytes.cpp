@@ -3,9 +3,16 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <pugixml.hpp>
 #include <utility>
+
+namespace {
+
+constexpr size_t kPieceBytes = size_t{1} << 19;
+
+}  // namespace
 
 ParserBytes::ParserBytes(ParserBytes&& other) noexcept
     : data_(std::exchange(other.data_, nullptr)),
@@ -44,7 +51,7 @@ bool ParserBytes::Assign(std::string_view text) {
   return true;
 }
 
-bool ParserBytes::ReadFile(std::FILE* f, std::string* why) {
+bool ParserBytes::ReadFile(std::FILE* f, std::string* why, const std::function<void(std::string_view)>& piece) {
   size_ = 0;
   // A file of known size is read in one piece into room for one byte more, which tells its end
   // without moving it; what a pipe brings, or a file that grows meanwhile, is read on.
@@ -57,9 +64,11 @@ bool ParserBytes::ReadFile(std::FILE* f, std::string* why) {
       *why = "not enough memory to read it";
       return false;
     }
-    const size_t got = std::fread(data_ + size_, 1, capacity_ - size_, f);
+    // Pieces that stay in the cache for a look at them while they are fresh.
+    const size_t got = std::fread(data_ + size_, 1, std::min(capacity_ - size_, kPieceBytes), f);
     size_ += got;
     if (got == 0) break;
+    if (piece) piece(view());
   }
   if (std::ferror(f)) {
     *why = "cannot be read";

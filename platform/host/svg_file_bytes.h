@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,9 +19,10 @@ class ParserBytes {
 
   // A copy of `text`; false when the memory cannot be had.
   bool Assign(std::string_view text);
-  // The whole of an open file, read to its end (a pipe or a growing file too). False, with
-  // `why`, when it cannot be read or the memory cannot be had.
-  bool ReadFile(std::FILE* f, std::string* why);
+  // The whole of an open file, read to its end (a pipe or a growing file too); `piece` is shown
+  // the bytes so far after each piece. False, with `why`, when it cannot be read or the memory
+  // cannot be had.
+  bool ReadFile(std::FILE* f, std::string* why, const std::function<void(std::string_view)>& piece = nullptr);
 
   char* data() { return data_; }
   const char* data() const { return data_; }

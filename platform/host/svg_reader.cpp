@@ -591,12 +591,12 @@ void SvgReader::ReadCommon(pugi::xml_node node, const Gathered& own, HostArt* ar
 
 namespace {
 
-HostDocument* ReadBytes(const std::string& path, ParserBytes bytes, std::string* error,
-                        std::vector<std::string>* warnings, const SvgReadOptions& options) {
+// `check` has seen the bytes as they were read, or none of them.
+HostDocument* ReadBytes(const std::string& path, ParserBytes bytes, DocumentTextCheck& check, const LineBreaks& breaks,
+                        std::string* error, std::vector<std::string>* warnings, const SvgReadOptions& options) {
   std::string why;
   size_t badLine = 0;
-  LineBreaks breaks;
-  if (!DocumentTextAsUtf8(&bytes, &badLine, &why, &breaks)) {
+  if (!check.Finish(&bytes, &badLine, &why)) {
     if (error) *error = path + ": line " + std::to_string(badLine) + ": " + why;
     return nullptr;
   }
@@ -637,7 +637,9 @@ HostDocument* ReadSvgText(const std::string& path, const std::string& text, std:
     if (error) *error = path + ": not enough memory to read it";
     return nullptr;
   }
-  return ReadBytes(path, std::move(bytes), error, warnings, options);
+  LineBreaks breaks;
+  DocumentTextCheck check(&breaks);
+  return ReadBytes(path, std::move(bytes), check, breaks, error, warnings, options);
 }
 
 HostDocument* ReadSvgDocument(const std::string& path, std::string* error, std::vector<std::string>* warnings,
@@ -648,12 +650,14 @@ HostDocument* ReadSvgDocument(const std::string& path, std::string* error, std::
     return nullptr;
   }
   ParserBytes bytes;
+  LineBreaks breaks;
+  DocumentTextCheck check(&breaks);
   std::string why;
-  const bool read = bytes.ReadFile(f, &why);
+  const bool read = bytes.ReadFile(f, &why, [&](std::string_view sofar) { check.Read(sofar); });
   std::fclose(f);
   if (!read) {
     if (error) *error = path + ": " + why;
     return nullptr;
   }
-  return ReadBytes(path, std::move(bytes), error, warnings, options);
+  return ReadBytes(path, std::move(bytes), check, breaks, error, warnings, options);
 }

@@ -7,12 +7,14 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "support/host_fixture.h"
+#include "svg_encoding.h"
 #include "svg_test_files.h"
 
 using namespace vmtest;
@@ -87,6 +89,100 @@ TEST_F(SvgTextCheckedTest, TheLastByteOfAFileOfAnySizeIsLookedAt) {
     EXPECT_EQ(FaultOf(text + "\xc3"), "line 4: bytes that are not UTF-8 text") << size;
     EXPECT_EQ(FaultOf(text + "\n"), "") << size;
     if (HasFailure()) return;
+  }
+}
+
+// A large file is checked a piece at a time as it is read: what stands across the edge of two
+// pieces, or just before or after it, is seen as in one piece, and lines are counted across it.
+TEST_F(SvgTextCheckedTest, WhatStandsAtTheEdgeOfTwoPiecesOfALargeFileIsSeen) {
+  const std::string head = std::string(kOpen) + "<desc>\n";
+  std::string lines;  // beyond the first piece, in lines of 99 bytes
+  while (lines.size() < 600'000) lines += std::string(98, 'x') + "\n";
+  for (const Odd& odd : {kOdds[0], kOdds[3], kOdds[4], kOdds[5], kOdds[9], kOdds[10], kOdds[11]}) {
+    for (size_t edge : {size_t{1} << 19}) {
+      for (size_t place = edge - 24; place < edge + 8; ++place) {
+        std::string text = head + lines;
+        const size_t at = place - head.size();
+        text.replace(place, std::strlen(odd.bytes), odd.bytes);
+        text += "</desc>\n</svg>\n";
+        const std::string line = "line " + std::to_string(3 + at / 99) + ": ";
+        const std::string fault = FaultOf(text);
+        if (*odd.fault == '\0')
+          EXPECT_EQ(fault, "") << odd.bytes << " at " << place;
+        else
+          EXPECT_EQ(fault, line + odd.fault) << odd.bytes << " at " << place;
+        if (HasFailure()) return;
+      }
+    }
+  }
+  // Text of many characters of three bytes, across the edge at every place: a character that
+  // a piece ends in the middle of is looked at only when its next piece has come.
+  for (size_t shift = 0; shift < 130; ++shift) {
+    std::string text = head + lines.substr(0, (size_t{1} << 19) - 3000 + shift);
+    for (int i = 0; i < 2000; ++i) text += "\xe5\x89\x8d";
+    text += lines.substr(0, 100'000) + "</desc>\n</svg>\n";
+    EXPECT_EQ(FaultOf(text), "") << shift;
+    if (HasFailure()) return;
+  }
+  // Lines are counted across every piece: a fault the parser finds far beyond the first is named
+  // by its own line.
+  std::string text = head + lines;
+  text.insert(head.size() + 99 * 6000, "</wrong>");
+  EXPECT_EQ(FaultOf(text + "</desc>\n</svg>\n").rfind("line 6003: not well-formed XML", 0), 0u)
+      << FaultOf(text + "</desc>\n</svg>\n");
+}
+
+// A file in another encoding is converted whole before it is looked at, however many pieces it
+// is read in.
+TEST_F(SvgTextCheckedTest, AFileOfAnotherEncodingIsConvertedWhateverItsLength) {
+  for (size_t padding : {size_t{0}, size_t{300}, size_t{700'000}}) {
+    const std::string latin1 = "<?xml version='1.0' encoding='ISO-8859-1'?>\n" + std::string(kOpen) + "<desc>" +
+                               std::string(padding, 'x') + "</desc>\n<text id='t'>caf\xe9</text>\n</svg>\n";
+    std::string error;
+    ASSERT_NE(Open(latin1, &error), nullptr) << padding << ": " << error;
+    EXPECT_EQ(vmhost::Text(vmhost::FindArtById("t")), "caf\xc3\xa9") << padding;
+    std::string utf16 = "\xff\xfe";
+    for (char c : std::string(kOpen) + "<desc>" + std::string(padding, 'x') + "</desc>\n<text id='t'>x</text>\n</svg>\n")
+      utf16 += std::string{c, '\0'};
+    ASSERT_NE(Open(utf16, &error), nullptr) << padding << ": " << error;
+    EXPECT_EQ(vmhost::Text(vmhost::FindArtById("t")), "x") << padding;
+  }
+}
+
+// Pieces of a text looked at as they come find what the whole text gives, and the same line
+// breaks, wherever a piece ends: in a character, in a reference, or just before either.
+TEST(DocumentTextCheckTest, PiecesLookedAtAsTheyComeGiveWhatTheWholeTextGives) {
+  for (const Odd& odd : kOdds) {
+    for (size_t cut = 200; cut < 460; cut += 3) {
+      for (size_t place = cut - 24; place < cut + 4; ++place) {
+        std::string text(600, 'x');
+        for (size_t at = 37; at < text.size(); at += 61) text[at] = '\n';
+        text.replace(place, std::strlen(odd.bytes), odd.bytes);
+        auto check = [&](bool inPieces, LineBreaks* breaks, size_t* line, std::string* why) {
+          ParserBytes bytes;
+          bytes.Assign(text);
+          DocumentTextCheck check(breaks);
+          if (inPieces) {
+            check.Read(std::string_view(text).substr(0, cut));
+            check.Read(std::string_view(text).substr(0, cut + 1));
+          }
+          return check.Finish(&bytes, line, why);
+        };
+        LineBreaks wholeBreaks, pieceBreaks;
+        size_t wholeLine = 0, pieceLine = 0;
+        std::string wholeWhy, pieceWhy;
+        const bool whole = check(false, &wholeBreaks, &wholeLine, &wholeWhy);
+        const bool pieces = check(true, &pieceBreaks, &pieceLine, &pieceWhy);
+        EXPECT_EQ(whole, *odd.fault == '\0') << odd.bytes << " at " << place;
+        EXPECT_EQ(pieces, whole) << odd.bytes << " at " << place << ", cut at " << cut;
+        EXPECT_EQ(pieceLine, wholeLine) << odd.bytes << " at " << place << ", cut at " << cut;
+        EXPECT_EQ(pieceWhy, wholeWhy) << odd.bytes << " at " << place << ", cut at " << cut;
+        if (whole) {
+          EXPECT_EQ(pieceBreaks.at, wholeBreaks.at) << odd.bytes << " at " << place << ", cut at " << cut;
+        }
+        if (HasFailure()) return;
+      }
+    }
   }
 }
 
@@ -215,6 +311,14 @@ TEST_F(SvgTextCheckedTest, TagsAreDecodedAndNamesGivenTwiceFoundAmongHundreds) {
   const std::vector<std::pair<std::string, std::string>> expected = {
       {"plain", "value"}, {"Ab.c", "%%DISTANCE%%"}, {"abA", "A"}, {"empty", ""}, {"tail", "x\n"}};
   EXPECT_EQ(vmhost::Tags(vmhost::FindArtById("g")), expected);
+  // A tag larger than the room the tags of a file are made in, among small ones.
+  const std::string large(300'000, 'v');
+  ASSERT_NE(Open(std::string(kOpen) + "<g id='g' vm:tag.a='1' vm:tag.large='" + large + "' vm:tag.b='2'/>\n</svg>\n",
+                 &error),
+            nullptr)
+      << error;
+  const std::vector<std::pair<std::string, std::string>> around = {{"a", "1"}, {"large", large}, {"b", "2"}};
+  EXPECT_EQ(vmhost::Tags(vmhost::FindArtById("g")), around);
   for (auto [tags, fault] : {std::pair{"vm:tag.='1'", "bad tag name 'vm:tag.'"},
                              std::pair{"vm:tag.a-4='1'", "bad tag name 'vm:tag.a-4'"},
                              std::pair{"vm:tag.a-GG='1'", "bad tag name 'vm:tag.a-GG'"},
