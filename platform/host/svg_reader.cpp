@@ -135,21 +135,20 @@ uint32_t NameHash(std::string_view name) {
 }
 
 // The name of the first tag, in the file's order, whose name an earlier tag or the list has.
-// One pass in the file's order over a table of the positions of names met so far: a name is
-// compared only with earlier names of its hash.
+// One pass in the file's order over a table of the names met so far, each slot its name's hash
+// and position: a name is compared only with earlier names of its hash.
 const ArtTag* NameGivenTwice(const std::vector<TagRef>& tags, const TagList& held) {
   size_t slots = 16;
   while (slots < tags.size() + tags.size() / 2) slots *= 2;
-  std::vector<uint32_t> met(slots);  // position + 1 of a name; 0: free
-  std::vector<uint32_t> hashes(tags.size());
+  std::vector<uint64_t> met(slots);  // hash << 32 | position + 1; 0: free
   for (size_t i = 0; i < tags.size(); ++i) {
     const std::string_view name = tags[i]->name();
     if (held.size() > 0 && held.Find(name)) return tags[i].get();
-    const uint32_t hash = hashes[i] = NameHash(name);
+    const uint32_t hash = NameHash(name);
     size_t k = hash & (slots - 1);
     for (; met[k] != 0; k = (k + 1) & (slots - 1))
-      if (hashes[met[k] - 1] == hash && tags[met[k] - 1]->name() == name) return tags[i].get();
-    met[k] = static_cast<uint32_t>(i + 1);
+      if (met[k] >> 32 == hash && tags[static_cast<uint32_t>(met[k]) - 1]->name() == name) return tags[i].get();
+    met[k] = uint64_t{hash} << 32 | (i + 1);
   }
   return nullptr;
 }
@@ -564,7 +563,7 @@ void SvgReader::ReadCommon(pugi::xml_node node, const Gathered& own, HostArt* ar
     const size_t keySize = Measured(key, '-', &keyEscape), valueSize = Measured(coded.value, '%', &valueEscape);
     TagRef tag = TagRef::MakeInPlace(keySize + valueSize + 2, &tagArena_, [&](char* room, size_t* n, size_t* v) {
       *n = Decoded(key, keySize, keyEscape, '-', room);
-      if (*n == kBrokenCode || *n == 0) {
+      if (*n == kBrokenCode || *n == 0 || *n > UINT32_MAX) {
         bad = std::string("bad tag name '") + coded.name + "'";
         return false;
       }
