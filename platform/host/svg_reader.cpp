@@ -106,20 +106,17 @@ std::string CharacterData(pugi::xml_node node) {
 
 RealMatrix Translation(double x, double y) { return RealMatrix{1, 0, 0, 1, x, y}; }
 
-// A hash of a tag's name, eight bytes a step; the bytes of every place move its low bits, by
-// which the table is searched.
+// A hash of a tag's name, eight bytes a step. Each word is multiplied on its own, so that the
+// steps of a name run side by side; their sum is mixed once more, so that the bytes of every
+// place move the low bits, by which the table is searched.
 uint32_t NameHash(std::string_view name) {
-  constexpr uint64_t kMix = 0x9E3779B97F4A7C15;
-  uint64_t h = name.size();
-  const auto step = [&](uint64_t word) {
-    h = (h ^ word) * kMix;
-    h ^= h >> 32;
-  };
-  size_t at = 0;
-  for (; at + 8 <= name.size(); at += 8) {
+  constexpr uint64_t kMix[4] = {0x9E3779B97F4A7C15, 0xC2B2AE3D27D4EB4F, 0x165667B19E3779F9, 0xD6E8FEB86659FD93};
+  uint64_t sum = name.size() * kMix[3];
+  size_t at = 0, lane = 0;
+  for (; at + 8 <= name.size(); at += 8, ++lane) {
     uint64_t word;
     std::memcpy(&word, name.data() + at, 8);
-    step(word);
+    sum += word * kMix[lane & 3];
   }
   if (at < name.size()) {
     // The last eight bytes, or those there are: loaded as one word, never byte by byte.
@@ -128,30 +125,40 @@ uint32_t NameHash(std::string_view name) {
       std::memcpy(&word, name.data() + name.size() - 8, 8);
     else
       for (size_t i = at; i < name.size(); ++i) word = word << 8 | static_cast<unsigned char>(name[i]);
-    step(word);
+    sum += word * kMix[lane & 3];
   }
-  h *= kMix;
-  return static_cast<uint32_t>(h >> 32);
+  sum ^= sum >> 32;
+  sum *= kMix[0];
+  sum ^= sum >> 29;
+  return static_cast<uint32_t>(sum);
 }
 
-// The name of the first tag, in the file's order, whose name an earlier tag or the list has.
-// One pass in the file's order over a table of the names met so far, each slot its name's hash
-// and position: a name is compared only with earlier names of its hash.
-const ArtTag* NameGivenTwice(const std::vector<TagRef>& tags, const TagList& held) {
-  size_t slots = 16;
-  while (slots < tags.size() + tags.size() / 2) slots *= 2;
-  std::vector<uint64_t> met(slots);  // hash << 32 | position + 1; 0: free
-  for (size_t i = 0; i < tags.size(); ++i) {
-    const std::string_view name = tags[i]->name();
-    if (held.size() > 0 && held.Find(name)) return tags[i].get();
-    const uint32_t hash = NameHash(name);
-    size_t k = hash & (slots - 1);
-    for (; met[k] != 0; k = (k + 1) & (slots - 1))
-      if (met[k] >> 32 == hash && tags[static_cast<uint32_t>(met[k]) - 1]->name() == name) return tags[i].get();
-    met[k] = uint64_t{hash} << 32 | (i + 1);
+// The names of an element's tags met so far, to find one given twice: a table of each name's
+// hash and place, a name compared only with earlier names of its hash. A name is looked up as
+// soon as its tag is made, while it is fresh in the cache.
+class NamesMet {
+ public:
+  explicit NamesMet(size_t count) {
+    size_t slots = 16;
+    while (slots < count + count / 2) slots *= 2;
+    met_.resize(slots);
   }
-  return nullptr;
-}
+  // The slot of a name of that hash is asked of memory ahead of its look-up.
+  void Prefetch(uint32_t hash) const { __builtin_prefetch(&met_[hash & (met_.size() - 1)], 1); }
+  // Whether a tag before `tags[place]` has its name, of that hash; else that name is met.
+  bool Twice(const std::vector<TagRef>& tags, size_t place, uint32_t hash) {
+    const size_t mask = met_.size() - 1;
+    const std::string_view name = tags[place]->name();
+    size_t k = hash & mask;
+    for (; met_[k] != 0; k = (k + 1) & mask)
+      if (met_[k] >> 32 == hash && tags[static_cast<uint32_t>(met_[k]) - 1]->name() == name) return true;
+    met_[k] = uint64_t{hash} << 32 | (place + 1);
+    return false;
+  }
+
+ private:
+  std::vector<uint64_t> met_;  // hash << 32 | place + 1; 0: free
+};
 
 // The size of a NUL-ended text and where its first escape stands (at its end when none does).
 size_t Measured(const char* text, char escape, const char** firstEscape) {
@@ -552,9 +559,21 @@ void SvgReader::ReadCommon(pugi::xml_node node, const Gathered& own, HostArt* ar
   }
   if (art->d.attrs & kArtSelected) std::fill(art->d.segmentSelected.begin(), art->d.segmentSelected.end(), 1);
   if (own.tags.empty()) return;
-  // The tags are made first and added all at once; the first fault in the file's order is told.
+  // The tags are made in the file's order, which is the order their faults are told in, and
+  // added all at once.
+  TagList& held = art->d.tags;
   std::vector<TagRef> made;
   made.reserve(own.tags.size());
+  NamesMet names(own.tags.size());
+  size_t waiting = SIZE_MAX;  // the tag whose name is yet to be looked up
+  uint32_t waitingHash = 0;
+  const auto lookUp = [&] {
+    if (waiting == SIZE_MAX) return;
+    const std::string_view name = made[waiting]->name();
+    if ((held.size() > 0 && held.Find(name)) || names.Twice(made, waiting, waitingHash))
+      Fail(node, "tag '" + std::string(name) + "' given twice");
+    waiting = SIZE_MAX;
+  };
   std::string bad;
   const size_t prefix = std::strlen(kTagPrefix);
   for (const Gathered::TagText& coded : own.tags) {
@@ -577,13 +596,20 @@ void SvgReader::ReadCommon(pugi::xml_node node, const Gathered& own, HostArt* ar
       valueRoom[*v] = '\0';
       return true;
     });
-    if (!tag) break;
+    if (!tag) {
+      lookUp();
+      Fail(node, bad);
+    }
     made.push_back(std::move(tag));
+    // Each name is looked up while the next tag is made: its slot comes from memory meanwhile.
+    const uint32_t hash = NameHash(made.back()->name());
+    names.Prefetch(hash);
+    lookUp();
+    waiting = made.size() - 1;
+    waitingHash = hash;
   }
-  if (const ArtTag* twice = NameGivenTwice(made, art->d.tags))
-    Fail(node, "tag '" + std::string(twice->name()) + "' given twice");
-  if (!bad.empty()) Fail(node, bad);
-  art->d.tags.AppendNew(made);
+  lookUp();
+  held.AppendNew(made);
 }
 
 // ---- entry points -------------------------------------------------------------------------

@@ -323,7 +323,10 @@ TEST_F(SvgTextCheckedTest, TagsAreDecodedAndNamesGivenTwiceFoundAmongHundreds) {
                              std::pair{"vm:tag.a-4='1'", "bad tag name 'vm:tag.a-4'"},
                              std::pair{"vm:tag.a-GG='1'", "bad tag name 'vm:tag.a-GG'"},
                              std::pair{"vm:tag.k='%4'", "bad value of tag 'k'"},
-                             std::pair{"vm:tag.k-2E='x%'", "bad value of tag 'k.'"}})
+                             std::pair{"vm:tag.k-2E='x%'", "bad value of tag 'k.'"},
+                             std::pair{"vm:tag.a='1' vm:tag.b='2' vm:tag.a='3'", "tag 'a' given twice"},
+                             std::pair{"vm:tag.a='1' vm:tag.a='2' vm:tag.k='%G1'", "tag 'a' given twice"},
+                             std::pair{"vm:tag.a='1' vm:tag.k='%G1' vm:tag.a='2'", "bad value of tag 'k'"}})
     EXPECT_EQ(FaultOf(std::string(kOpen) + "<g id='g' " + tags + "/>\n</svg>\n"),
               std::string("line 2: ") + fault + " (id 'g')");
 
