@@ -11,6 +11,8 @@ uint32_t HashOf(std::string_view name) { return static_cast<uint32_t>(std::hash<
 
 }  // namespace
 
+// A piece of a file's tags lies at a multiple of its size, so that a tag knows its piece by
+// its own address; a tag larger than that has a piece of its own, which it begins.
 struct TagPiece {
   size_t live = 0;      // tags made in it and not yet let go
   bool filled = false;  // no tag will be made in it again
@@ -23,9 +25,13 @@ namespace {
 
 constexpr size_t kPieceBytes = size_t{1} << 18;
 
+TagPiece* PieceOf(const void* tag) {
+  return reinterpret_cast<TagPiece*>(reinterpret_cast<uintptr_t>(tag) & ~(uintptr_t{kPieceBytes} - 1));
+}
+
 void LetGoOfPiece(TagPiece* piece) {
   piece->~TagPiece();
-  ::operator delete(piece);
+  ::operator delete(piece, std::align_val_t{kPieceBytes});
 }
 
 }  // namespace
@@ -36,46 +42,51 @@ TagArena::~TagArena() {
   if (current_->live == 0) LetGoOfPiece(current_);
 }
 
-void* TagArena::Take(size_t bytes, TagPiece** piece) {
+void* TagArena::Take(size_t bytes) {
   bytes = (bytes + alignof(ArtTag) - 1) / alignof(ArtTag) * alignof(ArtTag);
   if (!current_ || current_->size - current_->used < bytes) {
     if (current_) {
       current_->filled = true;
       if (current_->live == 0) LetGoOfPiece(current_);
     }
-    const size_t size = std::max(kPieceBytes, bytes);
-    current_ = new (::operator new(sizeof(TagPiece) + size)) TagPiece();
+    const size_t size = std::max(kPieceBytes - sizeof(TagPiece), bytes);
+    current_ = new (::operator new(sizeof(TagPiece) + size, std::align_val_t{kPieceBytes})) TagPiece();
     current_->size = size;
   }
   void* room = current_->Bytes() + current_->used;
   current_->used += bytes;
   ++current_->live;
-  *piece = current_;
   return room;
 }
 
+TagRef TagRef::Allocate(size_t bytes, TagArena* arena) {
+  bytes += sizeof(ArtTag);
+  void* room = arena ? arena->Take(bytes) : ::operator new(bytes);
+  return TagRef(reinterpret_cast<uintptr_t>(new (room) ArtTag()) | kOnly | (arena ? kInPiece : 0));
+}
+
 TagRef TagRef::Make(std::string_view name, std::string_view value, TagArena* arena) {
-  const size_t bytes = sizeof(ArtTag) + name.size() + value.size() + 2;
-  TagPiece* piece = nullptr;
-  void* room = arena ? arena->Take(bytes, &piece) : ::operator new(bytes);
-  ArtTag* tag = new (room) ArtTag(name.size(), value.size());
-  tag->piece_ = piece;
-  char* text = reinterpret_cast<char*>(tag + 1);
-  std::memcpy(text, name.data(), name.size());
-  text[name.size()] = '\0';
-  std::memcpy(text + name.size() + 1, value.data(), value.size());
-  text[name.size() + 1 + value.size()] = '\0';
-  return TagRef(tag);
+  return MakeInPlace(name.size() + value.size() + 2, arena, [&](char* text, size_t* nameSize, size_t* valueSize) {
+    std::memcpy(text, name.data(), name.size());
+    text[name.size()] = '\0';
+    std::memcpy(text + name.size() + 1, value.data(), value.size());
+    text[name.size() + 1 + value.size()] = '\0';
+    *nameSize = name.size();
+    *valueSize = value.size();
+    return true;
+  });
 }
 
 TagRef::~TagRef() {
-  if (!tag_ || --tag_->holders_ != 0) return;
-  TagPiece* piece = tag_->piece_;
-  tag_->~ArtTag();
-  if (!piece)
-    ::operator delete(tag_);
-  else if (--piece->live == 0 && piece->filled)
-    LetGoOfPiece(piece);
+  if (!bits_) return;
+  ArtTag* tag = Tag();
+  if (!(bits_ & kOnly) && --tag->holders_ != 0) return;
+  if (!(bits_ & kInPiece)) {
+    ::operator delete(tag);
+    return;
+  }
+  TagPiece* piece = PieceOf(tag);
+  if (--piece->live == 0 && piece->filled) LetGoOfPiece(piece);
 }
 
 const TagRef& TagList::operator[](size_t i) const {

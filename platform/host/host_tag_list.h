@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -27,7 +28,7 @@ class TagArena {
 
  private:
   friend class TagRef;
-  void* Take(size_t bytes, TagPiece** piece);
+  void* Take(size_t bytes);
   TagPiece* current_ = nullptr;
 };
 
@@ -48,36 +49,60 @@ class ArtTag {
 
  private:
   friend class TagRef;
-  ArtTag(size_t nameSize, size_t valueSize) : nameSize_(nameSize), valueSize_(valueSize) {}
+  ArtTag() = default;
   const char* Text() const { return reinterpret_cast<const char*>(this + 1); }
 
-  mutable size_t holders_ = 1;
-  TagPiece* piece_ = nullptr;  // null: a memory of its own
-  size_t nameSize_;
-  size_t valueSize_;  // any bytes but NUL
+  mutable uint32_t holders_ = 1;
+  uint32_t nameSize_ = 0;
+  size_t valueSize_ = 0;  // any bytes but NUL
 };
 
 class TagRef {
  public:
   TagRef() = default;
   static TagRef Make(std::string_view name, std::string_view value, TagArena* arena = nullptr);
-  TagRef(const TagRef& other) : tag_(other.tag_) {
-    if (tag_) ++tag_->holders_;
+  // A tag written where it lies: `write(char* room, size_t* nameSize, size_t* valueSize)` puts
+  // the name, a NUL, the value and a NUL into room for `bytes` and gives their sizes, or returns
+  // false for no tag. A file's tags are decoded so, with no copy first.
+  template <class Write>
+  static TagRef MakeInPlace(size_t bytes, TagArena* arena, Write write) {
+    TagRef made = Allocate(bytes, arena);
+    ArtTag* tag = made.Tag();
+    size_t nameSize = 0, valueSize = 0;
+    if (!write(const_cast<char*>(tag->Text()), &nameSize, &valueSize)) return TagRef();
+    if (nameSize > UINT32_MAX) throw std::length_error("a tag's name of more than 4 GB");
+    tag->nameSize_ = static_cast<uint32_t>(nameSize);
+    tag->valueSize_ = valueSize;
+    return made;
   }
-  TagRef(TagRef&& other) noexcept : tag_(other.tag_) { other.tag_ = nullptr; }
+  // A copy makes both holders known as holders among others.
+  TagRef(const TagRef& other) : bits_(other.bits_ & ~kOnly) {
+    if (bits_) {
+      ++Tag()->holders_;
+      other.bits_ &= ~kOnly;
+    }
+  }
+  TagRef(TagRef&& other) noexcept : bits_(other.bits_) { other.bits_ = 0; }
   TagRef& operator=(TagRef other) noexcept {
-    std::swap(tag_, other.tag_);
+    std::swap(bits_, other.bits_);
     return *this;
   }
   ~TagRef();
-  const ArtTag* operator->() const { return tag_; }
-  const ArtTag& operator*() const { return *tag_; }
-  const ArtTag* get() const { return tag_; }
-  explicit operator bool() const { return tag_ != nullptr; }
+  const ArtTag* operator->() const { return Tag(); }
+  const ArtTag& operator*() const { return *Tag(); }
+  const ArtTag* get() const { return Tag(); }
+  explicit operator bool() const { return bits_ != 0; }
 
  private:
-  explicit TagRef(ArtTag* tag) : tag_(tag) {}
-  ArtTag* tag_ = nullptr;
+  // The tag's address, and two marks in its low bits: the tag lies in a piece of a file's tags,
+  // and this is its only holder. The last is known of the tags of a file that no undo step
+  // holds, and lets a document of a hundred thousand tags go without a look at each.
+  static constexpr uintptr_t kInPiece = 1, kOnly = 2, kMarks = 3;
+  explicit TagRef(uintptr_t bits) : bits_(bits) {}
+  ArtTag* Tag() const { return reinterpret_cast<ArtTag*>(bits_ & ~kMarks); }
+  // A tag of no name nor value, with room for `bytes` of them after it.
+  static TagRef Allocate(size_t bytes, TagArena* arena);
+  mutable uintptr_t bits_ = 0;
 };
 
 class TagList {

@@ -31,32 +31,29 @@ std::string EncodeBytes(const std::string& bytes, char escape, bool (*keep)(unsi
   return out;
 }
 
-bool DecodeBytes(std::string_view text, char escape, std::string& out) {
-  out.resize(text.size());  // the bytes are never more than their codes
-  char* to = out.data();
-  for (size_t i = 0; i < text.size(); i++) {
-    if (text[i] != escape) {
-      *to++ = text[i];
-      continue;
-    }
-    if (i + 2 >= text.size()) return false;
-    int hi = HexValue(text[i + 1]), lo = HexValue(text[i + 2]);
-    if (hi < 0 || lo < 0) return false;
+size_t DecodeInto(std::string_view text, char escape, char* out) {
+  char* to = out;
+  // The plain runs between codes are copied whole.
+  for (size_t i = 0; i < text.size();) {
+    const void* found = std::memchr(text.data() + i, escape, text.size() - i);
+    const size_t code = found ? static_cast<size_t>(static_cast<const char*>(found) - text.data()) : text.size();
+    std::memcpy(to, text.data() + i, code - i);
+    to += code - i;
+    if (code == text.size()) break;
+    if (code + 2 >= text.size()) return kBrokenCode;
+    int hi = HexValue(text[code + 1]), lo = HexValue(text[code + 2]);
+    if (hi < 0 || lo < 0) return kBrokenCode;
     *to++ = static_cast<char>(hi * 16 + lo);
-    i += 2;
+    i = code + 3;
   }
-  out.resize(static_cast<size_t>(to - out.data()));
-  return true;
+  return static_cast<size_t>(to - out);
 }
 
-bool DecodedBytes(const char* text, char escape, std::string& room, std::string_view* out) {
-  const char* end = strchrnul(text, escape);
-  if (*end == '\0') {
-    *out = std::string_view(text, static_cast<size_t>(end - text));
-    return true;
-  }
-  if (!DecodeBytes(text, escape, room)) return false;
-  *out = room;
+bool DecodeBytes(std::string_view text, char escape, std::string& out) {
+  out.resize(text.size());
+  const size_t size = DecodeInto(text, escape, out.data());
+  if (size == kBrokenCode) return false;
+  out.resize(size);
   return true;
 }
 

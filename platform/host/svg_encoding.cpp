@@ -13,7 +13,7 @@
 
 namespace {
 
-size_t LineAt(const std::string& text, size_t at) {
+size_t LineAt(std::string_view text, size_t at) {
   return 1 + static_cast<size_t>(std::count(text.begin(), text.begin() + static_cast<ptrdiff_t>(at), '\n'));
 }
 
@@ -23,10 +23,10 @@ std::string Lower(std::string s) {
 }
 
 // The encoding the XML declaration names ("" when none does).
-std::string DeclaredEncoding(const std::string& text) {
-  if (text.compare(0, 5, "<?xml") != 0) return "";
+std::string DeclaredEncoding(std::string_view text) {
+  if (text.substr(0, 5) != "<?xml") return "";
   const size_t end = text.find("?>");
-  const std::string declaration = text.substr(0, end);
+  const std::string declaration(text.substr(0, end));
   const size_t at = declaration.find("encoding");
   if (at == std::string::npos) return "";
   const size_t quote = declaration.find_first_of("\"'", at);
@@ -37,7 +37,7 @@ std::string DeclaredEncoding(const std::string& text) {
 }
 
 // Converts with iconv; false, with the line of the first byte that is no character, when it fails.
-bool Converted(const std::string& bytes, size_t from, const std::string& encoding, std::string* out, size_t* line,
+bool Converted(std::string_view bytes, size_t from, const std::string& encoding, std::string* out, size_t* line,
                std::string* why) {
   iconv_t cd = iconv_open("UTF-8", encoding.c_str());
   if (cd == reinterpret_cast<iconv_t>(-1)) {
@@ -69,7 +69,7 @@ bool Converted(const std::string& bytes, size_t from, const std::string& encodin
 }
 
 // The length of the UTF-8 character at `at`, and its code point; 0 when it is not one.
-size_t Utf8Character(const std::string& text, size_t at, char32_t* code) {
+size_t Utf8Character(std::string_view text, size_t at, char32_t* code) {
   const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
   const unsigned char lead = byte(at);
   if (lead < 0x80) {
@@ -105,8 +105,8 @@ std::string CodeText(char32_t c) {
 }
 
 // A character reference ("&#1;", "&#x1F;") to a character XML does not allow; false when there is none at `at`.
-bool BadReference(const std::string& text, size_t at, char32_t* code) {
-  if (text.compare(at, 2, "&#") != 0) return false;
+bool BadReference(std::string_view text, size_t at, char32_t* code) {
+  if (text.substr(at, 2) != "&#") return false;
   size_t i = at + 2;
   const bool hex = i < text.size() && text[i] == 'x';
   if (hex) ++i;
@@ -128,37 +128,48 @@ size_t LineBreaks::LineOf(size_t offset) const {
   return 1 + static_cast<size_t>(std::lower_bound(at.begin(), at.end(), offset) - at.begin());
 }
 
-// Whether eight bytes hold nothing but printable ASCII other than '&'.
-bool PlainWord(const char* bytes) {
-  constexpr uint64_t kOnes = 0x0101010101010101, kHighs = 0x8080808080808080;
-  uint64_t w;
-  std::memcpy(&w, bytes, sizeof w);
-  const uint64_t amps = w ^ (kOnes * '&');
-  const uint64_t below = (w - kOnes * 0x20) & ~w & kHighs;  // some byte under 0x20
-  const uint64_t amp = (amps - kOnes) & ~amps & kHighs;     // some byte '&'
-  return ((w & kHighs) | below | amp) == 0;
+namespace {
+
+constexpr size_t kStretch = 128;
+// Where the XML declaration names the file's encoding.
+constexpr size_t kDeclarationBytes = 200;
+
+// Whether a stretch of bytes (and the byte after it) may hold more than printable ASCII: a byte
+// below a blank or beyond ASCII (one compare, the bytes taken as signed), or the "&#" of a
+// character reference. A loop the compiler turns into a few vector compares.
+bool MayNeedLook(const unsigned char* p) {
+  uint8_t low = 0, reference = 0;
+  for (size_t j = 0; j < kStretch; ++j) {
+    low |= static_cast<uint8_t>(static_cast<int8_t>(p[j]) < 0x20);
+    reference |= static_cast<uint8_t>((p[j] == '&') & (p[j + 1] == '#'));
+  }
+  return (low | reference) != 0;
 }
 
-bool DocumentTextAsUtf8(std::string bytes, std::string* text, size_t* line, std::string* why, LineBreaks* breaks) {
-  const auto at = [&](size_t i) { return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0x100u; };
-  if (at(0) == 0xFF && at(1) == 0xFE) {
-    if (!Converted(bytes, 2, "UTF-16LE", text, line, why)) return false;
-  } else if (at(0) == 0xFE && at(1) == 0xFF) {
-    if (!Converted(bytes, 2, "UTF-16BE", text, line, why)) return false;
-  } else if (at(0) == '<' && at(1) == 0) {  // UTF-16 without a mark: "<" and its zero byte
-    if (!Converted(bytes, 0, "UTF-16LE", text, line, why)) return false;
-  } else if (at(0) == 0 && at(1) == '<') {
-    if (!Converted(bytes, 0, "UTF-16BE", text, line, why)) return false;
-  } else {
-    const size_t mark = at(0) == 0xEF && at(1) == 0xBB && at(2) == 0xBF ? 3 : 0;
-    const std::string declared = DeclaredEncoding(bytes.substr(mark, 200));
-    if (mark == 0 && !declared.empty() && Lower(declared) != "utf-8" && Lower(declared) != "utf8") {
-      if (!Converted(bytes, 0, declared, text, line, why)) return false;
-    } else {
-      bytes.erase(0, mark);
-      *text = std::move(bytes);
-    }
+struct StretchLook {
+  bool closer;  // a byte beyond ASCII, a control character other than a blank, or "&#"
+  bool lineBreak;
+};
+
+StretchLook LookAt(const unsigned char* p) {
+  uint8_t closer = 0, lineBreak = 0;
+  for (size_t j = 0; j < kStretch; ++j) {
+    const uint8_t c = p[j];
+    const uint8_t control = (c < 0x20) & (c != '\t') & (c != '\n') & (c != '\r');
+    closer |= static_cast<uint8_t>((c >= 0x80) | control | ((c == '&') & (p[j + 1] == '#')));
+    lineBreak |= static_cast<uint8_t>(c == '\n');
   }
+  return {closer != 0, lineBreak != 0};
+}
+
+// What a character's closer look may read beyond its start: a reference such as "&#x10FFFF;".
+constexpr size_t kLookahead = 20;
+
+// The text as XML must have it, from `*at` on: to its end when it is `whole`, else as far as
+// no character or reference can run beyond it, leaving `*at` where the next look starts. False,
+// with the line and what is wrong, at its first fault, where `*at` is left.
+bool CheckedText(std::string_view text, size_t* at, bool whole, size_t* line, std::string* why,
+                 LineBreaks* breaks) {
   // Most of a file is plain ASCII that XML allows, and needs no closer look.
   static const auto plain = [] {
     std::array<bool, 256> p{};
@@ -166,30 +177,104 @@ bool DocumentTextAsUtf8(std::string bytes, std::string* text, size_t* line, std:
     p['\t'] = p['\n'] = p['\r'] = true;
     return p;
   }();
-  if (breaks) breaks->at.clear();
-  for (size_t i = 0; i < text->size();) {
-    if (i + 8 <= text->size() && PlainWord(text->data() + i)) {
-      i += 8;
-      continue;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const size_t size = text.size();
+  size_t i = *at;
+  while (i < size && (whole || i + kStretch + kLookahead < size)) {
+    if (i + kStretch < size) {
+      if (!MayNeedLook(bytes + i)) {
+        i += kStretch;
+        continue;
+      }
+      const StretchLook look = LookAt(bytes + i);
+      if (!look.closer) {
+        if (look.lineBreak && breaks)
+          for (size_t j = i; j < i + kStretch; ++j)
+            if (bytes[j] == '\n') breaks->at.push_back(j);
+        i += kStretch;
+        continue;
+      }
     }
-    if (plain[static_cast<unsigned char>((*text)[i])]) {
-      if ((*text)[i] == '\n' && breaks) breaks->at.push_back(i);
-      ++i;
-      continue;
+    // A character begun in the stretch may end beyond it.
+    for (const size_t end = std::min(size, i + kStretch); i < end;) {
+      if (plain[bytes[i]]) {
+        if (bytes[i] == '\n' && breaks) breaks->at.push_back(i);
+        ++i;
+        continue;
+      }
+      char32_t c = 0;
+      const size_t length = Utf8Character(text, i, &c);
+      if (length == 0) {
+        *at = i;
+        *line = LineAt(text, i);
+        *why = "bytes that are not UTF-8 text";
+        return false;
+      }
+      if (!AllowedInXml(c) || (bytes[i] == '&' && BadReference(text, i, &c))) {
+        *at = i;
+        *line = LineAt(text, i);
+        *why = "a character XML does not allow (" + CodeText(c) + ")";
+        return false;
+      }
+      i += length;
     }
-    char32_t c = 0;
-    const size_t length = Utf8Character(*text, i, &c);
-    if (length == 0) {
-      *line = LineAt(*text, i);
-      *why = "bytes that are not UTF-8 text";
-      return false;
-    }
-    if (!AllowedInXml(c) || ((*text)[i] == '&' && BadReference(*text, i, &c))) {
-      *line = LineAt(*text, i);
-      *why = "a character XML does not allow (" + CodeText(c) + ")";
-      return false;
-    }
-    i += length;
   }
+  *at = i;
   return true;
+}
+
+bool IsUtf8Text(std::string_view start) {
+  const auto at = [&](size_t i) { return i < start.size() ? static_cast<unsigned char>(start[i]) : 0x100u; };
+  if ((at(0) == 0xFF && at(1) == 0xFE) || (at(0) == 0xFE && at(1) == 0xFF) || (at(0) == '<' && at(1) == 0) ||
+      (at(0) == 0 && at(1) == '<'))
+    return false;
+  // A file that starts with a UTF-8 byte-order mark declares nothing before it and is UTF-8.
+  const std::string declared = DeclaredEncoding(start.substr(0, kDeclarationBytes));
+  return declared.empty() || Lower(declared) == "utf-8" || Lower(declared) == "utf8";
+}
+
+}  // namespace
+
+DocumentTextCheck::DocumentTextCheck(LineBreaks* breaks) : breaks_(breaks) {
+  if (breaks_) breaks_->at.clear();
+}
+
+void DocumentTextCheck::Read(std::string_view bytes) {
+  if (kind_ == Kind::Unknown && bytes.size() >= kDeclarationBytes)
+    kind_ = IsUtf8Text(bytes) ? Kind::Utf8 : Kind::Other;
+  // A fault stops the look where it stands, to be found there again and told when all is read.
+  size_t line;
+  std::string why;
+  if (kind_ == Kind::Utf8) CheckedText(bytes, &checked_, false, &line, &why, breaks_);
+}
+
+bool DocumentTextCheck::Finish(ParserBytes* text, size_t* line, std::string* why) {
+  const std::string_view bytes = text->view();
+  if (kind_ == Kind::Unknown) kind_ = IsUtf8Text(bytes) ? Kind::Utf8 : Kind::Other;
+  if (kind_ == Kind::Other) {
+    const auto at = [&](size_t i) { return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0x100u; };
+    std::string converted;
+    bool done;
+    if (at(0) == 0xFF && at(1) == 0xFE)
+      done = Converted(bytes, 2, "UTF-16LE", &converted, line, why);
+    else if (at(0) == 0xFE && at(1) == 0xFF)
+      done = Converted(bytes, 2, "UTF-16BE", &converted, line, why);
+    else if (at(0) == '<' && at(1) == 0)  // UTF-16 without a mark: "<" and its zero byte
+      done = Converted(bytes, 0, "UTF-16LE", &converted, line, why);
+    else if (at(0) == 0 && at(1) == '<')
+      done = Converted(bytes, 0, "UTF-16BE", &converted, line, why);
+    else
+      done = Converted(bytes, 0, DeclaredEncoding(bytes.substr(0, kDeclarationBytes)), &converted, line, why);
+    if (!done) return false;
+    if (!text->Assign(converted)) {
+      *line = 1;
+      *why = "not enough memory to read it";
+      return false;
+    }
+  }
+  return CheckedText(text->view(), &checked_, true, line, why, breaks_);
+}
+
+bool DocumentTextAsUtf8(ParserBytes* text, size_t* line, std::string* why, LineBreaks* breaks) {
+  return DocumentTextCheck(breaks).Finish(text, line, why);
 }

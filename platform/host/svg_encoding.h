@@ -4,7 +4,10 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "svg_file_bytes.h"
 
 // The line breaks of a text, to name the line of a place in it.
 struct LineBreaks {
@@ -13,10 +16,26 @@ struct LineBreaks {
   size_t LineOf(size_t offset) const;
 };
 
-// The file's bytes as UTF-8, without a byte-order mark. False, with the line (from 1) and what
-// is wrong, for bytes that are not characters of the file's encoding, an encoding that is not
-// known, and characters that XML does not allow (control characters, also when written as a
-// reference such as "&#1;").
+// The file's bytes made UTF-8 in their place (a UTF-8 byte-order mark is left at the start, for
+// the parser steps over it). False, with the line (from 1) and what is wrong, for bytes that are
+// not characters of the file's encoding, an encoding that is not known, and characters that XML
+// does not allow (control characters, also when written as a reference such as "&#1;").
 // `breaks` gets the line breaks of the text.
-bool DocumentTextAsUtf8(std::string bytes, std::string* text, size_t* line, std::string* why,
-                        LineBreaks* breaks = nullptr);
+bool DocumentTextAsUtf8(ParserBytes* text, size_t* line, std::string* why, LineBreaks* breaks = nullptr);
+
+// The same, as a file's bytes come: UTF-8 text is checked a piece at a time as it is read, while
+// it is fresh in the cache; text of another encoding is converted and checked when all is read.
+class DocumentTextCheck {
+ public:
+  explicit DocumentTextCheck(LineBreaks* breaks);
+  // The bytes read so far.
+  void Read(std::string_view bytes);
+  // All the bytes: as DocumentTextAsUtf8.
+  bool Finish(ParserBytes* text, size_t* line, std::string* why);
+
+ private:
+  enum class Kind { Unknown, Utf8, Other };
+  Kind kind_ = Kind::Unknown;
+  size_t checked_ = 0;  // where the next look starts
+  LineBreaks* breaks_;
+};

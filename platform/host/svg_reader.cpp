@@ -1,6 +1,5 @@
 #include "svg_reader.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -107,27 +106,77 @@ std::string CharacterData(pugi::xml_node node) {
 
 RealMatrix Translation(double x, double y) { return RealMatrix{1, 0, 0, 1, x, y}; }
 
-// The name of the first tag, in the file's order, whose name an earlier tag or the list has.
-// One pass in the file's order over a table of the names met so far: a name is compared only
-// with earlier names of its hash.
-const ArtTag* NameGivenTwice(const std::vector<TagRef>& tags, const TagList& held) {
-  struct Met {
-    uint32_t hash = 0;
-    uint32_t position = 0;  // 0: free
-  };
-  size_t slots = 16;
-  while (slots < tags.size() * 2) slots *= 2;
-  std::vector<Met> met(slots);
-  for (size_t i = 0; i < tags.size(); ++i) {
-    const std::string_view name = tags[i]->name();
-    if (held.size() > 0 && held.Find(name)) return tags[i].get();
-    const uint32_t hash = static_cast<uint32_t>(std::hash<std::string_view>{}(name));
-    size_t k = hash & (slots - 1);
-    for (; met[k].position != 0; k = (k + 1) & (slots - 1))
-      if (met[k].hash == hash && tags[met[k].position - 1]->name() == name) return tags[i].get();
-    met[k] = Met{hash, static_cast<uint32_t>(i + 1)};
+// A hash of a tag's name, eight bytes a step. Each word is multiplied on its own, so that the
+// steps of a name run side by side; their sum is mixed once more, so that the bytes of every
+// place move the low bits, by which the table is searched.
+uint32_t NameHash(std::string_view name) {
+  constexpr uint64_t kMix[4] = {0x9E3779B97F4A7C15, 0xC2B2AE3D27D4EB4F, 0x165667B19E3779F9, 0xD6E8FEB86659FD93};
+  uint64_t sum = name.size() * kMix[3];
+  size_t at = 0, lane = 0;
+  for (; at + 8 <= name.size(); at += 8, ++lane) {
+    uint64_t word;
+    std::memcpy(&word, name.data() + at, 8);
+    sum += word * kMix[lane & 3];
   }
-  return nullptr;
+  if (at < name.size()) {
+    // The last eight bytes, or those there are: loaded as one word, never byte by byte.
+    uint64_t word = 0;
+    if (name.size() >= 8)
+      std::memcpy(&word, name.data() + name.size() - 8, 8);
+    else
+      for (size_t i = at; i < name.size(); ++i) word = word << 8 | static_cast<unsigned char>(name[i]);
+    sum += word * kMix[lane & 3];
+  }
+  sum ^= sum >> 32;
+  sum *= kMix[0];
+  sum ^= sum >> 29;
+  return static_cast<uint32_t>(sum);
+}
+
+// The names of an element's tags met so far, to find one given twice: a table of each name's
+// hash and place, a name compared only with earlier names of its hash. A name is looked up as
+// soon as its tag is made, while it is fresh in the cache.
+class NamesMet {
+ public:
+  explicit NamesMet(size_t count) {
+    size_t slots = 16;
+    while (slots < count + count / 2) slots *= 2;
+    met_.resize(slots);
+  }
+  // The slot of a name of that hash is asked of memory ahead of its look-up.
+  void Prefetch(uint32_t hash) const { __builtin_prefetch(&met_[hash & (met_.size() - 1)], 1); }
+  // Whether a tag before `tags[place]` has its name, of that hash; else that name is met.
+  bool Twice(const std::vector<TagRef>& tags, size_t place, uint32_t hash) {
+    const size_t mask = met_.size() - 1;
+    const std::string_view name = tags[place]->name();
+    size_t k = hash & mask;
+    for (; met_[k] != 0; k = (k + 1) & mask)
+      if (met_[k] >> 32 == hash && tags[static_cast<uint32_t>(met_[k]) - 1]->name() == name) return true;
+    met_[k] = uint64_t{hash} << 32 | (place + 1);
+    return false;
+  }
+
+ private:
+  std::vector<uint64_t> met_;  // hash << 32 | place + 1; 0: free
+};
+
+// The size of a NUL-ended text and where its first escape stands (at its end when none does).
+size_t Measured(const char* text, char escape, const char** firstEscape) {
+  const char* stop = strchrnul(text, escape);
+  *firstEscape = stop;
+  return *stop ? static_cast<size_t>(stop - text) + std::strlen(stop) : static_cast<size_t>(stop - text);
+}
+
+// A coded text into its room: copied as it stands when it holds no escape.
+size_t Decoded(const char* text, size_t size, const char* firstEscape, char escape, char* room) {
+  if (!*firstEscape) {
+    std::memcpy(room, text, size);
+    return size;
+  }
+  const size_t plain = static_cast<size_t>(firstEscape - text);
+  std::memcpy(room, text, plain);
+  const size_t rest = DecodeInto(std::string_view(firstEscape, size - plain), escape, room + plain);
+  return rest == kBrokenCode ? kBrokenCode : plain + rest;
 }
 
 }  // namespace
@@ -305,12 +354,12 @@ void SvgReader::KeepPage(pugi::xml_node svg, bool own, const double page[4]) {
 
 SvgReader::Gathered SvgReader::Gather(pugi::xml_node node) {
   Gathered own;
-  for (pugi::xml_attribute a : node.attributes()) {
-    if (!IsTagName(a.name())) {
+  for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
+    const char* name = a.name();
+    if (IsTagName(name))
+      own.tags.push_back(Gathered::TagText{name, a.value()});
+    else
       own.plain.push_back(a);
-    } else if (own.tags++ == 0) {
-      own.firstTag = a;
-    }
   }
   return own;
 }
@@ -509,51 +558,83 @@ void SvgReader::ReadCommon(pugi::xml_node node, const Gathered& own, HostArt* ar
       Fail(node, "unknown state '" + std::string(w) + "'");
   }
   if (art->d.attrs & kArtSelected) std::fill(art->d.segmentSelected.begin(), art->d.segmentSelected.end(), 1);
-  if (own.tags == 0) return;
-  // The tags are made first and added all at once; the first fault in the file's order is told.
+  if (own.tags.empty()) return;
+  // The tags are made in the file's order, which is the order their faults are told in, and
+  // added all at once.
+  TagList& held = art->d.tags;
   std::vector<TagRef> made;
-  made.reserve(own.tags);
-  std::string bad, keyRoom, valueRoom;  // for what is decoded before it is copied into its tag
-  for (pugi::xml_attribute a = own.firstTag; a; a = a.next_attribute()) {
-    const char* n = a.name();
-    if (!IsTagName(n)) continue;
-    std::string_view key, value;
-    if (!DecodedBytes(n + std::strlen(kTagPrefix), '-', keyRoom, &key) || key.empty()) {
-      bad = std::string("bad tag name '") + n + "'";
-      break;
+  made.reserve(own.tags.size());
+  NamesMet names(own.tags.size());
+  size_t waiting = SIZE_MAX;  // the tag whose name is yet to be looked up
+  uint32_t waitingHash = 0;
+  const auto lookUp = [&] {
+    if (waiting == SIZE_MAX) return;
+    const std::string_view name = made[waiting]->name();
+    if ((held.size() > 0 && held.Find(name)) || names.Twice(made, waiting, waitingHash))
+      Fail(node, "tag '" + std::string(name) + "' given twice");
+    waiting = SIZE_MAX;
+  };
+  std::string bad;
+  const size_t prefix = std::strlen(kTagPrefix);
+  for (const Gathered::TagText& coded : own.tags) {
+    const char* key = coded.name + prefix;
+    const char *keyEscape, *valueEscape;
+    const size_t keySize = Measured(key, '-', &keyEscape), valueSize = Measured(coded.value, '%', &valueEscape);
+    TagRef tag = TagRef::MakeInPlace(keySize + valueSize + 2, &tagArena_, [&](char* room, size_t* n, size_t* v) {
+      *n = Decoded(key, keySize, keyEscape, '-', room);
+      if (*n == kBrokenCode || *n == 0 || *n > UINT32_MAX) {
+        bad = std::string("bad tag name '") + coded.name + "'";
+        return false;
+      }
+      room[*n] = '\0';
+      char* valueRoom = room + *n + 1;
+      *v = Decoded(coded.value, valueSize, valueEscape, '%', valueRoom);
+      if (*v == kBrokenCode) {
+        bad = "bad value of tag '" + std::string(room, *n) + "'";
+        return false;
+      }
+      valueRoom[*v] = '\0';
+      return true;
+    });
+    if (!tag) {
+      lookUp();
+      Fail(node, bad);
     }
-    if (!DecodedBytes(a.value(), '%', valueRoom, &value)) {
-      bad = "bad value of tag '" + std::string(key) + "'";
-      break;
-    }
-    made.push_back(TagRef::Make(key, value, &tagArena_));
+    made.push_back(std::move(tag));
+    // Each name is looked up while the next tag is made: its slot comes from memory meanwhile.
+    const uint32_t hash = NameHash(made.back()->name());
+    names.Prefetch(hash);
+    lookUp();
+    waiting = made.size() - 1;
+    waitingHash = hash;
   }
-  if (const ArtTag* twice = NameGivenTwice(made, art->d.tags))
-    Fail(node, "tag '" + std::string(twice->name()) + "' given twice");
-  if (!bad.empty()) Fail(node, bad);
-  art->d.tags.AppendNew(made);
+  lookUp();
+  held.AppendNew(made);
 }
 
 // ---- entry points -------------------------------------------------------------------------
 
 namespace {
 
-HostDocument* ReadBytes(const std::string& path, std::string bytes, std::string* error,
-                        std::vector<std::string>* warnings, const SvgReadOptions& options) {
-  std::string text, why;
+// `check` has seen the bytes as they were read, or none of them.
+HostDocument* ReadBytes(const std::string& path, ParserBytes bytes, DocumentTextCheck& check, const LineBreaks& breaks,
+                        std::string* error, std::vector<std::string>* warnings, const SvgReadOptions& options) {
+  std::string why;
   size_t badLine = 0;
-  LineBreaks breaks;
-  if (!DocumentTextAsUtf8(std::move(bytes), &text, &badLine, &why, &breaks)) {
+  if (!check.Finish(&bytes, &badLine, &why)) {
     if (error) *error = path + ": line " + std::to_string(badLine) + ": " + why;
     return nullptr;
   }
-  // Parsed where it lies: lines are named from the breaks found before.
-  const size_t size = text.size();
+  // Parsed where it lies, in memory the parser takes over: lines are named from the breaks
+  // found before.
+  const size_t size = bytes.size();
   pugi::xml_document xml;
-  pugi::xml_parse_result parsed =
-      xml.load_buffer_inplace(text.data(), size, pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_utf8);
+  pugi::xml_parse_result parsed = xml.load_buffer_inplace_own(bytes.Release(), size,
+                                                              pugi::parse_default | pugi::parse_ws_pcdata,
+                                                              pugi::encoding_utf8);
   if (!parsed) {
-    const size_t line = breaks.LineOf(static_cast<size_t>(parsed.offset));
+    const size_t line =
+        parsed.status == pugi::status_out_of_memory ? 1 : breaks.LineOf(static_cast<size_t>(parsed.offset));
     if (error) *error = path + ": line " + std::to_string(line) + ": not well-formed XML: " + parsed.description();
     return nullptr;
   }
@@ -574,28 +655,34 @@ HostDocument* ReadBytes(const std::string& path, std::string bytes, std::string*
 
 }  // namespace
 
-HostDocument* ReadSvgText(const std::string& path, const std::string& bytes, std::string* error,
+HostDocument* ReadSvgText(const std::string& path, const std::string& text, std::string* error,
                           std::vector<std::string>* warnings, const SvgReadOptions& options) {
-  return ReadBytes(path, bytes, error, warnings, options);
+  ParserBytes bytes;
+  if (!bytes.Assign(text)) {
+    if (error) *error = path + ": not enough memory to read it";
+    return nullptr;
+  }
+  LineBreaks breaks;
+  DocumentTextCheck check(&breaks);
+  return ReadBytes(path, std::move(bytes), check, breaks, error, warnings, options);
 }
 
 HostDocument* ReadSvgDocument(const std::string& path, std::string* error, std::vector<std::string>* warnings,
                               const SvgReadOptions& options) {
-  std::string text;
   FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) {
     if (error) *error = path + ": cannot be opened";
     return nullptr;
   }
-  // Read in one piece where the size is known; a pipe or a growing file is read to its end.
-  struct stat info;
-  if (fstat(fileno(f), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
-    text.resize(static_cast<size_t>(info.st_size));
-  size_t used = std::fread(text.data(), 1, text.size(), f);
-  text.resize(used);
-  char buffer[65536];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+  ParserBytes bytes;
+  LineBreaks breaks;
+  DocumentTextCheck check(&breaks);
+  std::string why;
+  const bool read = bytes.ReadFile(f, &why, [&](std::string_view sofar) { check.Read(sofar); });
   std::fclose(f);
-  return ReadBytes(path, std::move(text), error, warnings, options);
+  if (!read) {
+    if (error) *error = path + ": " + why;
+    return nullptr;
+  }
+  return ReadBytes(path, std::move(bytes), check, breaks, error, warnings, options);
 }

@@ -46,8 +46,11 @@ class SvgReader {
   // of tags, and each look-up of an attribute it lacks would pass them all.
   struct Gathered {
     std::vector<pugi::xml_attribute> plain;  // in the file's order
-    pugi::xml_attribute firstTag;
-    size_t tags = 0;
+    struct TagText {
+      const char* name;  // "vm:tag." and the coded name
+      const char* value;
+    };
+    std::vector<TagText> tags;  // as they stand in the file, in its order
     // The first attribute of that name, as pugi::xml_node::attribute finds it.
     pugi::xml_attribute Find(const char* name) const;
   };

@@ -2,6 +2,7 @@
 // from the SVG, carried through the element's transforms to document points.
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 
 #include "svg_codes.h"
@@ -149,16 +150,28 @@ HostArt* SvgReader::ReadPath(pugi::xml_node node, const RealMatrix& ctm, const S
   return art;
 }
 
+// "x y in-x in-y out-x out-y corner" a segment, ";" between segments, read number by number
+// where they lie.
 std::vector<SvgSubpath> SvgReader::OwnSegments(pugi::xml_node node) {
   std::vector<SvgSubpath> paths(1);
-  std::string_view text = node.attribute("vm:segments").value();
-  if (!text.empty())
-    for (std::string_view seg : Split(text, ';')) {
-      std::vector<double> v;
-      if (!ParseNums(seg, v) || v.size() != 7) Fail(node, "broken vm:segments");
-      paths[0].segments.push_back(
-          PathSegment{{v[0], v[1]}, {v[2], v[3]}, {v[4], v[5]}, Short(node, v[6], "vm:segments")});
+  const std::string_view text = node.attribute("vm:segments").value();
+  const char* at = text.data();
+  const char* const end = at + text.size();
+  const auto broken = [&] { Fail(node, "broken vm:segments"); };
+  while (at != end) {
+    double v[7];
+    for (double& number : v) {
+      while (at != end && *at == ' ') ++at;
+      if (at != end && *at == '+') ++at;
+      const auto [next, fault] = std::from_chars(at, end, number);
+      if (fault != std::errc() || !std::isfinite(number) || (next != end && *next != ' ' && *next != ';')) broken();
+      at = next;
     }
+    while (at != end && *at == ' ') ++at;
+    if (at != end && (*at++ != ';' || at == end)) broken();
+    paths[0].segments.push_back(
+        PathSegment{{v[0], v[1]}, {v[2], v[3]}, {v[4], v[5]}, Short(node, v[6], "vm:segments")});
+  }
   paths[0].closed = node.attribute("vm:closed").as_int() == 1;
   return paths;
 }
