@@ -1,7 +1,6 @@
 #include "svg_codes.h"
 
 #include <cctype>
-#include <cstring>
 
 namespace {
 
@@ -33,18 +32,16 @@ std::string EncodeBytes(const std::string& bytes, char escape, bool (*keep)(unsi
 
 size_t DecodeInto(std::string_view text, char escape, char* out) {
   char* to = out;
-  // The plain runs between codes are copied whole.
-  for (size_t i = 0; i < text.size();) {
-    const void* found = std::memchr(text.data() + i, escape, text.size() - i);
-    const size_t code = found ? static_cast<size_t>(static_cast<const char*>(found) - text.data()) : text.size();
-    std::memcpy(to, text.data() + i, code - i);
-    to += code - i;
-    if (code == text.size()) break;
-    if (code + 2 >= text.size()) return kBrokenCode;
-    int hi = HexValue(text[code + 1]), lo = HexValue(text[code + 2]);
+  for (size_t i = 0; i < text.size(); i++) {
+    if (text[i] != escape) {
+      *to++ = text[i];
+      continue;
+    }
+    if (i + 2 >= text.size()) return kBrokenCode;
+    int hi = HexValue(text[i + 1]), lo = HexValue(text[i + 2]);
     if (hi < 0 || lo < 0) return kBrokenCode;
     *to++ = static_cast<char>(hi * 16 + lo);
-    i = code + 3;
+    i += 2;
   }
   return static_cast<size_t>(to - out);
 }
