@@ -223,14 +223,17 @@ bool CheckedText(std::string_view text, size_t* at, bool whole, size_t* line, st
   return true;
 }
 
-bool IsUtf8Text(std::string_view start) {
+// The encoding of a file's bytes as iconv names it, and where its text starts; no name for
+// UTF-8. A file that starts with a UTF-8 byte-order mark declares nothing before it and is UTF-8.
+SourceEncoding EncodingOf(std::string_view start) {
   const auto at = [&](size_t i) { return i < start.size() ? static_cast<unsigned char>(start[i]) : 0x100u; };
-  if ((at(0) == 0xFF && at(1) == 0xFE) || (at(0) == 0xFE && at(1) == 0xFF) || (at(0) == '<' && at(1) == 0) ||
-      (at(0) == 0 && at(1) == '<'))
-    return false;
-  // A file that starts with a UTF-8 byte-order mark declares nothing before it and is UTF-8.
-  const std::string declared = DeclaredEncoding(start.substr(0, kDeclarationBytes));
-  return declared.empty() || Lower(declared) == "utf-8" || Lower(declared) == "utf8";
+  if (at(0) == 0xFF && at(1) == 0xFE) return {"UTF-16LE", 2};
+  if (at(0) == 0xFE && at(1) == 0xFF) return {"UTF-16BE", 2};
+  if (at(0) == '<' && at(1) == 0) return {"UTF-16LE", 0};  // UTF-16 without a mark: "<" and its zero byte
+  if (at(0) == 0 && at(1) == '<') return {"UTF-16BE", 0};
+  std::string declared = DeclaredEncoding(start.substr(0, kDeclarationBytes));
+  if (declared.empty() || Lower(declared) == "utf-8" || Lower(declared) == "utf8") return {};
+  return {std::move(declared), 0};
 }
 
 }  // namespace
@@ -240,32 +243,21 @@ DocumentTextCheck::DocumentTextCheck(LineBreaks* breaks) : breaks_(breaks) {
 }
 
 void DocumentTextCheck::Read(std::string_view bytes) {
-  if (kind_ == Kind::Unknown && bytes.size() >= kDeclarationBytes)
-    kind_ = IsUtf8Text(bytes) ? Kind::Utf8 : Kind::Other;
+  if (!known_ && bytes.size() >= kDeclarationBytes) {
+    encoding_ = EncodingOf(bytes);
+    known_ = true;
+  }
   // A fault stops the look where it stands, to be found there again and told when all is read.
   size_t line;
   std::string why;
-  if (kind_ == Kind::Utf8) CheckedText(bytes, &checked_, false, &line, &why, breaks_);
+  if (known_ && encoding_.name.empty()) CheckedText(bytes, &checked_, false, &line, &why, breaks_);
 }
 
 bool DocumentTextCheck::Finish(ParserBytes* text, size_t* line, std::string* why) {
-  const std::string_view bytes = text->view();
-  if (kind_ == Kind::Unknown) kind_ = IsUtf8Text(bytes) ? Kind::Utf8 : Kind::Other;
-  if (kind_ == Kind::Other) {
-    const auto at = [&](size_t i) { return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0x100u; };
+  if (!known_) encoding_ = EncodingOf(text->view());
+  if (!encoding_.name.empty()) {
     std::string converted;
-    bool done;
-    if (at(0) == 0xFF && at(1) == 0xFE)
-      done = Converted(bytes, 2, "UTF-16LE", &converted, line, why);
-    else if (at(0) == 0xFE && at(1) == 0xFF)
-      done = Converted(bytes, 2, "UTF-16BE", &converted, line, why);
-    else if (at(0) == '<' && at(1) == 0)  // UTF-16 without a mark: "<" and its zero byte
-      done = Converted(bytes, 0, "UTF-16LE", &converted, line, why);
-    else if (at(0) == 0 && at(1) == '<')
-      done = Converted(bytes, 0, "UTF-16BE", &converted, line, why);
-    else
-      done = Converted(bytes, 0, DeclaredEncoding(bytes.substr(0, kDeclarationBytes)), &converted, line, why);
-    if (!done) return false;
+    if (!Converted(text->view(), encoding_.from, encoding_.name, &converted, line, why)) return false;
     if (!text->Assign(converted)) {
       *line = 1;
       *why = "not enough memory to read it";
@@ -273,8 +265,4 @@ bool DocumentTextCheck::Finish(ParserBytes* text, size_t* line, std::string* why
     }
   }
   return CheckedText(text->view(), &checked_, true, line, why, breaks_);
-}
-
-bool DocumentTextAsUtf8(ParserBytes* text, size_t* line, std::string* why, LineBreaks* breaks) {
-  return DocumentTextCheck(breaks).Finish(text, line, why);
 }

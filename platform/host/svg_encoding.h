@@ -16,26 +16,31 @@ struct LineBreaks {
   size_t LineOf(size_t offset) const;
 };
 
-// The file's bytes made UTF-8 in their place (a UTF-8 byte-order mark is left at the start, for
-// the parser steps over it). False, with the line (from 1) and what is wrong, for bytes that are
-// not characters of the file's encoding, an encoding that is not known, and characters that XML
-// does not allow (control characters, also when written as a reference such as "&#1;").
-// `breaks` gets the line breaks of the text.
-bool DocumentTextAsUtf8(ParserBytes* text, size_t* line, std::string* why, LineBreaks* breaks = nullptr);
+// Where the text of a file starts and the encoding iconv reads it in; no name for UTF-8.
+struct SourceEncoding {
+  std::string name;
+  size_t from = 0;
+};
 
-// The same, as a file's bytes come: UTF-8 text is checked a piece at a time as it is read, while
-// it is fresh in the cache; text of another encoding is converted and checked when all is read.
+// A file's bytes made UTF-8 and checked as they come: UTF-8 text a piece at a time as it is
+// read, while it is fresh in the cache; text of another encoding converted whole when all is
+// read (UTF-16 with or without a byte-order mark, or the encoding its declaration names).
 class DocumentTextCheck {
  public:
+  // `breaks` gets the line breaks of the text.
   explicit DocumentTextCheck(LineBreaks* breaks);
   // The bytes read so far.
   void Read(std::string_view bytes);
-  // All the bytes: as DocumentTextAsUtf8.
+  // All the bytes, made UTF-8 in their place (a UTF-8 byte-order mark is left at the start, for
+  // the parser steps over it). False, with the line (from 1) and what is wrong, for bytes that
+  // are not characters of the file's encoding, an encoding that is not known, and characters
+  // that XML does not allow (control characters, also when written as a reference such as
+  // "&#1;").
   bool Finish(ParserBytes* text, size_t* line, std::string* why);
 
  private:
-  enum class Kind { Unknown, Utf8, Other };
-  Kind kind_ = Kind::Unknown;
+  bool known_ = false;  // the encoding, once the start of the file has been read
+  SourceEncoding encoding_;
   size_t checked_ = 0;  // where the next look starts
   LineBreaks* breaks_;
 };

@@ -2,8 +2,8 @@
 
 #include <sys/stat.h>
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <pugixml.hpp>
 #include <utility>
@@ -18,14 +18,6 @@ ParserBytes::ParserBytes(ParserBytes&& other) noexcept
     : data_(std::exchange(other.data_, nullptr)),
       size_(std::exchange(other.size_, 0)),
       capacity_(std::exchange(other.capacity_, 0)) {}
-
-ParserBytes& ParserBytes::operator=(ParserBytes&& other) noexcept {
-  ParserBytes taken(std::move(other));
-  std::swap(data_, taken.data_);
-  std::swap(size_, taken.size_);
-  std::swap(capacity_, taken.capacity_);
-  return *this;
-}
 
 ParserBytes::~ParserBytes() {
   if (data_) pugi::get_memory_deallocation_function()(data_);
@@ -53,8 +45,8 @@ bool ParserBytes::Assign(std::string_view text) {
 
 bool ParserBytes::ReadFile(std::FILE* f, std::string* why, const std::function<void(std::string_view)>& piece) {
   size_ = 0;
-  // A file of known size is read in one piece into room for one byte more, which tells its end
-  // without moving it; what a pipe brings, or a file that grows meanwhile, is read on.
+  // A file of known size is read into room for one byte more, which tells its end without
+  // moving it; what a pipe brings, or a file that grows meanwhile, is read on into more room.
   struct stat info;
   size_t room = 65536;
   if (fstat(fileno(f), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)

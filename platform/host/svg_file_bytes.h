@@ -14,7 +14,6 @@ class ParserBytes {
   ParserBytes(const ParserBytes&) = delete;
   ParserBytes& operator=(const ParserBytes&) = delete;
   ParserBytes(ParserBytes&& other) noexcept;
-  ParserBytes& operator=(ParserBytes&& other) noexcept;
   ~ParserBytes();
 
   // A copy of `text`; false when the memory cannot be had.
