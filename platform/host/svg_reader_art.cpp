@@ -299,8 +299,8 @@ HostArt* SvgReader::ReadText(pugi::xml_node node, const RealMatrix& ctm, const S
           if (!placed) look = parentStyle;
           placed = true;
           characters += child.value();
-        } else if (child.type() == pugi::node_element && std::string_view(child.name()) == "tspan" &&
-                   depth < kMaxDepth) {
+        } else if (child.type() == pugi::node_element && std::string_view(child.name()) == "tspan") {
+          if (depth >= kMaxDepth) reader.Fail(child, "tspans nested more than " + std::to_string(kMaxDepth) + " deep");
           const SvgStyle own = ComputeStyle(parentStyle, child, reader.sheet_);
           // A tspan placed on a line of its own starts a new line: kept as a blank on the one line.
           const bool positioned = child.attribute("x") || child.attribute("y");

@@ -299,6 +299,8 @@ TEST_F(SvgStylesAndFaultsTest, AFileThatCannotBeReadStopsWithItsLine) {
   std::string chain = "<path id='u0' d='M0 0L1 1'/>";
   for (int i = 1; i <= 300; ++i)
     chain += "<use id='u" + std::to_string(i) + "' href='#u" + std::to_string(i - 1) + "'/>";
+  std::string tspans = "x";
+  for (int i = 0; i <= 256; ++i) tspans = "<tspan>" + tspans + "</tspan>";
   std::string long_path = "<defs><path id='long' d='M0 0";
   for (int i = 0; i < 30000; ++i) long_path += " l1 0";
   long_path += "'/></defs>";
@@ -323,6 +325,7 @@ TEST_F(SvgStylesAndFaultsTest, AFileThatCannotBeReadStopsWithItsLine) {
       {nest, "the art it draws would take more than 64 MB of memory"},
       {long_path, "the art it draws would take more than 64 MB of memory"},
       {chain, "uses nested more than 256 deep"},
+      {"\n<text>" + tspans + "</text>", "line 3: tspans nested more than 256 deep"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.body.substr(0, 80));
