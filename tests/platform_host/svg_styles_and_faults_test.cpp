@@ -159,6 +159,10 @@ TEST_F(SvgStylesAndFaultsTest, TextIsOneLineOfPointTextWhereItsFirstCharacterSta
       {"<text id='s' x='0' y='0'><tspan x='0'>A</tspan><tspan x='8'>B</tspan><tspan x='16' y='20'>C</tspan></text>",
        "AB C", 0, 0, 16},
       {"<text id='s' x='0' y='0'><tspan x='0'>Cut</tspan><tspan x='20'>2</tspan></text>", "Cut 2", 0, 0, 16},
+      // Kerned: runs of several letters, each at its own x, read as one word where the step fits the run.
+      {"<text id='s' font-size='24'><tspan x='0'>B</tspan><tspan x='12.839'>A</tspan><tspan x='26.558'>CK BODICE B"
+       "</tspan><tspan x='150.003'>L</tspan><tspan x='159.589'>OCK</tspan></text>", "BACK BODICE BLOCK", 0, 0, 24},
+      {"<text id='s'><tspan x='0'>\n A</tspan><tspan x='8'>B</tspan></text>", "AB", 0, 0, 16},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
