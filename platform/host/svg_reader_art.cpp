@@ -53,29 +53,37 @@ struct PlacedPart {
   bool newLine;  // placed on a line of its own
 };
 
-size_t Letters(std::string_view text) {
+// The characters a part takes room for: blanks inside it as one, blanks at its ends none.
+size_t Length(std::string_view text) {
   size_t n = 0;
-  for (char c : text)
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80 && c != ' ' && c != '\t' && c != '\n' && c != '\r') ++n;
+  bool blank = false;
+  for (char c : text) {
+    if (c == ' ' || c == '\t') {
+      blank = n > 0;
+    } else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80 && c != '\n' && c != '\r') {
+      n += blank ? 2 : 1;
+      blank = false;
+    }
+  }
   return n;
 }
 
 // The parts joined into one line. A part placed on a line of its own, or a word placed by itself,
-// starts with a blank; letters placed one by one (letter-spaced text) stay one word unless the
-// step to the next is well beyond the text's usual step between letters.
+// starts with a blank; parts placed one after another (letter-spaced or kerned text) stay one word
+// while the step to the next is at most their length and a half at the usual step between letters
+// placed one by one.
 std::string JoinedParts(const std::string& characters, const std::vector<PlacedPart>& parts) {
-  auto letters = [&](size_t i) {
+  auto length = [&](size_t i) {
     const size_t end = i + 1 < parts.size() ? parts[i + 1].start : characters.size();
-    return Letters(std::string_view(characters).substr(parts[i].start, end - parts[i].start));
+    return Length(std::string_view(characters).substr(parts[i].start, end - parts[i].start));
   };
-  auto letterStep = [&](size_t i) {  // from the letter before, or 0 when these are not two placed letters
-    const bool letterPair = !parts[i].newLine && parts[i].hasX && parts[i - 1].hasX && letters(i) == 1 &&
-                            letters(i - 1) == 1 && parts[i].x > parts[i - 1].x;
-    return letterPair ? parts[i].x - parts[i - 1].x : 0.0;
+  auto step = [&](size_t i) {  // from the part before on the same line, or 0
+    const bool along = !parts[i].newLine && parts[i].hasX && parts[i - 1].hasX && parts[i].x > parts[i - 1].x;
+    return along ? parts[i].x - parts[i - 1].x : 0.0;
   };
   std::vector<double> steps;
   for (size_t i = 1; i < parts.size(); ++i)
-    if (const double step = letterStep(i); step > 0) steps.push_back(step);
+    if (length(i) == 1 && length(i - 1) == 1 && step(i) > 0) steps.push_back(step(i));
   double usual = 0;
   if (!steps.empty()) {
     std::nth_element(steps.begin(), steps.begin() + static_cast<ptrdiff_t>(steps.size() / 2), steps.end());
@@ -84,8 +92,7 @@ std::string JoinedParts(const std::string& characters, const std::vector<PlacedP
   std::string out;
   for (size_t i = 0; i < parts.size(); ++i) {
     const size_t end = i + 1 < parts.size() ? parts[i + 1].start : characters.size();
-    const double step = i > 0 ? letterStep(i) : 0;
-    if (i > 0 && !(step > 0 && step <= 1.5 * usual)) out += ' ';
+    if (i > 0 && !(step(i) > 0 && step(i) <= (static_cast<double>(length(i - 1)) + 0.5) * usual)) out += ' ';
     out.append(characters, parts[i].start, end - parts[i].start);
   }
   return out;
@@ -299,8 +306,8 @@ HostArt* SvgReader::ReadText(pugi::xml_node node, const RealMatrix& ctm, const S
           if (!placed) look = parentStyle;
           placed = true;
           characters += child.value();
-        } else if (child.type() == pugi::node_element && std::string_view(child.name()) == "tspan" &&
-                   depth < kMaxDepth) {
+        } else if (child.type() == pugi::node_element && std::string_view(child.name()) == "tspan") {
+          if (depth >= kMaxDepth) reader.Fail(child, "tspans nested more than " + std::to_string(kMaxDepth) + " deep");
           const SvgStyle own = ComputeStyle(parentStyle, child, reader.sheet_);
           // A tspan placed on a line of its own starts a new line: kept as a blank on the one line.
           const bool positioned = child.attribute("x") || child.attribute("y");

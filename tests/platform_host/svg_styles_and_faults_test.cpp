@@ -159,6 +159,10 @@ TEST_F(SvgStylesAndFaultsTest, TextIsOneLineOfPointTextWhereItsFirstCharacterSta
       {"<text id='s' x='0' y='0'><tspan x='0'>A</tspan><tspan x='8'>B</tspan><tspan x='16' y='20'>C</tspan></text>",
        "AB C", 0, 0, 16},
       {"<text id='s' x='0' y='0'><tspan x='0'>Cut</tspan><tspan x='20'>2</tspan></text>", "Cut 2", 0, 0, 16},
+      // Kerned: runs of several letters, each at its own x, read as one word where the step fits the run.
+      {"<text id='s' font-size='24'><tspan x='0'>B</tspan><tspan x='12.839'>A</tspan><tspan x='26.558'>CK BODICE B"
+       "</tspan><tspan x='150.003'>L</tspan><tspan x='159.589'>OCK</tspan></text>", "BACK BODICE BLOCK", 0, 0, 24},
+      {"<text id='s'><tspan x='0'>\n A</tspan><tspan x='8'>B</tspan></text>", "AB", 0, 0, 16},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -299,6 +303,8 @@ TEST_F(SvgStylesAndFaultsTest, AFileThatCannotBeReadStopsWithItsLine) {
   std::string chain = "<path id='u0' d='M0 0L1 1'/>";
   for (int i = 1; i <= 300; ++i)
     chain += "<use id='u" + std::to_string(i) + "' href='#u" + std::to_string(i - 1) + "'/>";
+  std::string tspans = "x";
+  for (int i = 0; i <= 256; ++i) tspans = "<tspan>" + tspans + "</tspan>";
   std::string long_path = "<defs><path id='long' d='M0 0";
   for (int i = 0; i < 30000; ++i) long_path += " l1 0";
   long_path += "'/></defs>";
@@ -323,6 +329,7 @@ TEST_F(SvgStylesAndFaultsTest, AFileThatCannotBeReadStopsWithItsLine) {
       {nest, "the art it draws would take more than 64 MB of memory"},
       {long_path, "the art it draws would take more than 64 MB of memory"},
       {chain, "uses nested more than 256 deep"},
+      {"\n<text>" + tspans + "</text>", "line 3: tspans nested more than 256 deep"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.body.substr(0, 80));
