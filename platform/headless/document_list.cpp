@@ -52,16 +52,7 @@ std::string PageSummary(const HostDocument* doc) {
   return "page " + Millimetres(doc->page.w) + " x " + Millimetres(doc->page.h) + " mm, " + units;
 }
 
-int ListDocument(const std::string& path, const SvgReadOptions& read, std::ostream& out, std::ostream& err) {
-  vmhost::ResetHost();
-  std::string why;
-  std::vector<std::string> warnings;
-  DocumentHandle doc = vmhost::OpenDocument(path, &why, &warnings, read);
-  for (const std::string& w : warnings) err << w << "\n";
-  if (doc == nullptr) {
-    err << "vestamark-host: " << why << "\n";
-    return 1;
-  }
+void ListArts(HostDocument* doc, std::ostream& out) {
   out << PageSummary(doc) << "\n";
   std::vector<std::vector<std::string>> rows{{"ID", "KIND", "LAYER", "ANCHORS", "LEFT", "BOTTOM", "RIGHT", "TOP (mm)"}};
   for (HostLayer* layer : doc->d.layers) {
@@ -96,6 +87,19 @@ int ListDocument(const std::string& path, const SvgReadOptions& read, std::ostre
     while (!line.empty() && line.back() == ' ') line.pop_back();
     out << line << "\n";
   }
+}
+
+int ListDocument(const std::string& path, const SvgReadOptions& read, std::ostream& out, std::ostream& err) {
+  vmhost::ResetHost();
+  std::string why;
+  std::vector<std::string> warnings;
+  DocumentHandle doc = vmhost::OpenDocument(path, &why, &warnings, read);
+  for (const std::string& w : warnings) err << w << "\n";
+  if (doc == nullptr) {
+    err << "vestamark-host: " << why << "\n";
+    return 1;
+  }
+  ListArts(doc, out);
   vmhost::ResetHost();
   vmwin::ResetWindowsLayer();
   return 0;

@@ -14,6 +14,9 @@ namespace headless {
 // faults go to `err`. Returns the program's exit status.
 int ListDocument(const std::string& path, const SvgReadOptions& read, std::ostream& out, std::ostream& err);
 
+// The page and each art of an open document, as --list prints them.
+void ListArts(HostDocument* doc, std::ostream& out);
+
 // "page 594.00 x 841.00 mm, px read as 1/72 inch": so that a file read at the wrong size shows at once.
 std::string PageSummary(const HostDocument* doc);
 
