@@ -162,17 +162,19 @@ TEST_F(HeadlessTest, DialogsAlertsAndUndoArePrintedAsSeen) {
 }
 
 // Sizes are often named by numbers: a word that is one item's text and another's number
-// chooses neither; an item may be named by its own number.
+// chooses neither unless the step says which way it names; an item may be named by its own number.
 TEST_F(HeadlessTest, AFlyoutWordThatIsOneItemsTextAndAnothersNumberStopsTheRun) {
   fs::create_directories(Path("docs/Adobe/Illustrator/Prefs"));
   Write("docs/Adobe/Illustrator/Prefs/Vestamark.ini",
         "grading_preset_01 = \"12\",1,1,1,0,1,0\r\ngrading_preset_02 = \"14\",1,1,1,1,1,0\r\n"
         "grading_preset_03 = \"13\",1,1,1,2,1,0\r\n");
-  const ProgramRun run =
-      Grade("documents " + Path("docs") + "\ntick\nflyout Vestamark_INF_PANEL 12\nflyout Vestamark_INF_PANEL 13\n");
+  const ProgramRun run = Grade("documents " + Path("docs") +
+                               "\ntick\nflyout Vestamark_INF_PANEL 12\nflyout Vestamark_INF_PANEL text 13\n"
+                               "flyout Vestamark_INF_PANEL number 13\nflyout Vestamark_INF_PANEL 13\n");
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find(":4: \"13\" fits two flyout items of panel \"Vestamark_INF_PANEL\": \"13\" (number 14) by "
-                         "its text and \"14\" by its number"),
+  EXPECT_NE(run.err.find(":6: \"13\" fits two flyout items of panel \"Vestamark_INF_PANEL\": \"13\" (number 14) by "
+                         "its text and \"14\" by its number; write \"flyout Vestamark_INF_PANEL text 13\" or "
+                         "\"flyout Vestamark_INF_PANEL number 13\""),
             std::string::npos)
       << run.err;
 }
