@@ -1,5 +1,6 @@
 #include "module_files.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -52,19 +53,36 @@ void ModuleFiles::Copy(const fs::path& documents, const fs::path& scratch) {
   }
 }
 
-// The line is set the way a person would edit it.
+// The line is set the way a person would edit it, in the file's own
+// encoding: in a file with a UTF-16 mark a character is a unit of two bytes,
+// and every other line is kept byte for byte.
 std::string ModuleFiles::SetLanguage(const char* word) const {
   const fs::path file = scratch_ / kPrefs / "Vestamark.ini";
-  std::istringstream in(ReadBytes(file));
-  std::string kept, line;
-  while (std::getline(in, line)) {
-    const std::string key = line.substr(0, line.find('='));
-    const size_t start = key.find_first_not_of(" \t");
-    if (start != std::string::npos && key.substr(start, 8) == "language") continue;
-    kept += line + "\n";
+  const std::string bytes = ReadBytes(file);
+  const bool big = bytes.starts_with("\xFE\xFF"), wide = big || bytes.starts_with("\xFF\xFE");
+  const size_t width = wide ? 2 : 1;
+  const auto encoded = [&](std::string_view ascii) {
+    std::string units;
+    for (char c : ascii) units += !wide ? std::string{c} : big ? std::string{'\0', c} : std::string{c, '\0'};
+    return units;
+  };
+  const auto holds = [&](size_t at, const char* ascii) { return bytes.compare(at, width, encoded(ascii)) == 0; };
+  std::string kept = bytes.substr(0, wide ? 2 : 0);
+  bool ended = true;
+  // A line ends at LF, CR or CR LF, as the module reads it.
+  for (size_t start = kept.size(), end = start; start < bytes.size(); start = end) {
+    while (end < bytes.size() && !holds(end, "\n") && !holds(end, "\r")) end += width;
+    const bool lineEnded = end < bytes.size();
+    end = std::min(end + (lineEnded && holds(end, "\r") && holds(end + width, "\n") ? 2 * width : width), bytes.size());
+    size_t at = start;
+    while (at < end && (holds(at, " ") || holds(at, "\t"))) at += width;
+    if (bytes.compare(at, 8 * width, encoded("language")) == 0) continue;
+    kept += bytes.substr(start, end - start);
+    ended = lineEnded;
   }
   std::string why;
-  WriteWholeFile(file.string(), kept + "language = " + word + "\r\n", &why);
+  WriteWholeFile(file.string(), kept + encoded(std::string(ended ? "" : "\r\n") + "language = " + word + "\r\n"),
+                 &why);
   return why;
 }
 

@@ -99,7 +99,7 @@ class Runner {
         Menu(s.words[0]);
         break;
       case StepKind::Flyout:
-        Flyout(s.words[0], s.words[1]);
+        Flyout(s.words[0], s.words[1], s.words[2]);
         break;
       case StepKind::Panel:
         PanelControl(s);
@@ -350,19 +350,26 @@ class Runner {
     Fault("no panel " + Quote(name) + (names.empty() ? "; no panel exists" : "; the panels are " + names));
   }
 
-  // An item's text wins over another item's number: sizes are often named by numbers.
-  void Flyout(const std::string& panelName, const std::string& item) {
+  // Sizes are often named by numbers: a word that is one item's text and
+  // another's number would choose silently by one rule, so it chooses neither;
+  // `way` ("text" or "number") names the item one way only.
+  void Flyout(const std::string& panelName, const std::string& item, const std::string& way) {
     HostPanel* panel = FindPanel(panelName);
     const std::vector<FlyoutItem> items = vmhost::FlyoutItems(panel);
-    const FlyoutItem* chosen = nullptr;
+    const FlyoutItem *chosen = nullptr, *numbered = nullptr;
     std::string texts;
     for (const FlyoutItem& f : items) {
       if (f.separator) continue;
-      if (chosen == nullptr && ToUtf8(f.text) == item) chosen = &f;
+      if (chosen == nullptr && way != "number" && ToUtf8(f.text) == item) chosen = &f;
+      if (way != "text" && std::to_string(f.id) == item) numbered = &f;
       texts += (texts.empty() ? "" : ", ") + Quote(ToUtf8(f.text));
     }
-    for (const FlyoutItem& f : items)
-      if (chosen == nullptr && !f.separator && std::to_string(f.id) == item) chosen = &f;
+    if (chosen != nullptr && numbered != nullptr && chosen != numbered)
+      Fault(Quote(item) + " fits two flyout items of panel " + Quote(panel->id) + ": " + Quote(ToUtf8(chosen->text)) +
+            " (number " + std::to_string(chosen->id) + ") by its text and " + Quote(ToUtf8(numbered->text)) +
+            " by its number; write \"flyout " + panel->id + " text " + item + "\" or \"flyout " + panel->id +
+            " number " + item + "\"");
+    if (chosen == nullptr) chosen = numbered;
     if (chosen == nullptr)
       Fault("panel " + Quote(panel->id) + " has no flyout item " + Quote(item) +
             (texts.empty() ? "" : "; its items are " + texts));

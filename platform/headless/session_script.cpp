@@ -185,7 +185,9 @@ class Reader {
     } else if (verb == "flyout") {
       if (n < 3) Fail("flyout needs a panel and an item");
       s.kind = StepKind::Flyout;
-      s.words = {w[1], Join(w, 2)};
+      // "text WORD" or "number N" names an item one way only, where a word fits two items.
+      const bool oneWay = n > 3 && (w[2] == "text" || w[2] == "number");
+      s.words = {w[1], Join(w, oneWay ? 3 : 2), oneWay ? w[2] : ""};
     } else if (verb == "panel") {
       s.kind = StepKind::Panel;
       const bool click = n == 4 && w[2] == "click";

@@ -172,6 +172,27 @@ TEST_F(HeadlessTest, TheWorkedExampleGradesEveryPieceOfAnExportedBlockOnALayerPe
   EXPECT_EQ(vmhost::FindLayer("S"), nullptr);
 }
 
+// A front exported as separate seams, its side seam moved 10 mm a size by one point group: in
+// every size each seam's end still lies on exactly one other seam's end.
+TEST_F(HeadlessTest, SeparateSeamsMovedByAPointGroupStayJoinedInEverySize) {
+  const ProgramRun run =
+      Host({ExampleFile("front-as-seams.svg"), ExampleFile("grade-front-as-seams.session"), Path("graded.svg")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  OpenedDocument graded(Path("graded.svg"));
+  const char* const kSeamSizes[] = {"S", "M", "L", "LL"};
+  for (int size = 0; size < 4; ++size) {
+    std::vector<RealPoint> ends;
+    for (ArtHandle seam : vmhost::Children(vmhost::Children(vmhost::FindLayer(kSeamSizes[size])->group).at(0)))
+      for (const RealPoint& p : AnchorsInMm(seam)) ends.push_back(p);
+    const auto at = [&](RealPoint p) {
+      return std::count_if(ends.begin(), ends.end(),
+                           [&](RealPoint e) { return std::hypot(e.h - p.h, e.v - p.v) < 1e-6; });
+    };
+    for (const RealPoint& e : ends) EXPECT_EQ(at(e), 2) << kSeamSizes[size] << " " << e.h << " " << e.v;
+    EXPECT_EQ(at({250 + 10.0 * size, -480}) + at({262 + 10.0 * size, -255}), 4) << kSeamSizes[size];
+  }
+}
+
 // The README walks through the example: each session block it shows is a run of the session's
 // lines, and each line of --list it shows is one the program prints.
 TEST_F(HeadlessTest, TheReadmeShowsTheWorkedExampleAsItRuns) {
@@ -182,8 +203,9 @@ TEST_F(HeadlessTest, TheReadmeShowsTheWorkedExampleAsItRuns) {
       if (!line.empty() && !(dropComments && line[0] == '#')) lines.push_back(line);
     return lines;
   };
-  const std::vector<std::string> session =
-      linesOf(ReadHostFile(ExampleFile("grade-exported-block.session")), true);
+  std::vector<std::string> session = linesOf(ReadHostFile(ExampleFile("grade-exported-block.session")), true);
+  for (const std::string& line : linesOf(ReadHostFile(ExampleFile("grade-front-as-seams.session")), true))
+    session.push_back(line);
   const std::vector<std::string> listed = linesOf(Host({"--list", ExampleFile("exported-block.svg")}).out, false);
   const std::string readme = ReadHostFile(SourceFile("README.md"));
   const size_t from = readme.find("\n1. ", readme.find("## Grade your own pattern"));

@@ -22,9 +22,9 @@ std::string Replace(std::string text, const std::string& from, const std::string
   return text;
 }
 
-std::string Utf16(const std::string& ascii) {
-  std::string out = "\xFF\xFE";
-  for (char c : ascii) out += {c, '\0'};
+std::string Utf16(const std::string& ascii, bool big = false) {
+  std::string out = big ? "\xFE\xFF" : "\xFF\xFE";
+  for (char c : ascii) out += big ? std::string{'\0', c} : std::string{c, '\0'};
   return out;
 }
 
@@ -151,6 +151,17 @@ TEST_F(PreferencesKeptTest, TheLanguageOptionWritesThePreferencesWholeOrNotAtAll
   EXPECT_EQ(mode.st_mode & 0777, 0640u);
   for (const auto& entry : fs::directory_iterator(fs::path(Prefs()).parent_path()))
     EXPECT_EQ(entry.path().filename(), "Vestamark.ini") << "nothing is left beside it";
+}
+
+// The language option edits its line as the file was saved, in either byte order and with CR line ends.
+TEST_F(PreferencesKeptTest, TheLanguageOptionEditsTheFileInItsOwnEncoding) {
+  const std::string sizes = "grading_preset_01 = \"S\",1.1,1.1,1,0,1,0\rgrading_preset_02 = \"XL\",1.3,1.3,1,4,1,0";
+  for (const bool big : {false, true}) {
+    WritePrefs(Utf16("language = JAPANESE\r" + sizes, big));
+    const ProgramRun run = Grade("documents docs\nlanguage english\ntick\n");
+    EXPECT_EQ(run.out.find("alert:"), std::string::npos) << run.out;
+    EXPECT_EQ(Kept(), Replace(sizes, "\r", "\n") + "\nlanguage = ENGLISH\n");
+  }
 }
 
 // A session that stops on a fault writes nothing: not its outputs, not the
