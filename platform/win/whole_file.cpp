@@ -1,6 +1,7 @@
 #include "whole_file.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,6 +14,23 @@ namespace {
 
 // Four hexadecimal digits, 0000 left out so that a number is never 0.
 constexpr unsigned kNames = 0xFFFF;
+// As many links as the system follows in a path.
+constexpr int kLinkHops = 40;
+
+// The file `path` leads to through its symbolic links, a relative one read
+// from the link's own folder; "" (and why) for a circle of links.
+std::string FollowLinks(std::string path, int* why) {
+  for (int hop = 0; hop < kLinkHops; ++hop) {
+    char to[PATH_MAX];
+    const ssize_t n = readlink(path.c_str(), to, sizeof to);
+    if (n < 0) return path;
+    const size_t slash = path.find_last_of('/');
+    const bool fromFolder = to[0] != '/' && slash != std::string::npos;
+    path = (fromFolder ? path.substr(0, slash + 1) : std::string()) + std::string(to, static_cast<size_t>(n));
+  }
+  *why = ELOOP;
+  return "";
+}
 
 std::string CannotWrite(const std::string& path, int why) {
   return path + ": cannot be written: " + (why == EISDIR ? "it is a folder" : std::strerror(why));
@@ -43,12 +61,15 @@ int CreateUniqueFile(const std::string& prefix, const std::string& suffix, std::
 }
 
 int ReplaceKeepingPermissions(const std::string& temp, const std::string& path) {
+  int why = 0;
+  const std::string target = FollowLinks(path, &why);
+  if (why != 0) return why;
   struct stat old;
-  if (stat(path.c_str(), &old) == 0) {
+  if (stat(target.c_str(), &old) == 0) {
     if (S_ISDIR(old.st_mode)) return EISDIR;
     if (chmod(temp.c_str(), old.st_mode & 07777) != 0) return errno;
   }
-  return std::rename(temp.c_str(), path.c_str()) == 0 ? 0 : errno;
+  return std::rename(temp.c_str(), target.c_str()) == 0 ? 0 : errno;
 }
 
 FileBeside::~FileBeside() {
@@ -57,12 +78,14 @@ FileBeside::~FileBeside() {
 }
 
 bool FileBeside::Open(std::string* error) {
-  const size_t slash = path_.find_last_of('/');
-  const std::string folder = slash == std::string::npos ? "" : path_.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? path_ : path_.substr(slash + 1);
-  fd_ = CreateUniqueFile(folder + "." + name + ".", "", &temp_);
+  // A link stays: the file it leads to is replaced, from a temporary beside it.
+  const std::string target = FollowLinks(path_, &why_);
+  const size_t slash = target.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+  if (why_ == 0) fd_ = CreateUniqueFile(folder + "." + name + ".", "", &temp_);
   if (fd_ < 0) {
-    why_ = errno;
+    if (why_ == 0) why_ = errno;
     if (error) *error = CannotWrite(path_, why_);
     return false;
   }

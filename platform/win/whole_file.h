@@ -18,7 +18,8 @@ int CreateUniqueFile(const std::string& prefix, const std::string& suffix, std::
 
 // `temp` takes the place of `path` in one step, with the permissions `path`
 // had. 0, or the errno of the failure (EISDIR for a folder in the place); on
-// a failure both files are left as they were.
+// a failure both files are left as they were. A symbolic link in the place
+// stays, and the file it leads to (through a chain of links) is replaced.
 int ReplaceKeepingPermissions(const std::string& temp, const std::string& path);
 
 // A new file beside `path`, written in pieces.

@@ -259,5 +259,28 @@ TEST_F(HeadlessTest, AnOutputThatCannotBeWrittenLeavesEveryFileAsItWas) {
   EXPECT_NE(ReadHostFile(Path("graded.svg")), "the old pattern\n");
 }
 
+// A link in a file's place stays, and the file it leads to is written: through a chain, relative
+// or not, there or not yet; a circle of links is no file.
+TEST_F(HeadlessTest, ALinkInAFilesPlaceStaysAndTheFileItLeadsToIsWritten) {
+  const std::string prefs = "docs/Adobe/Illustrator/Prefs/Vestamark.ini";
+  const struct {
+    std::vector<std::pair<std::string, std::string>> links;  // made in this order: name, target
+    std::string file, written;
+  } cases[] = {{{{"graded.svg", "kept/old.svg"}}, "kept/old.svg", "<svg"},
+               {{{"hop.svg", Path("kept/old.svg")}, {"graded.svg", "hop.svg"}}, "kept/old.svg", "<svg"},
+               {{{prefs, "../../../../kept/new.ini"}}, "kept/new.ini", "language = ENGLISH"},
+               {{{"graded.svg", "graded.svg"}}, "graded.svg", ""}};
+  for (const auto& c : cases) {
+    for (const char* made : {"kept", "docs", "graded.svg", "hop.svg"}) fs::remove_all(Path(made));
+    for (const auto& made : {fs::path(Path(prefs)).parent_path(), fs::path(Path("kept"))}) fs::create_directories(made);
+    Write("kept/old.svg", "the old pattern\n");
+    for (const auto& [link, to] : c.links) fs::create_symlink(to, Path(link));
+    const ProgramRun run = Grade("documents docs\nlanguage english\ntick\n");
+    EXPECT_EQ(run.status, c.written.empty() ? 1 : 0) << run.err;
+    for (const auto& [link, to] : c.links) EXPECT_TRUE(fs::is_symlink(Path(link))) << link;
+    EXPECT_NE(ReadHostFile(Path(c.file)).find(c.written), std::string::npos) << c.file;
+  }
+}
+
 }  // namespace
 }  // namespace vmtest
