@@ -1,4 +1,5 @@
 // vestamark-host: runs Vestamark in the stand-in host on one document and one session.
+#include <csignal>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -9,8 +10,30 @@
 #include "document_list.h"
 #include "session_run.h"
 #include "session_script.h"
+#include "win/whole_file.h"
 
 namespace {
+
+// A file-size limit stops a run as surely as a person does.
+constexpr int kStops[] = {SIGINT, SIGTERM, SIGHUP, SIGXFSZ};
+
+void StopLeavingNothing(int stop) {
+  RemoveLeftovers();
+  raise(stop);  // the default action, once the handler returns, so the status tells the signal
+}
+
+// A signal the caller ignores (nohup, a shell's trap) stays ignored.
+void RemoveLeftoversOnStop() {
+  struct sigaction stopping {};
+  stopping.sa_handler = StopLeavingNothing;
+  stopping.sa_flags = SA_RESETHAND;
+  sigemptyset(&stopping.sa_mask);
+  for (int stop : kStops) sigaddset(&stopping.sa_mask, stop);
+  for (int stop : kStops) {
+    struct sigaction was {};
+    if (sigaction(stop, nullptr, &was) == 0 && was.sa_handler != SIG_IGN) sigaction(stop, &stopping, nullptr);
+  }
+}
 
 constexpr const char* kUsage =
     "usage: vestamark-host [--px-per-inch 96|72] DOCUMENT.svg SESSION OUTPUT.svg\n"
@@ -49,6 +72,7 @@ constexpr const char* kUsage =
 }  // namespace
 
 int main(int argc, char** argv) {
+  RemoveLeftoversOnStop();
   std::vector<std::string> args(argv + 1, argv + argc);
   for (const std::string& a : args) {
     if (a == "--help" || a == "-h") {

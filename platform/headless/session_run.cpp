@@ -65,7 +65,7 @@ class Runner {
   // Outputs of a session that stopped are not left beside their places.
   ~Runner() {
     for (const Pending& p : pending_)
-      if (!p.temp.empty()) std::remove(p.temp.c_str());
+      if (!p.temp.empty()) RemoveTemporary(p.temp);
   }
 
   void Run(const Step& s) {
@@ -228,7 +228,7 @@ class Runner {
     }
     for (Pending& p : pending_) {
       if (ok) ok = PutInPlace(p.temp, p.to, &why);
-      if (!ok) std::remove(p.temp.c_str());
+      if (!ok) RemoveTemporary(p.temp);
       p.temp.clear();
     }
     if (!ok) err << "vestamark-host: " << why << "\nvestamark-host: nothing was written\n";
@@ -481,7 +481,9 @@ class Runner {
 
 fs::path MakeScratchFolder() {
   std::string pattern = (fs::temp_directory_path() / "vestamark-host-XXXXXX").string();
+  SignalsHeld held;
   if (mkdtemp(pattern.data()) == nullptr) return {};
+  TrackLeftover(pattern);
   return pattern;
 }
 
@@ -547,6 +549,7 @@ int RunSession(const Session& session, const RunPaths& paths, std::ostream& out,
   vmwin::ResetWindowsLayer();
   std::error_code ec;
   fs::remove_all(scratch, ec);
+  ForgetLeftover(scratch.string());
   return status;
 }
 

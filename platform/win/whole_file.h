@@ -6,6 +6,8 @@
 // stand-in Windows layer, the module's own.
 #pragma once
 
+#include <signal.h>
+
 #include <string>
 #include <string_view>
 
@@ -18,8 +20,31 @@ int CreateUniqueFile(const std::string& prefix, const std::string& suffix, std::
 
 // `temp` takes the place of `path` in one step, with the permissions `path`
 // had. 0, or the errno of the failure (EISDIR for a folder in the place); on
-// a failure both files are left as they were.
+// a failure both files are left as they were. A symbolic link in the place
+// stays, and the file it leads to (through a chain of links) is replaced.
 int ReplaceKeepingPermissions(const std::string& temp, const std::string& path);
+
+// Paths a run stopped by a signal must not leave behind: the temporaries
+// below from their making until they take their place, and what a caller adds
+// (a folder is removed with all it holds). RemoveLeftovers is safe in a
+// signal handler.
+void TrackLeftover(const std::string& path);
+void ForgetLeftover(const std::string& path);
+void RemoveLeftovers();
+// Removes a temporary file and forgets it.
+void RemoveTemporary(const std::string& temp);
+
+// Signals wait while a leftover is made and tracked, so that a stop finds it.
+class SignalsHeld {
+ public:
+  SignalsHeld();
+  ~SignalsHeld();
+  SignalsHeld(const SignalsHeld&) = delete;
+  SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+ private:
+  sigset_t kept_;
+};
 
 // A new file beside `path`, written in pieces.
 class FileBeside {

@@ -11,13 +11,13 @@
 
 namespace vmtest {
 
-namespace {
-
 std::string ProgramPath() {
   // The program is built next to the tests' folder.
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe");
   return (self.parent_path().parent_path() / "vestamark-host").string();
 }
+
+namespace {
 
 std::string ShellQuoted(const std::string& word) {
   std::string out = "'";

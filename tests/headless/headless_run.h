@@ -19,6 +19,7 @@ struct ProgramRun {
   std::string err;
 };
 
+std::string ProgramPath();
 // The example pattern and its session in the source tree.
 std::string ExamplePatternPath();
 std::string ExampleSessionPath();

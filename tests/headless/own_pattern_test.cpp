@@ -1,8 +1,12 @@
 // A person grades a pattern drawn in another program: they list it, choose a
 // piece, draw a handle on it with the mouse and write every size. Outputs are
 // written whole or not at all.
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -279,6 +283,51 @@ TEST_F(HeadlessTest, AnOutputThatCannotBeWrittenLeavesEveryFileAsItWas) {
   EXPECT_EQ(room.status, 0) << room.err;
   EXPECT_TRUE(fs::exists(Path("first.svg")));
   EXPECT_NE(ReadHostFile(Path("graded.svg")), "the old pattern\n");
+}
+
+// A link in a file's place stays, and the file it leads to is written: through a chain, relative
+// or not, there or not yet; a circle of links is no file.
+TEST_F(HeadlessTest, ALinkInAFilesPlaceStaysAndTheFileItLeadsToIsWritten) {
+  const std::string prefs = "docs/Adobe/Illustrator/Prefs/Vestamark.ini";
+  const struct {
+    std::vector<std::pair<std::string, std::string>> links;  // made in this order: name, target
+    std::string file, written;
+  } cases[] = {{{{"graded.svg", "kept/old.svg"}}, "kept/old.svg", "<svg"},
+               {{{"hop.svg", Path("kept/old.svg")}, {"graded.svg", "hop.svg"}}, "kept/old.svg", "<svg"},
+               {{{prefs, "../../../../kept/new.ini"}}, "kept/new.ini", "language = ENGLISH"},
+               {{{"graded.svg", "graded.svg"}}, "graded.svg", ""}};
+  for (const auto& c : cases) {
+    for (const char* made : {"kept", "docs", "graded.svg", "hop.svg"}) fs::remove_all(Path(made));
+    for (const auto& made : {fs::path(Path(prefs)).parent_path(), fs::path(Path("kept"))}) fs::create_directories(made);
+    Write("kept/old.svg", "the old pattern\n");
+    for (const auto& [link, to] : c.links) fs::create_symlink(to, Path(link));
+    const ProgramRun run = Grade("documents docs\nlanguage english\ntick\n");
+    EXPECT_EQ(run.status, c.written.empty() ? 1 : 0) << run.err;
+    for (const auto& [link, to] : c.links) EXPECT_TRUE(fs::is_symlink(Path(link))) << link;
+    EXPECT_NE(ReadHostFile(Path(c.file)).find(c.written), std::string::npos) << c.file;
+  }
+}
+
+// A run stopped while it writes, by a person or by a file-size limit, leaves no temporary beside
+// its outputs (beside the file a link leads to) and no scratch folder; its status tells the signal.
+TEST_F(HeadlessTest, ARunStoppedWhileItWritesLeavesNothingBehind) {
+  std::string session = "save first.svg\n";
+  for (int i = 0; i < 10000; ++i) session += "zoom 1\n";  // echoed into a pipe no one reads, where it waits
+  Write("session.txt", session);
+  for (const char* made : {"tmp", "kept"}) fs::create_directory(Path(made));
+  fs::create_symlink("kept/first.svg", Path("first.svg"));
+  for (const int stop : {SIGTERM, SIGINT, SIGHUP, SIGXFSZ}) {
+    const std::string run = "cd '" + folder->root() + "' && export TMPDIR=tmp && " +
+                            (stop == SIGXFSZ ? "ulimit -f 1 && " : "") + "echo $$ >pid && exec '" + ProgramPath() +
+                            "' '" + ExamplePatternPath() + "' session.txt out.svg";
+    FILE* unread = popen(run.c_str(), "r");
+    for (int ms = 0; stop != SIGXFSZ && ms < 10000 && LeftOvers(Path("kept")).empty(); ++ms) usleep(1000);
+    EXPECT_TRUE(stop == SIGXFSZ || LeftOvers(Path("kept")).size() == 1) << "beside the file the link leads to";
+    if (stop != SIGXFSZ) kill(std::stoi(ReadHostFile(Path("pid"))), stop);
+    const int status = pclose(unread);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == stop) << stop << " " << status;
+    EXPECT_TRUE(fs::is_empty(Path("kept")) && fs::is_empty(Path("tmp"))) << stop;
+  }
 }
 
 }  // namespace
