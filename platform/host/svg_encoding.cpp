@@ -104,22 +104,95 @@ std::string CodeText(char32_t c) {
   return text;
 }
 
-// A character reference ("&#1;", "&#x1F;") to a character XML does not allow; false when there is none at `at`.
-bool BadReference(std::string_view text, size_t at, char32_t* code) {
-  if (text.substr(at, 2) != "&#") return false;
-  size_t i = at + 2;
-  const bool hex = i < text.size() && text[i] == 'x';
-  if (hex) ++i;
-  unsigned long long v = 0;
-  size_t digits = 0;
-  for (; i < text.size() && std::isxdigit(static_cast<unsigned char>(text[i])) && digits < 12; ++i, ++digits) {
-    const char ch = static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
-    if (!hex && !std::isdigit(static_cast<unsigned char>(ch))) break;
-    v = v * (hex ? 16 : 10) + static_cast<unsigned>(ch <= '9' ? ch - '0' : ch - 'a' + 10);
+enum class Reference { kNone, kAllowed, kBad, kUnfinished };
+
+// The character reference ("&#1;", "&#x1F;", of any number of digits) at `at`, whose value,
+// when it is one, goes to `code`. Its digits may run beyond a piece: then their value so far
+// is kept in `look` for the next look to go on from.
+Reference ReferenceAt(std::string_view text, size_t at, bool whole, TextLook* look, char32_t* code) {
+  if (text.substr(at, 2) != "&#") return Reference::kNone;
+  const bool hex = at + 2 < text.size() && text[at + 2] == 'x';
+  const size_t first = at + 2 + (hex ? 1 : 0);
+  size_t i = first;
+  uint32_t v = 0;
+  if (look->at == at && look->digitsTo > first) {
+    i = look->digitsTo;
+    v = look->value;
   }
-  if (digits == 0 || i >= text.size() || text[i] != ';') return false;
-  *code = v > 0x10FFFF ? 0x110000 : static_cast<char32_t>(v);
-  return !AllowedInXml(*code);
+  for (; i < text.size(); ++i) {
+    const auto ch = static_cast<unsigned char>(text[i]);
+    uint32_t digit = 0;
+    if (ch >= '0' && ch <= '9')
+      digit = ch - '0';
+    else if (hex && (ch | 0x20) >= 'a' && (ch | 0x20) <= 'f')
+      digit = static_cast<uint32_t>((ch | 0x20) - 'a') + 10;
+    else
+      break;
+    // Past U+10FFFF every value is as bad as any other.
+    v = std::min<uint32_t>(v * (hex ? 16 : 10) + digit, 0x110000);
+  }
+  if (i >= text.size() && !whole) {
+    look->digitsTo = i;
+    look->value = v;
+    return Reference::kUnfinished;
+  }
+  look->digitsTo = 0;
+  if (i == first || i >= text.size() || text[i] != ';') return Reference::kNone;
+  *code = v;
+  return AllowedInXml(v) ? Reference::kAllowed : Reference::kBad;
+}
+
+// Where a reference is read as a character: not in a comment, a CDATA section or an
+// instruction, where it is text. The markup is walked on from where it stands to `to`, once
+// over a file, and only when a reference XML cannot take is met: a file without one pays nothing.
+enum Markup : uint8_t { kContent, kTag, kDeclaration, kComment, kCdata, kInstruction };
+
+bool ReferenceIsRead(std::string_view text, size_t to, TextLook* look) {
+  const auto starts = [&](size_t i, std::string_view with) { return text.substr(i, with.size()) == with; };
+  size_t& i = look->walked;
+  while (i < to) {
+    const char c = text[i];
+    switch (look->markup) {
+      case kContent: {
+        const size_t open = text.substr(0, to).find('<', i);
+        if (open == std::string_view::npos) {
+          i = to;
+          break;
+        }
+        look->markup = starts(open, "<!--")        ? kComment
+                       : starts(open, "<![CDATA[") ? kCdata
+                       : starts(open, "<?")        ? kInstruction
+                       : starts(open, "<!")        ? kDeclaration
+                                                   : kTag;
+        i = open + (look->markup == kCdata ? 9 : look->markup == kComment ? 4 : look->markup == kTag ? 1 : 2);
+        break;
+      }
+      case kComment:
+      case kCdata:
+      case kInstruction: {
+        // No closer holds the '&' at `to`, so one begun before it ends before it.
+        const std::string_view closer = look->markup == kComment ? "-->" : look->markup == kCdata ? "]]>" : "?>";
+        const size_t close = text.substr(0, to).find(closer, i);
+        if (close == std::string_view::npos) {
+          i = to;
+          break;
+        }
+        look->markup = kContent;
+        i = close + closer.size();
+        break;
+      }
+      default:  // a tag or a declaration, to its '>' outside quotes; a document type's own come after its '['
+        ++i;
+        if (look->quote != 0) {
+          if (c == look->quote) look->quote = 0;
+        } else if (c == '"' || c == '\'') {
+          look->quote = c;
+        } else if (c == '>' || (c == '[' && look->markup == kDeclaration)) {
+          look->markup = kContent;
+        }
+    }
+  }
+  return look->markup < kComment;
 }
 
 }  // namespace
@@ -162,13 +235,14 @@ StretchLook LookAt(const unsigned char* p) {
   return {closer != 0, lineBreak != 0};
 }
 
-// What a character's closer look may read beyond its start: a reference such as "&#x10FFFF;".
+// What a character's closer look may read beyond its start: a UTF-8 character, or a reference
+// such as "&#x10FFFF;" (a longer one waits for the next piece).
 constexpr size_t kLookahead = 20;
 
-// The text as XML must have it, from `*at` on: to its end when it is `whole`, else as far as
-// no character or reference can run beyond it, leaving `*at` where the next look starts. False,
-// with the line and what is wrong, at its first fault, where `*at` is left.
-bool CheckedText(std::string_view text, size_t* at, bool whole, size_t* line, std::string* why,
+// The text as XML must have it, from `state->at` on: to its end when it is `whole`, else as far
+// as no character or reference can run beyond it, leaving `state->at` where the next look
+// starts. False, with the line and what is wrong, at its first fault, where `state->at` is left.
+bool CheckedText(std::string_view text, TextLook* state, bool whole, size_t* line, std::string* why,
                  LineBreaks* breaks) {
   // Most of a file is plain ASCII that XML allows, and needs no closer look.
   static const auto plain = [] {
@@ -179,7 +253,13 @@ bool CheckedText(std::string_view text, size_t* at, bool whole, size_t* line, st
   }();
   const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
   const size_t size = text.size();
-  size_t i = *at;
+  size_t i = state->at;
+  const auto fault = [&](std::string what) {
+    state->at = i;
+    *line = LineAt(text, i);
+    *why = std::move(what);
+    return false;
+  };
   while (i < size && (whole || i + kStretch + kLookahead < size)) {
     if (i + kStretch < size) {
       if (!MayNeedLook(bytes + i)) {
@@ -204,22 +284,21 @@ bool CheckedText(std::string_view text, size_t* at, bool whole, size_t* line, st
       }
       char32_t c = 0;
       const size_t length = Utf8Character(text, i, &c);
-      if (length == 0) {
-        *at = i;
-        *line = LineAt(text, i);
-        *why = "bytes that are not UTF-8 text";
-        return false;
-      }
-      if (!AllowedInXml(c) || (bytes[i] == '&' && BadReference(text, i, &c))) {
-        *at = i;
-        *line = LineAt(text, i);
-        *why = "a character XML does not allow (" + CodeText(c) + ")";
-        return false;
+      if (length == 0) return fault("bytes that are not UTF-8 text");
+      if (!AllowedInXml(c)) return fault("a character XML does not allow (" + CodeText(c) + ")");
+      if (bytes[i] == '&') {
+        const Reference reference = ReferenceAt(text, i, whole, state, &c);
+        if (reference == Reference::kUnfinished) {
+          state->at = i;
+          return true;
+        }
+        if (reference == Reference::kBad && ReferenceIsRead(text, i, state))
+          return fault("a character XML does not allow (" + CodeText(c) + ")");
       }
       i += length;
     }
   }
-  *at = i;
+  state->at = i;
   return true;
 }
 
@@ -250,7 +329,7 @@ void DocumentTextCheck::Read(std::string_view bytes) {
   // A fault stops the look where it stands, to be found there again and told when all is read.
   size_t line;
   std::string why;
-  if (known_ && encoding_.name.empty()) CheckedText(bytes, &checked_, false, &line, &why, breaks_);
+  if (known_ && encoding_.name.empty()) CheckedText(bytes, &look_, false, &line, &why, breaks_);
 }
 
 bool DocumentTextCheck::Finish(ParserBytes* text, size_t* line, std::string* why) {
@@ -264,5 +343,5 @@ bool DocumentTextCheck::Finish(ParserBytes* text, size_t* line, std::string* why
       return false;
     }
   }
-  return CheckedText(text->view(), &checked_, true, line, why, breaks_);
+  return CheckedText(text->view(), &look_, true, line, why, breaks_);
 }

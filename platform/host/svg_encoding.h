@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,20 @@ struct LineBreaks {
 struct SourceEncoding {
   std::string name;
   size_t from = 0;
+};
+
+// Where the look at a text stands.
+struct TextLook {
+  size_t at = 0;  // where the next look starts
+  // A reference at `at` whose digits run on beyond the bytes read so far: where they stop, and
+  // their value so far.
+  size_t digitsTo = 0;
+  uint32_t value = 0;
+  // The markup around a reference XML cannot take (in a comment, a CDATA section or an
+  // instruction it is text), walked only when one is met.
+  size_t walked = 0;
+  uint8_t markup = 0;
+  char quote = 0;
 };
 
 // A file's bytes made UTF-8 and checked as they come: UTF-8 text a piece at a time as it is
@@ -41,6 +56,6 @@ class DocumentTextCheck {
  private:
   bool known_ = false;  // the encoding, once the start of the file has been read
   SourceEncoding encoding_;
-  size_t checked_ = 0;  // where the next look starts
+  TextLook look_;
   LineBreaks* breaks_;
 };

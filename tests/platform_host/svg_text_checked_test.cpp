@@ -60,6 +60,10 @@ const Odd kOdds[] = {
     {"\xf0\x9f\x98\x80", ""},
     {"&#65;&#x42;&amp;&quot;", ""},
     {"a\tb\r\n", ""},
+    {"&#00000000000000001;", "a character XML does not allow (U+0001)"},
+    {"&#x000000000FFFE;", "a character XML does not allow (U+FFFE)"},
+    {"<!--&#1;--><![CDATA[&#x1b;]]>", ""},
+    {"&#x100000041;", "a character XML does not allow (U+110000)"},
 };
 
 // A long line is looked at in stretches: what stands at any place of it, across the edge of two
@@ -184,6 +188,35 @@ TEST(DocumentTextCheckTest, PiecesLookedAtAsTheyComeGiveWhatTheWholeTextGives) {
       }
     }
   }
+}
+
+// A reference's digits may run over many pieces: their value is kept from one to the next.
+TEST(DocumentTextCheckTest, AReferenceOfAnyLengthIsCheckedAcrossThePieces) {
+  const std::string text = "<a>&#x" + std::string(1000, '0') + "110041;" + std::string(300, 'x');
+  for (size_t cut = 150; cut < 300; ++cut) {
+    ParserBytes bytes;
+    bytes.Assign(text);
+    DocumentTextCheck check(nullptr);
+    for (size_t read = cut; read < text.size(); read += 150) check.Read(std::string_view(text).substr(0, read));
+    size_t line = 0;
+    std::string why;
+    EXPECT_FALSE(check.Finish(&bytes, &line, &why));
+    EXPECT_EQ(why, "a character XML does not allow (U+110000)") << cut;
+  }
+}
+
+// A reference in a comment, a CDATA section or an instruction is text; in a tag, a document type
+// or after any of them it is read.
+TEST_F(SvgTextCheckedTest, AReferenceIsTextOnlyInACommentACdataSectionOrAnInstruction) {
+  const std::string svg = "<svg xmlns='http://www.w3.org/2000/svg'>";
+  for (auto [text, read] : std::initializer_list<std::pair<std::string, bool>>{
+           {"<?pi &#1;?><!DOCTYPE svg [<!-- &#1; --><!ENTITY a '&#65;'>]>" + svg + "</svg>", true},
+           {"<!DOCTYPE svg [<!ENTITY a '&#1;'>]>" + svg + "</svg>", false},
+           {"<!DOCTYPE svg [<!ENTITY a '-->'>]>" + svg + "&#1;</svg>", false},
+           {svg + "<desc title='><!--'>&#1; --></desc></svg>", false},
+           {svg + "<desc><![CDATA[<!--]]>&#1; --></desc></svg>", false},
+           {svg + "<!-- <![CDATA[ -->&#1;<desc>]]></desc></svg>", false}})
+    EXPECT_EQ(FaultOf(text), read ? "" : "line 1: a character XML does not allow (U+0001)") << text;
 }
 
 // Lines of any length, breaks at any place of a stretch: a fault is named by its own line, both
