@@ -321,15 +321,15 @@ DocumentTextCheck::DocumentTextCheck(LineBreaks* breaks) : breaks_(breaks) {
   if (breaks_) breaks_->at.clear();
 }
 
-void DocumentTextCheck::Read(std::string_view bytes) {
+bool DocumentTextCheck::Read(std::string_view bytes) {
   if (!known_ && bytes.size() >= kDeclarationBytes) {
     encoding_ = EncodingOf(bytes);
     known_ = true;
   }
-  // A fault stops the look where it stands, to be found there again and told when all is read.
+  // A fault stops the look where it stands, to be found there again and told by Finish.
   size_t line;
   std::string why;
-  if (known_ && encoding_.name.empty()) CheckedText(bytes, &look_, false, &line, &why, breaks_);
+  return !known_ || !encoding_.name.empty() || CheckedText(bytes, &look_, false, &line, &why, breaks_);
 }
 
 bool DocumentTextCheck::Finish(ParserBytes* text, size_t* line, std::string* why) {

@@ -44,13 +44,13 @@ class DocumentTextCheck {
  public:
   // `breaks` gets the line breaks of the text.
   explicit DocumentTextCheck(LineBreaks* breaks);
-  // The bytes read so far.
-  void Read(std::string_view bytes);
+  // The bytes read so far; false once they hold a fault, where reading may stop.
+  bool Read(std::string_view bytes);
   // All the bytes, made UTF-8 in their place (a UTF-8 byte-order mark is left at the start, for
   // the parser steps over it). False, with the line (from 1) and what is wrong, for bytes that
   // are not characters of the file's encoding, an encoding that is not known, and characters
   // that XML does not allow (control characters, also when written as a reference such as
-  // "&#1;").
+  // "&#1;"). After a fault Read found, the bytes may be only those read up to it.
   bool Finish(ParserBytes* text, size_t* line, std::string* why);
 
  private:
