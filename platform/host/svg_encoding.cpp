@@ -22,11 +22,20 @@ std::string Lower(std::string s) {
   return s;
 }
 
-// The encoding the XML declaration names ("" when none does).
+// The XML declaration ends at its '>', or at the first byte that cannot stand in one; searched
+// from `from`, npos while the bytes run on without either.
+size_t DeclarationEnd(std::string_view text, size_t from) {
+  for (size_t i = from; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c == '>' || c >= 0x7F || (c < 0x20 && c != '\t' && c != '\n' && c != '\r')) return i;
+  }
+  return std::string_view::npos;
+}
+
+// The encoding an XML declaration names ("" when none does).
 std::string DeclaredEncoding(std::string_view text) {
   if (text.substr(0, 5) != "<?xml") return "";
-  const size_t end = text.find("?>");
-  const std::string declaration(text.substr(0, end));
+  const std::string declaration(text);
   const size_t at = declaration.find("encoding");
   if (at == std::string::npos) return "";
   const size_t quote = declaration.find_first_of("\"'", at);
@@ -204,8 +213,6 @@ size_t LineBreaks::LineOf(size_t offset) const {
 namespace {
 
 constexpr size_t kStretch = 128;
-// Where the XML declaration names the file's encoding.
-constexpr size_t kDeclarationBytes = 200;
 
 // Whether a stretch of bytes (and the byte after it) may hold more than printable ASCII: a byte
 // below a blank or beyond ASCII (one compare, the bytes taken as signed), or the "&#" of a
@@ -304,15 +311,30 @@ bool CheckedText(std::string_view text, TextLook* state, bool whole, size_t* lin
 
 // The encoding of a file's bytes as iconv names it, and where its text starts; no name for
 // UTF-8. A file that starts with a UTF-8 byte-order mark declares nothing before it and is UTF-8.
-SourceEncoding EncodingOf(std::string_view start) {
+// False while the bytes read so far cannot tell it, unless they are `whole`; `searched` keeps
+// how far the end of the XML declaration was looked for.
+bool EncodingOf(std::string_view start, bool whole, size_t* searched, SourceEncoding* encoding) {
   const auto at = [&](size_t i) { return i < start.size() ? static_cast<unsigned char>(start[i]) : 0x100u; };
-  if (at(0) == 0xFF && at(1) == 0xFE) return {"UTF-16LE", 2};
-  if (at(0) == 0xFE && at(1) == 0xFF) return {"UTF-16BE", 2};
-  if (at(0) == '<' && at(1) == 0) return {"UTF-16LE", 0};  // UTF-16 without a mark: "<" and its zero byte
-  if (at(0) == 0 && at(1) == '<') return {"UTF-16BE", 0};
-  std::string declared = DeclaredEncoding(start.substr(0, kDeclarationBytes));
-  if (declared.empty() || Lower(declared) == "utf-8" || Lower(declared) == "utf8") return {};
-  return {std::move(declared), 0};
+  if (start.size() < 5 && !whole) return false;
+  *encoding = {};
+  // A byte-order mark, or else "<" and its zero bytes.
+  if (at(0) == 0 && at(1) == 0 && at(2) == 0xFE && at(3) == 0xFF) *encoding = {"UTF-32BE", 4};
+  else if (at(0) == 0xFF && at(1) == 0xFE && at(2) == 0 && at(3) == 0) *encoding = {"UTF-32LE", 4};
+  else if (at(0) == 0 && at(1) == 0 && at(2) == 0 && at(3) == '<') *encoding = {"UTF-32BE", 0};
+  else if (at(0) == '<' && at(1) == 0 && at(2) == 0 && at(3) == 0) *encoding = {"UTF-32LE", 0};
+  else if (at(0) == 0xFF && at(1) == 0xFE) *encoding = {"UTF-16LE", 2};
+  else if (at(0) == 0xFE && at(1) == 0xFF) *encoding = {"UTF-16BE", 2};
+  else if (at(0) == '<' && at(1) == 0) *encoding = {"UTF-16LE", 0};
+  else if (at(0) == 0 && at(1) == '<') *encoding = {"UTF-16BE", 0};
+  if (!encoding->name.empty() || start.substr(0, 5) != "<?xml") return true;
+  const size_t end = DeclarationEnd(start, std::max<size_t>(*searched, 5));
+  if (end == std::string_view::npos && !whole) {
+    *searched = start.size();
+    return false;
+  }
+  std::string declared = DeclaredEncoding(start.substr(0, end));
+  if (!declared.empty() && Lower(declared) != "utf-8" && Lower(declared) != "utf8") encoding->name = std::move(declared);
+  return true;
 }
 
 }  // namespace
@@ -322,10 +344,7 @@ DocumentTextCheck::DocumentTextCheck(LineBreaks* breaks) : breaks_(breaks) {
 }
 
 bool DocumentTextCheck::Read(std::string_view bytes) {
-  if (!known_ && bytes.size() >= kDeclarationBytes) {
-    encoding_ = EncodingOf(bytes);
-    known_ = true;
-  }
+  if (!known_) known_ = EncodingOf(bytes, false, &declarationSearched_, &encoding_);
   // A fault stops the look where it stands, to be found there again and told by Finish.
   size_t line;
   std::string why;
@@ -333,7 +352,7 @@ bool DocumentTextCheck::Read(std::string_view bytes) {
 }
 
 bool DocumentTextCheck::Finish(ParserBytes* text, size_t* line, std::string* why) {
-  if (!known_) encoding_ = EncodingOf(text->view());
+  if (!known_) EncodingOf(text->view(), true, &declarationSearched_, &encoding_);
   if (!encoding_.name.empty()) {
     std::string converted;
     if (!Converted(text->view(), encoding_.from, encoding_.name, &converted, line, why)) return false;

@@ -1,5 +1,5 @@
-// The characters of a document file, as XML reads them: UTF-8, UTF-16 with or
-// without a byte-order mark, or the encoding its declaration names.
+// The characters of a document file, as XML reads them: UTF-8, UTF-16 or UTF-32
+// with or without a byte-order mark, or the encoding its declaration names.
 #pragma once
 
 #include <cstddef>
@@ -39,7 +39,8 @@ struct TextLook {
 
 // A file's bytes made UTF-8 and checked as they come: UTF-8 text a piece at a time as it is
 // read, while it is fresh in the cache; text of another encoding converted whole when all is
-// read (UTF-16 with or without a byte-order mark, or the encoding its declaration names).
+// read (UTF-16 or UTF-32 with or without a byte-order mark, or the encoding its declaration
+// names).
 class DocumentTextCheck {
  public:
   // `breaks` gets the line breaks of the text.
@@ -54,7 +55,8 @@ class DocumentTextCheck {
   bool Finish(ParserBytes* text, size_t* line, std::string* why);
 
  private:
-  bool known_ = false;  // the encoding, once the start of the file has been read
+  bool known_ = false;  // the encoding, once the start of the file tells it
+  size_t declarationSearched_ = 0;  // how far the end of the XML declaration was looked for
   SourceEncoding encoding_;
   TextLook look_;
   LineBreaks* breaks_;

@@ -145,11 +145,27 @@ TEST_F(SvgTextCheckedTest, AFileOfAnotherEncodingIsConvertedWhateverItsLength) {
     std::string error;
     ASSERT_NE(Open(latin1, &error), nullptr) << padding << ": " << error;
     EXPECT_EQ(vmhost::Text(vmhost::FindArtById("t")), "caf\xc3\xa9") << padding;
-    std::string utf16 = "\xff\xfe";
-    for (char c : std::string(kOpen) + "<desc>" + std::string(padding, 'x') + "</desc>\n<text id='t'>x</text>\n</svg>\n")
-      utf16 += std::string{c, '\0'};
-    ASSERT_NE(Open(utf16, &error), nullptr) << padding << ": " << error;
-    EXPECT_EQ(vmhost::Text(vmhost::FindArtById("t")), "x") << padding;
+    // The declaration is read to its end, however long.
+    const std::string declared = "<?xml version='1.0'" + std::string(padding, ' ') + latin1.substr(19);
+    ASSERT_NE(Open(declared, &error), nullptr) << padding << ": " << error;
+    EXPECT_EQ(vmhost::Text(vmhost::FindArtById("t")), "caf\xc3\xa9") << padding;
+    // UTF-16 and UTF-32, with a byte-order mark or without.
+    struct Form {
+      int width;
+      bool big, mark;
+    };
+    for (const Form f : {Form{2, false, true}, Form{4, false, true}, Form{4, true, true}, Form{4, false, false},
+                         Form{4, true, false}}) {
+      std::string text;
+      const auto put = [&](unsigned c) {
+        for (int b = 0; b < f.width; ++b) text += static_cast<char>(c >> 8 * (f.big ? f.width - 1 - b : b));
+      };
+      if (f.mark) put(0xFEFF);
+      for (char c : std::string(kOpen) + "<desc>" + std::string(padding, 'x') + "</desc>\n<text id='t'>x</text>\n</svg>\n")
+        put(static_cast<unsigned char>(c));
+      ASSERT_NE(Open(text, &error), nullptr) << padding << ": " << error;
+      EXPECT_EQ(vmhost::Text(vmhost::FindArtById("t")), "x") << padding;
+    }
   }
 }
 
