@@ -11,6 +11,7 @@
 #include <random>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "support/host_fixture.h"
@@ -150,21 +151,17 @@ TEST_F(SvgTextCheckedTest, AFileOfAnotherEncodingIsConvertedWhateverItsLength) {
     ASSERT_NE(Open(declared, &error), nullptr) << padding << ": " << error;
     EXPECT_EQ(vmhost::Text(vmhost::FindArtById("t")), "caf\xc3\xa9") << padding;
     // UTF-16 and UTF-32, with a byte-order mark or without.
-    struct Form {
-      int width;
-      bool big, mark;
-    };
-    for (const Form f : {Form{2, false, true}, Form{4, false, true}, Form{4, true, true}, Form{4, false, false},
-                         Form{4, true, false}}) {
+    const std::tuple<int, bool, bool> forms[] = {{2, false, true}, {4, false, true}, {4, true, true}, {4, false, false},
+                                                 {4, true, false}};  // width, big-endian, byte-order mark
+    const std::string body = latin1.substr(latin1.find('\n') + 1);
+    for (const auto& [width, big, mark] : forms) {
       std::string text;
-      const auto put = [&](unsigned c) {
-        for (int b = 0; b < f.width; ++b) text += static_cast<char>(c >> 8 * (f.big ? f.width - 1 - b : b));
-      };
-      if (f.mark) put(0xFEFF);
-      for (char c : std::string(kOpen) + "<desc>" + std::string(padding, 'x') + "</desc>\n<text id='t'>x</text>\n</svg>\n")
-        put(static_cast<unsigned char>(c));
+      for (size_t i = mark ? 0 : 1; i <= body.size(); ++i) {
+        const unsigned c = i == 0 ? 0xFEFF : static_cast<unsigned char>(body[i - 1]);
+        for (int b = 0; b < width; ++b) text += static_cast<char>(c >> 8 * (big ? width - 1 - b : b));
+      }
       ASSERT_NE(Open(text, &error), nullptr) << padding << ": " << error;
-      EXPECT_EQ(vmhost::Text(vmhost::FindArtById("t")), "x") << padding;
+      EXPECT_EQ(vmhost::Text(vmhost::FindArtById("t")), "caf\xc3\xa9") << padding;
     }
   }
 }
