@@ -43,7 +43,7 @@ bool ParserBytes::Assign(std::string_view text) {
   return true;
 }
 
-bool ParserBytes::ReadFile(std::FILE* f, std::string* why, const std::function<void(std::string_view)>& piece) {
+bool ParserBytes::ReadFile(std::FILE* f, std::string* why, const std::function<bool(std::string_view)>& piece) {
   size_ = 0;
   // A file of known size is read into room for one byte more, which tells its end without
   // moving it; what a pipe brings, or a file that grows meanwhile, is read on into more room.
@@ -60,7 +60,7 @@ bool ParserBytes::ReadFile(std::FILE* f, std::string* why, const std::function<v
     const size_t got = std::fread(data_ + size_, 1, std::min(capacity_ - size_, kPieceBytes), f);
     size_ += got;
     if (got == 0) break;
-    if (piece) piece(view());
+    if (piece && !piece(view())) return true;
   }
   if (std::ferror(f)) {
     *why = "cannot be read";

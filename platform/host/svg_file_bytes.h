@@ -19,9 +19,9 @@ class ParserBytes {
   // A copy of `text`; false when the memory cannot be had.
   bool Assign(std::string_view text);
   // The whole of an open file, read to its end (a pipe or a growing file too); `piece` is shown
-  // the bytes so far after each piece. False, with `why`, when it cannot be read or the memory
-  // cannot be had.
-  bool ReadFile(std::FILE* f, std::string* why, const std::function<void(std::string_view)>& piece = nullptr);
+  // the bytes so far after each piece, and reading stops early when it answers false. False,
+  // with `why`, when it cannot be read or the memory cannot be had.
+  bool ReadFile(std::FILE* f, std::string* why, const std::function<bool(std::string_view)>& piece = nullptr);
 
   char* data() { return data_; }
   const char* data() const { return data_; }

@@ -678,7 +678,8 @@ HostDocument* ReadSvgDocument(const std::string& path, std::string* error, std::
   LineBreaks breaks;
   DocumentTextCheck check(&breaks);
   std::string why;
-  const bool read = bytes.ReadFile(f, &why, [&](std::string_view sofar) { check.Read(sofar); });
+  // Reading stops at the first fault: an endless input ends there.
+  const bool read = bytes.ReadFile(f, &why, [&](std::string_view sofar) { return check.Read(sofar); });
   std::fclose(f);
   if (!read) {
     if (error) *error = path + ": " + why;

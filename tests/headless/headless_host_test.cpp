@@ -285,6 +285,9 @@ TEST_F(HeadlessTest, BadDocumentsStopWithTheirLineAndWriteNothing) {
     EXPECT_NE(run.err.find(f.message), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(Path("graded.svg")));
   }
+  // An endless input stops at its first fault: what follows is never asked for.
+  const ProgramRun endless = Host({"--list", "/dev/stdin"}, "{ head -c 64000000 /dev/zero && echo all read >&2; } |");
+  EXPECT_EQ(endless.err, "vestamark-host: /dev/stdin: line 1: a character XML does not allow (U+0000)\n");
 }
 
 }  // namespace

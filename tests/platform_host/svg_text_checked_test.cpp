@@ -11,6 +11,7 @@
 #include <random>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "support/host_fixture.h"
@@ -60,6 +61,10 @@ const Odd kOdds[] = {
     {"\xf0\x9f\x98\x80", ""},
     {"&#65;&#x42;&amp;&quot;", ""},
     {"a\tb\r\n", ""},
+    {"&#00000000000000001;", "a character XML does not allow (U+0001)"},
+    {"&#x000000000FFFE;", "a character XML does not allow (U+FFFE)"},
+    {"<!--&#1;--><![CDATA[&#x1b;]]>", ""},
+    {"&#x100000041;", "a character XML does not allow (U+110000)"},
 };
 
 // A long line is looked at in stretches: what stands at any place of it, across the edge of two
@@ -141,11 +146,23 @@ TEST_F(SvgTextCheckedTest, AFileOfAnotherEncodingIsConvertedWhateverItsLength) {
     std::string error;
     ASSERT_NE(Open(latin1, &error), nullptr) << padding << ": " << error;
     EXPECT_EQ(vmhost::Text(vmhost::FindArtById("t")), "caf\xc3\xa9") << padding;
-    std::string utf16 = "\xff\xfe";
-    for (char c : std::string(kOpen) + "<desc>" + std::string(padding, 'x') + "</desc>\n<text id='t'>x</text>\n</svg>\n")
-      utf16 += std::string{c, '\0'};
-    ASSERT_NE(Open(utf16, &error), nullptr) << padding << ": " << error;
-    EXPECT_EQ(vmhost::Text(vmhost::FindArtById("t")), "x") << padding;
+    // The declaration is read to its end, however long.
+    const std::string declared = "<?xml version='1.0'" + std::string(padding, ' ') + latin1.substr(19);
+    ASSERT_NE(Open(declared, &error), nullptr) << padding << ": " << error;
+    EXPECT_EQ(vmhost::Text(vmhost::FindArtById("t")), "caf\xc3\xa9") << padding;
+    // UTF-16 and UTF-32, with a byte-order mark or without.
+    const std::tuple<int, bool, bool> forms[] = {{2, false, true}, {4, false, true}, {4, true, true}, {4, false, false},
+                                                 {4, true, false}};  // width, big-endian, byte-order mark
+    const std::string body = latin1.substr(latin1.find('\n') + 1);
+    for (const auto& [width, big, mark] : forms) {
+      std::string text;
+      for (size_t i = mark ? 0 : 1; i <= body.size(); ++i) {
+        const unsigned c = i == 0 ? 0xFEFF : static_cast<unsigned char>(body[i - 1]);
+        for (int b = 0; b < width; ++b) text += static_cast<char>(c >> 8 * (big ? width - 1 - b : b));
+      }
+      ASSERT_NE(Open(text, &error), nullptr) << padding << ": " << error;
+      EXPECT_EQ(vmhost::Text(vmhost::FindArtById("t")), "caf\xc3\xa9") << padding;
+    }
   }
 }
 
@@ -162,10 +179,12 @@ TEST(DocumentTextCheckTest, PiecesLookedAtAsTheyComeGiveWhatTheWholeTextGives) {
           ParserBytes bytes;
           bytes.Assign(text);
           DocumentTextCheck check(breaks);
-          if (inPieces) {
-            check.Read(std::string_view(text).substr(0, cut));
-            check.Read(std::string_view(text).substr(0, cut + 1));
-          }
+          if (inPieces)  // reading stops at the first piece found to hold a fault
+            for (size_t read : {cut, cut + 1})
+              if (!check.Read(std::string_view(text).substr(0, read))) {
+                bytes.Assign(std::string_view(text).substr(0, read));
+                break;
+              }
           return check.Finish(&bytes, line, why);
         };
         LineBreaks wholeBreaks, pieceBreaks;
@@ -184,6 +203,35 @@ TEST(DocumentTextCheckTest, PiecesLookedAtAsTheyComeGiveWhatTheWholeTextGives) {
       }
     }
   }
+}
+
+// A reference's digits may run over many pieces: their value is kept from one to the next.
+TEST(DocumentTextCheckTest, AReferenceOfAnyLengthIsCheckedAcrossThePieces) {
+  const std::string text = "<a>&#x" + std::string(1000, '0') + "110041;" + std::string(300, 'x');
+  for (size_t cut = 150; cut < 300; ++cut) {
+    ParserBytes bytes;
+    bytes.Assign(text);
+    DocumentTextCheck check(nullptr);
+    for (size_t read = cut; read < text.size(); read += 150) check.Read(std::string_view(text).substr(0, read));
+    size_t line = 0;
+    std::string why;
+    EXPECT_FALSE(check.Finish(&bytes, &line, &why));
+    EXPECT_EQ(why, "a character XML does not allow (U+110000)") << cut;
+  }
+}
+
+// A reference in a comment, a CDATA section or an instruction is text; in a tag, a document type
+// or after any of them it is read.
+TEST_F(SvgTextCheckedTest, AReferenceIsTextOnlyInACommentACdataSectionOrAnInstruction) {
+  const std::string svg = "<svg xmlns='http://www.w3.org/2000/svg'>";
+  for (auto [text, read] : std::initializer_list<std::pair<std::string, bool>>{
+           {"<?pi &#1;?><!DOCTYPE svg [<!-- &#1; --><!ENTITY a '&#65;'>]>" + svg + "</svg>", true},
+           {"<!DOCTYPE svg [<!ENTITY a '&#1;'>]>" + svg + "</svg>", false},
+           {"<!DOCTYPE svg [<!ENTITY a '-->'>]>" + svg + "&#1;</svg>", false},
+           {svg + "<desc title='><!--'>&#1; --></desc></svg>", false},
+           {svg + "<desc><![CDATA[<!--]]>&#1; --></desc></svg>", false},
+           {svg + "<!-- <![CDATA[ -->&#1;<desc>]]></desc></svg>", false}})
+    EXPECT_EQ(FaultOf(text), read ? "" : "line 1: a character XML does not allow (U+0001)") << text;
 }
 
 // Lines of any length, breaks at any place of a stretch: a fault is named by its own line, both
