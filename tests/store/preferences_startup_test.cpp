@@ -79,7 +79,7 @@ TEST_F(PreferencesStartupTest, APreferencesWriteThatFailsAtShutDownSaysSo) {
 
 // A damaged file of which no copy can be kept is never written over.
 TEST_F(PreferencesStartupTest, ADamagedFileThatCannotBeCopiedIsLeftAsItWas) {
-  const std::string damaged = "language = ENGLISH\r\ngrading_preset_01 = \"S\",1,1,1,0,1,0\r\nbroken\r\n";
+  const std::string damaged = "language = ENGLISH\r\ngrading_preset_01 = \"S\",1,1,1,0,1,0\r\ntoolMode = broken\r\n";
   WriteHostFile(PrefsPath(), damaged);
   std::filesystem::create_directories(PrefsPath() + ".bak");
   ASSERT_EQ(StartModule(), kNoErr);
