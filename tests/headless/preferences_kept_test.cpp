@@ -176,21 +176,25 @@ TEST_F(PreferencesKeptTest, ASessionThatFailsLeavesTheUsersFilesAsTheyWere) {
 // A preset file chosen in the preset configuration is read as its editor
 // saved it (CR-only, a gap in the numbering, a key it does not take); what
 // could not be read is said, and the file as it was is kept beside it in the
-// person's own folder.
+// person's own folder, under a new name beside an older copy.
 TEST_F(PreferencesKeptTest, ADamagedPresetFileIsKeptBesideItWhenChosen) {
   const std::string winter =
       "grading_preset_01 = \"W1\",1.1,1.1,1,0,1,0\r"
       "grading_preset_04 = \"W2\",1.2,1.2,1,1,1,0\r"
       "grading_unit = 2\rgrading_preset_05 = \"W3\r";
   WritePrefs(winter, "Vestamark/Winter.ini");
+  WritePrefs("older", "Vestamark/Winter.ini.bak");
   const ProgramRun run = Grade(
       "documents docs\nlanguage english\ntick\n"
       "dialog 17161\n  pick-text 8 Winter\n  click 1\nend\n"
       "flyout Vestamark_INF_PANEL \"Preset setting...\"\n");
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find("Winter.ini\" held lines that could not be read (the first is line 4)."), std::string::npos)
+  EXPECT_NE(run.out.find("Winter.ini\" held lines that could not be read (the first is line 4).\n          The file as "
+                         "it was is kept as \"" + WindowsPathFromHost(Prefs("Vestamark/Winter.ini.2.bak")) + "\""),
+            std::string::npos)
       << run.out;
-  EXPECT_EQ(ReadHostFile(Prefs("Vestamark/Winter.ini.bak")), winter);
+  EXPECT_EQ(ReadHostFile(Prefs("Vestamark/Winter.ini.2.bak")) + ReadHostFile(Prefs("Vestamark/Winter.ini.bak")),
+            winter + "older");
   EXPECT_EQ(ReadHostFile(Prefs("Vestamark/Winter.ini")), winter) << "only Save writes the file";
   EXPECT_EQ(Kept(),
             "grading_preset_01 = \"W1\",1.1,1.1,1,0,1,0\n"

@@ -232,7 +232,8 @@ TEST_F(DamagedFilesTest, EachFileWithEachDamageKeepsWhatCanBeReadAndSaysWhatCoul
     SCOPED_TRACE(std::string(d.kind) + ", " + d.what);
     const FileKind& kind = *std::find_if(kinds.begin(), kinds.end(), [&](const FileKind& k) { return d.kind == std::string(k.name); });
     const std::string path = HostPath(kind);
-    std::filesystem::remove(path + ".bak");
+    std::filesystem::remove(path + ".2.bak");
+    WriteHostFile(path + ".bak", "an older copy");
     WriteHostFile(path, d.bytes);
     Reset();
     kind.read();
@@ -244,13 +245,14 @@ TEST_F(DamagedFilesTest, EachFileWithEachDamageKeepsWhatCanBeReadAndSaysWhatCoul
       ASSERT_EQ(alerts.size(), 1u) << "the user is told once";
       EXPECT_NE(alerts[0].find(name + "\""), std::string::npos) << alerts[0];
       if (rewritten) {
-        EXPECT_NE(alerts[0].find(name + ".bak\""), std::string::npos) << alerts[0];
+        EXPECT_NE(alerts[0].find(name + ".2.bak\""), std::string::npos) << alerts[0];
       }
     } else {
       EXPECT_TRUE(alerts.empty()) << alerts[0];
     }
-    // The file as it was, whenever the module might write over it.
-    EXPECT_EQ(ReadHostFile(path + ".bak"), d.told && rewritten ? d.bytes : "<missing>");
+    // The file as it was, whenever the module might write over it, and the older copy.
+    EXPECT_EQ(ReadHostFile(path + ".2.bak"), d.told && rewritten ? d.bytes : "<missing>");
+    EXPECT_EQ(ReadHostFile(path + ".bak"), "an older copy");
 
     // What was read is written back whole and read again the same.
     ASSERT_EQ(kind.write(), 1);
