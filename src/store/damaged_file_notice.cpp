@@ -1,7 +1,6 @@
 #include "store/damaged_file_notice.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "common/host_string.h"
 #include "common/plugin_globals.h"
@@ -31,10 +30,8 @@ void NoteDamagedLine(FileDamage* damage, int line) {
 }
 
 int KeepDamagedFile(const char* path, const TextFileRead& read, const FileDamage& damage) {
-  char copy[kTextFilePathSize + sizeof kBackupSuffix];
-  std::snprintf(copy, sizeof copy, "%s%s", path, kBackupSuffix);
-  if (std::strlen(path) + sizeof kBackupSuffix <= kTextFilePathSize &&
-      WriteWholeTextFile(copy, read.bytes, read.byteCount)) {
+  char copy[kTextFilePathSize];
+  if (WriteNewTextFile(path, kBackupSuffix, read.bytes, read.byteCount, copy)) {
     Tell(kDamagedFileKeptText, path, damage.firstLine, copy);
     return 1;
   }

@@ -13,8 +13,8 @@ struct FileDamage {
 void NoteDamagedLine(FileDamage* damage, int line);
 
 // A preferences, preset or size-table file: the file as it was is copied to
-// "<file>.bak" beside it (one copy: the last damaged file replaces an older
-// one) and the user is told which file it was and where the copy is. 0 when
+// "<file>.bak" beside it, or to "<file>.2.bak" and on when an older copy is
+// there, and the user is told which file it was and where the copy is. 0 when
 // no copy could be made; the file is then held, so that no writer of the
 // module replaces it.
 int KeepDamagedFile(const char* path, const TextFileRead& read, const FileDamage& damage);

@@ -111,12 +111,12 @@ void WriteKeys(TextFileOutput* out, const PreferenceKey* keys, size_t count) {
 }
 
 // A numeric setting is taken only when its value is a number that fits the
-// field ("nan", say, leaves the setting as it was); anything else in its value
-// is a setting not understood.
+// field ("nan" leaves the setting as it was); anything else in its value is a
+// setting not understood.
 bool ReadShortSetting(const char* text, int16_t* field) {
   double value = 0;
-  const bool whole = ReadWholeNumber(text, &value) != 0;
-  if (!ReadLeadingNumber(text, &value)) return false;
+  const bool whole = ReadWholeNumber(text, &value) != 0 || IsNanField(text);
+  if (!ReadLeadingNumber(text, &value)) return whole;
   value = std::trunc(value);
   if (value < INT16_MIN || value > INT16_MAX) return false;
   *field = static_cast<int16_t>(value);
@@ -132,7 +132,7 @@ int ApplyKey(const KeyValueLine& line, const PreferenceKey* keys, size_t count) 
     if (const ShortField* field = std::get_if<ShortField>(&key.field)) return ReadShortSetting(line.value, (*field)(g));
     if (const RealField* field = std::get_if<RealField>(&key.field)) {
       ReadLeadingNumber(line.value, (*field)(g));
-      return ReadWholeNumber(line.value, (*field)(g));
+      return ReadWholeNumber(line.value, (*field)(g)) || IsNanField(line.value);
     }
     // An empty text (written "") leaves the setting as it was.
     const TextField* field = std::get_if<TextField>(&key.field);
@@ -142,7 +142,7 @@ int ApplyKey(const KeyValueLine& line, const PreferenceKey* keys, size_t count) 
   return -1;
 }
 
-// True when the line was understood whole.
+// True when the line was understood whole, or holds no key of the file.
 bool ApplyMainFileLine(const KeyValueLine& line) {
   if (std::strcmp(line.key, "grading_unit") == 0) {
     const bool understood = ReadShortSetting(line.value, &gPlugin->grading_unit);
@@ -151,6 +151,7 @@ bool ApplyMainFileLine(const KeyValueLine& line) {
   }
   if (std::strcmp(line.key, "language") == 0) {
     if (line.value[0] == '\0') return false;
+    if (IsNanField(line.value)) return true;
     gPlugin->language = 0;
     for (int16_t i = 0; i < 3; ++i) {
       if (std::strcmp(line.value, kLanguageNames[i]) == 0) {
@@ -163,17 +164,18 @@ bool ApplyMainFileLine(const KeyValueLine& line) {
   int applied = ApplyKey(line, kLeadingKeys, std::size(kLeadingKeys));
   if (applied < 0) applied = ApplyKey(line, kTrailingKeys, std::size(kTrailingKeys));
   if (applied >= 0) return applied > 0 && line.fields == 2;
-  return ApplySizeTableLine(&line, /*numbersOnly=*/1) > 0;
+  return ApplySizeTableLine(&line, /*numbersOnly=*/1) != 0;
 }
 
 bool TakePresetLine(PresetReading* reading, const KeyValueLine& line) {
   const char* const fields[kPresetRecordFields] = {line.value,    line.extra[0], line.extra[1], line.extra[2],
                                                    line.extra[3], line.extra[4], line.extra[5]};
-  // Every number of the record is read as a number and nothing else.
+  // Every number of the record is read as a number and nothing else; a scale
+  // (a real) may be "nan".
   bool numbers = line.fields <= kPresetRecordFields + 1;
   for (int f = 1; f < kPresetRecordFields && f + 1 < line.fields; ++f) {
     double value = 0;
-    numbers = numbers && ReadWholeNumber(fields[f], &value);
+    numbers = numbers && (ReadWholeNumber(fields[f], &value) || (f <= 2 && IsNanField(fields[f])));
   }
   return TakePresetRecord(reading, KeyRowNumber(line.key, kPresetKeyPrefix), fields) && numbers &&
          std::strlen(line.value) < kNameSize;
@@ -223,14 +225,18 @@ void ReadPreferencesIni(const char* name) {
   BeginKeyValueText(&text, file.text, file.length);
   KeyValueLine line;
   while (NextKeyValueLine(&text, &line)) {
-    // A damaged line is not taken at all: its file is kept as it was.
+    // A damaged line is not taken at all: its file is kept as it was. Damaged
+    // is a line not read whole, or of a key this file takes whose fields do
+    // not read as that key's. The format passes over other keys (in a preset
+    // file all but the presets', and row or preset numbers out of range) and a
+    // setting or a real written "nan".
+    const int preset = KeyRowNumber(line.key, kPresetKeyPrefix);
     bool understood = line.whole != 0;
     if (!understood) {
-    } else if (KeyRowNumber(line.key, kPresetKeyPrefix) >= 0) {
+    } else if (preset >= 1 && preset <= kMaxPresets) {
       understood = TakePresetLine(&presets, line);
-    } else {
-      // A preset file holds presets only.
-      understood = name == nullptr && ApplyMainFileLine(line);
+    } else if (name == nullptr) {
+      understood = ApplyMainFileLine(line);
     }
     if (!understood) NoteDamagedLine(&damage, line.number);
   }

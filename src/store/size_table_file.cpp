@@ -41,15 +41,15 @@ void WriteSizeTableLines(TextFileOutput* out, int fullPrecision) {
 
 int ApplySizeTableLine(const KeyValueLine* line, int numbersOnly) {
   const int number = KeyRowNumber(line->key, kSizeTableKeyPrefix);
-  if (number < 0) return -1;
-  if (number < 1 || number > kSizeTableRows) return 0;
+  if (number < 1 || number > kSizeTableRows) return -1;
+  if (line->value[0] == '\0') return 0;
   SizeTableRow& row = gPlugin->sizeTable[number - 1];
   int understood = line->fields <= kSizeTableColumns + 1;
   for (int i = 0; i < kSizeTableColumns; ++i) {
     const char* field = KeyValueField(line, i + 1);
     // A missing cell is not a damaged one: the row was written shorter.
     double value = 0;
-    if (i + 1 < line->fields && !ReadWholeNumber(field, &value)) understood = 0;
+    if (i + 1 < line->fields && !ReadWholeNumber(field, &value) && !IsNanField(field)) understood = 0;
     if (numbersOnly) {
       ReadLeadingNumber(field, &SizeTableCell(row, i));
     } else {
@@ -77,9 +77,9 @@ void ReadSizeTableFile(const char* name) {
   BeginKeyValueText(&text, file.text, file.length);
   KeyValueLine line;
   while (NextKeyValueLine(&text, &line)) {
-    // A damaged line is not taken at all: its file is kept as it was.
-    if (!line.whole || line.value[0] == '\0' || ApplySizeTableLine(&line, /*numbersOnly=*/0) <= 0)
-      NoteDamagedLine(&damage, line.number);
+    // A damaged line is not taken at all: its file is kept as it was. A line
+    // of another key, a row number out of range among them, is passed over.
+    if (!line.whole || ApplySizeTableLine(&line, /*numbersOnly=*/0) == 0) NoteDamagedLine(&damage, line.number);
   }
   if (damage.lines > 0) KeepDamagedFile(path, file, damage);
   FreeTextFile(&file);

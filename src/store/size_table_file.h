@@ -15,6 +15,7 @@ void ReadSizeTableFile(const char* name);
 void WriteSizeTableLines(TextFileOutput* out, int fullPrecision);
 // Sets a row from a "grading_size_table_NN" line. A value that is no number
 // reads as 0, or with numbersOnly keeps the row's old value. 1 when the line
-// was understood whole; 0 for a row line that was not (a row number outside
-// the table, a cell that is no number, a cell too many); -1 for another key.
+// was understood whole; 0 for a row line that was not (no value, a cell that
+// is no number, a cell too many); -1 for another key or a row number outside
+// the table.
 int ApplySizeTableLine(const KeyValueLine* line, int numbersOnly);

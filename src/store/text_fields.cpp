@@ -105,3 +105,5 @@ double StoredSinglePrecision(double value) {
   const double single = SinglePrecision(value);
   return std::isfinite(single) ? single : value;
 }
+
+bool IsNanField(const char* text) { return std::strcmp(text, "nan") == 0; }

@@ -12,6 +12,10 @@
 // when a float holds it, else as it is (never "inf"), and 0 for no number.
 double StoredSinglePrecision(double value);
 
+// "nan", which a writer gives for no number: the key = value files pass such a
+// number over and leave its field as it was, which is no damage.
+bool IsNanField(const char* text);
+
 // Field buffer of GetCsvField: 259 bytes and a NUL.
 constexpr int kCsvFieldSize = 260;
 

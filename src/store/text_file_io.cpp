@@ -13,6 +13,7 @@ namespace {
 constexpr char kTempPrefix[] = "vmk";
 constexpr int kLineBufferSize = 1024;
 constexpr int kHeldFiles = 8;
+constexpr int kNewFileNames = 999;
 
 char gHeldFiles[kHeldFiles][kTextFilePathSize];
 
@@ -49,6 +50,15 @@ bool FolderOf(const char* path, char* out, size_t size) {
 bool PutInPlace(const TextFileOutput* out) {
   if (ReplaceFile(out->path, out->tempPath, nullptr, 0, nullptr, nullptr)) return true;
   return GetLastError() == ERROR_FILE_NOT_FOUND && MoveFileEx(out->tempPath, out->path, 0);
+}
+
+// Flushes and closes the temporary file; false when any write failed.
+bool CloseTextFileOutput(TextFileOutput* out) {
+  if (!out->failed && !FlushFileBuffers(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(out->file))))
+    out->failed = 1;
+  if (_lclose(out->file) == HFILE_ERROR) out->failed = 1;
+  out->file = HFILE_ERROR;
+  return !out->failed;
 }
 
 }  // namespace
@@ -95,11 +105,7 @@ void WriteTextFileBytes(TextFileOutput* out, const char* bytes, size_t count) {
 
 int FinishTextFileOutput(TextFileOutput* out) {
   if (out->file == HFILE_ERROR) return 0;
-  if (!out->failed && !FlushFileBuffers(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(out->file))))
-    out->failed = 1;
-  if (_lclose(out->file) == HFILE_ERROR) out->failed = 1;
-  out->file = HFILE_ERROR;
-  if (!out->failed && !PutInPlace(out)) out->failed = 1;
+  if (!CloseTextFileOutput(out) || !PutInPlace(out)) out->failed = 1;
   if (out->failed) {
     DeleteFile(out->tempPath);
     return 0;
@@ -107,11 +113,23 @@ int FinishTextFileOutput(TextFileOutput* out) {
   return 1;
 }
 
-int WriteWholeTextFile(const char* path, const char* bytes, size_t count) {
+int WriteNewTextFile(const char* path, const char* suffix, const char* bytes, size_t count, char* placed) {
   TextFileOutput out;
-  if (!BeginTextFileOutput(&out, path)) return 0;
+  if (std::snprintf(placed, kTextFilePathSize, "%s%s", path, suffix) >= kTextFilePathSize ||
+      !BeginTextFileOutput(&out, placed))
+    return 0;
   WriteTextFileBytes(&out, bytes, count);
-  return FinishTextFileOutput(&out);
+  if (CloseTextFileOutput(&out)) {
+    // Moved without replacing: a name some file holds is passed over.
+    for (int n = 2;; ++n) {
+      if (MoveFileEx(out.tempPath, placed, 0)) return 1;
+      if (n > kNewFileNames || GetLastError() != ERROR_ALREADY_EXISTS ||
+          std::snprintf(placed, kTextFilePathSize, "%s.%d%s", path, n, suffix) >= kTextFilePathSize)
+        break;
+    }
+  }
+  DeleteFile(out.tempPath);
+  return 0;
 }
 
 void HoldTextFile(const char* path) {

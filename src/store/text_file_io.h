@@ -33,8 +33,10 @@ void WriteTextFileBytes(TextFileOutput* out, const char* bytes, size_t count);
 // Closes the file; 1 when the target now holds the new text, else the old file
 // is left as it was and the temporary file removed.
 int FinishTextFileOutput(TextFileOutput* out);
-// The bytes as the whole file at `path`; 1 when written.
-int WriteWholeTextFile(const char* path, const char* bytes, size_t count);
+// The bytes as a new file beside `path`, never in the place of another: named
+// `path` + `suffix`, or when that name is taken `path` + ".2" + `suffix`, ".3"
+// and on. 1 when written, with the name it took in `placed` (kTextFilePathSize).
+int WriteNewTextFile(const char* path, const char* suffix, const char* bytes, size_t count, char* placed);
 
 // A file no writer may replace until the module starts again: a damaged file
 // of which no copy could be kept.

@@ -75,6 +75,7 @@ TEST_F(PreferencesKeptTest, APlainRunKeepsEverySizeAnEditorOrACrashLeft) {
   huge.replace(huge.find("1.3,1.3"), 3, "5e38");
   const DamagedPreferences cases[] = {
       {"presets numbered 01, 02, 05", sizes, all, 0},
+      {"nan, no such key", sizes + "no_such_key = 1\r\nflGrWidth = nan\r\ntoolMode = nan\r\nlanguage = nan\r\n", all, 0},
       {"CR-only line endings", Replace(sizes, "\r\n", "\r"), all, 0},
       {"saved as UTF-16", Utf16(sizes), all, 0},
       {"one NUL byte in the middle", nul,
@@ -189,16 +190,19 @@ TEST_F(PreferencesKeptTest, ADamagedPresetFileIsKeptBesideItWhenChosen) {
   const std::string winter =
       "grading_preset_01 = \"W1\",1.1,1.1,1,0,1,0\r"
       "grading_preset_04 = \"W2\",1.2,1.2,1,1,1,0\r"
-      "grading_unit = 2\r";
+      "grading_unit = 2\rgrading_preset_05 = \"W3\r";
   WritePrefs(winter, "Vestamark/Winter.ini");
+  WritePrefs("older", "Vestamark/Winter.ini.bak");
   const ProgramRun run = Grade(
       "documents docs\nlanguage english\ntick\n"
       "dialog 17161\n  pick-text 8 Winter\n  click 1\nend\n"
       "flyout Vestamark_INF_PANEL \"Preset setting...\"\n");
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find("Winter.ini\" held lines that could not be read (the first is line 3)."), std::string::npos)
+  EXPECT_NE(run.out.find("Winter.ini\" held lines that could not be read (the first is line 4)."), std::string::npos)
       << run.out;
-  EXPECT_EQ(ReadHostFile(Prefs("Vestamark/Winter.ini.bak")), winter);
+  EXPECT_NE(run.out.find("kept as \"" + WindowsPathFromHost(Prefs("Vestamark/Winter.ini.2.bak"))), std::string::npos);
+  EXPECT_EQ(ReadHostFile(Prefs("Vestamark/Winter.ini.2.bak")), winter);
+  EXPECT_EQ(ReadHostFile(Prefs("Vestamark/Winter.ini.bak")), "older");
   EXPECT_EQ(ReadHostFile(Prefs("Vestamark/Winter.ini")), winter) << "only Save writes the file";
   EXPECT_EQ(Kept(),
             "grading_preset_01 = \"W1\",1.1,1.1,1,0,1,0\n"

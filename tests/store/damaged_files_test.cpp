@@ -211,6 +211,11 @@ TEST_F(DamagedFilesTest, EachFileWithEachDamageKeepsWhatCanBeReadAndSaysWhatCoul
       // A value beyond a float is a number all the same; one beyond a double or a field is not.
       {"preferences", "a scale beyond a float", Replace(kPreferences, "\"L\",1.3", "\"L\",5e38"),
        "S/0/1.1 M/1/1.2 L/2/5e+38 unit 1 language 1", false},
+      {"preferences", "nan scale, preset 00", Replace(kPreferences, "\"L\",1.3", "\"L\",nan") + "grading_preset_00 = X",
+       "S/0/1.1 M/1/1.2 L/2/1 unit 1 language 1", false},
+      {"preset file", "an output flag written nan", Replace(kPresets, "1.3,1.3,1", "1.3,1.3,nan"), all[1], true},
+      {"size table", "a row past the table, a cell written nan",
+       kSizeTable + "grading_size_table_11 = 5\r\ngrading_size_table_04 = 94,nan\r\n", "91 92 93 94 55 ", false},
       {"preferences", "a setting beyond its field", Replace(kPreferences, "unit = 1", "unit = 99999"),
        "S/0/1.1 M/1/1.2 L/2/1.3 unit 0 language 1", true},
       {"preset file", "a scale beyond a double", Replace(kPresets, "\"L\",1.3", "\"L\",1e999"),
@@ -224,7 +229,8 @@ TEST_F(DamagedFilesTest, EachFileWithEachDamageKeepsWhatCanBeReadAndSaysWhatCoul
     SCOPED_TRACE(std::string(d.kind) + ", " + d.what);
     const FileKind& kind = *std::find_if(kinds.begin(), kinds.end(), [&](const FileKind& k) { return d.kind == std::string(k.name); });
     const std::string path = HostPath(kind);
-    std::filesystem::remove(path + ".bak");
+    std::filesystem::remove(path + ".2.bak");
+    WriteHostFile(path + ".bak", "older");
     WriteHostFile(path, d.bytes);
     Reset();
     kind.read();
@@ -236,13 +242,14 @@ TEST_F(DamagedFilesTest, EachFileWithEachDamageKeepsWhatCanBeReadAndSaysWhatCoul
       ASSERT_EQ(alerts.size(), 1u) << "the user is told once";
       EXPECT_NE(alerts[0].find(name + "\""), std::string::npos) << alerts[0];
       if (rewritten) {
-        EXPECT_NE(alerts[0].find(name + ".bak\""), std::string::npos) << alerts[0];
+        EXPECT_NE(alerts[0].find(name + ".2.bak\""), std::string::npos) << alerts[0];
       }
     } else {
       EXPECT_TRUE(alerts.empty()) << alerts[0];
     }
     // The file as it was, whenever the module might write over it.
-    EXPECT_EQ(ReadHostFile(path + ".bak"), d.told && rewritten ? d.bytes : "<missing>");
+    EXPECT_EQ(ReadHostFile(path + ".2.bak"), d.told && rewritten ? d.bytes : "<missing>");
+    EXPECT_EQ(ReadHostFile(path + ".bak"), "older");
 
     // What was read is written back whole and read again the same.
     ASSERT_EQ(kind.write(), 1);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "store/preferences_file.h"
+#include "support/file_size_limit.h"
 #include "support/module_fixture.h"
 
 namespace {
@@ -79,10 +80,9 @@ TEST_F(PreferencesStartupTest, APreferencesWriteThatFailsAtShutDownSaysSo) {
 
 // A damaged file of which no copy can be kept is never written over.
 TEST_F(PreferencesStartupTest, ADamagedFileThatCannotBeCopiedIsLeftAsItWas) {
-  const std::string damaged = "language = ENGLISH\r\ngrading_preset_01 = \"S\",1,1,1,0,1,0\r\nbroken\r\n";
+  const std::string damaged = "language = ENGLISH\r\ngrading_preset_01 = \"S\",1,1,1,0,1,0\r\ntoolMode = broken\r\n";
   WriteHostFile(PrefsPath(), damaged);
-  std::filesystem::create_directories(PrefsPath() + ".bak");
-  ASSERT_EQ(StartModule(), kNoErr);
+  ASSERT_EQ(WithFileSizeLimit(64, [this] { return StartModule(); }), kNoErr);
   ASSERT_EQ(AlertTexts().size(), 1u);
   EXPECT_NE(AlertTexts()[0].find("Vestamark.ini\" held lines that could not be read (the first is line 3).\r"
                                  "No copy of it could be made, so it will not be replaced."),
@@ -93,4 +93,6 @@ TEST_F(PreferencesStartupTest, ADamagedFileThatCannotBeCopiedIsLeftAsItWas) {
   ASSERT_EQ(StopModule(), kNoErr);
   EXPECT_EQ(ReadHostFile(PrefsPath()), damaged);
   EXPECT_EQ(AlertTexts().size(), 1u) << "told once";
+  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(PrefsPath()).parent_path()))
+    EXPECT_NE(entry.path().extension(), ".tmp") << "nothing half-written is left";
 }
