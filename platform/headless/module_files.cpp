@@ -14,8 +14,13 @@ namespace headless {
 namespace {
 
 const fs::path kPrefs = fs::path("Adobe") / "Illustrator" / "Prefs";
-// Under kPrefs: the preferences, and the folder of the preset and size-table files.
-const char* const kModuleEntries[] = {"Vestamark.ini", "Vestamark.ini.bak", "Vestamark"};
+// Under kPrefs: the preferences, the copies kept of them when they were damaged
+// ("Vestamark.ini.bak", "Vestamark.ini.2.bak" and on), and the folder of the
+// preset and size-table files.
+bool IsModuleEntry(const std::string& name) {
+  const bool copy = name.starts_with("Vestamark.ini.") && name.ends_with(".bak");
+  return copy || name == "Vestamark.ini" || name == "Vestamark";
+}
 
 std::string ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -27,7 +32,10 @@ std::string ReadBytes(const fs::path& path) {
 // Every file of the module under a Documents folder, by its path relative to it.
 std::map<std::string, std::string> ModuleFilesOf(const fs::path& documents) {
   std::map<std::string, std::string> files;
-  for (const char* entry : kModuleEntries) {
+  std::error_code ec;
+  for (const auto& found : fs::directory_iterator(documents / kPrefs, ec)) {
+    const std::string entry = found.path().filename().string();
+    if (!IsModuleEntry(entry)) continue;
     const fs::path top = documents / kPrefs / entry;
     if (fs::is_regular_file(top)) files[(kPrefs / entry).string()] = ReadBytes(top);
     if (!fs::is_directory(top)) continue;

@@ -94,21 +94,23 @@ TEST_F(PreferencesKeptTest, APlainRunKeepsEverySizeAnEditorOrACrashLeft) {
     SCOPED_TRACE(c.what);
     fs::remove_all(Path("docs"));
     WritePrefs(c.file);
+    WritePrefs("older", "Vestamark.ini.bak");
     const ProgramRun run = Grade(kPlainRun);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Kept(), c.kept);
+    EXPECT_EQ(ReadHostFile(Prefs() + ".bak"), "older");
     const std::string told = "alert: \"\"" + WindowsPathFromHost(Prefs()) + "\" held lines that could not be read";
     if (c.damagedLine > 0) {
       EXPECT_NE(run.out.find(told + " (the first is line " + std::to_string(c.damagedLine) +
                              ").\n          The file as it was is kept as \"" + WindowsPathFromHost(Prefs()) +
-                             ".bak\".\""),
+                             ".2.bak\".\""),
                 std::string::npos)
           << run.out;
-      EXPECT_EQ(ReadHostFile(Prefs() + ".bak"), c.file);
-      EXPECT_NE(run.out.find("wrote " + Prefs() + ".bak\n"), std::string::npos) << run.out;
+      EXPECT_EQ(ReadHostFile(Prefs() + ".2.bak"), c.file);
+      EXPECT_NE(run.out.find("wrote " + Prefs() + ".2.bak\n"), std::string::npos) << run.out;
     } else {
       EXPECT_EQ(run.out.find("alert:"), std::string::npos) << run.out;
-      EXPECT_FALSE(fs::exists(Prefs() + ".bak"));
+      EXPECT_FALSE(fs::exists(Prefs() + ".2.bak"));
     }
     // The next run finds the file as it was written: nothing more is lost, nothing told.
     const std::string written = ReadHostFile(Prefs());
