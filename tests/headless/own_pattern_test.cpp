@@ -321,7 +321,7 @@ TEST_F(HeadlessTest, ARunStoppedWhileItWritesLeavesNothingBehind) {
                             (stop == SIGXFSZ ? "ulimit -f 1 && " : "") + "echo $$ >pid && exec '" + ProgramPath() +
                             "' '" + ExamplePatternPath() + "' session.txt out.svg";
     FILE* unread = popen(run.c_str(), "r");
-    for (int ms = 0; stop != SIGXFSZ && ms < 10000 && LeftOvers(Path("kept")).empty(); ++ms) usleep(1000);
+    for (int ms = 0; stop != SIGXFSZ && ms < 60000 && LeftOvers(Path("kept")).empty(); ++ms) usleep(1000);
     EXPECT_TRUE(stop == SIGXFSZ || LeftOvers(Path("kept")).size() == 1) << "beside the file the link leads to";
     if (stop != SIGXFSZ) kill(std::stoi(ReadHostFile(Path("pid"))), stop);
     const int status = pclose(unread);
