@@ -225,9 +225,10 @@ void ReadPreferencesIni(const char* name) {
   BeginKeyValueText(&text, file.text, file.length);
   KeyValueLine line;
   while (NextKeyValueLine(&text, &line)) {
-    // A damaged line is not taken at all: its file is kept as it was. Damaged
-    // is a line not read whole, or of a key this file takes whose fields do
-    // not read as that key's. The format passes over other keys (in a preset
+    // A damaged line is not taken, and its file is kept as it was; a preset
+    // whose numbers do not read keeps its name and the scale it had, so that
+    // the size survives. Damaged is a line not read whole, or of a key this
+    // file takes whose fields do not read as that key's. The format passes over other keys (in a preset
     // file all but the presets', and row or preset numbers out of range) and a
     // setting or a real written "nan".
     const int preset = KeyRowNumber(line.key, kPresetKeyPrefix);
