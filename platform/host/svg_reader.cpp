@@ -441,6 +441,8 @@ HostArt* SvgReader::ReadElement(pugi::xml_node node, const Context& context) {
     Fail(node, "unknown vm:type '" + std::string(type) + "'");
   }
   if (!art) return nullptr;
+  // Held again by every copy a use draws.
+  if (art->d.type == kTextFrameArt) Spend(node, art->d.text.text.size() * sizeof(char16_t));
   art->d.clipped = own.Find("vm:clipped").as_int() == 1;
   ReadCommon(node, own, art, context.copy);
   if (style.hidden) art->d.attrs |= kArtHidden;
@@ -522,11 +524,13 @@ void SvgReader::ReadCommon(pugi::xml_node node, const Gathered& own, HostArt* ar
     waiting = SIZE_MAX;
   };
   std::string bad;
+  size_t tagBytes = 0;
   const size_t prefix = std::strlen(kTagPrefix);
   for (const Gathered::TagText& coded : own.tags) {
     const char* key = coded.name + prefix;
     const char *keyEscape, *valueEscape;
     const size_t keySize = Measured(key, '-', &keyEscape), valueSize = Measured(coded.value, '%', &valueEscape);
+    tagBytes += keySize + valueSize + 64;  // and the tag's header and its place in the list
     TagRef tag = TagRef::MakeInPlace(keySize + valueSize + 2, &tagArena_, [&](char* room, size_t* n, size_t* v) {
       *n = Decoded(key, keySize, keyEscape, '-', room);
       if (*n == kBrokenCode || *n == 0 || *n > UINT32_MAX) {
@@ -556,6 +560,8 @@ void SvgReader::ReadCommon(pugi::xml_node node, const Gathered& own, HostArt* ar
     waitingHash = hash;
   }
   lookUp();
+  // Held again by every copy a use draws.
+  Spend(node, tagBytes);
   held.AppendNew(made);
 }
 

@@ -85,4 +85,20 @@ TEST(SvgLimitsKeyTest, TheTagNamesKeyIsDrawnAnewInEachProcess) {
               testing::ExitedWithCode(0), "");
 }
 
+// Text, or a tag, of 20,000 characters drawn a hundred times through uses of uses.
+TEST_F(SvgLimitsTest, TextAndTagsDrawnAgainCountInTheFilesMemory) {
+  const std::string text(20000, 'x');
+  for (const std::string& drawn : {"<text id='u0'>" + text + "</text>", "<path id='u0' d='M0 0h1' vm:tag.t='" + text + "'/>"}) {
+    std::string body = "<defs>" + drawn;
+    for (const char level : {'1', '2'}) {
+      body += std::string("<g id='u") + level + "'>";
+      for (int i = 0; i < 10; ++i) body += std::string("<use href='#u") + char(level - 1) + "'/>";
+      body += "</g>";
+    }
+    EXPECT_NE(FaultOf(body + "</defs><use href='#u2'/>", size_t{1} << 20)
+                  .find(": line 2: the art it draws would take more than 1 MB of memory"),
+              std::string::npos);
+  }
+}
+
 }  // namespace
