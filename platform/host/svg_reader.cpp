@@ -560,9 +560,9 @@ void SvgReader::ReadCommon(pugi::xml_node node, const Gathered& own, HostArt* ar
     waitingHash = hash;
   }
   lookUp();
+  held.AppendNew(made);
   // Held again by every copy a use draws.
   Spend(node, tagBytes);
-  held.AppendNew(made);
 }
 
 // ---- entry points -------------------------------------------------------------------------
