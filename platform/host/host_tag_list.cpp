@@ -2,14 +2,61 @@
 
 #include <algorithm>
 #include <cstring>
-#include <functional>
 #include <new>
+#include <random>
 
-namespace {
-
-uint32_t HashOf(std::string_view name) { return static_cast<uint32_t>(std::hash<std::string_view>{}(name)); }
-
-}  // namespace
+// SipHash-1-3, a word at a time.
+uint32_t TagNameHash(std::string_view name) {
+  static const struct Key {
+    uint64_t k0, k1;
+  } key = [] {
+    std::random_device random;
+    const auto word = [&] { return uint64_t{random()} << 32 | random(); };
+    return Key{word(), word()};
+  }();
+  uint64_t v0 = key.k0 ^ 0x736F6D6570736575, v1 = key.k1 ^ 0x646F72616E646F6D, v2 = key.k0 ^ 0x6C7967656E657261,
+           v3 = key.k1 ^ 0x7465646279746573;
+  const auto rotl = [](uint64_t x, int bits) { return x << bits | x >> (64 - bits); };
+  const auto round = [&] {
+    v0 += v1;
+    v1 = rotl(v1, 13) ^ v0;
+    v0 = rotl(v0, 32);
+    v2 += v3;
+    v3 = rotl(v3, 16) ^ v2;
+    v0 += v3;
+    v3 = rotl(v3, 21) ^ v0;
+    v2 += v1;
+    v1 = rotl(v1, 17) ^ v2;
+    v2 = rotl(v2, 32);
+  };
+  const auto take = [&](uint64_t word) {
+    v3 ^= word;
+    round();
+    v0 ^= word;
+  };
+  size_t at = 0;
+  for (; at + 8 <= name.size(); at += 8) {
+    uint64_t word;
+    std::memcpy(&word, name.data() + at, 8);
+    take(word);
+  }
+  // The bytes left and the size, in one word; those of a long name loaded as one word.
+  uint64_t last = uint64_t{name.size()} << 56;
+  const size_t rest = name.size() - at;
+  if (rest > 0 && name.size() >= 8) {
+    uint64_t word;
+    std::memcpy(&word, name.data() + name.size() - 8, 8);
+    last |= word >> (64 - 8 * rest);
+  } else {
+    for (size_t i = at; i < name.size(); ++i) last |= uint64_t{static_cast<unsigned char>(name[i])} << (8 * (i - at));
+  }
+  take(last);
+  v2 ^= 0xFF;
+  round();
+  round();
+  round();
+  return static_cast<uint32_t>(v0 ^ v1 ^ v2 ^ v3);
+}
 
 // A piece of a file's tags lies at a multiple of its size, so that a tag knows its piece by
 // its own address; a tag larger than that has a piece of its own, which it begins.
@@ -122,7 +169,7 @@ size_t TagList::Probe(std::string_view name, uint32_t hash) const {
 const TagRef* TagList::Find(std::string_view name) const {
   if (size_ == 0) return nullptr;
   IndexNames();
-  const Slot& slot = index_->slots[Probe(name, HashOf(name))];
+  const Slot& slot = index_->slots[Probe(name, TagNameHash(name))];
   if (slot.order == 0) return nullptr;
   auto [block, entry] = Locate(slot.order);
   return &blocks_[block]->entries[entry].tag;
@@ -164,7 +211,7 @@ void TagList::IndexNames() const {
   index->slots.resize(slots);
   for (const auto& block : blocks_)
     for (const Entry& e : block->entries) {
-      const uint32_t hash = HashOf(e.tag->name());
+      const uint32_t hash = TagNameHash(e.tag->name());
       size_t i = hash & (slots - 1);
       while (index->slots[i].order != 0) i = (i + 1) & (slots - 1);
       index->slots[i] = Slot{e.order, hash};
@@ -174,7 +221,7 @@ void TagList::IndexNames() const {
 }
 
 void TagList::Set(TagRef tag) {
-  const uint32_t hash = HashOf(tag->name());
+  const uint32_t hash = TagNameHash(tag->name());
   size_t free = kUnknownSlot;
   if (size_ > 0) {
     IndexNames();
@@ -192,7 +239,7 @@ void TagList::Set(TagRef tag) {
 void TagList::AppendNew(std::vector<TagRef>& tags) {
   if (index_) {
     for (TagRef& tag : tags) {
-      const uint32_t hash = HashOf(tag->name());
+      const uint32_t hash = TagNameHash(tag->name());
       Append(std::move(tag), hash, kUnknownSlot);
     }
     return;
@@ -258,7 +305,7 @@ void TagList::EraseSlot(size_t freed) {
 bool TagList::Remove(std::string_view name) {
   if (size_ == 0) return false;
   IndexNames();
-  const size_t slot = Probe(name, HashOf(name));
+  const size_t slot = Probe(name, TagNameHash(name));
   if (index_->slots[slot].order == 0) return false;
   auto [block, entry] = Locate(index_->slots[slot].order);
   std::vector<Entry>& entries = OwnBlock(block).entries;

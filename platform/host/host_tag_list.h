@@ -16,6 +16,10 @@
 
 struct TagPiece;
 
+// The hash by which the names of an art's tags are found. Its key is drawn anew in each process,
+// so that no file can choose names that all fall on one slot and make each look-up pass them all.
+uint32_t TagNameHash(std::string_view name);
+
 // Room for the tags of one file as it is read: they are made one after the other in pieces of
 // memory taken a piece at a time, and a piece is let go with the last tag in it.
 class TagArena {

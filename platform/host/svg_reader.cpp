@@ -13,6 +13,7 @@
 #include "svg_numbers.h"
 #include "svg_scan.h"
 #include "svg_transform.h"
+#include "tag_names_met.h"
 
 namespace {
 
@@ -105,60 +106,6 @@ std::string CharacterData(pugi::xml_node node) {
 }
 
 RealMatrix Translation(double x, double y) { return RealMatrix{1, 0, 0, 1, x, y}; }
-
-// A hash of a tag's name, eight bytes a step. Each word is multiplied on its own, so that the
-// steps of a name run side by side; their sum is mixed once more, so that the bytes of every
-// place move the low bits, by which the table is searched.
-uint32_t NameHash(std::string_view name) {
-  constexpr uint64_t kMix[4] = {0x9E3779B97F4A7C15, 0xC2B2AE3D27D4EB4F, 0x165667B19E3779F9, 0xD6E8FEB86659FD93};
-  uint64_t sum = name.size() * kMix[3];
-  size_t at = 0, lane = 0;
-  for (; at + 8 <= name.size(); at += 8, ++lane) {
-    uint64_t word;
-    std::memcpy(&word, name.data() + at, 8);
-    sum += word * kMix[lane & 3];
-  }
-  if (at < name.size()) {
-    // The last eight bytes, or those there are: loaded as one word, never byte by byte.
-    uint64_t word = 0;
-    if (name.size() >= 8)
-      std::memcpy(&word, name.data() + name.size() - 8, 8);
-    else
-      for (size_t i = at; i < name.size(); ++i) word = word << 8 | static_cast<unsigned char>(name[i]);
-    sum += word * kMix[lane & 3];
-  }
-  sum ^= sum >> 32;
-  sum *= kMix[0];
-  sum ^= sum >> 29;
-  return static_cast<uint32_t>(sum);
-}
-
-// The names of an element's tags met so far, to find one given twice: a table of each name's
-// hash and place, a name compared only with earlier names of its hash. A name is looked up as
-// soon as its tag is made, while it is fresh in the cache.
-class NamesMet {
- public:
-  explicit NamesMet(size_t count) {
-    size_t slots = 16;
-    while (slots < count + count / 2) slots *= 2;
-    met_.resize(slots);
-  }
-  // The slot of a name of that hash is asked of memory ahead of its look-up.
-  void Prefetch(uint32_t hash) const { __builtin_prefetch(&met_[hash & (met_.size() - 1)], 1); }
-  // Whether a tag before `tags[place]` has its name, of that hash; else that name is met.
-  bool Twice(const std::vector<TagRef>& tags, size_t place, uint32_t hash) {
-    const size_t mask = met_.size() - 1;
-    const std::string_view name = tags[place]->name();
-    size_t k = hash & mask;
-    for (; met_[k] != 0; k = (k + 1) & mask)
-      if (met_[k] >> 32 == hash && tags[static_cast<uint32_t>(met_[k]) - 1]->name() == name) return true;
-    met_[k] = uint64_t{hash} << 32 | (place + 1);
-    return false;
-  }
-
- private:
-  std::vector<uint64_t> met_;  // hash << 32 | place + 1; 0: free
-};
 
 // The size of a NUL-ended text and where its first escape stands (at its end when none does).
 size_t Measured(const char* text, char escape, const char** firstEscape) {
@@ -494,6 +441,8 @@ HostArt* SvgReader::ReadElement(pugi::xml_node node, const Context& context) {
     Fail(node, "unknown vm:type '" + std::string(type) + "'");
   }
   if (!art) return nullptr;
+  // Held again by every copy a use draws.
+  if (art->d.type == kTextFrameArt) Spend(node, art->d.text.text.size() * sizeof(char16_t));
   art->d.clipped = own.Find("vm:clipped").as_int() == 1;
   ReadCommon(node, own, art, context.copy);
   if (style.hidden) art->d.attrs |= kArtHidden;
@@ -575,11 +524,13 @@ void SvgReader::ReadCommon(pugi::xml_node node, const Gathered& own, HostArt* ar
     waiting = SIZE_MAX;
   };
   std::string bad;
+  size_t tagBytes = 0;
   const size_t prefix = std::strlen(kTagPrefix);
   for (const Gathered::TagText& coded : own.tags) {
     const char* key = coded.name + prefix;
     const char *keyEscape, *valueEscape;
     const size_t keySize = Measured(key, '-', &keyEscape), valueSize = Measured(coded.value, '%', &valueEscape);
+    tagBytes += keySize + valueSize + 64;  // and the tag's header and its place in the list
     TagRef tag = TagRef::MakeInPlace(keySize + valueSize + 2, &tagArena_, [&](char* room, size_t* n, size_t* v) {
       *n = Decoded(key, keySize, keyEscape, '-', room);
       if (*n == kBrokenCode || *n == 0 || *n > UINT32_MAX) {
@@ -602,7 +553,7 @@ void SvgReader::ReadCommon(pugi::xml_node node, const Gathered& own, HostArt* ar
     }
     made.push_back(std::move(tag));
     // Each name is looked up while the next tag is made: its slot comes from memory meanwhile.
-    const uint32_t hash = NameHash(made.back()->name());
+    const uint32_t hash = NamesMet::QuickHash(made.back()->name());
     names.Prefetch(hash);
     lookUp();
     waiting = made.size() - 1;
@@ -610,6 +561,8 @@ void SvgReader::ReadCommon(pugi::xml_node node, const Gathered& own, HostArt* ar
   }
   lookUp();
   held.AppendNew(made);
+  // Held again by every copy a use draws.
+  Spend(node, tagBytes);
 }
 
 // ---- entry points -------------------------------------------------------------------------
