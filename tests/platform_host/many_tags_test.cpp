@@ -1,12 +1,16 @@
 // A grading group keeps thousands of tags on one art: they keep their order
 // and are found by name and by index through any mix of changes, and undo
-// gives back the very list there was.
+// gives back the very list there was. A file's names chosen to fall together
+// cost a few steps each.
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "support/host_fixture.h"
+#include "tag_names_met.h"
 
 using namespace vmtest;
 
@@ -101,6 +105,25 @@ TEST_F(ManyTagsTest, ACopiedPieceChangesApartFromItsOriginal) {
   Set("vmk_copy_only", "1");
   std::swap(piece, copy);
   EXPECT_EQ(ReadTags(), expected);
+}
+
+// 4000 names that the quick hash gives one value, then two again; the keyed hash differs in each run.
+TEST(TagNamesMetTest, NamesChosenToFallTogetherAreFoundGivenTwiceInAFewStepsEach) {
+  uint64_t first, second;
+  std::vector<TagRef> tags;
+  for (int i = 0; i < 4002; ++i) {
+    std::string name = std::to_string(10000000 + (i < 4000 ? i : i == 4000 ? 7 : 1234));  // 7: met before it rekeys
+    std::memcpy(&first, name.data(), 8);  // the second word brings the quick hash's sum to 0
+    second = (0 - 16 * 0xD6E8FEB86659FD93 - first * 0x9E3779B97F4A7C15) * 0x0BA79078168D4BAF;  // 1 / its multiplier
+    tags.push_back(TagRef::Make(name.append(reinterpret_cast<const char*>(&second), 8), ""));
+  }
+  NamesMet met(tags.size());
+  for (size_t i = 0; i < 4002; ++i) EXPECT_EQ(met.Twice(tags, i, NamesMet::QuickHash(tags[i]->name())), i >= 4000);
+  EXPECT_TRUE(met.Steps() > 4000 / 8 && met.Steps() < 4000 * 8) << met.Steps();  // about a slot a name
+  GTEST_FLAG_SET(death_test_style, "threadsafe");  // a child that starts the program again hashes otherwise
+  setenv("VM_NAME_HASH", std::to_string(TagNameHash("n")).c_str(), 0);  // the child keeps it
+  EXPECT_EXIT(std::exit(std::to_string(TagNameHash("n")) == std::getenv("VM_NAME_HASH")), testing::ExitedWithCode(0),
+              "");
 }
 
 }  // namespace

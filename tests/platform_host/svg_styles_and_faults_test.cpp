@@ -294,12 +294,16 @@ TEST_F(SvgStylesAndFaultsTest, AFileIsReadInItsOwnEncodingOrStoppedAtTheLineXmlC
 }
 
 TEST_F(SvgStylesAndFaultsTest, AFileThatCannotBeReadStopsWithItsLine) {
-  std::string nest = "<g id='n0'><g/></g>";
-  for (int i = 1; i <= 7; ++i) {
-    std::string level = "<g id='n" + std::to_string(i) + "'>";
-    for (int k = 0; k < 10; ++k) level += "<use href='#n" + std::to_string(i - 1) + "'/>";
-    nest += level + "</g>";
-  }
+  // The art of id n0 drawn ten times a level, through uses of uses.
+  const auto drawnAgain = [](std::string nest, int levels) {
+    for (int i = 1; i <= levels; ++i) {
+      std::string level = "<g id='n" + std::to_string(i) + "'>";
+      for (int k = 0; k < 10; ++k) level += "<use href='#n" + std::to_string(i - 1) + "'/>";
+      nest += level + "</g>";
+    }
+    return nest;
+  };
+  const std::string nest = drawnAgain("<g id='n0'><g/></g>", 7), long_text(100000, 'x');
   std::string chain = "<path id='u0' d='M0 0L1 1'/>";
   for (int i = 1; i <= 300; ++i)
     chain += "<use id='u" + std::to_string(i) + "' href='#u" + std::to_string(i - 1) + "'/>";
@@ -324,9 +328,11 @@ TEST_F(SvgStylesAndFaultsTest, AFileThatCannotBeReadStopsWithItsLine) {
       {"\n<path transform='scale(1e300)' d='M1e300 0 L 0 0'/>", "line 3: coordinates out of range"},
       {"\n<path d='M0 0 L 1 0'/><use href='#q' x='zz'/><path id='q' d='M0 0L1 1'/>", "line 3: bad x or y"},
       {"\n<text transform='scale(0)'>x</text>", "line 3: text of no size"},
-      // Uses of uses drawing ten million copies, or a long path drawn sixty times: far more than
-      // a file of their size can ask for.
+      // Uses of uses drawing ten million copies, a long path drawn sixty times, a long text or tag
+      // drawn a thousand times: far more than a file of their size can ask for.
       {nest, "the art it draws would take more than 64 MB of memory"},
+      {drawnAgain("<text id='n0'>" + long_text + "</text>", 3), "the art it draws would take more than 64 MB"},
+      {drawnAgain("<path id='n0' d='M0 0h1' vm:tag.t='" + long_text + "'/>", 3), "would take more than 64 MB"},
       {long_path, "the art it draws would take more than 64 MB of memory"},
       {chain, "uses nested more than 256 deep"},
       {"\n<text>" + tspans + "</text>", "line 3: tspans nested more than 256 deep"},
