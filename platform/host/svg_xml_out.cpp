@@ -14,18 +14,18 @@ constexpr size_t kEscapedBytes = 6;         // the longest escape of one byte, "
 const char kUpperHex[] = "0123456789ABCDEF";
 
 // What becomes of a byte.
-enum Kind : uint8_t { kCopy, kDrop, kAmp, kLess, kGreater, kQuote, kCode };
+enum Kind : uint8_t { kCopy, kDrop, kAmp, kLess, kGreater, kQuote, kCode, kReference };
 
 struct KindTable {
   Kind of[256];
 };
 
-// Attribute values: every control character is dropped (a viewer would not read the file), and
-// a tab or a line break too, which XML would read back as a space.
+// Attribute values: every control character is dropped (a viewer would not read the file); a
+// tab or a line break is written as a reference, which XML reads back as itself, not as a space.
 const KindTable& AttributeKinds() {
   static const KindTable table = [] {
     KindTable t{};
-    for (int c = 0; c < 32; ++c) t.of[c] = kDrop;
+    for (int c = 0; c < 32; ++c) t.of[c] = c == '\t' || c == '\n' || c == '\r' ? kReference : kDrop;
     t.of[static_cast<unsigned char>('&')] = kAmp;
     t.of[static_cast<unsigned char>('<')] = kLess;
     t.of[static_cast<unsigned char>('"')] = kQuote;
@@ -84,6 +84,12 @@ char* PutKinds(char* at, std::string_view text, const KindTable& table, char esc
         *at++ = escape;
         *at++ = kUpperHex[byte >> 4];
         *at++ = kUpperHex[byte & 15];
+        break;
+      case kReference:
+        std::memcpy(at, "&#x", 3);
+        at[3] = kUpperHex[byte & 15];
+        at[4] = ';';
+        at += 5;
         break;
     }
   }
