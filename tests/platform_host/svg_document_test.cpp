@@ -38,7 +38,7 @@ class SvgDocumentTest : public HostTest {
 
   // A pattern-like document with everything a file must keep.
   void BuildDocument() {
-    LayerHandle top = vmhost::AddLayer("型紙 <前>");
+    LayerHandle top = vmhost::AddLayer("型紙\t<前>\n");
     LayerHandle hidden = vmhost::AddLayer("hidden & locked", false);
     kLayerSuite.SetLayerVisible(hidden, 0);
     kLayerSuite.SetLayerEditable(hidden, 0);
@@ -120,13 +120,13 @@ TEST_F(SvgDocumentTest, ADocumentSurvivesARoundTripUnchanged) {
   EXPECT_EQ(vmhost::Children(found).size(), 3u);
   LayerHandle current;
   kLayerSuite.GetCurrentLayer(&current);
-  EXPECT_EQ(vmhost::LayerTitle(current), "型紙 <前>");
+  EXPECT_EQ(vmhost::LayerTitle(current), "型紙\t<前>\n");
   for (auto& p : {first, second, third}) std::remove(p.c_str());
 }
 
 // Texts are written as the XML library the host reads with writes them: every byte of a title, a
-// text or a tag compared against it, the characters XML escapes and the control characters most;
-// but a tab or a line break in an attribute, which the library drops, is kept and read back.
+// text or a tag compared against it, the characters XML escapes and the control characters most
+// (but a tab or a line break in an attribute, which the library drops and the round trip keeps).
 TEST_F(SvgDocumentTest, TextsOfAnyCharactersAreWrittenAsTheXmlLibraryWritesThem) {
   std::mt19937 random(31);
   const std::string special = "&<>\"'%-\t\n\r\x01\x1f\x7f\x80\xe5\xff ";
@@ -138,11 +138,8 @@ TEST_F(SvgDocumentTest, TextsOfAnyCharactersAreWrittenAsTheXmlLibraryWritesThem)
     SCOPED_TRACE(::testing::PrintToString(text));
     pugi::xml_document xml;
     pugi::xml_node node = xml.append_child("t");
-    std::string plain, read;
-    for (char c : text.substr(0, text.find('\0'))) {
-      if (c != '\t' && c != '\n' && c != '\r') plain += c;
-      if (static_cast<unsigned char>(c) >= 32 || c == '\t' || c == '\n' || c == '\r') read += c;
-    }
+    std::string plain = text;
+    std::erase_if(plain, [](char c) { return c == '\t' || c == '\n' || c == '\r'; });
     node.append_attribute("v") = plain.c_str();
     node.append_attribute("vm:tag.k") = EncodeBytes(text, '%', KeepValueByte).c_str();
     node.append_attribute(("vm:tag." + EncodeBytes(text, '-', KeepKeyByte)).c_str()) = "";
@@ -161,12 +158,6 @@ TEST_F(SvgDocumentTest, TextsOfAnyCharactersAreWrittenAsTheXmlLibraryWritesThem)
     out.Plain("=\"\"");
     out.EndWithText("t", text);
     ASSERT_EQ(out.Take(), library.str());
-    XmlOut attribute;
-    attribute.Start("t");
-    attribute.Attribute("v", text);
-    attribute.EndEmpty();
-    ASSERT_TRUE(xml.load_string(attribute.Take().c_str()));
-    ASSERT_EQ(xml.child("t").attribute("v").value(), read);
   }
 }
 
