@@ -333,7 +333,8 @@ bool EncodingOf(std::string_view start, bool whole, size_t* searched, SourceEnco
     return false;
   }
   std::string declared = DeclaredEncoding(start.substr(0, end));
-  if (!declared.empty() && Lower(declared) != "utf-8" && Lower(declared) != "utf8") encoding->name = std::move(declared);
+  if (!declared.empty() && Lower(declared) != "utf-8" && Lower(declared) != "utf8")
+    encoding->name = std::move(declared);
   return true;
 }
 

@@ -228,9 +228,9 @@ void ReadPreferencesIni(const char* name) {
     // A damaged line is not taken, and its file is kept as it was; a preset
     // whose numbers do not read keeps its name and the scale it had, so that
     // the size survives. Damaged is a line not read whole, or of a key this
-    // file takes whose fields do not read as that key's. The format passes over other keys (in a preset
-    // file all but the presets', and row or preset numbers out of range) and a
-    // setting or a real written "nan".
+    // file takes whose fields do not read as that key's. The format passes
+    // over other keys (in a preset file all but the presets', and row or
+    // preset numbers out of range) and a setting or a real written "nan".
     const int preset = KeyRowNumber(line.key, kPresetKeyPrefix);
     bool understood = line.whole != 0;
     if (!understood) {
